@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <string>
+
+#include "model/CAppletParameters.h"
+
+// The one door through which the editor changes the model. The tree view's
+// structure commands, the property pages and their dialogs all call these
+// operations instead of writing into the model; every operation announces
+// what it changed, so that the views follow (and a history can wrap each
+// operation). Reading the model directly is fine; writing it is not.
+class CModelEditor : public QObject {
+    Q_OBJECT
+public:
+    explicit CModelEditor(CAppletParameters& params, QObject* parent = nullptr);
+
+    CAppletParameters& Params() const { return m_params; }
+
+    // --- structure --------------------------------------------------------
+    // A new top-level menu at the front, looking like the first top-level
+    // menu that has items.
+    CTavelin* AddTopMenu();
+    // A new "item" at the front of menu. owner is the item whose sub-menu
+    // menu is (null for a top-level menu); when owner is a leaf, its empty
+    // sub-menu first takes the look of its future siblings (PrepareSubMenu)
+    // from the first non-empty menu at nestingDepth, else from the menu that
+    // holds owner.
+    CTavelinItem* InsertNewItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth);
+    // A deep copy of source at the front of menu (same rules as above).
+    CTavelinItem* InsertItemCopy(CTavelin* menu, CTavelinItem* owner, int nestingDepth,
+                                 const CTavelinItem& source);
+    bool RemoveTopMenu(CTavelin* menu);
+    bool RemoveItem(CTavelin* menu, CTavelinItem* item);
+    bool SetTopMenuVisible(CTavelin* menu, bool visible);
+    bool SetItemVisible(CTavelinItem* item, bool visible);
+    bool MoveTopMenu(CTavelin* menu, bool up);
+    bool MoveItem(CTavelin* menu, CTavelinItem* item, bool up);
+    void PrepareSubMenu(CTavelinItem* leaf, int nestingDepth);
+
+    // --- properties -------------------------------------------------------
+    void SetAppletSettings(const CAppletSettings& settings);
+    void SetItemFields(CTavelinItem* item, const CItemFields& fields);
+    void SetMenuStyle(CTavelin* menu, const CMenuStyle& style);
+    // scope: 0 this item only, 1 all items of its menu, 2 all items.
+    void ApplyImages(CTavelinItem* item, int scope, const std::string& normal,
+                     const std::string& over, const std::string& click);
+    void ApplyAudio(CTavelinItem* item, int scope, const std::string& over,
+                    const std::string& click);
+
+    // The whole model was reset and refilled (new, open).
+    void NotifyReset();
+
+signals:
+    void TopMenuInserted(int index);
+    void TopMenuAboutToBeRemoved(CTavelin* menu);
+    void TopMenuMoved(CTavelin* menu, int from, int to);
+    void ItemInserted(CTavelin* menu, CTavelinItem* owner, int index);
+    void ItemAboutToBeRemoved(CTavelin* menu, CTavelinItem* item);
+    void ItemRemoved(CTavelin* menu, int index);
+    void ItemMoved(CTavelin* menu, int from, int to);
+    void TopMenuChanged(CTavelin* menu);      // visibility
+    void ItemChanged(CTavelinItem* item);     // fields, visibility
+    void MenuStyleChanged(CTavelin* menu);
+    void AppletChanged();
+    void ItemsChanged();                      // media applied to many items
+    void ModelReset();
+    void Changed();                           // after every change above
+
+private:
+    CAppletParameters& m_params;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QDialog;
+class QUrl;
+class QWidget;
+
+// Every place where the editor waits on the user or hands something to the
+// desktop goes through here: message boxes, file and colour dialogs, modal
+// dialogs of our own, opening addresses and starting programs. The editor
+// uses CQtPrompts; tests install a scripted one, so a test never waits on a
+// modal loop and never starts a real browser.
+class IUserPrompts {
+public:
+    enum class Icon { Information, Warning, Stop, Question };
+    enum class SaveAnswer { Yes, No, Cancel };
+
+    virtual ~IUserPrompts() = default;
+
+    // A box with the one button "OK".
+    virtual void Message(QWidget* parent, const QString& text, Icon icon = Icon::Warning) = 0;
+    // "OK" and "Cancel"; true only for OK.
+    virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+    // "Yes", "No" and "Cancel", for "Save changes to %1?".
+    virtual SaveAnswer AskSave(QWidget* parent, const QString& text) = 0;
+    // Empty when cancelled. filter uses Qt's "Text (*.a *.b)" form.
+    virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& initial) = 0;
+    virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& initial) = 0;
+    // The full colour dialog; nothing when cancelled.
+    virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
+    // Runs one of our modal dialogs and gives its result (QDialog::Accepted or
+    // QDialog::Rejected).
+    virtual int Exec(QDialog& dialog) = 0;
+    // The desktop's "open" on a file or address.
+    virtual bool OpenUrl(const QUrl& url) = 0;
+    // Starts a program without waiting for it.
+    virtual bool StartDetached(const QString& program, const QStringList& arguments,
+                               const QString& workingDirectory) = 0;
+};

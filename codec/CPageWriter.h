@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+#include "../model/CAppletParameters.h"
+#include "IFileSystem.h"
+
+// Writes the model as the HTML page, the ".tvx" project file with copies of
+// the class and media files beside it, or as a section of the template file.
+class CPageWriter {
+public:
+    static constexpr const char* kSaveFailed = "Save as file failed!";
+    static constexpr const char* kClassFile = "tavelin.class";
+    static constexpr const char* kTemplateFile = "AppletTavelinWizard.tpl";
+
+    CPageWriter(CAppletParameters& params, IFileSystem& fs, std::string programDir);
+
+    // The page text; runs the numbering walk.
+    std::string BuildPage();
+    // The project file text: header "[Tavelin1.0]" (or "[name]" and no
+    // Notice line in template mode), every menu and item, the "Misc" line.
+    // In template mode media fields hold bare names as recorded for templates.
+    std::string ProjectText(bool templateMode = false, const std::string& templateName = "");
+
+    // Project mode: file is the page path, folder its folder, pageText the
+    // result of BuildPage. Template mode: file is kTemplateFile, folder the
+    // program folder, pageText empty. False after a failure; LastError() then
+    // holds the text to show ("Save as file failed!"). Files already on disk
+    // are replaced only by complete new copies.
+    bool SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText,
+                   bool templateMode, const std::string& templateName);
+
+    const std::string& LastError() const { return m_strError; }
+
+    // Reversible escape of a text field of the project file (commas, line
+    // breaks and the escape marker itself); UnescapeField undoes it and reads
+    // older files unchanged apart from the label escape.
+    static std::string EscapeField(const std::string& text);
+    static std::string UnescapeField(const std::string& text);
+
+private:
+    CAppletParameters& m_params;
+    IFileSystem& m_fs;
+    std::string m_strProgramDir;
+    std::string m_strError;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "../model/CAppletParameters.h"
+
+// The applet's parameter values: the numbering walk over written menus and the
+// layout of every value ("ApStyle", "MStyle-%d", "IStyle-%d", "I%d-%d", "Misc").
+class CParamEncoder {
+public:
+    // Answers whether a stored media path may be referenced in the page
+    // (a regular file of a media type exists there).
+    using FileCheck = std::function<bool(const std::string& path)>;
+
+    CParamEncoder(CAppletParameters& params, FileCheck fileCheck);
+
+    static std::string ColorToHex(COLORREF color);
+    // CR LF, a lone CR and a lone LF each become the label escape "|_#`".
+    static std::string EncodeLabel(const std::string& label);
+    // Escapes a page parameter value for a double-quoted HTML attribute.
+    static std::string EscapeValue(const std::string& value);
+    // The bare file name when fileCheck accepts path, else "".
+    std::string FileRef(const std::string& path) const;
+
+    std::string ApStyleValue() const;
+    std::string MStyleValue(const CTavelin& menu) const;
+    std::string IStyleValue(const CTavelin& menu) const;
+    std::string ItemValue(const CTavelinItem& item) const;
+
+    // "\t<param name=\"NAME\" value=\"VALUE\">\r\n" (VALUE escaped).
+    static std::string ParamLine(const std::string& name, const std::string& value);
+
+    // Runs the numbering walk and returns the "ApStyle", menu, item and "Misc"
+    // lines; rewrites m_nNumber and m_nStartY of the written menus.
+    std::string WriteAllParams();
+
+private:
+    void VisitMenu(CTavelin& menu, std::string& out);
+    std::string MiscValue() const;
+
+    CAppletParameters& m_params;
+    FileCheck m_fileCheck;
+};

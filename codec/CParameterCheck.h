@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "../model/CAppletParameters.h"
+#include "IFileSystem.h"
+
+// The check before publishing: the applet size that all open menus need and
+// every file that the model names but that does not exist.
+class CParameterCheck {
+public:
+    CParameterCheck(CAppletParameters& params, IFileSystem& fs);
+
+    // Builds the report; with autoChangeSize the applet takes the recommended
+    // size. Returns the whole report text (CR LF line ends).
+    std::string Run(bool autoChangeSize);
+
+    void AccumulateSize(const CTavelin& menu, int x);
+    // Check-only: appends warnings. Otherwise copies existing media into
+    // folder (template mode: its "Sample/Image" and "Sample/Audio").
+    void CheckMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
+                        bool checkOnly, bool templateMode);
+
+private:
+    CAppletParameters& m_params;
+    IFileSystem& m_fs;
+};

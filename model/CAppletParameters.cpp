@@ -1,0 +1,185 @@
+#include "CAppletParameters.h"
+
+#include <algorithm>
+#include <utility>
+
+CAppletParameters::CAppletParameters() = default;
+
+CAppletParameters::~CAppletParameters()
+{
+    Reset();
+}
+
+void CAppletParameters::Reset()
+{
+    while (!m_arrMenus.empty()) {
+        m_arrMenus.back()->RemoveAllItems();
+        m_arrMenus.pop_back();
+    }
+    m_strName = "Tavelina Applet";
+    m_nAlign = 0;
+    m_nWidth = 400;
+    m_nHeight = 200;
+    m_crBackground = 0;
+    m_strBackImage.clear();
+    m_nImageMode = 0;
+    m_nImageX = 0;
+    m_nImageY = 0;
+    m_strBackAudio.clear();
+}
+
+CTavelin* CAppletParameters::AddTopMenu()
+{
+    auto menu = std::make_unique<CTavelin>(0, "top-level Tavelina");
+    if (const CTavelin* model = FindMenuAtDepth(0))
+        menu->CopyStyle(*model);
+    m_arrMenus.insert(m_arrMenus.begin(), std::move(menu));
+    return m_arrMenus.front().get();
+}
+
+bool CAppletParameters::AttachTopMenu(std::unique_ptr<CTavelin> menu, bool atFront)
+{
+    if (!menu)
+        return false;
+    menu->m_strName = "top-level Tavelina";
+    if (atFront)
+        m_arrMenus.insert(m_arrMenus.begin(), std::move(menu));
+    else
+        m_arrMenus.push_back(std::move(menu));
+    return true;
+}
+
+int CAppletParameters::IndexOfTopMenu(const CTavelin* menu) const
+{
+    for (size_t i = 0; i < m_arrMenus.size(); ++i)
+        if (m_arrMenus[i].get() == menu)
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::unique_ptr<CTavelin> CAppletParameters::DetachTopMenu(const CTavelin* menu)
+{
+    const int index = menu ? IndexOfTopMenu(menu) : -1;
+    if (index < 0)
+        return nullptr;
+    auto owned = std::move(m_arrMenus[static_cast<size_t>(index)]);
+    m_arrMenus.erase(m_arrMenus.begin() + index);
+    return owned;
+}
+
+bool CAppletParameters::RemoveTopMenu(const CTavelin* menu)
+{
+    auto owned = DetachTopMenu(menu);
+    if (!owned)
+        return false;
+    owned->RemoveAllItems();
+    return true;
+}
+
+bool CAppletParameters::MoveTopMenuUp(const CTavelin* menu)
+{
+    const int i = IndexOfTopMenu(menu);
+    if (i < 1)
+        return false;
+    std::swap(m_arrMenus[static_cast<size_t>(i)], m_arrMenus[static_cast<size_t>(i - 1)]);
+    return true;
+}
+
+bool CAppletParameters::MoveTopMenuDown(const CTavelin* menu)
+{
+    const int i = IndexOfTopMenu(menu);
+    if (i < 0 || i >= static_cast<int>(m_arrMenus.size()) - 1)
+        return false;
+    std::swap(m_arrMenus[static_cast<size_t>(i)], m_arrMenus[static_cast<size_t>(i + 1)]);
+    return true;
+}
+
+// Depth-first, top-level menus at depth 0; menus without items are neither
+// returned nor descended into. Iterative so that depth costs no stack.
+CTavelin* CAppletParameters::FindMenuAtDepth(int depth) const
+{
+    struct Frame {
+        CTavelin* menu;
+        int depth;
+    };
+    std::vector<Frame> stack;
+    for (auto it = m_arrMenus.rbegin(); it != m_arrMenus.rend(); ++it)
+        stack.push_back({it->get(), 0});
+    while (!stack.empty()) {
+        Frame f = stack.back();
+        stack.pop_back();
+        if (f.menu->m_arrItems.empty())
+            continue;
+        if (f.depth == depth)
+            return f.menu;
+        if (f.depth > depth)
+            continue;
+        auto& items = f.menu->m_arrItems;
+        for (auto it = items.rbegin(); it != items.rend(); ++it)
+            stack.push_back({(*it)->m_pSubMenu.get(), f.depth + 1});
+    }
+    return nullptr;
+}
+
+CTavelin* CAppletParameters::FindMenuOfItem(const CTavelin* menu, const CTavelinItem* item)
+{
+    if (!menu || !item)
+        return nullptr;
+    std::vector<const CTavelin*> stack{menu};
+    while (!stack.empty()) {
+        const CTavelin* m = stack.back();
+        stack.pop_back();
+        for (const auto& it : m->m_arrItems)
+            if (it.get() == item)
+                return const_cast<CTavelin*>(m);
+        for (auto it = m->m_arrItems.rbegin(); it != m->m_arrItems.rend(); ++it)
+            stack.push_back((*it)->m_pSubMenu.get());
+    }
+    return nullptr;
+}
+
+CTavelin* CAppletParameters::FindMenuOfItem(const CTavelinItem* item) const
+{
+    for (const auto& menu : m_arrMenus)
+        if (CTavelin* found = FindMenuOfItem(menu.get(), item))
+            return found;
+    return nullptr;
+}
+
+namespace {
+template <typename Fn>
+void ForEachItem(CTavelin* menu, bool recurse, Fn fn)
+{
+    if (!menu)
+        return;
+    std::vector<CTavelin*> stack{menu};
+    while (!stack.empty()) {
+        CTavelin* m = stack.back();
+        stack.pop_back();
+        for (auto& item : m->m_arrItems) {
+            fn(*item);
+            if (recurse)
+                stack.push_back(item->m_pSubMenu.get());
+        }
+    }
+}
+}  // namespace
+
+void CAppletParameters::ApplyImagesToMenu(const std::string& normal, const std::string& over,
+                                          const std::string& click, CTavelin* menu, bool recurse)
+{
+    ForEachItem(menu, recurse, [&](CTavelinItem& item) {
+        item.m_strNormalImage = normal;
+        item.m_strOverImage = over;
+        item.m_strClickImage = click;
+    });
+}
+
+void CAppletParameters::ApplyAudioToMenu(const std::string& over, const std::string& click,
+                                         CTavelin* menu, bool recurse)
+{
+    ForEachItem(menu, recurse, [&](CTavelinItem& item) {
+        item.m_strOverAudio = over;
+        item.m_strClickAudio = click;
+    });
+}

@@ -1,0 +1,11 @@
+#include "CMenuStyle.h"
+
+CItemStyle& CMenuStyle::Style(int state)
+{
+    return state == 1 ? m_styleOver : state == 2 ? m_styleClick : m_styleNormal;
+}
+
+const CItemStyle& CMenuStyle::Style(int state) const
+{
+    return state == 1 ? m_styleOver : state == 2 ? m_styleClick : m_styleNormal;
+}

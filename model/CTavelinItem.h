@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "CItemFields.h"
+
+class CArchive;
+class CTavelin;
+
+// One entry of a menu: its label, link, media files and the sub-menu that
+// opens from it. An item always owns a sub-menu; an empty one makes it a leaf.
+class CTavelinItem : public CItemFields {
+public:
+    explicit CTavelinItem(const std::string& label = "item");
+    CTavelinItem(const CTavelinItem& other);
+    CTavelinItem& operator=(const CTavelinItem&) = delete;
+    virtual ~CTavelinItem();
+
+    static constexpr const char* kClassName = "CTavelinItem";
+    virtual const char* GetClassName() const { return kClassName; }
+
+    // Takes ownership of menu (which must not be null) and drops the old one.
+    void SetSubMenu(std::unique_ptr<CTavelin> menu);
+    // Hands the sub-menu over to the caller and leaves a fresh empty one.
+    std::unique_ptr<CTavelin> TakeSubMenu();
+
+    // Writes or reads the item's fields (see CArchive).
+    virtual void Persist(CArchive& ar);
+
+    std::unique_ptr<CTavelin> m_pSubMenu;
+};

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Applet Tavelina Wizard, builds it, and then
+#   run   starts the editor (extra arguments go to the editor),
+#   test  runs every test: the normal build, the core under AddressSanitizer
+#         and UndefinedBehaviorSanitizer, and a short run of each fuzzer,
+#   build only builds.
+# Only missing Debian packages are installed (with sudo when not root).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-build}
+[ $# -gt 0 ] && shift
+
+packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
+          qt6-base-dev qt6-svg-dev libgl-dev
+          googletest libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$jobs"
+
+case "$mode" in
+build)
+    echo "Built: build/bin/AppletTavelinWizard and build/bin/atw"
+    ;;
+run)
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display found: starting the editor on a virtual display (xvfb-run)."
+        exec xvfb-run -a build/bin/AppletTavelinWizard "$@"
+    fi
+    exec build/bin/AppletTavelinWizard "$@"
+    ;;
+test)
+    export QT_QPA_PLATFORM=offscreen
+    # Tests never touch the user's own settings.
+    XDG_CONFIG_HOME=$(mktemp -d)
+    export XDG_CONFIG_HOME
+    ctest --test-dir build --output-on-failure -j "$jobs"
+
+    echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DATW_BUILD_GUI=OFF \
+          -DATW_BUILD_BENCH=OFF -DATW_SANITIZE=address,undefined
+    cmake --build build-asan -j "$jobs" --target core_tests
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+    if [ -f fuzz/CMakeLists.txt ]; then
+        echo "== fuzzers, a short fixed run each"
+        CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DATW_BUILD_GUI=OFF \
+              -DATW_BUILD_TESTS=OFF -DATW_BUILD_BENCH=OFF -DATW_BUILD_FUZZ=ON
+        cmake --build build-fuzz -j "$jobs"
+        fuzz/run_all.sh build-fuzz
+    fi
+    ;;
+*)
+    echo "usage: scripts/setup.sh run|test|build [editor arguments]" >&2
+    exit 2
+    ;;
+esac

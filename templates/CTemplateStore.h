@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "../codec/IFileSystem.h"
+#include "../model/CAppletParameters.h"
+#include "ISettingsStore.h"
+
+// Named templates: the name list in the settings ("TEMPLATE"/"TemplateKey")
+// and one section per template in "AppletTavelinWizard.tpl" in the program
+// folder. Nothing is cached: every call reads both afresh and writes at once.
+class CTemplateStore {
+public:
+    static constexpr const char* kSection = "TEMPLATE";
+    static constexpr const char* kKey = "TemplateKey";
+    static constexpr const char* kBuiltinNames =
+        "Normal,solid button,flat button,Color Button,standard tree,Arrowhead Tree,products tree,"
+        "Line Tree,decoration tree,Color Tree,organ tree,Appending Tree,Hot Spot,X'mas";
+    static constexpr const char* kOpenFailed = "Open template failure!";
+    static constexpr const char* kSaveFailed = "Save template failure!";
+
+    CTemplateStore(ISettingsStore& settings, IFileSystem& fs, std::string programDir);
+
+    std::string TemplateFilePath() const;
+    std::string NameList();                       // the stored text, default "Normal"
+    std::vector<std::string> ListNames();         // by the reading rule
+    // Writes the built-in list when the stored one is missing or empty.
+    void EnsureNameList();
+
+    void LoadTemplate(CAppletParameters& params, int index);
+    // Each returns false after a failure; LastError() then holds the message.
+    bool AddTemplate(CAppletParameters& params, const std::string& name, int position);
+    bool DeleteTemplate(const std::string& name);
+    bool RenameTemplate(const std::string& oldName, const std::string& newName);
+    bool MoveTemplate(const std::string& name, int position, bool up);
+    const std::string& LastError() const { return m_strError; }
+
+    // The name list's editing rules, on the stored text form.
+    static std::string InsertName(const std::string& list, const std::string& name, int position);
+    static std::string RemoveName(const std::string& list, const std::string& name);
+    static std::string RenameName(const std::string& list, const std::string& oldName,
+                                  const std::string& newName);
+    static std::vector<std::string> SplitNames(const std::string& list);
+    // A name the list or the file could not hold (comma, "[", "]", line break).
+    static bool IsStorableName(const std::string& name);
+    // True when a listed name begins with name, ignoring case.
+    static bool BeginsListedName(const std::vector<std::string>& names, const std::string& name);
+
+private:
+    ISettingsStore& m_settings;
+    IFileSystem& m_fs;
+    std::string m_strProgramDir;
+    std::string m_strError;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// Per-user settings by section and key, each an integer or a text.
+// The editor backs it with QSettings; tests use CMemorySettings.
+class ISettingsStore {
+public:
+    virtual ~ISettingsStore() = default;
+    virtual int GetInt(const std::string& section, const std::string& key, int defaultValue) = 0;
+    virtual std::string GetString(const std::string& section, const std::string& key,
+                                  const std::string& defaultValue) = 0;
+    virtual void SetInt(const std::string& section, const std::string& key, int value) = 0;
+    virtual void SetString(const std::string& section, const std::string& key,
+                           const std::string& value) = 0;
+    // True when a value is stored under section and key.
+    virtual bool Contains(const std::string& section, const std::string& key) = 0;
+};
