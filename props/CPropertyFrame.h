@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class CTavelin;
+class CTavelinItem;
+
+// The floating property window (a Qt::Tool window owned by the main window).
+// It holds the applet, menu and item sheets, of which one shows at a time,
+// and edits the object that the tree view selected. The tree view creates it
+// on the first Property command and decides what it shows.
+class CPropertyFrame : public QWidget {
+    Q_OBJECT
+public:
+    enum class Sheet { Applet, Menu, Item };
+
+    explicit CPropertyFrame(QWidget* owner);
+    ~CPropertyFrame() override;
+
+    // Stores the shown sheet's active page, sets the caption, swaps in sheet
+    // (laid out afresh when it changes), makes object and menu the current
+    // item and menu (both null for the applet), then loads the active page.
+    void ShowSheet(Sheet sheet, const QString& caption, CTavelinItem* object, CTavelin* menu);
+    // The close box: hides the frame, then stores the active page.
+    void CloseFrame();
+    // Stores the active page's values before a save or a check; the page
+    // stays active. False when its input was refused.
+    bool CommitActivePage();
+    // Reloads the active applet page (after the check set the applet size).
+    void ReloadAppletPage();
+    // A new or opened model: hides the shown sheet and forgets it, dropping
+    // input not yet stored.
+    void ForgetSheet();
+    bool ShowsSheet(Sheet sheet) const;
+    bool HasSheet() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Private;
+    Private* d = nullptr;
+};
