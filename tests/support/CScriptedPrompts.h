@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "app/IUserPrompts.h"
+
+// Answers the editor's prompts from queues filled by a test and records what
+// was asked, so that no test waits on a modal loop or starts a browser.
+class CScriptedPrompts : public IUserPrompts {
+public:
+    struct Start {
+        QString program;
+        QStringList arguments;
+        QString workingDirectory;
+    };
+
+    void Message(QWidget*, const QString& text, Icon) override { messages << text; }
+    bool Confirm(QWidget*, const QString& text) override
+    {
+        confirmations << text;
+        return Pop(confirmAnswers, true);
+    }
+    SaveAnswer AskSave(QWidget*, const QString& text) override
+    {
+        saveQuestions << text;
+        return Pop(saveAnswers, SaveAnswer::No);
+    }
+    QString OpenFileName(QWidget*, const QString&, const QString& filter, const QString&) override
+    {
+        filters << filter;
+        return Pop(fileNames, QString());
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override
+    {
+        filters << filter;
+        return Pop(fileNames, QString());
+    }
+    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override
+    {
+        return Pop(colors, std::optional<QColor>());
+    }
+    // Each queued handler may fill the dialog's controls and returns its result.
+    int Exec(QDialog& dialog) override
+    {
+        dialogs << dialog.windowTitle();
+        auto handler = Pop(dialogHandlers, std::function<int(QDialog&)>());
+        return handler ? handler(dialog) : int(QDialog::Rejected);
+    }
+    bool OpenUrl(const QUrl& url) override
+    {
+        urls << url;
+        return openUrlResult;
+    }
+    bool StartDetached(const QString& program, const QStringList& arguments,
+                       const QString& workingDirectory) override
+    {
+        starts.push_back({program, arguments, workingDirectory});
+        return true;
+    }
+
+    QStringList messages, confirmations, saveQuestions, filters, dialogs;
+    QList<QUrl> urls;
+    std::vector<Start> starts;
+    std::deque<bool> confirmAnswers;
+    std::deque<SaveAnswer> saveAnswers;
+    std::deque<QString> fileNames;
+    std::deque<std::optional<QColor>> colors;
+    std::deque<std::function<int(QDialog&)>> dialogHandlers;
+    bool openUrlResult = true;
+
+private:
+    template <typename T>
+    static T Pop(std::deque<T>& queue, T fallback)
+    {
+        if (queue.empty())
+            return fallback;
+        T value = std::move(queue.front());
+        queue.pop_front();
+        return value;
+    }
+};
