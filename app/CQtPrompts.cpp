@@ -1,0 +1,83 @@
+#include "CQtPrompts.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+QString CQtPrompts::Title()
+{
+    return QStringLiteral("Applet Tavelina Wizard");
+}
+
+void CQtPrompts::Message(QWidget* parent, const QString& text, Icon icon)
+{
+    QMessageBox::Icon qicon = QMessageBox::Warning;
+    switch (icon) {
+    case Icon::Information: qicon = QMessageBox::Information; break;
+    case Icon::Stop: qicon = QMessageBox::Critical; break;
+    case Icon::Question: qicon = QMessageBox::Question; break;
+    case Icon::Warning: qicon = QMessageBox::Warning; break;
+    }
+    QMessageBox box(qicon, Title(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool CQtPrompts::Confirm(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+    return box.exec() == QMessageBox::Ok;
+}
+
+IUserPrompts::SaveAnswer CQtPrompts::AskSave(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, Title(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return SaveAnswer::Yes;
+    case QMessageBox::No: return SaveAnswer::No;
+    default: return SaveAnswer::Cancel;
+    }
+}
+
+QString CQtPrompts::OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& initial)
+{
+    return QFileDialog::getOpenFileName(parent, caption, initial, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+}
+
+QString CQtPrompts::SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& initial)
+{
+    return QFileDialog::getSaveFileName(parent, caption, initial, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+}
+
+std::optional<QColor> CQtPrompts::ChooseColor(QWidget* parent, const QColor& initial)
+{
+    const QColor color = QColorDialog::getColor(initial, parent, QString(),
+                                                QColorDialog::DontUseNativeDialog);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+int CQtPrompts::Exec(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+bool CQtPrompts::OpenUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+bool CQtPrompts::StartDetached(const QString& program, const QStringList& arguments,
+                               const QString& workingDirectory)
+{
+    return QProcess::startDetached(program, arguments, workingDirectory);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "IUserPrompts.h"
+
+// The real prompts: Qt's message boxes, file and colour dialogs, the
+// desktop's "open" and detached processes.
+class CQtPrompts : public IUserPrompts {
+public:
+    void Message(QWidget* parent, const QString& text, Icon icon) override;
+    bool Confirm(QWidget* parent, const QString& text) override;
+    SaveAnswer AskSave(QWidget* parent, const QString& text) override;
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& initial) override;
+    QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& initial) override;
+    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
+    int Exec(QDialog& dialog) override;
+    bool OpenUrl(const QUrl& url) override;
+    bool StartDetached(const QString& program, const QStringList& arguments,
+                       const QString& workingDirectory) override;
+
+    static QString Title();
+};
