@@ -1,15 +1,87 @@
 #include "CModelEditor.h"
 
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "CEditCommand.h"
+
+namespace {
+template <typename T>
+using Held = std::shared_ptr<std::unique_ptr<T>>;
+
+template <typename T>
+Held<T> Hold(std::unique_ptr<T> object = nullptr)
+{
+    return std::make_shared<std::unique_ptr<T>>(std::move(object));
+}
+}  // namespace
+
 CModelEditor::CModelEditor(CAppletParameters& params, QObject* parent)
     : QObject(parent), m_params(params)
 {
 }
 
+void CModelEditor::Push(const QString& name, std::function<void()> redo, std::function<void()> undo)
+{
+    auto doRedo = [this, redo = std::move(redo)] {
+        redo();
+        emit Changed();
+    };
+    auto doUndo = [this, undo = std::move(undo)] {
+        undo();
+        emit Changed();
+    };
+    m_history.push(new CEditCommand(name, std::move(doRedo), std::move(doUndo)));
+}
+
+void CModelEditor::BeginMacro(const QString& name)
+{
+    m_history.beginMacro(name);
+}
+
+void CModelEditor::EndMacro()
+{
+    m_history.endMacro();
+}
+
+CTavelinItem* CModelEditor::OwnerOf(const CTavelin* menu) const
+{
+    if (!menu || m_params.IndexOfTopMenu(menu) >= 0)
+        return nullptr;
+    std::vector<const CTavelin*> stack;
+    for (const auto& top : m_params.m_arrMenus)
+        stack.push_back(top.get());
+    while (!stack.empty()) {
+        const CTavelin* m = stack.back();
+        stack.pop_back();
+        for (const auto& item : m->m_arrItems) {
+            if (item->m_pSubMenu.get() == menu)
+                return item.get();
+            stack.push_back(item->m_pSubMenu.get());
+        }
+    }
+    return nullptr;
+}
+
+// The new menu takes the look (and the name) of the first top-level menu
+// that has items.
 CTavelin* CModelEditor::AddTopMenu()
 {
-    CTavelin* menu = m_params.AddTopMenu();
-    emit TopMenuInserted(0);
-    emit Changed();
+    auto fresh = std::make_unique<CTavelin>(0, "top-level Tavelina");
+    if (const CTavelin* model = m_params.FindMenuAtDepth(0))
+        fresh->CopyStyle(*model);
+    CTavelin* menu = fresh.get();
+    auto hold = Hold(std::move(fresh));
+    Push(tr("Insert"),
+         [this, hold] {
+             m_params.m_arrMenus.insert(m_params.m_arrMenus.begin(), std::move(*hold));
+             emit TopMenuInserted(0);
+         },
+         [this, menu, hold] {
+             emit TopMenuAboutToBeRemoved(menu);
+             *hold = m_params.DetachTopMenu(menu);
+         });
     return menu;
 }
 
@@ -24,50 +96,82 @@ void CModelEditor::PrepareSubMenu(CTavelinItem* leaf, int nestingDepth)
         leaf->m_pSubMenu->CopyStyle(*source);
 }
 
-CTavelinItem* CModelEditor::InsertNewItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth)
+CTavelinItem* CModelEditor::InsertItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth,
+                                       std::unique_ptr<CTavelinItem> fresh, const QString& name)
 {
     if (!menu)
         return nullptr;
-    if (owner && owner->m_pSubMenu.get() == menu)
-        PrepareSubMenu(owner, nestingDepth);
-    CTavelinItem* item = menu->InsertNewItem();
-    emit ItemInserted(menu, owner, 0);
-    emit Changed();
+    CTavelinItem* item = fresh.get();
+    auto hold = Hold(std::move(fresh));
+    const bool prepare = owner && owner->m_pSubMenu.get() == menu && menu->GetItemCount(true) == 0;
+    const CMenuStyle before = *menu;
+    auto prepared = std::make_shared<std::optional<CMenuStyle>>();
+    Push(name,
+         [this, menu, owner, nestingDepth, hold, prepare, prepared] {
+             if (prepare && !*prepared) {
+                 PrepareSubMenu(owner, nestingDepth);
+                 *prepared = static_cast<const CMenuStyle&>(*menu);
+             } else if (prepare) {
+                 static_cast<CMenuStyle&>(*menu) = **prepared;
+             }
+             menu->AddItem(std::move(*hold), true);
+             emit ItemInserted(menu, owner, 0);
+         },
+         [this, menu, item, hold, prepare, before] {
+             emit ItemAboutToBeRemoved(menu, item);
+             *hold = menu->DetachItem(item);
+             if (prepare)
+                 static_cast<CMenuStyle&>(*menu) = before;
+             emit ItemRemoved(menu, 0);
+         });
     return item;
+}
+
+CTavelinItem* CModelEditor::InsertNewItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth)
+{
+    return InsertItem(menu, owner, nestingDepth, std::make_unique<CTavelinItem>("item"), tr("Insert"));
 }
 
 CTavelinItem* CModelEditor::InsertItemCopy(CTavelin* menu, CTavelinItem* owner, int nestingDepth,
                                            const CTavelinItem& source)
 {
-    if (!menu)
-        return nullptr;
-    if (owner && owner->m_pSubMenu.get() == menu)
-        PrepareSubMenu(owner, nestingDepth);
-    CTavelinItem* item = menu->InsertItemCopy(&source);
-    emit ItemInserted(menu, owner, 0);
-    emit Changed();
-    return item;
+    return InsertItem(menu, owner, nestingDepth, std::make_unique<CTavelinItem>(source), tr("Paste"));
 }
 
 bool CModelEditor::RemoveTopMenu(CTavelin* menu)
 {
-    if (m_params.IndexOfTopMenu(menu) < 0)
+    const int index = m_params.IndexOfTopMenu(menu);
+    if (index < 0)
         return false;
-    emit TopMenuAboutToBeRemoved(menu);
-    m_params.RemoveTopMenu(menu);
-    emit Changed();
+    auto hold = Hold<CTavelin>();
+    Push(tr("Delete"),
+         [this, menu, hold] {
+             emit TopMenuAboutToBeRemoved(menu);
+             *hold = m_params.DetachTopMenu(menu);
+         },
+         [this, index, hold] {
+             m_params.m_arrMenus.insert(m_params.m_arrMenus.begin() + index, std::move(*hold));
+             emit TopMenuInserted(index);
+         });
     return true;
 }
 
 bool CModelEditor::RemoveItem(CTavelin* menu, CTavelinItem* item)
 {
-    if (!menu || menu->IndexOf(item) < 0)
+    const int index = menu ? menu->IndexOf(item) : -1;
+    if (index < 0)
         return false;
-    const int index = menu->IndexOf(item);
-    emit ItemAboutToBeRemoved(menu, item);
-    menu->RemoveItem(item);
-    emit ItemRemoved(menu, index);
-    emit Changed();
+    auto hold = Hold<CTavelinItem>();
+    Push(tr("Delete"),
+         [this, menu, item, index, hold] {
+             emit ItemAboutToBeRemoved(menu, item);
+             *hold = menu->DetachItem(item);
+             emit ItemRemoved(menu, index);
+         },
+         [this, menu, index, hold] {
+             menu->m_arrItems.insert(menu->m_arrItems.begin() + index, std::move(*hold));
+             emit ItemInserted(menu, OwnerOf(menu), index);
+         });
     return true;
 }
 
@@ -75,9 +179,13 @@ bool CModelEditor::SetTopMenuVisible(CTavelin* menu, bool visible)
 {
     if (m_params.IndexOfTopMenu(menu) < 0)
         return false;
-    menu->m_bVisible = visible ? 1 : 0;
-    emit TopMenuChanged(menu);
-    emit Changed();
+    const int before = menu->m_bVisible;
+    const int after = visible ? 1 : 0;
+    auto apply = [this, menu](int value) {
+        menu->m_bVisible = value;
+        emit TopMenuChanged(menu);
+    };
+    Push(tr("Visible"), [apply, after] { apply(after); }, [apply, before] { apply(before); });
     return true;
 }
 
@@ -85,59 +193,124 @@ bool CModelEditor::SetItemVisible(CTavelinItem* item, bool visible)
 {
     if (!item)
         return false;
-    item->m_bVisible = visible ? 1 : 0;
-    emit ItemChanged(item);
-    emit Changed();
+    const int before = item->m_bVisible;
+    const int after = visible ? 1 : 0;
+    auto apply = [this, item](int value) {
+        item->m_bVisible = value;
+        emit ItemChanged(item);
+    };
+    Push(tr("Visible"), [apply, after] { apply(after); }, [apply, before] { apply(before); });
     return true;
 }
 
 bool CModelEditor::MoveTopMenu(CTavelin* menu, bool up)
 {
     const int from = m_params.IndexOfTopMenu(menu);
-    const bool moved = up ? m_params.MoveTopMenuUp(menu) : m_params.MoveTopMenuDown(menu);
-    if (!moved)
+    const int to = up ? from - 1 : from + 1;
+    if (from < 0 || to < 0 || to >= static_cast<int>(m_params.m_arrMenus.size()))
         return false;
-    emit TopMenuMoved(menu, from, up ? from - 1 : from + 1);
-    emit Changed();
+    auto move = [this, menu](bool moveUp, int a, int b) {
+        moveUp ? m_params.MoveTopMenuUp(menu) : m_params.MoveTopMenuDown(menu);
+        emit TopMenuMoved(menu, a, b);
+    };
+    Push(up ? tr("Move Up") : tr("Move Down"), [move, up, from, to] { move(up, from, to); },
+         [move, up, from, to] { move(!up, to, from); });
     return true;
 }
 
 bool CModelEditor::MoveItem(CTavelin* menu, CTavelinItem* item, bool up)
 {
-    if (!menu)
+    const int from = menu ? menu->IndexOf(item) : -1;
+    const int to = up ? from - 1 : from + 1;
+    if (from < 0 || to < 0 || to >= menu->GetItemCount(true))
         return false;
-    const int from = menu->IndexOf(item);
-    const bool moved = up ? menu->MoveItemUp(item) : menu->MoveItemDown(item);
-    if (!moved)
-        return false;
-    emit ItemMoved(menu, from, up ? from - 1 : from + 1);
-    emit Changed();
+    auto move = [this, menu, item](bool moveUp, int a, int b) {
+        moveUp ? menu->MoveItemUp(item) : menu->MoveItemDown(item);
+        emit ItemMoved(menu, a, b);
+    };
+    Push(up ? tr("Move Up") : tr("Move Down"), [move, up, from, to] { move(up, from, to); },
+         [move, up, from, to] { move(!up, to, from); });
     return true;
 }
 
-void CModelEditor::SetAppletSettings(const CAppletSettings& settings)
+void CModelEditor::SetAppletSettings(const CAppletSettings& settings, const QString& name)
 {
-    static_cast<CAppletSettings&>(m_params) = settings;
-    emit AppletChanged();
-    emit Changed();
+    const CAppletSettings before = m_params;
+    if (before == settings)
+        return;
+    auto apply = [this](const CAppletSettings& value) {
+        static_cast<CAppletSettings&>(m_params) = value;
+        emit AppletChanged();
+    };
+    Push(name.isEmpty() ? tr("Properties") : name, [apply, settings] { apply(settings); },
+         [apply, before] { apply(before); });
 }
 
-void CModelEditor::SetItemFields(CTavelinItem* item, const CItemFields& fields)
+void CModelEditor::SetItemFields(CTavelinItem* item, const CItemFields& fields, const QString& name)
 {
-    if (!item)
+    if (!item || static_cast<const CItemFields&>(*item) == fields)
         return;
-    static_cast<CItemFields&>(*item) = fields;
-    emit ItemChanged(item);
-    emit Changed();
+    const CItemFields before = *item;
+    auto apply = [this, item](const CItemFields& value) {
+        static_cast<CItemFields&>(*item) = value;
+        emit ItemChanged(item);
+    };
+    Push(name.isEmpty() ? tr("Properties") : name, [apply, fields] { apply(fields); },
+         [apply, before] { apply(before); });
 }
 
-void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style)
+void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name)
 {
-    if (!menu)
+    if (!menu || static_cast<const CMenuStyle&>(*menu) == style)
         return;
-    static_cast<CMenuStyle&>(*menu) = style;
-    emit MenuStyleChanged(menu);
-    emit Changed();
+    const CMenuStyle before = *menu;
+    auto apply = [this, menu](const CMenuStyle& value) {
+        static_cast<CMenuStyle&>(*menu) = value;
+        emit MenuStyleChanged(menu);
+    };
+    Push(name.isEmpty() ? tr("Properties") : name, [apply, style] { apply(style); },
+         [apply, before] { apply(before); });
+}
+
+// Scope 0 is the item alone, 1 every item of its menu, 2 every item of the
+// model; any other scope changes nothing.
+void CModelEditor::ApplyToScope(CTavelinItem* item, int scope, const QString& name,
+                                const std::function<void(CItemFields&)>& change)
+{
+    std::vector<CTavelinItem*> targets;
+    if (scope == 0) {
+        targets.push_back(item);
+    } else if (scope == 1) {
+        if (CTavelin* menu = m_params.FindMenuOfItem(item))
+            for (auto& sibling : menu->m_arrItems)
+                targets.push_back(sibling.get());
+    } else if (scope == 2) {
+        std::vector<CTavelin*> stack;
+        for (auto it = m_params.m_arrMenus.rbegin(); it != m_params.m_arrMenus.rend(); ++it)
+            stack.push_back(it->get());
+        while (!stack.empty()) {
+            CTavelin* m = stack.back();
+            stack.pop_back();
+            for (auto& each : m->m_arrItems) {
+                targets.push_back(each.get());
+                stack.push_back(each->m_pSubMenu.get());
+            }
+        }
+    }
+    std::vector<CItemFields> before, after;
+    for (CTavelinItem* target : targets) {
+        before.push_back(*target);
+        after.push_back(*target);
+        change(after.back());
+    }
+    if (before == after)
+        return;
+    auto apply = [this, targets](const std::vector<CItemFields>& values) {
+        for (size_t i = 0; i < targets.size(); ++i)
+            static_cast<CItemFields&>(*targets[i]) = values[i];
+        emit ItemsChanged();
+    };
+    Push(name, [apply, after] { apply(after); }, [apply, before] { apply(before); });
 }
 
 void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string& normal,
@@ -145,23 +318,11 @@ void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string&
 {
     if (!item)
         return;
-    if (scope == 0) {
-        item->m_strNormalImage = normal;
-        item->m_strOverImage = over;
-        item->m_strClickImage = click;
-    } else if (scope == 1) {
-        CTavelin* menu = m_params.FindMenuOfItem(item);
-        if (!menu)
-            return;
-        CAppletParameters::ApplyImagesToMenu(normal, over, click, menu, false);
-    } else if (scope == 2) {
-        for (auto& menu : m_params.m_arrMenus)
-            CAppletParameters::ApplyImagesToMenu(normal, over, click, menu.get(), true);
-    } else {
-        return;
-    }
-    emit ItemsChanged();
-    emit Changed();
+    ApplyToScope(item, scope, tr("Image"), [&](CItemFields& f) {
+        f.m_strNormalImage = normal;
+        f.m_strOverImage = over;
+        f.m_strClickImage = click;
+    });
 }
 
 void CModelEditor::ApplyAudio(CTavelinItem* item, int scope, const std::string& over,
@@ -169,25 +330,14 @@ void CModelEditor::ApplyAudio(CTavelinItem* item, int scope, const std::string& 
 {
     if (!item)
         return;
-    if (scope == 0) {
-        item->m_strOverAudio = over;
-        item->m_strClickAudio = click;
-    } else if (scope == 1) {
-        CTavelin* menu = m_params.FindMenuOfItem(item);
-        if (!menu)
-            return;
-        CAppletParameters::ApplyAudioToMenu(over, click, menu, false);
-    } else if (scope == 2) {
-        for (auto& menu : m_params.m_arrMenus)
-            CAppletParameters::ApplyAudioToMenu(over, click, menu.get(), true);
-    } else {
-        return;
-    }
-    emit ItemsChanged();
-    emit Changed();
+    ApplyToScope(item, scope, tr("Audio"), [&](CItemFields& f) {
+        f.m_strOverAudio = over;
+        f.m_strClickAudio = click;
+    });
 }
 
 void CModelEditor::NotifyReset()
 {
+    m_history.clear();
     emit ModelReset();
 }

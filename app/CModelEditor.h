@@ -1,15 +1,21 @@
 #pragma once
 
 #include <QObject>
+#include <QUndoStack>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "model/CAppletParameters.h"
 
 // The one door through which the editor changes the model. The tree view's
 // structure commands, the property pages and their dialogs all call these
-// operations instead of writing into the model; every operation announces
-// what it changed, so that the views follow (and a history can wrap each
-// operation). Reading the model directly is fine; writing it is not.
+// operations instead of writing into the model; every operation becomes one
+// step of the edit history and announces what it changed, so that the views
+// follow on do, undo and redo alike. Reading the model directly is fine;
+// writing it is not. Objects taken out of the model stay alive inside the
+// history, so a pointer to a model object keeps naming the same object
+// through undo and redo.
 class CModelEditor : public QObject {
     Q_OBJECT
 public:
@@ -39,17 +45,27 @@ public:
     void PrepareSubMenu(CTavelinItem* leaf, int nestingDepth);
 
     // --- properties -------------------------------------------------------
-    void SetAppletSettings(const CAppletSettings& settings);
-    void SetItemFields(CTavelinItem* item, const CItemFields& fields);
-    void SetMenuStyle(CTavelin* menu, const CMenuStyle& style);
+    // A store that changes nothing adds no step and announces nothing.
+    void SetAppletSettings(const CAppletSettings& settings, const QString& name = QString());
+    void SetItemFields(CTavelinItem* item, const CItemFields& fields, const QString& name = QString());
+    void SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name = QString());
     // scope: 0 this item only, 1 all items of its menu, 2 all items.
     void ApplyImages(CTavelinItem* item, int scope, const std::string& normal,
                      const std::string& over, const std::string& click);
     void ApplyAudio(CTavelinItem* item, int scope, const std::string& over,
                     const std::string& click);
 
-    // The whole model was reset and refilled (new, open).
+    // The whole model was reset and refilled (new, open): the history is
+    // cleared and the views rebuild.
     void NotifyReset();
+
+    // --- history ----------------------------------------------------------
+    QUndoStack& History() { return m_history; }
+    // Groups the following operations into one step named name.
+    void BeginMacro(const QString& name);
+    void EndMacro();
+    // The item whose sub-menu menu is; null for a top-level menu.
+    CTavelinItem* OwnerOf(const CTavelin* menu) const;
 
 signals:
     void TopMenuInserted(int index);
@@ -68,5 +84,12 @@ signals:
     void Changed();                           // after every change above
 
 private:
+    void Push(const QString& name, std::function<void()> redo, std::function<void()> undo);
+    CTavelinItem* InsertItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth,
+                             std::unique_ptr<CTavelinItem> fresh, const QString& name);
+    void ApplyToScope(CTavelinItem* item, int scope, const QString& name,
+                      const std::function<void(CItemFields&)>& change);
+
     CAppletParameters& m_params;
+    QUndoStack m_history;
 };
