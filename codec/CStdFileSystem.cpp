@@ -1,5 +1,6 @@
 #include "CStdFileSystem.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -115,6 +116,16 @@ bool CStdFileSystem::RemoveDir(const std::string& path)
 {
     std::error_code ec;
     return IsDirectory(path) && fs::remove(fs::path(path), ec);
+}
+
+std::vector<std::string> CStdFileSystem::ListFiles(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 CStdFileSystem& CStdFileSystem::Instance()

@@ -13,6 +13,7 @@ public:
     bool MakeDir(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     bool RemoveDir(const std::string& path) override;
+    std::vector<std::string> ListFiles(const std::string& folder) override;
 
     // The one instance that the programs use.
     static CStdFileSystem& Instance();

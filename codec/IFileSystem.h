@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The core's only door to the file system, so that tests can replace it.
 // Paths are 8-bit byte strings with the native separator.
@@ -23,4 +24,7 @@ public:
     virtual bool RemoveFile(const std::string& path) = 0;
     // Removes an empty folder; false when it is not empty or not there.
     virtual bool RemoveDir(const std::string& path) = 0;
+    // The names of the entries directly inside folder (files and folders),
+    // sorted; empty when the folder cannot be listed.
+    virtual std::vector<std::string> ListFiles(const std::string& /*folder*/) { return {}; }
 };

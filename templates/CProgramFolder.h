@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "../codec/IFileSystem.h"
+
+// Where the program works: the folder that holds the template file, the
+// sample folders, the help pages, the applet class file and the preview
+// folder. That is the executable's folder when it can be written; otherwise
+// a per-user folder laid out from the data shipped beside the executable.
+class CProgramFolder {
+public:
+    static constexpr const char* kPreviewFolder = "tmp";
+    // What the program folder holds when shipped; copied into a per-user folder.
+    static constexpr const char* kShipped[] = {"AppletTavelinWizard.tpl", "Sample", "help",
+                                               "tavelin.class", "tavelin.js"};
+
+    explicit CProgramFolder(IFileSystem& fs) : m_fs(fs) {}
+
+    // exeDir and userDir carry no trailing separator. Returns exeDir when it
+    // can be written, else userDir filled with the shipped data it lacks;
+    // exeDir after all when userDir cannot be made.
+    std::string Resolve(const std::string& exeDir, const std::string& userDir);
+    // Creates and removes a probe file in folder.
+    bool CanWrite(const std::string& folder);
+    // Copies each shipped entry of shippedDir that targetDir lacks, file by
+    // file; a file already in targetDir (the user's own templates) is kept.
+    void LayShippedData(const std::string& shippedDir, const std::string& targetDir);
+    // Deletes every file of the preview folder (passing over what cannot be
+    // deleted), then removes the folder when it is empty.
+    void CleanPreviewFolder(const std::string& programDir);
+
+private:
+    void CopyMissing(const std::string& from, const std::string& to, int depth);
+
+    IFileSystem& m_fs;
+};

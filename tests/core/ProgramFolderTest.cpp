@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "CTemplateTestDir.h"
+#include "CTemplateTestFs.h"
+#include "templates/CProgramFolder.h"
+
+namespace {
+// What an installation ships beside the executable, plus things that are not data.
+void LayShipped(const CTemplateTestDir& dir)
+{
+    dir.Write("bin/AppletTavelinWizard.tpl", "[Normal]\r\n");
+    dir.Write("bin/Sample/Samples.htm", "<html></html>");
+    dir.Write("bin/Sample/Image/arrow.gif", "GIF89a;");
+    dir.Write("bin/Sample/Audio/click.au", ".snd");
+    dir.Write("bin/help/index.htm", "help");
+    dir.Write("bin/tavelin.class", "class");
+    dir.Write("bin/tavelin.js", "script");
+    dir.Write("bin/atw", "executable");
+}
+}  // namespace
+
+TEST(ProgramFolder, WritableExecutableFolderIsUsedAsItIs)
+{
+    CTemplateTestDir dir;
+    LayShipped(dir);
+    CTemplateTestFs fs;
+    CProgramFolder folder(fs);
+    EXPECT_EQ(folder.Resolve(dir.Path("bin"), dir.Path("user")), dir.Path("bin"));
+    EXPECT_FALSE(dir.Exists("user"));
+    EXPECT_EQ(fs.ListFiles(dir.Path("bin")),
+              (std::vector<std::string>{"AppletTavelinWizard.tpl", "Sample", "atw", "help",
+                                        "tavelin.class", "tavelin.js"}));  // no probe left behind
+}
+
+TEST(ProgramFolder, ReadOnlyInstallationGetsAPerUserCopy)
+{
+    CTemplateTestDir dir;
+    LayShipped(dir);
+    CTemplateTestFs fs;
+    fs.m_strReadOnlyFolder = dir.Path("bin");
+    CProgramFolder folder(fs);
+
+    ASSERT_EQ(folder.Resolve(dir.Path("bin"), dir.Path("user/atw")), dir.Path("user/atw"));
+    for (const char* name : {"AppletTavelinWizard.tpl", "Sample/Samples.htm", "Sample/Image/arrow.gif",
+                             "Sample/Audio/click.au", "help/index.htm", "tavelin.class",
+                             "tavelin.js"})
+        EXPECT_EQ(dir.Read(std::string("user/atw/") + name), dir.Read(std::string("bin/") + name)) << name;
+    EXPECT_FALSE(dir.Exists("user/atw/atw"));
+
+    // Later starts add what is missing and never replace the user's own files.
+    dir.Write("user/atw/AppletTavelinWizard.tpl", "[Normal]\r\n[Mine]\r\n");
+    std::filesystem::remove(dir.Path("user/atw/Sample/Image/arrow.gif"));
+    EXPECT_EQ(folder.Resolve(dir.Path("bin"), dir.Path("user/atw")), dir.Path("user/atw"));
+    EXPECT_EQ(dir.Read("user/atw/AppletTavelinWizard.tpl"), "[Normal]\r\n[Mine]\r\n");
+    EXPECT_TRUE(dir.Exists("user/atw/Sample/Image/arrow.gif"));
+
+    // With no writable place at all the program stays where it is.
+    fs.m_strReadOnlyFolder = dir.Path();
+    EXPECT_EQ(folder.Resolve(dir.Path("bin"), dir.Path("other")), dir.Path("bin"));
+    EXPECT_EQ(folder.Resolve(dir.Path("bin"), ""), dir.Path("bin"));
+}
+
+TEST(ProgramFolder, PreviewFolderIsEmptiedAndRemoved)
+{
+    CTemplateTestDir dir;
+    CTemplateTestFs fs;
+    CProgramFolder folder(fs);
+    dir.Write("tmp/~AppMenu.htm", "page");
+    dir.Write("tmp/arrow.gif", "GIF89a;");
+    folder.CleanPreviewFolder(dir.Path());
+    EXPECT_FALSE(dir.Exists("tmp"));
+
+    // A sub-folder cannot be deleted as a file: it is passed over and keeps
+    // the folder; the files around it still go.
+    dir.Write("tmp/page.htm", "page");
+    dir.Write("tmp/keep/x.gif", "x");
+    folder.CleanPreviewFolder(dir.Path());
+    EXPECT_FALSE(dir.Exists("tmp/page.htm"));
+    EXPECT_TRUE(dir.Exists("tmp/keep/x.gif"));
+
+    folder.CleanPreviewFolder(dir.Path("missing"));  // nothing there: nothing happens
+    folder.CleanPreviewFolder("");
+}
