@@ -3,6 +3,7 @@
 #include <string>
 
 #include "../model/CAppletParameters.h"
+#include "CMediaFiles.h"
 #include "IFileSystem.h"
 
 // Writes the model as the HTML page, the ".tvx" project file with copies of
@@ -12,6 +13,7 @@ public:
     static constexpr const char* kSaveFailed = "Save as file failed!";
     static constexpr const char* kClassFile = "tavelin.class";
     static constexpr const char* kTemplateFile = "AppletTavelinWizard.tpl";
+    static constexpr const char* kNotice = "Tavelin1.0,Applet Tavelina Wizard menu applet";
 
     CPageWriter(CAppletParameters& params, IFileSystem& fs, std::string programDir);
 
@@ -37,10 +39,18 @@ public:
     // older files unchanged apart from the label escape.
     static std::string EscapeField(const std::string& text);
     static std::string UnescapeField(const std::string& text);
+    // The page title: "&" -> "&amp;", "<" -> "&lt;".
+    static std::string EscapeTitle(const std::string& text);
 
 private:
+    bool SaveProject(const std::string& file, const std::string& folder, const std::string& pageText);
+    bool SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName);
+    void CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder);
+    bool Fail();
+
     CAppletParameters& m_params;
     IFileSystem& m_fs;
     std::string m_strProgramDir;
     std::string m_strError;
+    CMediaFiles m_media;
 };

@@ -18,7 +18,10 @@ public:
     static std::string ColorToHex(COLORREF color);
     // CR LF, a lone CR and a lone LF each become the label escape "|_#`".
     static std::string EncodeLabel(const std::string& label);
-    // Escapes a page parameter value for a double-quoted HTML attribute.
+    // Any line break (CR LF, CR, LF) becomes one space.
+    static std::string FlattenLines(const std::string& text);
+    // Escapes a page parameter value for a double-quoted HTML attribute:
+    // "&" -> "&amp;", "\"" -> "&quot;".
     static std::string EscapeValue(const std::string& value);
     // The bare file name when fileCheck accepts path, else "".
     std::string FileRef(const std::string& path) const;
@@ -30,14 +33,14 @@ public:
 
     // "\t<param name=\"NAME\" value=\"VALUE\">\r\n" (VALUE escaped).
     static std::string ParamLine(const std::string& name, const std::string& value);
+    static void AppendParamLine(std::string& out, const std::string& name, const std::string& value);
 
     // Runs the numbering walk and returns the "ApStyle", menu, item and "Misc"
     // lines; rewrites m_nNumber and m_nStartY of the written menus.
     std::string WriteAllParams();
 
 private:
-    void VisitMenu(CTavelin& menu, std::string& out);
-    std::string MiscValue() const;
+    void WriteMenu(CTavelin& menu, std::string& out);
 
     CAppletParameters& m_params;
     FileCheck m_fileCheck;

@@ -3,12 +3,16 @@
 #include <string>
 
 #include "../model/CAppletParameters.h"
+#include "CMediaFiles.h"
 #include "IFileSystem.h"
 
 // The check before publishing: the applet size that all open menus need and
 // every file that the model names but that does not exist.
 class CParameterCheck {
 public:
+    static constexpr const char* kFooter =
+        "\r\n----------------------------------End Message--------------------------------\r\n\r\n";
+
     CParameterCheck(CAppletParameters& params, IFileSystem& fs);
 
     // Builds the report; with autoChangeSize the applet takes the recommended
@@ -22,6 +26,14 @@ public:
                         bool checkOnly, bool templateMode);
 
 private:
+    void WalkMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
+                       bool checkOnly, bool templateMode);
+    void CheckItemFile(const CTavelinItem& item, const std::string& path, const char* kind,
+                       std::string& messages);
+    void CheckAppletFile(const std::string& path, const char* what, std::string& messages);
+    std::string CommaWarnings();
+
     CAppletParameters& m_params;
     IFileSystem& m_fs;
+    CMediaFiles m_media;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -16,6 +18,9 @@ public:
     static constexpr const char* kProjectSection = "Tavelin1.0";
     static constexpr const char* kDefaultApStyle =
         "My Tavelina,0,200,500,0,0,,,,,,1,5,5,0,1,0,1,1,0,0,5,0";
+    // Items that a menu count names beyond the records in the file are made
+    // up to this number in all; the rest are left out (a damaged count).
+    static constexpr size_t kMaxItemsWithoutRecord = 200000;
 
     CProjectReader(CAppletParameters& params, IFileSystem& fs, std::string programDir);
 
@@ -24,8 +29,9 @@ public:
     static void GetValues(const CIniMap& map, const std::string& section, const std::string& key,
                           const std::string& defaultText, int count, std::vector<std::string>& list);
     static std::string ExtractField(const std::string& text, int index, char separator);
-    // Optional sign and leading digits; anything else reads 0.
-    static int ToNumber(const std::string& text);
+    // Leading white space, an optional sign and leading digits; anything else
+    // reads 0. Values beyond the int range are clamped.
+    static int ToNumber(std::string_view text);
 
     // Fills the (reset) model from the section; false only when the file
     // cannot be opened.
@@ -38,8 +44,29 @@ public:
     const std::vector<std::string>& Warnings() const { return m_warnings; }
 
 private:
+    using Fields = std::vector<std::string_view>;
+
+    // The fields of "[section]key" (or of defaultText when absent), exactly
+    // count of them; views into the map or defaultText.
+    const Fields& Record(const char* key, std::string_view defaultText, size_t count);
+    const Fields& Record(const std::string& key, size_t count);
+    void ReadApplet();
+    std::unique_ptr<CTavelin> ReadMenu(int number);
+    void ReadItems(int number, int count, CTavelin& menu);
+    void ReadItem(const Fields& f, CTavelinItem& item);
+    std::string MediaPath(std::string_view field, const char* sampleFolder) const;
+
     CAppletParameters& m_params;
     IFileSystem& m_fs;
     std::string m_strProgramDir;
     std::vector<std::string> m_warnings;
+
+    // State of one LoadModel run.
+    CIniMap m_map;
+    std::string m_strKey;
+    size_t m_nPrefix = 0;
+    bool m_bTemplateMode = false;
+    Fields m_fields;
+    std::vector<CTavelinItem*> m_items;
+    size_t m_nMadeUp = 0;
 };

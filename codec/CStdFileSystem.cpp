@@ -46,6 +46,12 @@ bool CStdFileSystem::IsDirectory(const std::string& path)
     return !path.empty() && fs::is_directory(fs::path(path), ec);
 }
 
+bool CStdFileSystem::Exists(const std::string& path)
+{
+    std::error_code ec;
+    return !path.empty() && fs::exists(fs::symlink_status(fs::path(path), ec));
+}
+
 bool CStdFileSystem::ReadFile(const std::string& path, std::string& bytes)
 {
     if (IsDirectory(path))

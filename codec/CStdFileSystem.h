@@ -7,6 +7,7 @@ class CStdFileSystem : public IFileSystem {
 public:
     bool IsRegularFile(const std::string& path) override;
     bool IsDirectory(const std::string& path) override;
+    bool Exists(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& bytes) override;
     bool WriteFileAtomic(const std::string& path, const std::string& bytes) override;
     bool CopyFile(const std::string& from, const std::string& to) override;

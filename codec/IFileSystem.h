@@ -12,6 +12,8 @@ public:
     // True when a regular file exists at path (a folder or device is not one).
     virtual bool IsRegularFile(const std::string& path) = 0;
     virtual bool IsDirectory(const std::string& path) = 0;
+    // True when anything (file, folder, device) exists at path.
+    virtual bool Exists(const std::string& path) { return IsRegularFile(path) || IsDirectory(path); }
     // Reads the whole file; false when it cannot be opened.
     virtual bool ReadFile(const std::string& path, std::string& bytes) = 0;
     // Writes bytes to a temporary file in the same folder and renames it over

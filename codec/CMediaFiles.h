@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "IFileSystem.h"
+
+// What one run of a writer or the check knows about the media paths the model
+// names: each distinct path is asked about once, and each file is copied into
+// a folder at most once. A media file is a regular file whose extension is
+// one of .gif .jpg .jpeg .png .au .wav.
+class CMediaFiles {
+public:
+    enum class Kind { Missing, Media, NotMedia };
+
+    explicit CMediaFiles(IFileSystem& fs) : m_fs(fs) {}
+
+    static bool HasMediaExtension(const std::string& path);
+
+    Kind Classify(const std::string& path);
+    bool IsMedia(const std::string& path) { return Classify(path) == Kind::Media; }
+    // The bare file name of a media file, else "".
+    std::string FileRef(const std::string& path);
+    // Copies a media file to folder/its name (replacing); other paths are
+    // skipped. A failed copy is not reported.
+    void CopyInto(const std::string& path, const std::string& folder);
+    void Clear();
+
+private:
+    IFileSystem& m_fs;
+    std::unordered_map<std::string, Kind> m_kinds;
+    std::unordered_set<std::string> m_copied;
+};

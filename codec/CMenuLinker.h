@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "../model/CAppletParameters.h"
+
+// Joins the menus that the reader built into a tree by the relation entries of
+// the structure record ("-m" a top-level menu, "i-m" menu m opens from global
+// item i). A damaged list cannot make an object owned twice or lost: entries
+// that name a missing menu or item, or a menu or item already named, are
+// skipped; menus that no top-level menu reaches (cycles included) and menus
+// nested deeper than CAppletParameters::kMaxDepth are freed. Each skip adds a
+// warning.
+class CMenuLinker {
+public:
+    static constexpr const char* kTooDeep =
+        "The project nests menus deeper than 1000 levels; the deeper menus were left out.";
+
+    CMenuLinker(std::vector<std::unique_ptr<CTavelin>>& menus, const std::vector<CTavelinItem*>& items,
+                const std::vector<size_t>& firstItemOfMenu, std::vector<std::string>& warnings);
+
+    void AddEntry(std::string_view entry);
+    // Moves the reached menus into the model; the rest is freed.
+    void Attach(CAppletParameters& params);
+
+private:
+    void Warn(const std::string& text);
+    void AttachSubMenus(size_t top);
+
+    std::vector<std::unique_ptr<CTavelin>>& m_menus;
+    const std::vector<CTavelinItem*>& m_items;
+    const std::vector<size_t>& m_firstItemOfMenu;
+    std::vector<std::string>& m_warnings;
+    std::vector<bool> m_claimed;
+    std::vector<int> m_subOfItem;  // by global item index; -1 for none
+    std::vector<size_t> m_tops;
+    size_t m_nSkipped = 0;
+    bool m_bTooDeep = false;
+};

@@ -1,0 +1,79 @@
+#include "CNumberingWalk.h"
+
+#include <utility>
+
+bool CNumberingWalk::IsWritten(const CTavelin& menu) const
+{
+    if (!m_bPageMode)
+        return true;
+    return menu.m_bVisible != 0 && menu.GetItemCount(false) > 0;
+}
+
+const std::vector<CTavelin*>& CNumberingWalk::Run()
+{
+    m_params.m_nMenuCount = 0;
+    m_params.m_strRelation.clear();
+    m_params.m_arrWritten.clear();
+    m_menus.clear();
+    m_topNumbers.clear();
+    m_subNumberOfItem.clear();
+
+    // Each entry: a menu to visit and the global index of the item it opens
+    // from (-1 for a top-level menu). Pushed in reverse so that pops run in
+    // list order.
+    std::vector<std::pair<CTavelin*, int>> stack;
+    for (auto it = m_params.m_arrMenus.rbegin(); it != m_params.m_arrMenus.rend(); ++it)
+        stack.emplace_back(it->get(), -1);
+    std::vector<std::pair<CTavelin*, int>> children;
+    while (!stack.empty()) {
+        auto [menu, parent] = stack.back();
+        stack.pop_back();
+        if (!IsWritten(*menu))
+            continue;
+        const int number = m_params.m_nMenuCount++;
+        menu->m_nNumber = number;
+        m_menus.push_back(menu);
+        if (parent < 0)
+            m_topNumbers.push_back(number);
+        else
+            m_subNumberOfItem[static_cast<size_t>(parent)] = number;
+        int count = 0;
+        children.clear();
+        for (const auto& item : menu->m_arrItems) {
+            if (!Writes(*item))
+                continue;
+            children.emplace_back(item->m_pSubMenu.get(), static_cast<int>(m_params.m_arrWritten.size()));
+            m_params.m_arrWritten.push_back(item.get());
+            m_subNumberOfItem.push_back(-1);
+            ++count;
+        }
+        m_params.m_strRelation += std::to_string(count);
+        m_params.m_strRelation += ',';
+        stack.insert(stack.end(), children.rbegin(), children.rend());
+    }
+    return m_menus;
+}
+
+std::string CNumberingWalk::StructureValue()
+{
+    std::string value;
+    value.reserve(m_params.m_strRelation.size() * 3 + 16);
+    value += std::to_string(m_params.m_nMenuCount);
+    value += ',';
+    value += m_params.m_strRelation;
+    for (int number : m_topNumbers) {
+        value += '-';
+        value += std::to_string(number);
+        value += ',';
+    }
+    for (size_t i = 0; i < m_subNumberOfItem.size(); ++i) {
+        if (m_subNumberOfItem[i] < 0)
+            continue;
+        value += std::to_string(i);
+        value += '-';
+        value += std::to_string(m_subNumberOfItem[i]);
+        value += ',';
+    }
+    m_params.m_arrWritten.clear();
+    return value;
+}

@@ -1,0 +1,154 @@
+#include "CPageWriter.h"
+
+#include <utility>
+
+#include "CFieldEscape.h"
+#include "CItemWalk.h"
+#include "CParamEncoder.h"
+#include "CPath.h"
+#include "CProjectText.h"
+
+namespace {
+const char* AlignWord(int align)
+{
+    static const char* const kWords[] = {"Center", "Left", "Right"};
+    return align >= 0 && align < 3 ? kWords[align] : "";
+}
+
+// The lines of a text file without their line ends (LF, an optional CR
+// before it), each followed by CR LF.
+std::string WithCrLfLines(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        const size_t next = end == std::string::npos ? text.size() : end + 1;
+        if (end == std::string::npos)
+            end = text.size();
+        if (end > start && text[end - 1] == '\r' && end != text.size())
+            --end;
+        out.append(text, start, end - start);
+        out += "\r\n";
+        start = next;
+    }
+    return out;
+}
+}  // namespace
+
+CPageWriter::CPageWriter(CAppletParameters& params, IFileSystem& fs, std::string programDir)
+    : m_params(params), m_fs(fs), m_strProgramDir(std::move(programDir)), m_media(fs)
+{
+}
+
+std::string CPageWriter::EscapeField(const std::string& text)
+{
+    return CFieldEscape::Escape(text);
+}
+
+std::string CPageWriter::UnescapeField(const std::string& text)
+{
+    return CFieldEscape::Unescape(text);
+}
+
+std::string CPageWriter::EscapeTitle(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (char c : text) {
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string CPageWriter::BuildPage()
+{
+    m_media.Clear();
+    CParamEncoder encoder(m_params, [this](const std::string& path) { return m_media.IsMedia(path); });
+    const std::string params = encoder.WriteAllParams();
+    std::string page;
+    page.reserve(params.size() + m_params.m_strName.size() + 512);
+    page += "<html>\r\n<head><title>" + EscapeTitle(m_params.m_strName) + "</title></head>\r\n";
+    page += std::string("<p align=\"") + AlignWord(m_params.m_nAlign) + "\">\r\n";
+    page += std::string("<applet code=\"") + kClassFile + "\" align=\"baseline\" width=\"" +
+            std::to_string(m_params.m_nWidth) + "\" height=\"" + std::to_string(m_params.m_nHeight) +
+            "\">\r\n";
+    CParamEncoder::AppendParamLine(page, "Notice", kNotice);
+    page += params;
+    page += "</applet>\r\n</p>\r\n</html>";
+    return page;
+}
+
+std::string CPageWriter::ProjectText(bool templateMode, const std::string& templateName)
+{
+    m_media.Clear();
+    CProjectText text(m_params, m_media, templateMode);
+    return text.Compose(templateMode ? templateName : "Tavelin1.0");
+}
+
+bool CPageWriter::SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText,
+                            bool templateMode, const std::string& templateName)
+{
+    m_strError.clear();
+    m_media.Clear();
+    return templateMode ? SaveTemplate(file, folder, templateName) : SaveProject(file, folder, pageText);
+}
+
+bool CPageWriter::SaveProject(const std::string& file, const std::string& folder, const std::string& pageText)
+{
+    const std::string classFile = CPath::Join(m_strProgramDir, kClassFile);
+    if (m_fs.IsRegularFile(classFile))
+        m_fs.CopyFile(classFile, CPath::Join(folder, kClassFile));
+    m_media.CopyInto(m_params.m_strBackImage, folder);
+    m_media.CopyInto(m_params.m_strBackAudio, folder);
+    CopyItemMedia(folder, folder);
+
+    const std::string project = CProjectText(m_params, m_media, false).Compose("Tavelin1.0");
+    const std::string projectFile = CPath::Join(folder, CPath::FileName(CPath::ProjectFileFor(file)));
+    if (!m_fs.WriteFileAtomic(file, pageText) || !m_fs.WriteFileAtomic(projectFile, project))
+        return Fail();
+    return true;
+}
+
+bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName)
+{
+    const std::string imageFolder = CPath::Join(folder, "Sample/Image");
+    const std::string audioFolder = CPath::Join(folder, "Sample/Audio");
+    m_fs.MakeDir(imageFolder);
+    m_fs.MakeDir(audioFolder);
+    m_media.CopyInto(m_params.m_strBackImage, imageFolder);
+    m_media.CopyInto(m_params.m_strBackAudio, audioFolder);
+    CopyItemMedia(imageFolder, audioFolder);
+
+    const std::string section = CProjectText(m_params, m_media, true).Compose(templateName);
+    const std::string path = CPath::Join(folder, file);
+    std::string old;
+    if (m_fs.Exists(path) && !m_fs.ReadFile(path, old))
+        return Fail();  // never replace a template file that could not be read
+    return m_fs.WriteFileAtomic(path, WithCrLfLines(old) + section) || Fail();
+}
+
+void CPageWriter::CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder)
+{
+    for (const auto& menu : m_params.m_arrMenus) {
+        CItemWalk::ForEach(*menu, [&](const CTavelinItem& item) {
+            m_media.CopyInto(item.m_strNormalImage, imageFolder);
+            m_media.CopyInto(item.m_strOverImage, imageFolder);
+            m_media.CopyInto(item.m_strClickImage, imageFolder);
+            m_media.CopyInto(item.m_strOverAudio, audioFolder);
+            m_media.CopyInto(item.m_strClickAudio, audioFolder);
+        });
+    }
+}
+
+bool CPageWriter::Fail()
+{
+    m_strError = kSaveFailed;
+    return false;
+}

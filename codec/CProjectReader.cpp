@@ -1,0 +1,302 @@
+#include "CProjectReader.h"
+
+#include <algorithm>
+#include <climits>
+#include <iterator>
+#include <utility>
+
+#include "CFieldEscape.h"
+#include "CMenuLinker.h"
+
+namespace {
+constexpr std::string_view kSpace = " \t\r\n\v\f";
+
+std::string_view Trim(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(kSpace);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+}
+
+// Every part of text split at separator, empty parts included.
+void SplitAll(std::string_view text, char separator, std::vector<std::string_view>& parts)
+{
+    parts.clear();
+    size_t start = 0;
+    for (size_t pos = text.find(separator); pos != std::string_view::npos; pos = text.find(separator, start)) {
+        parts.push_back(text.substr(start, pos - start));
+        start = pos + 1;
+    }
+    parts.push_back(text.substr(start));
+}
+
+void SetText(std::string& target, std::string_view field)
+{
+    target.clear();
+    CFieldEscape::Unescape(field, target);
+}
+
+COLORREF ToColor(std::string_view field)
+{
+    return static_cast<COLORREF>(CProjectReader::ToNumber(field));
+}
+}  // namespace
+
+CProjectReader::CProjectReader(CAppletParameters& params, IFileSystem& fs, std::string programDir)
+    : m_params(params), m_fs(fs), m_strProgramDir(std::move(programDir))
+{
+}
+
+bool CProjectReader::ReadIniMap(IFileSystem& fs, const std::string& file, CIniMap& map)
+{
+    std::string text;
+    if (!fs.IsRegularFile(file) || !fs.ReadFile(file, text))
+        return false;
+    ParseIni(text, map);
+    return true;
+}
+
+void CProjectReader::ParseIni(const std::string& text, CIniMap& map)
+{
+    const std::string_view all(text);
+    std::string header;
+    std::string key;
+    size_t start = 0;
+    while (start < all.size()) {
+        size_t end = all.find('\n', start);
+        if (end == std::string_view::npos)
+            end = all.size();
+        const std::string_view line = Trim(all.substr(start, end - start));
+        start = end + 1;
+        if (line.empty())
+            continue;
+        if (line.front() == '[') {
+            header.assign(line);
+            continue;
+        }
+        const size_t eq = line.find('=');
+        key.assign(header);
+        key.append(Trim(line.substr(0, eq)));
+        const std::string_view value = eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
+        auto found = map.find(key);
+        if (found != map.end())
+            found->second.assign(value);
+        else
+            map.emplace(key, std::string(value));
+    }
+}
+
+void CProjectReader::GetValues(const CIniMap& map, const std::string& section, const std::string& key,
+                               const std::string& defaultText, int count, std::vector<std::string>& list)
+{
+    const auto found = map.find("[" + section + "]" + key);
+    const std::string& text = found != map.end() ? found->second : defaultText;
+    std::vector<std::string_view> parts;
+    SplitAll(text, ',', parts);
+    list.assign(parts.begin(), parts.end());
+    list.resize(count > 0 ? static_cast<size_t>(count) : 0);
+}
+
+std::string CProjectReader::ExtractField(const std::string& text, int index, char separator)
+{
+    if (index < 0)
+        return {};
+    size_t start = 0;
+    for (int i = 0; i < index; ++i) {
+        const size_t pos = text.find(separator, start);
+        if (pos == std::string::npos)
+            return {};
+        start = pos + 1;
+    }
+    const size_t end = text.find(separator, start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+int CProjectReader::ToNumber(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && kSpace.find(text[i]) != std::string_view::npos)
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        value = INT_MAX;
+    return static_cast<int>(value);
+}
+
+bool CProjectReader::LoadProject(const std::string& path)
+{
+    m_params.Reset();
+    return LoadModel(path, kProjectSection, false);
+}
+
+bool CProjectReader::LoadModel(const std::string& file, const std::string& section, bool templateMode)
+{
+    m_warnings.clear();
+    m_map.clear();
+    if (!ReadIniMap(m_fs, file, m_map))
+        return false;
+    m_bTemplateMode = templateMode;
+    m_strKey = "[" + section + "]";
+    m_nPrefix = m_strKey.size();
+    m_items.clear();
+    m_nMadeUp = 0;
+    ReadApplet();
+
+    m_strKey.resize(m_nPrefix);
+    m_strKey += "Misc";
+    const auto misc = m_map.find(m_strKey);
+    if (misc == m_map.end() || misc->second.empty())
+        return true;
+    Fields structure;
+    SplitAll(misc->second, ',', structure);
+    // A menu needs at least its item count in the record: a larger N can
+    // only come from a damaged file.
+    const int count = ToNumber(structure[0]);
+    if (count <= 0)
+        return true;
+    const size_t menuCount = std::min(static_cast<size_t>(count), structure.size());
+    structure.resize(2 * menuCount + 1);
+
+    std::vector<std::unique_ptr<CTavelin>> menus;
+    std::vector<size_t> firstItem;
+    menus.reserve(menuCount);
+    firstItem.reserve(menuCount + 1);
+    for (size_t m = 0; m < menuCount; ++m) {
+        firstItem.push_back(m_items.size());
+        menus.push_back(ReadMenu(static_cast<int>(m)));
+        ReadItems(static_cast<int>(m), ToNumber(structure[m + 1]), *menus.back());
+    }
+    firstItem.push_back(m_items.size());
+    if (m_nMadeUp > kMaxItemsWithoutRecord)
+        m_warnings.push_back("The project counts far more items than it holds; the items beyond " +
+                             std::to_string(kMaxItemsWithoutRecord) + " without a record were left out.");
+
+    CMenuLinker linker(menus, m_items, firstItem, m_warnings);
+    for (size_t k = menuCount + 1; k <= 2 * menuCount; ++k)
+        linker.AddEntry(structure[k]);
+    linker.Attach(m_params);
+    m_items.clear();
+    m_map.clear();
+    return true;
+}
+
+const CProjectReader::Fields& CProjectReader::Record(const char* key, std::string_view defaultText, size_t count)
+{
+    m_strKey.resize(m_nPrefix);
+    m_strKey += key;
+    const auto found = m_map.find(m_strKey);
+    SplitAll(found != m_map.end() ? std::string_view(found->second) : defaultText, ',', m_fields);
+    m_fields.resize(count);
+    return m_fields;
+}
+
+const CProjectReader::Fields& CProjectReader::Record(const std::string& key, size_t count)
+{
+    return Record(key.c_str(), std::string_view(), count);
+}
+
+std::string CProjectReader::MediaPath(std::string_view field, const char* sampleFolder) const
+{
+    std::string path;
+    SetText(path, field);
+    if (m_bTemplateMode && !path.empty())
+        path = m_strProgramDir + sampleFolder + path;
+    return path;
+}
+
+void CProjectReader::ReadApplet()
+{
+    const Fields& f = Record("ApStyle", kDefaultApStyle, 23);
+    CAppletParameters& p = m_params;
+    SetText(p.m_strName, f[0]);
+    p.m_nAlign = ToNumber(f[1]);
+    p.m_nWidth = ToNumber(f[2]);
+    p.m_nHeight = ToNumber(f[3]);
+    p.m_crBackground = ToColor(f[4]);
+    p.m_strBackImage = MediaPath(f[6], "/Sample/Image/");
+    p.m_nImageMode = ToNumber(f[7]);
+    p.m_nImageX = ToNumber(f[8]);
+    p.m_nImageY = ToNumber(f[9]);
+    p.m_strBackAudio = MediaPath(f[10], "/Sample/Audio/");
+    int* const numbers[] = {&p.m_bShowSelection, &p.m_nOpenSpeed, &p.m_nCloseSpeed, &p.m_bShowAllBranches,
+                            &p.m_bHasLines, &p.m_nBorder, &p.m_nBackStyle, &p.m_nGradientDir,
+                            &p.m_nLineIndent, &p.m_nLineThick};
+    for (size_t i = 0; i < std::size(numbers); ++i)
+        *numbers[i] = ToNumber(f[11 + i]);
+    p.m_crLine = ToColor(f[21]);
+    p.m_nDisplayFromY = ToNumber(f[22]);
+}
+
+std::unique_ptr<CTavelin> CProjectReader::ReadMenu(int number)
+{
+    auto menu = std::make_unique<CTavelin>(0, "Menu");
+    CTavelin& m = *menu;
+    const std::string suffix = std::to_string(number);
+    const Fields& f = Record("MStyle-" + suffix, 12);
+    m.m_crBackground = ToColor(f[0]);
+    int* const numbers[] = {&m.m_nBackStyle, &m.m_nReserved1, &m.m_nReserved2, &m.m_nIndent, &m.m_nStartY,
+                            &m.m_nItemWidth, &m.m_nItemHeight, &m.m_nItemGap, &m.m_nBorderThick};
+    for (size_t i = 0; i < std::size(numbers); ++i)
+        *numbers[i] = ToNumber(f[1 + i]);
+    SetText(m.m_strName, f[10]);
+    m.m_bVisible = ToNumber(f[11]);
+
+    const Fields& s = Record("IStyle-" + suffix, 45);
+    for (int state = 0; state < 3; ++state) {
+        CItemStyle& st = m.Style(state);
+        const size_t b = static_cast<size_t>(state) * 15;
+        st.m_crBack = ToColor(s[b]);
+        st.m_crFont = ToColor(s[b + 1]);
+        int* const values[] = {&st.m_nBackStyle, &st.m_nFontEffect, &st.m_nFontName, &st.m_nFontSize,
+                               &st.m_nFontStyle, &st.m_nImageAlign, &st.m_nTextAlign, &st.m_nImageOffset,
+                               &st.m_nTextOffset, &st.m_nGradientDir, &st.m_nBorder};
+        for (size_t i = 0; i < std::size(values); ++i)
+            *values[i] = ToNumber(s[b + 2 + i]);
+    }
+    return menu;
+}
+
+void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
+{
+    const std::string prefix = "I" + std::to_string(number) + "-";
+    menu.m_arrItems.reserve(count > 0 ? std::min<size_t>(static_cast<size_t>(count), 4096) : 0);
+    for (int j = 1; j <= count; ++j) {
+        m_strKey.resize(m_nPrefix);
+        m_strKey += prefix;
+        m_strKey += std::to_string(j);
+        const auto found = m_map.find(m_strKey);
+        if (found == m_map.end() && ++m_nMadeUp > kMaxItemsWithoutRecord)
+            break;
+        auto item = std::make_unique<CTavelinItem>("item");
+        SplitAll(found != m_map.end() ? std::string_view(found->second) : std::string_view(), ',', m_fields);
+        m_fields.resize(10);
+        ReadItem(m_fields, *item);
+        m_items.push_back(item.get());
+        menu.m_arrItems.push_back(std::move(item));
+    }
+}
+
+void CProjectReader::ReadItem(const Fields& f, CTavelinItem& item)
+{
+    SetText(item.m_strLabel, f[0]);
+    SetText(item.m_strDescription, f[1]);
+    SetText(item.m_strLink, f[2]);
+    SetText(item.m_strTarget, f[3]);
+    item.m_strNormalImage = MediaPath(f[4], "/Sample/Image/");
+    item.m_strOverImage = MediaPath(f[5], "/Sample/Image/");
+    item.m_strClickImage = MediaPath(f[6], "/Sample/Image/");
+    item.m_strOverAudio = MediaPath(f[7], "/Sample/Audio/");
+    item.m_strClickAudio = MediaPath(f[8], "/Sample/Audio/");
+    item.m_bVisible = ToNumber(f[9]);
+}

@@ -1,0 +1,164 @@
+#include "CProjectText.h"
+
+#include <cstdint>
+
+#include "CFieldEscape.h"
+#include "CNumberingWalk.h"
+#include "CPath.h"
+
+namespace {
+void AddNum(std::string& out, long long n)
+{
+    out += std::to_string(n);
+    out += ',';
+}
+
+// Colours are written as their 32-bit value read as a signed number, so that
+// the reader's number rule gives every value back.
+void AddColor(std::string& out, COLORREF c)
+{
+    AddNum(out, static_cast<std::int32_t>(c));
+}
+
+void AddText(std::string& out, const std::string& text)
+{
+    CFieldEscape::Escape(text, out);
+    out += ',';
+}
+
+std::string LabelForFile(const std::string& label)
+{
+    std::string out;
+    out.reserve(label.size());
+    for (char c : label) {
+        if (c == '\t')
+            out += "    ";
+        else
+            out += c;
+    }
+    return out;
+}
+
+void EndLine(std::string& out)
+{
+    out.back() = '\r';  // the record's last separator
+    out += '\n';
+}
+}  // namespace
+
+std::string CProjectText::Compose(const std::string& section)
+{
+    CNumberingWalk walk(m_params, false);
+    const auto& menus = walk.Run();
+    std::string out;
+    out.reserve(1024 + menus.size() * 240 + m_params.m_arrWritten.size() * 160);
+    out += '[';
+    out += section;
+    out += "]\r\n";
+    AppletRecord(out);
+    if (!m_bTemplateMode) {
+        out += "Notice=";
+        out += kNotice;
+        out += "\r\n";
+    }
+    for (const CTavelin* menu : menus)
+        AppendMenuLines(*menu, out);
+    out += "Misc=";
+    out += walk.StructureValue();
+    out += "\r\n";
+    return out;
+}
+
+void CProjectText::AppletRecord(std::string& out)
+{
+    const CAppletParameters& p = m_params;
+    out += "ApStyle=";
+    AddText(out, p.m_strName);
+    AddNum(out, p.m_nAlign);
+    AddNum(out, p.m_nWidth);
+    AddNum(out, p.m_nHeight);
+    AddColor(out, p.m_crBackground);
+    AddColor(out, p.m_crBackground);
+    AppendAppletMedia(p.m_strBackImage, out);
+    AddNum(out, p.m_nImageMode);
+    AddNum(out, p.m_nImageX);
+    AddNum(out, p.m_nImageY);
+    AppendAppletMedia(p.m_strBackAudio, out);
+    for (int n : {p.m_bShowSelection, p.m_nOpenSpeed, p.m_nCloseSpeed, p.m_bShowAllBranches,
+                  p.m_bHasLines, p.m_nBorder, p.m_nBackStyle, p.m_nGradientDir, p.m_nLineIndent,
+                  p.m_nLineThick})
+        AddNum(out, n);
+    AddColor(out, p.m_crLine);
+    AddNum(out, p.m_nDisplayFromY);
+    EndLine(out);
+}
+
+void CProjectText::MenuRecord(const CTavelin& m, std::string& out)
+{
+    AddColor(out, m.m_crBackground);
+    for (int n : {m.m_nBackStyle, m.m_nReserved1, m.m_nReserved2, m.m_nIndent, m.m_nStartY,
+                  m.m_nItemWidth, m.m_nItemHeight, m.m_nItemGap, m.m_nBorderThick})
+        AddNum(out, n);
+    AddText(out, m.m_strName);
+    AddNum(out, m.m_bVisible);
+    EndLine(out);
+}
+
+void CProjectText::StyleRecord(const CTavelin& menu, std::string& out)
+{
+    for (int state = 0; state < 3; ++state) {
+        const CItemStyle& s = menu.Style(state);
+        AddColor(out, s.m_crBack);
+        AddColor(out, s.m_crFont);
+        for (int n : {s.m_nBackStyle, s.m_nFontEffect, s.m_nFontName, s.m_nFontSize, s.m_nFontStyle,
+                      s.m_nImageAlign, s.m_nTextAlign, s.m_nImageOffset, s.m_nTextOffset,
+                      s.m_nGradientDir, s.m_nBorder})
+            AddNum(out, n);
+        out += ",,";
+    }
+    out += "\r\n";
+}
+
+void CProjectText::ItemRecord(const CTavelinItem& item, std::string& out)
+{
+    AddText(out, LabelForFile(item.m_strLabel));
+    AddText(out, item.m_strDescription);
+    AddText(out, item.m_strLink);
+    AddText(out, item.m_strTarget);
+    for (const std::string* path : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
+                                    &item.m_strOverAudio, &item.m_strClickAudio})
+        AppendItemMedia(*path, out);
+    AddNum(out, item.m_bVisible);
+    EndLine(out);
+}
+
+void CProjectText::AppendMenuLines(const CTavelin& menu, std::string& out)
+{
+    const std::string number = std::to_string(menu.m_nNumber);
+    out += "MStyle-" + number + '=';
+    MenuRecord(menu, out);
+    out += "IStyle-" + number + '=';
+    StyleRecord(menu, out);
+    int j = 0;
+    for (const auto& item : menu.m_arrItems) {
+        out += 'I';
+        out += number;
+        out += '-';
+        out += std::to_string(++j);
+        out += '=';
+        ItemRecord(*item, out);
+    }
+}
+
+void CProjectText::AppendItemMedia(const std::string& path, std::string& out)
+{
+    AddText(out, m_bTemplateMode ? m_media.FileRef(path) : path);
+}
+
+void CProjectText::AppendAppletMedia(const std::string& path, std::string& out)
+{
+    if (m_bTemplateMode && m_media.IsMedia(path))
+        AddText(out, CPath::FileName(path));
+    else
+        AddText(out, path);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "../model/CAppletParameters.h"
+#include "CMediaFiles.h"
+
+// The model as project-file text (or as a section of the template file):
+// the header, "ApStyle", "Notice" (project files only), every menu and item
+// in number order and "Misc". Every text field is escaped (CFieldEscape).
+class CProjectText {
+public:
+    static constexpr const char* kNotice = "Tavelin1.0,Applet Tavelina Wizard project file";
+
+    // In template mode media fields hold the bare names of existing media
+    // files (the applet's own image and audio keep a stored path otherwise).
+    CProjectText(CAppletParameters& params, CMediaFiles& media, bool templateMode)
+        : m_params(params), m_media(media), m_bTemplateMode(templateMode) {}
+
+    std::string Compose(const std::string& section);
+
+    void AppletRecord(std::string& out);
+    static void MenuRecord(const CTavelin& menu, std::string& out);
+    static void StyleRecord(const CTavelin& menu, std::string& out);
+    void ItemRecord(const CTavelinItem& item, std::string& out);
+
+private:
+    void AppendMenuLines(const CTavelin& menu, std::string& out);
+    void AppendItemMedia(const std::string& path, std::string& out);
+    void AppendAppletMedia(const std::string& path, std::string& out);
+
+    CAppletParameters& m_params;
+    CMediaFiles& m_media;
+    bool m_bTemplateMode;
+};

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "codec/CMenuLinker.h"
+#include "codec/CPageWriter.h"
+#include "codec/CProjectReader.h"
+#include "model/CAppletParameters.h"
+#include "support/MemoryFileSystem.h"
+
+namespace {
+struct Loaded {
+    MemoryFileSystem fs;
+    CAppletParameters params;
+    CProjectReader reader{params, fs, "/prog"};
+    bool ok = false;
+
+    explicit Loaded(const std::string& text, bool templateMode = false, const std::string& section = "Tavelin1.0")
+    {
+        fs.m_files["/p/m.tvx"] = text;
+        params.Reset();
+        ok = reader.LoadModel("/p/m.tvx", section, templateMode);
+    }
+};
+
+const std::string kStyle = "0,16777215,1,0,0,14,0,0,0,0,0,1,0,,,";
+}  // namespace
+
+TEST(Reader, IniMapRules)
+{
+    CIniMap map;
+    CProjectReader::ParseIni("Loose=1\r\n  [S]  \r\n\r\n  ApStyle = x\r\nKey\nLink=a?b=c \r\n"
+                             "Tail= spaced\n[T]\nLink=t\n[S]\nLink=later\n",
+                             map);
+    EXPECT_EQ(map["Loose"], "1");             // before any header
+    EXPECT_EQ(map["[S]ApStyle"], " x");       // key stripped, value not
+    EXPECT_EQ(map["[S]Key"], "");
+    EXPECT_EQ(map["[S]Tail"], " spaced");
+    EXPECT_EQ(map["[S]Link"], "later");       // the later section of the same name wins
+    EXPECT_EQ(map["[T]Link"], "t");
+
+    std::vector<std::string> list;
+    CProjectReader::GetValues(map, "S", "Link", "", 3, list);
+    EXPECT_EQ(list, (std::vector<std::string>{"later", "", ""}));
+    map["[S]R"] = "a,,b,";
+    CProjectReader::GetValues(map, "S", "R", "", 2, list);
+    EXPECT_EQ(list, (std::vector<std::string>{"a", ""}));
+    CProjectReader::GetValues(map, "S", "Absent", "d,e", 3, list);
+    EXPECT_EQ(list, (std::vector<std::string>{"d", "e", ""}));
+
+    EXPECT_EQ(CProjectReader::ExtractField("1,,-0,", 2, ','), "-0");
+    EXPECT_EQ(CProjectReader::ExtractField("1,,-0,", 1, ','), "");
+    EXPECT_EQ(CProjectReader::ExtractField("1,,-0,", 9, ','), "");
+    EXPECT_EQ(CProjectReader::ExtractField("12-3", 1, '-'), "3");
+
+    EXPECT_EQ(CProjectReader::ToNumber("  -42x"), -42);
+    EXPECT_EQ(CProjectReader::ToNumber("+7"), 7);
+    EXPECT_EQ(CProjectReader::ToNumber("x1"), 0);
+    EXPECT_EQ(CProjectReader::ToNumber(""), 0);
+    EXPECT_EQ(CProjectReader::ToNumber("99999999999"), 2147483647);
+    EXPECT_EQ(CProjectReader::ToNumber("-2147483648"), -2147483647 - 1);
+
+    MemoryFileSystem fs;
+    EXPECT_FALSE(CProjectReader::ReadIniMap(fs, "/none", map));
+}
+
+TEST(Reader, ReadsTheWorkedExample)
+{
+    Loaded l("[Tavelin1.0]\r\n"
+             "ApStyle=Tavelina Applet,2,400,200,255,0,/i/bg.gif,0,0,0,,1,5,5,0,1,0,1,1,0,0,5,7\r\n"
+             "Notice=Tavelin1.0,whatever\r\n"
+             "MStyle-0=0,3,8,9,40,0,80,20,5,0,top-level Tavelina,1\r\n"
+             "IStyle-0=" + kStyle + kStyle + "1,2,3,4,5,6,7,8,9,10,11,12,13,,,\r\n"
+             "I0-1=Home|_#`Page,,page.asp?id=3,,,,,,,1\r\n"
+             "MStyle-1=0,0,0,0,40,15,80,20,5,0,Menu,1\r\n"
+             "IStyle-1=" + kStyle + kStyle + kStyle + "\r\n"
+             "Misc=2,1,0,-0,0-1,\r\n");
+    ASSERT_TRUE(l.ok);
+    EXPECT_TRUE(l.reader.Warnings().empty());
+    const CAppletParameters& p = l.params;
+    EXPECT_EQ(p.m_strName, "Tavelina Applet");
+    EXPECT_EQ(p.m_nAlign, 2);
+    EXPECT_EQ(p.m_crBackground, 255u);
+    EXPECT_EQ(p.m_strBackImage, "/i/bg.gif");
+    EXPECT_EQ(p.m_nDisplayFromY, 7);
+    ASSERT_EQ(p.m_arrMenus.size(), 1u);
+    const CTavelin& top = *p.m_arrMenus[0];
+    EXPECT_EQ(top.m_nBackStyle, 3);
+    EXPECT_EQ(top.m_nReserved1, 8);
+    EXPECT_EQ(top.m_nReserved2, 9);
+    const CItemStyle& click = top.m_styleClick;
+    EXPECT_EQ(click.m_crBack, 1u);
+    EXPECT_EQ(click.m_crFont, 2u);
+    EXPECT_EQ(click.m_nBackStyle, 3);
+    EXPECT_EQ(click.m_nFontSize, 6);
+    EXPECT_EQ(click.m_nImageAlign, 8);
+    EXPECT_EQ(click.m_nTextAlign, 9);
+    EXPECT_EQ(click.m_nTextOffset, 11);
+    EXPECT_EQ(click.m_nGradientDir, 12);
+    EXPECT_EQ(click.m_nBorder, 13);
+    ASSERT_EQ(top.GetItemCount(), 1);
+    EXPECT_EQ(top.GetItem(0)->m_strLabel, "Home\r\nPage");
+    EXPECT_EQ(top.GetItem(0)->m_strLink, "page.asp?id=3");
+    EXPECT_EQ(top.GetItem(0)->m_pSubMenu->m_strName, "Menu");
+    EXPECT_EQ(top.GetItem(0)->m_pSubMenu->m_nStartY, 15);
+}
+
+TEST(Reader, ToleratesMissingAndShortRecords)
+{
+    // Only the header and "Misc": one invisible, empty top-level menu and the default applet.
+    Loaded only("[Tavelin1.0]\nMisc=1,0,-0,\n");
+    ASSERT_EQ(only.params.m_arrMenus.size(), 1u);
+    const CTavelin& menu = *only.params.m_arrMenus[0];
+    EXPECT_EQ(menu.m_strName, "top-level Tavelina");
+    EXPECT_EQ(menu.m_bVisible, 0);
+    EXPECT_EQ(menu.m_nIndent, 0);
+    EXPECT_EQ(menu.m_styleNormal.m_crFont, 0u);
+    EXPECT_EQ(only.params.m_strName, "My Tavelina");
+    EXPECT_EQ(only.params.m_nWidth, 200);
+    EXPECT_EQ(only.params.m_nHeight, 500);
+    EXPECT_EQ(only.params.m_crLine, 5u);
+
+    // An item without a record, a short item record, a non-numeric field.
+    Loaded items("[Tavelin1.0]\nMStyle-0=1,x2\nI0-2=Short,d\nMisc=1,3,-0,\n");
+    const CTavelin& m = *items.params.m_arrMenus[0];
+    ASSERT_EQ(m.GetItemCount(), 3);
+    EXPECT_EQ(m.GetItem(0)->m_strLabel, "");
+    EXPECT_EQ(m.GetItem(0)->m_bVisible, 0);
+    EXPECT_EQ(m.GetItem(1)->m_strLabel, "Short");
+    EXPECT_EQ(m.GetItem(1)->m_strDescription, "d");
+    EXPECT_EQ(m.GetItem(1)->m_strLink, "");
+    EXPECT_EQ(m.m_crBackground, 1u);
+    EXPECT_EQ(m.m_nBackStyle, 0);
+
+    // Empty, foreign, or without "Misc": an empty project with default values.
+    for (const char* text : {"", "\x89PNG\r\n\x1a\n binary", "[Tavelin1.0]\nMisc=\n", "[Tavelin1.0]\nMisc=0,\n",
+                             "[Other]\nMisc=1,0,-0,\n"}) {
+        Loaded l(text);
+        EXPECT_TRUE(l.ok);
+        EXPECT_TRUE(l.params.m_arrMenus.empty()) << text;
+        EXPECT_EQ(l.params.m_strName, "My Tavelina");
+    }
+
+    // A file that cannot be opened: false, the model stays reset.
+    MemoryFileSystem fs;
+    fs.m_dirs.insert("/p/dir.tvx");
+    CAppletParameters p;
+    p.m_strName = "Before";
+    CProjectReader reader(p, fs, "/prog");
+    EXPECT_FALSE(reader.LoadProject("/p/missing.tvx"));
+    EXPECT_EQ(p.m_strName, "Tavelina Applet");
+    EXPECT_FALSE(reader.LoadProject("/p/dir.tvx"));
+}
+
+TEST(Reader, TemplateModeFindsSampleFolders)
+{
+    Loaded l("[T]\nApStyle=N,0,1,1,0,0,bg.gif,0,0,0,,1,5,5,0,1,0,1,1,0,0,5,0\n"
+             "I0-1=L,,,,n.gif,,c.png,o.wav,,1\nMisc=1,1,-0,\n",
+             true, "T");
+    EXPECT_EQ(l.params.m_strBackImage, "/prog/Sample/Image/bg.gif");
+    EXPECT_EQ(l.params.m_strBackAudio, "");
+    const CTavelinItem& item = *l.params.m_arrMenus[0]->GetItem(0);
+    EXPECT_EQ(item.m_strNormalImage, "/prog/Sample/Image/n.gif");
+    EXPECT_EQ(item.m_strOverImage, "");
+    EXPECT_EQ(item.m_strClickImage, "/prog/Sample/Image/c.png");
+    EXPECT_EQ(item.m_strOverAudio, "/prog/Sample/Audio/o.wav");
+}
+
+TEST(Reader, LongFieldsAreReadWhole)
+{
+    const std::string big(50000, 'x');
+    Loaded l("[Tavelin1.0]\nI0-1=" + big + "," + big + "y,,,,,,,,1\nMisc=1,1,-0,\n");
+    const CTavelinItem& item = *l.params.m_arrMenus[0]->GetItem(0);
+    EXPECT_EQ(item.m_strLabel, big);
+    EXPECT_EQ(item.m_strDescription, big + "y");
+    EXPECT_EQ(item.m_bVisible, 1);
+}
+
+TEST(Reader, DamagedRelationListsNeverShareOrLoseOwnership)
+{
+    struct Case {
+        const char* misc;
+        size_t tops;
+        bool warns;
+    };
+    const Case cases[] = {
+        {"2,1,0,-0,0-1,", 1, false},  // sound
+        {"2,1,0,-0,-0,", 1, true},    // menu 0 named twice, menu 1 nowhere
+        {"2,1,0,-0,5-1,", 1, true},   // item out of range
+        {"2,1,0,-0,0-9,", 1, true},   // menu out of range
+        {"2,1,0,-0,-1,", 2, false},   // two top-level menus
+        {"1,1,0-0,", 0, true},        // a menu opening from its own item
+        {"2,1,1,0-1,1-0,", 0, true},  // a cycle of two
+        {"3,2,0,0,-0,0-1,0-2,", 1, true},  // item 0 given two sub-menus
+        {"1,1,", 1, false},           // missing entry: read as "-0"
+        {"999999999,1,-0,", 1, true}, // a count far beyond the record
+        {"2,99999999,0,-0,0-1,", 1, true},  // an item count far beyond the records
+    };
+    for (const Case& c : cases) {
+        Loaded l(std::string("[Tavelin1.0]\nMisc=") + c.misc + "\n");
+        EXPECT_EQ(l.params.m_arrMenus.size(), c.tops) << c.misc;
+        EXPECT_EQ(!l.reader.Warnings().empty(), c.warns) << c.misc;
+    }
+    Loaded two("[Tavelin1.0]\nMisc=2,1,0,-0,-0,\n");
+    ASSERT_FALSE(two.reader.Warnings().empty());
+    EXPECT_EQ(two.reader.Warnings()[0], "The project's menu list names menu 0 twice; the second entry was skipped.");
+}
+
+TEST(Reader, DeepNestingIsCapped)
+{
+    // A chain of 100,000 menus, each opening from the one item of the last.
+    const int n = 100000;
+    std::string misc = "Misc=" + std::to_string(n) + ",";
+    for (int m = 0; m < n; ++m)
+        misc += "1,";
+    misc += "-0,";
+    for (int m = 1; m < n; ++m)
+        misc += std::to_string(m - 1) + "-" + std::to_string(m) + ",";
+    Loaded l("[Tavelin1.0]\n" + misc + "\n");
+    ASSERT_EQ(l.params.m_arrMenus.size(), 1u);
+    int depth = 0;
+    for (const CTavelin* m = l.params.m_arrMenus[0].get(); !m->m_arrItems.empty(); m = m->m_arrItems[0]->m_pSubMenu.get())
+        ++depth;
+    EXPECT_EQ(depth, CAppletParameters::kMaxDepth);
+    ASSERT_EQ(l.reader.Warnings().size(), 1u);
+    EXPECT_EQ(l.reader.Warnings()[0], CMenuLinker::kTooDeep);
+}
