@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "CArchive.h"
+
 CTavelin::CTavelin(int itemCount, const std::string& name)
 {
     m_strName = name;
@@ -160,4 +162,42 @@ bool CTavelin::MoveItemDown(int index)
 bool CTavelin::MoveItemDown(const CTavelinItem* item)
 {
     return MoveItemDown(IndexOf(item));
+}
+
+namespace {
+void ExchangeStyle(CArchive& ar, CItemStyle& style)
+{
+    for (COLORREF* color : {&style.m_crBack, &style.m_crFont})
+        ar.Exchange(*color);
+    for (int* value : {&style.m_nBorder, &style.m_nBackStyle, &style.m_nGradientDir,
+                       &style.m_nFontEffect, &style.m_nFontName, &style.m_nFontSize,
+                       &style.m_nFontStyle, &style.m_nTextAlign, &style.m_nTextOffset,
+                       &style.m_nImageAlign, &style.m_nImageOffset})
+        ar.Exchange(*value);
+    ar.Exchange(style.m_strExtra);
+}
+}  // namespace
+
+// The name, the ten geometry values, the three state blocks, the visibility,
+// then the item count and each item as a tagged object.
+void CTavelin::Persist(CArchive& ar)
+{
+    ar.Exchange(m_strName);
+    ar.Exchange(m_crBackground);
+    for (int* value : {&m_nBackStyle, &m_nReserved1, &m_nReserved2, &m_nIndent, &m_nStartY,
+                       &m_nItemWidth, &m_nItemHeight, &m_nItemGap, &m_nBorderThick})
+        ar.Exchange(*value);
+    for (CItemStyle* style : {&m_styleNormal, &m_styleOver, &m_styleClick})
+        ExchangeStyle(ar, *style);
+    ar.Exchange(m_bVisible);
+    if (ar.IsStoring()) {
+        ar.WriteInt(GetItemCount(true));
+        for (auto& item : m_arrItems)
+            ar.WriteObject(*item);
+        return;
+    }
+    RemoveAllItems();
+    const int count = ar.ReadCount();
+    for (int i = 0; i < count; ++i)
+        m_arrItems.push_back(ar.ReadObject<CTavelinItem>());
 }

@@ -1,5 +1,6 @@
 #include "CTavelinItem.h"
 
+#include "CArchive.h"
 #include "CTavelin.h"
 
 CTavelinItem::CTavelinItem(const std::string& label)
@@ -26,4 +27,18 @@ std::unique_ptr<CTavelin> CTavelinItem::TakeSubMenu()
     auto old = std::move(m_pSubMenu);
     m_pSubMenu = std::make_unique<CTavelin>(0, "Menu");
     return old;
+}
+
+// The nine texts, the visibility, then the sub-menu as a tagged object.
+void CTavelinItem::Persist(CArchive& ar)
+{
+    for (std::string* text : {&m_strLabel, &m_strDescription, &m_strNormalImage, &m_strOverImage,
+                              &m_strClickImage, &m_strOverAudio, &m_strClickAudio, &m_strTarget,
+                              &m_strLink})
+        ar.Exchange(*text);
+    ar.Exchange(m_bVisible);
+    if (ar.IsStoring())
+        ar.WriteObject(*m_pSubMenu);
+    else
+        SetSubMenu(ar.ReadObject<CTavelin>());
 }
