@@ -1,0 +1,1147 @@
+/*
+ * tavelin.js - draws the sliding menus of Applet Tavelina Wizard pages in a
+ * browser, without any plug-in.
+ *
+ * Two kinds of page are served:
+ *  - a page with an <applet code="tavelin.class"> element: its <param> lines
+ *    are decoded and the applet element is replaced by a box holding the menus;
+ *  - an exported page whose menus are already written as nested lists inside
+ *    an element with data-tavelin="export": the lists are made to slide.
+ * In both cases the menus end up as the same markup (nav, ul, li, a/button)
+ * with the same class names, so the behaviour below serves both.
+ *
+ * No dependencies, no build step. In node the pure parts are exported for
+ * tests: require('tavelin.js').decode(params).
+ */
+(function (global) {
+    'use strict';
+
+    /* ------------------------------------------------------------------
+     * Parameter decoding (pure)
+     * ------------------------------------------------------------------ */
+
+    var LABEL_BREAK = '|_#`';
+
+    var APPLET_DEFAULTS = {
+        background: '#000000', backImage: '', imageMode: 0, imageX: 0, imageY: 0,
+        backAudio: '', showSelection: 1, openSpeed: 5, closeSpeed: 5, showAllBranches: 0,
+        hasLines: 1, gradientDir: 1, backStyle: 1, border: 0, lineIndent: 0, lineThick: 0,
+        lineColor: '#050000'
+    };
+
+    var MENU_DEFAULTS = {
+        background: '#000000', filled: false, bordered: false, indent: 40, startY: 0,
+        itemWidth: 80, itemHeight: 20, itemGap: 5, borderThick: 0
+    };
+
+    var STATE_DEFAULTS = {
+        back: '#000000', font: '#ffffff', gradientDir: 1, backStyle: 1, border: 0,
+        fontEffect: 0, fontName: 0, fontSize: 14, fontStyle: 0, imageAlign: 0, textAlign: 0,
+        imageOffset: 0, textOffset: 0
+    };
+
+    function splitFields(value) {
+        return String(value === undefined || value === null ? '' : value).split(',');
+    }
+
+    function toInt(text, fallback) {
+        var s = String(text === undefined ? '' : text).trim();
+        return /^[-+]?\d+$/.test(s) ? parseInt(s, 10) : fallback;
+    }
+
+    function toColor(text, fallback) {
+        var s = String(text === undefined ? '' : text).trim();
+        return /^[0-9a-fA-F]{6}$/.test(s) ? '#' + s.toLowerCase() : fallback;
+    }
+
+    function toFlag(text, fallback) {
+        var n = toInt(text, fallback);
+        return n ? 1 : 0;
+    }
+
+    // A composite digit field: numbers written one after the other, each a
+    // single digit, possibly with a minus sign ("111", "-111"). Fields that
+    // cannot be read take their defaults.
+    function toDigits(text, defaults) {
+        var s = String(text === undefined || text === null ? '' : text).trim();
+        var parts = s.match(/-?\d/g) || [];
+        var ok = parts.join('') === s && parts.length === defaults.length;
+        return defaults.map(function (d, i) { return ok ? parseInt(parts[i], 10) : d; });
+    }
+
+    function decodeLabel(text) {
+        return String(text || '').split(LABEL_BREAK).join('\n');
+    }
+
+    function copyDefaults(defaults) {
+        var out = {};
+        Object.keys(defaults).forEach(function (k) { out[k] = defaults[k]; });
+        return out;
+    }
+
+    function decodeApStyle(value) {
+        var f = splitFields(value);
+        var d = APPLET_DEFAULTS;
+        var a = copyDefaults(d);
+        if (value === undefined || value === null)
+            return a;
+        var combo = toDigits(f[12], [d.gradientDir, d.backStyle, d.border]);
+        a.background = toColor(f[0], d.background);
+        a.backImage = (f[2] || '').trim();
+        a.imageMode = toInt(f[3], d.imageMode);
+        a.imageX = toInt(f[4], d.imageX);
+        a.imageY = toInt(f[5], d.imageY);
+        a.backAudio = (f[6] || '').trim();
+        a.showSelection = toFlag(f[7], d.showSelection);
+        a.openSpeed = toInt(f[8], d.openSpeed);
+        a.closeSpeed = toInt(f[9], d.closeSpeed);
+        a.showAllBranches = toFlag(f[10], d.showAllBranches);
+        a.hasLines = toFlag(f[11], d.hasLines);
+        a.gradientDir = combo[0];
+        a.backStyle = combo[1];     // 1 filled, 6..9 vertical gradients
+        a.border = combo[2];        // 0 plain, 1 raised, 2 sunken
+        a.lineIndent = toInt(f[13], d.lineIndent);
+        a.lineThick = toInt(f[14], d.lineThick);
+        a.lineColor = toColor(f[15], d.lineColor);
+        return a;
+    }
+
+    function decodeMenuStyle(value) {
+        var f = splitFields(value);
+        var d = MENU_DEFAULTS;
+        var code = String(f[1] || '').trim();
+        return {
+            background: toColor(f[0], d.background),
+            filled: code.charAt(0) === '1',
+            bordered: code.charAt(1) === '2',
+            indent: toInt(f[4], d.indent),
+            startY: toInt(f[5], d.startY),
+            itemWidth: toInt(f[6], d.itemWidth),
+            itemHeight: toInt(f[7], d.itemHeight),
+            itemGap: toInt(f[8], d.itemGap),
+            borderThick: toInt(f[9], d.borderThick)
+        };
+    }
+
+    function decodeStateGroup(f) {
+        var d = STATE_DEFAULTS;
+        var look = toDigits(f[2], [d.gradientDir, d.backStyle, d.border + 1]);
+        var align = toDigits(f[7], [d.imageAlign, d.textAlign]);
+        return {
+            back: toColor(f[0], d.back),
+            font: toColor(f[1], d.font),
+            gradientDir: look[0],
+            backStyle: look[1],
+            border: look[2] - 1,    // written 1..3
+            fontEffect: toInt(f[3], d.fontEffect),
+            fontName: toInt(f[4], d.fontName),
+            fontSize: toInt(f[5], d.fontSize),
+            fontStyle: toInt(f[6], d.fontStyle),
+            imageAlign: align[0],
+            textAlign: align[1],
+            imageOffset: toInt(f[8], d.imageOffset),
+            textOffset: toInt(f[9], d.textOffset)
+        };
+    }
+
+    // Three groups of twelve fields: normal, mouse over, clicked.
+    function decodeItemStyles(value) {
+        var f = splitFields(value);
+        return [0, 1, 2].map(function (s) { return decodeStateGroup(f.slice(s * 12, s * 12 + 12)); });
+    }
+
+    // Nine fields; the link is last, so commas beyond the ninth field belong
+    // to it (an address with a comma in its query).
+    function decodeItem(value) {
+        var f = splitFields(value);
+        var field = function (i) { return (f[i] || '').trim(); };
+        var target = field(7);
+        return {
+            label: decodeLabel(f[0]),
+            description: f[1] || '',
+            images: [field(2), field(3), field(4)],
+            overAudio: field(5),
+            clickAudio: field(6),
+            target: target === '' ? '_self' : target,
+            link: f.slice(8).join(',').trim()
+        };
+    }
+
+    // "N,count0,...,countN-1,relation..." with "-m" for a top-level menu and
+    // "i-m" for a menu opening from the item of global index i.
+    function decodeMisc(value) {
+        var f = splitFields(value).map(function (s) { return s.trim(); });
+        var n = toInt(f[0], -1);
+        if (n < 0 || f.length < n + 1)
+            return null;
+        var counts = [];
+        for (var m = 0; m < n; m++)
+            counts.push(Math.max(0, toInt(f[1 + m], 0)));
+        var relations = [];
+        f.slice(1 + n).forEach(function (entry) {
+            var r = /^(\d*)-(\d+)$/.exec(entry);
+            if (r)
+                relations.push({ item: r[1] === '' ? -1 : parseInt(r[1], 10), menu: parseInt(r[2], 10) });
+        });
+        return { count: n, itemCounts: counts, relations: relations };
+    }
+
+    // Parameter names compare without regard to case, as applets read them.
+    function paramLookup(params) {
+        var table = {};
+        var put = function (k, v) { table[String(k).toLowerCase()] = String(v); };
+        if (params && typeof params.forEach === 'function' && !Array.isArray(params))
+            params.forEach(function (v, k) { put(k, v); });
+        else if (params)
+            Object.keys(params).forEach(function (k) { put(k, params[k]); });
+        return function (name) { return table[name.toLowerCase()]; };
+    }
+
+    // Without a readable "Misc" the menus present are taken in order, each
+    // with its consecutive item lines, all as top-level menus.
+    function guessStructure(get) {
+        var counts = [];
+        for (var m = 0; get('MStyle-' + m) !== undefined; m++) {
+            var j = 0;
+            while (get('I' + m + '-' + j) !== undefined)
+                j++;
+            counts.push(j);
+        }
+        return {
+            count: counts.length, itemCounts: counts,
+            relations: counts.map(function (c, i) { return { item: -1, menu: i }; })
+        };
+    }
+
+    function buildMenus(get, misc) {
+        var menus = [];
+        var items = [];
+        for (var m = 0; m < misc.count; m++) {
+            var menu = decodeMenuStyle(get('MStyle-' + m));
+            menu.number = m;
+            menu.states = decodeItemStyles(get('IStyle-' + m));
+            menu.items = [];
+            menu.parentItem = null;
+            menu.depth = -1;
+            for (var j = 0; j < misc.itemCounts[m]; j++) {
+                var item = decodeItem(get('I' + m + '-' + j));
+                item.menu = m;
+                item.index = j;
+                item.globalIndex = items.length;
+                item.subMenu = null;
+                menu.items.push(item.globalIndex);
+                items.push(item);
+            }
+            menus.push(menu);
+        }
+        return { menus: menus, items: items };
+    }
+
+    // Applies the relation list; a menu is attached once, and only below an
+    // item of a smaller-numbered menu, so the result is always a tree.
+    function linkMenus(tree, relations) {
+        var attached = {};
+        relations.forEach(function (r) {
+            var menu = tree.menus[r.menu];
+            if (!menu || attached[r.menu])
+                return;
+            if (r.item < 0) {
+                attached[r.menu] = true;
+                tree.roots.push(r.menu);
+                return;
+            }
+            var item = tree.items[r.item];
+            if (!item || item.subMenu !== null || item.menu >= r.menu)
+                return;
+            attached[r.menu] = true;
+            item.subMenu = r.menu;
+            menu.parentItem = r.item;
+        });
+    }
+
+    function setDepths(tree) {
+        var visit = function (number, depth) {
+            var menu = tree.menus[number];
+            menu.depth = depth;
+            menu.items.forEach(function (i) {
+                if (tree.items[i].subMenu !== null)
+                    visit(tree.items[i].subMenu, depth + 1);
+            });
+        };
+        tree.roots.forEach(function (r) { visit(r, 0); });
+    }
+
+    /**
+     * Decodes the applet's parameters (a plain object or a Map from parameter
+     * name to value) into the menu tree:
+     *   { applet, menus[number], items[globalIndex], roots[menu numbers] }
+     * Items name their menu and sub-menu by number, menus their items by
+     * global index and the item they open from as parentItem.
+     */
+    function decode(params) {
+        var get = paramLookup(params);
+        var misc = decodeMisc(get('Misc')) || guessStructure(get);
+        var tree = buildMenus(get, misc);
+        tree.applet = decodeApStyle(get('ApStyle'));
+        tree.notice = get('Notice') || '';
+        tree.roots = [];
+        linkMenus(tree, misc.relations);
+        setDepths(tree);
+        return tree;
+    }
+
+    var TavelinParams = {
+        decode: decode,
+        decodeApStyle: decodeApStyle,
+        decodeMenuStyle: decodeMenuStyle,
+        decodeItemStyles: decodeItemStyles,
+        decodeItem: decodeItem,
+        decodeMisc: decodeMisc,
+        decodeLabel: decodeLabel
+    };
+
+    /* ------------------------------------------------------------------
+     * Sun audio (.au) decoding (pure): browsers do not play the format.
+     * ------------------------------------------------------------------ */
+
+    function muLawSample(byte) {
+        var u = ~byte & 0xff;
+        var t = (((u & 0x0f) << 3) + 0x84) << ((u & 0x70) >> 4);
+        return ((u & 0x80) ? (0x84 - t) : (t - 0x84)) / 32768;
+    }
+
+    function aLawSample(byte) {
+        var a = byte ^ 0x55;
+        var t = (a & 0x0f) << 4;
+        var seg = (a & 0x70) >> 4;
+        if (seg === 0)
+            t += 8;
+        else if (seg === 1)
+            t += 0x108;
+        else
+            t = (t + 0x108) << (seg - 1);
+        return ((a & 0x80) ? t : -t) / 32768;
+    }
+
+    var AU_READERS = {
+        1: { size: 1, read: function (v, o) { return muLawSample(v.getUint8(o)); } },
+        2: { size: 1, read: function (v, o) { return v.getInt8(o) / 128; } },
+        3: { size: 2, read: function (v, o) { return v.getInt16(o) / 32768; } },
+        4: { size: 3, read: function (v, o) { return ((v.getInt8(o) << 16) | (v.getUint16(o + 1))) / 8388608; } },
+        5: { size: 4, read: function (v, o) { return v.getInt32(o) / 2147483648; } },
+        6: { size: 4, read: function (v, o) { return v.getFloat32(o); } },
+        7: { size: 8, read: function (v, o) { return v.getFloat64(o); } },
+        27: { size: 1, read: function (v, o) { return aLawSample(v.getUint8(o)); } }
+    };
+
+    /**
+     * Decodes a Sun audio file (big-endian header ".snd"). Returns
+     * { sampleRate, channels: [Float32Array per channel] } or null when the
+     * bytes are not such a file or use an encoding not read here.
+     */
+    function decodeAu(buffer) {
+        var view = new DataView(buffer);
+        if (view.byteLength < 24 || view.getUint32(0) !== 0x2e736e64)
+            return null;
+        var offset = view.getUint32(4);
+        var size = view.getUint32(8);
+        var reader = AU_READERS[view.getUint32(12)];
+        var rate = view.getUint32(16);
+        var channels = view.getUint32(20);
+        if (!reader || offset < 24 || offset > view.byteLength || rate < 1 || channels < 1 || channels > 32)
+            return null;
+        var available = view.byteLength - offset;
+        if (size === 0xffffffff || size > available)
+            size = available;
+        var frames = Math.floor(size / (reader.size * channels));
+        var data = [];
+        for (var c = 0; c < channels; c++)
+            data.push(new Float32Array(frames));
+        for (var i = 0, o = offset; i < frames; i++)
+            for (c = 0; c < channels; c++, o += reader.size)
+                data[c][i] = reader.read(view, o);
+        return { sampleRate: rate, channels: data };
+    }
+
+    var TavelinAudio = { decodeAu: decodeAu };
+
+    /* ------------------------------------------------------------------
+     * Looks: CSS text made from the decoded values (pure)
+     * ------------------------------------------------------------------ */
+
+    var FONT_FAMILIES = [
+        '"Times New Roman", Times, "Liberation Serif", serif',
+        'Helvetica, Arial, "Liberation Sans", sans-serif',
+        '"Courier New", Courier, "Liberation Mono", monospace'
+    ];
+
+    var STATIC_CSS = [
+        '.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;',
+        'overflow:auto;text-align:left;line-height:normal;white-space:normal}',
+        '.tv-nav{position:relative;display:flow-root}',
+        '.tv-menu{list-style:none;margin:0;padding:0;position:relative;box-sizing:border-box}',
+        '.tv-li{position:relative;list-style:none;margin:0;padding:0}',
+        '.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;',
+        'padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:left;',
+        'cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}',
+        '.tv-item:focus-visible{outline:2px dashed currentColor;outline-offset:-4px}',
+        '.tv-label{position:absolute;top:50%;left:0;right:0;transform:translateY(-50%);white-space:pre;',
+        'line-height:1.15;pointer-events:none}',
+        '.tv-img{position:absolute;top:50%;display:none;max-width:none;pointer-events:none;border:0}',
+        '.tv-sub{display:flow-root;position:relative}',
+        '.tv-sub[hidden]{display:none}',
+        '.tv-toggle{position:absolute;z-index:2;top:0;right:0;width:1px;height:1px;overflow:hidden;',
+        'clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}',
+        '.tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;',
+        'outline:2px dashed currentColor;outline-offset:-2px}',
+        '.tv-toggle::before{content:"\\25B8"}',
+        '.tv-toggle[aria-expanded="true"]::before{content:"\\25BE"}',
+        '.tv-item .tv-img-n{display:block}',
+        '.tv-item:hover .tv-img-n,.tv-item:focus-visible .tv-img-n{display:none}',
+        '.tv-item:hover .tv-img-o,.tv-item:focus-visible .tv-img-o{display:block}',
+        '.tv-item.tv-sel .tv-img-n,.tv-item.tv-sel .tv-img-o,.tv-item:active .tv-img-n,',
+        '.tv-item:active .tv-img-o{display:none}',
+        '.tv-item.tv-sel .tv-img-c,.tv-item:active .tv-img-c{display:block}',
+        '@media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}'
+    ].join('');
+
+    function rgbOf(hex) {
+        var n = parseInt(hex.slice(1), 16);
+        return [(n >> 16) & 255, (n >> 8) & 255, n & 255];
+    }
+
+    function hexOf(rgb) {
+        return '#' + rgb.map(function (c) { return ('0' + Math.round(c).toString(16)).slice(-2); }).join('');
+    }
+
+    // The colour part way (0..1) from a to b.
+    function mix(a, b, part) {
+        var x = rgbOf(a), y = rgbOf(b);
+        return hexOf(x.map(function (c, i) { return c + (y[i] - c) * part; }));
+    }
+
+    function isLight(hex) {
+        var c = rgbOf(hex);
+        return 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2] > 140;
+    }
+
+    // Background styles: 0 transparent, 1 filled, 2..5 horizontal and 6..9
+    // vertical gradients (from black, from white, to black, to white).
+    function backgroundCss(style, color, bothWays) {
+        if (style === 0)
+            return 'transparent';
+        if (style < 2 || style > 9)
+            return color;
+        var dir = style < 6 ? 'to right' : 'to bottom';
+        var kind = (style - 2) % 4;
+        var other = kind === 0 || kind === 2 ? '#000000' : '#ffffff';
+        var from = kind < 2 ? other : color;
+        var to = kind < 2 ? color : other;
+        var stops = bothWays ? [from, to, from] : [from, to];
+        return 'linear-gradient(' + dir + ',' + stops.join(',') + ')';
+    }
+
+    // A raised or sunken edge: light on the top and left, dark on the bottom
+    // and right (the other way round when sunken).
+    function bevelCss(width, base, sunken) {
+        var light = mix(base, '#ffffff', 0.6), dark = mix(base, '#000000', 0.55);
+        var tl = sunken ? dark : light, br = sunken ? light : dark;
+        return 'border:' + width + 'px solid;border-color:' + tl + ' ' + br + ' ' + br + ' ' + tl + ';';
+    }
+
+    function itemBorderCss(state, thick) {
+        if (state.border === 1 || state.border === 2)
+            return bevelCss(Math.max(1, thick), state.back, state.border === 2);
+        return thick > 0 ? 'border:' + thick + 'px solid ' + state.font + ';' : 'border:0;';
+    }
+
+    function fontEffectCss(effect, font) {
+        var contrast = isLight(font) ? '#000000' : '#ffffff';
+        switch (effect) {
+        case 1: return 'text-shadow:-1px -1px 0 ' + contrast + ',1px -1px 0 ' + contrast + ',-1px 1px 0 ' +
+            contrast + ',1px 1px 0 ' + contrast + ';';
+        case 2: return 'text-shadow:-1px -1px 0 rgba(0,0,0,.75),1px 1px 0 rgba(255,255,255,.6);';
+        case 3: return 'text-shadow:1px 1px 0 rgba(0,0,0,.75),-1px -1px 0 rgba(255,255,255,.6);';
+        case 4: return 'text-shadow:2px 2px 2px rgba(0,0,0,.7);';
+        default: return 'text-shadow:none;';
+        }
+    }
+
+    function itemCss(state, thick) {
+        return 'background:' + backgroundCss(state.backStyle, state.back, state.gradientDir === 1) + ';' +
+            'color:' + state.font + ';' + itemBorderCss(state, thick) +
+            'font-family:' + (FONT_FAMILIES[state.fontName] || FONT_FAMILIES[0]) + ';' +
+            'font-size:' + Math.max(1, state.fontSize) + 'px;' +
+            'font-weight:' + (state.fontStyle === 1 ? 'bold' : 'normal') + ';' +
+            'font-style:' + (state.fontStyle === 2 ? 'italic' : 'normal') + ';' +
+            fontEffectCss(state.fontEffect, state.font);
+    }
+
+    function labelCss(state) {
+        var off = state.textOffset;
+        if (state.textAlign === 1)
+            return 'text-align:center;left:' + off + 'px;right:' + (-off) + 'px;';
+        if (state.textAlign === 2)
+            return 'text-align:right;left:0;right:' + off + 'px;';
+        return 'text-align:left;left:' + off + 'px;right:0;';
+    }
+
+    function imageCss(state) {
+        var off = state.imageOffset;
+        if (state.imageAlign === 1)
+            return 'left:calc(50% + ' + off + 'px);right:auto;transform:translate(-50%,-50%);';
+        if (state.imageAlign === 2)
+            return 'left:auto;right:' + off + 'px;transform:translateY(-50%);';
+        return 'left:' + off + 'px;right:auto;transform:translateY(-50%);';
+    }
+
+    // Selectors of the three states of a menu's own items.
+    function stateSelectors(menuSel) {
+        var item = menuSel + '>.tv-li>.tv-item';
+        return [
+            [item],
+            [item + ':hover', item + ':focus-visible'],
+            [item + '.tv-sel', item + ':active']
+        ];
+    }
+
+    function rule(selectors, body) {
+        return selectors.join(',') + '{' + body + '}';
+    }
+
+    function descendants(selectors, tail) {
+        return selectors.map(function (s) { return s + tail; });
+    }
+
+    function menuBoxCss(menu) {
+        var css = 'margin-left:' + menu.indent + 'px;width:' + Math.max(0, menu.itemWidth) + 'px;' +
+            'margin-top:' + menu.startY + 'px;';
+        if (menu.filled)
+            css += 'background:' + menu.background + ';';
+        if (menu.bordered)
+            css += 'outline:1px solid ' + (menu.filled ? mix(menu.background, '#000000', 0.45) : menu.background) + ';';
+        return css;
+    }
+
+    function treeLineCss(menuSel, menu, applet) {
+        var t = Math.max(1, applet.lineThick);
+        var x = applet.lineIndent - menu.indent;
+        var mid = Math.round(menu.itemHeight / 2 - t / 2);
+        var li = menuSel + '>.tv-li';
+        var line = 'content:"";position:absolute;z-index:0;background:' + applet.lineColor + ';';
+        var out = '';
+        if (menu.indent > applet.lineIndent)
+            out += rule([li + '::before'], line + 'left:' + x + 'px;width:' + (menu.indent - applet.lineIndent) +
+                'px;top:' + mid + 'px;height:' + t + 'px;');
+        out += rule([li + '::after'], line + 'left:' + x + 'px;width:' + t + 'px;top:' + (-menu.itemGap) +
+            'px;bottom:0;');
+        out += rule([li + ':first-child::after'], 'top:0;');
+        out += rule([li + ':last-child::after'], 'bottom:auto;height:' + (menu.itemGap + mid + t) + 'px;');
+        out += rule([li + ':first-child:last-child::after'], 'height:' + (mid + t) + 'px;');
+        return out;
+    }
+
+    function menuCss(scope, menu, applet) {
+        var sel = scope + ' .tv-m' + menu.number;
+        var states = stateSelectors(sel);
+        var out = rule([sel], menuBoxCss(menu));
+        out += rule([sel + '>.tv-li+.tv-li'], 'margin-top:' + menu.itemGap + 'px;');
+        out += rule([sel + '>.tv-li>.tv-item'], 'width:' + Math.max(0, menu.itemWidth) + 'px;height:' +
+            Math.max(0, menu.itemHeight) + 'px;');
+        out += rule([sel + '>.tv-li>.tv-toggle'], 'color:' + menu.states[1].font + ';background:' +
+            menu.states[1].back + ';line-height:' + Math.max(0, menu.itemHeight) + 'px;');
+        menu.states.forEach(function (state, s) {
+            out += rule(states[s], itemCss(state, menu.borderThick));
+            out += rule(descendants(states[s], ' .tv-label'), labelCss(state));
+            out += rule(descendants(states[s], ' .tv-img'), imageCss(state));
+        });
+        if (applet.hasLines)
+            out += treeLineCss(sel, menu, applet);
+        return out;
+    }
+
+    function appletBackgroundCss(applet, imageUrl) {
+        var layers = [];
+        if (imageUrl) {
+            var url = 'url("' + imageUrl.replace(/["\\\n\r]/g, encodeURIComponent) + '")';
+            layers.push(applet.imageMode === 1 ? url + ' 0 0 repeat'
+                : url + ' ' + applet.imageX + 'px ' + applet.imageY + 'px no-repeat');
+        }
+        var back = backgroundCss(applet.backStyle === 1 ? 1 : applet.backStyle, applet.background,
+            applet.gradientDir === 1);
+        if (back.indexOf('gradient') >= 0)
+            layers.push(back);
+        return 'background:' + (layers.length ? layers.join(',') + ' ' : '') + applet.background + ';';
+    }
+
+    function appletBorderCss(applet) {
+        if (applet.border === 1 || applet.border === 2)
+            return bevelCss(2, applet.background, applet.border === 2);
+        return 'border:0;';
+    }
+
+    /**
+     * The CSS of one menu box: scope is its id selector ("#tv1"), width and
+     * height its size, imageUrl the resolved background image (or '').
+     */
+    function boxCss(scope, tree, size, imageUrl) {
+        var a = tree.applet;
+        var out = rule([scope], 'width:' + size.width + 'px;height:' + size.height + 'px;' +
+            appletBackgroundCss(a, imageUrl) + appletBorderCss(a));
+        tree.menus.forEach(function (menu) {
+            if (menu.depth >= 0)
+                out += menuCss(scope, menu, a);
+        });
+        return out;
+    }
+
+    var TavelinCss = { boxCss: boxCss, staticCss: STATIC_CSS, backgroundCss: backgroundCss, mix: mix };
+
+    /* ------------------------------------------------------------------
+     * Node: only the pure parts.
+     * ------------------------------------------------------------------ */
+
+    var exported = {
+        TavelinParams: TavelinParams, TavelinAudio: TavelinAudio, TavelinCss: TavelinCss, decode: decode
+    };
+    if (typeof module === 'object' && module && module.exports)
+        module.exports = exported;
+    if (!global || !global.document) {
+        return;
+    }
+    global.TavelinParams = TavelinParams;
+    global.TavelinAudio = TavelinAudio;
+    global.TavelinCss = TavelinCss;
+
+    /* ------------------------------------------------------------------
+     * Browser: markup
+     * ------------------------------------------------------------------ */
+
+    var doc = global.document;
+    var boxCount = 0;
+
+    function el(tag, className, attrs) {
+        var e = doc.createElement(tag);
+        if (className)
+            e.className = className;
+        Object.keys(attrs || {}).forEach(function (k) {
+            if (attrs[k] !== undefined && attrs[k] !== null && attrs[k] !== '')
+                e.setAttribute(k, attrs[k]);
+        });
+        return e;
+    }
+
+    function itemElement(item) {
+        var hasLink = item.link !== '';
+        var e = hasLink ? el('a', 'tv-item', { href: item.link, target: item.target === '_self' ? '' : item.target })
+            : el('span', 'tv-item');
+        e.setAttribute('data-over-audio', item.overAudio);
+        e.setAttribute('data-click-audio', item.clickAudio);
+        if (!item.overAudio)
+            e.removeAttribute('data-over-audio');
+        if (!item.clickAudio)
+            e.removeAttribute('data-click-audio');
+        if (item.description)
+            e.title = item.description;
+        var names = ['n', 'o', 'c'];
+        item.images.forEach(function (src, s) {
+            var use = src || item.images[0];
+            if (use)
+                e.appendChild(el('img', 'tv-img tv-img-' + names[s], { src: use, alt: '' }));
+        });
+        var label = el('span', 'tv-label');
+        label.textContent = item.label;
+        e.appendChild(label);
+        return e;
+    }
+
+    function menuList(tree, number, prefix) {
+        var menu = tree.menus[number];
+        var ul = el('ul', 'tv-menu tv-m' + number, { id: prefix + '-m' + number });
+        menu.items.forEach(function (index) {
+            var item = tree.items[index];
+            var li = el('li', 'tv-li');
+            li.appendChild(itemElement(item));
+            if (item.subMenu !== null) {
+                var sub = el('div', 'tv-sub', { id: prefix + '-s' + item.subMenu });
+                sub.appendChild(menuList(tree, item.subMenu, prefix));
+                li.appendChild(sub);
+            }
+            ul.appendChild(li);
+        });
+        return ul;
+    }
+
+    function optionAttributes(tree) {
+        var a = tree.applet;
+        return {
+            'data-open-speed': String(a.openSpeed), 'data-close-speed': String(a.closeSpeed),
+            'data-show-selection': String(a.showSelection), 'data-show-all': String(a.showAllBranches),
+            'data-back-audio': a.backAudio
+        };
+    }
+
+    function ensureStaticCss() {
+        if (doc.getElementById('tavelin-static-css'))
+            return;
+        var style = el('style', '', { id: 'tavelin-static-css' });
+        style.textContent = STATIC_CSS;
+        (doc.head || doc.documentElement).appendChild(style);
+    }
+
+    function readParams(applet) {
+        var params = {};
+        Array.prototype.forEach.call(applet.querySelectorAll('param'), function (p) {
+            var name = p.getAttribute('name');
+            if (name !== null)
+                params[name] = p.getAttribute('value') || '';
+        });
+        return params;
+    }
+
+    function appletSize(applet) {
+        var size = function (name, fallback) {
+            var n = parseInt(applet.getAttribute(name), 10);
+            return isFinite(n) && n >= 0 ? n : fallback;
+        };
+        return { width: size('width', 400), height: size('height', 200) };
+    }
+
+    // Replaces an applet element by the menu box it describes.
+    function replaceApplet(applet) {
+        var tree = decode(readParams(applet));
+        var prefix = 'tv' + (++boxCount);
+        while (doc.getElementById(prefix))
+            prefix = 'tv' + (++boxCount);
+        var attrs = optionAttributes(tree);
+        attrs.id = prefix;
+        attrs['data-tavelin'] = 'applet';
+        var box = el('div', 'tv-box', attrs);
+        var title = doc.title || 'Menu';
+        var nav = el('nav', 'tv-nav', { 'aria-label': title });
+        tree.roots.forEach(function (r) { nav.appendChild(menuList(tree, r, prefix)); });
+        box.appendChild(nav);
+        var style = el('style', '', { 'data-tavelin-for': prefix });
+        var image = tree.applet.backImage ? new URL(tree.applet.backImage, doc.baseURI).href : '';
+        style.textContent = boxCss('#' + prefix, tree, appletSize(applet), image);
+        ensureStaticCss();
+        applet.parentNode.insertBefore(style, applet);
+        applet.parentNode.replaceChild(box, applet);
+        return box;
+    }
+
+    function isMenuApplet(applet) {
+        var code = (applet.getAttribute('code') || '').trim();
+        return /(^|\/)tavelin(\.class)?$/i.test(code);
+    }
+
+    /* ------------------------------------------------------------------
+     * Browser: sound through Web Audio
+     * ------------------------------------------------------------------ */
+
+    var sound = {
+        context: null,
+        buffers: {},
+        pendingBackground: [],
+        played: [],       // what was started, for tests and curious authors
+
+        // Browsers let a page make sound only after the user did something.
+        unlock: function () {
+            var Ctx = global.AudioContext || global.webkitAudioContext;
+            if (!Ctx)
+                return;
+            if (!sound.context) {
+                try { sound.context = new Ctx(); } catch (e) { return; }
+            }
+            if (sound.context.state === 'suspended')
+                sound.context.resume();
+            var waiting = sound.pendingBackground;
+            sound.pendingBackground = [];
+            waiting.forEach(function (url) { sound.play(url); });
+        },
+
+        load: function (url) {
+            if (!sound.buffers[url]) {
+                sound.buffers[url] = global.fetch(url).then(function (r) {
+                    if (!r.ok)
+                        throw new Error('HTTP ' + r.status);
+                    return r.arrayBuffer();
+                }).then(function (bytes) {
+                    var au = decodeAu(bytes);
+                    if (!au)
+                        return sound.context.decodeAudioData(bytes);
+                    var frames = au.channels[0].length;
+                    var buffer = sound.context.createBuffer(au.channels.length, Math.max(1, frames), au.sampleRate);
+                    au.channels.forEach(function (data, c) { buffer.getChannelData(c).set(data); });
+                    return buffer;
+                });
+                sound.buffers[url].catch(function () { /* a sound that cannot load stays silent */ });
+            }
+            return sound.buffers[url];
+        },
+
+        play: function (url) {
+            var ctx = sound.context;
+            if (!url || !ctx || ctx.state === 'closed')
+                return;
+            var ready = ctx.state === 'running' ? Promise.resolve() : ctx.resume();
+            ready.then(function () {
+                if (ctx.state !== 'running')
+                    return null;
+                return sound.load(url).then(function (buffer) {
+                    var source = ctx.createBufferSource();
+                    source.buffer = buffer;
+                    source.connect(ctx.destination);
+                    source.start();
+                    sound.played.push(url);
+                });
+            }).catch(function () { /* no sound is no failure */ });
+        }
+    };
+
+    function resolveMedia(name) {
+        try {
+            return name ? new URL(name, doc.baseURI).href : '';
+        } catch (e) {
+            return '';
+        }
+    }
+
+    /* ------------------------------------------------------------------
+     * Browser: behaviour (sliding, selection, keyboard, current page)
+     * ------------------------------------------------------------------ */
+
+    function reducedMotion() {
+        return !!(global.matchMedia && global.matchMedia('(prefers-reduced-motion: reduce)').matches);
+    }
+
+    function readOptions(box) {
+        var num = function (name, fallback) {
+            var n = parseInt(box.getAttribute(name), 10);
+            return isFinite(n) ? n : fallback;
+        };
+        return {
+            openSpeed: Math.max(0, Math.min(50, num('data-open-speed', 5))),
+            closeSpeed: Math.max(0, Math.min(50, num('data-close-speed', 5))),
+            showSelection: num('data-show-selection', 1) !== 0,
+            showAll: num('data-show-all', 0) !== 0,
+            backAudio: box.getAttribute('data-back-audio') || ''
+        };
+    }
+
+    // The element of an item, the wrapper of its sub-menu (or null) and the
+    // button that opens it (the item itself, or an extra toggle for links).
+    function parts(li) {
+        var item = null, sub = null, toggle = null;
+        Array.prototype.forEach.call(li.children, function (c) {
+            if (c.classList.contains('tv-item'))
+                item = c;
+            else if (c.classList.contains('tv-sub'))
+                sub = c;
+            else if (c.classList.contains('tv-toggle'))
+                toggle = c;
+        });
+        return { li: li, item: item, sub: sub, toggle: toggle };
+    }
+
+    function liOf(node) {
+        return node && node.closest ? node.closest('.tv-li') : null;
+    }
+
+    // Items without a link become buttons; links that open a sub-menu get a
+    // toggle button of their own (shown only on keyboard focus).
+    function upgradeItem(li, number) {
+        var p = parts(li);
+        if (!p.item)
+            return;
+        if (p.item.tagName.toLowerCase() !== 'a' && p.item.tagName.toLowerCase() !== 'button') {
+            var button = el('button', p.item.className, { type: 'button' });
+            Array.prototype.forEach.call(p.item.attributes, function (a) {
+                if (a.name !== 'class')
+                    button.setAttribute(a.name, a.value);
+            });
+            while (p.item.firstChild)
+                button.appendChild(p.item.firstChild);
+            li.replaceChild(button, p.item);
+            p.item = button;
+        }
+        var label = p.item.querySelector('.tv-label');
+        if (label && label.textContent.trim() === '' && !p.item.getAttribute('aria-label'))
+            p.item.setAttribute('aria-label', p.item.title || p.item.getAttribute('href') || 'item ' + number);
+        if (!p.sub)
+            return;
+        if (!p.sub.id)
+            p.sub.id = 'tv-sub-' + (++boxCount) + '-' + number;
+        var control = p.item;
+        if (p.item.tagName.toLowerCase() === 'a') {
+            control = el('button', 'tv-toggle', { type: 'button' });
+            var text = label ? label.textContent.replace(/\s+/g, ' ').trim() : '';
+            control.setAttribute('aria-label', (text || 'item ' + number) + ': sub-menu');
+            li.insertBefore(control, p.sub);
+        }
+        control.setAttribute('aria-expanded', 'false');
+        control.setAttribute('aria-controls', p.sub.id);
+        p.sub.hidden = true;
+    }
+
+    function Menu(box) {
+        this.box = box;
+        this.options = readOptions(box);
+        this.selected = null;
+    }
+
+    Menu.prototype.items = function () {
+        return Array.prototype.filter.call(this.box.querySelectorAll('.tv-item'), function (item) {
+            return !item.closest('.tv-sub[hidden]');
+        });
+    };
+
+    Menu.prototype.control = function (li) {
+        var p = parts(li);
+        return p.toggle || (p.sub ? p.item : null);
+    };
+
+    Menu.prototype.isOpen = function (li) {
+        var p = parts(li);
+        return !!p.sub && !p.sub.hidden && p.sub.getAttribute('data-closing') === null;
+    };
+
+    // Slides a sub-menu open or shut over speed * 20 ms (0 and reduced
+    // motion: at once).
+    Menu.prototype.slide = function (sub, open, speed, whenShut) {
+        var ms = reducedMotion() ? 0 : speed * 20;
+        var from = sub.hidden ? 0 : sub.getBoundingClientRect().height;
+        if (sub.tvAnimation) {
+            sub.tvAnimation.onfinish = null;
+            sub.tvAnimation.cancel();
+            sub.tvAnimation = null;
+        }
+        sub.hidden = false;
+        sub.style.height = '';
+        sub.removeAttribute('data-closing');
+        var full = sub.getBoundingClientRect().height;
+        var to = open ? full : 0;
+        var finish = function () {
+            sub.tvAnimation = null;
+            sub.style.height = '';
+            sub.style.clipPath = '';
+            sub.removeAttribute('data-closing');
+            if (!open) {
+                sub.hidden = true;
+                if (whenShut)
+                    whenShut();
+            }
+        };
+        if (!open)
+            sub.setAttribute('data-closing', '');
+        if (ms <= 0 || !sub.animate || from === to) {
+            finish();
+            return;
+        }
+        sub.style.clipPath = 'inset(0 -100000px 0 -100000px)';
+        sub.style.height = to + 'px';
+        var duration = full > 0 ? ms * Math.abs(to - from) / full : ms;
+        sub.tvAnimation = sub.animate([{ height: from + 'px' }, { height: to + 'px' }],
+            { duration: Math.max(1, duration), easing: 'ease-out' });
+        sub.tvAnimation.onfinish = finish;
+    };
+
+    Menu.prototype.setOpen = function (li, open, instant) {
+        var p = parts(li);
+        var control = this.control(li);
+        if (!p.sub || !control || this.isOpen(li) === open)
+            return;
+        var self = this;
+        control.setAttribute('aria-expanded', open ? 'true' : 'false');
+        this.slide(p.sub, open, instant ? 0 : (open ? this.options.openSpeed : this.options.closeSpeed),
+            function () { self.closeWithin(p.sub); });
+    };
+
+    // Closes every open branch inside a branch that has just shut.
+    Menu.prototype.closeWithin = function (container) {
+        var self = this;
+        Array.prototype.forEach.call(container.querySelectorAll('.tv-li'), function (li) {
+            if (self.isOpen(li))
+                self.setOpen(li, false, true);
+        });
+    };
+
+    // Opens li's branch; unless all branches may stay open, every open
+    // branch that is not on the way to li closes.
+    Menu.prototype.open = function (li, instant) {
+        if (!this.options.showAll) {
+            var self = this;
+            Array.prototype.forEach.call(this.box.querySelectorAll('.tv-li'), function (other) {
+                if (other !== li && !other.contains(li) && self.isOpen(other) && !liInsideClosing(other))
+                    self.setOpen(other, false, instant);
+            });
+        }
+        this.setOpen(li, true, instant);
+    };
+
+    function liInsideClosing(li) {
+        var sub = li.parentNode && li.parentNode.closest ? li.parentNode.closest('.tv-sub') : null;
+        return !!sub && (sub.hidden || sub.getAttribute('data-closing') !== null);
+    }
+
+    Menu.prototype.toggle = function (li) {
+        if (this.isOpen(li))
+            this.setOpen(li, false);
+        else
+            this.open(li);
+    };
+
+    Menu.prototype.select = function (item) {
+        if (!this.options.showSelection)
+            return;
+        if (this.selected && this.selected !== item)
+            this.selected.classList.remove('tv-sel');
+        this.selected = item;
+        item.classList.add('tv-sel');
+    };
+
+    Menu.prototype.onItemClick = function (li, event) {
+        var p = parts(li);
+        sound.unlock();
+        sound.play(resolveMedia(p.item.getAttribute('data-click-audio')));
+        this.select(p.item);
+        if (!p.sub)
+            return;
+        if (p.toggle && event.currentTarget === p.item)
+            this.open(li);   // a link: its branch opens while the link is followed
+        else
+            this.toggle(li);
+    };
+
+    Menu.prototype.focusItem = function (item) {
+        if (item) {
+            item.focus();
+            if (item.scrollIntoView)
+                item.scrollIntoView({ block: 'nearest' });
+        }
+    };
+
+    Menu.prototype.parentLi = function (li) {
+        var sub = li.parentNode ? li.parentNode.closest('.tv-sub') : null;
+        return sub ? liOf(sub) : null;
+    };
+
+    Menu.prototype.onKey = function (event) {
+        var li = liOf(event.target);
+        if (!li || !this.box.contains(li))
+            return;
+        var p = parts(li);
+        var list = this.items();
+        var at = list.indexOf(p.item);
+        var key = event.key;
+        var done = true;
+        if (key === 'ArrowDown')
+            this.focusItem(list[Math.min(list.length - 1, at + 1)]);
+        else if (key === 'ArrowUp')
+            this.focusItem(list[Math.max(0, at - 1)]);
+        else if (key === 'Home')
+            this.focusItem(list[0]);
+        else if (key === 'End')
+            this.focusItem(list[list.length - 1]);
+        else if (key === 'ArrowRight' && p.sub)
+            this.isOpen(li) ? this.focusItem(this.items()[at + 1]) : this.open(li);
+        else if (key === 'ArrowLeft' || key === 'Escape')
+            done = this.onBack(li, key === 'Escape');
+        else if (key === ' ' && event.target === p.item && p.item.tagName.toLowerCase() === 'a')
+            p.item.click();
+        else
+            done = false;
+        if (done)
+            event.preventDefault();
+    };
+
+    // Left arrow and Escape: close the item's own open branch, else close
+    // the branch the item is in and go to the item it opened from.
+    Menu.prototype.onBack = function (li, escape) {
+        if (this.isOpen(li)) {
+            this.setOpen(li, false);
+            if (escape)
+                this.focusItem(parts(li).item);
+            return true;
+        }
+        var parent = this.parentLi(li);
+        if (!parent)
+            return false;
+        this.setOpen(parent, false);
+        this.focusItem(parts(parent).item);
+        return true;
+    };
+
+    function samePage(href) {
+        try {
+            var a = new URL(href, doc.baseURI), b = new URL(global.location.href);
+            return a.origin === b.origin && a.pathname === b.pathname && a.search === b.search;
+        } catch (e) {
+            return false;
+        }
+    }
+
+    // The item that links to the page being shown is marked as the current
+    // page, its branch is opened and it keeps the clicked look.
+    Menu.prototype.markCurrent = function () {
+        var self = this;
+        var links = Array.prototype.filter.call(this.box.querySelectorAll('a.tv-item[href]'), function (a) {
+            return samePage(a.getAttribute('href'));
+        });
+        if (!links.length)
+            return;
+        var current = links[0];
+        current.setAttribute('aria-current', 'page');
+        for (var li = this.parentLi(liOf(current)); li; li = this.parentLi(li))
+            self.setOpen(li, true, true);
+        this.select(current);
+    };
+
+    Menu.prototype.wire = function () {
+        var self = this;
+        Array.prototype.forEach.call(this.box.querySelectorAll('.tv-li'), function (li) {
+            var p = parts(li);
+            if (!p.item)
+                return;
+            p.item.addEventListener('click', function (e) { self.onItemClick(li, e); });
+            if (p.toggle)
+                p.toggle.addEventListener('click', function (e) { self.onItemClick(li, e); });
+            p.item.addEventListener('pointerenter', function () {
+                sound.play(resolveMedia(p.item.getAttribute('data-over-audio')));
+            });
+        });
+        this.box.addEventListener('keydown', function (e) { self.onKey(e); });
+        if (this.options.backAudio)
+            sound.pendingBackground.push(resolveMedia(this.options.backAudio));
+    };
+
+    function enhance(box) {
+        if (box.getAttribute('data-tavelin-ready') !== null)
+            return null;
+        box.setAttribute('data-tavelin-ready', '');
+        var n = 0;
+        Array.prototype.forEach.call(box.querySelectorAll('.tv-li'), function (li) { upgradeItem(li, ++n); });
+        var menu = new Menu(box);
+        menu.wire();
+        menu.markCurrent();
+        box.tavelinMenu = menu;
+        return menu;
+    }
+
+    function start() {
+        Array.prototype.slice.call(doc.getElementsByTagName('applet')).forEach(function (applet) {
+            if (isMenuApplet(applet) && applet.parentNode)
+                enhance(replaceApplet(applet));
+        });
+        Array.prototype.forEach.call(doc.querySelectorAll('[data-tavelin="export"]'), enhance);
+        var unlock = function () { sound.unlock(); };
+        doc.addEventListener('pointerdown', unlock, true);
+        doc.addEventListener('keydown', unlock, true);
+    }
+
+    global.Tavelin = { start: start, enhance: enhance, sound: sound };
+    if (doc.readyState === 'loading')
+        doc.addEventListener('DOMContentLoaded', start);
+    else
+        start();
+})(typeof window !== 'undefined' ? window : this);
