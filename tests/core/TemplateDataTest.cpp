@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 
+#include "codec/CPageWriter.h"
 #include "codec/CParameterCheck.h"
 #include "codec/CStdFileSystem.h"
 #include "templates/CMemorySettings.h"
@@ -95,4 +96,22 @@ TEST(TemplateData, ShippedFilesAreWellFormed)
     EXPECT_GT(gifs, 0);
     EXPECT_GT(sounds, 0);
     EXPECT_NE(ReadAll(kData + "/Sample/Samples.htm").find("Image/"), std::string::npos);
+}
+
+// The generator writes the sections itself; the editor must write them back
+// byte for byte, or the two have drifted apart.
+TEST(TemplateData, ShippedSectionsAreInTheWritersOwnLayout)
+{
+    CMemorySettings settings;
+    CTemplateStore store(settings, CStdFileSystem::Instance(), kData);
+    store.EnsureNameList();
+    const std::vector<std::string> names = store.ListNames();
+    std::string rewritten;
+    for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+        CAppletParameters params;
+        store.LoadTemplate(params, i);
+        CPageWriter writer(params, CStdFileSystem::Instance(), kData);
+        rewritten += writer.ProjectText(true, names[static_cast<size_t>(i)]);
+    }
+    EXPECT_EQ(rewritten, ReadAll(kData + "/AppletTavelinWizard.tpl"));
 }
