@@ -1,29 +1,818 @@
 #include "CAppletTavelinWizardView.h"
 
-// Placeholder until the tree view lands.
-CAppletTavelinWizardView::CAppletTavelinWizardView(QWidget* parent) : QTreeWidget(parent) {}
-CAppletTavelinWizardView::~CAppletTavelinWizardView() = default;
-void CAppletTavelinWizardView::SetDocument(CAppletTavelinWizardDoc* doc) { m_pDoc = doc; }
-void CAppletTavelinWizardView::RebuildTree() {}
-int CAppletTavelinWizardView::GetNodeKind(const QTreeWidgetItem*) const { return KindRoot; }
-int CAppletTavelinWizardView::GetNodeDepth(const QTreeWidgetItem*) const { return 0; }
-int CAppletTavelinWizardView::NodeImage(const QTreeWidgetItem*) const { return 0; }
-QTreeWidgetItem* CAppletTavelinWizardView::RootNode() const { return nullptr; }
-QTreeWidgetItem* CAppletTavelinWizardView::NodeOf(const CTavelinItem*) const { return nullptr; }
-QTreeWidgetItem* CAppletTavelinWizardView::NodeOf(const CTavelin*) const { return nullptr; }
-CTavelin* CAppletTavelinWizardView::GetSelectedItemMenu() const { return nullptr; }
-bool CAppletTavelinWizardView::CanProperty() const { return false; }
-bool CAppletTavelinWizardView::CanVisible() const { return false; }
-bool CAppletTavelinWizardView::IsVisibleChecked() const { return false; }
-bool CAppletTavelinWizardView::CanMove() const { return false; }
-bool CAppletTavelinWizardView::CanCutCopy() const { return false; }
-bool CAppletTavelinWizardView::CanPaste() const { return false; }
-void CAppletTavelinWizardView::OnProperty() {}
-void CAppletTavelinWizardView::OnInsert() {}
-void CAppletTavelinWizardView::OnDelete() {}
-void CAppletTavelinWizardView::OnVisible() {}
-void CAppletTavelinWizardView::OnMoveUp() {}
-void CAppletTavelinWizardView::OnMoveDown() {}
-void CAppletTavelinWizardView::OnEditCut() {}
-void CAppletTavelinWizardView::OnEditCopy() {}
-void CAppletTavelinWizardView::OnEditPaste() {}
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QMenu>
+#include <QMimeData>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "CTreeClipboard.h"
+#include "CTreeIcons.h"
+#include "CTreeNodeMap.h"
+#include "app/CAppletTavelinWizardApp.h"
+#include "app/CAppletTavelinWizardDoc.h"
+#include "app/CModelEditor.h"
+#include "app/CText.h"
+#include "app/IUserPrompts.h"
+#include "model/CArchive.h"
+#include "props/CPropertyFrame.h"
+
+namespace {
+
+CAppletTavelinWizardApp& App()
+{
+    return theApp();
+}
+
+CModelEditor& Editor()
+{
+    return theApp().Editor();
+}
+
+// Levels of items in the sub-tree of item, the item itself counting 1.
+int ItemLevels(const CTavelinItem& item)
+{
+    int deepest = 0;
+    std::vector<std::pair<const CTavelinItem*, int>> pending{{&item, 1}};
+    while (!pending.empty()) {
+        const auto [next, level] = pending.back();
+        pending.pop_back();
+        deepest = std::max(deepest, level);
+        for (const auto& child : next->m_pSubMenu->m_arrItems)
+            pending.emplace_back(child.get(), level + 1);
+    }
+    return deepest;
+}
+
+bool IsItemKind(int kind)
+{
+    return kind == CAppletTavelinWizardView::KindItem || kind == CAppletTavelinWizardView::KindLeaf;
+}
+
+}  // namespace
+
+CAppletTavelinWizardView::CAppletTavelinWizardView(QWidget* parent)
+    : QTreeWidget(parent), m_pNodes(std::make_unique<CTreeNodeMap>(CTreeIcons::List()))
+{
+    setColumnCount(1);
+    setHeaderHidden(true);
+    setRootIsDecorated(false);  // the applet root has no button, its menus have
+    setIconSize(QSize(CTreeIcons::kSize, CTreeIcons::kSize));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
+    CreateContextMenu();
+    ConnectEditor();
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            &CAppletTavelinWizardView::OnCurrentNodeChanged);
+}
+
+CAppletTavelinWizardView::~CAppletTavelinWizardView()
+{
+    delete m_pPropertyFrame;
+}
+
+void CAppletTavelinWizardView::SetDocument(CAppletTavelinWizardDoc* doc)
+{
+    m_pDoc = doc;
+}
+
+void CAppletTavelinWizardView::ConnectEditor()
+{
+    CModelEditor* editor = &Editor();
+    using V = CAppletTavelinWizardView;
+    connect(editor, &CModelEditor::TopMenuInserted, this, &V::OnTopMenuInserted);
+    connect(editor, &CModelEditor::TopMenuAboutToBeRemoved, this, &V::OnTopMenuAboutToBeRemoved);
+    connect(editor, &CModelEditor::TopMenuMoved, this, &V::OnTopMenuMoved);
+    connect(editor, &CModelEditor::ItemInserted, this, &V::OnItemInserted);
+    connect(editor, &CModelEditor::ItemAboutToBeRemoved, this, &V::OnItemAboutToBeRemoved);
+    connect(editor, &CModelEditor::ItemRemoved, this, &V::OnItemRemoved);
+    connect(editor, &CModelEditor::ItemMoved, this, &V::OnItemMoved);
+    connect(editor, &CModelEditor::TopMenuChanged, this, &V::OnTopMenuChanged);
+    connect(editor, &CModelEditor::MenuStyleChanged, this, &V::OnTopMenuChanged);
+    connect(editor, &CModelEditor::ItemChanged, this, &V::OnItemChanged);
+    connect(editor, &CModelEditor::AppletChanged, this, &V::OnAppletChanged);
+    connect(editor, &CModelEditor::ModelReset, this, &V::RebuildTree);
+}
+
+void CAppletTavelinWizardView::CreateContextMenu()
+{
+    m_pContextMenu = new QMenu(this);
+    auto add = [this](const QString& text, const QString& tip, void (CAppletTavelinWizardView::*slot)()) {
+        QAction* action = m_pContextMenu->addAction(text);
+        action->setStatusTip(tip);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    using V = CAppletTavelinWizardView;
+    add(tr("&Insert Menu/Item"), tr("Insert a top-level Tavelina or a item into Tavelin"), &V::OnInsert);
+    add(tr("&Delete"), tr("Delete a top-level Tavelina or a item"), &V::OnDelete);
+    m_pActVisible = add(tr("&Visible"), QString(), &V::OnVisible);
+    m_pActVisible->setCheckable(true);
+    m_pContextMenu->addSeparator();
+    m_pActMoveUp = add(tr("Move &Up"), tr("Move item's position up"), &V::OnMoveUp);
+    m_pActMoveDown = add(tr("Move Do&wn"), tr("Move item's position down"), &V::OnMoveDown);
+    m_pContextMenu->addSeparator();
+    m_pActProperty = add(tr("&Property"), tr("Edit the current selection's properties"), &V::OnProperty);
+}
+
+CAppletTavelinWizardDoc* CAppletTavelinWizardView::Doc() const
+{
+    return m_pDoc ? m_pDoc : App().Document();
+}
+
+void CAppletTavelinWizardView::MarkModified()
+{
+    if (CAppletTavelinWizardDoc* doc = Doc())
+        doc->SetModifiedFlag(true);
+}
+
+void CAppletTavelinWizardView::ClearCurrentObject()
+{
+    App().m_pCurrentItem = nullptr;
+    App().m_pCurrentMenu = nullptr;
+}
+
+// --- building the tree ------------------------------------------------------
+
+// The whole tree, built detached and bottom-up and added in one step.
+void CAppletTavelinWizardView::RebuildTree()
+{
+    ClearCurrentObject();
+    m_bRebuilding = true;
+    setUpdatesEnabled(false);
+    m_hDragItem = nullptr;
+    m_hDropHighlight = nullptr;
+    clear();
+    m_pNodes->Clear();
+    QTreeWidgetItem* root = m_pNodes->MakeRoot(App().m_params);
+    addTopLevelItem(root);
+    if (m_pPropertyFrame)
+        m_pPropertyFrame->ForgetSheet();
+    expandItem(root);
+    setUpdatesEnabled(true);
+    m_bRebuilding = false;
+    setCurrentItem(root);
+    if (CAppletTavelinWizardDoc* doc = Doc())
+        QMetaObject::invokeMethod(doc, &CAppletTavelinWizardDoc::OnClearMessage, Qt::QueuedConnection);
+    emit CommandStateChanged();
+}
+
+int CAppletTavelinWizardView::ItemImage(const CTavelinItem* item)
+{
+    return item ? CTreeNodeMap::ItemImage(*item) : -1;
+}
+
+int CAppletTavelinWizardView::NodeImage(const QTreeWidgetItem* node) const
+{
+    return CTreeNodeMap::Image(node);
+}
+
+int CAppletTavelinWizardView::GetNodeKind(const QTreeWidgetItem* node) const
+{
+    return node ? CTreeNodeMap::KindOfImage(NodeImage(node)) : KindRoot;
+}
+
+int CAppletTavelinWizardView::GetNodeDepth(const QTreeWidgetItem* node) const
+{
+    int depth = 0;
+    for (const QTreeWidgetItem* up = node ? node->parent() : nullptr; up; up = up->parent())
+        ++depth;
+    return depth;
+}
+
+QTreeWidgetItem* CAppletTavelinWizardView::RootNode() const
+{
+    return topLevelItemCount() > 0 ? topLevelItem(0) : nullptr;
+}
+
+QTreeWidgetItem* CAppletTavelinWizardView::NodeOf(const CTavelinItem* item) const
+{
+    return m_pNodes->NodeOf(item);
+}
+
+QTreeWidgetItem* CAppletTavelinWizardView::NodeOf(const CTavelin* topMenu) const
+{
+    return m_pNodes->NodeOf(topMenu);
+}
+
+CTavelinItem* CAppletTavelinWizardView::ItemOf(const QTreeWidgetItem* node) const
+{
+    return node && IsItemKind(GetNodeKind(node)) ? static_cast<CTavelinItem*>(CTreeNodeMap::Object(node))
+                                                 : nullptr;
+}
+
+CTavelin* CAppletTavelinWizardView::TopMenuOf(const QTreeWidgetItem* node) const
+{
+    return node && GetNodeKind(node) == KindTopMenu ? static_cast<CTavelin*>(CTreeNodeMap::Object(node))
+                                                    : nullptr;
+}
+
+CTavelin* CAppletTavelinWizardView::MenuHolding(const QTreeWidgetItem* node) const
+{
+    if (!ItemOf(node))
+        return nullptr;
+    const QTreeWidgetItem* parent = node->parent();
+    if (CTavelin* menu = TopMenuOf(parent))
+        return menu;
+    CTavelinItem* owner = ItemOf(parent);
+    return owner ? owner->m_pSubMenu.get() : nullptr;
+}
+
+CTavelin* CAppletTavelinWizardView::GetSelectedItemMenu() const
+{
+    return App().m_pCurrentItem ? MenuHolding(SelectedNode()) : nullptr;
+}
+
+bool CAppletTavelinWizardView::IsDescendant(const QTreeWidgetItem* node,
+                                            const QTreeWidgetItem* ancestor) const
+{
+    if (!node || !ancestor)
+        return false;
+    for (const QTreeWidgetItem* up = node->parent(); up; up = up->parent())
+        if (up == ancestor)
+            return true;
+    return false;
+}
+
+// --- patching the tree from the editor's signals ------------------------------
+
+void CAppletTavelinWizardView::OnTopMenuInserted(int index)
+{
+    const auto& menus = App().m_params.m_arrMenus;
+    QTreeWidgetItem* root = RootNode();
+    if (!root || index < 0 || index >= static_cast<int>(menus.size()))
+        return;
+    root->insertChild(index, m_pNodes->MakeTopMenuNode(*menus[static_cast<size_t>(index)]));
+}
+
+void CAppletTavelinWizardView::OnTopMenuAboutToBeRemoved(CTavelin* menu)
+{
+    RemoveNode(NodeOf(menu));
+}
+
+void CAppletTavelinWizardView::OnTopMenuMoved(CTavelin* menu, int from, int to)
+{
+    QTreeWidgetItem* old = NodeOf(menu);
+    if (!old || !menu)
+        return;
+    m_pNodes->Forget(old);
+    ReplaceMovedNode(old, m_pNodes->MakeTopMenuNode(*menu), from, to);
+}
+
+void CAppletTavelinWizardView::OnItemInserted(CTavelin* menu, CTavelinItem*, int index)
+{
+    QTreeWidgetItem* holder = m_pNodes->HolderOf(menu);
+    CTavelinItem* item = menu ? menu->GetItem(index) : nullptr;
+    if (!holder || !item)
+        return;
+    holder->insertChild(index, m_pNodes->MakeItemNode(*item));
+    RefreshItemImage(holder);
+}
+
+void CAppletTavelinWizardView::OnItemAboutToBeRemoved(CTavelin*, CTavelinItem* item)
+{
+    RemoveNode(NodeOf(item));
+}
+
+void CAppletTavelinWizardView::OnItemRemoved(CTavelin* menu, int)
+{
+    RefreshItemImage(m_pNodes->HolderOf(menu));
+}
+
+void CAppletTavelinWizardView::OnItemMoved(CTavelin* menu, int from, int to)
+{
+    CTavelinItem* item = menu ? menu->GetItem(to) : nullptr;
+    QTreeWidgetItem* old = NodeOf(item);
+    if (!old)
+        return;
+    m_pNodes->Forget(old);
+    ReplaceMovedNode(old, m_pNodes->MakeItemNode(*item), from, to);
+}
+
+void CAppletTavelinWizardView::OnTopMenuChanged(CTavelin* menu)
+{
+    QTreeWidgetItem* node = NodeOf(menu);
+    if (!node)
+        return;
+    m_pNodes->SetImage(node, CTreeNodeMap::TopMenuImage(*menu));
+    const QString label = CTreeNodeMap::Label(menu->m_strName);
+    if (node->text(0) != label)
+        node->setText(0, label);
+    emit CommandStateChanged();
+}
+
+void CAppletTavelinWizardView::OnItemChanged(CTavelinItem* item)
+{
+    QTreeWidgetItem* node = NodeOf(item);
+    if (!node)
+        return;
+    RefreshItemImage(node);
+    const QString label = CTreeNodeMap::Label(item->m_strLabel);
+    if (node->text(0) != label)
+        node->setText(0, label);
+    emit CommandStateChanged();
+}
+
+void CAppletTavelinWizardView::OnAppletChanged()
+{
+    QTreeWidgetItem* root = RootNode();
+    const QString label = CTreeNodeMap::Label(App().m_params.m_strName);
+    if (root && root->text(0) != label)
+        root->setText(0, label);
+}
+
+void CAppletTavelinWizardView::RefreshItemImage(QTreeWidgetItem* node)
+{
+    if (const CTavelinItem* item = ItemOf(node))
+        m_pNodes->SetImage(node, CTreeNodeMap::ItemImage(*item));
+}
+
+// Deletes node with its sub-tree. A selection inside it moves to the parent
+// first, so that the property frame never follows a node about to go.
+void CAppletTavelinWizardView::RemoveNode(QTreeWidgetItem* node)
+{
+    if (!node)
+        return;
+    QTreeWidgetItem* current = currentItem();
+    if (current == node || IsDescendant(current, node))
+        setCurrentItem(node->parent());
+    if (m_hDragItem == node || IsDescendant(m_hDragItem, node))
+        m_hDragItem = nullptr;
+    if (m_hDropHighlight == node || IsDescendant(m_hDropHighlight, node))
+        SetDropHighlight(nullptr);
+    m_pNodes->Forget(node);
+    delete node;
+}
+
+// A moved object comes back as a fresh, collapsed node at its new place.
+void CAppletTavelinWizardView::ReplaceMovedNode(QTreeWidgetItem* old, QTreeWidgetItem* fresh, int from,
+                                                int to)
+{
+    QTreeWidgetItem* parent = old->parent();
+    from = parent->indexOfChild(old);
+    parent->insertChild(to > from ? to + 1 : to, fresh);
+    QTreeWidgetItem* current = currentItem();
+    if (current == old || IsDescendant(current, old))
+        setCurrentItem(fresh);
+    if (m_hDragItem == old || IsDescendant(m_hDragItem, old))
+        m_hDragItem = nullptr;
+    if (m_hDropHighlight == old || IsDescendant(m_hDropHighlight, old))
+        SetDropHighlight(nullptr);
+    delete old;
+}
+
+// --- structure commands -----------------------------------------------------
+
+void CAppletTavelinWizardView::OnInsert()
+{
+    QTreeWidgetItem* target = SelectedNode() ? SelectedNode() : RootNode();
+    if (!target)
+        return;
+    QTreeWidgetItem* fresh = nullptr;
+    const int kind = GetNodeKind(target);
+    if (kind == KindRoot) {
+        fresh = NodeOf(Editor().AddTopMenu());
+    } else if (kind == KindTopMenu) {
+        fresh = NodeOf(Editor().InsertNewItem(TopMenuOf(target), nullptr, 0));
+    } else if (IsItemKind(kind)) {
+        if (!CheckNesting(target, 1))
+            return;
+        CTavelinItem* owner = ItemOf(target);
+        fresh = NodeOf(Editor().InsertNewItem(owner->m_pSubMenu.get(), owner, GetNodeDepth(target) - 1));
+    }
+    if (!fresh)
+        return;
+    expandItem(target);
+    setCurrentItem(fresh);
+    MarkModified();
+    emit CommandStateChanged();
+}
+
+void CAppletTavelinWizardView::OnDelete()
+{
+    QTreeWidgetItem* node = SelectedNode();
+    const int kind = GetNodeKind(node);
+    IUserPrompts& prompts = App().Prompts();
+    if (kind == KindRoot) {
+        prompts.Message(this, tr("Can't delete root!"), IUserPrompts::Icon::Stop);
+        return;
+    }
+    QString question;
+    if (kind == KindTopMenu)
+        question = tr("Are you sure to delete this top-level Tavelina?");
+    else if (kind == KindItem)
+        question = tr("Are you sure to delete this item and it's sub menu?");
+    else if (kind == KindLeaf)
+        question = tr("Are you sure to delete this item?");
+    if (question.isEmpty() || !prompts.Confirm(this, question))
+        return;
+    QTreeWidgetItem* parent = node->parent();
+    // No page may store into the object once its node is going.
+    ClearCurrentObject();
+    if (kind == KindTopMenu)
+        Editor().RemoveTopMenu(TopMenuOf(node));
+    else
+        RemoveFromParent(node);
+    setCurrentItem(parent);
+    MarkModified();
+    emit CommandStateChanged();
+}
+
+// The item's parent turns into a leaf picture when its last item goes
+// (the editor's ItemRemoved signal).
+void CAppletTavelinWizardView::RemoveFromParent(QTreeWidgetItem* node)
+{
+    Editor().RemoveItem(MenuHolding(node), ItemOf(node));
+}
+
+void CAppletTavelinWizardView::OnVisible()
+{
+    QTreeWidgetItem* node = SelectedNode();
+    if (CTavelin* menu = TopMenuOf(node))
+        Editor().SetTopMenuVisible(menu, !menu->m_bVisible);
+    else if (CTavelinItem* item = ItemOf(node))
+        Editor().SetItemVisible(item, !item->m_bVisible);
+    else
+        return;
+    MarkModified();
+    emit CommandStateChanged();
+}
+
+void CAppletTavelinWizardView::OnMoveUp()
+{
+    Move(true);
+}
+
+void CAppletTavelinWizardView::OnMoveDown()
+{
+    Move(false);
+}
+
+// A refused move (first up, last down) changes nothing at all.
+void CAppletTavelinWizardView::Move(bool up)
+{
+    QTreeWidgetItem* node = SelectedNode();
+    QTreeWidgetItem* fresh = nullptr;
+    if (CTavelin* menu = TopMenuOf(node)) {
+        if (!Editor().MoveTopMenu(menu, up))
+            return;
+        fresh = NodeOf(menu);
+    } else if (CTavelinItem* item = ItemOf(node)) {
+        if (!Editor().MoveItem(MenuHolding(node), item, up))
+            return;
+        fresh = NodeOf(item);
+    } else {
+        return;
+    }
+    setCurrentItem(fresh);
+    MarkModified();
+    emit CommandStateChanged();
+}
+
+bool CAppletTavelinWizardView::CheckNesting(const QTreeWidgetItem* target, int itemLevels)
+{
+    // Nesting depth of the deepest menu that will hold items: the menu that
+    // receives the items lies at depth(target) - 1, each further level of
+    // items opens one menu deeper.
+    const int deepest = GetNodeDepth(target) - 1 + itemLevels - 1;
+    if (deepest <= CAppletParameters::kMaxDepth)
+        return true;
+    App().Prompts().Message(this,
+                            tr("Menus can't be nested more than %1 levels deep: a project with deeper "
+                               "menus could not be opened again. Nothing was inserted.")
+                                .arg(CAppletParameters::kMaxDepth),
+                            IUserPrompts::Icon::Warning);
+    return false;
+}
+
+// --- property frame -----------------------------------------------------------
+
+void CAppletTavelinWizardView::OnProperty()
+{
+    if (!m_pPropertyFrame) {
+        m_pPropertyFrame = new CPropertyFrame(window());
+        connect(m_pPropertyFrame, &QObject::destroyed, this, [this] { m_pPropertyFrame = nullptr; });
+        PlacePropertyFrame();
+    }
+    QTreeWidgetItem* node = SelectedNode();
+    if (GetNodeKind(node) != KindTopMenu && !m_pPropertyFrame->isVisible())
+        m_pPropertyFrame->show();
+    ShowPropertyFor(node);
+    MarkModified();
+    emit CommandStateChanged();
+}
+
+// x = L + W/4, y = T + 2H/3 of the main window's outer rectangle; the size
+// comes with the first sheet.
+void CAppletTavelinWizardView::PlacePropertyFrame()
+{
+    const QRect outer = window()->frameGeometry();
+    m_pPropertyFrame->move(outer.left() + outer.width() / 4, outer.top() + 2 * outer.height() / 3);
+}
+
+void CAppletTavelinWizardView::ShowPropertyFor(QTreeWidgetItem* node)
+{
+    using Sheet = CPropertyFrame::Sheet;
+    const int kind = GetNodeKind(node);
+    m_bFrameHiddenForMenu = kind == KindTopMenu;
+    if (kind == KindRoot) {
+        m_pPropertyFrame->ShowSheet(Sheet::Applet, tr("Tavelina's Properties"), nullptr, nullptr);
+    } else if (kind == KindTopMenu) {
+        m_pPropertyFrame->CloseFrame();
+    } else if (IsItemKind(kind)) {
+        // The menu is taken from the node itself: the current item still
+        // names the previously shown object here.
+        m_pPropertyFrame->ShowSheet(App().m_bItemSheetMode ? Sheet::Item : Sheet::Menu,
+                                    tr("Item's Properties"), ItemOf(node), MenuHolding(node));
+    } else {
+        ClearCurrentObject();
+    }
+}
+
+void CAppletTavelinWizardView::OnCurrentNodeChanged()
+{
+    if (m_bRebuilding)
+        return;
+    if (m_pPropertyFrame && (m_pPropertyFrame->isVisible() || m_bFrameHiddenForMenu))
+        OnProperty();
+    emit CommandStateChanged();
+}
+
+// --- enable rules -------------------------------------------------------------
+
+bool CAppletTavelinWizardView::CanProperty() const
+{
+    return GetNodeKind(SelectedNode()) != KindTopMenu;
+}
+
+bool CAppletTavelinWizardView::CanVisible() const
+{
+    const int kind = GetNodeKind(SelectedNode());
+    return kind == KindTopMenu || IsItemKind(kind);
+}
+
+bool CAppletTavelinWizardView::IsVisibleChecked() const
+{
+    if (const CTavelin* menu = TopMenuOf(SelectedNode()))
+        return menu->m_bVisible != 0;
+    if (const CTavelinItem* item = ItemOf(SelectedNode()))
+        return item->m_bVisible != 0;
+    return false;
+}
+
+bool CAppletTavelinWizardView::CanMove() const
+{
+    return CanVisible();
+}
+
+bool CAppletTavelinWizardView::CanCutCopy() const
+{
+    return CanDragNode(SelectedNode());
+}
+
+bool CAppletTavelinWizardView::CanPaste() const
+{
+    return SelectedNode() && CanVisible() && CTreeClipboard::Offers();
+}
+
+// --- context menu -------------------------------------------------------------
+
+void CAppletTavelinWizardView::OpenContextMenu(const QPoint& globalPos)
+{
+    m_pActVisible->setEnabled(CanVisible());
+    m_pActVisible->setChecked(IsVisibleChecked());
+    m_pActMoveUp->setEnabled(CanMove());
+    m_pActMoveDown->setEnabled(CanMove());
+    m_pActProperty->setEnabled(CanProperty());
+    m_pContextMenu->popup(globalPos);
+}
+
+// A right click selects the node under the pointer; the menu key opens the
+// menu 5 pixels into the tree's corner. Either way the menu opens once.
+void CAppletTavelinWizardView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        if (QTreeWidgetItem* node = itemAt(event->pos()))
+            setCurrentItem(node);
+        OpenContextMenu(event->globalPos());
+    } else {
+        OpenContextMenu(viewport()->mapToGlobal(QPoint(5, 5)));
+    }
+    event->accept();
+}
+
+// --- clipboard ------------------------------------------------------------------
+
+bool CAppletTavelinWizardView::CopySelection()
+{
+    CTavelinItem* item = CanDragNode(SelectedNode()) ? ItemOf(SelectedNode()) : nullptr;
+    return item && CTreeClipboard::Put(CArchive::StoreItem(*item));
+}
+
+void CAppletTavelinWizardView::OnEditCopy()
+{
+    CopySelection();
+    emit CommandStateChanged();
+}
+
+// The item leaves the model only once the clipboard holds its copy.
+void CAppletTavelinWizardView::OnEditCut()
+{
+    QTreeWidgetItem* node = SelectedNode();
+    if (!CopySelection())
+        return;
+    setCurrentItem(node->parent());
+    RemoveItemNode(node);
+    emit CommandStateChanged();
+}
+
+void CAppletTavelinWizardView::OnEditPaste()
+{
+    QTreeWidgetItem* target = SelectedNode();
+    if (!target || !CanVisible())
+        return;
+    const std::optional<std::string> bytes = CTreeClipboard::Get();
+    if (!bytes)
+        return;
+    std::string error;
+    const std::unique_ptr<CTavelinItem> item = CArchive::LoadItem(*bytes, &error);
+    if (!item) {
+        App().Prompts().Message(this, error.empty() ? tr("The clipboard does not hold an item.")
+                                                    : CText::ToQ(error),
+                                IUserPrompts::Icon::Warning);
+        return;
+    }
+    PasteItemUnder(target, *item);
+    emit CommandStateChanged();
+}
+
+bool CAppletTavelinWizardView::PasteItemUnder(QTreeWidgetItem* target, const CTavelinItem& item)
+{
+    CTavelin* menu = TopMenuOf(target);
+    CTavelinItem* owner = ItemOf(target);
+    if (owner)
+        menu = owner->m_pSubMenu.get();
+    if (!menu || !CheckNesting(target, ItemLevels(item)))
+        return false;
+    const int nesting = owner ? GetNodeDepth(target) - 1 : 0;
+    QTreeWidgetItem* fresh = NodeOf(Editor().InsertItemCopy(menu, owner, nesting, item));
+    if (!fresh)
+        return false;
+    expandItem(target);
+    setCurrentItem(fresh);
+    MarkModified();
+    return true;
+}
+
+void CAppletTavelinWizardView::RemoveItemNode(QTreeWidgetItem* node)
+{
+    CTavelinItem* item = ItemOf(node);
+    if (!item)
+        return;
+    CTavelinItem* current = App().m_pCurrentItem;
+    if (current && (current == item || IsDescendant(NodeOf(current), node)))
+        ClearCurrentObject();
+    RemoveFromParent(node);
+    MarkModified();
+}
+
+// --- drag and drop ----------------------------------------------------------------
+
+QString CAppletTavelinWizardView::DragMimeType()
+{
+    return QStringLiteral("application/x-applettavelinwizard-drag");
+}
+
+bool CAppletTavelinWizardView::CanDragNode(const QTreeWidgetItem* node) const
+{
+    return node && IsItemKind(GetNodeKind(node));
+}
+
+// A move may not land on the dragged item or inside its own sub-tree; a copy
+// may (the copy is made before it is inserted). Nothing lands on the root.
+bool CAppletTavelinWizardView::CanDropOn(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target,
+                                         bool ctrl) const
+{
+    if (!CanDragNode(dragged) || !target)
+        return false;
+    if (target == dragged && !ctrl)
+        return false;
+    const int kind = GetNodeKind(target);
+    if (kind != KindTopMenu && !IsItemKind(kind))
+        return false;
+    return ctrl || !IsDescendant(target, dragged);
+}
+
+bool CAppletTavelinWizardView::DropNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool ctrl)
+{
+    if (!CanDropOn(dragged, target, ctrl) || !PasteItemUnder(target, *ItemOf(dragged)))
+        return false;
+    if (!ctrl)
+        RemoveItemNode(dragged);
+    emit CommandStateChanged();
+    return true;
+}
+
+// The drag carries no model data: the dragged node stays in m_hDragItem, so
+// only a drag that starts here can drop anything. No drag image is drawn.
+void CAppletTavelinWizardView::startDrag(Qt::DropActions)
+{
+    QTreeWidgetItem* node = currentItem();
+    if (!CanDragNode(node)) {
+        m_hDragItem = nullptr;
+        return;
+    }
+    m_hDragItem = node;
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    data->setData(DragMimeType(), QByteArray());
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+    m_hDragItem = nullptr;
+    SetDropHighlight(nullptr);
+}
+
+bool CAppletTavelinWizardView::IsDragOfThisView(const QDropEvent* event) const
+{
+    return m_hDragItem && event->mimeData() && event->mimeData()->hasFormat(DragMimeType());
+}
+
+// Enter and move follow one rule: over a node that accepts the drop, show
+// the drop highlight and answer copy with Ctrl held, move without.
+bool CAppletTavelinWizardView::UpdateDropState(QDragMoveEvent* event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    QTreeWidgetItem* target = itemAt(event->position().toPoint());
+    if (IsDragOfThisView(event) && CanDropOn(m_hDragItem, target, ctrl)) {
+        SetDropHighlight(target);
+        event->setDropAction(ctrl ? Qt::CopyAction : Qt::MoveAction);
+        event->accept();
+        return true;
+    }
+    SetDropHighlight(nullptr);
+    event->setDropAction(Qt::IgnoreAction);
+    event->ignore();
+    return false;
+}
+
+void CAppletTavelinWizardView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (IsDragOfThisView(event))
+        setState(DraggingState);
+    UpdateDropState(event);
+}
+
+void CAppletTavelinWizardView::dragMoveEvent(QDragMoveEvent* event)
+{
+    QTreeWidget::dragMoveEvent(event);  // scrolls near the edges
+    UpdateDropState(event);
+}
+
+void CAppletTavelinWizardView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    SetDropHighlight(nullptr);
+    QTreeWidget::dragLeaveEvent(event);
+}
+
+void CAppletTavelinWizardView::dropEvent(QDropEvent* event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    QTreeWidgetItem* target = itemAt(event->position().toPoint());
+    SetDropHighlight(nullptr);
+    stopAutoScroll();
+    setState(NoState);
+    if (!IsDragOfThisView(event) || !DropNode(m_hDragItem, target, ctrl)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(ctrl ? Qt::CopyAction : Qt::MoveAction);
+    event->accept();
+}
+
+void CAppletTavelinWizardView::SetDropHighlight(QTreeWidgetItem* node)
+{
+    if (m_hDropHighlight == node)
+        return;
+    m_hDropHighlight = node;
+    viewport()->update();
+}
+
+// The drop target is drawn as selected while the pointer is over it.
+void CAppletTavelinWizardView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                                       const QModelIndex& index) const
+{
+    if (m_hDropHighlight && itemFromIndex(index) == m_hDropHighlight) {
+        QStyleOptionViewItem highlighted(option);
+        highlighted.state |= QStyle::State_Selected;
+        QTreeWidget::drawRow(painter, highlighted, index);
+        return;
+    }
+    QTreeWidget::drawRow(painter, option, index);
+}

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <memory>
 
 class CAppletTavelinWizardDoc;
 class CPropertyFrame;
 class CTavelin;
 class CTavelinItem;
+class CTreeNodeMap;
+class QAction;
+class QMenu;
 
 // The menu tree: the applet root, top-level menus, items with sub-items and
 // leaf items. It mirrors the model, runs the structure commands (through
@@ -45,6 +49,35 @@ public:
     bool CanCutCopy() const;
     bool CanPaste() const;
 
+    // --- nodes and the model objects behind them ---------------------------
+    static int ItemImage(const CTavelinItem* item);
+    CTavelinItem* ItemOf(const QTreeWidgetItem* node) const;      // item nodes only
+    CTavelin* TopMenuOf(const QTreeWidgetItem* node) const;       // top-level menu nodes only
+    // The menu whose items include the item of node: the parent's top-level
+    // menu or the parent item's sub-menu; null for other nodes.
+    CTavelin* MenuHolding(const QTreeWidgetItem* node) const;
+    bool IsDescendant(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor) const;
+
+    // --- clipboard and drag and drop ---------------------------------------
+    // Puts a deep copy of item at the front of target's items and selects it;
+    // false when target takes no items or the nesting would grow too deep.
+    bool PasteItemUnder(QTreeWidgetItem* target, const CTavelinItem& item);
+    // Takes the item of node out of the model (cut, moving drop).
+    void RemoveItemNode(QTreeWidgetItem* node);
+    bool CanDragNode(const QTreeWidgetItem* node) const;
+    bool CanDropOn(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target, bool ctrl) const;
+    // A drop of dragged on target: a copy with ctrl, a move without. False
+    // when refused.
+    bool DropNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool ctrl);
+    QTreeWidgetItem* DropHighlight() const { return m_hDropHighlight; }
+    // The format of the (empty) data that a drag out of this view carries.
+    static QString DragMimeType();
+
+    // --- context menu --------------------------------------------------------
+    QMenu* ContextMenu() const { return m_pContextMenu; }
+    // Applies the enable and check rules and pops the context menu up.
+    void OpenContextMenu(const QPoint& globalPos);
+
 public slots:
     void OnProperty();
     void OnInsert();
@@ -61,6 +94,62 @@ signals:
     void CommandStateChanged();
 
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
+
     CPropertyFrame* m_pPropertyFrame = nullptr;
     CAppletTavelinWizardDoc* m_pDoc = nullptr;
+    // The node being dragged out of this view; null when no drag runs.
+    QTreeWidgetItem* m_hDragItem = nullptr;
+
+private slots:
+    void OnCurrentNodeChanged();
+    void OnTopMenuInserted(int index);
+    void OnTopMenuAboutToBeRemoved(CTavelin* menu);
+    void OnTopMenuMoved(CTavelin* menu, int from, int to);
+    void OnItemInserted(CTavelin* menu, CTavelinItem* owner, int index);
+    void OnItemAboutToBeRemoved(CTavelin* menu, CTavelinItem* item);
+    void OnItemRemoved(CTavelin* menu, int index);
+    void OnItemMoved(CTavelin* menu, int from, int to);
+    void OnTopMenuChanged(CTavelin* menu);
+    void OnItemChanged(CTavelinItem* item);
+    void OnAppletChanged();
+
+private:
+    void ConnectEditor();
+    void CreateContextMenu();
+    QTreeWidgetItem* SelectedNode() const { return currentItem(); }
+    CAppletTavelinWizardDoc* Doc() const;
+    void MarkModified();
+    void ClearCurrentObject();
+    void Move(bool up);
+    void RemoveFromParent(QTreeWidgetItem* node);
+    void RemoveNode(QTreeWidgetItem* node);
+    void ReplaceMovedNode(QTreeWidgetItem* old, QTreeWidgetItem* fresh, int from, int to);
+    void RefreshItemImage(QTreeWidgetItem* node);
+    bool CopySelection();
+    bool CheckNesting(const QTreeWidgetItem* target, int itemLevels);
+    void ShowPropertyFor(QTreeWidgetItem* node);
+    void PlacePropertyFrame();
+    bool UpdateDropState(QDragMoveEvent* event);
+    void SetDropHighlight(QTreeWidgetItem* node);
+    bool IsDragOfThisView(const QDropEvent* event) const;
+
+    std::unique_ptr<CTreeNodeMap> m_pNodes;
+    QMenu* m_pContextMenu = nullptr;
+    QAction* m_pActProperty = nullptr;
+    QAction* m_pActVisible = nullptr;
+    QAction* m_pActMoveUp = nullptr;
+    QAction* m_pActMoveDown = nullptr;
+    QTreeWidgetItem* m_hDropHighlight = nullptr;
+    bool m_bRebuilding = false;
+    // Property hid the frame for a top-level menu; selecting another node
+    // shows it again.
+    bool m_bFrameHiddenForMenu = false;
 };

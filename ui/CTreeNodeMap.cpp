@@ -1,0 +1,136 @@
+#include "CTreeNodeMap.h"
+
+#include <QTreeWidgetItem>
+#include <vector>
+
+#include "app/CText.h"
+#include "model/CAppletParameters.h"
+
+int CTreeNodeMap::ItemImage(const CTavelinItem& item)
+{
+    const bool hasItems = item.m_pSubMenu && item.m_pSubMenu->GetItemCount(true) > 0;
+    return (hasItems ? 3 : 5) + (item.m_bVisible ? 0 : 1);
+}
+
+int CTreeNodeMap::TopMenuImage(const CTavelin& menu)
+{
+    return menu.m_bVisible ? 1 : 2;
+}
+
+int CTreeNodeMap::KindOfImage(int image)
+{
+    switch (image) {
+    case 0: return 0;
+    case 1: case 2: return 1;
+    case 3: case 4: return 3;
+    case 5: case 6: return 5;
+    default: return -1;
+    }
+}
+
+int CTreeNodeMap::Image(const QTreeWidgetItem* node)
+{
+    if (!node)
+        return -1;
+    bool ok = false;
+    const int image = node->data(0, kImageRole).toInt(&ok);
+    return ok ? image : -1;
+}
+
+void* CTreeNodeMap::Object(const QTreeWidgetItem* node)
+{
+    return node ? reinterpret_cast<void*>(node->data(0, kObjectRole).value<quintptr>()) : nullptr;
+}
+
+// CR LF in a label shows as a line break of the node.
+QString CTreeNodeMap::Label(const std::string& text)
+{
+    return CText::ToQMultiLine(text);
+}
+
+void CTreeNodeMap::SetImage(QTreeWidgetItem* node, int image) const
+{
+    if (!node || image < 0 || image >= m_images.size() || Image(node) == image)
+        return;
+    node->setData(0, kImageRole, image);
+    node->setIcon(0, m_images.at(image));
+}
+
+void CTreeNodeMap::Clear()
+{
+    m_hashNodes.clear();
+    m_hashHolders.clear();
+}
+
+QTreeWidgetItem* CTreeNodeMap::MakeNode(void* object, const std::string& label, int image)
+{
+    auto* node = new QTreeWidgetItem;
+    node->setText(0, Label(label));
+    node->setData(0, kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
+    node->setData(0, kImageRole, image);
+    if (image >= 0 && image < m_images.size())
+        node->setIcon(0, m_images.at(image));
+    m_hashNodes.insert(object, node);
+    return node;
+}
+
+void CTreeNodeMap::AddMenuItems(QTreeWidgetItem* holder, CTavelin& menu)
+{
+    m_hashHolders.insert(&menu, holder);
+    if (menu.m_arrItems.empty())
+        return;
+    QList<QTreeWidgetItem*> children;
+    children.reserve(static_cast<qsizetype>(menu.m_arrItems.size()));
+    for (auto& item : menu.m_arrItems)
+        children << MakeItemNode(*item);
+    holder->addChildren(children);
+}
+
+QTreeWidgetItem* CTreeNodeMap::MakeItemNode(CTavelinItem& item)
+{
+    QTreeWidgetItem* node = MakeNode(&item, item.m_strLabel, ItemImage(item));
+    AddMenuItems(node, *item.m_pSubMenu);
+    return node;
+}
+
+QTreeWidgetItem* CTreeNodeMap::MakeTopMenuNode(CTavelin& menu)
+{
+    QTreeWidgetItem* node = MakeNode(&menu, menu.m_strName, TopMenuImage(menu));
+    AddMenuItems(node, menu);
+    return node;
+}
+
+QTreeWidgetItem* CTreeNodeMap::MakeRoot(CAppletParameters& params)
+{
+    QTreeWidgetItem* root = MakeNode(&params, params.m_strName, 0);
+    QList<QTreeWidgetItem*> menus;
+    menus.reserve(static_cast<qsizetype>(params.m_arrMenus.size()));
+    for (auto& menu : params.m_arrMenus)
+        menus << MakeTopMenuNode(*menu);
+    root->addChildren(menus);
+    return root;
+}
+
+void CTreeNodeMap::Forget(QTreeWidgetItem* node)
+{
+    std::vector<QTreeWidgetItem*> pending;
+    if (node)
+        pending.push_back(node);
+    while (!pending.empty()) {
+        QTreeWidgetItem* n = pending.back();
+        pending.pop_back();
+        void* object = Object(n);
+        if (m_hashNodes.value(object) == n)
+            m_hashNodes.remove(object);
+        const int kind = KindOfImage(Image(n));
+        const CTavelin* menu = nullptr;
+        if (kind == 1)
+            menu = static_cast<CTavelin*>(object);
+        else if (kind == 3 || kind == 5)
+            menu = static_cast<CTavelinItem*>(object)->m_pSubMenu.get();
+        if (menu && m_hashHolders.value(menu) == n)
+            m_hashHolders.remove(menu);
+        for (int i = 0; i < n->childCount(); ++i)
+            pending.push_back(n->child(i));
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QHash>
+#include <QIcon>
+#include <QList>
+#include <QString>
+
+class CAppletParameters;
+class CTavelin;
+class CTavelinItem;
+class QTreeWidgetItem;
+
+// The tree's nodes and the model objects behind them. A node keeps a pointer
+// to its object and its picture index, which also tells its kind. The map
+// finds the node of an object, and the node whose children show a menu's
+// items, in constant time. Nodes are built detached and bottom-up, so that
+// filling the tree costs no per-node notifications.
+class CTreeNodeMap {
+public:
+    static constexpr int kObjectRole = Qt::UserRole;
+    static constexpr int kImageRole = Qt::UserRole + 1;
+
+    explicit CTreeNodeMap(const QList<QIcon>& images) : m_images(images) {}
+
+    static int ItemImage(const CTavelinItem& item);
+    static int TopMenuImage(const CTavelin& menu);
+    // 0 root, 1 top-level menu, 3 item with sub-items, 5 leaf, -1 otherwise.
+    static int KindOfImage(int image);
+    static int Image(const QTreeWidgetItem* node);   // -1 without a picture
+    static void* Object(const QTreeWidgetItem* node);
+    static QString Label(const std::string& text);
+    void SetImage(QTreeWidgetItem* node, int image) const;
+
+    void Clear();
+    // Each builds a detached node with its whole sub-tree and registers it.
+    QTreeWidgetItem* MakeRoot(CAppletParameters& params);
+    QTreeWidgetItem* MakeTopMenuNode(CTavelin& menu);
+    QTreeWidgetItem* MakeItemNode(CTavelinItem& item);
+    // Unregisters node and its sub-tree; the model objects must still exist.
+    void Forget(QTreeWidgetItem* node);
+
+    QTreeWidgetItem* NodeOf(const void* object) const { return m_hashNodes.value(object); }
+    // The top-level menu node or item node whose children show menu's items.
+    QTreeWidgetItem* HolderOf(const CTavelin* menu) const { return m_hashHolders.value(menu); }
+
+private:
+    QTreeWidgetItem* MakeNode(void* object, const std::string& label, int image);
+    void AddMenuItems(QTreeWidgetItem* holder, CTavelin& menu);
+
+    const QList<QIcon>& m_images;
+    QHash<const void*, QTreeWidgetItem*> m_hashNodes;
+    QHash<const CTavelin*, QTreeWidgetItem*> m_hashHolders;
+};
