@@ -19,6 +19,33 @@ std::string_view Trim(std::string_view text)
     return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
 }
 
+// Calls entry(header, key, value) for every key line of a sectioned text:
+// lines end at LF, are stripped of white space at both ends and skipped when
+// empty; a line beginning with "[" is the header of the lines after it; the
+// key is the stripped text before the first "=", the value all after it.
+template <typename Entry>
+void ForEachEntry(std::string_view all, Entry entry)
+{
+    std::string_view header;
+    size_t start = 0;
+    while (start < all.size()) {
+        size_t end = all.find('\n', start);
+        if (end == std::string_view::npos)
+            end = all.size();
+        const std::string_view line = Trim(all.substr(start, end - start));
+        start = end + 1;
+        if (line.empty())
+            continue;
+        if (line.front() == '[') {
+            header = line;
+            continue;
+        }
+        const size_t eq = line.find('=');
+        entry(header, Trim(line.substr(0, eq)),
+              eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1));
+    }
+}
+
 // Every part of text split at separator, empty parts included.
 void SplitAll(std::string_view text, char separator, std::vector<std::string_view>& parts)
 {
@@ -59,32 +86,16 @@ bool CProjectReader::ReadIniMap(IFileSystem& fs, const std::string& file, CIniMa
 
 void CProjectReader::ParseIni(const std::string& text, CIniMap& map)
 {
-    const std::string_view all(text);
-    std::string header;
     std::string key;
-    size_t start = 0;
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        if (end == std::string_view::npos)
-            end = all.size();
-        const std::string_view line = Trim(all.substr(start, end - start));
-        start = end + 1;
-        if (line.empty())
-            continue;
-        if (line.front() == '[') {
-            header.assign(line);
-            continue;
-        }
-        const size_t eq = line.find('=');
+    ForEachEntry(text, [&](std::string_view header, std::string_view name, std::string_view value) {
         key.assign(header);
-        key.append(Trim(line.substr(0, eq)));
-        const std::string_view value = eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1);
+        key.append(name);
         auto found = map.find(key);
         if (found != map.end())
             found->second.assign(value);
         else
             map.emplace(key, std::string(value));
-    }
+    });
 }
 
 void CProjectReader::GetValues(const CIniMap& map, const std::string& section, const std::string& key,
@@ -144,27 +155,37 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
 {
     m_warnings.clear();
     m_map.clear();
-    if (!ReadIniMap(m_fs, file, m_map))
+    m_strText.clear();
+    if (!m_fs.IsRegularFile(file) || !m_fs.ReadFile(file, m_strText))
         return false;
+    const std::string header = "[" + section + "]";
+    ForEachEntry(m_strText, [&](std::string_view h, std::string_view key, std::string_view value) {
+        if (h == header)
+            m_map.insert_or_assign(key, value);
+    });
     m_bTemplateMode = templateMode;
-    m_strKey = "[" + section + "]";
-    m_nPrefix = m_strKey.size();
     m_items.clear();
     m_nMadeUp = 0;
     ReadApplet();
+    ReadMenus();
+    m_map.clear();
+    m_strText.clear();
+    m_strText.shrink_to_fit();
+    return true;
+}
 
-    m_strKey.resize(m_nPrefix);
-    m_strKey += "Misc";
-    const auto misc = m_map.find(m_strKey);
-    if (misc == m_map.end() || misc->second.empty())
-        return true;
+void CProjectReader::ReadMenus()
+{
+    const std::string_view* misc = Find("Misc");
+    if (!misc || misc->empty())
+        return;
     Fields structure;
-    SplitAll(misc->second, ',', structure);
+    SplitAll(*misc, ',', structure);
     // A menu needs at least its item count in the record: a larger N can
     // only come from a damaged file.
     const int count = ToNumber(structure[0]);
     if (count <= 0)
-        return true;
+        return;
     const size_t menuCount = std::min(static_cast<size_t>(count), structure.size());
     structure.resize(2 * menuCount + 1);
 
@@ -187,23 +208,20 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
         linker.AddEntry(structure[k]);
     linker.Attach(m_params);
     m_items.clear();
-    m_map.clear();
-    return true;
 }
 
-const CProjectReader::Fields& CProjectReader::Record(const char* key, std::string_view defaultText, size_t count)
+const std::string_view* CProjectReader::Find(std::string_view key) const
 {
-    m_strKey.resize(m_nPrefix);
-    m_strKey += key;
-    const auto found = m_map.find(m_strKey);
-    SplitAll(found != m_map.end() ? std::string_view(found->second) : defaultText, ',', m_fields);
+    const auto found = m_map.find(key);
+    return found == m_map.end() ? nullptr : &found->second;
+}
+
+const CProjectReader::Fields& CProjectReader::Record(std::string_view key, std::string_view defaultText, size_t count)
+{
+    const std::string_view* value = Find(key);
+    SplitAll(value ? *value : defaultText, ',', m_fields);
     m_fields.resize(count);
     return m_fields;
-}
-
-const CProjectReader::Fields& CProjectReader::Record(const std::string& key, size_t count)
-{
-    return Record(key.c_str(), std::string_view(), count);
 }
 
 std::string CProjectReader::MediaPath(std::string_view field, const char* sampleFolder) const
@@ -243,7 +261,7 @@ std::unique_ptr<CTavelin> CProjectReader::ReadMenu(int number)
     auto menu = std::make_unique<CTavelin>(0, "Menu");
     CTavelin& m = *menu;
     const std::string suffix = std::to_string(number);
-    const Fields& f = Record("MStyle-" + suffix, 12);
+    const Fields& f = Record("MStyle-" + suffix, {}, 12);
     m.m_crBackground = ToColor(f[0]);
     int* const numbers[] = {&m.m_nBackStyle, &m.m_nReserved1, &m.m_nReserved2, &m.m_nIndent, &m.m_nStartY,
                             &m.m_nItemWidth, &m.m_nItemHeight, &m.m_nItemGap, &m.m_nBorderThick};
@@ -252,7 +270,7 @@ std::unique_ptr<CTavelin> CProjectReader::ReadMenu(int number)
     SetText(m.m_strName, f[10]);
     m.m_bVisible = ToNumber(f[11]);
 
-    const Fields& s = Record("IStyle-" + suffix, 45);
+    const Fields& s = Record("IStyle-" + suffix, {}, 45);
     for (int state = 0; state < 3; ++state) {
         CItemStyle& st = m.Style(state);
         const size_t b = static_cast<size_t>(state) * 15;
@@ -272,14 +290,13 @@ void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
     const std::string prefix = "I" + std::to_string(number) + "-";
     menu.m_arrItems.reserve(count > 0 ? std::min<size_t>(static_cast<size_t>(count), 4096) : 0);
     for (int j = 1; j <= count; ++j) {
-        m_strKey.resize(m_nPrefix);
-        m_strKey += prefix;
+        m_strKey.assign(prefix);
         m_strKey += std::to_string(j);
-        const auto found = m_map.find(m_strKey);
-        if (found == m_map.end() && ++m_nMadeUp > kMaxItemsWithoutRecord)
+        const std::string_view* found = Find(m_strKey);
+        if (!found && ++m_nMadeUp > kMaxItemsWithoutRecord)
             break;
         auto item = std::make_unique<CTavelinItem>("item");
-        SplitAll(found != m_map.end() ? std::string_view(found->second) : std::string_view(), ',', m_fields);
+        SplitAll(found ? *found : std::string_view(), ',', m_fields);
         m_fields.resize(10);
         ReadItem(m_fields, *item);
         m_items.push_back(item.get());

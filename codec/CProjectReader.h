@@ -45,12 +45,15 @@ public:
 
 private:
     using Fields = std::vector<std::string_view>;
+    // Key -> value of one section, as views into m_strText.
+    using SectionMap = std::unordered_map<std::string_view, std::string_view>;
 
     // The fields of "[section]key" (or of defaultText when absent), exactly
     // count of them; views into the map or defaultText.
-    const Fields& Record(const char* key, std::string_view defaultText, size_t count);
-    const Fields& Record(const std::string& key, size_t count);
+    const Fields& Record(std::string_view key, std::string_view defaultText, size_t count);
+    const std::string_view* Find(std::string_view key) const;
     void ReadApplet();
+    void ReadMenus();
     std::unique_ptr<CTavelin> ReadMenu(int number);
     void ReadItems(int number, int count, CTavelin& menu);
     void ReadItem(const Fields& f, CTavelinItem& item);
@@ -62,9 +65,9 @@ private:
     std::vector<std::string> m_warnings;
 
     // State of one LoadModel run.
-    CIniMap m_map;
+    std::string m_strText;
+    SectionMap m_map;
     std::string m_strKey;
-    size_t m_nPrefix = 0;
     bool m_bTemplateMode = false;
     Fields m_fields;
     std::vector<CTavelinItem*> m_items;

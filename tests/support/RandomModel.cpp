@@ -59,8 +59,11 @@ std::string RandomModel::Text(bool awkward, int longTextPercent)
     const int pieces = Small(6);
     for (int i = 0; i < pieces; ++i)
         text += awkward ? kPieces[Small(static_cast<int>(std::size(kPieces)))] : kPieces[18 + Small(2)];
-    if (Small(100) < longTextPercent)
-        text += std::string(10240 + Small(3000), awkward ? ',' : 'L') + "end";
+    if (Small(100) < longTextPercent) {
+        const char* chunk = awkward ? "a long text, with commas;\r\n" : "a long plain text ";
+        while (text.size() < 10240u + static_cast<unsigned>(Small(3000)))
+            text += chunk;
+    }
     return text;
 }
 

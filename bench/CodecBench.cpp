@@ -1,0 +1,134 @@
+// Codec speed on generated projects of 1,000, 10,000 and 100,000 items
+// (depth up to 6, hidden items and menus, media paths, some long labels).
+// Each benchmark reports the time per item as "per_item".
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <random>
+#include <vector>
+#include <string>
+
+#include "codec/CPageWriter.h"
+#include "codec/CParameterCheck.h"
+#include "codec/CProjectReader.h"
+#include "codec/CStdFileSystem.h"
+#include "model/CAppletParameters.h"
+#include "support/RandomModel.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+// A temporary folder holding a few media files, removed at exit.
+class BenchFolder {
+public:
+    BenchFolder()
+    {
+        m_path = fs::temp_directory_path() / ("atw-codec-bench-" + std::to_string(std::random_device{}()));
+        fs::create_directories(m_path / "media");
+        fs::create_directories(m_path / "site");
+        for (const char* name : {"a.gif", "b.png", "c.wav", "d.au"}) {
+            const std::string file = (m_path / "media" / name).string();
+            CStdFileSystem::Instance().WriteFileAtomic(file, std::string(2048, 'm'));
+            m_media.push_back(file);
+        }
+        m_media.push_back((m_path / "media" / "missing.jpg").string());
+        m_media.push_back("");
+    }
+    ~BenchFolder()
+    {
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+    }
+    std::string Path(const std::string& name) const { return (m_path / name).string(); }
+    const std::vector<std::string>& Media() const { return m_media; }
+
+private:
+    fs::path m_path;
+    std::vector<std::string> m_media;
+};
+
+BenchFolder& Folder()
+{
+    static BenchFolder folder;
+    return folder;
+}
+
+// One generated model per size, built once.
+CAppletParameters& Model(int items)
+{
+    static std::map<int, std::unique_ptr<CAppletParameters>> models;
+    auto& slot = models[items];
+    if (!slot) {
+        slot = std::make_unique<CAppletParameters>();
+        RandomModel::Options options;
+        options.items = items;
+        options.maxDepth = 6;
+        options.hiddenPercent = 10;
+        options.longTextPercent = 1;
+        options.mediaPaths = Folder().Media();
+        RandomModel(static_cast<std::uint32_t>(items)).Fill(*slot, options);
+    }
+    return *slot;
+}
+
+void PerItem(benchmark::State& state)
+{
+    state.counters["per_item"] = benchmark::Counter(static_cast<double>(state.range(0)),
+                                                    benchmark::Counter::kIsIterationInvariantRate |
+                                                        benchmark::Counter::kInvert);
+}
+
+void BM_BuildPage(benchmark::State& state)
+{
+    CAppletParameters& p = Model(static_cast<int>(state.range(0)));
+    CPageWriter writer(p, CStdFileSystem::Instance(), Folder().Path("prog"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writer.BuildPage());
+    PerItem(state);
+}
+
+void BM_SaveFiles(benchmark::State& state)
+{
+    CAppletParameters& p = Model(static_cast<int>(state.range(0)));
+    CPageWriter writer(p, CStdFileSystem::Instance(), Folder().Path("prog"));
+    const std::string page = writer.BuildPage();
+    const std::string file = Folder().Path("site/menu" + std::to_string(state.range(0)) + ".htm");
+    for (auto _ : state)
+        if (!writer.SaveFiles(file, Folder().Path("site"), page, false, ""))
+            state.SkipWithError("save failed");
+    PerItem(state);
+}
+
+void BM_LoadProject(benchmark::State& state)
+{
+    CAppletParameters& source = Model(static_cast<int>(state.range(0)));
+    CPageWriter writer(source, CStdFileSystem::Instance(), Folder().Path("prog"));
+    const std::string file = Folder().Path("site/load" + std::to_string(state.range(0)) + ".htm");
+    writer.SaveFiles(file, Folder().Path("site"), writer.BuildPage(), false, "");
+    const std::string project = Folder().Path("site/load" + std::to_string(state.range(0)) + ".tvx");
+    CAppletParameters target;
+    CProjectReader reader(target, CStdFileSystem::Instance(), Folder().Path("prog"));
+    for (auto _ : state)
+        if (!reader.LoadProject(project))
+            state.SkipWithError("load failed");
+    PerItem(state);
+}
+
+void BM_Check(benchmark::State& state)
+{
+    CAppletParameters& p = Model(static_cast<int>(state.range(0)));
+    CParameterCheck check(p, CStdFileSystem::Instance());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(check.Run(false));
+    PerItem(state);
+}
+}  // namespace
+
+BENCHMARK(BM_LoadProject)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildPage)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFiles)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Check)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// main() comes from the benchmark library (every bench/*.cpp joins one program).
