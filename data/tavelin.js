@@ -375,35 +375,29 @@
         '"Courier New", Courier, "Liberation Mono", monospace'
     ];
 
+    // One rule a line; the exporter writes the very same lines.
     var STATIC_CSS = [
-        '.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;',
-        'overflow:auto;text-align:left;line-height:normal;white-space:normal}',
+        '.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;overflow:auto;text-align:left;line-height:normal;white-space:normal}',
         '.tv-nav{position:relative;display:flow-root}',
         '.tv-menu{list-style:none;margin:0;padding:0;position:relative;box-sizing:border-box}',
         '.tv-li{position:relative;list-style:none;margin:0;padding:0}',
-        '.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;',
-        'padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:left;',
-        'cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}',
+        '.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:left;cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}',
         '.tv-item:focus-visible{outline:2px dashed currentColor;outline-offset:-4px}',
-        '.tv-label{position:absolute;top:50%;left:0;right:0;transform:translateY(-50%);white-space:pre;',
-        'line-height:1.15;pointer-events:none}',
+        '.tv-label{position:absolute;top:50%;left:0;right:0;transform:translateY(-50%);white-space:pre;line-height:1.15;pointer-events:none}',
         '.tv-img{position:absolute;top:50%;display:none;max-width:none;pointer-events:none;border:0}',
         '.tv-sub{display:flow-root;position:relative}',
         '.tv-sub[hidden]{display:none}',
-        '.tv-toggle{position:absolute;z-index:2;top:0;right:0;width:1px;height:1px;overflow:hidden;',
-        'clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}',
-        '.tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;',
-        'outline:2px dashed currentColor;outline-offset:-2px}',
+        '.tv-toggle{position:absolute;z-index:2;top:0;right:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}',
+        '.tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;outline:2px dashed currentColor;outline-offset:-2px}',
         '.tv-toggle::before{content:"\\25B8"}',
         '.tv-toggle[aria-expanded="true"]::before{content:"\\25BE"}',
         '.tv-item .tv-img-n{display:block}',
         '.tv-item:hover .tv-img-n,.tv-item:focus-visible .tv-img-n{display:none}',
         '.tv-item:hover .tv-img-o,.tv-item:focus-visible .tv-img-o{display:block}',
-        '.tv-item.tv-sel .tv-img-n,.tv-item.tv-sel .tv-img-o,.tv-item:active .tv-img-n,',
-        '.tv-item:active .tv-img-o{display:none}',
+        '.tv-item.tv-sel .tv-img-n,.tv-item.tv-sel .tv-img-o,.tv-item:active .tv-img-n,.tv-item:active .tv-img-o{display:none}',
         '.tv-item.tv-sel .tv-img-c,.tv-item:active .tv-img-c{display:block}',
         '@media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}'
-    ].join('');
+    ].join('\n') + '\n';
 
     function rgbOf(hex) {
         var n = parseInt(hex.slice(1), 16);

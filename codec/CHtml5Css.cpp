@@ -1,0 +1,285 @@
+#include "CHtml5Css.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+// One rule a line; the runtime "tavelin.js" carries the very same lines.
+const char* const kStaticCss = R"css(
+.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;overflow:auto;text-align:left;line-height:normal;white-space:normal}
+.tv-nav{position:relative;display:flow-root}
+.tv-menu{list-style:none;margin:0;padding:0;position:relative;box-sizing:border-box}
+.tv-li{position:relative;list-style:none;margin:0;padding:0}
+.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:left;cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}
+.tv-item:focus-visible{outline:2px dashed currentColor;outline-offset:-4px}
+.tv-label{position:absolute;top:50%;left:0;right:0;transform:translateY(-50%);white-space:pre;line-height:1.15;pointer-events:none}
+.tv-img{position:absolute;top:50%;display:none;max-width:none;pointer-events:none;border:0}
+.tv-sub{display:flow-root;position:relative}
+.tv-sub[hidden]{display:none}
+.tv-toggle{position:absolute;z-index:2;top:0;right:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}
+.tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;outline:2px dashed currentColor;outline-offset:-2px}
+.tv-toggle::before{content:"\25B8"}
+.tv-toggle[aria-expanded="true"]::before{content:"\25BE"}
+.tv-item .tv-img-n{display:block}
+.tv-item:hover .tv-img-n,.tv-item:focus-visible .tv-img-n{display:none}
+.tv-item:hover .tv-img-o,.tv-item:focus-visible .tv-img-o{display:block}
+.tv-item.tv-sel .tv-img-n,.tv-item.tv-sel .tv-img-o,.tv-item:active .tv-img-n,.tv-item:active .tv-img-o{display:none}
+.tv-item.tv-sel .tv-img-c,.tv-item:active .tv-img-c{display:block}
+@media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}
+)css";
+
+const std::array<const char*, 3> kFontFamilies = {
+    "\"Times New Roman\", Times, \"Liberation Serif\", serif",
+    "Helvetica, Arial, \"Liberation Sans\", sans-serif",
+    "\"Courier New\", Courier, \"Liberation Mono\", monospace"};
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+std::string Px(int value)
+{
+    return std::to_string(value) + "px";
+}
+
+std::string Rule(const std::string& selectors, const std::string& body)
+{
+    return selectors + '{' + body + '}';
+}
+
+// Each selector of a comma-separated list with tail appended.
+std::string Descendants(const std::string& selectors, const std::string& tail)
+{
+    std::string out;
+    size_t start = 0;
+    while (start <= selectors.size()) {
+        size_t end = selectors.find(',', start);
+        if (end == std::string::npos)
+            end = selectors.size();
+        out += (out.empty() ? "" : ",") + selectors.substr(start, end - start) + tail;
+        start = end + 1;
+    }
+    return out;
+}
+
+bool IsLight(COLORREF c)
+{
+    return 0.299 * GetRValue(c) + 0.587 * GetGValue(c) + 0.114 * GetBValue(c) > 140;
+}
+
+// The page carries several small values as one run of digits ("%d%d%d");
+// a value outside -9..9 spoils the run and the reader falls back to its
+// defaults for all of them. The export draws what the page would give.
+template <size_t N>
+std::array<int, N> Digits(const std::array<int, N>& values, const std::array<int, N>& defaults)
+{
+    for (int v : values)
+        if (v < -9 || v > 9)
+            return defaults;
+    return values;
+}
+
+// A raised or sunken edge: light on the top and left, dark on the bottom
+// and right (the other way round when sunken).
+std::string BevelCss(int width, COLORREF base, bool sunken)
+{
+    const std::string light = CHtml5Css::Hex(CHtml5Css::Mix(base, kWhite, 0.6));
+    const std::string dark = CHtml5Css::Hex(CHtml5Css::Mix(base, kBlack, 0.55));
+    const std::string& tl = sunken ? dark : light;
+    const std::string& br = sunken ? light : dark;
+    return "border:" + Px(width) + " solid;border-color:" + tl + ' ' + br + ' ' + br + ' ' + tl + ';';
+}
+
+std::string FontEffectCss(int effect, COLORREF font)
+{
+    const std::string c = IsLight(font) ? "#000000" : "#ffffff";
+    switch (effect) {
+    case 1:
+        return "text-shadow:-1px -1px 0 " + c + ",1px -1px 0 " + c + ",-1px 1px 0 " + c + ",1px 1px 0 " + c + ';';
+    case 2:
+        return "text-shadow:-1px -1px 0 rgba(0,0,0,.75),1px 1px 0 rgba(255,255,255,.6);";
+    case 3:
+        return "text-shadow:1px 1px 0 rgba(0,0,0,.75),-1px -1px 0 rgba(255,255,255,.6);";
+    case 4:
+        return "text-shadow:2px 2px 2px rgba(0,0,0,.7);";
+    default:
+        return "text-shadow:none;";
+    }
+}
+
+// The look of a state as the page gives it to the reader.
+CItemStyle AsPageGives(const CItemStyle& s)
+{
+    CItemStyle out = s;
+    const auto look = Digits<3>({s.m_nGradientDir, s.m_nBackStyle, s.m_nBorder + 1}, {1, 1, 1});
+    out.m_nGradientDir = look[0];
+    out.m_nBackStyle = look[1];
+    out.m_nBorder = look[2] - 1;
+    const auto align = Digits<2>({s.m_nImageAlign, s.m_nTextAlign}, {0, 0});
+    out.m_nImageAlign = align[0];
+    out.m_nTextAlign = align[1];
+    return out;
+}
+}  // namespace
+
+const std::string& CHtml5Css::StaticCss()
+{
+    static const std::string text = std::string(kStaticCss).substr(1);
+    return text;
+}
+
+std::string CHtml5Css::Hex(COLORREF color)
+{
+    static const char* const kDigits = "0123456789abcdef";
+    std::string out = "#";
+    for (unsigned channel : {GetRValue(color), GetGValue(color), GetBValue(color)}) {
+        out += kDigits[channel >> 4];
+        out += kDigits[channel & 15];
+    }
+    return out;
+}
+
+COLORREF CHtml5Css::Mix(COLORREF a, COLORREF b, double part)
+{
+    auto channel = [part](unsigned x, unsigned y) {
+        return static_cast<unsigned>(std::floor(x + (static_cast<double>(y) - x) * part + 0.5));
+    };
+    return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
+               channel(GetBValue(a), GetBValue(b)));
+}
+
+std::string CHtml5Css::BackgroundCss(int style, COLORREF color, bool bothWays)
+{
+    if (style == 0)
+        return "transparent";
+    if (style < 2 || style > 9)
+        return Hex(color);
+    const char* dir = style < 6 ? "to right" : "to bottom";
+    const int kind = (style - 2) % 4;
+    const std::string other = kind == 0 || kind == 2 ? "#000000" : "#ffffff";
+    const std::string from = kind < 2 ? other : Hex(color);
+    const std::string to = kind < 2 ? Hex(color) : other;
+    return std::string("linear-gradient(") + dir + ',' + from + ',' + to + (bothWays ? ',' + from : "") + ')';
+}
+
+std::string CHtml5Css::ItemCss(const CItemStyle& s, int thick)
+{
+    std::string border;
+    if (s.m_nBorder == 1 || s.m_nBorder == 2)
+        border = BevelCss(std::max(1, thick), s.m_crBack, s.m_nBorder == 2);
+    else
+        border = thick > 0 ? "border:" + Px(thick) + " solid " + Hex(s.m_crFont) + ';' : "border:0;";
+    const bool knownFont = s.m_nFontName >= 0 && s.m_nFontName < 3;
+    return "background:" + BackgroundCss(s.m_nBackStyle, s.m_crBack, s.m_nGradientDir == 1) + ';' +
+           "color:" + Hex(s.m_crFont) + ';' + border +
+           "font-family:" + kFontFamilies[knownFont ? s.m_nFontName : 0] + ';' +
+           "font-size:" + Px(std::max(1, s.m_nFontSize)) + ';' +
+           "font-weight:" + (s.m_nFontStyle == 1 ? "bold" : "normal") + ';' +
+           "font-style:" + (s.m_nFontStyle == 2 ? "italic" : "normal") + ';' +
+           FontEffectCss(s.m_nFontEffect, s.m_crFont);
+}
+
+std::string CHtml5Css::LabelCss(const CItemStyle& s)
+{
+    const int off = s.m_nTextOffset;
+    if (s.m_nTextAlign == 1)
+        return "text-align:center;left:" + Px(off) + ";right:" + Px(-off) + ';';
+    if (s.m_nTextAlign == 2)
+        return "text-align:right;left:0;right:" + Px(off) + ';';
+    return "text-align:left;left:" + Px(off) + ";right:0;";
+}
+
+std::string CHtml5Css::ImageCss(const CItemStyle& s)
+{
+    const int off = s.m_nImageOffset;
+    if (s.m_nImageAlign == 1)
+        return "left:calc(50% + " + Px(off) + ");right:auto;transform:translate(-50%,-50%);";
+    if (s.m_nImageAlign == 2)
+        return "left:auto;right:" + Px(off) + ";transform:translateY(-50%);";
+    return "left:" + Px(off) + ";right:auto;transform:translateY(-50%);";
+}
+
+std::string CHtml5Css::TreeLineCss(const std::string& menuSel, const CTavelin& menu, const CAppletParameters& p)
+{
+    const int t = std::max(1, p.m_nLineThick);
+    const int x = p.m_nLineIndent - menu.m_nIndent;
+    const int mid = static_cast<int>(std::floor(menu.m_nItemHeight / 2.0 - t / 2.0 + 0.5));
+    const std::string li = menuSel + ">.tv-li";
+    const std::string line = "content:\"\";position:absolute;z-index:0;background:" + Hex(p.m_crLine) + ';';
+    std::string out;
+    if (menu.m_nIndent > p.m_nLineIndent)
+        out += Rule(li + "::before", line + "left:" + Px(x) + ";width:" + Px(menu.m_nIndent - p.m_nLineIndent) +
+                                         ";top:" + Px(mid) + ";height:" + Px(t) + ';');
+    out += Rule(li + "::after", line + "left:" + Px(x) + ";width:" + Px(t) + ";top:" + Px(-menu.m_nItemGap) +
+                                    ";bottom:0;");
+    out += Rule(li + ":first-child::after", "top:0;");
+    out += Rule(li + ":last-child::after", "bottom:auto;height:" + Px(menu.m_nItemGap + mid + t) + ';');
+    out += Rule(li + ":first-child:last-child::after", "height:" + Px(mid + t) + ';');
+    return out;
+}
+
+std::string CHtml5Css::MenuCss(const std::string& scope, const CTavelin& menu, int number,
+                               const CAppletParameters& p)
+{
+    const std::string sel = scope + " .tv-m" + std::to_string(number);
+    const std::string item = sel + ">.tv-li>.tv-item";
+    const std::array<std::string, 3> states = {item, item + ":hover," + item + ":focus-visible",
+                                               item + ".tv-sel," + item + ":active"};
+    const bool filled = menu.m_nBackStyle == 2 || menu.m_nBackStyle == 3;
+    const bool bordered = menu.m_nBackStyle == 1 || menu.m_nBackStyle == 3;
+    const int width = std::max(0, menu.m_nItemWidth);
+    const int height = std::max(0, menu.m_nItemHeight);
+    const int startY = number == 0 ? p.m_nDisplayFromY : 0;
+    std::string box = "margin-left:" + Px(menu.m_nIndent) + ";width:" + Px(width) + ";margin-top:" + Px(startY) + ';';
+    if (filled)
+        box += "background:" + Hex(menu.m_crBackground) + ';';
+    if (bordered)
+        box += "outline:1px solid " + Hex(filled ? Mix(menu.m_crBackground, kBlack, 0.45) : menu.m_crBackground) + ';';
+    const CItemStyle over = AsPageGives(menu.m_styleOver);
+    std::string out = Rule(sel, box);
+    out += Rule(sel + ">.tv-li+.tv-li", "margin-top:" + Px(menu.m_nItemGap) + ';');
+    out += Rule(item, "width:" + Px(width) + ";height:" + Px(height) + ';');
+    out += Rule(sel + ">.tv-li>.tv-toggle", "color:" + Hex(over.m_crFont) + ";background:" + Hex(over.m_crBack) +
+                                                ";line-height:" + Px(height) + ';');
+    for (int s = 0; s < 3; ++s) {
+        const CItemStyle state = AsPageGives(menu.Style(s));
+        out += Rule(states[s], ItemCss(state, menu.m_nBorderThick));
+        out += Rule(Descendants(states[s], " .tv-label"), LabelCss(state));
+        out += Rule(Descendants(states[s], " .tv-img"), ImageCss(state));
+    }
+    if (p.m_bHasLines != 0)
+        out += TreeLineCss(sel, menu, p);
+    return out;
+}
+
+std::string CHtml5Css::AppletCss(const CAppletParameters& p, const std::string& imageUrl)
+{
+    const auto look = Digits<3>({p.m_nGradientDir, p.m_nBackStyle == 0 ? 1 : p.m_nBackStyle + 5, p.m_nBorder},
+                                {1, 1, 0});
+    std::string layers;
+    if (!imageUrl.empty()) {
+        layers = "url(\"" + imageUrl + "\") ";
+        layers += p.m_nImageMode == 1 ? std::string("0 0 repeat")
+                                      : Px(p.m_nImageX) + ' ' + Px(p.m_nImageY) + " no-repeat";
+    }
+    const std::string back = BackgroundCss(look[1], p.m_crBackground, look[0] == 1);
+    if (back.find("gradient") != std::string::npos)
+        layers += (layers.empty() ? "" : ",") + back;
+    std::string css = "background:" + (layers.empty() ? "" : layers + ' ') + Hex(p.m_crBackground) + ';';
+    if (look[2] == 1 || look[2] == 2)
+        css += BevelCss(2, p.m_crBackground, look[2] == 2);
+    else
+        css += "border:0;";
+    return css;
+}
+
+std::string CHtml5Css::BoxCss(const std::string& scope, const CAppletParameters& p,
+                              const std::vector<const CTavelin*>& menus, const std::string& imageUrl)
+{
+    const int width = p.m_nWidth >= 0 ? p.m_nWidth : 400;
+    const int height = p.m_nHeight >= 0 ? p.m_nHeight : 200;
+    std::string out = Rule(scope, "width:" + Px(width) + ";height:" + Px(height) + ';' + AppletCss(p, imageUrl));
+    for (size_t m = 0; m < menus.size(); ++m)
+        out += MenuCss(scope, *menus[m], static_cast<int>(m), p);
+    return out;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "../model/CAppletParameters.h"
+#include "IFileSystem.h"
+
+// Writes the model as a page that works in today's browsers without the
+// applet: the menus as nested lists of real links, their looks as a style
+// sheet, the runtime "tavelin.js" (copied from the program folder) for the
+// sliding, and the media files the page shows copied beside it. Hidden
+// items and menus are left out. Scripts off, every menu shows open.
+class CHtml5Exporter {
+public:
+    static constexpr const char* kRuntimeFile = "tavelin.js";
+    static constexpr const char* kSaveFailed = "Save as file failed!";
+    static constexpr const char* kRuntimeMissing =
+        "The menu script \"tavelin.js\" is missing from the program folder.";
+
+    CHtml5Exporter(IFileSystem& fs, std::string programDir);
+
+    // Writes the page at pagePath (replacing it only when complete). On
+    // failure returns false with the message in *error (when error is not
+    // null); a page already at pagePath then stays as it was.
+    bool Export(const CAppletParameters& params, const std::string& pagePath, std::string* error);
+
+    // The page text alone; copies nothing. Media references are bare names
+    // of the media files that exist.
+    std::string PageText(const CAppletParameters& params);
+
+private:
+    bool Fail(std::string* error, const char* message) const;
+
+    IFileSystem& m_fs;
+    std::string m_strProgramDir;
+};

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "codec/CHtml5Exporter.h"
+#include "model/CAppletParameters.h"
+#include "support/MemoryFileSystem.h"
+
+namespace {
+CTavelinItem* AddItem(CTavelin& menu, const std::string& label, const std::string& link = "")
+{
+    auto item = std::make_unique<CTavelinItem>(label);
+    item->m_strLink = link;
+    CTavelinItem* raw = item.get();
+    menu.AddItem(std::move(item), false);
+    return raw;
+}
+
+// Menu 0: Home, Products (opening Tools, Toys), Hidden (opening Secret);
+// a hidden top-level menu; a top-level menu whose only item is hidden; and
+// menu 2: Contact.
+void SiteModel(CAppletParameters& p)
+{
+    p.Reset();
+    p.m_strName = "Site";
+    auto top = std::make_unique<CTavelin>(0, "top");
+    AddItem(*top, "Home", "index.htm")->m_strDescription = "The start page";
+    CTavelinItem* products = AddItem(*top, "Products");
+    AddItem(*products->m_pSubMenu, "Tools", "tools.htm")->m_strTarget = "main";
+    AddItem(*products->m_pSubMenu, "Toys", "toys.htm")->m_strTarget = "_self";
+    CTavelinItem* hidden = AddItem(*top, "Hidden", "hidden.htm");
+    hidden->m_bVisible = 0;
+    AddItem(*hidden->m_pSubMenu, "Secret", "secret.htm");
+    p.AttachTopMenu(std::move(top), false);
+
+    auto off = std::make_unique<CTavelin>(0, "off");
+    AddItem(*off, "Off", "off.htm");
+    off->m_bVisible = 0;
+    p.AttachTopMenu(std::move(off), false);
+    auto empty = std::make_unique<CTavelin>(0, "empty");
+    AddItem(*empty, "Gone", "gone.htm")->m_bVisible = 0;
+    p.AttachTopMenu(std::move(empty), false);
+    auto last = std::make_unique<CTavelin>(0, "last");
+    AddItem(*last, "Contact", "contact.htm");
+    p.AttachTopMenu(std::move(last), false);
+}
+
+size_t Count(const std::string& text, const std::string& what)
+{
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+struct ExportFixture : ::testing::Test {
+    void SetUp() override
+    {
+        fs.m_dirs = {"/prog", "/site"};
+        fs.m_files["/prog/tavelin.js"] = "// runtime";
+        SiteModel(params);
+    }
+    MemoryFileSystem fs;
+    CAppletParameters params;
+    CHtml5Exporter exporter{fs, "/prog"};
+};
+}  // namespace
+
+TEST_F(ExportFixture, MenusBecomeNestedListsOfRealLinks)
+{
+    const std::string page = exporter.PageText(params);
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>\r\n", 0), 0u);
+    EXPECT_NE(page.find("<title>Site</title>"), std::string::npos);
+    EXPECT_NE(page.find("<script src=\"tavelin.js\"></script>"), std::string::npos);
+    EXPECT_EQ(page.find("<applet"), std::string::npos);
+
+    // Written menus are numbered depth-first as in the applet page:
+    // top 0, its sub-menu 1, the last top-level menu 2.
+    EXPECT_NE(page.find("<ul class=\"tv-menu tv-m0\" id=\"tv1-m0\">"), std::string::npos);
+    EXPECT_NE(page.find("<div class=\"tv-sub\" id=\"tv1-s1\">\r\n<ul class=\"tv-menu tv-m1\""), std::string::npos);
+    EXPECT_NE(page.find("<ul class=\"tv-menu tv-m2\" id=\"tv1-m2\">\r\n<li class=\"tv-li\">"
+                        "<a class=\"tv-item\" href=\"contact.htm\">"),
+              std::string::npos);
+    EXPECT_EQ(Count(page, "<ul class=\"tv-menu"), 3u);
+    EXPECT_EQ(Count(page, "<li class=\"tv-li\">"), 5u);
+
+    // The sub-menu sits inside the item it opens from, after the item.
+    const size_t products = page.find("<span class=\"tv-label\">Products</span></span>");
+    const size_t tools = page.find("href=\"tools.htm\" target=\"main\"");
+    const size_t home = page.find("<a class=\"tv-item\" href=\"index.htm\" title=\"The start page\">");
+    ASSERT_NE(products, std::string::npos);
+    ASSERT_NE(home, std::string::npos);
+    EXPECT_LT(home, products);
+    EXPECT_LT(products, tools);
+    EXPECT_NE(page.find("<span class=\"tv-item\"><span class=\"tv-label\">Products"), std::string::npos);
+    EXPECT_NE(page.find("<a class=\"tv-item\" href=\"toys.htm\"><span"), std::string::npos) << "_self is no target";
+
+    // Hidden items, their sub-menus and hidden or empty top-level menus stay out.
+    for (const char* absent : {"hidden.htm", "secret.htm", "off.htm", "gone.htm", "tv-m3"})
+        EXPECT_EQ(page.find(absent), std::string::npos) << absent;
+
+    // The looks: one rule set per written menu, the box's own size and behaviour.
+    EXPECT_NE(page.find("#tv1{width:400px;height:200px;"), std::string::npos);
+    EXPECT_NE(page.find("#tv1 .tv-m2{"), std::string::npos);
+    EXPECT_NE(page.find("#tv1 .tv-m0{margin-left:40px;width:80px;margin-top:0px;}"), std::string::npos);
+    EXPECT_NE(page.find("data-tavelin=\"export\" data-open-speed=\"5\" data-close-speed=\"5\" "
+                        "data-show-selection=\"1\" data-show-all=\"0\">"),
+              std::string::npos);
+    EXPECT_NE(page.find("<div class=\"tv-page\" style=\"text-align:center\">"), std::string::npos);
+    params.m_nAlign = 2;
+    EXPECT_NE(exporter.PageText(params).find("style=\"text-align:right\""), std::string::npos);
+}
+
+TEST_F(ExportFixture, LooksFollowTheModelAsThePageCarriesThem)
+{
+    CTavelin& top = *params.m_arrMenus[0];
+    top.m_nBackStyle = 3;
+    top.m_crBackground = RGB(0x20, 0x40, 0x60);
+    top.m_nBorderThick = 2;
+    top.m_styleNormal.m_nBackStyle = 9;
+    top.m_styleNormal.m_nGradientDir = 0;
+    top.m_styleNormal.m_crBack = RGB(0x99, 0x66, 0x33);
+    top.m_styleNormal.m_nFontName = 2;
+    top.m_styleNormal.m_nFontStyle = 2;
+    top.m_styleOver.m_nBorder = 1;
+    // A value the page cannot carry in its digit run ("%d%d%d") draws as
+    // the page's reader would: with the defaults of that run.
+    top.m_styleClick.m_nBackStyle = 12;
+    top.m_styleClick.m_nBorder = 2;
+    params.m_nDisplayFromY = 17;
+    params.m_nBackStyle = 2;
+    params.m_nGradientDir = 1;
+    params.m_crBackground = RGB(255, 0, 0);
+    params.m_bHasLines = 0;
+
+    const std::string page = exporter.PageText(params);
+    EXPECT_NE(page.find("#tv1 .tv-m0{margin-left:40px;width:80px;margin-top:17px;background:#204060;"
+                        "outline:1px solid #122335;}"),
+              std::string::npos);
+    EXPECT_NE(page.find("#tv1 .tv-m1{margin-left:40px;width:80px;margin-top:0px;}"), std::string::npos)
+        << "only the first menu starts at the display Y";
+    EXPECT_NE(page.find("#tv1 .tv-m0>.tv-li>.tv-item{background:linear-gradient(to bottom,#996633,#ffffff);"
+                        "color:#ffffff;border:2px solid #ffffff;font-family:\"Courier New\""),
+              std::string::npos);
+    EXPECT_NE(page.find("font-style:italic"), std::string::npos);
+    EXPECT_NE(page.find(".tv-item:focus-visible{background:#000000;color:#ffffff;border:2px solid;"
+                        "border-color:#999999 #000000 #000000 #999999;"),
+              std::string::npos);
+    EXPECT_NE(page.find(".tv-item:active{background:#000000;color:#ffffff;border:2px solid #ffffff;"),
+              std::string::npos);
+    EXPECT_NE(page.find("#tv1{width:400px;height:200px;background:linear-gradient(to bottom,#ffffff,#ff0000,"
+                        "#ffffff) #ff0000;border:0;}"),
+              std::string::npos);
+    EXPECT_EQ(page.find("::before{content:\"\""), std::string::npos) << "no tree lines when switched off";
+}
+
+TEST_F(ExportFixture, TextIsEscapedAndTheCharsetFitsIt)
+{
+    CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
+    home.m_strLabel = "Fish & <Chips>\r\n\"2\" 'for' 1";
+    home.m_strDescription = "a\"b<c>";
+    home.m_strLink = "x.htm?a=1&b=\"2\"";
+    home.m_strTarget = "<frame>";
+    params.m_strName = "Name </title><script>";
+    const std::string page = exporter.PageText(params);
+    EXPECT_NE(page.find("<span class=\"tv-label\">Fish &amp; &lt;Chips&gt;\n&quot;2&quot; &#39;for&#39; 1</span>"),
+              std::string::npos);
+    EXPECT_NE(page.find("href=\"x.htm?a=1&amp;b=&quot;2&quot;\" target=\"&lt;frame&gt;\" title=\"a&quot;b&lt;c&gt;\""),
+              std::string::npos);
+    EXPECT_NE(page.find("<title>Name &lt;/title&gt;&lt;script&gt;</title>"), std::string::npos);
+    EXPECT_NE(page.find("aria-label=\"Name &lt;/title&gt;&lt;script&gt;\""), std::string::npos);
+    EXPECT_EQ(page.find("<script>"), std::string::npos);
+    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+
+    home.m_strLabel = "Caf\xe9";  // a single 8-bit byte: not UTF-8
+    EXPECT_NE(exporter.PageText(params).find("<meta charset=\"windows-1252\">"), std::string::npos);
+    home.m_strLabel = "Caf\xc3\xa9";
+    EXPECT_NE(exporter.PageText(params).find("<meta charset=\"utf-8\">"), std::string::npos);
+}
+
+TEST_F(ExportFixture, ShownMediaAndTheRuntimeAreCopiedBesideThePage)
+{
+    fs.m_dirs.insert("/media");
+    for (const char* name : {"/media/n.gif", "/media/over sound.au", "/media/back.png", "/media/loop.wav",
+                             "/media/hidden.gif", "/media/notes.txt", "/media/c\"q.jpg"})
+        fs.m_files[name] = std::string("bytes of ") + name;
+    CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
+    home.m_strNormalImage = "/media/n.gif";
+    home.m_strClickImage = "/media/c\"q.jpg";
+    home.m_strOverImage = "/media/notes.txt";        // not a media file
+    home.m_strOverAudio = "/media/over sound.au";
+    home.m_strClickAudio = "/media/missing.au";
+    params.m_arrMenus[0]->m_arrItems[2]->m_strNormalImage = "/media/hidden.gif";  // the hidden item
+    params.m_strBackImage = "/media/back.png";
+    params.m_strBackAudio = "/media/loop.wav";
+
+    std::string error;
+    ASSERT_TRUE(exporter.Export(params, "/site/menu.htm", &error)) << error;
+    for (const char* copied : {"/site/tavelin.js", "/site/n.gif", "/site/over sound.au", "/site/back.png",
+                               "/site/loop.wav", "/site/c\"q.jpg"})
+        EXPECT_EQ(fs.m_files.count(copied), 1u) << copied;
+    for (const char* left : {"/site/hidden.gif", "/site/notes.txt", "/site/missing.au"})
+        EXPECT_EQ(fs.m_files.count(left), 0u) << left;
+    EXPECT_EQ(fs.m_files["/site/tavelin.js"], "// runtime");
+
+    const std::string& page = fs.m_files["/site/menu.htm"];
+    EXPECT_NE(page.find("data-over-audio=\"over%20sound.au\">"), std::string::npos);
+    EXPECT_EQ(page.find("data-click-audio"), std::string::npos) << "a missing file is not referenced";
+    // The over state has no image of its own (a text file is none) and shows the normal one.
+    EXPECT_NE(page.find("<img class=\"tv-img tv-img-n\" src=\"n.gif\" alt=\"\">"
+                        "<img class=\"tv-img tv-img-o\" src=\"n.gif\" alt=\"\">"
+                        "<img class=\"tv-img tv-img-c\" src=\"c%22q.jpg\" alt=\"\">"),
+              std::string::npos);
+    EXPECT_NE(page.find("#tv1{width:400px;height:200px;background:url(\"back.png\") 0px 0px no-repeat,"),
+              std::string::npos);
+    EXPECT_NE(page.find("data-back-audio=\"loop.wav\""), std::string::npos);
+}
+
+TEST_F(ExportFixture, FailuresLeaveTheOldPageAndSayWhy)
+{
+    fs.m_files["/site/menu.htm"] = "old page";
+    fs.m_readOnly.insert("/site");
+    std::string error;
+    EXPECT_FALSE(exporter.Export(params, "/site/menu.htm", &error));
+    EXPECT_EQ(error, CHtml5Exporter::kSaveFailed);
+    EXPECT_EQ(fs.m_files["/site/menu.htm"], "old page");
+
+    fs.m_readOnly.clear();
+    fs.m_files.erase("/prog/tavelin.js");
+    EXPECT_FALSE(exporter.Export(params, "/site/menu.htm", &error));
+    EXPECT_EQ(error, CHtml5Exporter::kRuntimeMissing);
+    EXPECT_EQ(fs.m_files["/site/menu.htm"], "old page");
+    EXPECT_EQ(fs.m_files.count("/site/tavelin.js"), 0u);
+
+    fs.m_files["/prog/tavelin.js"] = "// runtime";
+    EXPECT_FALSE(exporter.Export(params, "/nowhere/menu.htm", &error)) << "a folder that does not exist";
+    EXPECT_FALSE(exporter.Export(params, "/site/", &error)) << "no file name";
+    EXPECT_TRUE(exporter.Export(params, "/site/menu.htm", nullptr));
+    EXPECT_NE(fs.m_files["/site/menu.htm"], "old page");
+}
