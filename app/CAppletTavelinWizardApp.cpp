@@ -1,10 +1,20 @@
 #include "CAppletTavelinWizardApp.h"
 
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include "CAboutDlg.h"
 #include "CAppletTavelinWizardDoc.h"
+#include "CCommandLine.h"
 #include "CModelEditor.h"
 #include "CQtPrompts.h"
 #include "CQtSettings.h"
+#include "CText.h"
 #include "codec/CStdFileSystem.h"
+#include "templates/CAppSettings.h"
+#include "templates/CProgramFolder.h"
+#include "templates/CTemplateStore.h"
+#include "ui/CMainFrame.h"
 
 struct CAppletTavelinWizardApp::Private {
     explicit Private(CAppletParameters& params) : editor(params) {}
@@ -33,15 +43,68 @@ CAppletTavelinWizardApp& theApp()
     return CAppletTavelinWizardApp::Instance();
 }
 
-// Placeholder start-up until the main window lands.
-bool CAppletTavelinWizardApp::InitInstance(const QStringList&)
+std::string CAppletTavelinWizardApp::ResolveProgramDir(const QString& dir)
 {
-    return false;
+    QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    while (userDir.size() > 1 && userDir.endsWith(QLatin1Char('/')))
+        userDir.chop(1);
+    CProgramFolder folder(CStdFileSystem::Instance());
+    return folder.Resolve(CText::FromQ(dir), CText::FromQ(userDir));
+}
+
+bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
+{
+    CCommandLine line;
+    if (!line.Parse(arguments))
+        return false;
+    QString dir = line.m_strProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : line.m_strProgramDir;
+    while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
+        dir.chop(1);
+    m_strProgramDir = ResolveProgramDir(dir);
+
+    const CAppSettings settings(Settings());
+    m_nBrowserMode = settings.BrowserMode();
+    m_strBrowserPath = settings.BrowserPath();
+    m_nKnownBrowser = settings.KnownBrowser();
+    CTemplateStore(Settings(), FileSystem(), m_strProgramDir).EnsureNameList();
+
+    m_pCurrentItem = nullptr;
+    m_pCurrentMenu = nullptr;
+    m_bFirstNew = true;
+    d->doc = new CAppletTavelinWizardDoc(this);
+    d->frame = new CMainFrame(d->doc);
+
+    // A page named on the command line is opened as File > Open does; when
+    // that fails the run starts with a new project instead of ending.
+    bool opened = false;
+    if (!line.m_strPage.isEmpty()) {
+        opened = d->doc->OpenDocumentFile(line.m_strPage);
+        if (opened)
+            m_bFirstNew = false;
+    }
+    if (!opened)
+        d->doc->NewDocument();
+    d->frame->InitialShowWindow(1);
+    return true;
 }
 
 int CAppletTavelinWizardApp::ExitInstance()
 {
+    delete d->frame;
+    d->frame = nullptr;
+    delete d->doc;
+    d->doc = nullptr;
+    m_pCurrentItem = nullptr;
+    m_pCurrentMenu = nullptr;
+    if (!m_strProgramDir.empty())
+        CProgramFolder(FileSystem()).CleanPreviewFolder(m_strProgramDir);
     return 0;
+}
+
+void CAppletTavelinWizardApp::OnAppAbout()
+{
+    CAboutDlg dialog(MainFrame());
+    Prompts().Exec(dialog);
 }
 
 ISettingsStore& CAppletTavelinWizardApp::Settings()

@@ -46,6 +46,10 @@ public:
     CAppletTavelinWizardDoc* Document() const;
     CAppletTavelinWizardView* GetTreeView() const;
 
+    // The program folder: dir when it can be written, else a per-user copy
+    // laid from the data shipped in dir.
+    static std::string ResolveProgramDir(const QString& dir);
+
     CAppletParameters m_params;
     CTavelin* m_pCurrentMenu = nullptr;
     CTavelinItem* m_pCurrentItem = nullptr;
@@ -55,6 +59,10 @@ public:
     int m_nBrowserMode = 1;
     std::string m_strBrowserPath;
     int m_nKnownBrowser = 0;
+
+public slots:
+    // Help > About.
+    void OnAppAbout();
 
 private:
     struct Private;

@@ -2,19 +2,31 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <memory>
 
 class CAppletTavelinWizardView;
+class CRecentFileList;
 class CWizardInfoView;
+class QWidget;
 
 // The single document: ties new, open, save and the recent files to the
 // model (held by the application object), and carries the commands of the
-// File, Build, Options and Help menus. It holds no project data itself.
+// File, Build, Options and Help menus. It holds no project data itself: a
+// project is the HTML page (the document's path) and the ".tvx" file beside it.
 class CAppletTavelinWizardDoc : public QObject {
     Q_OBJECT
 public:
+    static constexpr const char* kNotOurFile =
+        "This File is not saved by Applet Tavelin Wizard!\nSystem can't open it.";
+    static constexpr const char* kOpenFilter = "HTML Files(*.htm,*.html) (*.htm *.html)";
+    static constexpr const char* kSaveFilter = "Applet Tavelina Wizard Saved HTML(*.htm) (*.htm)";
+
     explicit CAppletTavelinWizardDoc(QObject* parent = nullptr);
     ~CAppletTavelinWizardDoc() override;
 
+    // The main window hands over its two panes when it makes them, so the
+    // document knows them before its first new or open.
     void SetViews(CAppletTavelinWizardView* tree, CWizardInfoView* info);
     CAppletTavelinWizardView* TreeView() const { return m_pTreeView; }
     CWizardInfoView* InfoView() const { return m_pInfoView; }
@@ -22,7 +34,15 @@ public:
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true);
     QString PathName() const { return m_strPathName; }
+    // The page's file name, or "Untitled" for a project not saved yet.
     QString Title() const;
+    QStringList RecentFiles() const;
+
+    // The framework's cycle: each offers to save first where a project would
+    // be replaced, then runs the document step and updates path and views.
+    bool NewDocument();
+    bool OpenDocumentFile(const QString& pagePath);
+    bool DoSave(const QString& pagePath);
 
     // The document steps; each returns what the framework step returns.
     bool OnNewDocument();
@@ -39,6 +59,7 @@ public slots:
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnFileSaveAsTemplate();
+    void OnOpenRecentFile(int index);
     void OnCheckParameters();
     void OnBuildHtml();
     void OnPreview();
@@ -52,10 +73,20 @@ signals:
     void TitleChanged(const QString& title);
     void ModifiedChanged(bool modified);
     void RecentFilesChanged();
+    void AutoChangeSizeChanged(bool on);
 
 private:
+    QWidget* Owner() const;
+    void SetPathName(const QString& pagePath);
+    void CommitPropertyPage();
+    // Before the model is reset or refilled: no page may still edit it.
+    void ReleaseModel();
+    // After: the views follow the new model.
+    void ModelReplaced();
+
     CAppletTavelinWizardView* m_pTreeView = nullptr;
     CWizardInfoView* m_pInfoView = nullptr;
     bool m_bModified = false;
     QString m_strPathName;
+    std::unique_ptr<CRecentFileList> m_pRecent;
 };

@@ -1,0 +1,56 @@
+#include "CCommandLine.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace {
+
+void Describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Applet Tavelina Wizard: build sliding menus for web pages without coding."));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Show this help and exit.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("version"), QStringLiteral("Show the version and exit.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("program-dir"),
+                                        QStringLiteral("Work in DIR instead of the program's own folder."),
+                                        QStringLiteral("DIR")));
+    parser.addPositionalArgument(QStringLiteral("page"), QStringLiteral("A saved page (.htm) to open."),
+                                 QStringLiteral("[page]"));
+}
+
+} // namespace
+
+bool CCommandLine::Parse(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    Describe(parser);
+    if (!parser.parse(arguments)) {
+        m_strError = parser.errorText();
+        return false;
+    }
+    m_bHelp = parser.isSet(QStringLiteral("help"));
+    m_bVersion = parser.isSet(QStringLiteral("version"));
+    m_strProgramDir = parser.value(QStringLiteral("program-dir"));
+    if (!m_strProgramDir.isEmpty())
+        m_strProgramDir = QDir::cleanPath(QDir(m_strProgramDir).absolutePath());
+    const QStringList pages = parser.positionalArguments();
+    if (pages.size() > 1) {
+        m_strError = QStringLiteral("Only one page can be opened.");
+        return false;
+    }
+    m_strPage = pages.value(0);
+    return true;
+}
+
+QString CCommandLine::HelpText()
+{
+    QCommandLineParser parser;
+    Describe(parser);
+    return parser.helpText();
+}
+
+QString CCommandLine::VersionText()
+{
+    return QStringLiteral("Applet Tavelina Wizard Version 1.0\n");
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The editor's command line: an optional page to open, "--program-dir DIR"
+// (a program folder other than the executable's, for tests and scripts),
+// "--help" and "--version".
+class CCommandLine {
+public:
+    // False when the line cannot be understood; m_strError then says why.
+    bool Parse(const QStringList& arguments);
+    static QString HelpText();
+    static QString VersionText();
+
+    QString m_strPage;
+    QString m_strProgramDir;
+    QString m_strError;
+    bool m_bHelp = false;
+    bool m_bVersion = false;
+};

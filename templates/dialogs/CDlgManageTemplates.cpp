@@ -1,0 +1,180 @@
+#include "CDlgManageTemplates.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "CTemplateList.h"
+#include "app/CAppletTavelinWizardApp.h"
+#include "app/CText.h"
+#include "app/IUserPrompts.h"
+#include "templates/CTemplateStore.h"
+
+CDlgManageTemplates::CDlgManageTemplates(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Manage Templates"));
+    setProperty("helpContext", kHelpContext);
+    m_pName = new QLineEdit(this);
+    m_pName->setObjectName(QStringLiteral("edtName"));
+    m_pList = new CTemplateList(this);
+    auto* ok = AddButton(QStringLiteral("OK"), "btnOk");
+    ok->setDefault(true);
+    auto* rename = AddButton(QStringLiteral("Rename"), "btnRename");
+    auto* remove = AddButton(QStringLiteral("Delete"), "btnDelete");
+    m_pMoveUp = AddButton(QStringLiteral("Move Up"), "btnMoveUp");
+    m_pMoveDown = AddButton(QStringLiteral("Move Down"), "btnMoveDown");
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(rename, &QPushButton::clicked, this, &CDlgManageTemplates::OnRename);
+    connect(remove, &QPushButton::clicked, this, &CDlgManageTemplates::OnDelete);
+    connect(m_pMoveUp, &QPushButton::clicked, this, &CDlgManageTemplates::OnMoveUp);
+    connect(m_pMoveDown, &QPushButton::clicked, this, &CDlgManageTemplates::OnMoveDown);
+    connect(m_pList, &QListWidget::currentRowChanged, this, &CDlgManageTemplates::OnSelectionChanged);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {ok, rename, remove, m_pMoveUp, m_pMoveDown})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Template Name:"), this), 0, 0);
+    layout->addWidget(m_pName, 1, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Templates List:"), this), 2, 0);
+    layout->addWidget(m_pList, 3, 0);
+    layout->addLayout(buttons, 1, 1, 3, 1);
+    layout->setRowStretch(3, 1);
+    resize(380, 360);
+
+    m_pList->Fill();
+    m_nSelected = 0;
+    m_strTemplateName = m_pList->NameAt(0);
+    ShowMembers();
+    ApplyButtonRule();
+}
+
+QPushButton* CDlgManageTemplates::AddButton(const QString& text, const char* name)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void CDlgManageTemplates::TakeControls()
+{
+    m_nSelected = m_pList->currentRow();
+    m_strTemplateName = m_pName->text();
+}
+
+void CDlgManageTemplates::ShowMembers()
+{
+    const QSignalBlocker block(m_pList);
+    m_pList->SelectRow(m_nSelected);
+    m_pName->setText(m_strTemplateName);
+}
+
+void CDlgManageTemplates::ApplyButtonRule()
+{
+    m_pMoveUp->setEnabled(m_nSelected > 0);
+    m_pMoveDown->setEnabled(m_nSelected >= 0 && m_nSelected + 1 < m_pList->count());
+}
+
+void CDlgManageTemplates::OnSelectionChanged()
+{
+    const int row = m_pList->currentRow();
+    if (row != m_nSelected) {
+        m_nSelected = row;
+        m_strTemplateName = m_pList->NameAt(row);
+        ShowMembers();
+    }
+    ApplyButtonRule();
+}
+
+QString CDlgManageTemplates::SelectedName()
+{
+    const QString name = m_pList->NameAt(m_nSelected);
+    if (name.isEmpty())
+        theApp().Prompts().Message(this, QString::fromLatin1(kSelectFirst));
+    return name;
+}
+
+void CDlgManageTemplates::ReportFailure(bool done, const std::string& error)
+{
+    if (!done && !error.empty())
+        theApp().Prompts().Message(this, CText::ToQ(error));
+}
+
+void CDlgManageTemplates::OnDelete()
+{
+    TakeControls();
+    const QString name = SelectedName();
+    if (name.isEmpty())
+        return;
+    if (!theApp().Prompts().Confirm(this, QStringLiteral("Are you sure to delete \"%1\" template?").arg(name)))
+        return;
+    CTemplateStore store = CTemplateList::Store();
+    ReportFailure(store.DeleteTemplate(CText::FromQ(name)), store.LastError());
+    m_pList->Fill();
+    if (m_nSelected >= m_pList->count())
+        m_nSelected = m_pList->count() - 1;
+    m_strTemplateName = m_pList->NameAt(m_nSelected);
+    ApplyButtonRule();
+    ShowMembers();
+}
+
+void CDlgManageTemplates::OnRename()
+{
+    TakeControls();
+    const QString oldName = SelectedName();
+    if (oldName.isEmpty())
+        return;
+    const QString newName = m_strTemplateName;
+    std::vector<std::string> listed;
+    for (const QString& entry : m_pList->Names())
+        listed.push_back(CText::FromQ(entry));
+    if (newName.isEmpty() || CTemplateStore::BeginsListedName(listed, CText::FromQ(newName))) {
+        theApp().Prompts().Message(this, QString::fromLatin1(kGiveNewName));
+        return;
+    }
+    if (!CTemplateStore::IsStorableName(CText::FromQ(newName))) {
+        theApp().Prompts().Message(this, QString::fromLatin1(CTemplateStore::kBadName));
+        return;
+    }
+    const QString question = QStringLiteral("Are you sure to rename \"%1\" template to \"%2\"?").arg(oldName, newName);
+    if (!theApp().Prompts().Confirm(this, question))
+        return;
+    CTemplateStore store = CTemplateList::Store();
+    ReportFailure(store.RenameTemplate(CText::FromQ(oldName), CText::FromQ(newName)), store.LastError());
+    // Refilled after a failed file step as well: the list shows what is stored.
+    m_pList->Fill();
+    m_strTemplateName = m_pList->NameAt(m_nSelected);
+    ShowMembers();
+    ApplyButtonRule();
+}
+
+void CDlgManageTemplates::Move(bool up)
+{
+    TakeControls();
+    const QString name = SelectedName();
+    if (name.isEmpty())
+        return;
+    CTemplateStore store = CTemplateList::Store();
+    const bool moved = store.MoveTemplate(CText::FromQ(name), m_nSelected, up);
+    ReportFailure(moved, store.LastError());
+    m_pList->Fill();
+    if (moved)
+        m_nSelected += up ? -1 : 1;
+    ApplyButtonRule();
+    ShowMembers();
+}
+
+void CDlgManageTemplates::OnMoveUp()
+{
+    Move(true);
+}
+
+void CDlgManageTemplates::OnMoveDown()
+{
+    Move(false);
+}

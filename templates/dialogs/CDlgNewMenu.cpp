@@ -1,0 +1,42 @@
+#include "CDlgNewMenu.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "CTemplateList.h"
+#include "app/CAppletTavelinWizardApp.h"
+#include "app/IUserPrompts.h"
+
+CDlgNewMenu::CDlgNewMenu(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("New Tavelina"));
+    setProperty("helpContext", kHelpContext);
+    m_pList = new CTemplateList(this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("btnOk"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &CDlgNewMenu::OnOK);
+    connect(m_pList, &QListWidget::itemDoubleClicked, this, &CDlgNewMenu::OnOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Templates List:"), this));
+    layout->addWidget(m_pList, 1);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    resize(300, 320);
+
+    m_pList->Fill();
+    m_nSelected = 0;
+    m_pList->SelectRow(0);
+}
+
+void CDlgNewMenu::OnOK()
+{
+    const QList<QListWidgetItem*> selected = m_pList->selectedItems();
+    if (selected.isEmpty()) {
+        theApp().Prompts().Message(this, QString::fromLatin1(kNoSelection));
+        return;
+    }
+    m_nSelected = m_pList->row(selected.first());
+    accept();
+}

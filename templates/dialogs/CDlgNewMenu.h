@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class CTemplateList;
+
+// "New Tavelina": the template a new project starts from. There is no
+// Cancel button; Escape leaves the dialog without OK.
+class CDlgNewMenu : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr const char* kNoSelection = "Please select a template to new a Tavelin!";
+    static constexpr int kHelpContext = 0x20000 + 152;
+
+    explicit CDlgNewMenu(QWidget* parent = nullptr);
+
+    CTemplateList* List() const { return m_pList; }
+    int m_nSelected = 0;
+
+public slots:
+    void OnOK();
+
+private:
+    CTemplateList* m_pList = nullptr;
+};

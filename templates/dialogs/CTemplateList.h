@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QListWidget>
+
+class CTemplateStore;
+
+// The template names in list order, as the three template dialogs show them.
+class CTemplateList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit CTemplateList(QWidget* parent = nullptr);
+
+    // The store of the running program (settings, file system, program folder).
+    static CTemplateStore Store();
+
+    // Removes every entry and adds the stored names in order.
+    void Fill();
+    // The text at position index; "" when there is none.
+    QString NameAt(int index) const;
+    QStringList Names() const;
+    // Selects position index (none for -1).
+    void SelectRow(int index);
+};

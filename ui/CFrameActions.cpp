@@ -1,0 +1,125 @@
+#include "CFrameActions.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeySequence>
+#include <QWidget>
+
+namespace {
+
+struct CommandDef {
+    int id;
+    const char* text;
+    const char* keys;       // ";" between several key sequences
+    const char* string;     // "prompt\ntooltip"
+    const char* icon;
+    bool checkable;
+};
+
+// Menu texts, keys and strings of every command of the main window.
+const CommandDef kCommands[] = {
+    {CFrameActions::FileNew, "&New Tavelina...\tCtrl+N", "Ctrl+N",
+     "Create a new Tavelina from templates list\nNew", "new", false},
+    {CFrameActions::FileOpen, "&Open...\tCtrl+O", "Ctrl+O",
+     "Open an previous saved Tavelina\nOpen", "open", false},
+    {CFrameActions::FileSave, "&Save\tCtrl+S", "Ctrl+S",
+     "Save an opend Tavelina using the same file name\nSave", "save", false},
+    {CFrameActions::FileSaveAs, "Save &As...", "",
+     "Save an opened Tavelina  to a specified file name\nSave As", nullptr, false},
+    {CFrameActions::SaveAsTemplate, "Save As &Template...", "",
+     "Save an opened Tavelina as a template\nSave As Template", nullptr, false},
+    {CFrameActions::FileMru, "Recent File", "", "Open this document", nullptr, false},
+    {CFrameActions::AppExit, "E&xit", "", "Quit the application; prompts to save documents\nExit",
+     nullptr, false},
+    {CFrameActions::EditCut, "Cu&t\tCtrl+X", "Ctrl+X;Shift+Del",
+     "Cut the selection and put it on the Clipboard\nCut", "cut", false},
+    {CFrameActions::EditCopy, "&Copy\tCtrl+C", "Ctrl+C;Ctrl+Ins",
+     "Copy the selection and put it on the Clipboard\nCopy", "copy", false},
+    {CFrameActions::EditPaste, "&Paste\tCtrl+V", "Ctrl+V;Shift+Ins", "Insert Clipboard contents\nPaste",
+     "paste", false},
+    {CFrameActions::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle ToolBar", nullptr, true},
+    {CFrameActions::ViewStatusBar, "&Status Bar", "", "Show or hide the status bar\nToggle StatusBar",
+     nullptr, true},
+    {CFrameActions::Insert, "&Insert Menu/Item", "",
+     "Insert a top-level Tavelina or a item into Tavelin\nInsert", "insert", false},
+    {CFrameActions::Delete, "&Delete\tDel", "Del", "Delete a top-level Tavelina or a item\nDelete", "delete",
+     false},
+    {CFrameActions::Visible, "&Visible", "", "", nullptr, true},
+    {CFrameActions::MoveUp, "Move &Up", "", "Move item's position up\nMove Item Up", "moveup", false},
+    {CFrameActions::MoveDown, "Move Do&wn", "", "Move item's position down\nMove Item Down", "movedown",
+     false},
+    {CFrameActions::Property, "&Property\tAlt+Enter", "Alt+Return;Alt+Enter",
+     "Edit the current selection's properties\nProperty", "property", false},
+    {CFrameActions::CheckParameters, "&Check Parameters", "",
+     "Check if parameters are valid\nCheck Tavelina's parameters", nullptr, false},
+    {CFrameActions::BuildHtml, "Build &HTML...", "", "Get HTML of current Tavelina\nHTML", "buildhtml", false},
+    {CFrameActions::Preview, "&Preview\tCtrl+P", "Ctrl+P", "Preview current Tavelina\nPreview", "preview",
+     false},
+    {CFrameActions::ClearMessage, "&Clear Message", "", "Clear the warning message\nClear Message", nullptr,
+     false},
+    {CFrameActions::WebBrowser, "Web &Browser...", "",
+     "Specify the web browser to preview Tavelin\nWeb Browser", nullptr, false},
+    {CFrameActions::Template, "&Template...\tCtrl+T", "Ctrl+T", "Edit templates\nTemplate", nullptr, false},
+    {CFrameActions::AutoChangeSize, "Auto-Change Menu Size", "",
+     "Auto-Change menu size when preview and build HTML\nAuto-Change Size", nullptr, true},
+    {CFrameActions::HelpTopics, "&Help Topics", "", "List Help topics\nHelp Topics", nullptr, false},
+    {CFrameActions::GettingStarted, "&Getting Started", "", "", nullptr, false},
+    {CFrameActions::SearchHelp, "&Search for Help on ...", "", "", nullptr, false},
+    {CFrameActions::ViewSample, "&View Sample", "", "", nullptr, false},
+    {CFrameActions::Faq, "&Frequently Asked Questions", "", "", nullptr, false},
+    {CFrameActions::About, "&About...", "",
+     "Display program information, version number and copyright\nAbout", nullptr, false},
+    {CFrameActions::Help, "Help", "F1", "Display help for current task or command\nHelp", nullptr, false},
+    {CFrameActions::ContextHelp, "Context Help", "Shift+F1",
+     "Display help for clicked on buttons, menus and windows\nHelp", nullptr, false},
+    {CFrameActions::NextPane, "Next Pane", "F6", "", nullptr, false},
+    {CFrameActions::PrevPane, "Previous Pane", "Shift+F6", "", nullptr, false},
+};
+
+const CommandDef* Find(int id)
+{
+    for (const CommandDef& def : kCommands) {
+        if (def.id == id)
+            return &def;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CFrameActions::CFrameActions(QWidget* owner) : QObject(owner)
+{
+    for (const CommandDef& def : kCommands) {
+        auto* action = new QAction(QString::fromLatin1(def.text), owner);
+        action->setObjectName(QStringLiteral("command%1").arg(def.id));
+        action->setData(def.id);
+        QList<QKeySequence> keys;
+        for (const QString& key : QString::fromLatin1(def.keys).split(u';', Qt::SkipEmptyParts))
+            keys << QKeySequence(key);
+        action->setShortcuts(keys);
+        action->setStatusTip(Prompt(def.id));
+        if (!ToolTip(def.id).isEmpty())
+            action->setToolTip(ToolTip(def.id));
+        if (def.icon)
+            action->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(def.icon))));
+        action->setCheckable(def.checkable);
+        owner->addAction(action);
+        m_actions.insert(def.id, action);
+    }
+}
+
+QString CFrameActions::CommandString(int id)
+{
+    const CommandDef* def = Find(id);
+    return def ? QString::fromLatin1(def->string) : QString();
+}
+
+QString CFrameActions::Prompt(int id)
+{
+    return CommandString(id).section(QLatin1Char('\n'), 0, 0);
+}
+
+QString CFrameActions::ToolTip(int id)
+{
+    return CommandString(id).section(QLatin1Char('\n'), 1, 1);
+}

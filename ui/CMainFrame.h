@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QMainWindow>
+
+class CAppletTavelinWizardDoc;
+class CAppletTavelinWizardView;
+class CFrameActions;
+class CKeyIndicators;
+class CWizardInfoView;
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QToolBar;
+
+// The main window: menu bar, tool bar, status bar (prompt pane and the CAP,
+// NUM and SCRL panes) and a splitter with the menu tree above and the
+// warning message list below. It restores its placement at start-up and, on
+// close, stores placement, tree pane size and Auto-Change Menu Size before
+// the document asks whether to save.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultTreeSize = 150;
+
+    explicit CMainFrame(CAppletTavelinWizardDoc* doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Shows the window at the stored placement; a show command other than
+    // 1 (normal) replaces the stored one.
+    void InitialShowWindow(int showCmd);
+
+    QAction* Action(int id) const;
+    CAppletTavelinWizardView* TreeView() const { return m_pTreeView; }
+    CWizardInfoView* InfoView() const { return m_pInfoView; }
+    QSplitter* Splitter() const { return m_wndSplitter; }
+    QToolBar* ToolBar() const { return m_wndToolBar; }
+    QMenu* RecentFileMenu() const { return m_pFileMenu; }
+    QLabel* PromptPane() const { return m_pPromptPane; }
+    CKeyIndicators* KeyIndicators() const { return m_pIndicators; }
+
+public slots:
+    // Enable and check states of the commands that have rules.
+    void UpdateCommandStates();
+    void UpdateTitle();
+    void UpdateRecentFiles();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateClient();
+    void ConnectDocument();
+    void ConnectTreeView();
+    void ConnectHelp();
+    void SaveFrameSettings();
+    void SwitchPane();
+
+    CAppletTavelinWizardDoc* m_pDoc = nullptr;
+    CFrameActions* m_pActions = nullptr;
+    QToolBar* m_wndToolBar = nullptr;
+    QSplitter* m_wndSplitter = nullptr;
+    CAppletTavelinWizardView* m_pTreeView = nullptr;
+    CWizardInfoView* m_pInfoView = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QAction* m_pRecentSeparator = nullptr;
+    QList<QAction*> m_recentActions;
+    QLabel* m_pPromptPane = nullptr;
+    CKeyIndicators* m_pIndicators = nullptr;
+};
