@@ -1,0 +1,49 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "codec/IFileSystem.h"
+#include "model/CAppletParameters.h"
+#include "templates/CIniSettings.h"
+
+class CToolArgs;
+
+// Runs one command of the atw tool on the core: the project commands here,
+// the template commands in CTemplateCommands. Results go to out unchanged,
+// messages to err.
+class CAtwTool {
+public:
+    enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
+
+    CAtwTool(IFileSystem& fs, CIniSettings& settings, std::string programDir, std::ostream& out,
+             std::ostream& err);
+
+    int Run(const CToolArgs& args);
+
+    // Reads PAGE's project into the model as File > Open does; false after
+    // reporting why not.
+    bool OpenPage(const std::string& page);
+    // Writes a message of the system to err; returns kFailure.
+    int Fail(const std::string& message);
+
+    CAppletParameters& Model() { return m_params; }
+    IFileSystem& FileSystem() { return m_fs; }
+    CIniSettings& Settings() { return m_settings; }
+    const std::string& ProgramDir() const { return m_strProgramDir; }
+
+private:
+    int Html(const std::string& page);
+    int Check(const std::string& page, bool autoSize);
+    int Save(const std::string& page, const std::string& newPage);
+    int New(int index, const std::string& newPage);
+    int SaveAs(const std::string& newPage);
+    void Print(const std::string& text);
+
+    IFileSystem& m_fs;
+    CIniSettings& m_settings;
+    std::string m_strProgramDir;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    CAppletParameters m_params;
+};

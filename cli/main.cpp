@@ -1,0 +1,43 @@
+// atw: the editor's page, check and template operations from a shell.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CAtwTool.h"
+#include "CToolArgs.h"
+#include "CToolFolders.h"
+#include "codec/CStdFileSystem.h"
+#include "templates/CIniSettings.h"
+#include "templates/CProgramFolder.h"
+#include "templates/CTemplateStore.h"
+
+namespace {
+constexpr const char* kVersion = "atw (Applet Tavelina Wizard) 1.0.0";
+}
+
+int main(int argc, char** argv)
+{
+    CToolArgs args;
+    if (!args.Parse(std::vector<std::string>(argv + 1, argv + argc))) {
+        std::cerr << "atw: " << args.m_strError << '\n' << CToolArgs::kUsageLine << '\n';
+        return CAtwTool::kUsage;
+    }
+    if (args.m_bHelp || args.m_bVersion) {
+        std::cout << (args.m_bHelp ? CToolArgs::Help() : kVersion) << (args.m_bHelp ? "" : "\n");
+        return CAtwTool::kSuccess;
+    }
+
+    CStdFileSystem& fs = CStdFileSystem::Instance();
+    std::string dir = args.m_strProgramDir.empty() ? CToolFolders::ExecutableDir(argv[0])
+                                                   : CToolFolders::Trimmed(args.m_strProgramDir);
+    if (!fs.IsDirectory(dir)) {
+        std::cerr << "The program folder " << dir << " does not exist.\n";
+        return CAtwTool::kFailure;
+    }
+    // The editor's own choice: the folder itself, or the per-user copy of it.
+    dir = CProgramFolder(fs).Resolve(dir, CToolFolders::UserDataDir());
+
+    CIniSettings settings(fs, CIniSettings::UserFile());
+    CTemplateStore(settings, fs, dir).EnsureNameList();
+    return CAtwTool(fs, settings, dir, std::cout, std::cerr).Run(args);
+}

@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "codec/CPageWriter.h"
+#include "codec/CParameterCheck.h"
+#include "codec/CProjectReader.h"
+#include "codec/CStdFileSystem.h"
+#include "templates/CTemplateStore.h"
+
+// Runs the built atw with its own settings, data and program folders.
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int m_nCode = -1;
+    std::string m_strOut;
+    std::string m_strErr;
+};
+
+std::string Quote(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& text)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() /
+                ("atw-cli-" + std::to_string(::getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir / "prog");
+        fs::create_directories(m_dir / "site");
+        m_config = m_dir / "cfg" / "Quorvex" / "AppletTavelinWizard.conf";
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    Result Run(const std::vector<std::string>& args)
+    {
+        std::string command = "cd " + Quote((m_dir / "site").string()) +
+                              " && XDG_CONFIG_HOME=" + Quote((m_dir / "cfg").string()) +
+                              " XDG_DATA_HOME=" + Quote((m_dir / "data").string()) + " " +
+                              Quote(ATW_BIN_DIR "/atw") + " --program-dir " +
+                              Quote((m_dir / "prog").string());
+        for (const std::string& arg : args)
+            command += " " + Quote(arg);
+        command += " >" + Quote((m_dir / "out").string()) + " 2>" + Quote((m_dir / "err").string());
+        const int status = std::system(command.c_str());
+        Result result;
+        result.m_nCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.m_strOut = ReadAll(m_dir / "out");
+        result.m_strErr = ReadAll(m_dir / "err");
+        return result;
+    }
+
+    // A project as the editor saves it: page, .tvx and copies in site/.
+    void SaveProject(const std::string& name)
+    {
+        CAppletParameters params;
+        params.Reset();
+        params.m_strName = "Shop";
+        CTavelin* top = params.AddTopMenu();
+        top->SetItemCount(2, false);
+        top->GetItem(0)->m_strLabel = "Home\r\nPage";
+        top->GetItem(0)->m_strLink = "index.htm";
+        top->GetItem(1)->m_strNormalImage = (m_dir / "missing.gif").string();
+        top->GetItem(1)->m_pSubMenu->InsertNewItem()->m_strLabel = "Deep";
+        CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
+        const std::string page = (m_dir / "site" / name).string();
+        ASSERT_TRUE(writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage(), false, ""))
+            << writer.LastError();
+    }
+
+    // What the editor shows for the project of a page: its page text and report.
+    std::pair<std::string, std::string> Expected(const std::string& name, bool autoSize)
+    {
+        CAppletParameters params;
+        CProjectReader reader(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
+        EXPECT_TRUE(reader.LoadProject((m_dir / "site" / name).replace_extension(".tvx").string()));
+        const std::string report = CParameterCheck(params, CStdFileSystem::Instance()).Run(autoSize);
+        CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
+        return {writer.BuildPage(), report};
+    }
+
+    fs::path m_dir;
+    fs::path m_config;
+};
+
+}  // namespace
+
+TEST_F(Cli, UsageErrorsExitWithTwo)
+{
+    const std::vector<std::vector<std::string>> wrong = {
+        {},
+        {"frobnicate"},
+        {"html"},
+        {"save", "a.htm"},
+        {"templates", "extra"},
+        {"new", "--template", "x", "a.htm"},
+        {"new", "--template", "-1", "a.htm"},
+        {"check", "--position", "1", "a.htm"},
+        {"move-template", "Normal", "sideways"},
+        {"html", "--bogus", "a.htm"},
+    };
+    for (const auto& args : wrong) {
+        const Result r = Run(args);
+        EXPECT_EQ(r.m_nCode, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_NE(r.m_strErr.find("Usage: atw"), std::string::npos) << r.m_strErr;
+        EXPECT_EQ(r.m_strOut, "");
+    }
+    Result r = Run({"--help"});
+    EXPECT_EQ(r.m_nCode, 0);
+    EXPECT_NE(r.m_strOut.find("atw save-template NAME [--position N] PAGE"), std::string::npos);
+    r = Run({"--version"});
+    EXPECT_EQ(r.m_nCode, 0);
+    EXPECT_NE(r.m_strOut.find("1.0"), std::string::npos);
+    EXPECT_FALSE(fs::exists(m_config));  // no command ran
+}
+
+TEST_F(Cli, HtmlCheckAndSaveOfASavedProject)
+{
+    SaveProject("menu.htm");
+    const auto [page, report] = Expected("menu.htm", false);
+
+    Result r = Run({"html", "menu.htm"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    EXPECT_EQ(r.m_strOut, page);  // byte for byte, CR LF included
+    EXPECT_NE(r.m_strOut.find("Home|_#`Page"), std::string::npos);
+
+    r = Run({"check", "menu.htm"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    EXPECT_EQ(r.m_strOut, report);
+    EXPECT_NE(r.m_strOut.find("missing.gif"), std::string::npos);
+    r = Run({"check", "--auto-size", "menu.htm"});
+    EXPECT_EQ(r.m_strOut, Expected("menu.htm", true).second);
+
+    const std::string tvx = ReadAll(m_dir / "site" / "menu.tvx");
+    r = Run({"save", "menu.htm", (m_dir / "copy" / "menu.v2.htm").string()});
+    EXPECT_EQ(r.m_nCode, 1);  // the folder does not exist
+    EXPECT_EQ(r.m_strErr, std::string(CPageWriter::kSaveFailed) + "\n");
+    fs::create_directories(m_dir / "copy");
+    r = Run({"save", "menu.htm", (m_dir / "copy" / "menu.v2.htm").string()});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    EXPECT_EQ(ReadAll(m_dir / "copy" / "menu.v2.htm"), page);
+    EXPECT_EQ(ReadAll(m_dir / "copy" / "menu.v2.tvx"), tvx);
+    EXPECT_EQ(ReadAll(m_dir / "site" / "menu.tvx"), tvx);  // the source stays as it was
+}
+
+TEST_F(Cli, PagesWithoutAProjectAreRefused)
+{
+    WriteAll(m_dir / "site" / "plain.htm", "<html></html>");
+    for (const char* command : {"html", "check"}) {
+        const Result r = Run({command, "plain.htm"});
+        EXPECT_EQ(r.m_nCode, 1);
+        EXPECT_EQ(r.m_strErr, "This File is not saved by Applet Tavelin Wizard!\nSystem can't open it.\n");
+        EXPECT_EQ(r.m_strOut, "");
+    }
+    const Result r = Run({"save", "plain.htm", "other.htm"});
+    EXPECT_EQ(r.m_nCode, 1);
+    EXPECT_FALSE(fs::exists(m_dir / "site" / "other.htm"));
+}
+
+TEST_F(Cli, TemplatesComeFromTheEditorsSettingsAndTemplateFile)
+{
+    Result r = Run({"templates"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    EXPECT_EQ(r.m_strOut.substr(0, 32), "Normal\nsolid button\nflat button\n");
+    EXPECT_EQ(std::count(r.m_strOut.begin(), r.m_strOut.end(), '\n'), 14);
+    EXPECT_NE(ReadAll(m_config).find("[TEMPLATE]\nTemplateKey=\"Normal,solid button,"), std::string::npos);
+
+    // A list the editor wrote, and a template file with two sections.
+    WriteAll(m_config, "[TEMPLATE]\nTemplateKey=\"Plain,Fancy\"\n");
+    WriteAll(m_dir / "prog" / "AppletTavelinWizard.tpl",
+             "[Plain]\r\nApStyle=Plain,0,300,100,0,0,,0,0,0,,1,5,5,0,1,0,1,1,0,0,5,0\r\n"
+             "MStyle-0=0,0,0,0,40,0,80,20,5,0,top-level Tavelina,1\r\n"
+             "I0-1=Alpha,,a.htm,,,,,,,1\r\nMStyle-1=0,0,0,0,40,15,80,20,5,0,Menu,1\r\n"
+             "Misc=2,1,0,-0,0-1,\r\n"
+             "[Fancy]\r\nApStyle=Fancy,0,300,100,0,0,,0,0,0,,1,5,5,0,1,0,1,1,0,0,5,0\r\n"
+             "MStyle-0=0,0,0,0,40,0,80,20,5,0,top-level Tavelina,1\r\n"
+             "I0-1=Beta,,b.htm,,,,,,,1\r\nMStyle-1=0,0,0,0,40,15,80,20,5,0,Menu,1\r\n"
+             "Misc=2,1,0,-0,0-1,\r\n");
+    r = Run({"templates"});
+    EXPECT_EQ(r.m_strOut, "Plain\nFancy\n");
+
+    r = Run({"new", "--template", "1", "fancy.htm"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    r = Run({"html", "fancy.htm"});
+    EXPECT_NE(r.m_strOut.find("<title>Fancy</title>"), std::string::npos) << r.m_strOut;
+    EXPECT_NE(r.m_strOut.find("Beta"), std::string::npos);
+    r = Run({"new", "plain.htm"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    EXPECT_NE(Run({"html", "plain.htm"}).m_strOut.find("Alpha"), std::string::npos);
+    r = Run({"new", "--template", "2", "none.htm"});
+    EXPECT_EQ(r.m_nCode, 1);
+    EXPECT_FALSE(fs::exists(m_dir / "site" / "none.htm"));
+}
+
+TEST_F(Cli, TemplateEditsFollowTheDialogsRules)
+{
+    WriteAll(m_config, "[TEMPLATE]\nTemplateKey=\"Normal,Color Button\"\n");
+    SaveProject("menu.htm");
+    const auto refused = [&](const std::vector<std::string>& args, const std::string& message) {
+        const Result r = Run(args);
+        EXPECT_EQ(r.m_nCode, 1) << args[0];
+        EXPECT_EQ(r.m_strErr, message + "\n");
+    };
+    refused({"save-template", "", "menu.htm"}, "The template name must not be null!");
+    refused({"save-template", "color", "menu.htm"}, "the template has already existed!Please change a name.");
+    refused({"save-template", "normal", "menu.htm"}, "the template has already existed!Please change a name.");
+    refused({"save-template", "a,b", "menu.htm"}, CTemplateStore::kBadName);
+    refused({"save-template", "Shop", "nothing.htm"},
+            "This File is not saved by Applet Tavelin Wizard!\nSystem can't open it.");
+    EXPECT_FALSE(fs::exists(m_dir / "prog" / "AppletTavelinWizard.tpl"));
+
+    Result r = Run({"save-template", "Shop", "--position", "1", "menu.htm"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    EXPECT_EQ(Run({"templates"}).m_strOut, "Normal\nShop\nColor Button\n");
+    EXPECT_EQ(ReadAll(m_dir / "prog" / "AppletTavelinWizard.tpl").rfind("[Shop]\r\nApStyle=Shop,", 0), 0u);
+
+    refused({"rename-template", "Shop", "Norm"}, "Please give a new name for the template!");
+    refused({"rename-template", "Shop", "Shop"}, "Please give a new name for the template!");
+    refused({"rename-template", "Gone", "New"}, "There is no template named \"Gone\".");
+    EXPECT_EQ(Run({"rename-template", "Shop", "Store"}).m_nCode, 0);
+    EXPECT_NE(ReadAll(m_dir / "prog" / "AppletTavelinWizard.tpl").find("[Store]\r\n"), std::string::npos);
+
+    EXPECT_EQ(Run({"move-template", "Store", "up"}).m_nCode, 0);
+    refused({"move-template", "Store", "up"}, "The template \"Store\" is already the first.");
+    EXPECT_EQ(Run({"move-template", "Normal", "down"}).m_nCode, 0);
+    EXPECT_EQ(Run({"templates"}).m_strOut, "Store\nColor Button\nNormal\n");
+
+    EXPECT_EQ(Run({"delete-template", "Store"}).m_nCode, 0);
+    refused({"delete-template", "Store"}, "There is no template named \"Store\".");
+    EXPECT_EQ(Run({"templates"}).m_strOut, "Color Button\nNormal\n");
+    EXPECT_EQ(ReadAll(m_dir / "prog" / "AppletTavelinWizard.tpl").find("Store"), std::string::npos);
+}
