@@ -2,54 +2,113 @@
 
 #include <QCloseEvent>
 
-// Placeholder until the property sheets land: an empty tool window.
-struct CPropertyFrame::Private {
-    bool hasSheet = false;
-    Sheet sheet = Sheet::Applet;
-};
+#include "CAppletPropertySheet.h"
+#include "CItemPropertySheet.h"
+#include "CMenuPropertySheet.h"
+#include "CPropertyPage.h"
+#include "app/CAppletTavelinWizardApp.h"
 
-CPropertyFrame::CPropertyFrame(QWidget* owner) : QWidget(owner, Qt::Tool), d(new Private)
+CPropertyFrame::CPropertyFrame(QWidget* owner)
+    : QWidget(owner, Qt::Tool),
+      m_pAppletSheet(new CAppletPropertySheet(this)),
+      m_pMenuSheet(new CMenuPropertySheet(this)),
+      m_pItemSheet(new CItemPropertySheet(this))
 {
     setWindowTitle(QStringLiteral("Property Sheet"));
+    // Every page of every sheet gets the same area.
+    QSize pageSize;
+    for (CPropertySheet* sheet : {static_cast<CPropertySheet*>(m_pAppletSheet),
+                                  static_cast<CPropertySheet*>(m_pMenuSheet),
+                                  static_cast<CPropertySheet*>(m_pItemSheet)})
+        pageSize = pageSize.expandedTo(sheet->LargestPageHint());
+    for (CPropertySheet* sheet : {static_cast<CPropertySheet*>(m_pAppletSheet),
+                                  static_cast<CPropertySheet*>(m_pMenuSheet),
+                                  static_cast<CPropertySheet*>(m_pItemSheet)}) {
+        sheet->LayOut(pageSize);
+        sheet->hide();
+    }
+    PlaceBelowOwner(owner);
 }
 
-CPropertyFrame::~CPropertyFrame()
+CPropertyFrame::~CPropertyFrame() = default;
+
+// The frame starts a quarter across and two thirds down the main window; its
+// size comes with the first sheet.
+void CPropertyFrame::PlaceBelowOwner(QWidget* owner)
 {
-    delete d;
+    if (!owner)
+        return;
+    const QRect r = owner->window()->frameGeometry();
+    move(r.left() + r.width() / 4, r.top() + 2 * r.height() / 3);
 }
 
-void CPropertyFrame::ShowSheet(Sheet sheet, const QString& caption, CTavelinItem*, CTavelin*)
+CPropertySheet* CPropertyFrame::SheetOf(Sheet sheet) const
 {
-    d->hasSheet = true;
-    d->sheet = sheet;
+    switch (sheet) {
+    case Sheet::Applet: return m_pAppletSheet;
+    case Sheet::Menu: return m_pMenuSheet;
+    case Sheet::Item: return m_pItemSheet;
+    }
+    return nullptr;
+}
+
+void CPropertyFrame::ShowSheet(Sheet sheet, const QString& caption, CTavelinItem* object, CTavelin* menu)
+{
+    // The edits of the previous object go into it while the current pointers
+    // still name it; a refused input is dropped.
+    if (m_pCurrentSheet)
+        m_pCurrentSheet->DeactivateActivePage();
     setWindowTitle(caption);
+    CPropertySheet* target = SheetOf(sheet);
+    if (target != m_pCurrentSheet) {
+        m_pAppletSheet->hide();
+        m_pMenuSheet->hide();
+        m_pItemSheet->hide();
+        setFixedSize(target->size());
+        target->move(0, 0);
+        target->show();
+    }
+    theApp().m_pCurrentItem = object;
+    theApp().m_pCurrentMenu = object ? menu : nullptr;
+    target->ActivateActivePage();
+    m_pCurrentSheet = target;
 }
 
 void CPropertyFrame::CloseFrame()
 {
     hide();
+    if (m_pCurrentSheet)
+        m_pCurrentSheet->DeactivateActivePage();
 }
 
 bool CPropertyFrame::CommitActivePage()
 {
-    return true;
+    if (!m_pCurrentSheet || isHidden())
+        return true;
+    return m_pCurrentSheet->DeactivateActivePage();
 }
 
-void CPropertyFrame::ReloadAppletPage() {}
+void CPropertyFrame::ReloadAppletPage()
+{
+    if (m_pCurrentSheet == m_pAppletSheet && !isHidden())
+        m_pAppletSheet->ActivePage()->LoadFromModel();
+}
 
 void CPropertyFrame::ForgetSheet()
 {
-    d->hasSheet = false;
+    if (m_pCurrentSheet)
+        m_pCurrentSheet->hide();
+    m_pCurrentSheet = nullptr;
 }
 
 bool CPropertyFrame::ShowsSheet(Sheet sheet) const
 {
-    return d->hasSheet && d->sheet == sheet;
+    return m_pCurrentSheet && m_pCurrentSheet == SheetOf(sheet);
 }
 
 bool CPropertyFrame::HasSheet() const
 {
-    return d->hasSheet;
+    return m_pCurrentSheet != nullptr;
 }
 
 void CPropertyFrame::closeEvent(QCloseEvent* event)

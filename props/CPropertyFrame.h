@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+class CAppletPropertySheet;
+class CItemPropertySheet;
+class CMenuPropertySheet;
+class CPropertySheet;
 class CTavelin;
 class CTavelinItem;
 
@@ -34,10 +38,17 @@ public:
     bool ShowsSheet(Sheet sheet) const;
     bool HasSheet() const;
 
+    CPropertySheet* SheetOf(Sheet sheet) const;
+    CPropertySheet* CurrentSheet() const { return m_pCurrentSheet; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct Private;
-    Private* d = nullptr;
+    void PlaceBelowOwner(QWidget* owner);
+
+    CPropertySheet* m_pCurrentSheet = nullptr;
+    CAppletPropertySheet* m_pAppletSheet = nullptr;
+    CMenuPropertySheet* m_pMenuSheet = nullptr;
+    CItemPropertySheet* m_pItemSheet = nullptr;
 };

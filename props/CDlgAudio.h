@@ -1,0 +1,13 @@
+#pragma once
+
+#include "CDlgMediaFiles.h"
+
+// "Audio": the item's mouse-over and click sounds and where to apply them.
+class CDlgAudio : public CDlgMediaFiles {
+    Q_OBJECT
+public:
+    static constexpr int kDialogId = 151;
+    enum { kOver, kClick };
+
+    explicit CDlgAudio(QWidget* parent = nullptr);
+};

@@ -1,0 +1,46 @@
+#include "CDlgBackgroundStyle.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "CPropertyPage.h"
+
+CDlgBackgroundStyle::CDlgBackgroundStyle(int border, int backStyle, int gradientDir, QWidget* parent)
+    : QDialog(parent), m_nBorder(border), m_nBackStyle(backStyle), m_nGradientDir(gradientDir)
+{
+    setWindowTitle(QStringLiteral("Appelt Background Style"));
+    setProperty("helpContext", CPropertyPage::HelpContextOf(kDialogId));
+    auto* layout = new QVBoxLayout(this);
+    m_pBackStyle = CPropertyPage::MakeList(this, QStringLiteral("BackStyle"),
+        {"Fullfilled with Color", "Vertical Gradient from Black to Color",
+         "Vertical Gradient from White to Color", "Vertical Gradient from Color to Black",
+         "Vertical Gradient from Color to White"});
+    auto* row = new QHBoxLayout;
+    row->addWidget(CPropertyPage::MakeLabel(QStringLiteral("Applet's Background Style:"), m_pBackStyle));
+    row->addWidget(m_pBackStyle, 1);
+    layout->addLayout(row);
+    layout->addWidget(CPropertyPage::MakeRadioBox(this, QStringLiteral("Gradient Direction"),
+                                                  {"Single Direction", "Bi-direction"}, m_pGradientDir));
+    layout->addWidget(CPropertyPage::MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"},
+                                                  m_pBorder));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    CPropertyPage::SetChoice(m_pBackStyle, backStyle);
+    CPropertyPage::SetChoice(m_pGradientDir, gradientDir);
+    CPropertyPage::SetChoice(m_pBorder, border);
+}
+
+void CDlgBackgroundStyle::accept()
+{
+    m_nBackStyle = CPropertyPage::Choice(m_pBackStyle);
+    m_nGradientDir = CPropertyPage::Choice(m_pGradientDir);
+    m_nBorder = CPropertyPage::Choice(m_pBorder);
+    QDialog::accept();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "CDlgMediaFiles.h"
+
+// "Image": the item's normal, mouse-over and click images and where to apply them.
+class CDlgImage : public CDlgMediaFiles {
+    Q_OBJECT
+public:
+    static constexpr int kDialogId = 150;
+    enum { kNormal, kOver, kClick };
+
+    explicit CDlgImage(QWidget* parent = nullptr);
+};

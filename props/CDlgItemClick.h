@@ -1,0 +1,12 @@
+#pragma once
+
+#include "CDlgItemState.h"
+
+// "Item Clicked": one state block of the menu that holds the selected item.
+class CDlgItemClick : public CDlgItemState {
+    Q_OBJECT
+public:
+    static constexpr int kDialogId = 148;
+
+    explicit CDlgItemClick(QWidget* parent = nullptr);
+};

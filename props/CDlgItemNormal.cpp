@@ -1,0 +1,3 @@
+#include "CDlgItemNormal.h"
+
+CDlgItemNormal::CDlgItemNormal(QWidget* parent) : CDlgItemState(QStringLiteral("Item Normal"), kDialogId, 0, parent) {}

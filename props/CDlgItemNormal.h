@@ -1,0 +1,12 @@
+#pragma once
+
+#include "CDlgItemState.h"
+
+// "Item Normal": one state block of the menu that holds the selected item.
+class CDlgItemNormal : public CDlgItemState {
+    Q_OBJECT
+public:
+    static constexpr int kDialogId = 144;
+
+    explicit CDlgItemNormal(QWidget* parent = nullptr);
+};

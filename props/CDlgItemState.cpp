@@ -1,0 +1,179 @@
+#include "CDlgItemState.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "CDlgFont.h"
+#include "CIntegerField.h"
+#include "app/CAppletTavelinWizardApp.h"
+#include "app/CModelEditor.h"
+#include "app/IUserPrompts.h"
+#include "ui/CColorButton.h"
+
+namespace {
+const QStringList kAlignments = {"Left", "Center", "Right"};
+
+bool HasCurrentMenu()
+{
+    return theApp().m_pCurrentItem && theApp().m_pCurrentMenu;
+}
+
+CIntegerField* OffsetField(QWidget* owner, const QString& name)
+{
+    auto* field = new CIntegerField(CIntegerField::Kind::Signed, owner);
+    field->setObjectName(name);
+    field->SetSpinRange(-5000, 5000);
+    return field;
+}
+}
+
+CDlgItemState::CDlgItemState(const QString& title, int dialogId, int state, QWidget* parent)
+    : CPropertyPage(title, dialogId, parent), m_nState(state)
+{
+    Build();
+    FixPageSize();
+}
+
+void CDlgItemState::Build()
+{
+    m_pBack = new CColorButton(this);
+    m_pBack->setObjectName(QStringLiteral("BackgroundColor"));
+    connect(m_pBack, &QPushButton::clicked, m_pBack, &CColorButton::Choose);
+    auto* font = new QPushButton(QStringLiteral("Font..."), this);
+    font->setObjectName(QStringLiteral("Font"));
+    connect(font, &QPushButton::clicked, this, &CDlgItemState::OnFont);
+    QWidget* align = BuildAlignGroup();
+    m_pBackStyle = MakeList(this, QStringLiteral("ItemBackground"),
+        {"Transparent ", "Fullfilled with Color", "Horizontal Gradient from Black to Color",
+         "Horizontal Gradient from White to Color", "Horizontal Gradient from Color to Black",
+         "Horizontal Gradient from Color to White", "Vertical Gradient from Black to Color",
+         "Vertical Gradient from White to Color", "Vertical Gradient from Color to Black",
+         "Vertical Gradient from Color to White"});
+    QGroupBox* gradient = MakeRadioBox(this, QStringLiteral("Gradient Direction"),
+                                       {"Single Direction", "Bi-direction"}, m_pGradientDir);
+    QGroupBox* border = MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"}, m_pBorder);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(MakeLabel(QStringLiteral("Background Color:"), m_pBack));
+    top->addWidget(m_pBack);
+    top->addSpacing(12);
+    top->addWidget(font);
+    top->addStretch(1);
+    auto* back = new QHBoxLayout;
+    back->addWidget(MakeLabel(QStringLiteral("Item's Background:"), m_pBackStyle));
+    back->addWidget(m_pBackStyle, 1);
+
+    auto* grid = new QGridLayout(this);
+    grid->addLayout(top, 0, 0);
+    grid->addLayout(back, 1, 0);
+    grid->addWidget(align, 0, 1, 2, 1);
+    grid->addWidget(gradient, 2, 0);
+    grid->addWidget(border, 2, 1);
+    grid->setRowStretch(3, 1);
+
+    const QList<QAbstractButton*> gradients = m_pGradientDir->buttons();
+    const QList<QAbstractButton*> borders = m_pBorder->buttons();
+    SetTabOrder({m_pBack, font, m_pTextAlign, m_pTextOffset->Edit(), m_pImageAlign, m_pImageOffset->Edit(),
+                 m_pBackStyle, gradients[0], gradients[1], borders[0], borders[1], borders[2]});
+}
+
+QWidget* CDlgItemState::BuildAlignGroup()
+{
+    auto* box = new QGroupBox(QStringLiteral("Align"), this);
+    m_pTextAlign = MakeList(box, QStringLiteral("TextAlign"), kAlignments);
+    m_pTextOffset = OffsetField(box, QStringLiteral("TextOffset"));
+    m_pImageAlign = MakeList(box, QStringLiteral("ImageAlign"), kAlignments);
+    m_pImageOffset = OffsetField(box, QStringLiteral("ImageOffset"));
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(MakeLabel(QStringLiteral("Text:"), m_pTextAlign), 0, 0);
+    grid->addWidget(m_pTextAlign, 0, 1);
+    grid->addWidget(MakeLabel(QStringLiteral("Text Offset:"), m_pTextOffset), 0, 2);
+    grid->addWidget(m_pTextOffset, 0, 3);
+    grid->addWidget(MakeLabel(QStringLiteral("Image:"), m_pImageAlign), 1, 0);
+    grid->addWidget(m_pImageAlign, 1, 1);
+    grid->addWidget(MakeLabel(QStringLiteral("Image Offset:"), m_pImageOffset), 1, 2);
+    grid->addWidget(m_pImageOffset, 1, 3);
+    return box;
+}
+
+void CDlgItemState::LoadFromModel()
+{
+    if (!HasCurrentMenu())
+        return;
+    const CItemStyle& style = theApp().m_pCurrentMenu->Style(m_nState);
+    m_pBack->SetColor(style.m_crBack);
+    m_nTextAlign = style.m_nTextAlign;
+    m_nTextOffset = style.m_nTextOffset;
+    m_nImageAlign = style.m_nImageAlign;
+    m_nImageOffset = style.m_nImageOffset;
+    m_nBackStyle = style.m_nBackStyle;
+    m_nGradientDir = style.m_nGradientDir;
+    m_nBorder = style.m_nBorder;
+    DataToControls();
+}
+
+bool CDlgItemState::StoreToModel()
+{
+    if (!ControlsToData())
+        return false;
+    if (!HasCurrentMenu())
+        return true;
+    CTavelin* menu = theApp().m_pCurrentMenu;
+    CMenuStyle copy = *menu;
+    CItemStyle& style = copy.Style(m_nState);
+    style.m_crBack = m_pBack->m_crColor;
+    style.m_nTextAlign = m_nTextAlign;
+    style.m_nTextOffset = m_nTextOffset;
+    style.m_nImageAlign = m_nImageAlign;
+    style.m_nImageOffset = m_nImageOffset;
+    style.m_nBackStyle = m_nBackStyle;
+    style.m_nGradientDir = m_nGradientDir;
+    style.m_nBorder = m_nBorder;
+    theApp().Editor().SetMenuStyle(menu, copy, Title());
+    return true;
+}
+
+void CDlgItemState::DataToControls()
+{
+    SetChoice(m_pTextAlign, m_nTextAlign);
+    m_pTextOffset->SetValue(m_nTextOffset);
+    SetChoice(m_pImageAlign, m_nImageAlign);
+    m_pImageOffset->SetValue(m_nImageOffset);
+    SetChoice(m_pBackStyle, m_nBackStyle);
+    SetChoice(m_pGradientDir, m_nGradientDir);
+    SetChoice(m_pBorder, m_nBorder);
+}
+
+bool CDlgItemState::ControlsToData()
+{
+    int textOffset = 0, imageOffset = 0;
+    if (!ReadInt(m_pTextOffset, textOffset) || !ReadInt(m_pImageOffset, imageOffset))
+        return false;
+    m_nTextAlign = Choice(m_pTextAlign);
+    m_nTextOffset = textOffset;
+    m_nImageAlign = Choice(m_pImageAlign);
+    m_nImageOffset = imageOffset;
+    m_nBackStyle = Choice(m_pBackStyle);
+    m_nGradientDir = Choice(m_pGradientDir);
+    m_nBorder = Choice(m_pBorder);
+    return true;
+}
+
+// The font belongs to the menu's state block and is stored at once on OK.
+void CDlgItemState::OnFont()
+{
+    CTavelin* menu = theApp().m_pCurrentMenu;
+    if (!menu || !ControlsToData())
+        return;
+    CDlgFont dialog(menu->Style(m_nState), this);
+    if (theApp().Prompts().Exec(dialog) != QDialog::Accepted)
+        return;
+    CMenuStyle copy = *menu;
+    dialog.CopyTo(copy.Style(m_nState));
+    theApp().Editor().SetMenuStyle(menu, copy, dialog.windowTitle());
+}

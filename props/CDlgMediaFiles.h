@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QLineEdit;
+
+// The common form of the Image and Audio dialogs: one box with a browse
+// button "..." per state file, and the "Apply to" scope (0 this item, 1 all
+// items of its menu, 2 all items; -1 no choice).
+class CDlgMediaFiles : public QDialog {
+    Q_OBJECT
+public:
+    // names: the box labels without their colon; filter: Qt's file filter.
+    CDlgMediaFiles(const QString& caption, int dialogId, const QStringList& names, const QString& filter,
+                   QWidget* parent = nullptr);
+
+    void SetFile(int index, const std::string& path);
+    std::string File(int index) const;
+    void SetScope(int scope);
+    int Scope() const;
+
+private:
+    QWidget* BuildBoxes(const QStringList& names);
+    void Browse(QLineEdit* box);
+
+    QString m_strFilter;
+    int m_nHelpContext = 0;
+    std::vector<QLineEdit*> m_arrBoxes;
+    QButtonGroup* m_pScope = nullptr;
+};

@@ -1,0 +1,133 @@
+#include "CIntegerField.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
+
+#include "app/CAppletTavelinWizardApp.h"
+#include "app/IUserPrompts.h"
+
+CIntegerField::CIntegerField(Kind kind, QWidget* parent) : QWidget(parent), m_pEdit(new QLineEdit(this))
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_pEdit);
+    if (kind == Kind::DigitsOnly) {
+        static const QRegularExpression digits(QStringLiteral("[0-9]*"));
+        m_pEdit->setValidator(new QRegularExpressionValidator(digits, m_pEdit));
+    }
+    setFocusProxy(m_pEdit);
+    setFocusPolicy(m_pEdit->focusPolicy());
+}
+
+void CIntegerField::SetSpinRange(int min, int max)
+{
+    m_nMin = min;
+    m_nMax = max;
+    if (m_pUp)
+        return;
+    auto* arrows = new QVBoxLayout;
+    arrows->setContentsMargins(0, 0, 0, 0);
+    arrows->setSpacing(0);
+    const int height = m_pEdit->sizeHint().height();
+    for (auto [button, arrow, delta] : {std::tuple{&m_pUp, Qt::UpArrow, 1},
+                                        std::tuple{&m_pDown, Qt::DownArrow, -1}}) {
+        *button = new QToolButton(this);
+        (*button)->setArrowType(arrow);
+        (*button)->setAutoRepeat(true);
+        (*button)->setFocusPolicy(Qt::NoFocus);
+        (*button)->setFixedSize(height * 3 / 4, height / 2);
+        connect(*button, &QToolButton::clicked, this, [this, delta = delta] { Step(delta); });
+        arrows->addWidget(*button);
+    }
+    static_cast<QHBoxLayout*>(layout())->addLayout(arrows);
+    m_pEdit->installEventFilter(this);
+}
+
+void CIntegerField::SetValue(int value)
+{
+    m_pEdit->setText(QString::number(value));
+}
+
+QString CIntegerField::Text() const
+{
+    return m_pEdit->text();
+}
+
+void CIntegerField::SetText(const QString& text)
+{
+    m_pEdit->setText(text);
+}
+
+// An arrow starts from the typed value (or from the range's near end when the
+// box holds no integer) and stops at the range's ends.
+void CIntegerField::Step(int delta)
+{
+    const std::optional<int> current = Parse(Text());
+    const long long start = current ? *current : std::clamp(0, m_nMin, m_nMax);
+    const long long next = current ? start + delta : start;
+    SetValue(int(std::clamp<long long>(next, m_nMin, m_nMax)));
+}
+
+std::optional<int> CIntegerField::Parse(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[ \\t]*([+-]?[0-9]+)[ \\t]*$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    QString number = match.captured(1);
+    if (number.startsWith(QLatin1Char('+')))
+        number.remove(0, 1);
+    bool ok = false;
+    const long long value = number.toLongLong(&ok);
+    if (!ok || value < INT_MIN || value > INT_MAX)
+        return std::nullopt;
+    return int(value);
+}
+
+bool CIntegerField::Read(int& value) const
+{
+    const std::optional<int> parsed = Parse(Text());
+    if (!parsed)
+        return Refuse(QStringLiteral("Please enter an integer."));
+    value = *parsed;
+    return true;
+}
+
+bool CIntegerField::Read(int& value, int min, int max) const
+{
+    const std::optional<int> parsed = Parse(Text());
+    if (!parsed)
+        return Refuse(QStringLiteral("Please enter an integer."));
+    if (*parsed < min || *parsed > max)
+        return Refuse(QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max));
+    value = *parsed;
+    return true;
+}
+
+bool CIntegerField::Refuse(const QString& message) const
+{
+    theApp().Prompts().Message(window(), message);
+    m_pEdit->setFocus(Qt::OtherFocusReason);
+    m_pEdit->selectAll();
+    return false;
+}
+
+bool CIntegerField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            Step(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

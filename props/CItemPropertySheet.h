@@ -1,0 +1,16 @@
+#pragma once
+
+#include "CPropertySheet.h"
+
+class CDlgItem;
+
+// The sheet of what an item shows: its one page "Item".
+class CItemPropertySheet : public CPropertySheet {
+    Q_OBJECT
+public:
+    static constexpr int kHelpContext = 65656;
+
+    explicit CItemPropertySheet(QWidget* parent = nullptr);
+
+    CDlgItem* m_pItemPage = nullptr;
+};

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTabWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "CScriptedPrompts.h"
+#include "app/CAppletTavelinWizardApp.h"
+#include "props/CPropertyFrame.h"
+#include "props/CPropertyPage.h"
+#include "props/CPropertySheet.h"
+
+// A property frame on a plain main window over a small model:
+//   menu A: a1 (sub-menu: s1 (sub-menu: t1)), a2 (hidden)
+//   menu B: b1
+// ShowItem and ShowApplet call ShowSheet as the tree view does.
+class PropertyFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        theApp().SetPrompts(&prompts);
+        auto& params = theApp().m_params;
+        params.Reset();
+        menuB = params.AddTopMenu();
+        menuB->m_strName = "B";
+        b1 = menuB->InsertNewItem();
+        b1->m_strLabel = "b1";
+        menuA = params.AddTopMenu();
+        menuA->m_strName = "A";
+        a2 = menuA->InsertNewItem();
+        a2->m_strLabel = "a2";
+        a2->m_bVisible = 0;
+        a1 = menuA->InsertNewItem();
+        a1->m_strLabel = "a1";
+        subA1 = a1->m_pSubMenu.get();
+        s1 = subA1->InsertNewItem();
+        s1->m_strLabel = "s1";
+        subS1 = s1->m_pSubMenu.get();
+        t1 = subS1->InsertNewItem();
+        t1->m_strLabel = "t1";
+        window = std::make_unique<QMainWindow>();
+        window->setGeometry(100, 100, 800, 600);
+        window->show();
+        frame = new CPropertyFrame(window.get());
+        frame->show();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        auto& app = theApp();
+        app.m_pCurrentItem = nullptr;
+        app.m_pCurrentMenu = nullptr;
+        app.m_bItemSheetMode = true;
+        app.m_params.Reset();
+        app.SetPrompts(nullptr);
+    }
+
+    void ShowItem(CTavelinItem* item, CTavelin* menu)
+    {
+        const auto sheet = theApp().m_bItemSheetMode ? CPropertyFrame::Sheet::Item : CPropertyFrame::Sheet::Menu;
+        frame->ShowSheet(sheet, QStringLiteral("Item's Properties"), item, menu);
+    }
+    void ShowApplet()
+    {
+        frame->ShowSheet(CPropertyFrame::Sheet::Applet, QStringLiteral("Tavelina's Properties"), nullptr, nullptr);
+    }
+    CPropertySheet* Shown() const { return frame->CurrentSheet(); }
+    // Clicks tab index of the shown sheet, as the user would.
+    void ClickTab(int index) { Shown()->Tabs()->setCurrentIndex(index); }
+    template <typename T>
+    T* Control(const char* name) const
+    {
+        T* control = Shown()->ActivePage()->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    CScriptedPrompts prompts;
+    std::unique_ptr<QMainWindow> window;
+    CPropertyFrame* frame = nullptr;
+    CTavelin* menuA = nullptr;
+    CTavelin* menuB = nullptr;
+    CTavelin* subA1 = nullptr;
+    CTavelin* subS1 = nullptr;
+    CTavelinItem* a1 = nullptr;
+    CTavelinItem* a2 = nullptr;
+    CTavelinItem* s1 = nullptr;
+    CTavelinItem* t1 = nullptr;
+    CTavelinItem* b1 = nullptr;
+};

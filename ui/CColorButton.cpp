@@ -1,0 +1,70 @@
+#include "CColorButton.h"
+
+#include <QPainter>
+
+#include "app/CAppletTavelinWizardApp.h"
+#include "app/IUserPrompts.h"
+
+namespace {
+constexpr int kSwatchInset = 5;
+constexpr int kEdge = 2;
+}
+
+CColorButton::CColorButton(QWidget* parent) : QPushButton(parent)
+{
+    setAutoDefault(false);
+}
+
+bool CColorButton::Choose()
+{
+    const auto chosen = theApp().Prompts().ChooseColor(window(), ToQColor(m_crColor));
+    if (!chosen)
+        return false;
+    SetColor(FromQColor(*chosen));
+    return true;
+}
+
+void CColorButton::SetColor(COLORREF color)
+{
+    m_crColor = color;
+    update();
+}
+
+QColor CColorButton::ToQColor(COLORREF color)
+{
+    return QColor(int(GetRValue(color)), int(GetGValue(color)), int(GetBValue(color)));
+}
+
+COLORREF CColorButton::FromQColor(const QColor& color)
+{
+    return RGB(unsigned(color.red()), unsigned(color.green()), unsigned(color.blue()));
+}
+
+// A disabled button draws nothing. Otherwise: the face, the swatch 5 pixels in
+// from every side, 2-pixel edges (top and left white when up, black when
+// pressed; right and bottom black) and, while focused, a dotted frame on the
+// swatch's edge.
+void CColorButton::paintEvent(QPaintEvent*)
+{
+    if (!isEnabled())
+        return;
+    QPainter painter(this);
+    const QRect r = rect();
+    painter.fillRect(r, palette().color(QPalette::Button));
+    const QRect swatch = r.adjusted(kSwatchInset, kSwatchInset, -kSwatchInset, -kSwatchInset);
+    painter.fillRect(swatch, ToQColor(m_crColor));
+
+    const QColor light = isDown() ? Qt::black : Qt::white;
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), kEdge), light);
+    painter.fillRect(QRect(r.left(), r.top(), kEdge, r.height()), light);
+    painter.fillRect(QRect(r.right() - kEdge + 1, r.top(), kEdge, r.height()), Qt::black);
+    painter.fillRect(QRect(r.left(), r.bottom() - kEdge + 1, r.width(), kEdge), Qt::black);
+
+    if (hasFocus()) {
+        // Inverted dots stay visible on any swatch colour.
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(swatch.adjusted(0, 0, -1, -1));
+    }
+}
