@@ -994,17 +994,43 @@
         item.classList.add('tv-sel');
     };
 
+    // A link that would replace this page (its own frame, the parent or the
+    // whole window) takes the menu with it.
+    function replacesPage(link) {
+        var target = (link.getAttribute('target') || '').toLowerCase();
+        return target === '' || target === '_self' || target === '_top' || target === '_parent';
+    }
+
+    function plainClick(event) {
+        return !(event.ctrlKey || event.metaKey || event.shiftKey || event.altKey || event.button > 0);
+    }
+
     Menu.prototype.onItemClick = function (li, event) {
         var p = parts(li);
+        if (!plainClick(event))
+            return;
         sound.unlock();
         sound.play(resolveMedia(p.item.getAttribute('data-click-audio')));
         this.select(p.item);
         if (!p.sub)
             return;
-        if (p.toggle && event.currentTarget === p.item)
-            this.open(li);   // a link: its branch opens while the link is followed
-        else
+        if (!p.toggle || event.currentTarget !== p.item) {
             this.toggle(li);
+            return;
+        }
+        // A link that opens a branch. Clicked with the pointer while its
+        // branch is shut and the page would go away, the click opens the
+        // branch and the next click follows the link; otherwise the link is
+        // followed (Enter from the keyboard always follows it) and the
+        // branch opens beside it.
+        if (replacesPage(p.item) && event.detail > 0 && !this.isOpen(li)) {
+            event.preventDefault();
+            this.open(li);
+        } else if (!replacesPage(p.item)) {
+            this.toggle(li);
+        } else {
+            this.open(li);
+        }
     };
 
     Menu.prototype.focusItem = function (item) {

@@ -59,3 +59,39 @@ async function launch(options = {}) {
 }
 
 module.exports = { startServer, launch, CHROMIUM };
+
+// The pixels of a part of the page as the screen shows it:
+// { width, height, at(x, y) -> '#rrggbb' } in CSS pixels of the clip.
+async function pixels(page, clip) {
+    const png = await page.screenshot({ clip });
+    const data = await page.evaluate(async (b64) => {
+        const img = new Image();
+        img.src = 'data:image/png;base64,' + b64;
+        await img.decode();
+        const c = document.createElement('canvas');
+        c.width = img.width;
+        c.height = img.height;
+        const g = c.getContext('2d');
+        g.drawImage(img, 0, 0);
+        return { width: img.width, height: img.height, rgba: Array.from(g.getImageData(0, 0, img.width, img.height).data) };
+    }, png.toString('base64'));
+    const hex = (v) => v.toString(16).padStart(2, '0');
+    return {
+        width: data.width,
+        height: data.height,
+        png,
+        at(x, y) {
+            const i = (Math.round(y) * data.width + Math.round(x)) * 4;
+            return '#' + hex(data.rgba[i]) + hex(data.rgba[i + 1]) + hex(data.rgba[i + 2]);
+        }
+    };
+}
+
+// "rgb(1, 2, 3)" -> "#010203"
+function cssHex(rgb) {
+    const m = /rgba?\((\d+),\s*(\d+),\s*(\d+)/.exec(rgb);
+    return m ? '#' + [m[1], m[2], m[3]].map((v) => Number(v).toString(16).padStart(2, '0')).join('') : rgb;
+}
+
+module.exports.pixels = pixels;
+module.exports.cssHex = cssHex;
