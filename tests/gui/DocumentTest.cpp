@@ -1,0 +1,278 @@
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "FrameFixture.h"
+#include "app/CDlgHtml.h"
+#include "app/CModelEditor.h"
+#include "codec/CPageWriter.h"
+#include "templates/CTemplateStore.h"
+#include "templates/dialogs/CDlgNewMenu.h"
+#include "templates/dialogs/CDlgSaveTemplate.h"
+#include "templates/dialogs/CTemplateList.h"
+#include "ui/CFrameActions.h"
+
+namespace {
+
+using A = CFrameActions;
+
+class Document : public FrameFixture {
+protected:
+    // The name and menu count of template index, loaded into a model of its own.
+    std::pair<std::string, size_t> TemplateShape(int index)
+    {
+        CAppletParameters params;
+        CTemplateStore(settings, theApp().FileSystem(), theApp().m_strProgramDir).LoadTemplate(params, index);
+        return {params.m_strName, params.m_arrMenus.size()};
+    }
+
+    static std::function<int(QDialog&)> Choose(int row)
+    {
+        return [row](QDialog& dialog) {
+            auto& newMenu = dynamic_cast<CDlgNewMenu&>(dialog);
+            newMenu.List()->setCurrentRow(row);
+            newMenu.OnOK();
+            return newMenu.result();
+        };
+    }
+};
+
+TEST_F(Document, NewStartsFromTemplatesAndEscapeLeavesTheModelReset)
+{
+    ASSERT_TRUE(Start());
+    // The first document of the run takes template 0 without asking.
+    EXPECT_TRUE(prompts.dialogs.isEmpty());
+    EXPECT_EQ(std::make_pair(Params().m_strName, Params().m_arrMenus.size()), TemplateShape(0));
+    EXPECT_FALSE(Doc()->IsModified());
+    EXPECT_EQ(Frame()->windowTitle(), "Untitled[*] - Applet Tavelina Wizard");
+
+    // Later ones ask; the chosen template is loaded.
+    prompts.dialogHandlers.push_back(Choose(3));
+    Trigger(A::FileNew);
+    EXPECT_EQ(prompts.dialogs, QStringList{"New Tavelina"});
+    EXPECT_EQ(std::make_pair(Params().m_strName, Params().m_arrMenus.size()), TemplateShape(3));
+
+    // Escape: the new command fails, the model stays reset and the tree shows
+    // just the root.
+    theApp().Editor().AddTopMenu();
+    ASSERT_TRUE(Doc()->IsModified());
+    prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::No);
+    EXPECT_FALSE(Doc()->NewDocument());
+    EXPECT_TRUE(Params().m_arrMenus.empty());
+    ASSERT_NE(Tree()->RootNode(), nullptr);
+    EXPECT_EQ(Tree()->RootNode()->childCount(), 0);
+    EXPECT_EQ(Doc()->Title(), "Untitled");
+    EXPECT_FALSE(Doc()->IsModified());
+}
+
+TEST_F(Document, ModifiedFlagThroughEditSaveAndOpen)
+{
+    ASSERT_TRUE(Start());
+    theApp().Editor().AddTopMenu();
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_TRUE(Frame()->isWindowModified());
+
+    ASSERT_TRUE(SaveAs(QStringLiteral("menu")));
+    // Save As gives a name without extension ".htm"; page and project file
+    // are written beside each other.
+    const QString page = WorkPath(QStringLiteral("menu.htm"));
+    EXPECT_TRUE(QFile::exists(page));
+    EXPECT_TRUE(QFile::exists(WorkPath(QStringLiteral("menu.tvx"))));
+    EXPECT_FALSE(Doc()->IsModified());
+    EXPECT_EQ(Doc()->PathName(), page);
+    EXPECT_EQ(Frame()->windowTitle(), "menu.htm[*] - Applet Tavelina Wizard");
+    EXPECT_EQ(prompts.filters.last(), "Applet Tavelina Wizard Saved HTML(*.htm) (*.htm)");
+    EXPECT_EQ(Doc()->RecentFiles(), QStringList{page});
+    EXPECT_EQ(settings.GetString("Recent File List", "File1", ""), CText::FromQ(page));
+
+    // A property change through the editor marks the project, so it cannot be lost.
+    CAppletSettings applet = Params();
+    applet.m_nWidth += 10;
+    theApp().Editor().SetAppletSettings(applet);
+    EXPECT_TRUE(Doc()->IsModified());
+    const size_t menus = Params().m_arrMenus.size();
+
+    // Open after a "No" to the save question reads the page's project back.
+    prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::No);
+    prompts.fileNames.push_back(page);
+    Trigger(A::FileOpen);
+    EXPECT_EQ(prompts.saveQuestions, QStringList{"Save changes to " + page + "?"});
+    EXPECT_EQ(prompts.filters.last(), "HTML Files(*.htm,*.html) (*.htm *.html)");
+    EXPECT_FALSE(Doc()->IsModified());
+    EXPECT_EQ(Params().m_arrMenus.size(), menus);
+    EXPECT_EQ(Params().m_nWidth, applet.m_nWidth - 10);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
+}
+
+TEST_F(Document, FailedOpenAndSaveKeepTheProject)
+{
+    ASSERT_TRUE(Start());
+    theApp().Editor().AddTopMenu();
+    ASSERT_TRUE(SaveAs(QStringLiteral("kept.htm")));
+    const CTavelin* first = Params().m_arrMenus.front().get();
+    const size_t menus = Params().m_arrMenus.size();
+
+    // A page without its project file: refused, the model untouched.
+    QFile stray(WorkPath(QStringLiteral("stray.html")));
+    ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
+    stray.close();
+    EXPECT_FALSE(Doc()->OpenDocumentFile(stray.fileName()));
+    EXPECT_EQ(prompts.messages.last(), CAppletTavelinWizardDoc::kNotOurFile);
+    EXPECT_EQ(Params().m_arrMenus.size(), menus);
+    EXPECT_EQ(Params().m_arrMenus.front().get(), first);
+    EXPECT_EQ(Doc()->Title(), "kept.htm");
+
+    // A project "file" that cannot be read (a folder of that name): the
+    // message names the page; the model is still untouched.
+    QDir(work.path()).mkdir(QStringLiteral("odd.tvx"));
+    QFile odd(WorkPath(QStringLiteral("odd.htm")));
+    ASSERT_TRUE(odd.open(QIODevice::WriteOnly));
+    odd.close();
+    EXPECT_FALSE(Doc()->OpenDocumentFile(odd.fileName()));
+    EXPECT_EQ(prompts.messages.last(), CAppletTavelinWizardDoc::kNotOurFile);
+    EXPECT_EQ(Params().m_arrMenus.front().get(), first);
+
+    // A page that is not there at all.
+    const int before = int(prompts.messages.size());
+    EXPECT_FALSE(Doc()->OpenDocumentFile(WorkPath(QStringLiteral("none.htm"))));
+    EXPECT_EQ(prompts.messages.size(), before + 1);
+
+    // Saving into a folder that does not exist fails and keeps the project modified.
+    theApp().Editor().AddTopMenu();
+    EXPECT_FALSE(Doc()->DoSave(WorkPath(QStringLiteral("no/such/folder/page.htm"))));
+    EXPECT_EQ(prompts.messages.last(), CPageWriter::kSaveFailed);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_EQ(Doc()->Title(), "kept.htm");
+}
+
+TEST_F(Document, CommandLinePageOpensAndLaterNewAsks)
+{
+    ASSERT_TRUE(Start());
+    theApp().Editor().AddTopMenu();
+    ASSERT_TRUE(SaveAs(QStringLiteral("start.htm")));
+    const size_t menus = Params().m_arrMenus.size();
+
+    ASSERT_TRUE(Restart({WorkPath(QStringLiteral("start.htm"))}));
+    EXPECT_EQ(Params().m_arrMenus.size(), menus);
+    EXPECT_EQ(Doc()->Title(), "start.htm");
+    EXPECT_EQ(Doc()->RecentFiles().value(0), WorkPath(QStringLiteral("start.htm")));
+    // The first new after an opened page is a later one: it shows the dialog.
+    prompts.dialogs.clear();
+    Trigger(A::FileNew);
+    EXPECT_EQ(prompts.dialogs, QStringList{"New Tavelina"});
+
+    // A page that cannot be opened starts the run with a new project.
+    ASSERT_TRUE(Restart({WorkPath(QStringLiteral("missing.htm"))}));
+    EXPECT_EQ(Doc()->Title(), "Untitled");
+    EXPECT_EQ(std::make_pair(Params().m_strName, Params().m_arrMenus.size()), TemplateShape(0));
+}
+
+TEST_F(Document, RecentFilesKeepFourNewestFirstAndDropVanishedPages)
+{
+    ASSERT_TRUE(Start());
+    for (const char* name : {"a.htm", "b.htm", "c.htm", "d.htm", "e.htm"})
+        ASSERT_TRUE(SaveAs(QString::fromLatin1(name)));
+    ASSERT_TRUE(SaveAs(QStringLiteral("c.htm")));
+    const QStringList expected{WorkPath("c.htm"), WorkPath("e.htm"), WorkPath("d.htm"), WorkPath("b.htm")};
+    EXPECT_EQ(Doc()->RecentFiles(), expected);
+    QMenu* file = Frame()->RecentFileMenu();
+    QStringList shown;
+    for (QAction* action : file->actions()) {
+        if (action->objectName().startsWith("recentFile") && action->isVisible())
+            shown << action->text();
+    }
+    EXPECT_EQ(shown.value(0), "&1 " + WorkPath("c.htm"));
+    EXPECT_EQ(shown.size(), 4);
+
+    // Opening an entry whose page is gone reports it and drops the entry.
+    QFile::remove(WorkPath("e.htm"));
+    Doc()->OnOpenRecentFile(1);
+    EXPECT_EQ(Doc()->RecentFiles(), (QStringList{WorkPath("c.htm"), WorkPath("d.htm"), WorkPath("b.htm")}));
+    ASSERT_TRUE(Restart());
+    EXPECT_EQ(Doc()->RecentFiles().size(), 3);
+}
+
+TEST_F(Document, CheckReportsAndAutoChangeSetsTheSize)
+{
+    ASSERT_TRUE(Start());
+    QApplication::processEvents();
+    const int width = Params().m_nWidth;
+    const int height = Params().m_nHeight;
+    Trigger(A::CheckParameters);
+    EXPECT_TRUE(Messages().startsWith("-----------------Checking " + CText::ToQ(Params().m_strName)));
+    EXPECT_TRUE(Messages().contains("Recommend:\tApplet Width:"));
+    EXPECT_EQ(Frame()->InfoView()->Messages()->font(), Tree()->font());
+    EXPECT_EQ(Params().m_nWidth, width);
+    EXPECT_FALSE(Doc()->IsModified());
+
+    Trigger(A::ClearMessage);
+    EXPECT_TRUE(Messages().isEmpty());
+
+    // Auto-Change Menu Size: the check item's mark follows, and the check
+    // gives the applet the recommended size through the model editor.
+    Trigger(A::AutoChangeSize);
+    EXPECT_TRUE(Doc()->m_bAutoChangeSize);
+    EXPECT_TRUE(Frame()->Action(A::AutoChangeSize)->isChecked());
+    theApp().Editor().AddTopMenu();
+    CTavelin* menu = Params().m_arrMenus.front().get();
+    theApp().Editor().InsertNewItem(menu, nullptr, 0);
+    Trigger(A::CheckParameters);
+    const QString recommend = QStringLiteral("Recommend:\tApplet Width:%1,\tApplet Height:%2")
+                                  .arg(Params().m_nWidth)
+                                  .arg(Params().m_nHeight);
+    EXPECT_TRUE(Messages().contains(recommend)) << Messages().toStdString();
+    EXPECT_TRUE(Params().m_nWidth != width || Params().m_nHeight != height);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_TRUE(theApp().Editor().History().canUndo());
+
+    // Build HTML checks first and shows the page text in "HTML".
+    Trigger(A::ClearMessage);
+    QString shown;
+    prompts.dialogHandlers.push_back([&shown](QDialog& dialog) {
+        shown = dynamic_cast<CDlgHtml&>(dialog).Editor()->toPlainText();
+        return int(QDialog::Accepted);
+    });
+    Trigger(A::BuildHtml);
+    EXPECT_EQ(prompts.dialogs.last(), "HTML");
+    EXPECT_TRUE(shown.contains(QStringLiteral("width=\"%1\"").arg(Params().m_nWidth)) ||
+                shown.contains(QStringLiteral("width=%1").arg(Params().m_nWidth)))
+        << shown.left(400).toStdString();
+    EXPECT_FALSE(Messages().isEmpty());
+
+    // Preview checks first as well and writes the preview folder.
+    Trigger(A::ClearMessage);
+    Trigger(A::Preview);
+    EXPECT_FALSE(Messages().isEmpty());
+    EXPECT_TRUE(QFile::exists(program.filePath(QStringLiteral("tmp/~AppMenu.htm"))));
+}
+
+TEST_F(Document, SaveAsTemplateAddsTheNameAndExitCleansThePreviewFolder)
+{
+    ASSERT_TRUE(Start());
+    prompts.dialogHandlers.push_back([](QDialog& dialog) {
+        auto& save = dynamic_cast<CDlgSaveTemplate&>(dialog);
+        save.NameEdit()->setText(QStringLiteral("Mine"));
+        save.List()->setCurrentRow(2);
+        save.OnOK();
+        return save.result();
+    });
+    Trigger(A::SaveAsTemplate);
+    CTemplateStore store(settings, theApp().FileSystem(), theApp().m_strProgramDir);
+    const std::vector<std::string> names = store.ListNames();
+    ASSERT_GT(names.size(), 3u);
+    EXPECT_EQ(names[2], "Mine");
+
+    // A preview folder left with files is emptied and removed at exit.
+    QDir(program.path()).mkpath(QStringLiteral("tmp"));
+    QFile left(program.filePath(QStringLiteral("tmp/old.gif")));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+    theApp().ExitInstance();
+    started = false;
+    EXPECT_FALSE(QFileInfo::exists(program.filePath(QStringLiteral("tmp"))));
+}
+
+} // namespace

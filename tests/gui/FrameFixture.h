@@ -1,0 +1,93 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <string>
+
+#include "CScriptedPrompts.h"
+#include "app/CAppletTavelinWizardApp.h"
+#include "app/CAppletTavelinWizardDoc.h"
+#include "app/CText.h"
+#include "templates/CMemorySettings.h"
+#include "ui/CAppletTavelinWizardView.h"
+#include "ui/CMainFrame.h"
+#include "ui/CWizardInfoView.h"
+
+// The real editor started as the program starts it: a temporary program
+// folder laid from the shipped data of the build, settings in memory,
+// scripted prompts, and a second temporary folder for the pages a test saves.
+class FrameFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        ASSERT_TRUE(program.isValid() && work.isValid());
+        CopyTree(QStringLiteral(ATW_BIN_DIR), program.path(), 0);
+        theApp().SetSettings(&settings);
+        theApp().SetPrompts(&prompts);
+    }
+
+    void TearDown() override
+    {
+        if (started)
+            theApp().ExitInstance();
+        theApp().SetPrompts(nullptr);
+        theApp().SetSettings(nullptr);
+    }
+
+    // Starts the editor; extra arguments follow the program folder.
+    bool Start(const QStringList& extra = {})
+    {
+        QStringList args{QStringLiteral("AppletTavelinWizard"), QStringLiteral("--program-dir"), program.path()};
+        started = theApp().InitInstance(args + extra);
+        return started;
+    }
+    // Closes and starts again over the same settings and program folder.
+    bool Restart(const QStringList& extra = {})
+    {
+        theApp().ExitInstance();
+        started = false;
+        return Start(extra);
+    }
+
+    CMainFrame* Frame() const { return theApp().MainFrame(); }
+    CAppletTavelinWizardDoc* Doc() const { return theApp().Document(); }
+    CAppletTavelinWizardView* Tree() const { return Frame()->TreeView(); }
+    QString Messages() const { return Frame()->InfoView()->MessageText(); }
+    static CAppletParameters& Params() { return theApp().m_params; }
+    void Trigger(int id) { Frame()->Action(id)->trigger(); }
+    QString WorkPath(const QString& name) const { return work.filePath(name); }
+
+    // Saves the project as name in the work folder through Save As.
+    bool SaveAs(const QString& name)
+    {
+        prompts.fileNames.push_back(WorkPath(name));
+        return Doc()->OnFileSaveAs();
+    }
+
+    QTemporaryDir program;
+    QTemporaryDir work;
+    CMemorySettings settings;
+    CScriptedPrompts prompts;
+    bool started = false;
+
+private:
+    // The shipped data beside the executables, without the executables.
+    static void CopyTree(const QString& from, const QString& to, int depth)
+    {
+        QDir().mkpath(to);
+        const QFileInfoList entries = QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QFileInfo& entry : entries) {
+            const QString target = to + QLatin1Char('/') + entry.fileName();
+            if (entry.isDir())
+                CopyTree(entry.filePath(), target, depth + 1);
+            else if (depth > 0 || !entry.isExecutable())
+                QFile::copy(entry.filePath(), target);
+        }
+    }
+};
