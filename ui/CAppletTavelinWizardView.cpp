@@ -613,7 +613,13 @@ void CAppletTavelinWizardView::contextMenuEvent(QContextMenuEvent* event)
 bool CAppletTavelinWizardView::CopySelection()
 {
     CTavelinItem* item = CanDragNode(SelectedNode()) ? ItemOf(SelectedNode()) : nullptr;
-    return item && CTreeClipboard::Put(CArchive::StoreItem(*item));
+    if (!item)
+        return false;
+    if (CTreeClipboard::Put(CArchive::StoreItem(*item)))
+        return true;
+    App().Prompts().Message(this, tr("The item could not be put on the clipboard."),
+                            IUserPrompts::Icon::Warning);
+    return false;
 }
 
 void CAppletTavelinWizardView::OnEditCopy()
