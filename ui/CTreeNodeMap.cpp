@@ -3,6 +3,7 @@
 #include <QTreeWidgetItem>
 #include <vector>
 
+#include "CTreeNode.h"
 #include "app/CText.h"
 #include "model/CAppletParameters.h"
 
@@ -32,6 +33,8 @@ int CTreeNodeMap::Image(const QTreeWidgetItem* node)
 {
     if (!node)
         return -1;
+    if (node->type() == CTreeNode::kType)
+        return static_cast<const CTreeNode*>(node)->Image();
     bool ok = false;
     const int image = node->data(0, kImageRole).toInt(&ok);
     return ok ? image : -1;
@@ -39,6 +42,8 @@ int CTreeNodeMap::Image(const QTreeWidgetItem* node)
 
 void* CTreeNodeMap::Object(const QTreeWidgetItem* node)
 {
+    if (node && node->type() == CTreeNode::kType)
+        return static_cast<const CTreeNode*>(node)->Object();
     return node ? reinterpret_cast<void*>(node->data(0, kObjectRole).value<quintptr>()) : nullptr;
 }
 
@@ -53,7 +58,6 @@ void CTreeNodeMap::SetImage(QTreeWidgetItem* node, int image) const
     if (!node || image < 0 || image >= m_images.size() || Image(node) == image)
         return;
     node->setData(0, kImageRole, image);
-    node->setIcon(0, m_images.at(image));
 }
 
 void CTreeNodeMap::Clear()
@@ -64,12 +68,7 @@ void CTreeNodeMap::Clear()
 
 QTreeWidgetItem* CTreeNodeMap::MakeNode(void* object, const std::string& label, int image)
 {
-    auto* node = new QTreeWidgetItem;
-    node->setText(0, Label(label));
-    node->setData(0, kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(object)));
-    node->setData(0, kImageRole, image);
-    if (image >= 0 && image < m_images.size())
-        node->setIcon(0, m_images.at(image));
+    auto* node = new CTreeNode(object, Label(label), image, m_images);
     m_hashNodes.insert(object, node);
     return node;
 }
@@ -134,3 +133,4 @@ void CTreeNodeMap::Forget(QTreeWidgetItem* node)
             pending.push_back(n->child(i));
     }
 }
+static_assert(CTreeNodeMap::kObjectRole == CTreeNode::kObjectRole && CTreeNodeMap::kImageRole == CTreeNode::kImageRole);

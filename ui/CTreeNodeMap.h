@@ -17,8 +17,8 @@ class QTreeWidgetItem;
 // filling the tree costs no per-node notifications.
 class CTreeNodeMap {
 public:
-    static constexpr int kObjectRole = Qt::UserRole;
-    static constexpr int kImageRole = Qt::UserRole + 1;
+    static constexpr int kObjectRole = Qt::UserRole;      // the model object's pointer
+    static constexpr int kImageRole = Qt::UserRole + 1;   // the picture index
 
     explicit CTreeNodeMap(const QList<QIcon>& images) : m_images(images) {}
 
