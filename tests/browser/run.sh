@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs the browser tests: pages made by build*/bin/atw (or $ATW) from every
+# built-in template, served on 127.0.0.1, driven in Debian's Chromium.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+if [ ! -x "${CHROMIUM:-/usr/bin/chromium}" ]; then
+    if [ "$(id -u)" = 0 ]; then
+        apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq chromium >/dev/null
+    else
+        echo "run.sh: Chromium is missing (apt-get install chromium)" >&2
+        exit 1
+    fi
+fi
+
+if [ -f package-lock.json ]; then
+    npm ci --no-audit --no-fund --loglevel=error
+else
+    npm install --no-audit --no-fund --loglevel=error
+fi
+
+exec node --test --test-concurrency=1 .
