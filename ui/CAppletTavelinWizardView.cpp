@@ -1,6 +1,8 @@
 #include "CAppletTavelinWizardView.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QMenu>
@@ -71,6 +73,9 @@ CAppletTavelinWizardView::CAppletTavelinWizardView(QWidget* parent)
     ConnectEditor();
     connect(this, &QTreeWidget::currentItemChanged, this,
             &CAppletTavelinWizardView::OnCurrentNodeChanged);
+    // Paste follows what the clipboard offers, also from other programs.
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, &CAppletTavelinWizardView::CommandStateChanged);
 }
 
 CAppletTavelinWizardView::~CAppletTavelinWizardView()
