@@ -46,7 +46,7 @@ CDlgManageTemplates::CDlgManageTemplates(QWidget* parent) : QDialog(parent)
     layout->setRowStretch(3, 1);
     resize(380, 360);
 
-    m_pList->Fill();
+    Refill();
     m_nSelected = 0;
     m_strTemplateName = m_pList->NameAt(0);
     ShowMembers();
@@ -59,6 +59,13 @@ QPushButton* CDlgManageTemplates::AddButton(const QString& text, const char* nam
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
+}
+
+void CDlgManageTemplates::Refill()
+{
+    // Emptying the list is no choice of the user's.
+    const QSignalBlocker block(m_pList);
+    m_pList->Fill();
 }
 
 void CDlgManageTemplates::TakeControls()
@@ -115,7 +122,7 @@ void CDlgManageTemplates::OnDelete()
         return;
     CTemplateStore store = CTemplateList::Store();
     ReportFailure(store.DeleteTemplate(CText::FromQ(name)), store.LastError());
-    m_pList->Fill();
+    Refill();
     if (m_nSelected >= m_pList->count())
         m_nSelected = m_pList->count() - 1;
     m_strTemplateName = m_pList->NameAt(m_nSelected);
@@ -147,7 +154,7 @@ void CDlgManageTemplates::OnRename()
     CTemplateStore store = CTemplateList::Store();
     ReportFailure(store.RenameTemplate(CText::FromQ(oldName), CText::FromQ(newName)), store.LastError());
     // Refilled after a failed file step as well: the list shows what is stored.
-    m_pList->Fill();
+    Refill();
     m_strTemplateName = m_pList->NameAt(m_nSelected);
     ShowMembers();
     ApplyButtonRule();
@@ -162,7 +169,7 @@ void CDlgManageTemplates::Move(bool up)
     CTemplateStore store = CTemplateList::Store();
     const bool moved = store.MoveTemplate(CText::FromQ(name), m_nSelected, up);
     ReportFailure(moved, store.LastError());
-    m_pList->Fill();
+    Refill();
     if (moved)
         m_nSelected += up ? -1 : 1;
     ApplyButtonRule();

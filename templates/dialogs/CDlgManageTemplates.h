@@ -34,6 +34,7 @@ public slots:
 
 private:
     QPushButton* AddButton(const QString& text, const char* name);
+    void Refill();
     // Controls to members and back.
     void TakeControls();
     void ShowMembers();

@@ -18,6 +18,11 @@
 #include "ui/CMainFrame.h"
 #include "ui/CWizardInfoView.h"
 
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 // The real editor started as the program starts it: a temporary program
 // folder laid from the shipped data of the build, settings in memory,
 // scripted prompts, and a second temporary folder for the pages a test saves.
