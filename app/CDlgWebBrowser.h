@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+
+// Options > Web Browser: the default browser, one of the detected browsers,
+// or an executable the user names. The caller fills the three values, runs
+// the dialog and reads them back after OK.
+class CDlgWebBrowser : public QDialog {
+    Q_OBJECT
+public:
+    // knownNames: the detected browsers in detection order.
+    explicit CDlgWebBrowser(const QStringList& knownNames, QWidget* parent = nullptr);
+
+    // The choice the dialog opens with for a stored browser mode:
+    // 1 -> 0 (default browser), 0 -> 2 (user specified), other -> 1 (known).
+    static int ChoiceForMode(int browserMode);
+    // The browser mode a choice stores: 0 -> 1, 1 -> 2, 2 -> 0.
+    static int ModeForChoice(int choice);
+
+    // Puts the values into the controls / takes them back.
+    void ShowValues();
+    void TakeValues();
+
+    int m_nChoice = 0;          // 0 default, 1 known browser, 2 user specified
+    int m_nKnownIndex = -1;     // position in the detected list, -1 for none
+    QString m_strExePath;
+
+public slots:
+    void accept() override;
+
+private slots:
+    void OnBrowse();
+
+private:
+    QButtonGroup* m_pChoices = nullptr;
+    QComboBox* m_pKnown = nullptr;
+    QLineEdit* m_pExePath = nullptr;
+};

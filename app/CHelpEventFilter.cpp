@@ -1,0 +1,134 @@
+#include "CHelpEventFilter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QStatusBar>
+#include <QWidget>
+
+#include "CHelpSystem.h"
+
+namespace {
+
+const char* const kPrompt = "Select an object on which to get Help";
+
+bool IsHelpKey(const QKeyEvent* key, Qt::KeyboardModifiers modifiers)
+{
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    return key->key() == Qt::Key_F1 && mods == modifiers;
+}
+
+}   // namespace
+
+CHelpEventFilter::CHelpEventFilter() = default;
+
+CHelpEventFilter& CHelpEventFilter::Instance()
+{
+    // Parented to the application, so it goes with it.
+    static CHelpEventFilter* filter = [] {
+        auto* made = new CHelpEventFilter;
+        made->setParent(QCoreApplication::instance());
+        return made;
+    }();
+    return *filter;
+}
+
+void CHelpEventFilter::SetHandlesKeys(bool on)
+{
+    m_bHandlesKeys = on;
+    UpdateInstalled();
+}
+
+void CHelpEventFilter::SetContextMode(bool on, QStatusBar* statusBar)
+{
+    if (on == m_bContextMode)
+        return;
+    m_bContextMode = on;
+    if (on) {
+        m_pStatusBar = statusBar;
+        if (m_pStatusBar)
+            m_pStatusBar->showMessage(QLatin1String(kPrompt));
+        QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+    } else {
+        if (m_pStatusBar)
+            m_pStatusBar->clearMessage();
+        m_pStatusBar = nullptr;
+        QApplication::restoreOverrideCursor();
+    }
+    UpdateInstalled();
+}
+
+void CHelpEventFilter::UpdateInstalled()
+{
+    const bool wanted = m_bHandlesKeys || m_bContextMode || m_bSwallowRelease;
+    if (wanted == m_bInstalled)
+        return;
+    if (wanted)
+        QCoreApplication::instance()->installEventFilter(this);
+    else
+        QCoreApplication::instance()->removeEventFilter(this);
+    m_bInstalled = wanted;
+}
+
+bool CHelpEventFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    // Window-level copies of input reach the widgets next; only those count.
+    if (!watched->isWidgetType())
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return OnMouse(widget, event);
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        return OnKey(widget, event);
+    default:
+        return false;
+    }
+}
+
+bool CHelpEventFilter::OnMouse(QWidget* widget, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress) {
+        // The release (and a double click) of the click that picked a widget
+        // belongs to the mode, not to the widget.
+        if (!m_bSwallowRelease)
+            return false;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            m_bSwallowRelease = false;
+            UpdateInstalled();
+        }
+        return true;
+    }
+    if (!m_bContextMode)
+        return false;
+    const int context = CHelpSystem::ContextOf(widget);
+    m_bSwallowRelease = true;
+    SetContextMode(false, nullptr);
+    CHelpSystem::ShowTopic(widget, context);
+    return true;
+}
+
+bool CHelpEventFilter::OnKey(QWidget* widget, QEvent* event)
+{
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool escape = m_bContextMode && key->key() == Qt::Key_Escape;
+    const bool help = m_bHandlesKeys && (IsHelpKey(key, Qt::NoModifier) || IsHelpKey(key, Qt::ShiftModifier));
+    if (!escape && !help)
+        return false;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claim the key, so that no shortcut takes it before it arrives here.
+        event->accept();
+        return true;
+    }
+    if (key->isAutoRepeat())
+        return true;
+    if (escape)
+        SetContextMode(false, nullptr);
+    else if (key->modifiers() & Qt::ShiftModifier)
+        CHelpSystem::EnterContextHelpMode(widget);
+    else
+        CHelpSystem::ShowForFocus(widget);
+    return true;
+}

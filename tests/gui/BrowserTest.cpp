@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "CScriptedPrompts.h"
+#include "app/CAppletTavelinWizardApp.h"
+#include "app/CDlgWebBrowser.h"
+#include "app/CKnownBrowsers.h"
+#include "app/CPreview.h"
+#include "app/CText.h"
+#include "templates/CMemorySettings.h"
+
+namespace {
+
+QString MakeFile(const QString& folder, const QString& name, bool executable)
+{
+    const QString path = folder + QLatin1Char('/') + name;
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n");
+    file.close();
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (executable)
+        permissions |= QFileDevice::ExeOwner;
+    file.setPermissions(permissions);
+    return path;
+}
+
+TEST(BrowserDetection, ListsTheBrowsersOnThePathInFixedOrder)
+{
+    QTemporaryDir first, second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    // Found in the order of the known list, not of the folders or names.
+    const QString vivaldi = MakeFile(first.path(), QStringLiteral("vivaldi"), true);
+    const QString epiphany = MakeFile(second.path(), QStringLiteral("epiphany"), true);
+    const QString firefox = MakeFile(second.path(), QStringLiteral("firefox-esr"), true);
+    // The first name of a browser wins over its second, wherever it lies;
+    // for one name the earlier folder wins.
+    MakeFile(first.path(), QStringLiteral("chromium-browser"), true);
+    const QString chromium = MakeFile(second.path(), QStringLiteral("chromium"), true);
+    MakeFile(second.path(), QStringLiteral("vivaldi"), true);
+    MakeFile(first.path(), QStringLiteral("opera"), false);      // not executable
+    QDir(first.path()).mkdir(QStringLiteral("falkon"));          // a folder, not a program
+
+    const QString path = first.path() + QLatin1Char(':') + second.path();
+    const CKnownBrowsers browsers(path);
+    ASSERT_EQ(browsers.Count(), 4);
+    EXPECT_EQ(browsers.Names(), (QStringList{"Firefox", "Chromium", "Vivaldi", "Epiphany"}));
+    EXPECT_EQ(browsers.Path(0), firefox);
+    EXPECT_EQ(browsers.Path(1), chromium);
+    EXPECT_EQ(browsers.Path(2), vivaldi);
+    EXPECT_EQ(browsers.Path(3), epiphany);
+    EXPECT_TRUE(browsers.Path(-1).isEmpty());
+    EXPECT_TRUE(browsers.Path(4).isEmpty());
+    EXPECT_TRUE(browsers.Name(4).isEmpty());
+
+    // No folders: nothing, also when the real PATH holds browsers.
+    EXPECT_EQ(CKnownBrowsers(QString()).Count(), 0);
+    EXPECT_EQ(CKnownBrowsers(QStringLiteral("::")).Count(), 0);
+
+    // The plain constructor reads PATH as it is at that moment.
+    const QByteArray saved = qgetenv("PATH");
+    qputenv("PATH", second.path().toLocal8Bit());
+    const CKnownBrowsers fromEnvironment;
+    qputenv("PATH", saved);
+    EXPECT_EQ(fromEnvironment.Names(), (QStringList{"Firefox", "Chromium", "Vivaldi", "Epiphany"}));
+}
+
+// The Web Browser dialog run through the scripted prompts, with two fake
+// browsers on the PATH and memory settings.
+class BrowserDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_bin.isValid());
+        m_savedPath = qgetenv("PATH");
+        qputenv("PATH", m_bin.path().toLocal8Bit());
+        MakeFile(m_bin.path(), QStringLiteral("firefox"), true);
+        MakeFile(m_bin.path(), QStringLiteral("konqueror"), true);
+        theApp().SetPrompts(&m_prompts);
+        theApp().SetSettings(&m_settings);
+        SetChoice(1, "/old/browser", 1);
+    }
+    void TearDown() override
+    {
+        theApp().SetPrompts(nullptr);
+        theApp().SetSettings(nullptr);
+        SetChoice(1, "", 0);
+        qputenv("PATH", m_savedPath);
+    }
+    static void SetChoice(int mode, const std::string& path, int known)
+    {
+        theApp().m_nBrowserMode = mode;
+        theApp().m_strBrowserPath = path;
+        theApp().m_nKnownBrowser = known;
+    }
+    // Runs the dialog; act looks at it, drives it and gives its result.
+    void Run(const std::function<int(CDlgWebBrowser&)>& act)
+    {
+        m_prompts.dialogHandlers.push_back([act](QDialog& dialog) {
+            // Shown, so that clicks land where the controls really are.
+            dialog.show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            return act(static_cast<CDlgWebBrowser&>(dialog));
+        });
+        CPreview::ChooseWebBrowser(nullptr);
+        EXPECT_EQ(m_prompts.dialogs.takeLast(), QStringLiteral("Web Browser"));
+    }
+    template <typename T>
+    static T* Child(QDialog& dialog, const char* name)
+    {
+        T* child = dialog.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    static int ClickOk(QDialog& dialog)
+    {
+        QTest::mouseClick(Child<QPushButton>(dialog, "ok"), Qt::LeftButton);
+        return dialog.result();
+    }
+    static const char* CheckedChoice(QDialog& dialog)
+    {
+        for (const char* name : {"useDefault", "useKnown", "useSpecified"}) {
+            if (Child<QRadioButton>(dialog, name)->isChecked())
+                return name;
+        }
+        return "";
+    }
+
+    QTemporaryDir m_bin;
+    QByteArray m_savedPath;
+    CScriptedPrompts m_prompts;
+    CMemorySettings m_settings;
+};
+
+TEST_F(BrowserDialogTest, OpensWithTheStoredChoiceAndCancelChangesNothing)
+{
+    const struct {
+        int mode;
+        const char* choice;
+    } cases[] = {{1, "useDefault"}, {0, "useSpecified"}, {2, "useKnown"}, {3, "useKnown"}, {-4, "useKnown"}};
+    for (const auto& c : cases) {
+        SetChoice(c.mode, "/old/browser", 1);
+        Run([&](CDlgWebBrowser& dialog) {
+            EXPECT_STREQ(CheckedChoice(dialog), c.choice) << c.mode;
+            auto* combo = Child<QComboBox>(dialog, "knownBrowsers");
+            EXPECT_EQ(combo->count(), 2);
+            EXPECT_EQ(combo->itemText(0), QStringLiteral("Firefox"));
+            EXPECT_EQ(combo->currentIndex(), 1);
+            EXPECT_EQ(Child<QLineEdit>(dialog, "exePath")->text(), QStringLiteral("/old/browser"));
+            // Whatever the choice, the list and the path stay usable.
+            EXPECT_TRUE(combo->isEnabled());
+            EXPECT_TRUE(Child<QLineEdit>(dialog, "exePath")->isEnabled());
+            Child<QRadioButton>(dialog, "useSpecified")->setChecked(true);
+            return int(QDialog::Rejected);
+        });
+        EXPECT_EQ(theApp().m_nBrowserMode, c.mode);
+        EXPECT_EQ(m_settings.Count(), 0u);
+    }
+    // A stored position the list does not have selects nothing.
+    SetChoice(2, "", 7);
+    Run([](CDlgWebBrowser& dialog) {
+        EXPECT_EQ(Child<QComboBox>(dialog, "knownBrowsers")->currentIndex(), -1);
+        return int(QDialog::Rejected);
+    });
+}
+
+TEST_F(BrowserDialogTest, UserChoiceNeedsAnExecutableThenStoresAllThreeSettings)
+{
+    Run([this](CDlgWebBrowser& dialog) {
+        Child<QRadioButton>(dialog, "useSpecified")->click();
+        Child<QLineEdit>(dialog, "exePath")->setText(QStringLiteral("   "));
+        EXPECT_NE(ClickOk(dialog), int(QDialog::Accepted));
+        EXPECT_EQ(m_prompts.messages,
+                  QStringList{QStringLiteral("You must specify the web browser's execute file!")});
+        // "..." fills the path and leaves the radio choice alone.
+        m_prompts.fileNames.push_back(QStringLiteral("/usr/local/bin/My Browser"));
+        Child<QRadioButton>(dialog, "useDefault")->click();
+        QTest::mouseClick(Child<QPushButton>(dialog, "browse"), Qt::LeftButton);
+        EXPECT_EQ(Child<QLineEdit>(dialog, "exePath")->text(), QStringLiteral("/usr/local/bin/My Browser"));
+        EXPECT_STREQ(CheckedChoice(dialog), "useDefault");
+        Child<QRadioButton>(dialog, "useSpecified")->click();
+        return ClickOk(dialog);
+    });
+    EXPECT_EQ(m_prompts.messages.size(), 1);
+    EXPECT_EQ(theApp().m_nBrowserMode, 0);
+    EXPECT_EQ(theApp().m_strBrowserPath, "/usr/local/bin/My Browser");
+    EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), 0);
+    EXPECT_EQ(m_settings.GetString("Web Browser", "Specify Browser", "?"), "/usr/local/bin/My Browser");
+    // Not part of this choice, but written with its current value.
+    EXPECT_EQ(m_settings.GetInt("Web Browser", "Known Browser", -9), 1);
+}
+
+TEST_F(BrowserDialogTest, KnownAndDefaultChoicesStoreTheirModes)
+{
+    Run([](CDlgWebBrowser& dialog) {
+        Child<QRadioButton>(dialog, "useKnown")->click();
+        Child<QComboBox>(dialog, "knownBrowsers")->setCurrentIndex(0);
+        Child<QLineEdit>(dialog, "exePath")->setText(QStringLiteral("/typed/but/unused"));
+        return ClickOk(dialog);
+    });
+    EXPECT_EQ(theApp().m_nBrowserMode, 2);
+    EXPECT_EQ(theApp().m_nKnownBrowser, 0);
+    EXPECT_EQ(theApp().m_strBrowserPath, "/old/browser");
+    EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), 2);
+    EXPECT_EQ(m_settings.GetInt("Web Browser", "Known Browser", -9), 0);
+    EXPECT_EQ(m_settings.GetString("Web Browser", "Specify Browser", "?"), "/old/browser");
+
+    // The default browser needs no path, not even an empty edit refuses it.
+    Run([](CDlgWebBrowser& dialog) {
+        Child<QRadioButton>(dialog, "useDefault")->click();
+        Child<QLineEdit>(dialog, "exePath")->clear();
+        return ClickOk(dialog);
+    });
+    EXPECT_TRUE(m_prompts.messages.isEmpty());
+    EXPECT_EQ(theApp().m_nBrowserMode, 1);
+    EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), 1);
+    EXPECT_EQ(theApp().m_strBrowserPath, "/old/browser");
+}
+
+}   // namespace
