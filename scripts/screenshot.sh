@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Takes docs/screenshot.png: the editor's main window on a project made from
+# a built-in template, on a virtual display, with settings and program folder
+# of its own (the user's settings are never touched). Re-run it at will.
+#   scripts/screenshot.sh [TEMPLATE-POSITION]      (default 6, "products tree")
+# BUILD_DIR selects the build folder (default build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${BUILD_DIR:-build}
+template=${1:-6}
+bin="$build/bin"
+if [ ! -x "$bin/AppletTavelinWizard" ] || [ ! -x "$bin/atw" ]; then
+    cmake -S . -B "$build" -G Ninja
+    cmake --build "$build" -j2 --target AppletTavelinWizard atw
+fi
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$scratch/program" "$scratch/work" "$scratch/config" "$scratch/data"
+for entry in AppletTavelinWizard.tpl Sample help tavelin.class tavelin.js; do
+    [ -e "$bin/$entry" ] && cp -r "$bin/$entry" "$scratch/program/"
+done
+export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
+# A window of 760 x 520 pixels with a taller tree pane than the first start gives.
+mkdir -p "$scratch/config/Quorvex"
+printf '[Settings]\nTree%%20Height=250\nWindowPos="0,1,-1,-1,-1,-1,0,0,760,520"\n' \
+    > "$scratch/config/Quorvex/AppletTavelinWizard.conf"
+"$bin/atw" --program-dir "$scratch/program" new --template "$template" "$scratch/work/menu.htm"
+
+# Runs on the virtual display: start the editor, wait for its window, grab it.
+cat > "$scratch/grab.sh" <<'GRAB'
+#!/usr/bin/env bash
+set -euo pipefail
+"$1" --program-dir "$2" "$3" &
+editor=$!
+window=""
+for _ in $(seq 1 100); do
+    window=$(xwininfo -root -tree | awk '/- Applet Tavelina Wizard"/ { print $1; exit }')
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+sleep 1.5
+[ -n "$window" ] && import -window "$window" "$4"
+kill "$editor"
+wait "$editor" 2>/dev/null || true
+[ -n "$window" ]
+GRAB
+chmod +x "$scratch/grab.sh"
+mkdir -p docs
+xvfb-run -a -s "-screen 0 1280x900x24" "$scratch/grab.sh" "$PWD/$bin/AppletTavelinWizard" \
+    "$scratch/program" "$scratch/work/menu.htm" "$PWD/docs/screenshot.png"
+echo "Wrote docs/screenshot.png"
