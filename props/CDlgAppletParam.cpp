@@ -40,6 +40,7 @@ CDlgAppletParam::CDlgAppletParam(QWidget* parent)
     : CPropertyPage(QStringLiteral("Applet Parameters"), kDialogId, parent)
 {
     Build();
+    DataToControls();   // the page's start values until the first load
     FixPageSize();
 }
 
@@ -79,6 +80,7 @@ void CDlgAppletParam::Build()
     groupLayout->addWidget(tile, 1, 0);
     groupLayout->addWidget(MakeLabel(QStringLiteral("Y Pos:"), m_pImageY), 1, 1);
     groupLayout->addWidget(m_pImageY, 1, 2);
+    groupLayout->setColumnStretch(3, 1);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(MakeLabel(QStringLiteral("Name:"), m_pName), 0, 0);

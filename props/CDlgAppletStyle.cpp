@@ -35,6 +35,7 @@ CDlgAppletStyle::CDlgAppletStyle(QWidget* parent)
     : CPropertyPage(QStringLiteral("More Styles"), kDialogId, parent)
 {
     Build();
+    DataToControls();   // the page's start values until the first load
     FixPageSize();
 }
 
@@ -64,6 +65,7 @@ void CDlgAppletStyle::Build()
     groupLayout->addWidget(m_pLineThick, 1, 1);
     groupLayout->addWidget(MakeLabel(QStringLiteral("Indent:"), m_pLineIndent), 2, 0);
     groupLayout->addWidget(m_pLineIndent, 2, 1);
+    groupLayout->setColumnStretch(2, 1);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_pShowSelection, 0, 0);

@@ -41,6 +41,7 @@ QLabel* Note(QWidget* owner, const QString& text)
 CDlgItem::CDlgItem(QWidget* parent) : CPropertyPage(QStringLiteral("Item"), kDialogId, parent)
 {
     Build();
+    DataToControls();   // the page's start values until the first load
     FixPageSize();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -36,6 +37,7 @@ CDlgItemState::CDlgItemState(const QString& title, int dialogId, int state, QWid
     : CPropertyPage(title, dialogId, parent), m_nState(state)
 {
     Build();
+    DataToControls();   // the page's start values until the first load
     FixPageSize();
 }
 
@@ -56,7 +58,11 @@ void CDlgItemState::Build()
          "Vertical Gradient from Color to White"});
     QGroupBox* gradient = MakeRadioBox(this, QStringLiteral("Gradient Direction"),
                                        {"Single Direction", "Bi-direction"}, m_pGradientDir);
-    QGroupBox* border = MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"}, m_pBorder);
+    QGroupBox* border = MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"}, m_pBorder,
+                                     Qt::Vertical);
+
+    m_pBackStyle->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pBackStyle->setMinimumContentsLength(24);
 
     auto* top = new QHBoxLayout;
     top->addWidget(MakeLabel(QStringLiteral("Background Color:"), m_pBack));
@@ -64,17 +70,19 @@ void CDlgItemState::Build()
     top->addSpacing(12);
     top->addWidget(font);
     top->addStretch(1);
-    auto* back = new QHBoxLayout;
-    back->addWidget(MakeLabel(QStringLiteral("Item's Background:"), m_pBackStyle));
-    back->addWidget(m_pBackStyle, 1);
-
-    auto* grid = new QGridLayout(this);
-    grid->addLayout(top, 0, 0);
-    grid->addLayout(back, 1, 0);
-    grid->addWidget(align, 0, 1, 2, 1);
-    grid->addWidget(gradient, 2, 0);
-    grid->addWidget(border, 2, 1);
-    grid->setRowStretch(3, 1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(align);
+    left->addWidget(gradient);
+    auto* right = new QVBoxLayout;
+    right->addWidget(MakeLabel(QStringLiteral("Item's Background:"), m_pBackStyle));
+    right->addWidget(m_pBackStyle);
+    right->addWidget(border);
+    right->addStretch(1);
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 3);
+    columns->addSpacing(8);
+    columns->addLayout(right, 2);
 
     const QList<QAbstractButton*> gradients = m_pGradientDir->buttons();
     const QList<QAbstractButton*> borders = m_pBorder->buttons();

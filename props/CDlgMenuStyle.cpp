@@ -28,6 +28,7 @@ bool HasCurrentMenu()
 CDlgMenuStyle::CDlgMenuStyle(QWidget* parent) : CPropertyPage(QStringLiteral("Menu Style"), kDialogId, parent)
 {
     Build();
+    DataToControls();   // the page's start values until the first load
     FixPageSize();
 }
 
@@ -58,6 +59,7 @@ void CDlgMenuStyle::Build()
     groupLayout->addWidget(MakeLabel(QStringLiteral("Item Gaps:"), m_pItemGap), 1, 3);
     groupLayout->addWidget(m_pItemGap, 1, 4);
     groupLayout->setColumnMinimumWidth(2, 12);
+    groupLayout->setColumnStretch(5, 1);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(MakeLabel(QStringLiteral("Indent of Menu:"), m_pIndent), 0, 0);

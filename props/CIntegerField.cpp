@@ -23,6 +23,8 @@ CIntegerField::CIntegerField(Kind kind, QWidget* parent) : QWidget(parent), m_pE
         static const QRegularExpression digits(QStringLiteral("[0-9]*"));
         m_pEdit->setValidator(new QRegularExpressionValidator(digits, m_pEdit));
     }
+    m_pEdit->setMaximumWidth(m_pEdit->fontMetrics().horizontalAdvance(QStringLiteral("-0000000")) + 12);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusProxy(m_pEdit);
     setFocusPolicy(m_pEdit->focusPolicy());
 }

@@ -24,6 +24,11 @@ void CPropertyPage::FocusRefused()
         m_pRefused->Edit()->setFocus(Qt::OtherFocusReason);
 }
 
+QSize CPropertyPage::sizeHint() const
+{
+    return minimumSize() == maximumSize() ? minimumSize() : QWidget::sizeHint();
+}
+
 QSize CPropertyPage::DialogUnits(const QFont& font, int width, int height)
 {
     const QFontMetrics metrics(font);

@@ -30,6 +30,8 @@ public:
     virtual bool StoreToModel() = 0;
     // Gives the focus back to the control whose input was last refused.
     void FocusRefused();
+    // A page laid out at its fixed area asks for exactly that area.
+    QSize sizeHint() const override;
 
     // Dialog units of font in pixels (average character width / 4, height / 8).
     static QSize DialogUnits(const QFont& font, int width, int height);

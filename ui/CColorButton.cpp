@@ -13,6 +13,13 @@ constexpr int kEdge = 2;
 CColorButton::CColorButton(QWidget* parent) : QPushButton(parent)
 {
     setAutoDefault(false);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QSize CColorButton::sizeHint() const
+{
+    const int height = fontMetrics().height() + 2 * (kSwatchInset + 2);
+    return QSize(height * 2, height);
 }
 
 bool CColorButton::Choose()
@@ -52,7 +59,8 @@ void CColorButton::paintEvent(QPaintEvent*)
     const QRect r = rect();
     painter.fillRect(r, palette().color(QPalette::Button));
     const QRect swatch = r.adjusted(kSwatchInset, kSwatchInset, -kSwatchInset, -kSwatchInset);
-    painter.fillRect(swatch, ToQColor(m_crColor));
+    const QColor color = ToQColor(m_crColor);
+    painter.fillRect(swatch, color);
 
     const QColor light = isDown() ? Qt::black : Qt::white;
     painter.fillRect(QRect(r.left(), r.top(), r.width(), kEdge), light);
@@ -61,9 +69,8 @@ void CColorButton::paintEvent(QPaintEvent*)
     painter.fillRect(QRect(r.left(), r.bottom() - kEdge + 1, r.width(), kEdge), Qt::black);
 
     if (hasFocus()) {
-        // Inverted dots stay visible on any swatch colour.
-        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        // Dots in the contrasting shade stay visible on any swatch colour.
+        painter.setPen(QPen(qGray(color.rgb()) < 128 ? Qt::white : Qt::black, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(swatch.adjusted(0, 0, -1, -1));
     }

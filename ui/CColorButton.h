@@ -19,6 +19,7 @@ public:
 
     static QColor ToQColor(COLORREF color);
     static COLORREF FromQColor(const QColor& color);
+    QSize sizeHint() const override;
 
     COLORREF m_crColor = 0;
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 #include "CScriptedPrompts.h"
@@ -75,6 +77,33 @@ protected:
         T* control = Shown()->ActivePage()->findChild<T*>(QLatin1String(name));
         EXPECT_NE(control, nullptr) << name;
         return control;
+    }
+
+    // The radio button or check box with text inside widget.
+    template <typename T>
+    static T* WithText(QWidget* widget, const QString& text)
+    {
+        for (T* button : widget->findChildren<T*>())
+            if (button->text() == text)
+                return button;
+        ADD_FAILURE() << text.toStdString();
+        return nullptr;
+    }
+    // Answers the next modal dialog with fill, then OK (or Cancel when fill
+    // returns false); the dialog's own OK checks may keep it open.
+    template <typename Dialog>
+    void AnswerDialog(std::function<bool(Dialog&)> fill)
+    {
+        prompts.dialogHandlers.push_back([fill](QDialog& dialog) {
+            auto* typed = dynamic_cast<Dialog*>(&dialog);
+            if (!typed)
+                return int(QDialog::Rejected);
+            if (fill(*typed))
+                dialog.accept();
+            else
+                dialog.reject();
+            return dialog.result();
+        });
     }
 
     CScriptedPrompts prompts;
