@@ -194,7 +194,9 @@
             params.forEach(function (v, k) { put(k, v); });
         else if (params)
             Object.keys(params).forEach(function (k) { put(k, params[k]); });
-        return function (name) { return table[name.toLowerCase()]; };
+        var get = function (name) { return table[name.toLowerCase()]; };
+        get.size = Object.keys(table).length;
+        return get;
     }
 
     // Without a readable "Misc" the menus present are taken in order, each
@@ -213,17 +215,20 @@
         };
     }
 
+    // Every item has a line of its own, so a count beyond the number of
+    // parameters is damage and is cut there.
     function buildMenus(get, misc) {
         var menus = [];
         var items = [];
         for (var m = 0; m < misc.count; m++) {
+            var count = Math.min(misc.itemCounts[m], get.size);
             var menu = decodeMenuStyle(get('MStyle-' + m));
             menu.number = m;
             menu.states = decodeItemStyles(get('IStyle-' + m));
             menu.items = [];
             menu.parentItem = null;
             menu.depth = -1;
-            for (var j = 0; j < misc.itemCounts[m]; j++) {
+            for (var j = 0; j < count; j++) {
                 var item = decodeItem(get('I' + m + '-' + j));
                 item.menu = m;
                 item.index = j;
@@ -259,16 +264,29 @@
         });
     }
 
+    // The deepest nesting drawn, as deep as the editor builds.
+    var MAX_DEPTH = 1000;
+
+    // Gives every menu in the tree its depth (without recursion); a branch
+    // below the deepest level is cut off.
     function setDepths(tree) {
-        var visit = function (number, depth) {
-            var menu = tree.menus[number];
-            menu.depth = depth;
+        var stack = tree.roots.map(function (r) { return [r, 0]; });
+        while (stack.length) {
+            var top = stack.pop();
+            var menu = tree.menus[top[0]];
+            menu.depth = top[1];
             menu.items.forEach(function (i) {
-                if (tree.items[i].subMenu !== null)
-                    visit(tree.items[i].subMenu, depth + 1);
+                var item = tree.items[i];
+                if (item.subMenu === null)
+                    return;
+                if (top[1] + 1 > MAX_DEPTH) {
+                    tree.menus[item.subMenu].parentItem = null;
+                    item.subMenu = null;
+                } else {
+                    stack.push([item.subMenu, top[1] + 1]);
+                }
             });
-        };
-        tree.roots.forEach(function (r) { visit(r, 0); });
+        }
     }
 
     /**

@@ -101,9 +101,22 @@ test('damaged parameters never break the tree', () => {
     assert.deepEqual(guessed.roots, [0, 1]);
     assert.deepEqual(labels(guessed, 1), ['z']);
 
-    // A count larger than the item lines present gives empty items, not a failure.
-    const short = TavelinParams.decode({ Misc: '1,3,-0,', 'I0-0': 'one' });
-    assert.deepEqual(labels(short, 0), ['one', '', '']);
+    // A missing item line gives an empty item; a count beyond all the lines there are is cut.
+    const short = TavelinParams.decode({ Misc: '1,3,-0,', 'I0-0': 'one', 'I0-2': 'three' });
+    assert.deepEqual(labels(short, 0), ['one', '', 'three']);
+    const huge = TavelinParams.decode({ Misc: '1,2000000000,-0,', 'I0-0': 'one' });
+    assert.deepEqual(labels(huge, 0), ['one', '']);
+
+    // A chain of menus deeper than the editor builds is cut at its limit.
+    const chain = { Misc: '1502,' + '1,'.repeat(1502) + '-0,' };
+    for (let m = 0; m < 1502; m++) {
+        chain[`I${m}-0`] = `level ${m}`;
+        if (m > 0)
+            chain.Misc += `${m - 1}-${m},`;
+    }
+    const deep = TavelinParams.decode(chain);
+    assert.equal(Math.max(...deep.menus.map((m) => m.depth)), 1000);
+    assert.equal(deep.items[1000].subMenu, null);
 
     // A composite field of the wrong length keeps all of its defaults.
     const ap = TavelinParams.decodeApStyle('000000,000000,,0,0,0,,1,5,5,0,1,12,0,0,000000');
