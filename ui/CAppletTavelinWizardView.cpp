@@ -773,11 +773,17 @@ bool CAppletTavelinWizardView::UpdateDropState(QDragMoveEvent* event)
     return false;
 }
 
+// A drag of this view is always let in, even over a node that refuses it:
+// an ignored enter would cut the view off from the drag's later moves.
 void CAppletTavelinWizardView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (IsDragOfThisView(event))
-        setState(DraggingState);
-    UpdateDropState(event);
+    if (!IsDragOfThisView(event)) {
+        event->ignore();
+        return;
+    }
+    setState(DraggingState);
+    if (!UpdateDropState(event))
+        event->accept();
 }
 
 void CAppletTavelinWizardView::dragMoveEvent(QDragMoveEvent* event)

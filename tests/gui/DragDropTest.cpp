@@ -178,6 +178,9 @@ TEST_F(DragDrop, DragEventsHighlightAnswerAndDrop)
     Drag()->SetDragItem(Node(a2));
     EXPECT_EQ(DragEnter(view->RootNode(), false), Qt::IgnoreAction);
     EXPECT_EQ(DragEnter(Node(b1), true), Qt::CopyAction);
+    // Entering over a refusing node (the dragged one) still lets later moves in.
+    EXPECT_EQ(DragEnter(Node(a2), false), Qt::IgnoreAction);
+    EXPECT_EQ(DragOver(Node(b1), false), Qt::MoveAction);
     EXPECT_EQ(DragOver(Node(b1), false), Qt::MoveAction);
     EXPECT_EQ(view->DropHighlight(), Node(b1));
     EXPECT_EQ(DragOver(Node(b1), true), Qt::CopyAction);
