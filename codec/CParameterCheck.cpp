@@ -32,7 +32,7 @@ void AppendCommaWarning(std::string& out, const std::string& label, const char* 
 }  // namespace
 
 CParameterCheck::CParameterCheck(CAppletParameters& params, IFileSystem& fs)
-    : m_params(params), m_fs(fs), m_media(fs)
+    : m_params(params), m_media(fs)
 {
 }
 

@@ -34,6 +34,5 @@ private:
     std::string CommaWarnings();
 
     CAppletParameters& m_params;
-    IFileSystem& m_fs;
-    CMediaFiles m_media;
+    CMediaFiles m_media;  // asks the file system about each path once per run
 };

@@ -20,7 +20,7 @@ public:
         "My Tavelina,0,200,500,0,0,,,,,,1,5,5,0,1,0,1,1,0,0,5,0";
     // Items that a menu count names beyond the records in the file are made
     // up to this number in all; the rest are left out (a damaged count).
-    static constexpr size_t kMaxItemsWithoutRecord = 200000;
+    static constexpr size_t kMaxItemsWithoutRecord = 10000;
 
     CProjectReader(CAppletParameters& params, IFileSystem& fs, std::string programDir);
 

@@ -212,12 +212,15 @@ TEST(Reader, DeepNestingIsCapped)
     // A chain of 100,000 menus, each opening from the one item of the last.
     const int n = 100000;
     std::string misc = "Misc=" + std::to_string(n) + ",";
-    for (int m = 0; m < n; ++m)
+    std::string records;
+    for (int m = 0; m < n; ++m) {
         misc += "1,";
+        records += "I" + std::to_string(m) + "-1=x,,,,,,,,,1\n";
+    }
     misc += "-0,";
     for (int m = 1; m < n; ++m)
         misc += std::to_string(m - 1) + "-" + std::to_string(m) + ",";
-    Loaded l("[Tavelin1.0]\n" + misc + "\n");
+    Loaded l("[Tavelin1.0]\n" + records + misc + "\n");
     ASSERT_EQ(l.params.m_arrMenus.size(), 1u);
     int depth = 0;
     for (const CTavelin* m = l.params.m_arrMenus[0].get(); !m->m_arrItems.empty(); m = m->m_arrItems[0]->m_pSubMenu.get())
