@@ -721,14 +721,20 @@ bool CAppletTavelinWizardView::CanDropOn(const QTreeWidgetItem* dragged, const Q
     return ctrl || !IsDescendant(target, dragged);
 }
 
+// A move is one step of the edit history: the copy in, the original out.
 bool CAppletTavelinWizardView::DropNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool ctrl)
 {
-    if (!CanDropOn(dragged, target, ctrl) || !PasteItemUnder(target, *ItemOf(dragged)))
+    if (!CanDropOn(dragged, target, ctrl) || !CheckNesting(target, ItemLevels(*ItemOf(dragged))))
         return false;
     if (!ctrl)
+        Editor().BeginMacro(tr("Move"));
+    const bool pasted = PasteItemUnder(target, *ItemOf(dragged));
+    if (pasted && !ctrl)
         RemoveItemNode(dragged);
+    if (!ctrl)
+        Editor().EndMacro();
     emit CommandStateChanged();
-    return true;
+    return pasted;
 }
 
 // The drag carries no model data: the dragged node stays in m_hDragItem, so

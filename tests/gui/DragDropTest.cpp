@@ -3,6 +3,9 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTest>
+#include <QUndoStack>
+
+#include "app/CModelEditor.h"
 
 #include "TreeViewFixture.h"
 
@@ -146,6 +149,25 @@ TEST_F(DragDrop, MovingDropsPutTheItemFirstUnderTheTarget)
     EXPECT_FALSE(view->DropNode(Node(b1), view->RootNode(), false));
     EXPECT_EQ(ItemLabels(beta), QStringList({"b1"}));
     EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(DragDrop, UndoTakesAMovingDropBackInOneStep)
+{
+    QUndoStack& history = theApp().Editor().History();
+    history.clear();
+    ASSERT_TRUE(view->DropNode(Node(a1y), Node(a2), false));
+    EXPECT_EQ(history.count(), 1);
+    history.undo();
+    EXPECT_EQ(ItemLabels(a1->m_pSubMenu.get()), QStringList({"a1x", "a1y"}));
+    EXPECT_EQ(ChildLabels(Node(a1)), QStringList({"a1x", "a1y"}));
+    EXPECT_EQ(ChildLabels(Node(a1y)), QStringList({"a1y1"}));
+    EXPECT_EQ(a2->m_pSubMenu->GetItemCount(), 0);
+    EXPECT_EQ(Node(a2)->childCount(), 0);
+    EXPECT_EQ(Image(a2), 5);
+    history.redo();
+    EXPECT_EQ(ChildLabels(Node(a1)), QStringList({"a1x"}));
+    EXPECT_EQ(ChildLabels(Node(a2)), QStringList({"a1y"}));
+    EXPECT_EQ(Image(a2), 3);
 }
 
 TEST_F(DragDrop, CopyingDropsMayLandInsideTheDraggedItem)

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QTest>
+#include <QUndoStack>
 #include <cstdio>
 
 #include "TreeViewFixture.h"
@@ -312,6 +313,40 @@ TEST_F(TreeView, EditorChangesPatchTheTree)
     CTavelinItem* copy = editor.InsertItemCopy(b1x->m_pSubMenu.get(), b1x, 2, *a1);
     EXPECT_EQ(Image(b1x), 3);
     EXPECT_EQ(ChildLabels(Node(copy)), QStringList({"a1x"}));
+}
+
+TEST_F(TreeView, UndoAndRedoPatchTheTreeToo)
+{
+    QUndoStack& history = theApp().Editor().History();
+    history.clear();
+    Select(a2);
+    view->OnInsert();  // a2 becomes a parent
+    Select(a1);
+    view->OnDelete();
+    Select(gamma);
+    view->OnMoveUp();
+    Select(beta);
+    view->OnVisible();
+    ASSERT_EQ(history.count(), 4);
+
+    history.undo();
+    EXPECT_EQ(Image(beta), 2);
+    history.undo();
+    EXPECT_EQ(ChildLabels(view->RootNode()), QStringList({"Alpha", "Beta", "Gamma"}));
+    history.undo();
+    EXPECT_EQ(ChildLabels(Node(alpha)), QStringList({"a1", "a2", "a3"}));
+    EXPECT_EQ(ChildLabels(Node(a1)), QStringList({"a1x", "a1y"}));
+    EXPECT_EQ(ChildLabels(Node(a1y)), QStringList({"a1y1"}));
+    EXPECT_EQ(Image(a1), 3);
+    history.undo();
+    EXPECT_EQ(Image(a2), 5);
+    EXPECT_EQ(Node(a2)->childCount(), 0);
+
+    history.redo();
+    history.redo();
+    EXPECT_EQ(Image(a2), 3);
+    EXPECT_EQ(ChildLabels(Node(alpha)), QStringList({"a2", "a3"}));
+    EXPECT_EQ(Node(a1y1), nullptr);
 }
 
 TEST_F(TreeView, PropertyFrameFollowsTheSelection)
