@@ -643,23 +643,19 @@
         return e;
     }
 
+    // The same markup the exporter writes: a link, or a plain text that the
+    // behaviour below turns into a button; the state images; the label.
     function itemElement(item) {
-        var hasLink = item.link !== '';
-        var e = hasLink ? el('a', 'tv-item', { href: item.link, target: item.target === '_self' ? '' : item.target })
-            : el('span', 'tv-item');
-        e.setAttribute('data-over-audio', item.overAudio);
-        e.setAttribute('data-click-audio', item.clickAudio);
-        if (!item.overAudio)
-            e.removeAttribute('data-over-audio');
-        if (!item.clickAudio)
-            e.removeAttribute('data-click-audio');
-        if (item.description)
-            e.title = item.description;
-        var names = ['n', 'o', 'c'];
-        item.images.forEach(function (src, s) {
-            var use = src || item.images[0];
-            if (use)
-                e.appendChild(el('img', 'tv-img tv-img-' + names[s], { src: use, alt: '' }));
+        var attrs = { title: item.description, 'data-over-audio': item.overAudio, 'data-click-audio': item.clickAudio };
+        if (item.link !== '') {
+            attrs.href = item.link;
+            attrs.target = item.target === '_self' ? '' : item.target;
+        }
+        var e = el(item.link !== '' ? 'a' : 'span', 'tv-item', attrs);
+        ['n', 'o', 'c'].forEach(function (state, s) {
+            var src = item.images[s] || item.images[0];   // no image of its own: the normal one
+            if (src)
+                e.appendChild(el('img', 'tv-img tv-img-' + state, { src: src, alt: '' }));
         });
         var label = el('span', 'tv-label');
         label.textContent = item.label;
@@ -734,7 +730,7 @@
         tree.roots.forEach(function (r) { nav.appendChild(menuList(tree, r, prefix)); });
         box.appendChild(nav);
         var style = el('style', '', { 'data-tavelin-for': prefix });
-        var image = tree.applet.backImage ? new URL(tree.applet.backImage, doc.baseURI).href : '';
+        var image = resolveMedia(tree.applet.backImage);
         style.textContent = boxCss('#' + prefix, tree, appletSize(applet), image);
         ensureStaticCss();
         applet.parentNode.insertBefore(style, applet);
