@@ -159,6 +159,7 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
     if (!m_fs.IsRegularFile(file) || !m_fs.ReadFile(file, m_strText))
         return false;
     const std::string header = "[" + section + "]";
+    m_map.reserve(static_cast<size_t>(std::count(m_strText.begin(), m_strText.end(), '\n')) + 1);
     ForEachEntry(m_strText, [&](std::string_view h, std::string_view key, std::string_view value) {
         if (h == header)
             m_map.insert_or_assign(key, value);
