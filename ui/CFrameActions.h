@@ -17,7 +17,7 @@ public:
     enum Command : int {
         FileNew = 57600, FileOpen = 57601, FileSave = 57603, FileSaveAs = 57604,
         SaveAsTemplate = 32780, FileMru = 57616, AppExit = 57665,
-        EditCut = 57635, EditCopy = 57634, EditPaste = 57637,
+        EditUndo = 57643, EditRedo = 57644, EditCut = 57635, EditCopy = 57634, EditPaste = 57637,
         ViewToolbar = 59392, ViewStatusBar = 59393,
         Insert = 32772, Delete = 32773, Visible = 32783, MoveUp = 32784, MoveDown = 32785,
         Property = 32771,

@@ -20,6 +20,7 @@
 #include "app/CAppletTavelinWizardApp.h"
 #include "app/CAppletTavelinWizardDoc.h"
 #include "app/CHelpSystem.h"
+#include "app/CModelEditor.h"
 #include "app/CText.h"
 #include "templates/ISettingsStore.h"
 
@@ -87,7 +88,8 @@ void CMainFrame::CreateMenus()
     add(m_pFileMenu, {A::FileNew, A::FileOpen, A::FileSave, A::FileSaveAs, A::SaveAsTemplate, 0, A::FileMru});
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     add(m_pFileMenu, {A::AppExit});
-    add(menuBar()->addMenu(QStringLiteral("&Edit")), {A::EditCut, A::EditCopy, A::EditPaste});
+    add(menuBar()->addMenu(QStringLiteral("&Edit")), {A::EditUndo, A::EditRedo, 0, A::EditCut, A::EditCopy,
+                                                      A::EditPaste});
     add(menuBar()->addMenu(QStringLiteral("&View")), {A::ViewToolbar, A::ViewStatusBar});
     add(menuBar()->addMenu(QStringLiteral("&Menu")),
         {A::Insert, A::Delete, A::Visible, 0, A::MoveUp, A::MoveDown, 0, A::Property});
@@ -185,6 +187,11 @@ void CMainFrame::ConnectTreeView()
     wire(A::MoveUp, &CAppletTavelinWizardView::OnMoveUp);
     wire(A::MoveDown, &CAppletTavelinWizardView::OnMoveDown);
     wire(A::Property, &CAppletTavelinWizardView::OnProperty);
+    // Undo and redo step through the model editor's history.
+    QUndoStack& history = theApp().Editor().History();
+    connect(Action(A::EditUndo), &QAction::triggered, &history, &QUndoStack::undo);
+    connect(Action(A::EditRedo), &QAction::triggered, &history, &QUndoStack::redo);
+    connect(&history, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
     connect(view, &CAppletTavelinWizardView::CommandStateChanged, this, &CMainFrame::UpdateCommandStates);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateCommandStates);
     connect(Action(A::NextPane), &QAction::triggered, this, &CMainFrame::SwitchPane);
@@ -217,6 +224,9 @@ void CMainFrame::UpdateCommandStates()
     Action(A::EditCut)->setEnabled(view->CanCutCopy());
     Action(A::EditCopy)->setEnabled(view->CanCutCopy());
     Action(A::EditPaste)->setEnabled(view->CanPaste());
+    const QUndoStack& history = theApp().Editor().History();
+    Action(A::EditUndo)->setEnabled(history.canUndo());
+    Action(A::EditRedo)->setEnabled(history.canRedo());
     Action(A::AutoChangeSize)->setChecked(m_pDoc && m_pDoc->m_bAutoChangeSize);
     Action(A::ViewToolbar)->setChecked(!m_wndToolBar->isHidden());
     Action(A::ViewStatusBar)->setChecked(!statusBar()->isHidden());

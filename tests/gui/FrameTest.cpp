@@ -49,6 +49,8 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
     EXPECT_EQ(Entries("&File"), QStringList({"&New Tavelina...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
                                              "Save &As...", "Save As &Template...", "-", "Recent File", "-",
                                              "E&xit"}));
+    EXPECT_EQ(Entries("&Edit"), QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X",
+                                             "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
     EXPECT_EQ(Entries("&Menu"), QStringList({"&Insert Menu/Item", "&Delete\tDel", "&Visible", "-", "Move &Up",
                                              "Move Do&wn", "-", "&Property\tAlt+Enter"}));
     EXPECT_EQ(Entries("&Build"),
@@ -137,6 +139,16 @@ TEST_F(Frame, TreeCommandsFollowTheSelection)
     ASSERT_EQ(Params().m_arrMenus.size(), menus + 1);
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_TRUE(frame->isWindowModified());
+    // The edit can be taken back and done again (Alt+Backspace is one of Undo's keys).
+    EXPECT_TRUE(frame->Action(A::EditUndo)->shortcuts().contains(QKeySequence("Alt+Backspace")));
+    EXPECT_FALSE(frame->Action(A::EditRedo)->isEnabled());
+    ASSERT_TRUE(frame->Action(A::EditUndo)->isEnabled());
+    frame->Action(A::EditUndo)->trigger();
+    EXPECT_EQ(Params().m_arrMenus.size(), menus);
+    EXPECT_EQ(Tree()->RootNode()->childCount(), int(menus));
+    ASSERT_TRUE(frame->Action(A::EditRedo)->isEnabled());
+    frame->Action(A::EditRedo)->trigger();
+    ASSERT_EQ(Params().m_arrMenus.size(), menus + 1);
     Tree()->setCurrentItem(Tree()->NodeOf(Params().m_arrMenus.front().get()));
     EXPECT_FALSE(frame->Action(A::Property)->isEnabled());
     EXPECT_TRUE(frame->Action(A::Visible)->isEnabled());
