@@ -59,6 +59,7 @@ CDlgWebBrowser::CDlgWebBrowser(const QStringList& knownNames, QWidget* parent) :
     grid->addWidget(m_pExePath, row, 1);
     QPushButton* browse = MakeButton(QStringLiteral("..."), "browse");
     browse->setAutoDefault(false);
+    browse->setMaximumWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 24);
     grid->addWidget(browse, row, 2);
     grid->setColumnMinimumWidth(0, 24);
 
