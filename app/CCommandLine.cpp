@@ -7,16 +7,12 @@ namespace {
 
 void Describe(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "Applet Tavelina Wizard: build sliding menus for web pages without coding."));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                         QStringLiteral("Show this help and exit.")));
     parser.addOption(QCommandLineOption(QStringLiteral("version"), QStringLiteral("Show the version and exit.")));
     parser.addOption(QCommandLineOption(QStringLiteral("program-dir"),
                                         QStringLiteral("Work in DIR instead of the program's own folder."),
                                         QStringLiteral("DIR")));
-    parser.addPositionalArgument(QStringLiteral("page"), QStringLiteral("A saved page (.htm) to open."),
-                                 QStringLiteral("[page]"));
 }
 
 } // namespace
@@ -45,9 +41,16 @@ bool CCommandLine::Parse(const QStringList& arguments)
 
 QString CCommandLine::HelpText()
 {
-    QCommandLineParser parser;
-    Describe(parser);
-    return parser.helpText();
+    // Written out here: it is printed before any application object exists.
+    return QStringLiteral(
+        "Usage: AppletTavelinWizard [--program-dir DIR] [page]\n"
+        "Applet Tavelina Wizard: build sliding menus for web pages without coding.\n\n"
+        "Options:\n"
+        "  -h, --help          Show this help and exit.\n"
+        "  --version           Show the version and exit.\n"
+        "  --program-dir DIR   Work in DIR instead of the program's own folder.\n\n"
+        "Arguments:\n"
+        "  page                A saved page (.htm) to open.\n");
 }
 
 QString CCommandLine::VersionText()

@@ -4,22 +4,42 @@
 #include "CAppletTavelinWizardApp.h"
 #include "CCommandLine.h"
 
+namespace {
+
+// Prints help or version when asked for; true when the program is done.
+bool Answered(const CCommandLine& line)
+{
+    if (!line.m_bHelp && !line.m_bVersion)
+        return false;
+    std::fputs(qPrintable(line.m_bHelp ? CCommandLine::HelpText() : CCommandLine::VersionText()), stdout);
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // --help and --version are answered before the application object
+    // exists, so that they work without a display.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    CCommandLine early;
+    if (early.Parse(raw) && Answered(early))
+        return 0;
+
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("AppletTavelinWizard"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
-
+    // Qt has taken its own options (-platform ...) out of the arguments by now.
     CCommandLine line;
     if (!line.Parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "%s\n\n%s", qPrintable(line.m_strError), qPrintable(CCommandLine::HelpText()));
         return 2;
     }
-    if (line.m_bHelp || line.m_bVersion) {
-        std::fputs(qPrintable(line.m_bHelp ? CCommandLine::HelpText() : CCommandLine::VersionText()), stdout);
+    if (Answered(line))
         return 0;
-    }
     if (!theApp().InitInstance(QCoreApplication::arguments()))
         return 1;
     const int result = QApplication::exec();

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "FrameFixture.h"
+#include "app/CCommandLine.h"
 #include "app/CModelEditor.h"
 #include "ui/CFrameActions.h"
 #include "ui/CKeyIndicators.h"
@@ -244,6 +245,34 @@ TEST_F(Frame, PlacementTextIsReadStrictly)
     EXPECT_TRUE(FrameFixture::Frame()->isVisible());
     EXPECT_FALSE(FrameFixture::Frame()->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
     EXPECT_EQ(FrameFixture::Frame()->Splitter()->sizes().value(0), 90);
+}
+
+} // namespace
+
+namespace {
+
+TEST(FrameCommandLine, PageProgramFolderHelpAndVersion)
+{
+    CCommandLine line;
+    ASSERT_TRUE(line.Parse({"AppletTavelinWizard", "--program-dir", "/tmp/x/", "/web/menu.htm"}));
+    EXPECT_EQ(line.m_strProgramDir, "/tmp/x");
+    EXPECT_EQ(line.m_strPage, "/web/menu.htm");
+    EXPECT_FALSE(line.m_bHelp || line.m_bVersion);
+
+    CCommandLine help;
+    ASSERT_TRUE(help.Parse({"AppletTavelinWizard", "--help"}));
+    EXPECT_TRUE(help.m_bHelp);
+    EXPECT_TRUE(CCommandLine::HelpText().contains("--program-dir"));
+    CCommandLine version;
+    ASSERT_TRUE(version.Parse({"AppletTavelinWizard", "--version"}));
+    EXPECT_TRUE(version.m_bVersion);
+
+    // Refused: an unknown option, a missing folder, two pages.
+    EXPECT_FALSE(CCommandLine().Parse({"AppletTavelinWizard", "--bogus"}));
+    EXPECT_FALSE(CCommandLine().Parse({"AppletTavelinWizard", "--program-dir"}));
+    CCommandLine two;
+    EXPECT_FALSE(two.Parse({"AppletTavelinWizard", "a.htm", "b.htm"}));
+    EXPECT_FALSE(two.m_strError.isEmpty());
 }
 
 } // namespace
