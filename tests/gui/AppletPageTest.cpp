@@ -222,3 +222,14 @@ TEST_F(AppletPage, BackgroundStyleStoresListAndRadioPositions)
     EXPECT_EQ(applet.m_nBorder, -1);
     EXPECT_EQ(applet.m_nGradientDir, 1);
 }
+
+TEST_F(AppletPage, TabOrderFollowsTheControlOrder)
+{
+    ShowApplet();
+    EXPECT_EQ(TabOrder(), QStringList({"Name", "Align", "Width", "Height", "BackgroundColor", "BackgroundImage",
+                                       "BrowseImage", "Specify", "Tile", "XPos", "YPos", "BackgroundAudio",
+                                       "BrowseAudio"}));
+    ClickTab(1);
+    EXPECT_EQ(TabOrder(), QStringList({"ShowSelection", "ShowAllBranches", "HasLines", "AnimateSpeed",
+                                       "BackgroundStyle", "DisplayFromY", "LineColor", "LineThick", "LineIndent"}));
+}

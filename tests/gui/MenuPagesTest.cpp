@@ -203,3 +203,13 @@ TEST_F(ItemStatePage, FontDialogWritesTheStateBlockAtOnce)
     ClickTab(0);
     EXPECT_EQ(menuA->m_styleClick.m_nFontSize, 18);
 }
+
+TEST_F(ItemStatePage, TabOrderFollowsTheControlOrder)
+{
+    ShowItem(a1, menuA);
+    EXPECT_EQ(TabOrder(), QStringList({"Indent", "ItemWidth", "ItemHeight", "BorderThick", "ItemGaps"}));
+    ClickTab(2);
+    EXPECT_EQ(TabOrder(), QStringList({"BackgroundColor", "Font", "TextAlign", "TextOffset", "ImageAlign",
+                                       "ImageOffset", "ItemBackground", "Single Direction", "Bi-direction",
+                                       "Plain", "Raised", "Sunken"}));
+}

@@ -6,12 +6,19 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
+#include <ostream>
 
 #include "CScriptedPrompts.h"
 #include "app/CAppletTavelinWizardApp.h"
 #include "props/CPropertyFrame.h"
 #include "props/CPropertyPage.h"
 #include "props/CPropertySheet.h"
+
+// Readable QString and QStringList values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A property frame on a plain main window over a small model:
 //   menu A: a1 (sub-menu: s1 (sub-menu: t1)), a2 (hidden)
@@ -104,6 +111,25 @@ protected:
                 dialog.reject();
             return dialog.result();
         });
+    }
+
+    // The focusable controls of the active page in tab order, by name (or text).
+    QStringList TabOrder() const
+    {
+        QWidget* page = Shown()->ActivePage();
+        QStringList names;
+        for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+            if (!page->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(page)
+                || w->focusProxy())
+                continue;
+            QString name = w->objectName();
+            if (name.isEmpty() && w->parentWidget()->focusProxy() == w)
+                name = w->parentWidget()->objectName();
+            if (name.isEmpty())
+                name = w->property("text").toString();
+            names << name;
+        }
+        return names;
     }
 
     CScriptedPrompts prompts;
