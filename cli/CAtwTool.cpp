@@ -4,6 +4,7 @@
 
 #include "CTemplateCommands.h"
 #include "CToolArgs.h"
+#include "codec/CHtml5Exporter.h"
 #include "codec/CPageWriter.h"
 #include "codec/CParameterCheck.h"
 #include "codec/CPath.h"
@@ -31,6 +32,8 @@ int CAtwTool::Run(const CToolArgs& args)
         return Check(operands[0], args.m_bAutoSize);
     if (command == "save")
         return Save(operands[0], operands[1]);
+    if (command == "export")
+        return Export(operands[0], operands[1]);
     if (command == "new")
         return New(args.m_nTemplate, operands[0]);
     return CTemplateCommands(*this, m_out).Run(args);
@@ -85,6 +88,16 @@ int CAtwTool::Save(const std::string& page, const std::string& newPage)
     if (!OpenPage(page))
         return kFailure;
     return SaveAs(newPage);
+}
+
+int CAtwTool::Export(const std::string& page, const std::string& newPage)
+{
+    if (!OpenPage(page))
+        return kFailure;
+    std::string error;
+    if (CHtml5Exporter(m_fs, m_strProgramDir).Export(m_params, newPage, &error))
+        return kSuccess;
+    return Fail(error.empty() ? CHtml5Exporter::kSaveFailed : error);
 }
 
 int CAtwTool::New(int index, const std::string& newPage)

@@ -36,6 +36,7 @@ private:
     int Html(const std::string& page);
     int Check(const std::string& page, bool autoSize);
     int Save(const std::string& page, const std::string& newPage);
+    int Export(const std::string& page, const std::string& newPage);
     int New(int index, const std::string& newPage);
     int SaveAs(const std::string& newPage);
     void Print(const std::string& text);

@@ -16,6 +16,7 @@ constexpr CCommandForm kCommands[] = {
     {"html", 1, "", "atw html PAGE"},
     {"check", 1, "--auto-size", "atw check [--auto-size] PAGE"},
     {"save", 2, "", "atw save PAGE NEWPAGE"},
+    {"export", 2, "", "atw export PAGE NEWPAGE"},
     {"templates", 0, "", "atw templates"},
     {"new", 1, "--template", "atw new [--template N] NEWPAGE"},
     {"save-template", 2, "--position", "atw save-template NAME [--position N] PAGE"},
@@ -33,6 +34,8 @@ const char* CToolArgs::Help()
            "  atw html PAGE                    print the page text that Save would write for PAGE's project\n"
            "  atw check [--auto-size] PAGE     print the check report for PAGE's project\n"
            "  atw save PAGE NEWPAGE            open PAGE's project and save it as NEWPAGE (page, .tvx, copies)\n"
+           "  atw export PAGE NEWPAGE          write PAGE's menu as a page without the applet: nested lists of\n"
+           "                                   links, a style sheet and the script tavelin.js, media copied\n"
            "  atw templates                    list the template names, one a line, in list order\n"
            "  atw new [--template N] NEWPAGE   new project from template N (default 0), saved as NEWPAGE\n"
            "  atw save-template NAME [--position N] PAGE   add PAGE's project as template NAME at position N\n"

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "codec/CHtml5Exporter.h"
 #include "codec/CPageWriter.h"
 #include "codec/CParameterCheck.h"
 #include "codec/CProjectReader.h"
@@ -261,4 +262,24 @@ TEST_F(Cli, TemplateEditsFollowTheDialogsRules)
     refused({"delete-template", "Store"}, "There is no template named \"Store\".");
     EXPECT_EQ(Run({"templates"}).m_strOut, "Color Button\nNormal\n");
     EXPECT_EQ(ReadAll(m_dir / "prog" / "AppletTavelinWizard.tpl").find("Store"), std::string::npos);
+}
+
+TEST_F(Cli, ExportWritesAPageWithoutTheApplet)
+{
+    SaveProject("menu.htm");
+    Result r = Run({"export", "menu.htm", "nav.htm"});
+    EXPECT_EQ(r.m_nCode, 1);  // the program folder has no runtime script yet
+    EXPECT_EQ(r.m_strErr, std::string(CHtml5Exporter::kRuntimeMissing) + "\n");
+    EXPECT_FALSE(fs::exists(m_dir / "site" / "nav.htm"));
+
+    WriteAll(m_dir / "prog" / "tavelin.js", "// runtime\n");
+    r = Run({"export", "menu.htm", "nav.htm"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    const std::string page = ReadAll(m_dir / "site" / "nav.htm");
+    EXPECT_EQ(page.find("<applet"), std::string::npos);
+    EXPECT_NE(page.find("<nav"), std::string::npos);
+    EXPECT_NE(page.find("href=\"index.htm\""), std::string::npos);
+    EXPECT_NE(page.find("Deep"), std::string::npos);
+    EXPECT_EQ(ReadAll(m_dir / "site" / "tavelin.js"), "// runtime\n");
+    EXPECT_EQ(Run({"export", "plain.htm", "x.htm"}).m_nCode, 1);  // no project beside it
 }
