@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "BrowserFakePath.h"
 #include "CScriptedPrompts.h"
 #include "app/CAppletTavelinWizardApp.h"
 #include "app/CDlgWebBrowser.h"
@@ -21,16 +22,7 @@ namespace {
 
 QString MakeFile(const QString& folder, const QString& name, bool executable)
 {
-    const QString path = folder + QLatin1Char('/') + name;
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n");
-    file.close();
-    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    if (executable)
-        permissions |= QFileDevice::ExeOwner;
-    file.setPermissions(permissions);
-    return path;
+    return BrowserFakePath::MakeFile(folder, name, executable);
 }
 
 TEST(BrowserDetection, ListsTheBrowsersOnThePathInFixedOrder)
@@ -79,11 +71,8 @@ class BrowserDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_bin.isValid());
-        m_savedPath = qgetenv("PATH");
-        qputenv("PATH", m_bin.path().toLocal8Bit());
-        MakeFile(m_bin.path(), QStringLiteral("firefox"), true);
-        MakeFile(m_bin.path(), QStringLiteral("konqueror"), true);
+        m_path.MakeProgram(QStringLiteral("firefox"));
+        m_path.MakeProgram(QStringLiteral("konqueror"));
         theApp().SetPrompts(&m_prompts);
         theApp().SetSettings(&m_settings);
         SetChoice(1, "/old/browser", 1);
@@ -93,7 +82,6 @@ protected:
         theApp().SetPrompts(nullptr);
         theApp().SetSettings(nullptr);
         SetChoice(1, "", 0);
-        qputenv("PATH", m_savedPath);
     }
     static void SetChoice(int mode, const std::string& path, int known)
     {
@@ -134,8 +122,7 @@ protected:
         return "";
     }
 
-    QTemporaryDir m_bin;
-    QByteArray m_savedPath;
+    BrowserFakePath m_path;
     CScriptedPrompts m_prompts;
     CMemorySettings m_settings;
 };

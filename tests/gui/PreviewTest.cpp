@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "BrowserFakePath.h"
 #include "CScriptedPrompts.h"
 #include "app/CAppletTavelinWizardApp.h"
 #include "app/CModelEditor.h"
@@ -20,9 +21,7 @@ class PreviewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_program.isValid() && m_bin.isValid());
-        m_savedPath = qgetenv("PATH");
-        qputenv("PATH", m_bin.path().toLocal8Bit());
+        ASSERT_TRUE(m_program.isValid());
         auto& app = theApp();
         m_savedDir = app.m_strProgramDir;
         app.m_strProgramDir = CText::FromQ(m_program.path());
@@ -39,7 +38,6 @@ protected:
         app.m_strProgramDir = m_savedDir;
         app.m_params.Reset();
         SetChoice(1, "", 0);
-        qputenv("PATH", m_savedPath);
     }
 
     static void SetChoice(int mode, const std::string& path, int known)
@@ -48,16 +46,7 @@ protected:
         theApp().m_strBrowserPath = path;
         theApp().m_nKnownBrowser = known;
     }
-    QString MakeProgram(const QString& name)
-    {
-        const QString path = m_bin.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\n");
-        file.close();
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        return path;
-    }
+    QString MakeProgram(const QString& name) { return m_path.MakeProgram(name); }
     QString TmpFolder() const { return m_program.filePath(QStringLiteral("tmp")); }
     QString PagePath() const { return TmpFolder() + QStringLiteral("/~AppMenu.htm"); }
     // Runs Preview and gives what was started, leaving the prompts empty.
@@ -82,10 +71,9 @@ protected:
     }
 
     QTemporaryDir m_program;
-    QTemporaryDir m_bin;
+    BrowserFakePath m_path;
     CScriptedPrompts m_prompts;
     CMemorySettings m_settings;
-    QByteArray m_savedPath;
     std::string m_savedDir;
 };
 
