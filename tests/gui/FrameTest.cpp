@@ -166,6 +166,23 @@ TEST_F(Frame, TreeCommandsFollowTheSelection)
     EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(frame->InfoView()->Messages()));
     frame->Action(A::PrevPane)->trigger();
     EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(Tree()));
+
+    // In the message box, Del and Ctrl+X edit its text; they never reach the tree.
+    QPlainTextEdit* messages = frame->InfoView()->Messages();
+    messages->setFocus();
+    messages->setPlainText(QStringLiteral("abc"));
+    QTest::keyClick(messages, Qt::Key_Home);
+    QTest::keyClick(messages, Qt::Key_Delete);
+    messages->selectAll();
+    QTest::keyClick(messages, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(messages->toPlainText().isEmpty());
+    EXPECT_TRUE(prompts.confirmations.isEmpty());
+    EXPECT_EQ(Params().m_arrMenus.size(), menus + 1);
+    // In the tree, Del is the Delete command.
+    prompts.confirmAnswers.push_back(false);
+    Tree()->setFocus();
+    QTest::keyClick(Tree(), Qt::Key_Delete);
+    EXPECT_EQ(prompts.confirmations.size(), 1);
 }
 
 TEST_F(Frame, CloseStoresPlacementPanesAndAutoChangeBeforeTheSaveQuestion)
