@@ -9,6 +9,7 @@
 #include "codec/CParameterCheck.h"
 #include "codec/CPath.h"
 #include "codec/CProjectReader.h"
+#include "templates/CAppSettings.h"
 #include "templates/CTemplateStore.h"
 
 namespace {
@@ -71,7 +72,9 @@ int CAtwTool::Html(const std::string& page)
 {
     if (!OpenPage(page))
         return kFailure;
-    Print(CPageWriter(m_params, m_fs, m_strProgramDir).BuildPage());
+    CPageWriter writer(m_params, m_fs, m_strProgramDir);
+    writer.SetHtml5Runtime(CAppSettings(m_settings).Html5Runtime());
+    Print(writer.BuildPage());
     return kSuccess;
 }
 
@@ -114,6 +117,7 @@ int CAtwTool::New(int index, const std::string& newPage)
 int CAtwTool::SaveAs(const std::string& newPage)
 {
     CPageWriter writer(m_params, m_fs, m_strProgramDir);
+    writer.SetHtml5Runtime(CAppSettings(m_settings).Html5Runtime());
     const std::string text = writer.BuildPage();
     if (writer.SaveFiles(newPage, CPath::Folder(newPage), text, false, std::string()))
         return kSuccess;

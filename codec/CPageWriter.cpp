@@ -81,7 +81,10 @@ std::string CPageWriter::BuildPage()
             "\">\r\n";
     CParamEncoder::AppendParamLine(page, "Notice", kNotice);
     page += params;
-    page += "</applet>\r\n</p>\r\n</html>";
+    page += "</applet>\r\n";
+    if (m_bHtml5Runtime)
+        page += std::string(kRuntimeLine) + "\r\n";
+    page += "</p>\r\n</html>";
     return page;
 }
 
@@ -105,6 +108,9 @@ bool CPageWriter::SaveProject(const std::string& file, const std::string& folder
     const std::string classFile = CPath::Join(m_strProgramDir, kClassFile);
     if (m_fs.IsRegularFile(classFile))
         m_fs.CopyFile(classFile, CPath::Join(folder, kClassFile));
+    const std::string runtime = CPath::Join(m_strProgramDir, kRuntimeFile);
+    if (m_bHtml5Runtime && m_fs.IsRegularFile(runtime))
+        m_fs.CopyFile(runtime, CPath::Join(folder, kRuntimeFile));
     m_media.CopyInto(m_params.m_strBackImage, folder);
     m_media.CopyInto(m_params.m_strBackAudio, folder);
     CopyItemMedia(folder, folder);

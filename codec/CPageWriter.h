@@ -13,9 +13,16 @@ public:
     static constexpr const char* kSaveFailed = "Save as file failed!";
     static constexpr const char* kClassFile = "tavelin.class";
     static constexpr const char* kTemplateFile = "AppletTavelinWizard.tpl";
+    static constexpr const char* kRuntimeFile = "tavelin.js";
+    static constexpr const char* kRuntimeLine = "<script src=\"tavelin.js\"></script>";
     static constexpr const char* kNotice = "Tavelin1.0,Applet Tavelina Wizard menu applet";
 
     CPageWriter(CAppletParameters& params, IFileSystem& fs, std::string programDir);
+
+    // With the runtime on, the page carries kRuntimeLine after "</applet>"
+    // and a project save copies "tavelin.js" from the program folder beside
+    // the page, so that today's browsers draw the menu.
+    void SetHtml5Runtime(bool on) { m_bHtml5Runtime = on; }
 
     // The page text; runs the numbering walk.
     std::string BuildPage();
@@ -53,4 +60,5 @@ private:
     std::string m_strProgramDir;
     std::string m_strError;
     CMediaFiles m_media;
+    bool m_bHtml5Runtime = false;
 };

@@ -27,6 +27,8 @@ public:
     static constexpr Row kWindowPos{"Settings", "WindowPos", 0, ""};
     static constexpr Row kTreeWidth{"Settings", "Tree Width", 150, nullptr};
     static constexpr Row kTreeHeight{"Settings", "Tree Height", 150, nullptr};
+    // Pages carry the script that draws the menu in today's browsers.
+    static constexpr Row kHtml5Runtime{"Settings", "HTML5 Runtime", 0, nullptr};
     static constexpr const char* kRecentSection = "Recent File List";
     static constexpr int kRecentCount = 4;
 
@@ -50,6 +52,8 @@ public:
     void SetWindowPos(const std::string& placement) { SetText(kWindowPos, placement); }
     int TreeWidth() const { return GetInt(kTreeWidth); }
     void SetTreeWidth(int width) { SetInt(kTreeWidth, width); }
+    bool Html5Runtime() const { return GetInt(kHtml5Runtime) != 0; }
+    void SetHtml5Runtime(bool on) { SetInt(kHtml5Runtime, on ? 1 : 0); }
     int TreeHeight() const { return GetInt(kTreeHeight); }
     void SetTreeHeight(int height) { SetInt(kTreeHeight, height); }
 

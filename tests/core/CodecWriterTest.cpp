@@ -212,3 +212,25 @@ TEST(PageWriter, TemplateModeAppendsSectionsAndRecordsBareNames)
     EXPECT_EQ(tpl.find("tavelin.class"), std::string::npos);
     EXPECT_EQ(fs.m_files.count("/prog/tavelin.class"), 0u);
 }
+
+TEST(PageWriter, RuntimeLineAndScriptOnlyWhenAskedFor)
+{
+    CAppletParameters p;
+    HomeModel(p);
+    MemoryFileSystem fs;
+    fs.m_files["/prog/tavelin.js"] = "JS";
+    CPageWriter w(p, fs, "/prog");
+    const std::string plain = w.BuildPage();
+    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", plain, false, ""));
+    EXPECT_EQ(plain.find("<script"), std::string::npos);
+    EXPECT_EQ(fs.m_files.count("/site/tavelin.js"), 0u);
+
+    w.SetHtml5Runtime(true);
+    const std::string page = w.BuildPage();
+    EXPECT_NE(page.find("</applet>\r\n<script src=\"tavelin.js\"></script>\r\n</p>\r\n</html>"),
+              std::string::npos);
+    // Everything before the closing tags is the page as it always was.
+    EXPECT_EQ(page.substr(0, plain.size() - 15), plain.substr(0, plain.size() - 15));
+    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", page, false, ""));
+    EXPECT_EQ(fs.m_files["/site/tavelin.js"], "JS");
+}
