@@ -2,7 +2,8 @@
 # Sets up a Debian 12 machine for Applet Tavelina Wizard, builds it, and then
 #   run   starts the editor (extra arguments go to the editor),
 #   test  runs every test: the normal build, the core under AddressSanitizer
-#         and UndefinedBehaviorSanitizer, and a short run of each fuzzer,
+#         and UndefinedBehaviorSanitizer, a short run of each fuzzer, the menu
+#         script's decoder under node, and the written pages in Chromium,
 #   build only builds.
 # Only missing Debian packages are installed (with sudo when not root).
 set -euo pipefail
@@ -15,6 +16,10 @@ packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth)
+# The menu script's tests need node, npm and a real browser.
+[ "$mode" = test ] && packages+=(chromium)
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -64,6 +69,10 @@ test)
         cmake --build build-fuzz -j "$jobs"
         fuzz/run_all.sh build-fuzz
     fi
+
+    echo "== the menu script: decoder under node, pages in Chromium"
+    node --test tests/js/
+    ATW="$PWD/build/bin/atw" tests/browser/run.sh
     ;;
 *)
     echo "usage: scripts/setup.sh run|test|build [editor arguments]" >&2
