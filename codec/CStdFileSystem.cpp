@@ -7,6 +7,8 @@
 #include <random>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "CPath.h"
 
 namespace fs = std::filesystem;
@@ -22,17 +24,23 @@ std::string TempNameBeside(const std::string& path)
                : CPath::Join(folder.empty() ? std::string(1, CPath::kSep) : folder, name);
 }
 
-bool WriteAll(const std::string& path, const std::string& bytes)
+// Writes, flushes and syncs; any short write (a full disk) is a failure.
+bool WriteAll(std::FILE* f, const std::string& bytes)
 {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)
         return false;
     bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = (std::fflush(f) == 0) && ok;
+    ok = ok && ::fsync(::fileno(f)) == 0;
     ok = (std::fclose(f) == 0) && ok;
     return ok;
 }
 }  // namespace
+
+std::FILE* CStdFileSystem::OpenForWriting(const std::string& tempPath)
+{
+    return std::fopen(tempPath.c_str(), "wb");
+}
 
 bool CStdFileSystem::IsRegularFile(const std::string& path)
 {
@@ -81,7 +89,7 @@ bool CStdFileSystem::WriteFileAtomic(const std::string& path, const std::string&
     if (path.empty() || IsDirectory(path))
         return false;
     const std::string temp = TempNameBeside(path);
-    if (!WriteAll(temp, bytes)) {
+    if (!WriteAll(OpenForWriting(temp), bytes)) {
         std::remove(temp.c_str());
         return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdio>
+
 #include "IFileSystem.h"
 
 // IFileSystem on the standard library.
@@ -18,4 +20,9 @@ public:
 
     // The one instance that the programs use.
     static CStdFileSystem& Instance();
+
+protected:
+    // Opens the temporary file that WriteFileAtomic fills; tests point it at
+    // a device that fails mid-write.
+    virtual std::FILE* OpenForWriting(const std::string& tempPath);
 };
