@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/CHelpSystem.h"
+
 class CHyperLink;
 
 // "About Applet Tavelina Wizard": icon, version, what the program does, the
@@ -10,7 +12,7 @@ class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char* kMakerUrl = "https://quorvex.example/tavelina";
-    static constexpr int kHelpContext = 0x20000 + 100;
+    static constexpr int kHelpContext = CHelpSystem::kAboutDialog;
 
     explicit CAboutDlg(QWidget* parent = nullptr);
 

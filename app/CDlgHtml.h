@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/CHelpSystem.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -11,7 +13,7 @@ class QPushButton;
 class CDlgHtml : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kHelpContext = 0x20000 + 153;
+    static constexpr int kHelpContext = CHelpSystem::kHtmlDialog;
 
     explicit CDlgHtml(QWidget* parent = nullptr);
 

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/CHelpSystem.h"
+
 class CTemplateList;
 class QLineEdit;
 class QPushButton;
@@ -13,7 +15,7 @@ class CDlgManageTemplates : public QDialog {
 public:
     static constexpr const char* kSelectFirst = "Please select a template first!";
     static constexpr const char* kGiveNewName = "Please give a new name for the template!";
-    static constexpr int kHelpContext = 0x20000 + 155;
+    static constexpr int kHelpContext = CHelpSystem::kManageTemplatesDialog;
 
     explicit CDlgManageTemplates(QWidget* parent = nullptr);
 

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/CHelpSystem.h"
+
 class CTemplateList;
 
 // "New Tavelina": the template a new project starts from. There is no
@@ -10,7 +12,7 @@ class CDlgNewMenu : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char* kNoSelection = "Please select a template to new a Tavelin!";
-    static constexpr int kHelpContext = 0x20000 + 152;
+    static constexpr int kHelpContext = CHelpSystem::kNewDialog;
 
     explicit CDlgNewMenu(QWidget* parent = nullptr);
 

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/CHelpSystem.h"
+
 class CTemplateList;
 class QLineEdit;
 
@@ -11,7 +13,7 @@ class CDlgSaveTemplate : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char* kNameExists = "the template has already existed!Please change a name.";
-    static constexpr int kHelpContext = 0x20000 + 154;
+    static constexpr int kHelpContext = CHelpSystem::kSaveTemplateDialog;
 
     explicit CDlgSaveTemplate(QWidget* parent = nullptr);
 
