@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <tuple>
 
 #include "CIntegerField.h"
 #include "app/CAppletTavelinWizardApp.h"
@@ -115,7 +116,7 @@ void CDlgAppletParam::LoadFromModel()
     m_nAlign = applet.m_nAlign;
     m_nWidth = applet.m_nWidth;
     m_nHeight = applet.m_nHeight;
-    m_pBackground->SetColor(applet.m_crBackground);
+    m_crBackground = applet.m_crBackground;
     m_strBackImage = applet.m_strBackImage;
     m_nImageMode = applet.m_nImageMode;
     m_nImageX = applet.m_nImageX;
@@ -136,20 +137,31 @@ bool CDlgAppletParam::StoreToModel()
     applet.m_nAlign = m_nAlign;
     applet.m_nWidth = m_nWidth;
     applet.m_nHeight = m_nHeight;
-    applet.m_crBackground = m_pBackground->m_crColor;
+    applet.m_crBackground = m_crBackground;
     applet.m_strBackImage = m_strBackImage;
     applet.m_nImageMode = m_nImageMode;
     applet.m_nImageX = m_nImageX;
     applet.m_nImageY = m_nImageY;
     applet.m_strBackAudio = m_strBackAudio;
+    const StoreGuard guard;
     theApp().Editor().SetAppletSettings(applet, Title());
     return true;
+}
+
+bool CDlgAppletParam::IsStale() const
+{
+    const CAppletSettings& a = theApp().m_params;
+    return std::tie(m_strName, m_nAlign, m_nWidth, m_nHeight, m_crBackground, m_strBackImage, m_nImageMode,
+                    m_nImageX, m_nImageY, m_strBackAudio)
+           != std::tie(a.m_strName, a.m_nAlign, a.m_nWidth, a.m_nHeight, a.m_crBackground, a.m_strBackImage,
+                       a.m_nImageMode, a.m_nImageX, a.m_nImageY, a.m_strBackAudio);
 }
 
 void CDlgAppletParam::DataToControls()
 {
     m_pName->setText(CText::ToQ(m_strName));
     SetChoice(m_pAlign, m_nAlign);
+    m_pBackground->SetColor(m_crBackground);
     m_pWidth->SetValue(m_nWidth);
     m_pHeight->SetValue(m_nHeight);
     m_pBackImage->setText(CText::ToQ(m_strBackImage));
@@ -169,6 +181,7 @@ bool CDlgAppletParam::ControlsToData()
     m_nAlign = Choice(m_pAlign);
     m_nWidth = width;
     m_nHeight = height;
+    m_crBackground = m_pBackground->m_crColor;
     m_strBackImage = CText::FromQ(m_pBackImage->text());
     m_nImageMode = Choice(m_pImageMode);
     m_nImageX = x;
@@ -187,6 +200,7 @@ void CDlgAppletParam::StoreName()
         return;
     CAppletSettings applet = theApp().m_params;
     applet.m_strName = m_strName;
+    const StoreGuard guard;
     theApp().Editor().SetAppletSettings(applet, QStringLiteral("Applet Name"));
 }
 

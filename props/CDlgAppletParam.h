@@ -3,6 +3,7 @@
 #include <string>
 
 #include "CPropertyPage.h"
+#include "model/Color.h"
 
 class CColorButton;
 class CIntegerField;
@@ -21,11 +22,13 @@ public:
 
     void LoadFromModel() override;
     bool StoreToModel() override;
+    bool IsStale() const override;
 
     std::string m_strName;
     int m_nAlign = -1;
     int m_nWidth = 0;
     int m_nHeight = 0;
+    COLORREF m_crBackground = 0;
     std::string m_strBackImage;
     int m_nImageMode = -1;
     int m_nImageX = 0;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "CDlgAnimateSpeed.h"
 #include "CDlgBackgroundStyle.h"
@@ -91,7 +92,7 @@ void CDlgAppletStyle::LoadFromModel()
     m_bShowAllBranches = applet.m_bShowAllBranches;
     m_bHasLines = applet.m_bHasLines;
     m_nDisplayFromY = applet.m_nDisplayFromY;
-    m_pLineColor->SetColor(applet.m_crLine);
+    m_crLine = applet.m_crLine;
     m_nLineThick = applet.m_nLineThick;
     m_nLineIndent = applet.m_nLineIndent;
     DataToControls();
@@ -106,11 +107,21 @@ bool CDlgAppletStyle::StoreToModel()
     applet.m_bShowAllBranches = m_bShowAllBranches;
     applet.m_bHasLines = m_bHasLines;
     applet.m_nDisplayFromY = m_nDisplayFromY;
-    applet.m_crLine = m_pLineColor->m_crColor;
+    applet.m_crLine = m_crLine;
     applet.m_nLineThick = m_nLineThick;
     applet.m_nLineIndent = m_nLineIndent;
+    const StoreGuard guard;
     theApp().Editor().SetAppletSettings(applet, Title());
     return true;
+}
+
+bool CDlgAppletStyle::IsStale() const
+{
+    const CAppletSettings& a = theApp().m_params;
+    return std::tie(m_bShowSelection, m_bShowAllBranches, m_bHasLines, m_nDisplayFromY, m_crLine, m_nLineThick,
+                    m_nLineIndent)
+           != std::tie(a.m_bShowSelection, a.m_bShowAllBranches, a.m_bHasLines, a.m_nDisplayFromY, a.m_crLine,
+                       a.m_nLineThick, a.m_nLineIndent);
 }
 
 void CDlgAppletStyle::DataToControls()
@@ -119,6 +130,7 @@ void CDlgAppletStyle::DataToControls()
     m_pShowAllBranches->setChecked(m_bShowAllBranches != 0);
     m_pHasLines->setChecked(m_bHasLines != 0);
     m_pDisplayFromY->SetValue(m_nDisplayFromY);
+    m_pLineColor->SetColor(m_crLine);
     m_pLineThick->SetValue(m_nLineThick);
     m_pLineIndent->SetValue(m_nLineIndent);
 }
@@ -132,6 +144,7 @@ bool CDlgAppletStyle::ControlsToData()
     m_bShowAllBranches = m_pShowAllBranches->isChecked() ? 1 : 0;
     m_bHasLines = m_pHasLines->isChecked() ? 1 : 0;
     m_nDisplayFromY = fromY;
+    m_crLine = m_pLineColor->m_crColor;
     m_nLineThick = thick;
     m_nLineIndent = indent;
     return true;
@@ -146,6 +159,7 @@ void CDlgAppletStyle::OnAnimateSpeed()
     CAppletSettings applet = theApp().m_params;
     applet.m_nOpenSpeed = dialog.m_nOpenSpeed;
     applet.m_nCloseSpeed = dialog.m_nCloseSpeed;
+    const StoreGuard guard;
     theApp().Editor().SetAppletSettings(applet, dialog.windowTitle());
 }
 
@@ -159,5 +173,6 @@ void CDlgAppletStyle::OnBackgroundStyle()
     applet.m_nBorder = dialog.m_nBorder;
     applet.m_nBackStyle = dialog.m_nBackStyle;
     applet.m_nGradientDir = dialog.m_nGradientDir;
+    const StoreGuard guard;
     theApp().Editor().SetAppletSettings(applet, dialog.windowTitle());
 }

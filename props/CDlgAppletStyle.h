@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CPropertyPage.h"
+#include "model/Color.h"
 
 class CColorButton;
 class CIntegerField;
@@ -18,11 +19,13 @@ public:
 
     void LoadFromModel() override;
     bool StoreToModel() override;
+    bool IsStale() const override;
 
     int m_bShowSelection = 0;
     int m_bShowAllBranches = 0;
     int m_bHasLines = 0;
     int m_nDisplayFromY = 0;
+    COLORREF m_crLine = 0;
     int m_nLineThick = 0;
     int m_nLineIndent = 0;
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "CDlgAudio.h"
 #include "CDlgImage.h"
@@ -119,8 +120,17 @@ bool CDlgItem::StoreToModel()
     fields.m_strDescription = m_strDescription;
     fields.m_strLink = m_strLink;
     fields.m_strTarget = m_strTarget;
+    const StoreGuard guard;
     theApp().Editor().SetItemFields(item, fields, Title());
     return true;
+}
+
+bool CDlgItem::IsStale() const
+{
+    const CTavelinItem* item = theApp().m_pCurrentItem;
+    return item
+           && std::tie(m_strLabel, m_strDescription, m_strLink, m_strTarget)
+                  != std::tie(item->m_strLabel, item->m_strDescription, item->m_strLink, item->m_strTarget);
 }
 
 // A non-empty target that begins a list entry shows as that whole entry.
@@ -158,6 +168,7 @@ void CDlgItem::StoreLabel()
     ControlsToData();
     CItemFields fields = *item;
     fields.m_strLabel = m_strLabel;
+    const StoreGuard guard;
     theApp().Editor().SetItemFields(item, fields, QStringLiteral("Item Label"));
 }
 
@@ -182,6 +193,7 @@ void CDlgItem::OnImage()
     dialog.SetScope(0);
     if (theApp().Prompts().Exec(dialog) != QDialog::Accepted)
         return;
+    const StoreGuard guard;
     theApp().Editor().ApplyImages(item, dialog.Scope(), dialog.File(CDlgImage::kNormal),
                                   dialog.File(CDlgImage::kOver), dialog.File(CDlgImage::kClick));
 }
@@ -198,6 +210,7 @@ void CDlgItem::OnAudio()
     dialog.SetScope(0);
     if (theApp().Prompts().Exec(dialog) != QDialog::Accepted)
         return;
+    const StoreGuard guard;
     theApp().Editor().ApplyAudio(item, dialog.Scope(), dialog.File(CDlgAudio::kOver),
                                  dialog.File(CDlgAudio::kClick));
 }

@@ -20,6 +20,7 @@ public:
 
     void LoadFromModel() override;
     bool StoreToModel() override;
+    bool IsStale() const override;
 
     // The first entry of the target list that begins with target, ignoring
     // case; -1 when none does (or target is empty).

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <tuple>
 
 #include "CDlgFont.h"
 #include "CIntegerField.h"
@@ -114,7 +115,7 @@ void CDlgItemState::LoadFromModel()
     if (!HasCurrentMenu())
         return;
     const CItemStyle& style = theApp().m_pCurrentMenu->Style(m_nState);
-    m_pBack->SetColor(style.m_crBack);
+    m_crBack = style.m_crBack;
     m_nTextAlign = style.m_nTextAlign;
     m_nTextOffset = style.m_nTextOffset;
     m_nImageAlign = style.m_nImageAlign;
@@ -134,7 +135,7 @@ bool CDlgItemState::StoreToModel()
     CTavelin* menu = theApp().m_pCurrentMenu;
     CMenuStyle copy = *menu;
     CItemStyle& style = copy.Style(m_nState);
-    style.m_crBack = m_pBack->m_crColor;
+    style.m_crBack = m_crBack;
     style.m_nTextAlign = m_nTextAlign;
     style.m_nTextOffset = m_nTextOffset;
     style.m_nImageAlign = m_nImageAlign;
@@ -142,12 +143,25 @@ bool CDlgItemState::StoreToModel()
     style.m_nBackStyle = m_nBackStyle;
     style.m_nGradientDir = m_nGradientDir;
     style.m_nBorder = m_nBorder;
+    const StoreGuard guard;
     theApp().Editor().SetMenuStyle(menu, copy, Title());
     return true;
 }
 
+bool CDlgItemState::IsStale() const
+{
+    if (!HasCurrentMenu())
+        return false;
+    const CItemStyle& s = theApp().m_pCurrentMenu->Style(m_nState);
+    return std::tie(m_crBack, m_nTextAlign, m_nTextOffset, m_nImageAlign, m_nImageOffset, m_nBackStyle,
+                    m_nGradientDir, m_nBorder)
+           != std::tie(s.m_crBack, s.m_nTextAlign, s.m_nTextOffset, s.m_nImageAlign, s.m_nImageOffset,
+                       s.m_nBackStyle, s.m_nGradientDir, s.m_nBorder);
+}
+
 void CDlgItemState::DataToControls()
 {
+    m_pBack->SetColor(m_crBack);
     SetChoice(m_pTextAlign, m_nTextAlign);
     m_pTextOffset->SetValue(m_nTextOffset);
     SetChoice(m_pImageAlign, m_nImageAlign);
@@ -162,6 +176,7 @@ bool CDlgItemState::ControlsToData()
     int textOffset = 0, imageOffset = 0;
     if (!ReadInt(m_pTextOffset, textOffset) || !ReadInt(m_pImageOffset, imageOffset))
         return false;
+    m_crBack = m_pBack->m_crColor;
     m_nTextAlign = Choice(m_pTextAlign);
     m_nTextOffset = textOffset;
     m_nImageAlign = Choice(m_pImageAlign);
@@ -183,5 +198,6 @@ void CDlgItemState::OnFont()
         return;
     CMenuStyle copy = *menu;
     dialog.CopyTo(copy.Style(m_nState));
+    const StoreGuard guard;
     theApp().Editor().SetMenuStyle(menu, copy, dialog.windowTitle());
 }

@@ -20,8 +20,10 @@ public:
 
     void LoadFromModel() override;
     bool StoreToModel() override;
+    bool IsStale() const override;
     int State() const { return m_nState; }
 
+    COLORREF m_crBack = 0;
     int m_nTextAlign = -1;
     int m_nTextOffset = 0;
     int m_nImageAlign = -1;

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <tuple>
 
 #include "CIntegerField.h"
 #include "app/CAppletTavelinWizardApp.h"
@@ -83,7 +84,7 @@ void CDlgMenuStyle::LoadFromModel()
     m_nBorderThick = menu.m_nBorderThick;
     m_nItemGap = menu.m_nItemGap;
     m_nBackStyle = menu.m_nBackStyle;
-    m_pBackground->SetColor(menu.m_crBackground);
+    m_crBackground = menu.m_crBackground;
     DataToControls();
 }
 
@@ -101,9 +102,20 @@ bool CDlgMenuStyle::StoreToModel()
     style.m_nBorderThick = m_nBorderThick;
     style.m_nItemGap = m_nItemGap;
     style.m_nBackStyle = m_nBackStyle;
-    style.m_crBackground = m_pBackground->m_crColor;
+    style.m_crBackground = m_crBackground;
+    const StoreGuard guard;
     theApp().Editor().SetMenuStyle(menu, style, Title());
     return true;
+}
+
+bool CDlgMenuStyle::IsStale() const
+{
+    if (!HasCurrentMenu())
+        return false;
+    const CTavelin& m = *theApp().m_pCurrentMenu;
+    return std::tie(m_nIndent, m_nItemWidth, m_nItemHeight, m_nBorderThick, m_nItemGap, m_nBackStyle, m_crBackground)
+           != std::tie(m.m_nIndent, m.m_nItemWidth, m.m_nItemHeight, m.m_nBorderThick, m.m_nItemGap, m.m_nBackStyle,
+                       m.m_crBackground);
 }
 
 void CDlgMenuStyle::DataToControls()
@@ -114,6 +126,7 @@ void CDlgMenuStyle::DataToControls()
     m_pBorderThick->SetValue(m_nBorderThick);
     m_pItemGap->SetValue(m_nItemGap);
     SetChoice(m_pBackStyle, m_nBackStyle);
+    m_pBackground->SetColor(m_crBackground);
 }
 
 bool CDlgMenuStyle::ControlsToData()
@@ -129,5 +142,6 @@ bool CDlgMenuStyle::ControlsToData()
     m_nBorderThick = values[3];
     m_nItemGap = values[4];
     m_nBackStyle = Choice(m_pBackStyle);
+    m_crBackground = m_pBackground->m_crColor;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CPropertyPage.h"
+#include "model/Color.h"
 
 class CColorButton;
 class CIntegerField;
@@ -18,6 +19,7 @@ public:
 
     void LoadFromModel() override;
     bool StoreToModel() override;
+    bool IsStale() const override;
 
     int m_nIndent = 0;
     int m_nItemWidth = 0;
@@ -25,6 +27,7 @@ public:
     int m_nBorderThick = 0;
     int m_nItemGap = 0;
     int m_nBackStyle = -1;
+    COLORREF m_crBackground = 0;
 
 private:
     void Build();

@@ -7,6 +7,7 @@
 #include "CMenuPropertySheet.h"
 #include "CPropertyPage.h"
 #include "app/CAppletTavelinWizardApp.h"
+#include "app/CModelEditor.h"
 
 CPropertyFrame::CPropertyFrame(QWidget* owner)
     : QWidget(owner, Qt::Tool),
@@ -28,6 +29,7 @@ CPropertyFrame::CPropertyFrame(QWidget* owner)
         sheet->hide();
     }
     PlaceBelowOwner(owner);
+    FollowEditor();
 }
 
 CPropertyFrame::~CPropertyFrame() = default;
@@ -115,4 +117,45 @@ void CPropertyFrame::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     CloseFrame();
+}
+
+// Changes made elsewhere to what the active page shows (undo, redo, the
+// check's applet size) appear on it at once, so that leaving the page does not
+// write the old values back; changes to other values keep the page's input.
+// Objects about to be deleted stop being current before the page could store
+// into them.
+void CPropertyFrame::FollowEditor()
+{
+    CModelEditor& editor = theApp().Editor();
+    connect(&editor, &CModelEditor::AppletChanged, this, [this] { ReloadIfShown(m_pAppletSheet); });
+    connect(&editor, &CModelEditor::ItemChanged, this, [this](CTavelinItem* item) {
+        if (item == theApp().m_pCurrentItem)
+            ReloadIfShown(m_pItemSheet);
+    });
+    connect(&editor, &CModelEditor::ItemsChanged, this, [this] { ReloadIfShown(m_pItemSheet); });
+    connect(&editor, &CModelEditor::MenuStyleChanged, this, [this](CTavelin* menu) {
+        if (menu == theApp().m_pCurrentMenu)
+            ReloadIfShown(m_pMenuSheet);
+    });
+    connect(&editor, &CModelEditor::ItemAboutToBeRemoved, this,
+            [this](CTavelin*, CTavelinItem* item) { DropCurrentInside(item->m_pSubMenu.get(), item); });
+    connect(&editor, &CModelEditor::TopMenuAboutToBeRemoved, this,
+            [this](CTavelin* menu) { DropCurrentInside(menu, nullptr); });
+}
+
+void CPropertyFrame::ReloadIfShown(CPropertySheet* sheet)
+{
+    if (m_pCurrentSheet == sheet && !isHidden() && !CPropertyPage::IsStoring() && sheet->ActivePage()->IsStale())
+        sheet->ActivePage()->LoadFromModel();
+}
+
+void CPropertyFrame::DropCurrentInside(const CTavelin* menu, const CTavelinItem* item)
+{
+    CAppletTavelinWizardApp& app = theApp();
+    const bool inside = app.m_pCurrentItem
+                        && (app.m_pCurrentItem == item || CAppletParameters::FindMenuOfItem(menu, app.m_pCurrentItem));
+    if (!inside)
+        return;
+    app.m_pCurrentItem = nullptr;
+    app.m_pCurrentMenu = nullptr;
 }

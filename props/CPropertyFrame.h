@@ -46,6 +46,11 @@ protected:
 
 private:
     void PlaceBelowOwner(QWidget* owner);
+    void FollowEditor();
+    // Reloads the shown sheet's active page when sheet is shown.
+    void ReloadIfShown(CPropertySheet* sheet);
+    // Forgets the current item and menu when they lie in what is removed.
+    void DropCurrentInside(const CTavelin* menu, const CTavelinItem* item);
 
     CPropertySheet* m_pCurrentSheet = nullptr;
     CAppletPropertySheet* m_pAppletSheet = nullptr;

@@ -28,6 +28,9 @@ public:
     // False when a control's input was refused: the message was shown, the
     // control has the focus and nothing of the page was stored.
     virtual bool StoreToModel() = 0;
+    // True when the model no longer holds what the page last loaded or
+    // stored (an undo, a redo or the check changed it meanwhile).
+    virtual bool IsStale() const = 0;
     // Gives the focus back to the control whose input was last refused.
     void FocusRefused();
     // A page laid out at its fixed area asks for exactly that area.
@@ -44,6 +47,9 @@ public:
     static void SetChoice(QComboBox* combo, int value);
     static int Choice(const QComboBox* combo);
     static void SetTabOrder(std::initializer_list<QWidget*> widgets);
+    // True while a page writes into the model, so that the frame reloads a
+    // page only for changes made elsewhere (undo, redo, the check's size).
+    static bool IsStoring() { return s_nStoring > 0; }
     static QButtonGroup* MakeRadioGroup(QWidget* owner, std::initializer_list<QAbstractButton*> buttons);
     // A drop-down list (not editable) named name, holding entries.
     static QComboBox* MakeList(QWidget* owner, const QString& name, const QStringList& entries);
@@ -54,12 +60,21 @@ public:
                                    QButtonGroup*& group, Qt::Orientation orientation = Qt::Horizontal);
 
 protected:
+    // Held around every write of a page into the model.
+    struct StoreGuard {
+        StoreGuard() { ++s_nStoring; }
+        ~StoreGuard() { --s_nStoring; }
+        StoreGuard(const StoreGuard&) = delete;
+        StoreGuard& operator=(const StoreGuard&) = delete;
+    };
+
     // Fixes the page at the sheets' page area (grown if the controls need more).
     void FixPageSize();
     bool ReadInt(CIntegerField* field, int& value);
     bool ReadInt(CIntegerField* field, int& value, int min, int max);
 
 private:
+    static inline int s_nStoring = 0;
     QString m_strTitle;
     CIntegerField* m_pRefused = nullptr;
 };

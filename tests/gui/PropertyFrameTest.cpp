@@ -255,3 +255,49 @@ TEST_F(PropertyFrame, NameAndLabelAreStoredWhenTheirBoxLosesFocus)
     ASSERT_GE(item.count(), 1);
     EXPECT_EQ(item.last().at(0).value<CTavelinItem*>(), s1);
 }
+
+TEST_F(PropertyFrame, ChangesMadeElsewhereReachTheShownPage)
+{
+    ShowItem(a1, menuA);
+    // An undo of the link shows at once, so leaving the page keeps it.
+    CItemFields fields = *a1;
+    fields.m_strLink = "undone.htm";
+    theApp().Editor().SetItemFields(a1, fields);
+    EXPECT_EQ(Control<QLineEdit>("Link")->text(), "undone.htm");
+    // A change of something the page does not show keeps the page's input.
+    Control<QLineEdit>("Description")->setText("typed");
+    theApp().Editor().SetItemVisible(a1, false);
+    EXPECT_EQ(Control<QLineEdit>("Description")->text(), "typed");
+    ShowItem(b1, menuB);
+    EXPECT_EQ(a1->m_strLink, "undone.htm");
+    EXPECT_EQ(a1->m_strDescription, "typed");
+
+    // The applet name stored at once does not reload the page's other input.
+    ShowApplet();
+    ASSERT_TRUE(ActivateWindow(frame));
+    Control<CIntegerField>("Width")->SetText("300");
+    auto* name = Control<QLineEdit>("Name");
+    name->setFocus();
+    name->setText("Named");
+    Control<QLineEdit>("BackgroundAudio")->setFocus();
+    EXPECT_EQ(theApp().m_params.m_strName, "Named");
+    EXPECT_EQ(theApp().m_params.m_nWidth, 400);
+    EXPECT_EQ(Control<CIntegerField>("Width")->Text(), "300");
+}
+
+TEST_F(PropertyFrame, RemovedObjectsStopBeingCurrent)
+{
+    theApp().m_bItemSheetMode = false;
+    ShowItem(t1, subS1);
+    Control<CIntegerField>("Indent")->SetText("5");
+    theApp().Editor().RemoveItem(menuA, a1);   // takes s1, its sub-menu and t1 along
+    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
+    EXPECT_EQ(theApp().m_pCurrentMenu, nullptr);
+    ShowItem(b1, menuB);   // stores nothing into the deleted menu
+    EXPECT_EQ(theApp().m_pCurrentItem, b1);
+    theApp().Editor().RemoveTopMenu(menuA);
+    EXPECT_EQ(theApp().m_pCurrentItem, b1);
+    theApp().Editor().RemoveTopMenu(menuB);
+    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
