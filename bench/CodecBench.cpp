@@ -1,5 +1,5 @@
 // Codec speed on generated projects of 1,000, 10,000 and 100,000 items
-// (depth up to 6, hidden items and menus, media paths, some long labels).
+// (see BenchModel).
 // Each benchmark reports the time per item as "per_item".
 #include <benchmark/benchmark.h>
 
@@ -15,7 +15,7 @@
 #include "codec/CProjectReader.h"
 #include "codec/CStdFileSystem.h"
 #include "model/CAppletParameters.h"
-#include "support/RandomModel.h"
+#include "BenchModel.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -55,22 +55,9 @@ BenchFolder& Folder()
     return folder;
 }
 
-// One generated model per size, built once.
 CAppletParameters& Model(int items)
 {
-    static std::map<int, std::unique_ptr<CAppletParameters>> models;
-    auto& slot = models[items];
-    if (!slot) {
-        slot = std::make_unique<CAppletParameters>();
-        RandomModel::Options options;
-        options.items = items;
-        options.maxDepth = 6;
-        options.hiddenPercent = 10;
-        options.longTextPercent = 1;
-        options.mediaPaths = Folder().Media();
-        RandomModel(static_cast<std::uint32_t>(items)).Fill(*slot, options);
-    }
-    return *slot;
+    return BenchModel::Shared(items);
 }
 
 void PerItem(benchmark::State& state)

@@ -1,0 +1,184 @@
+// The references that the codec's figures are measured against, in the same
+// run and on the same generated projects: the floor of each operation (the
+// least any implementation must do with the same bytes), the archive and a
+// deep copy of the whole tree, and the memory a loaded model takes.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <unistd.h>
+
+#include "codec/CPageWriter.h"
+#include "codec/CProjectReader.h"
+#include "codec/CStdFileSystem.h"
+#include "model/CArchive.h"
+#include "BenchModel.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+const fs::path& Dir()
+{
+    static const fs::path dir = [] {
+        fs::path d = fs::temp_directory_path() / ("atw-floor-bench-" + std::to_string(::getpid()));
+        fs::create_directories(d);
+        std::atexit([] { std::error_code ec; fs::remove_all(Dir(), ec); });
+        return d;
+    }();
+    return dir;
+}
+
+struct Project {
+    CAppletParameters* model = nullptr;
+    std::string page;
+    std::string projectText;
+    std::string projectFile;
+};
+
+// The same shape as the codec benchmarks: depth up to 6, hidden items and
+// menus, long labels now and then.
+Project& Generated(int items)
+{
+    static std::map<int, Project> projects;
+    Project& p = projects[items];
+    if (p.page.empty()) {
+        p.model = &BenchModel::Shared(items);
+        CPageWriter writer(*p.model, CStdFileSystem::Instance(), Dir().string());
+        p.page = writer.BuildPage();
+        const std::string pagePath = (Dir() / ("floor" + std::to_string(items) + ".htm")).string();
+        writer.SaveFiles(pagePath, Dir().string(), p.page, false, "");
+        p.projectFile = (Dir() / ("floor" + std::to_string(items) + ".tvx")).string();
+        CStdFileSystem::Instance().ReadFile(p.projectFile, p.projectText);
+    }
+    return p;
+}
+
+void PerItem(benchmark::State& state)
+{
+    state.counters["per_item"] = benchmark::Counter(static_cast<double>(state.range(0)),
+                                                    benchmark::Counter::kIsIterationInvariantRate |
+                                                        benchmark::Counter::kInvert);
+}
+
+// Load floor: the file's bytes read and cut into lines, nothing more.
+void BM_LoadFloor_RawScan(benchmark::State& state)
+{
+    const Project& p = Generated(static_cast<int>(state.range(0)));
+    std::vector<std::string_view> lines;
+    for (auto _ : state) {
+        std::string bytes;
+        CStdFileSystem::Instance().ReadFile(p.projectFile, bytes);
+        lines.clear();
+        std::string_view rest(bytes);
+        for (size_t end; (end = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(end + 1))
+            lines.push_back(rest.substr(0, end));
+        benchmark::DoNotOptimize(lines.data());
+    }
+    PerItem(state);
+}
+
+// BuildPage floor: the same number of bytes appended to a string in pieces
+// of one parameter line's typical length.
+void BM_BuildPageFloor_Append(benchmark::State& state)
+{
+    const Project& p = Generated(static_cast<int>(state.range(0)));
+    const std::string piece(64, 'x');
+    for (auto _ : state) {
+        std::string out;
+        while (out.size() < p.page.size())
+            out += piece;
+        benchmark::DoNotOptimize(out.data());
+    }
+    PerItem(state);
+}
+
+// SaveFiles floor: the page's and the project file's bytes written with one
+// write each to a temporary file, synced, and renamed into place.
+void BM_SaveFloor_WriteRename(benchmark::State& state)
+{
+    const Project& p = Generated(static_cast<int>(state.range(0)));
+    const std::string target = (Dir() / "floor-save.bin").string();
+    const std::string temp = target + ".tmp";
+    for (auto _ : state) {
+        for (const std::string* bytes : {&p.page, &p.projectText}) {
+            std::FILE* f = std::fopen(temp.c_str(), "wb");
+            std::fwrite(bytes->data(), 1, bytes->size(), f);
+            std::fflush(f);
+            ::fsync(::fileno(f));
+            std::fclose(f);
+            std::rename(temp.c_str(), target.c_str());
+        }
+    }
+    PerItem(state);
+}
+
+// The whole tree as one item: every top-level menu becomes an item's sub-menu.
+std::unique_ptr<CTavelinItem> WholeTree(const CAppletParameters& model)
+{
+    auto root = std::make_unique<CTavelinItem>("all");
+    for (const auto& menu : model.m_arrMenus) {
+        auto holder = std::make_unique<CTavelinItem>(menu->m_strName);
+        holder->SetSubMenu(std::make_unique<CTavelin>(*menu));
+        root->m_pSubMenu->AddItem(std::move(holder), false);
+    }
+    return root;
+}
+
+void BM_ArchiveStore(benchmark::State& state)
+{
+    auto root = WholeTree(*Generated(static_cast<int>(state.range(0))).model);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CArchive::StoreItem(*root));
+    PerItem(state);
+}
+
+void BM_ArchiveLoad(benchmark::State& state)
+{
+    auto root = WholeTree(*Generated(static_cast<int>(state.range(0))).model);
+    const std::string bytes = CArchive::StoreItem(*root);
+    std::string error;
+    for (auto _ : state)
+        if (!CArchive::LoadItem(bytes, &error))
+            state.SkipWithError(error.c_str());
+    PerItem(state);
+}
+
+void BM_DeepCopy(benchmark::State& state)
+{
+    auto root = WholeTree(*Generated(static_cast<int>(state.range(0))).model);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(std::make_unique<CTavelinItem>(*root));
+    PerItem(state);
+}
+
+// Heap bytes held by a model loaded from the project file, per item.
+void BM_LoadedModelMemory(benchmark::State& state)
+{
+    const Project& p = Generated(static_cast<int>(state.range(0)));
+    double perItem = 0;
+    for (auto _ : state) {
+        auto model = std::make_unique<CAppletParameters>();
+        const size_t before = mallinfo2().uordblks;
+        CProjectReader(*model, CStdFileSystem::Instance(), Dir().string()).LoadProject(p.projectFile);
+        const size_t after = mallinfo2().uordblks;
+        perItem = static_cast<double>(after - before) / static_cast<double>(state.range(0));
+    }
+    state.counters["bytes_per_item"] = perItem;
+}
+}  // namespace
+
+BENCHMARK(BM_LoadFloor_RawScan)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildPageFloor_Append)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFloor_WriteRename)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArchiveStore)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArchiveLoad)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeepCopy)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadedModelMemory)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
