@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <tuple>
 
+#include "CDlgAudio.h"
+#include "CDlgImage.h"
 #include "CIntegerField.h"
 #include "app/CAppletTavelinWizardApp.h"
 #include "app/CModelEditor.h"
@@ -19,9 +21,6 @@
 #include "ui/CColorButton.h"
 
 namespace {
-const QString kImageFilter = QStringLiteral("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
-const QString kAudioFilter = QStringLiteral("Audio Files(*.au) (*.au)");
-
 QLineEdit* NamedEdit(QWidget* owner, const QString& name)
 {
     auto* edit = new QLineEdit(owner);
@@ -71,8 +70,8 @@ void CDlgAppletParam::Build()
     browseAudio->setObjectName(QStringLiteral("BrowseAudio"));
     for (QPushButton* button : {browseImage, browseAudio})
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
-    connect(browseImage, &QPushButton::clicked, this, [this] { Browse(m_pBackImage, kImageFilter); });
-    connect(browseAudio, &QPushButton::clicked, this, [this] { Browse(m_pBackAudio, kAudioFilter); });
+    connect(browseImage, &QPushButton::clicked, this, [this] { Browse(m_pBackImage, CDlgImage::Filter()); });
+    connect(browseAudio, &QPushButton::clicked, this, [this] { Browse(m_pBackAudio, CDlgAudio::Filter()); });
 
     auto* groupLayout = new QGridLayout(group);
     groupLayout->addWidget(specify, 0, 0);

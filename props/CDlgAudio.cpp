@@ -2,6 +2,11 @@
 
 CDlgAudio::CDlgAudio(QWidget* parent)
     : CDlgMediaFiles(QStringLiteral("Audio"), kDialogId, {"Mouse Over", "Click"},
-                     QStringLiteral("Audio Files(*.au) (*.au)"), parent)
+                     Filter(), parent)
 {
+}
+
+QString CDlgAudio::Filter()
+{
+    return QStringLiteral("Audio Files(*.au) (*.au)");
 }

@@ -10,4 +10,7 @@ public:
     enum { kOver, kClick };
 
     explicit CDlgAudio(QWidget* parent = nullptr);
+
+    // The file filter of every audio browse button.
+    static QString Filter();
 };

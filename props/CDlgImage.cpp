@@ -2,6 +2,11 @@
 
 CDlgImage::CDlgImage(QWidget* parent)
     : CDlgMediaFiles(QStringLiteral("Image"), kDialogId, {"Normal", "Mouse Over", "Click"},
-                     QStringLiteral("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)"), parent)
+                     Filter(), parent)
 {
+}
+
+QString CDlgImage::Filter()
+{
+    return QStringLiteral("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
 }

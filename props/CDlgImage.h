@@ -10,4 +10,7 @@ public:
     enum { kNormal, kOver, kClick };
 
     explicit CDlgImage(QWidget* parent = nullptr);
+
+    // The file filter of every image browse button.
+    static QString Filter();
 };

@@ -1,3 +1,6 @@
 #include "CDlgItemClick.h"
 
-CDlgItemClick::CDlgItemClick(QWidget* parent) : CDlgItemState(QStringLiteral("Item Clicked"), kDialogId, 2, parent) {}
+CDlgItemClick::CDlgItemClick(QWidget* parent)
+    : CDlgItemState(QStringLiteral("Item Clicked"), kDialogId, 2, parent)
+{
+}

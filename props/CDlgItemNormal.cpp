@@ -1,3 +1,6 @@
 #include "CDlgItemNormal.h"
 
-CDlgItemNormal::CDlgItemNormal(QWidget* parent) : CDlgItemState(QStringLiteral("Item Normal"), kDialogId, 0, parent) {}
+CDlgItemNormal::CDlgItemNormal(QWidget* parent)
+    : CDlgItemState(QStringLiteral("Item Normal"), kDialogId, 0, parent)
+{
+}

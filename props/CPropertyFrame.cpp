@@ -76,10 +76,12 @@ void CPropertyFrame::ShowSheet(Sheet sheet, const QString& caption, CTavelinItem
     m_pCurrentSheet = target;
 }
 
+// A frame that is already hidden stored its page when it was hidden.
 void CPropertyFrame::CloseFrame()
 {
+    const bool wasShown = !isHidden();
     hide();
-    if (m_pCurrentSheet)
+    if (wasShown && m_pCurrentSheet)
         m_pCurrentSheet->DeactivateActivePage();
 }
 
