@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QUndoStack>
 
 #include "CAppletTavelinWizardApp.h"
 #include "CDlgHtml.h"
@@ -12,11 +13,13 @@
 #include "CRecentFileList.h"
 #include "CText.h"
 #include "IUserPrompts.h"
+#include "codec/CHtml5Exporter.h"
 #include "codec/CPageWriter.h"
 #include "codec/CParameterCheck.h"
 #include "codec/CPath.h"
 #include "codec/CProjectReader.h"
 #include "props/CPropertyFrame.h"
+#include "templates/CAppSettings.h"
 #include "templates/CTemplateStore.h"
 #include "templates/ISettingsStore.h"
 #include "templates/dialogs/CDlgManageTemplates.h"
@@ -33,6 +36,11 @@ CAppletTavelinWizardDoc::CAppletTavelinWizardDoc(QObject* parent)
     // Every change that goes through the model editor marks the project,
     // so that no edit can be lost without the save question.
     connect(&theApp().Editor(), &CModelEditor::Changed, this, [this] { SetModifiedFlag(true); });
+    // Undoing back to the state that was saved or opened clears the mark.
+    connect(&theApp().Editor().History(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (clean)
+            SetModifiedFlag(false);
+    });
 }
 
 CAppletTavelinWizardDoc::~CAppletTavelinWizardDoc() = default;
@@ -235,9 +243,12 @@ bool CAppletTavelinWizardDoc::OnSaveDocument(const QString& pagePath)
     const std::string page = CText::FromQ(pagePath);
     SetModifiedFlag(false);
     CPageWriter writer(app.m_params, app.FileSystem(), app.m_strProgramDir);
+    writer.SetHtml5Runtime(CAppSettings(app.Settings()).Html5Runtime());
     const std::string text = writer.BuildPage();
-    if (writer.SaveFiles(page, CPath::Folder(page), text, false, std::string()))
+    if (writer.SaveFiles(page, CPath::Folder(page), text, false, std::string())) {
+        app.Editor().History().setClean();
         return true;
+    }
     // What is on disk is not the project: it stays modified.
     SetModifiedFlag(true);
     const std::string error = writer.LastError().empty() ? CPageWriter::kSaveFailed : writer.LastError();
@@ -295,7 +306,7 @@ void CAppletTavelinWizardDoc::OnCheckParameters()
     const CAppletSettings after = app.m_params;
     if (!(after == before)) {
         static_cast<CAppletSettings&>(app.m_params) = before;
-        app.Editor().SetAppletSettings(after);
+        app.Editor().SetAppletSettings(after, tr("Auto-Change Menu Size"));
         CPropertyFrame* frame = m_pTreeView ? m_pTreeView->PropertyFrame() : nullptr;
         if (frame && frame->isVisible() && frame->ShowsSheet(CPropertyFrame::Sheet::Applet))
             frame->ReloadAppletPage();
@@ -309,6 +320,7 @@ void CAppletTavelinWizardDoc::OnBuildHtml()
     CAppletTavelinWizardApp& app = theApp();
     OnCheckParameters();
     CPageWriter writer(app.m_params, app.FileSystem(), app.m_strProgramDir);
+    writer.SetHtml5Runtime(CAppSettings(app.Settings()).Html5Runtime());
     CDlgHtml dialog(Owner());
     dialog.SetHtml(CText::ToQMultiLine(writer.BuildPage()));
     app.Prompts().Exec(dialog);
@@ -335,6 +347,31 @@ void CAppletTavelinWizardDoc::OnManageTemplates()
 {
     CDlgManageTemplates dialog(Owner());
     theApp().Prompts().Exec(dialog);
+}
+
+// Writes the menu as a page without the applet: lists of real links, a
+// style sheet and the runtime script, with the media beside it.
+void CAppletTavelinWizardDoc::OnExportHtml5()
+{
+    CAppletTavelinWizardApp& app = theApp();
+    CommitPropertyPage();
+    QString path = app.Prompts().SaveFileName(Owner(), tr("Export HTML5 Menu"),
+                                              QStringLiteral("HTML Files(*.htm,*.html) (*.htm *.html)"),
+                                              QStringLiteral("menu.htm"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".htm");
+    std::string error;
+    if (!CHtml5Exporter(app.FileSystem(), app.m_strProgramDir).Export(app.m_params, CText::FromQ(path), &error))
+        app.Prompts().Message(Owner(), CText::ToQ(error.empty() ? CPageWriter::kSaveFailed : error));
+}
+
+void CAppletTavelinWizardDoc::OnHtml5Runtime()
+{
+    CAppSettings settings(theApp().Settings());
+    settings.SetHtml5Runtime(!settings.Html5Runtime());
+    emit Html5RuntimeChanged(settings.Html5Runtime());
 }
 
 void CAppletTavelinWizardDoc::OnAutoChangeSize()

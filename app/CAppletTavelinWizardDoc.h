@@ -68,12 +68,15 @@ public slots:
     void OnManageTemplates();
     void OnAutoChangeSize();
     void OnViewSample();
+    void OnExportHtml5();
+    void OnHtml5Runtime();
 
 signals:
     void TitleChanged(const QString& title);
     void ModifiedChanged(bool modified);
     void RecentFilesChanged();
     void AutoChangeSizeChanged(bool on);
+    void Html5RuntimeChanged(bool on);
 
 private:
     QWidget* Owner() const;

@@ -10,6 +10,10 @@
 #include "CText.h"
 #include "IUserPrompts.h"
 #include "codec/CPageWriter.h"
+#include "templates/CAppSettings.h"
+#include "ui/CWizardInfoView.h"
+#include "CAppletTavelinWizardDoc.h"
+#include <QPlainTextEdit>
 #include "codec/CPath.h"
 #include "templates/ISettingsStore.h"
 
@@ -52,11 +56,24 @@ void CPreview::Preview(QWidget* owner)
     // A folder that cannot be made shows up as the writer's failure below.
     app.FileSystem().MakeDir(folder);
     CPageWriter writer(app.m_params, app.FileSystem(), app.m_strProgramDir);
+    const bool runtime = CAppSettings(app.Settings()).Html5Runtime();
+    writer.SetHtml5Runtime(runtime);
     const std::string text = writer.BuildPage();
+    if (!runtime)
+        NoteAppletOnly();
     if (!writer.SaveFiles(page, folder, text, false, std::string()))
         app.Prompts().Message(owner, CText::ToQ(writer.LastError()));
     // Whatever the earlier preview left there is still worth showing.
     CBrowserLauncher::ShowPreview(CText::ToQ(page));
+}
+
+// Today's browsers do not run applets: say so below the check report.
+void CPreview::NoteAppletOnly()
+{
+    CAppletTavelinWizardDoc* doc = theApp().Document();
+    CWizardInfoView* view = doc ? doc->InfoView() : nullptr;
+    if (view)
+        view->Messages()->appendPlainText(QString::fromLatin1(kAppletOnlyNote));
 }
 
 void CPreview::ViewSample(QWidget*)

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 #include "CAppletTavelinWizardApp.h"
@@ -42,6 +43,9 @@ int main(int argc, char* argv[])
         return 0;
     if (!theApp().InitInstance(QCoreApplication::arguments()))
         return 1;
+    // Start-up measurements end the run once the first window is shown.
+    if (qEnvironmentVariableIsSet("ATW_QUIT_AFTER_SHOW"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     const int result = QApplication::exec();
     const int exitCode = theApp().ExitInstance();
     return result != 0 ? result : exitCode;

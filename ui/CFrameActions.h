@@ -25,7 +25,8 @@ public:
         WebBrowser = 32781, Template = 32782, AutoChangeSize = 32786,
         HelpTopics = 57667, GettingStarted = 32793, SearchHelp = 32792, ViewSample = 32794,
         Faq = 32790, About = 57664,
-        Help = 57670, ContextHelp = 57669, NextPane = 57680, PrevPane = 57681
+        Help = 57670, ContextHelp = 57669, NextPane = 57680, PrevPane = 57681,
+        ExportHtml5 = 32800, Html5Runtime = 32801
     };
 
     explicit CFrameActions(QWidget* owner);

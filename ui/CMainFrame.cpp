@@ -1,5 +1,9 @@
 #include "CMainFrame.h"
 
+#include "props/CPropertyFrame.h"
+
+#include "templates/CAppSettings.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -85,7 +89,8 @@ void CMainFrame::CreateMenus()
         }
     };
     m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    add(m_pFileMenu, {A::FileNew, A::FileOpen, A::FileSave, A::FileSaveAs, A::SaveAsTemplate, 0, A::FileMru});
+    add(m_pFileMenu, {A::FileNew, A::FileOpen, A::FileSave, A::FileSaveAs, A::SaveAsTemplate, A::ExportHtml5, 0,
+                        A::FileMru});
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     add(m_pFileMenu, {A::AppExit});
     add(menuBar()->addMenu(QStringLiteral("&Edit")), {A::EditUndo, A::EditRedo, 0, A::EditCut, A::EditCopy,
@@ -95,7 +100,8 @@ void CMainFrame::CreateMenus()
         {A::Insert, A::Delete, A::Visible, 0, A::MoveUp, A::MoveDown, 0, A::Property});
     add(menuBar()->addMenu(QStringLiteral("&Build")), {A::CheckParameters, A::BuildHtml, 0, A::Preview,
                                                        A::ClearMessage});
-    add(menuBar()->addMenu(QStringLiteral("&Options")), {A::WebBrowser, A::Template, 0, A::AutoChangeSize});
+    add(menuBar()->addMenu(QStringLiteral("&Options")), {A::WebBrowser, A::Template, 0, A::AutoChangeSize,
+                                                         A::Html5Runtime});
     add(menuBar()->addMenu(QStringLiteral("&Help")), {A::HelpTopics, A::GettingStarted, A::SearchHelp,
                                                       A::ViewSample, 0, A::Faq, 0, A::About});
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
@@ -108,7 +114,7 @@ void CMainFrame::CreateToolBar()
     m_wndToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_wndToolBar->setObjectName(QStringLiteral("wndToolBar"));
     m_wndToolBar->setIconSize(QSize(16, 16));
-    for (int id : std::initializer_list<int>{A::FileNew, A::FileOpen, A::FileSave, 0, A::EditCut, A::EditCopy, A::EditPaste, 0, A::Insert,
+    for (int id : std::initializer_list<int>{A::FileNew, A::FileOpen, A::FileSave, 0, A::EditCut, A::EditCopy, A::EditPaste, 0, A::EditUndo, A::EditRedo, 0, A::Insert,
                    A::Delete, A::MoveUp, A::MoveDown, A::Property, 0, A::BuildHtml, A::Preview}) {
         if (id == 0)
             m_wndToolBar->addSeparator();
@@ -163,6 +169,9 @@ void CMainFrame::ConnectDocument()
     wire(A::Template, &CAppletTavelinWizardDoc::OnManageTemplates);
     wire(A::AutoChangeSize, &CAppletTavelinWizardDoc::OnAutoChangeSize);
     wire(A::ViewSample, &CAppletTavelinWizardDoc::OnViewSample);
+    wire(A::ExportHtml5, &CAppletTavelinWizardDoc::OnExportHtml5);
+    wire(A::Html5Runtime, &CAppletTavelinWizardDoc::OnHtml5Runtime);
+    connect(doc, &CAppletTavelinWizardDoc::Html5RuntimeChanged, this, &CMainFrame::UpdateCommandStates);
     connect(Action(A::AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(A::About), &QAction::triggered, &theApp(), &CAppletTavelinWizardApp::OnAppAbout);
     connect(doc, &CAppletTavelinWizardDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
@@ -189,9 +198,11 @@ void CMainFrame::ConnectTreeView()
     wire(A::Property, &CAppletTavelinWizardView::OnProperty);
     // Undo and redo step through the model editor's history.
     QUndoStack& history = theApp().Editor().History();
-    connect(Action(A::EditUndo), &QAction::triggered, &history, &QUndoStack::undo);
-    connect(Action(A::EditRedo), &QAction::triggered, &history, &QUndoStack::redo);
+    connect(Action(A::EditUndo), &QAction::triggered, this, [this] { StepHistory(true); });
+    connect(Action(A::EditRedo), &QAction::triggered, this, [this] { StepHistory(false); });
     connect(&history, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(&history, &QUndoStack::undoTextChanged, this, &CMainFrame::UpdateHistoryTexts);
+    connect(&history, &QUndoStack::redoTextChanged, this, &CMainFrame::UpdateHistoryTexts);
     connect(view, &CAppletTavelinWizardView::CommandStateChanged, this, &CMainFrame::UpdateCommandStates);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateCommandStates);
     connect(Action(A::NextPane), &QAction::triggered, this, &CMainFrame::SwitchPane);
@@ -228,8 +239,36 @@ void CMainFrame::UpdateCommandStates()
     Action(A::EditUndo)->setEnabled(history.canUndo());
     Action(A::EditRedo)->setEnabled(history.canRedo());
     Action(A::AutoChangeSize)->setChecked(m_pDoc && m_pDoc->m_bAutoChangeSize);
+    Action(A::Html5Runtime)->setChecked(CAppSettings(theApp().Settings()).Html5Runtime());
     Action(A::ViewToolbar)->setChecked(!m_wndToolBar->isHidden());
     Action(A::ViewStatusBar)->setChecked(!statusBar()->isHidden());
+}
+
+// Input not yet stored on the property page becomes a step of its own
+// first, so that undo takes back what the user did last.
+void CMainFrame::StepHistory(bool undo)
+{
+    CPropertyFrame* frame = m_pTreeView ? m_pTreeView->PropertyFrame() : nullptr;
+    if (frame && frame->isVisible())
+        frame->CommitActivePage();
+    QUndoStack& history = theApp().Editor().History();
+    undo ? history.undo() : history.redo();
+}
+
+// "Undo Delete", "Redo Paste": the menu names the step.
+void CMainFrame::UpdateHistoryTexts()
+{
+    using A = CFrameActions;
+    const QUndoStack& history = theApp().Editor().History();
+    const auto name = [](const QString& verb, const QString& step) {
+        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+    };
+    Action(A::EditUndo)->setText(QStringLiteral("&") + name(tr("Undo"), history.undoText()) +
+                                 QStringLiteral("\tCtrl+Z"));
+    Action(A::EditRedo)->setText(QStringLiteral("&") + name(tr("Redo"), history.redoText()) +
+                                 QStringLiteral("\tCtrl+Y"));
+    Action(A::EditUndo)->setToolTip(name(tr("Undo"), history.undoText()));
+    Action(A::EditRedo)->setToolTip(name(tr("Redo"), history.redoText()));
 }
 
 void CMainFrame::UpdateTitle()

@@ -58,6 +58,8 @@ private:
     void ConnectHelp();
     void SaveFrameSettings();
     void SwitchPane();
+    void StepHistory(bool undo);
+    void UpdateHistoryTexts();
 
     CAppletTavelinWizardDoc* m_pDoc = nullptr;
     CFrameActions* m_pActions = nullptr;

@@ -48,7 +48,8 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
         popups << popup->text();
     EXPECT_EQ(popups, QStringList({"&File", "&Edit", "&View", "&Menu", "&Build", "&Options", "&Help"}));
     EXPECT_EQ(Entries("&File"), QStringList({"&New Tavelina...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                             "Save &As...", "Save As &Template...", "-", "Recent File", "-",
+                                             "Save &As...", "Save As &Template...", "&Export HTML5 Menu...", "-",
+                                             "Recent File", "-",
                                              "E&xit"}));
     EXPECT_EQ(Entries("&Edit"), QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X",
                                              "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
@@ -57,7 +58,8 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
     EXPECT_EQ(Entries("&Build"),
               QStringList({"&Check Parameters", "Build &HTML...", "-", "&Preview\tCtrl+P", "&Clear Message"}));
     EXPECT_EQ(Entries("&Options"),
-              QStringList({"Web &Browser...", "&Template...\tCtrl+T", "-", "Auto-Change Menu Size"}));
+              QStringList({"Web &Browser...", "&Template...\tCtrl+T", "-", "Auto-Change Menu Size",
+                           "HTML5 Menu &Runtime"}));
     EXPECT_EQ(Entries("&Help"), QStringList({"&Help Topics", "&Getting Started", "&Search for Help on ...",
                                              "&View Sample", "-", "&Frequently Asked Questions", "-", "&About..."}));
 
@@ -69,7 +71,8 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
             EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
         }
     }
-    EXPECT_EQ(tips, QStringList({"New", "Open", "Save", "-", "Cut", "Copy", "Paste", "-", "Insert", "Delete",
+    EXPECT_EQ(tips, QStringList({"New", "Open", "Save", "-", "Cut", "Copy", "Paste", "-", "Undo", "Redo", "-",
+                                 "Insert", "Delete",
                                  "Move Item Up", "Move Item Down", "Property", "-", "HTML", "Preview"}));
     EXPECT_EQ(FrameFixture::Frame()->Action(A::FileSaveAs)->statusTip(),
               "Save an opened Tavelina  to a specified file name");
