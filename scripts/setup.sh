@@ -58,7 +58,7 @@ test)
     echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DATW_BUILD_GUI=OFF \
           -DATW_BUILD_BENCH=OFF -DATW_SANITIZE=address,undefined
-    cmake --build build-asan -j "$jobs" --target core_tests
+    cmake --build build-asan -j "$jobs" --target core_tests editor_tests
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
