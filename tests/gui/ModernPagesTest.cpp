@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QUndoStack>
+
+#include "FrameFixture.h"
+#include "app/CDlgHtml.h"
+#include "app/CModelEditor.h"
+#include "app/CPreview.h"
+#include "templates/CAppSettings.h"
+#include "ui/CFrameActions.h"
+
+// The menu script option, the export and the edit history, as the main
+// window offers them.
+namespace {
+using A = CFrameActions;
+
+QString ReadText(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromLocal8Bit(file.readAll());
+}
+
+class ModernPages : public FrameFixture {};
+}  // namespace
+
+TEST_F(ModernPages, RuntimeOptionReachesSaveBuildHtmlAndPreview)
+{
+    ASSERT_TRUE(Start());
+    QAction* option = Frame()->Action(A::Html5Runtime);
+    ASSERT_TRUE(option->isCheckable());
+    EXPECT_FALSE(option->isChecked());
+
+    // Off: the page is the applet page alone, and Preview says why it is blank.
+    Trigger(A::Preview);
+    EXPECT_TRUE(Messages().contains(QString::fromLatin1(CPreview::kAppletOnlyNote)));
+    ASSERT_TRUE(SaveAs(QStringLiteral("plain.htm")));
+    EXPECT_FALSE(ReadText(WorkPath(QStringLiteral("plain.htm"))).contains(QStringLiteral("<script")));
+    EXPECT_FALSE(QFile::exists(WorkPath(QStringLiteral("tavelin.js"))));
+
+    Trigger(A::Html5Runtime);
+    EXPECT_TRUE(option->isChecked());
+    EXPECT_TRUE(CAppSettings(settings).Html5Runtime());
+    ASSERT_TRUE(SaveAs(QStringLiteral("modern.htm")));
+    EXPECT_TRUE(ReadText(WorkPath(QStringLiteral("modern.htm")))
+                    .contains(QStringLiteral("</applet>\r\n<script src=\"tavelin.js\"></script>\r\n</p>")));
+    EXPECT_TRUE(QFile::exists(WorkPath(QStringLiteral("tavelin.js"))));
+
+    QString shown;
+    prompts.dialogHandlers.push_back([&shown](QDialog& dialog) {
+        shown = dynamic_cast<CDlgHtml&>(dialog).findChild<QPlainTextEdit*>()->toPlainText();
+        return int(QDialog::Accepted);
+    });
+    Trigger(A::BuildHtml);
+    EXPECT_TRUE(shown.contains(QStringLiteral("<script src=\"tavelin.js\"></script>")));
+
+    Frame()->InfoView()->SetMessageText(QString());
+    Trigger(A::Preview);
+    EXPECT_FALSE(Messages().contains(QString::fromLatin1(CPreview::kAppletOnlyNote)));
+}
+
+TEST_F(ModernPages, ExportWritesListsOfLinksBesideTheRuntime)
+{
+    ASSERT_TRUE(Start());
+    prompts.fileNames.push_back(WorkPath(QStringLiteral("nav")));
+    Trigger(A::ExportHtml5);
+    const QString page = ReadText(WorkPath(QStringLiteral("nav.htm")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<nav"))) << page.left(200).toStdString();
+    EXPECT_FALSE(page.contains(QStringLiteral("<applet")));
+    EXPECT_TRUE(QFile::exists(WorkPath(QStringLiteral("tavelin.js"))));
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
+
+    // A folder that cannot be written: the writer's message, nothing else.
+    prompts.fileNames.push_back(WorkPath(QStringLiteral("no/such/folder/nav.htm")));
+    Trigger(A::ExportHtml5);
+    EXPECT_EQ(prompts.messages, QStringList{"Save as file failed!"});
+}
+
+TEST_F(ModernPages, UndoNamesItsStepAndReturnsToTheSavedState)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(SaveAs(QStringLiteral("menu.htm")));
+    QAction* undo = Frame()->Action(A::EditUndo);
+    QAction* redo = Frame()->Action(A::EditRedo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    const size_t menus = Params().m_arrMenus.size();
+    Tree()->setCurrentItem(Tree()->RootNode());
+    Trigger(A::Insert);
+    EXPECT_EQ(Params().m_arrMenus.size(), menus + 1);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "&Undo Insert\tCtrl+Z");
+
+    Trigger(A::EditUndo);
+    EXPECT_EQ(Params().m_arrMenus.size(), menus);
+    EXPECT_FALSE(Doc()->IsModified());  // back where it was saved
+    EXPECT_EQ(redo->text(), "&Redo Insert\tCtrl+Y");
+    EXPECT_EQ(Tree()->RootNode()->childCount(), static_cast<int>(menus));
+
+    Trigger(A::EditRedo);
+    EXPECT_EQ(Params().m_arrMenus.size(), menus + 1);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_EQ(Tree()->RootNode()->childCount(), static_cast<int>(menus + 1));
+
+    // New clears the history.
+    prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::No);
+    prompts.dialogHandlers.push_back([](QDialog& dialog) {
+        dialog.accept();
+        return int(QDialog::Accepted);
+    });
+    Trigger(A::FileNew);
+    EXPECT_FALSE(theApp().Editor().History().canUndo());
+    EXPECT_FALSE(undo->isEnabled());
+}
