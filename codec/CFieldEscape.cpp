@@ -35,9 +35,16 @@ std::string_view TokenAt(std::string_view rest, size_t& length)
 
 void CFieldEscape::Escape(std::string_view text, std::string& out)
 {
-    for (size_t i = 0; i < text.size(); ++i) {
+    const size_t size = text.size();
+    size_t start = 0;
+    for (size_t i = 0; i < size; ++i) {
         const char c = text[i];
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+        if (c != '\r' && c != '\n' && c != ',' && c != '|')
+            continue;
+        if (c == '|' && text.substr(i, kMarker.size()) != kMarker)
+            continue;
+        out.append(text.data() + start, i - start);
+        if (c == '\r' && i + 1 < size && text[i + 1] == '\n') {
             out += "|_#`";
             ++i;
         } else if (c == '\r') {
@@ -46,13 +53,13 @@ void CFieldEscape::Escape(std::string_view text, std::string& out)
             out += "|_#n`";
         } else if (c == ',') {
             out += "|_#c`";
-        } else if (c == '|' && text.substr(i, kMarker.size()) == kMarker) {
+        } else {
             out += "|_#p`";
             i += kMarker.size() - 1;
-        } else {
-            out += c;
         }
+        start = i + 1;
     }
+    out.append(text.data() + start, size - start);
 }
 
 void CFieldEscape::Unescape(std::string_view text, std::string& out)

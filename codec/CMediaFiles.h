@@ -2,7 +2,8 @@
 
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "IFileSystem.h"
 
@@ -28,7 +29,14 @@ public:
     void Clear();
 
 private:
+    struct CEntry {
+        Kind m_kind = Kind::Missing;
+        // The folders the file went into and the target path in each.
+        std::vector<std::pair<std::string, std::string>> m_arrCopies;
+    };
+
+    CEntry& EntryOf(const std::string& path);
+
     IFileSystem& m_fs;
-    std::unordered_map<std::string, Kind> m_kinds;
-    std::unordered_set<std::string> m_copied;
+    std::unordered_map<std::string, CEntry> m_entries;
 };

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "CNumberText.h"
+
 bool CNumberingWalk::IsWritten(const CTavelin& menu) const
 {
     if (!m_bPageMode)
@@ -47,7 +49,7 @@ const std::vector<CTavelin*>& CNumberingWalk::Run()
             m_subNumberOfItem.push_back(-1);
             ++count;
         }
-        m_params.m_strRelation += std::to_string(count);
+        CNumberText::Append(m_params.m_strRelation, count);
         m_params.m_strRelation += ',';
         stack.insert(stack.end(), children.rbegin(), children.rend());
     }
@@ -58,20 +60,20 @@ std::string CNumberingWalk::StructureValue()
 {
     std::string value;
     value.reserve(m_params.m_strRelation.size() * 3 + 16);
-    value += std::to_string(m_params.m_nMenuCount);
+    CNumberText::Append(value, m_params.m_nMenuCount);
     value += ',';
     value += m_params.m_strRelation;
     for (int number : m_topNumbers) {
         value += '-';
-        value += std::to_string(number);
+        CNumberText::Append(value, number);
         value += ',';
     }
     for (size_t i = 0; i < m_subNumberOfItem.size(); ++i) {
         if (m_subNumberOfItem[i] < 0)
             continue;
-        value += std::to_string(i);
+        CNumberText::Append(value, static_cast<long long>(i));
         value += '-';
-        value += std::to_string(m_subNumberOfItem[i]);
+        CNumberText::Append(value, m_subNumberOfItem[i]);
         value += ',';
     }
     m_params.m_arrWritten.clear();

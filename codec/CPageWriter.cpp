@@ -4,6 +4,7 @@
 
 #include "CFieldEscape.h"
 #include "CItemWalk.h"
+#include "CNumberText.h"
 #include "CParamEncoder.h"
 #include "CPath.h"
 #include "CProjectText.h"
@@ -71,19 +72,25 @@ std::string CPageWriter::BuildPage()
 {
     m_media.Clear();
     CParamEncoder encoder(m_params, [this](const std::string& path) { return m_media.IsMedia(path); });
-    const std::string params = encoder.WriteAllParams();
     std::string page;
-    page.reserve(params.size() + m_params.m_strName.size() + 512);
-    page += "<html>\r\n<head><title>" + EscapeTitle(m_params.m_strName) + "</title></head>\r\n";
-    page += std::string("<p align=\"") + AlignWord(m_params.m_nAlign) + "\">\r\n";
-    page += std::string("<applet code=\"") + kClassFile + "\" align=\"baseline\" width=\"" +
-            std::to_string(m_params.m_nWidth) + "\" height=\"" + std::to_string(m_params.m_nHeight) +
-            "\">\r\n";
+    page += "<html>\r\n<head><title>";
+    page += EscapeTitle(m_params.m_strName);
+    page += "</title></head>\r\n<p align=\"";
+    page += AlignWord(m_params.m_nAlign);
+    page += "\">\r\n<applet code=\"";
+    page += kClassFile;
+    page += "\" align=\"baseline\" width=\"";
+    CNumberText::Append(page, m_params.m_nWidth);
+    page += "\" height=\"";
+    CNumberText::Append(page, m_params.m_nHeight);
+    page += "\">\r\n";
     CParamEncoder::AppendParamLine(page, "Notice", kNotice);
-    page += params;
+    encoder.AppendAllParams(page);
     page += "</applet>\r\n";
-    if (m_bHtml5Runtime)
-        page += std::string(kRuntimeLine) + "\r\n";
+    if (m_bHtml5Runtime) {
+        page += kRuntimeLine;
+        page += "\r\n";
+    }
     page += "</p>\r\n</html>";
     return page;
 }

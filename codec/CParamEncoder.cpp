@@ -1,35 +1,80 @@
 #include "CParamEncoder.h"
 
-#include <cstdio>
+#include <array>
+#include <charconv>
 #include <utility>
 
 #include "CNumberingWalk.h"
+#include "CNumberText.h"
 #include "CPath.h"
 
 namespace {
-std::string Num(int n)
+constexpr unsigned char kBreak = 1;  // CR or LF
+constexpr unsigned char kHtml = 2;   // "&" or "\""
+
+constexpr std::array<unsigned char, 256> MakeClasses()
 {
-    return std::to_string(n);
+    std::array<unsigned char, 256> classes{};
+    classes['\r'] = kBreak;
+    classes['\n'] = kBreak;
+    classes['&'] = kHtml;
+    classes['"'] = kHtml;
+    return classes;
+}
+constexpr std::array<unsigned char, 256> kClasses = MakeClasses();
+
+// Appends text with the characters of the classes in mask rewritten: every
+// line break (CR LF, lone CR, lone LF) becomes breakWith, "&" and "\"" their
+// HTML entities. Runs of plain characters are appended whole.
+void AppendText(std::string& out, std::string_view text, std::string_view breakWith, unsigned char mask)
+{
+    const size_t size = text.size();
+    size_t start = 0;
+    for (size_t i = 0; i < size; ++i) {
+        const char c = text[i];
+        if (!(kClasses[static_cast<unsigned char>(c)] & mask))
+            continue;
+        out.append(text.data() + start, i - start);
+        if (c == '&') {
+            out += "&amp;";
+        } else if (c == '"') {
+            out += "&quot;";
+        } else {
+            out += breakWith;
+            if (c == '\r' && i + 1 < size && text[i + 1] == '\n')
+                ++i;
+        }
+        start = i + 1;
+    }
+    out.append(text.data() + start, size - start);
 }
 
-// Replaces every line break (CR LF, lone CR, lone LF) by the given text.
-std::string ReplaceBreaks(const std::string& text, const char* with)
+unsigned char Mask(bool html)
 {
-    if (text.find_first_of("\r\n") == std::string::npos)
-        return text;
-    std::string out;
-    out.reserve(text.size() + 8);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            out += with;
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else {
-            out += c;
-        }
+    return html ? kBreak | kHtml : kBreak;
+}
+
+void AppendNum(std::string& out, long long n)
+{
+    CNumberText::Append(out, n);
+}
+
+void AppendNumComma(std::string& out, long long n)
+{
+    CNumberText::Append(out, n);
+    out += ',';
+}
+
+void AppendHex(std::string& out, COLORREF color)
+{
+    static const char kDigits[] = "0123456789abcdef";
+    char buffer[6];
+    const unsigned parts[] = {GetRValue(color), GetGValue(color), GetBValue(color)};
+    for (int i = 0; i < 3; ++i) {
+        buffer[2 * i] = kDigits[parts[i] >> 4];
+        buffer[2 * i + 1] = kDigits[parts[i] & 0xF];
     }
-    return out;
+    out.append(buffer, sizeof buffer);
 }
 
 const char* MenuStyleCode(int backStyle)
@@ -46,57 +91,138 @@ CParamEncoder::CParamEncoder(CAppletParameters& params, FileCheck fileCheck)
 
 std::string CParamEncoder::ColorToHex(COLORREF color)
 {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%02x%02x%02x", GetRValue(color), GetGValue(color), GetBValue(color));
-    return buf;
+    std::string hex;
+    AppendHex(hex, color);
+    return hex;
 }
 
 std::string CParamEncoder::EncodeLabel(const std::string& label)
 {
-    return ReplaceBreaks(label, "|_#`");
+    std::string out;
+    out.reserve(label.size());
+    AppendText(out, label, "|_#`", kBreak);
+    return out;
 }
 
 std::string CParamEncoder::FlattenLines(const std::string& text)
 {
-    return ReplaceBreaks(text, " ");
+    std::string out;
+    out.reserve(text.size());
+    AppendText(out, text, " ", kBreak);
+    return out;
 }
 
 std::string CParamEncoder::EscapeValue(const std::string& value)
 {
-    if (value.find_first_of("&\"") == std::string::npos)
-        return value;
     std::string out;
-    out.reserve(value.size() + 16);
-    for (char c : value) {
-        if (c == '&')
-            out += "&amp;";
-        else if (c == '"')
-            out += "&quot;";
-        else
-            out += c;
-    }
+    out.reserve(value.size());
+    AppendText(out, value, {}, kHtml);
     return out;
+}
+
+const std::string& CParamEncoder::CachedFileRef(const std::string& path) const
+{
+    auto found = m_fileRefs.find(path);
+    if (found == m_fileRefs.end()) {
+        std::string ref;
+        if (m_fileCheck && m_fileCheck(path))
+            ref = FlattenLines(CPath::FileName(path));
+        found = m_fileRefs.emplace(path, std::move(ref)).first;
+    }
+    return found->second;
 }
 
 std::string CParamEncoder::FileRef(const std::string& path) const
 {
-    if (path.empty() || !m_fileCheck || !m_fileCheck(path))
-        return {};
-    return FlattenLines(CPath::FileName(path));
+    return path.empty() ? std::string() : CachedFileRef(path);
+}
+
+void CParamEncoder::AppendFileRef(const std::string& path, std::string& out, bool html) const
+{
+    if (!path.empty())
+        AppendText(out, CachedFileRef(path), {}, html ? kHtml : 0);
+}
+
+void CParamEncoder::AppendApStyle(std::string& out, bool html) const
+{
+    const CAppletParameters& p = m_params;
+    const int backCode = p.m_nBackStyle == 0 ? 1 : p.m_nBackStyle + 5;
+    AppendHex(out, p.m_crBackground);
+    out += ',';
+    AppendHex(out, p.m_crBackground);
+    out += ',';
+    AppendFileRef(p.m_strBackImage, out, html);
+    out += ',';
+    for (int n : {p.m_nImageMode, p.m_nImageX, p.m_nImageY})
+        AppendNumComma(out, n);
+    AppendFileRef(p.m_strBackAudio, out, html);
+    out += ',';
+    for (int n : {p.m_bShowSelection, p.m_nOpenSpeed, p.m_nCloseSpeed, p.m_bShowAllBranches, p.m_bHasLines})
+        AppendNumComma(out, n);
+    AppendNum(out, p.m_nGradientDir);
+    AppendNum(out, backCode);
+    AppendNumComma(out, p.m_nBorder);
+    AppendNumComma(out, p.m_nLineIndent);
+    AppendNumComma(out, p.m_nLineThick);
+    AppendHex(out, p.m_crLine);
+}
+
+void CParamEncoder::AppendMStyle(const CTavelin& m, std::string& out)
+{
+    AppendHex(out, m.m_crBackground);
+    out += ',';
+    out += MenuStyleCode(m.m_nBackStyle);
+    out += ",0,0,";
+    for (int n : {m.m_nIndent, m.m_nStartY, m.m_nItemWidth, m.m_nItemHeight, m.m_nItemGap})
+        AppendNumComma(out, n);
+    AppendNum(out, m.m_nBorderThick);
+}
+
+void CParamEncoder::AppendIStyle(const CTavelin& menu, std::string& out)
+{
+    for (int state = 0; state < 3; ++state) {
+        const CItemStyle& s = menu.Style(state);
+        AppendHex(out, s.m_crBack);
+        out += ',';
+        AppendHex(out, s.m_crFont);
+        out += ',';
+        AppendNum(out, s.m_nGradientDir);
+        AppendNum(out, s.m_nBackStyle);
+        AppendNumComma(out, s.m_nBorder + 1);
+        for (int n : {s.m_nFontEffect, s.m_nFontName, s.m_nFontSize, s.m_nFontStyle})
+            AppendNumComma(out, n);
+        AppendNum(out, s.m_nImageAlign);
+        AppendNumComma(out, s.m_nTextAlign);
+        AppendNumComma(out, s.m_nImageOffset);
+        AppendNum(out, s.m_nTextOffset);
+        out += ",,,";
+    }
+}
+
+void CParamEncoder::AppendItem(const CTavelinItem& item, std::string& out, bool html) const
+{
+    AppendText(out, item.m_strLabel, "|_#`", Mask(html));
+    out += ',';
+    AppendText(out, item.m_strDescription, " ", Mask(html));
+    out += ',';
+    for (const std::string* path : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
+                                    &item.m_strOverAudio, &item.m_strClickAudio}) {
+        AppendFileRef(*path, out, html);
+        out += ',';
+    }
+    if (item.m_strTarget.empty())
+        out += "_self";
+    else
+        AppendText(out, item.m_strTarget, " ", Mask(html));
+    out += ',';
+    AppendText(out, item.m_strLink, " ", Mask(html));
 }
 
 std::string CParamEncoder::ApStyleValue() const
 {
-    const CAppletParameters& p = m_params;
-    const int backCode = p.m_nBackStyle == 0 ? 1 : p.m_nBackStyle + 5;
     std::string v;
     v.reserve(128);
-    v += ColorToHex(p.m_crBackground) + ',' + ColorToHex(p.m_crBackground) + ',';
-    v += FileRef(p.m_strBackImage) + ',' + Num(p.m_nImageMode) + ',' + Num(p.m_nImageX) + ',';
-    v += Num(p.m_nImageY) + ',' + FileRef(p.m_strBackAudio) + ',' + Num(p.m_bShowSelection) + ',';
-    v += Num(p.m_nOpenSpeed) + ',' + Num(p.m_nCloseSpeed) + ',' + Num(p.m_bShowAllBranches) + ',';
-    v += Num(p.m_bHasLines) + ',' + Num(p.m_nGradientDir) + Num(backCode) + Num(p.m_nBorder) + ',';
-    v += Num(p.m_nLineIndent) + ',' + Num(p.m_nLineThick) + ',' + ColorToHex(p.m_crLine);
+    AppendApStyle(v, false);
     return v;
 }
 
@@ -104,9 +230,7 @@ std::string CParamEncoder::MStyleValue(const CTavelin& m) const
 {
     std::string v;
     v.reserve(64);
-    v += ColorToHex(m.m_crBackground) + ',' + MenuStyleCode(m.m_nBackStyle) + ",0,0,";
-    v += Num(m.m_nIndent) + ',' + Num(m.m_nStartY) + ',' + Num(m.m_nItemWidth) + ',';
-    v += Num(m.m_nItemHeight) + ',' + Num(m.m_nItemGap) + ',' + Num(m.m_nBorderThick);
+    AppendMStyle(m, v);
     return v;
 }
 
@@ -114,14 +238,7 @@ std::string CParamEncoder::IStyleValue(const CTavelin& menu) const
 {
     std::string v;
     v.reserve(160);
-    for (int state = 0; state < 3; ++state) {
-        const CItemStyle& s = menu.Style(state);
-        v += ColorToHex(s.m_crBack) + ',' + ColorToHex(s.m_crFont) + ',';
-        v += Num(s.m_nGradientDir) + Num(s.m_nBackStyle) + Num(s.m_nBorder + 1) + ',';
-        v += Num(s.m_nFontEffect) + ',' + Num(s.m_nFontName) + ',' + Num(s.m_nFontSize) + ',';
-        v += Num(s.m_nFontStyle) + ',' + Num(s.m_nImageAlign) + Num(s.m_nTextAlign) + ',';
-        v += Num(s.m_nImageOffset) + ',' + Num(s.m_nTextOffset) + ",,,";
-    }
+    AppendIStyle(menu, v);
     return v;
 }
 
@@ -129,12 +246,7 @@ std::string CParamEncoder::ItemValue(const CTavelinItem& item) const
 {
     std::string v;
     v.reserve(item.m_strLabel.size() + item.m_strDescription.size() + item.m_strLink.size() + 64);
-    v += EncodeLabel(item.m_strLabel) + ',' + FlattenLines(item.m_strDescription) + ',';
-    v += FileRef(item.m_strNormalImage) + ',' + FileRef(item.m_strOverImage) + ',';
-    v += FileRef(item.m_strClickImage) + ',' + FileRef(item.m_strOverAudio) + ',';
-    v += FileRef(item.m_strClickAudio) + ',';
-    v += item.m_strTarget.empty() ? std::string("_self") : FlattenLines(item.m_strTarget);
-    v += ',' + FlattenLines(item.m_strLink);
+    AppendItem(item, v, false);
     return v;
 }
 
@@ -145,38 +257,74 @@ std::string CParamEncoder::ParamLine(const std::string& name, const std::string&
     return line;
 }
 
-void CParamEncoder::AppendParamLine(std::string& out, const std::string& name, const std::string& value)
+void CParamEncoder::AppendParamStart(std::string& out, std::string_view name)
 {
     out += "\t<param name=\"";
     out += name;
     out += "\" value=\"";
-    out += EscapeValue(value);
+}
+
+void CParamEncoder::AppendParamEnd(std::string& out)
+{
     out += "\">\r\n";
 }
 
+void CParamEncoder::AppendParamLine(std::string& out, const std::string& name, const std::string& value)
+{
+    AppendParamStart(out, name);
+    AppendText(out, value, {}, kHtml);
+    AppendParamEnd(out);
+}
+
+// The menu's lines go straight into out: the values of menu lines hold no
+// character that needs escaping, item values are escaped as they are written.
 void CParamEncoder::WriteMenu(CTavelin& menu, std::string& out)
 {
-    const std::string number = Num(menu.m_nNumber);
+    char number[16];
+    const size_t digits = static_cast<size_t>(std::to_chars(number, number + sizeof number, menu.m_nNumber).ptr - number);
+    const std::string_view num(number, digits);
     menu.m_nStartY = menu.m_nNumber == 0 ? m_params.m_nDisplayFromY : 0;
-    AppendParamLine(out, "MStyle-" + number, MStyleValue(menu));
-    AppendParamLine(out, "IStyle-" + number, IStyleValue(menu));
+    out += "\t<param name=\"MStyle-";
+    out += num;
+    out += "\" value=\"";
+    AppendMStyle(menu, out);
+    AppendParamEnd(out);
+    out += "\t<param name=\"IStyle-";
+    out += num;
+    out += "\" value=\"";
+    AppendIStyle(menu, out);
+    AppendParamEnd(out);
     int j = 0;
     for (const auto& item : menu.m_arrItems) {
         if (item->m_bVisible == 0)
             continue;
-        AppendParamLine(out, "I" + number + '-' + Num(j++), ItemValue(*item));
+        out += "\t<param name=\"I";
+        out += num;
+        out += '-';
+        AppendNum(out, j++);
+        out += "\" value=\"";
+        AppendItem(*item, out, true);
+        AppendParamEnd(out);
     }
 }
 
 std::string CParamEncoder::WriteAllParams()
 {
+    std::string out;
+    AppendAllParams(out);
+    return out;
+}
+
+void CParamEncoder::AppendAllParams(std::string& out)
+{
+    m_fileRefs.clear();
     CNumberingWalk walk(m_params, true);
     const auto& menus = walk.Run();
-    std::string out;
-    out.reserve(512 + menus.size() * 320 + m_params.m_arrWritten.size() * 96);
-    AppendParamLine(out, "ApStyle", ApStyleValue());
+    out.reserve(out.size() + 512 + menus.size() * 320 + m_params.m_arrWritten.size() * 160);
+    AppendParamStart(out, "ApStyle");
+    AppendApStyle(out, true);
+    AppendParamEnd(out);
     for (CTavelin* menu : menus)
         WriteMenu(*menu, out);
     AppendParamLine(out, "Misc", walk.StructureValue());
-    return out;
 }

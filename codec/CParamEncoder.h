@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "../model/CAppletParameters.h"
 
@@ -38,10 +40,25 @@ public:
     // Runs the numbering walk and returns the "ApStyle", menu, item and "Misc"
     // lines; rewrites m_nNumber and m_nStartY of the written menus.
     std::string WriteAllParams();
+    // The same lines appended to out.
+    void AppendAllParams(std::string& out);
 
 private:
+    // The value writers append to out; with html on, the value comes out
+    // escaped as AppendParamLine would escape it.
+    void AppendApStyle(std::string& out, bool html) const;
+    static void AppendMStyle(const CTavelin& menu, std::string& out);
+    static void AppendIStyle(const CTavelin& menu, std::string& out);
+    void AppendItem(const CTavelinItem& item, std::string& out, bool html) const;
+    void AppendFileRef(const std::string& path, std::string& out, bool html) const;
+    // The flattened file name of a path the check accepts, else ""; asked
+    // once per distinct path.
+    const std::string& CachedFileRef(const std::string& path) const;
+    static void AppendParamStart(std::string& out, std::string_view name);
+    static void AppendParamEnd(std::string& out);
     void WriteMenu(CTavelin& menu, std::string& out);
 
     CAppletParameters& m_params;
     FileCheck m_fileCheck;
+    mutable std::unordered_map<std::string, std::string> m_fileRefs;
 };

@@ -4,12 +4,13 @@
 
 #include "CFieldEscape.h"
 #include "CNumberingWalk.h"
+#include "CNumberText.h"
 #include "CPath.h"
 
 namespace {
 void AddNum(std::string& out, long long n)
 {
-    out += std::to_string(n);
+    CNumberText::Append(out, n);
     out += ',';
 }
 
@@ -121,7 +122,10 @@ void CProjectText::StyleRecord(const CTavelin& menu, std::string& out)
 
 void CProjectText::ItemRecord(const CTavelinItem& item, std::string& out)
 {
-    AddText(out, LabelForFile(item.m_strLabel));
+    if (item.m_strLabel.find('\t') == std::string::npos)
+        AddText(out, item.m_strLabel);
+    else
+        AddText(out, LabelForFile(item.m_strLabel));
     AddText(out, item.m_strDescription);
     AddText(out, item.m_strLink);
     AddText(out, item.m_strTarget);
@@ -134,17 +138,22 @@ void CProjectText::ItemRecord(const CTavelinItem& item, std::string& out)
 
 void CProjectText::AppendMenuLines(const CTavelin& menu, std::string& out)
 {
-    const std::string number = std::to_string(menu.m_nNumber);
-    out += "MStyle-" + number + '=';
+    std::string number;
+    CNumberText::Append(number, menu.m_nNumber);
+    out += "MStyle-";
+    out += number;
+    out += '=';
     MenuRecord(menu, out);
-    out += "IStyle-" + number + '=';
+    out += "IStyle-";
+    out += number;
+    out += '=';
     StyleRecord(menu, out);
     int j = 0;
     for (const auto& item : menu.m_arrItems) {
         out += 'I';
         out += number;
         out += '-';
-        out += std::to_string(++j);
+        CNumberText::Append(out, ++j);
         out += '=';
         ItemRecord(*item, out);
     }
