@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <iterator>
+#include <tuple>
 #include <utility>
 
 #include "CFieldEscape.h"
@@ -67,6 +68,26 @@ void SetText(std::string& target, std::string_view field)
 COLORREF ToColor(std::string_view field)
 {
     return static_cast<COLORREF>(CProjectReader::ToNumber(field));
+}
+
+// A number as the writers spell it: "0", or digits without a leading zero,
+// at most INT_MAX. Removes it from the front of text.
+bool TakeNumber(std::string_view& text, std::uint32_t& number)
+{
+    size_t i = 0;
+    std::uint64_t value = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && i < 10)
+        value = value * 10 + static_cast<std::uint64_t>(text[i++] - '0');
+    if (i == 0 || (i > 1 && text[0] == '0') || value > INT_MAX)
+        return false;
+    number = static_cast<std::uint32_t>(value);
+    text.remove_prefix(i);
+    return true;
+}
+
+bool StartsWith(std::string_view text, std::string_view start)
+{
+    return text.substr(0, start.size()) == start;
 }
 }  // namespace
 
@@ -155,24 +176,61 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
 {
     m_warnings.clear();
     m_map.clear();
+    m_numbered.clear();
     m_strText.clear();
     if (!m_fs.IsRegularFile(file) || !m_fs.ReadFile(file, m_strText))
         return false;
     const std::string header = "[" + section + "]";
-    m_map.reserve(static_cast<size_t>(std::count(m_strText.begin(), m_strText.end(), '\n')) + 1);
+    m_numbered.reserve(static_cast<size_t>(std::count(m_strText.begin(), m_strText.end(), '\n')) + 1);
     ForEachEntry(m_strText, [&](std::string_view h, std::string_view key, std::string_view value) {
         if (h == header)
-            m_map.insert_or_assign(key, value);
+            AddEntry(key, value);
     });
+    const auto before = [](const CNumbered& a, const CNumbered& b) {
+        return std::tie(a.m_nMenu, a.m_kind, a.m_nItem) < std::tie(b.m_nMenu, b.m_kind, b.m_nItem);
+    };
+    // Stable: of equal keys the last in the file stays last, and wins.
+    if (!std::is_sorted(m_numbered.begin(), m_numbered.end(), before))
+        std::stable_sort(m_numbered.begin(), m_numbered.end(), before);
+    m_nCursor = 0;
     m_bTemplateMode = templateMode;
     m_items.clear();
     m_nMadeUp = 0;
     ReadApplet();
     ReadMenus();
     m_map.clear();
+    m_numbered.clear();
+    m_numbered.shrink_to_fit();
     m_strText.clear();
     m_strText.shrink_to_fit();
     return true;
+}
+
+// "MStyle-N", "IStyle-N" and "IN-J" (J from 1) go to the numbered records,
+// every other key to the map, the last value of a key winning.
+void CProjectReader::AddEntry(std::string_view key, std::string_view value)
+{
+    std::string_view rest = key;
+    std::uint32_t menu = 0;
+    std::uint32_t item = 0;
+    Kind kind = Kind::Item;
+    bool numbered = false;
+    if (StartsWith(rest, "MStyle-") || StartsWith(rest, "IStyle-")) {
+        kind = rest[0] == 'M' ? Kind::MenuStyle : Kind::ItemStyle;
+        rest.remove_prefix(7);
+        numbered = TakeNumber(rest, menu) && rest.empty();
+    } else if (StartsWith(rest, "I")) {
+        rest.remove_prefix(1);
+        numbered = TakeNumber(rest, menu) && StartsWith(rest, "-");
+        if (numbered) {
+            rest.remove_prefix(1);
+            numbered = TakeNumber(rest, item) && rest.empty() && item > 0;
+        }
+    }
+    if (numbered)
+        m_numbered.push_back({menu, item, kind, value});
+    else
+        m_map.insert_or_assign(key, value);
 }
 
 void CProjectReader::ReadMenus()
@@ -215,6 +273,35 @@ const std::string_view* CProjectReader::Find(std::string_view key) const
 {
     const auto found = m_map.find(key);
     return found == m_map.end() ? nullptr : &found->second;
+}
+
+const std::string_view* CProjectReader::FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item)
+{
+    const auto key = std::tie(menu, kind, item);
+    while (m_nCursor < m_numbered.size()) {
+        const CNumbered& r = m_numbered[m_nCursor];
+        if (std::tie(r.m_nMenu, r.m_kind, r.m_nItem) >= key)
+            break;
+        ++m_nCursor;
+    }
+    const std::string_view* found = nullptr;
+    while (m_nCursor < m_numbered.size()) {
+        const CNumbered& r = m_numbered[m_nCursor];
+        if (std::tie(r.m_nMenu, r.m_kind, r.m_nItem) != key)
+            break;
+        found = &r.m_value;
+        ++m_nCursor;
+    }
+    return found;
+}
+
+const CProjectReader::Fields& CProjectReader::NumberedRecord(std::uint32_t menu, Kind kind, std::uint32_t item,
+                                                             size_t count)
+{
+    const std::string_view* value = FindNumbered(menu, kind, item);
+    SplitAll(value ? *value : std::string_view(), ',', m_fields);
+    m_fields.resize(count);
+    return m_fields;
 }
 
 const CProjectReader::Fields& CProjectReader::Record(std::string_view key, std::string_view defaultText, size_t count)
@@ -261,8 +348,8 @@ std::unique_ptr<CTavelin> CProjectReader::ReadMenu(int number)
 {
     auto menu = std::make_unique<CTavelin>(0, "Menu");
     CTavelin& m = *menu;
-    const std::string suffix = std::to_string(number);
-    const Fields& f = Record("MStyle-" + suffix, {}, 12);
+    const auto menuNumber = static_cast<std::uint32_t>(number);
+    const Fields& f = NumberedRecord(menuNumber, Kind::MenuStyle, 0, 12);
     m.m_crBackground = ToColor(f[0]);
     int* const numbers[] = {&m.m_nBackStyle, &m.m_nReserved1, &m.m_nReserved2, &m.m_nIndent, &m.m_nStartY,
                             &m.m_nItemWidth, &m.m_nItemHeight, &m.m_nItemGap, &m.m_nBorderThick};
@@ -271,7 +358,7 @@ std::unique_ptr<CTavelin> CProjectReader::ReadMenu(int number)
     SetText(m.m_strName, f[10]);
     m.m_bVisible = ToNumber(f[11]);
 
-    const Fields& s = Record("IStyle-" + suffix, {}, 45);
+    const Fields& s = NumberedRecord(menuNumber, Kind::ItemStyle, 0, 45);
     for (int state = 0; state < 3; ++state) {
         CItemStyle& st = m.Style(state);
         const size_t b = static_cast<size_t>(state) * 15;
@@ -288,12 +375,10 @@ std::unique_ptr<CTavelin> CProjectReader::ReadMenu(int number)
 
 void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
 {
-    const std::string prefix = "I" + std::to_string(number) + "-";
     menu.m_arrItems.reserve(count > 0 ? std::min<size_t>(static_cast<size_t>(count), 4096) : 0);
     for (int j = 1; j <= count; ++j) {
-        m_strKey.assign(prefix);
-        m_strKey += std::to_string(j);
-        const std::string_view* found = Find(m_strKey);
+        const std::string_view* found =
+            FindNumbered(static_cast<std::uint32_t>(number), Kind::Item, static_cast<std::uint32_t>(j));
         if (!found && ++m_nMadeUp > kMaxItemsWithoutRecord)
             break;
         auto item = std::make_unique<CTavelinItem>("item");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -48,10 +49,26 @@ private:
     // Key -> value of one section, as views into m_strText.
     using SectionMap = std::unordered_map<std::string_view, std::string_view>;
 
+    // The records of menus and items are kept apart from the other keys, in
+    // file order and sorted by this key, so that reading them in number order
+    // walks them once from front to back.
+    enum class Kind : std::uint8_t { MenuStyle, ItemStyle, Item };
+    struct CNumbered {
+        std::uint32_t m_nMenu;
+        std::uint32_t m_nItem;  // 0 for the two style records
+        Kind m_kind;
+        std::string_view m_value;
+    };
+
+    void AddEntry(std::string_view key, std::string_view value);
     // The fields of "[section]key" (or of defaultText when absent), exactly
     // count of them; views into the map or defaultText.
     const Fields& Record(std::string_view key, std::string_view defaultText, size_t count);
     const std::string_view* Find(std::string_view key) const;
+    // The value of a menu or item record; the calls must come in increasing
+    // (menu, kind, item) order.
+    const std::string_view* FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item);
+    const Fields& NumberedRecord(std::uint32_t menu, Kind kind, std::uint32_t item, size_t count);
     void ReadApplet();
     void ReadMenus();
     std::unique_ptr<CTavelin> ReadMenu(int number);
@@ -67,7 +84,8 @@ private:
     // State of one LoadModel run.
     std::string m_strText;
     SectionMap m_map;
-    std::string m_strKey;
+    std::vector<CNumbered> m_numbered;
+    size_t m_nCursor = 0;
     bool m_bTemplateMode = false;
     Fields m_fields;
     std::vector<CTavelinItem*> m_items;
