@@ -640,7 +640,9 @@ void CAppletTavelinWizardView::OnEditCut()
     if (!CopySelection())
         return;
     setCurrentItem(node->parent());
+    Editor().BeginMacro(tr("Cut"));
     RemoveItemNode(node);
+    Editor().EndMacro();
     emit CommandStateChanged();
 }
 

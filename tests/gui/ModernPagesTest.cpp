@@ -107,6 +107,22 @@ TEST_F(ModernPages, UndoNamesItsStepAndReturnsToTheSavedState)
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_EQ(Tree()->RootNode()->childCount(), static_cast<int>(menus + 1));
 
+    // Cut is one step of its own name; undo puts the item back.
+    CTavelin* first = nullptr;
+    for (const auto& menu : Params().m_arrMenus)
+        if (!first && menu->GetItemCount() > 0)
+            first = menu.get();
+    ASSERT_NE(first, nullptr);
+    CTavelinItem* item = first->GetItem(0);
+    const int items = first->GetItemCount();
+    Tree()->setCurrentItem(Tree()->NodeOf(item));
+    Trigger(A::EditCut);
+    EXPECT_EQ(first->GetItemCount(), items - 1);
+    EXPECT_EQ(undo->text(), "&Undo Cut\tCtrl+Z");
+    Trigger(A::EditUndo);
+    EXPECT_EQ(first->GetItem(0), item);
+    EXPECT_NE(Tree()->NodeOf(item), nullptr);
+
     // New clears the history.
     prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::No);
     prompts.dialogHandlers.push_back([](QDialog& dialog) {

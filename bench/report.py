@@ -1,0 +1,82 @@
+#!/usr/bin/env python3
+"""Turns the benchmarks' JSON output into the table of figures, references
+and ratios, with the target each ratio is held to."""
+import json
+import sys
+
+
+def load(paths):
+    runs = {}
+    for path in paths:
+        with open(path) as f:
+            for b in json.load(f)["benchmarks"]:
+                runs[b["name"]] = b
+    return runs
+
+
+def ms(b):
+    scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
+    return b["real_time"] * scale
+
+
+def row(runs, label, ours, ref, target, sizes=("1000", "10000", "100000")):
+    lines = []
+    for n in sizes:
+        a, r = runs.get(f"{ours}/{n}"), runs.get(f"{ref}/{n}")
+        if not a or not r:
+            continue
+        ratio = ms(a) / ms(r)
+        ok = "yes" if ratio <= target else "**no**"
+        lines.append(f"| {label} | {int(n):,} | {ms(a):.2f} | {ref.replace('BM_', '')} {ms(r):.2f} | "
+                     f"{ratio:.2f} | {target:g} | {ok} |")
+    return lines
+
+
+def scaling(runs, name):
+    small, large = runs.get(f"{name}/10000"), runs.get(f"{name}/100000")
+    if not small or not large:
+        return None
+    per_small, per_large = ms(small) / 10000, ms(large) / 100000
+    return per_large / per_small
+
+
+def main():
+    runs = load(sys.argv[1:])
+    print("| operation | items | ms | reference (ms) | ratio | target | holds |")
+    print("|---|---:|---:|---|---:|---:|---|")
+    for line in (row(runs, "load (LoadProject)", "BM_LoadProject", "BM_LoadFloor_RawScan", 8)
+                 + row(runs, "load against QSettings", "BM_LoadProject_Ours", "BM_LoadPeer_QSettings", 0.5)
+                 + row(runs, "BuildPage", "BM_BuildPage", "BM_BuildPageFloor_Append", 5)
+                 + row(runs, "SaveFiles", "BM_SaveFiles", "BM_SaveFloor_WriteRename", 4)
+                 + row(runs, "RebuildTree", "BM_RebuildTree", "BM_BareTree", 1.5)):
+        print(line)
+    edits_small, edits_large = runs.get("BM_TreeEdits1000/1000"), runs.get("BM_TreeEdits1000/100000")
+    if edits_small and edits_large:
+        ratio = ms(edits_large) / ms(edits_small)
+        print(f"| 1,000 tree edits | 100,000 | {ms(edits_large):.2f} | same edits on 1,000 items "
+              f"{ms(edits_small):.2f} | {ratio:.2f} | 2 | {'yes' if ratio <= 2 else '**no**'} |")
+    start, bare = runs.get("BM_StartEditor/iterations:10/manual_time"), runs.get(
+        "BM_StartBareWindow/iterations:10/manual_time")
+    if start and bare:
+        ratio = ms(start) / ms(bare)
+        print(f"| start to first window | - | {ms(start):.1f} | bare Qt main window {ms(bare):.1f} | "
+              f"{ratio:.2f} | 2 | {'yes' if ratio <= 2 else '**no**'} |")
+    print()
+    print("| operation | per item at 10,000 (us) | per item at 100,000 (us) | growth | target |")
+    print("|---|---:|---:|---:|---:|")
+    for name in ("BM_LoadProject", "BM_BuildPage", "BM_SaveFiles", "BM_Check", "BM_ArchiveStore",
+                 "BM_ArchiveLoad", "BM_DeepCopy", "BM_RebuildTree"):
+        growth = scaling(runs, name)
+        if growth is None:
+            continue
+        per10, per100 = ms(runs[f"{name}/10000"]) / 10, ms(runs[f"{name}/100000"]) / 100
+        print(f"| {name.replace('BM_', '')} | {per10:.3f} | {per100:.3f} | {growth:.2f} | 1.5 |")
+    memory = runs.get("BM_LoadedModelMemory/100000/iterations:1")
+    if memory:
+        print()
+        print(f"Memory of a loaded 100,000-item model: {memory['bytes_per_item']:.0f} bytes per item "
+              f"(target 1,024).")
+
+
+if __name__ == "__main__":
+    main()
