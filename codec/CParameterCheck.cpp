@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -22,12 +23,24 @@ int Clamp(std::int64_t value)
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
-void AppendCommaWarning(std::string& out, const std::string& label, const char* what, const std::string& text)
+void AppendCommaWarning(std::string& out, const std::string& label, const char* what, std::string_view text)
 {
-    if (text.find(',') == std::string::npos)
+    if (text.find(',') == std::string_view::npos)
         return;
-    out += "Warning:\t\tItem \"" + label + "\" " + what + " \"" + text +
-           "\" contains a comma, which the applet reads as a field separator.\r\n";
+    out += "Warning:\t\tItem \"";
+    out += label;
+    out += "\" ";
+    out += what;
+    out += " \"";
+    out += text;
+    out += "\" contains a comma, which the applet reads as a field separator.\r\n";
+}
+
+// The file name after the last separator, as a view into path.
+std::string_view FileNameOf(const std::string& path)
+{
+    const size_t pos = path.rfind(CPath::kSep);
+    return pos == std::string::npos ? std::string_view(path) : std::string_view(path).substr(pos + 1);
 }
 }  // namespace
 
@@ -163,7 +176,7 @@ std::string CParameterCheck::CommaWarnings()
                                           &item->m_strOverAudio, &item->m_strClickAudio};
             for (int i = 0; i < 5; ++i)
                 if (m_media.IsMedia(*paths[i]))
-                    AppendCommaWarning(out, label, kFieldNames[i], CPath::FileName(*paths[i]));
+                    AppendCommaWarning(out, label, kFieldNames[i], FileNameOf(*paths[i]));
         }
     }
     m_params.m_arrWritten.clear();

@@ -136,18 +136,52 @@ void CProjectText::ItemRecord(const CTavelinItem& item, std::string& out)
     EndLine(out);
 }
 
+CProjectText::MenuKey CProjectText::MenuKeyOf(const CTavelin& m)
+{
+    return {static_cast<int>(m.m_crBackground), m.m_nBackStyle, m.m_nReserved1, m.m_nReserved2, m.m_nIndent,
+            m.m_nStartY, m.m_nItemWidth, m.m_nItemHeight, m.m_nItemGap, m.m_nBorderThick, m.m_bVisible};
+}
+
+CProjectText::StyleKey CProjectText::StyleKeyOf(const CTavelin& menu)
+{
+    StyleKey key;
+    size_t i = 0;
+    for (int state = 0; state < 3; ++state) {
+        const CItemStyle& s = menu.Style(state);
+        for (int n : {static_cast<int>(s.m_crBack), static_cast<int>(s.m_crFont), s.m_nBackStyle, s.m_nFontEffect,
+                      s.m_nFontName, s.m_nFontSize, s.m_nFontStyle, s.m_nImageAlign, s.m_nTextAlign,
+                      s.m_nImageOffset, s.m_nTextOffset, s.m_nGradientDir, s.m_nBorder})
+            key[i++] = n;
+    }
+    return key;
+}
+
 void CProjectText::AppendMenuLines(const CTavelin& menu, std::string& out)
 {
+    const MenuKey menuKey = MenuKeyOf(menu);
+    if (!m_bHaveLast || menuKey != m_lastMenuKey || menu.m_strName != m_strLastName) {
+        m_strMenuRecord.clear();
+        MenuRecord(menu, m_strMenuRecord);
+        m_lastMenuKey = menuKey;
+        m_strLastName = menu.m_strName;
+    }
+    const StyleKey styleKey = StyleKeyOf(menu);
+    if (!m_bHaveLast || styleKey != m_lastStyleKey) {
+        m_strStyleRecord.clear();
+        StyleRecord(menu, m_strStyleRecord);
+        m_lastStyleKey = styleKey;
+    }
+    m_bHaveLast = true;
     std::string number;
     CNumberText::Append(number, menu.m_nNumber);
     out += "MStyle-";
     out += number;
     out += '=';
-    MenuRecord(menu, out);
+    out += m_strMenuRecord;
     out += "IStyle-";
     out += number;
     out += '=';
-    StyleRecord(menu, out);
+    out += m_strStyleRecord;
     int j = 0;
     for (const auto& item : menu.m_arrItems) {
         out += 'I';

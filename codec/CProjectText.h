@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "../model/CAppletParameters.h"
@@ -25,6 +26,11 @@ public:
     void ItemRecord(const CTavelinItem& item, std::string& out);
 
 private:
+    using MenuKey = std::array<int, 11>;
+    using StyleKey = std::array<int, 39>;
+
+    static MenuKey MenuKeyOf(const CTavelin& menu);
+    static StyleKey StyleKeyOf(const CTavelin& menu);
     void AppendMenuLines(const CTavelin& menu, std::string& out);
     void AppendItemMedia(const std::string& path, std::string& out);
     void AppendAppletMedia(const std::string& path, std::string& out);
@@ -32,4 +38,13 @@ private:
     CAppletParameters& m_params;
     CMediaFiles& m_media;
     bool m_bTemplateMode;
+
+    // Most menus look like the one before: their records are copied from
+    // the last ones written when every value they show is the same.
+    bool m_bHaveLast = false;
+    MenuKey m_lastMenuKey{};
+    std::string m_strLastName;
+    std::string m_strMenuRecord;
+    StyleKey m_lastStyleKey{};
+    std::string m_strStyleRecord;
 };
