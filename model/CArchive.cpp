@@ -112,19 +112,20 @@ void CArchive::Exchange(std::string& text)
     if (m_bStoring)
         WriteText(text);
     else
-        text = ReadText();
+        ReadText(text);
 }
 
 void CArchive::WriteWord(std::uint16_t value)
 {
-    m_strBytes += static_cast<char>(value & 0xFF);
-    m_strBytes += static_cast<char>(value >> 8);
+    const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+    m_strBytes.append(bytes, 2);
 }
 
 void CArchive::WriteDword(std::uint32_t value)
 {
-    WriteWord(static_cast<std::uint16_t>(value & 0xFFFF));
-    WriteWord(static_cast<std::uint16_t>(value >> 16));
+    const char bytes[4] = {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF),
+                           static_cast<char>((value >> 16) & 0xFF), static_cast<char>(value >> 24)};
+    m_strBytes.append(bytes, 4);
 }
 
 void CArchive::WriteInt(int value)
@@ -166,8 +167,9 @@ std::uint16_t CArchive::ReadWord()
 
 std::uint32_t CArchive::ReadDword()
 {
-    const std::uint32_t low = ReadWord();
-    return low | (static_cast<std::uint32_t>(ReadWord()) << 16);
+    const auto* p = reinterpret_cast<const unsigned char*>(Take(4));
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
 int CArchive::ReadInt()
@@ -176,6 +178,13 @@ int CArchive::ReadInt()
 }
 
 std::string CArchive::ReadText()
+{
+    std::string text;
+    ReadText(text);
+    return text;
+}
+
+void CArchive::ReadText(std::string& text)
 {
     std::size_t length = static_cast<unsigned char>(*Take(1));
     if (length == 0xFF) {
@@ -186,7 +195,7 @@ std::string CArchive::ReadText()
             length = ReadDword();
     }
     const char* data = Take(length);
-    return std::string(data, length);
+    text.assign(data, length);
 }
 
 int CArchive::ReadCount()

@@ -54,6 +54,7 @@ public:
 
     int ReadInt();
     std::string ReadText();
+    void ReadText(std::string& text);
     // Reads a tagged object that must be of class T; null objects, shared
     // objects and objects of another class are refused.
     template <class T>
