@@ -19,8 +19,8 @@ else
     npm install --no-audit --no-fund --loglevel=error
 fi
 
-# One browser at a time; older node (Debian 12's own) runs test files one by
-# one anyway and has no such option.
+# One browser at a time where node can be told so; older node (Debian 12's own)
+# has no such option.
 if node --help 2>/dev/null | grep -q -- --test-concurrency; then
     exec node --test --test-concurrency=1 .
 fi
