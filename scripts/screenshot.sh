@@ -24,7 +24,7 @@ done
 export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data"
 # A window of 760 x 520 pixels with a taller tree pane than the first start gives.
 mkdir -p "$scratch/config/Quorvex"
-printf '[Settings]\nTree%%20Height=250\nWindowPos="0,1,-1,-1,-1,-1,0,0,760,520"\n' \
+printf '[Settings]\nTree%%20Height=300\nWindowPos="0,1,-1,-1,-1,-1,0,0,760,560"\n' \
     > "$scratch/config/Quorvex/AppletTavelinWizard.conf"
 "$bin/atw" --program-dir "$scratch/program" new --template "$template" "$scratch/work/menu.htm"
 
@@ -41,7 +41,22 @@ for _ in $(seq 1 100); do
     sleep 0.2
 done
 sleep 1.5
-[ -n "$window" ] && import -window "$window" "$4"
+if [ -n "$window" ] && command -v xdotool >/dev/null; then
+    # Open the tree (the asterisk expands every branch of the selected root),
+    # select an item and show its properties, then take the whole scene.
+    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    xdotool key --window "$window" KP_Multiply
+    sleep 0.3
+    xdotool key --window "$window" Down Down Down
+    sleep 0.3
+    xdotool key --window "$window" alt+Return
+    sleep 1.5
+    # The bare screen around the two windows becomes a light grey.
+    import -window root -crop 870x640+0+0 +repage "$4"
+    convert "$4" -fill "#e4e8ee" -draw "color 866,4 floodfill" -draw "color 4,636 floodfill" "$4"
+elif [ -n "$window" ]; then
+    import -window "$window" "$4"
+fi
 kill "$editor"
 wait "$editor" 2>/dev/null || true
 [ -n "$window" ]
