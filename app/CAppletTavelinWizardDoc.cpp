@@ -256,8 +256,13 @@ bool CAppletTavelinWizardDoc::OnSaveDocument(const QString& pagePath)
     return false;
 }
 
+// Input still on the property page counts as an edit: it is stored first,
+// so that the question comes when it would otherwise be lost. Input the
+// page refuses keeps the project open (its message has been shown).
 bool CAppletTavelinWizardDoc::SaveModified()
 {
+    if (!CommitPropertyPage())
+        return false;
     if (!m_bModified)
         return true;
     const QString name = m_strPathName.isEmpty() ? Title() : m_strPathName;
@@ -282,11 +287,10 @@ void CAppletTavelinWizardDoc::OnFileSaveAsTemplate()
 
 // --- build, options, help --------------------------------------------------
 
-void CAppletTavelinWizardDoc::CommitPropertyPage()
+bool CAppletTavelinWizardDoc::CommitPropertyPage()
 {
     CPropertyFrame* frame = m_pTreeView ? m_pTreeView->PropertyFrame() : nullptr;
-    if (frame && frame->isVisible())
-        frame->CommitActivePage();
+    return !frame || !frame->isVisible() || frame->CommitActivePage();
 }
 
 void CAppletTavelinWizardDoc::OnCheckParameters()

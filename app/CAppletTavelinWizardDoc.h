@@ -81,7 +81,8 @@ signals:
 private:
     QWidget* Owner() const;
     void SetPathName(const QString& pagePath);
-    void CommitPropertyPage();
+    // Stores the property page's input; false when the page refused it.
+    bool CommitPropertyPage();
     // Before the model is reset or refilled: no page may still edit it.
     void ReleaseModel();
     // After: the views follow the new model.

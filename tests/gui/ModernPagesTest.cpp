@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QUndoStack>
 
@@ -9,6 +10,7 @@
 #include "app/CDlgHtml.h"
 #include "app/CModelEditor.h"
 #include "app/CPreview.h"
+#include "props/CPropertyFrame.h"
 #include "templates/CAppSettings.h"
 #include "ui/CFrameActions.h"
 
@@ -132,4 +134,27 @@ TEST_F(ModernPages, UndoNamesItsStepAndReturnsToTheSavedState)
     Trigger(A::FileNew);
     EXPECT_FALSE(theApp().Editor().History().canUndo());
     EXPECT_FALSE(undo->isEnabled());
+}
+
+// Typing on the property page after a save, then closing: the question comes.
+TEST_F(ModernPages, InputLeftOnThePropertyPageIsNotLostAtClose)
+{
+    ASSERT_TRUE(Start());
+    CTavelinItem* item = nullptr;
+    for (const auto& menu : Params().m_arrMenus)
+        if (!item && menu->GetItemCount() > 0)
+            item = menu->GetItem(0);
+    ASSERT_NE(item, nullptr);
+    Tree()->setCurrentItem(Tree()->NodeOf(item));
+    Trigger(A::Property);
+    ASSERT_TRUE(SaveAs(QStringLiteral("menu.htm")));
+    ASSERT_FALSE(Doc()->IsModified());
+
+    auto* description = Tree()->PropertyFrame()->findChild<QLineEdit*>(QStringLiteral("Description"));
+    ASSERT_NE(description, nullptr);
+    description->setText(QStringLiteral("typed, not yet stored"));
+    prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::Cancel);
+    EXPECT_FALSE(Doc()->SaveModified());
+    EXPECT_EQ(prompts.saveQuestions.size(), 1);
+    EXPECT_EQ(item->m_strDescription, "typed, not yet stored");
 }
