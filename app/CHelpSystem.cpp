@@ -146,7 +146,7 @@ int CHelpSystem::ContextOf(const QWidget* widget)
 
 QString CHelpSystem::PagePath(const QString& page)
 {
-    const QString path = HelpFolder() + QLatin1Char('/') + page;
+    QString path = HelpFolder() + QLatin1Char('/') + page;
     // A page missing from the installation gives way to the contents.
     if (!QFileInfo::exists(path) && page != QLatin1String(kContentsPage))
         return HelpFolder() + QLatin1Char('/') + QLatin1String(kContentsPage);

@@ -70,7 +70,7 @@ void AppendHex(std::string& out, COLORREF color)
     static const char kDigits[] = "0123456789abcdef";
     char buffer[6];
     const unsigned parts[] = {GetRValue(color), GetGValue(color), GetBValue(color)};
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < 3; ++i) {
         buffer[2 * i] = kDigits[parts[i] >> 4];
         buffer[2 * i + 1] = kDigits[parts[i] & 0xF];
     }

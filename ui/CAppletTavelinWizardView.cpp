@@ -294,7 +294,7 @@ void CAppletTavelinWizardView::OnItemRemoved(CTavelin* menu, int)
 void CAppletTavelinWizardView::OnItemMoved(CTavelin* menu, int from, int to)
 {
     CTavelinItem* item = menu ? menu->GetItem(to) : nullptr;
-    QTreeWidgetItem* old = NodeOf(item);
+    QTreeWidgetItem* old = item ? NodeOf(item) : nullptr;
     if (!old)
         return;
     m_pNodes->Forget(old);

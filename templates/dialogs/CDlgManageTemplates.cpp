@@ -100,7 +100,7 @@ void CDlgManageTemplates::OnSelectionChanged()
 
 QString CDlgManageTemplates::SelectedName()
 {
-    const QString name = m_pList->NameAt(m_nSelected);
+    QString name = m_pList->NameAt(m_nSelected);
     if (name.isEmpty())
         theApp().Prompts().Message(this, QString::fromLatin1(kSelectFirst));
     return name;
