@@ -32,7 +32,7 @@
 CAppletTavelinWizardDoc::CAppletTavelinWizardDoc(QObject* parent)
     : QObject(parent), m_pRecent(std::make_unique<CRecentFileList>(theApp().Settings()))
 {
-    m_bAutoChangeSize = theApp().Settings().GetInt("Settings", "Auto Change Size", 0) != 0;
+    m_bAutoChangeSize = CAppSettings(theApp().Settings()).AutoChangeSize();
     // Every change that goes through the model editor marks the project,
     // so that no edit can be lost without the save question.
     connect(&theApp().Editor(), &CModelEditor::Changed, this, [this] { SetModifiedFlag(true); });

@@ -15,11 +15,8 @@
 #include "CAppletTavelinWizardDoc.h"
 #include <QPlainTextEdit>
 #include "codec/CPath.h"
-#include "templates/ISettingsStore.h"
 
 namespace {
-
-const char* const kSection = "Web Browser";
 
 void StoreBrowserChoice(const CDlgWebBrowser& dialog)
 {
@@ -30,10 +27,10 @@ void StoreBrowserChoice(const CDlgWebBrowser& dialog)
     else if (dialog.m_nChoice == 2)
         app.m_strBrowserPath = CText::FromQ(dialog.m_strExePath);
     // All three are written, also those this choice left as they were.
-    ISettingsStore& settings = app.Settings();
-    settings.SetInt(kSection, "Use Default", app.m_nBrowserMode);
-    settings.SetString(kSection, "Specify Browser", app.m_strBrowserPath);
-    settings.SetInt(kSection, "Known Browser", app.m_nKnownBrowser);
+    CAppSettings settings(app.Settings());
+    settings.SetBrowserMode(app.m_nBrowserMode);
+    settings.SetBrowserPath(app.m_strBrowserPath);
+    settings.SetKnownBrowser(app.m_nKnownBrowser);
 }
 
 }   // namespace

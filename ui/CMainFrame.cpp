@@ -26,11 +26,6 @@
 #include "app/CHelpSystem.h"
 #include "app/CModelEditor.h"
 #include "app/CText.h"
-#include "templates/ISettingsStore.h"
-
-namespace {
-const char* const kSection = "Settings";
-}
 
 CMainFrame::CMainFrame(CAppletTavelinWizardDoc* doc, QWidget* parent) : QMainWindow(parent), m_pDoc(doc)
 {
@@ -313,9 +308,9 @@ void CMainFrame::SwitchPane()
 
 void CMainFrame::InitialShowWindow(int showCmd)
 {
-    ISettingsStore& settings = theApp().Settings();
-    const int treeHeight = settings.GetInt(kSection, "Tree Height", kDefaultTreeSize);
-    const auto placement = CWindowPlacement::Parse(CText::ToQ(settings.GetString(kSection, "WindowPos", "")));
+    const CAppSettings settings(theApp().Settings());
+    const int treeHeight = settings.TreeHeight();
+    const auto placement = CWindowPlacement::Parse(CText::ToQ(settings.WindowPos()));
     if (placement)
         placement->Apply(*this, static_cast<unsigned>(showCmd));
     else if (showCmd == CWindowPlacement::ShowMaximized)
@@ -331,11 +326,11 @@ void CMainFrame::InitialShowWindow(int showCmd)
 
 void CMainFrame::SaveFrameSettings()
 {
-    ISettingsStore& settings = theApp().Settings();
-    settings.SetString(kSection, "WindowPos", CText::FromQ(CWindowPlacement::Of(*this).Format()));
-    settings.SetInt(kSection, "Tree Height", m_pTreeView->height());
-    settings.SetInt(kSection, "Tree Width", m_pTreeView->width());
-    settings.SetInt(kSection, "Auto Change Size", m_pDoc && m_pDoc->m_bAutoChangeSize ? 1 : 0);
+    CAppSettings settings(theApp().Settings());
+    settings.SetWindowPos(CText::FromQ(CWindowPlacement::Of(*this).Format()));
+    settings.SetTreeHeight(m_pTreeView->height());
+    settings.SetTreeWidth(m_pTreeView->width());
+    settings.SetAutoChangeSize(m_pDoc && m_pDoc->m_bAutoChangeSize);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include "templates/CAppSettings.h"
+
 class CAppletTavelinWizardDoc;
 class CAppletTavelinWizardView;
 class CFrameActions;
@@ -21,7 +23,7 @@ class QToolBar;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kDefaultTreeSize = 150;
+    static constexpr int kDefaultTreeSize = CAppSettings::kTreeHeight.intDefault;
 
     explicit CMainFrame(CAppletTavelinWizardDoc* doc, QWidget* parent = nullptr);
     ~CMainFrame() override;
