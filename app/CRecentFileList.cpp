@@ -2,23 +2,16 @@
 
 #include <string>
 
+#include <vector>
+
 #include "CText.h"
-#include "templates/ISettingsStore.h"
-
-namespace {
-const char* const kSection = "Recent File List";
-
-std::string KeyOf(int index)
-{
-    return "File" + std::to_string(index + 1);
-}
-} // namespace
+#include "templates/CAppSettings.h"
 
 CRecentFileList::CRecentFileList(ISettingsStore& settings) : m_settings(settings)
 {
-    for (int i = 0; i < kSize; ++i) {
-        const QString path = CText::ToQ(m_settings.GetString(kSection, KeyOf(i), ""));
-        if (!path.isEmpty() && !m_files.contains(path))
+    for (const std::string& stored : CAppSettings(m_settings).RecentFiles()) {
+        const QString path = CText::ToQ(stored);
+        if (!m_files.contains(path))
             m_files << path;
     }
 }
@@ -44,6 +37,8 @@ void CRecentFileList::Remove(int index)
 
 void CRecentFileList::Store()
 {
-    for (int i = 0; i < kSize; ++i)
-        m_settings.SetString(kSection, KeyOf(i), i < m_files.size() ? CText::FromQ(m_files[i]) : std::string());
+    std::vector<std::string> paths;
+    for (const QString& path : m_files)
+        paths.push_back(CText::FromQ(path));
+    CAppSettings(m_settings).SetRecentFiles(paths);
 }

@@ -2,13 +2,15 @@
 
 #include <QStringList>
 
+#include "templates/CAppSettings.h"
+
 class ISettingsStore;
 
 // The recently opened or saved pages, newest first, kept in the settings as
 // "Recent File List"/"File1".."File4" and written at every change.
 class CRecentFileList {
 public:
-    static constexpr int kSize = 4;
+    static constexpr int kSize = CAppSettings::kRecentCount;
 
     explicit CRecentFileList(ISettingsStore& settings);
 

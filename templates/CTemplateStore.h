@@ -5,6 +5,7 @@
 
 #include "../codec/IFileSystem.h"
 #include "../model/CAppletParameters.h"
+#include "CAppSettings.h"
 #include "ISettingsStore.h"
 
 // Named templates: the name list in the settings ("TEMPLATE"/"TemplateKey")
@@ -12,8 +13,8 @@
 // folder. Nothing is cached: every call reads both afresh and writes at once.
 class CTemplateStore {
 public:
-    static constexpr const char* kSection = "TEMPLATE";
-    static constexpr const char* kKey = "TemplateKey";
+    static constexpr const char* kSection = CAppSettings::kTemplateKey.section;
+    static constexpr const char* kKey = CAppSettings::kTemplateKey.key;
     static constexpr const char* kBuiltinNames =
         "Normal,solid button,flat button,Color Button,standard tree,Arrowhead Tree,products tree,"
         "Line Tree,decoration tree,Color Tree,organ tree,Appending Tree,Hot Spot,X'mas";
