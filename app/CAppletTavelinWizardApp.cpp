@@ -43,13 +43,14 @@ CAppletTavelinWizardApp& theApp()
     return CAppletTavelinWizardApp::Instance();
 }
 
-std::string CAppletTavelinWizardApp::ResolveProgramDir(const QString& dir)
+std::string CAppletTavelinWizardApp::ResolveProgramDir(const QString& dir, bool executableDir)
 {
     QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     while (userDir.size() > 1 && userDir.endsWith(QLatin1Char('/')))
         userDir.chop(1);
     CProgramFolder folder(CStdFileSystem::Instance());
-    return folder.Resolve(CText::FromQ(dir), CText::FromQ(userDir));
+    return executableDir ? folder.ResolveForExecutable(CText::FromQ(dir), CText::FromQ(userDir))
+                         : folder.Resolve(CText::FromQ(dir), CText::FromQ(userDir));
 }
 
 bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
@@ -60,7 +61,7 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
     QString dir = line.m_strProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : line.m_strProgramDir;
     while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
         dir.chop(1);
-    m_strProgramDir = ResolveProgramDir(dir);
+    m_strProgramDir = ResolveProgramDir(dir, line.m_strProgramDir.isEmpty());
 
     const CAppSettings settings(Settings());
     m_nBrowserMode = settings.BrowserMode();

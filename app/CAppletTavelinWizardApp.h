@@ -47,8 +47,9 @@ public:
     CAppletTavelinWizardView* GetTreeView() const;
 
     // The program folder: dir when it can be written, else a per-user copy
-    // laid from the data shipped in dir.
-    static std::string ResolveProgramDir(const QString& dir);
+    // laid from the data shipped in dir. For the executable's own folder an
+    // installation's share/applettavelinwizard is the data, always copied.
+    static std::string ResolveProgramDir(const QString& dir, bool executableDir = false);
 
     CAppletParameters m_params;
     CTavelin* m_pCurrentMenu = nullptr;

@@ -2,9 +2,9 @@
 
 #include <string>
 
-// Where the tool finds the program folder: the executable's own folder, or
-// the per-user folder that the editor falls back to when that one cannot be
-// written.
+// Where the tool finds the program folder: the executable's own folder (or
+// an installation's data beside it), or the per-user folder that the editor
+// works in when that one is not to be written.
 class CToolFolders {
 public:
     // The folder of the running executable (argv0 when it cannot be asked).

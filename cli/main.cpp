@@ -28,14 +28,17 @@ int main(int argc, char** argv)
     }
 
     CStdFileSystem& fs = CStdFileSystem::Instance();
-    std::string dir = args.m_strProgramDir.empty() ? CToolFolders::ExecutableDir(argv[0])
-                                                   : CToolFolders::Trimmed(args.m_strProgramDir);
+    const bool named = !args.m_strProgramDir.empty();
+    std::string dir = named ? CToolFolders::Trimmed(args.m_strProgramDir) : CToolFolders::ExecutableDir(argv[0]);
     if (!fs.IsDirectory(dir)) {
         std::cerr << "The program folder " << dir << " does not exist.\n";
         return CAtwTool::kFailure;
     }
-    // The editor's own choice: the folder itself, or the per-user copy of it.
-    dir = CProgramFolder(fs).Resolve(dir, CToolFolders::UserDataDir());
+    // The editor's own choice: the folder itself, or the per-user copy of it
+    // (always for an installed program).
+    CProgramFolder folder(fs);
+    dir = named ? folder.Resolve(dir, CToolFolders::UserDataDir())
+                : folder.ResolveForExecutable(dir, CToolFolders::UserDataDir());
 
     CIniSettings settings(fs, CIniSettings::UserFile());
     CTemplateStore(settings, fs, dir).EnsureNameList();

@@ -3,7 +3,9 @@
 #   run   starts the editor (extra arguments go to the editor),
 #   test  runs every test: the normal build, the core under AddressSanitizer
 #         and UndefinedBehaviorSanitizer, a short run of each fuzzer, the menu
-#         script's decoder under node, and the written pages in Chromium,
+#         script's decoder under node, the written pages in Chromium, and the
+#         installation (staged layout; the .deb installed, run and purged),
+#   package  builds the .deb (build/package/applettavelinwizard_*.deb),
 #   build only builds.
 # Only missing Debian packages are installed (with sudo when not root).
 set -euo pipefail
@@ -15,7 +17,13 @@ mode=${1:-build}
 packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth)
+          xvfb xauth librsvg2-bin)
+# CPack's .deb needs dpkg-shlibdeps and file; the installation test checks the
+# AppStream data and the desktop entry.
+case "$mode" in
+package) packages+=(dpkg-dev file) ;;
+test) packages+=(dpkg-dev file appstream desktop-file-utils) ;;
+esac
 # The menu script's tests need node, npm and a real browser.
 [ "$mode" = test ] && packages+=(chromium)
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
@@ -73,9 +81,18 @@ test)
     echo "== the menu script: decoder under node, pages in Chromium"
     node --test tests/js/
     ATW="$PWD/build/bin/atw" tests/browser/run.sh
+
+    echo "== installation: the staged layout; the .deb installed, run and purged"
+    tests/install/run.sh build
+    ;;
+package)
+    cpack --config build/CPackConfig.cmake
+    deb=$(ls -t build/package/applettavelinwizard_*.deb | head -n 1)
+    echo "Built: $deb"
+    echo "Install it with: sudo apt install ./$deb"
     ;;
 *)
-    echo "usage: scripts/setup.sh run|test|build [editor arguments]" >&2
+    echo "usage: scripts/setup.sh run|test|package|build [editor arguments]" >&2
     exit 2
     ;;
 esac

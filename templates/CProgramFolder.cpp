@@ -10,11 +10,34 @@ constexpr int kMaxCopyDepth = 8;
 
 std::string CProgramFolder::Resolve(const std::string& exeDir, const std::string& userDir)
 {
-    if (CanWrite(exeDir) || userDir.empty())
+    if (CanWrite(exeDir))
         return exeDir;
-    if (!m_fs.MakeDir(userDir) || !CanWrite(userDir))
-        return exeDir;
-    LayShippedData(exeDir, userDir);
+    return UserCopy(exeDir, userDir, exeDir);
+}
+
+std::string CProgramFolder::ResolveForExecutable(const std::string& exeDir, const std::string& userDir)
+{
+    const std::string installed = InstalledDataDir(exeDir);
+    if (installed.empty())
+        return Resolve(exeDir, userDir);
+    return UserCopy(installed, userDir, installed);
+}
+
+std::string CProgramFolder::InstalledDataDir(const std::string& exeDir)
+{
+    const std::string prefix = CPath::Folder(exeDir);
+    if (prefix.empty())
+        return "";
+    const std::string data = CPath::Join(prefix, kInstalledData);
+    return m_fs.IsDirectory(data) ? data : "";
+}
+
+std::string CProgramFolder::UserCopy(const std::string& shippedDir, const std::string& userDir,
+                                     const std::string& fallback)
+{
+    if (userDir.empty() || !m_fs.MakeDir(userDir) || !CanWrite(userDir))
+        return fallback;
+    LayShippedData(shippedDir, userDir);
     return userDir;
 }
 

@@ -5,16 +5,16 @@
 #include "templates/CProgramFolder.h"
 
 namespace {
-// What an installation ships beside the executable, plus things that are not data.
-void LayShipped(const CTemplateTestDir& dir)
+// What a build tree lays beside the executable (into folder), plus things that are not data.
+void LayShipped(const CTemplateTestDir& dir, const std::string& folder = "bin")
 {
-    dir.Write("bin/AppletTavelinWizard.tpl", "[Normal]\r\n");
-    dir.Write("bin/Sample/Samples.htm", "<html></html>");
-    dir.Write("bin/Sample/Image/arrow.gif", "GIF89a;");
-    dir.Write("bin/Sample/Audio/click.au", ".snd");
-    dir.Write("bin/help/index.htm", "help");
-    dir.Write("bin/tavelin.class", "class");
-    dir.Write("bin/tavelin.js", "script");
+    dir.Write(folder + "/AppletTavelinWizard.tpl", "[Normal]\r\n");
+    dir.Write(folder + "/Sample/Samples.htm", "<html></html>");
+    dir.Write(folder + "/Sample/Image/arrow.gif", "GIF89a;");
+    dir.Write(folder + "/Sample/Audio/click.au", ".snd");
+    dir.Write(folder + "/help/index.htm", "help");
+    dir.Write(folder + "/tavelin.class", "class");
+    dir.Write(folder + "/tavelin.js", "script");
     dir.Write("bin/atw", "executable");
 }
 }  // namespace
@@ -58,6 +58,39 @@ TEST(ProgramFolder, ReadOnlyInstallationGetsAPerUserCopy)
     fs.m_strReadOnlyFolder = dir.Path();
     EXPECT_EQ(folder.Resolve(dir.Path("bin"), dir.Path("other")), dir.Path("bin"));
     EXPECT_EQ(folder.Resolve(dir.Path("bin"), ""), dir.Path("bin"));
+}
+
+TEST(ProgramFolder, InstalledProgramAlwaysWorksInThePerUserCopy)
+{
+    // usr/bin holds the executables, usr/share/applettavelinwizard the data.
+    // Even when that folder can be written (root), the package's files stay
+    // as they are.
+    CTemplateTestDir dir;
+    LayShipped(dir, "usr/share/applettavelinwizard");
+    dir.Write("usr/bin/atw", "executable");
+    CTemplateTestFs fs;
+    CProgramFolder folder(fs);
+    const std::string data = dir.Path("usr/share/applettavelinwizard");
+    EXPECT_EQ(folder.InstalledDataDir(dir.Path("usr/bin")), data);
+
+    ASSERT_EQ(folder.ResolveForExecutable(dir.Path("usr/bin"), dir.Path("user")), dir.Path("user"));
+    EXPECT_EQ(dir.Read("user/help/index.htm"), "help");
+    EXPECT_EQ(dir.Read("user/Sample/Image/arrow.gif"), "GIF89a;");
+    EXPECT_FALSE(dir.Exists("user/atw"));
+    EXPECT_EQ(fs.ListFiles(data), (std::vector<std::string>{"AppletTavelinWizard.tpl", "Sample", "help",
+                                                            "tavelin.class", "tavelin.js"}));
+
+    // No per-user folder to be had: the data is read where it lies.
+    fs.m_strReadOnlyFolder = dir.Path("nowhere");
+    EXPECT_EQ(folder.ResolveForExecutable(dir.Path("usr/bin"), dir.Path("nowhere/atw")), data);
+
+    // A build tree has no share folder beside it: its own folder, as before.
+    CTemplateTestDir build;
+    LayShipped(build);
+    EXPECT_EQ(folder.InstalledDataDir(build.Path("bin")), "");
+    EXPECT_EQ(folder.ResolveForExecutable(build.Path("bin"), build.Path("user")), build.Path("bin"));
+    EXPECT_FALSE(build.Exists("user"));
+    EXPECT_EQ(folder.InstalledDataDir("/"), "");
 }
 
 TEST(ProgramFolder, PreviewFolderIsEmptiedAndRemoved)
