@@ -86,7 +86,7 @@ test)
     tests/install/run.sh build
     ;;
 package)
-    cpack --config build/CPackConfig.cmake
+    cpack --config build/CPackConfig.cmake -B build/package
     deb=$(ls -t build/package/applettavelinwizard_*.deb | head -n 1)
     echo "Built: $deb"
     echo "Install it with: sudo apt install ./$deb"

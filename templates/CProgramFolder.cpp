@@ -1,5 +1,6 @@
 #include "CProgramFolder.h"
 
+#include "../codec/CPageWriter.h"
 #include "../codec/CPath.h"
 
 namespace {
@@ -12,7 +13,7 @@ std::string CProgramFolder::Resolve(const std::string& exeDir, const std::string
 {
     if (CanWrite(exeDir))
         return exeDir;
-    return UserCopy(exeDir, userDir, exeDir);
+    return UserCopy(exeDir, userDir, exeDir, false);
 }
 
 std::string CProgramFolder::ResolveForExecutable(const std::string& exeDir, const std::string& userDir)
@@ -20,7 +21,7 @@ std::string CProgramFolder::ResolveForExecutable(const std::string& exeDir, cons
     const std::string installed = InstalledDataDir(exeDir);
     if (installed.empty())
         return Resolve(exeDir, userDir);
-    return UserCopy(installed, userDir, installed);
+    return UserCopy(installed, userDir, installed, true);
 }
 
 std::string CProgramFolder::InstalledDataDir(const std::string& exeDir)
@@ -33,11 +34,11 @@ std::string CProgramFolder::InstalledDataDir(const std::string& exeDir)
 }
 
 std::string CProgramFolder::UserCopy(const std::string& shippedDir, const std::string& userDir,
-                                     const std::string& fallback)
+                                     const std::string& fallback, bool refresh)
 {
     if (userDir.empty() || !m_fs.MakeDir(userDir) || !CanWrite(userDir))
         return fallback;
-    LayShippedData(shippedDir, userDir);
+    LayShippedData(shippedDir, userDir, refresh);
     return userDir;
 }
 
@@ -52,23 +53,35 @@ bool CProgramFolder::CanWrite(const std::string& folder)
     return true;
 }
 
-void CProgramFolder::LayShippedData(const std::string& shippedDir, const std::string& targetDir)
+void CProgramFolder::LayShippedData(const std::string& shippedDir, const std::string& targetDir, bool refresh)
 {
-    for (const char* name : kShipped)
-        CopyMissing(CPath::Join(shippedDir, name), CPath::Join(targetDir, name), 0);
+    for (const char* name : kShipped) {
+        // The template file holds the user's own templates: never replaced.
+        const bool replace = refresh && std::string(name) != CPageWriter::kTemplateFile;
+        CopyMissing(CPath::Join(shippedDir, name), CPath::Join(targetDir, name), 0, replace);
+    }
 }
 
-void CProgramFolder::CopyMissing(const std::string& from, const std::string& to, int depth)
+void CProgramFolder::CopyMissing(const std::string& from, const std::string& to, int depth, bool refresh)
 {
     if (m_fs.IsRegularFile(from)) {
-        if (!m_fs.IsRegularFile(to) && !m_fs.IsDirectory(to))
+        if (m_fs.IsDirectory(to))
+            return;
+        if (!m_fs.IsRegularFile(to) || (refresh && Differs(from, to)))
             m_fs.CopyFile(from, to);
         return;
     }
     if (!m_fs.IsDirectory(from) || depth >= kMaxCopyDepth || !m_fs.MakeDir(to))
         return;
     for (const std::string& name : m_fs.ListFiles(from))
-        CopyMissing(CPath::Join(from, name), CPath::Join(to, name), depth + 1);
+        CopyMissing(CPath::Join(from, name), CPath::Join(to, name), depth + 1, refresh);
+}
+
+bool CProgramFolder::Differs(const std::string& a, const std::string& b)
+{
+    std::string left;
+    std::string right;
+    return !m_fs.ReadFile(a, left) || !m_fs.ReadFile(b, right) || left != right;
 }
 
 void CProgramFolder::CleanPreviewFolder(const std::string& programDir)

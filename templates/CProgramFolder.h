@@ -26,8 +26,9 @@ public:
     // exeDir after all when userDir cannot be made.
     std::string Resolve(const std::string& exeDir, const std::string& userDir);
     // The program folder of a run that names none. Beside an installation's
-    // data: userDir filled with the data it lacks (the data folder itself
-    // when userDir cannot be made); otherwise Resolve(exeDir, userDir).
+    // data: userDir, filled with the data it lacks and brought up to date
+    // with the installed files (the data folder itself when userDir cannot
+    // be made); otherwise Resolve(exeDir, userDir).
     std::string ResolveForExecutable(const std::string& exeDir, const std::string& userDir);
     // The installed data folder that belongs to exeDir ("" when there is none).
     std::string InstalledDataDir(const std::string& exeDir);
@@ -35,7 +36,10 @@ public:
     bool CanWrite(const std::string& folder);
     // Copies each shipped entry of shippedDir that targetDir lacks, file by
     // file; a file already in targetDir (the user's own templates) is kept.
-    void LayShippedData(const std::string& shippedDir, const std::string& targetDir);
+    // With refresh, shipped files that differ from the copy (help pages,
+    // samples and scripts after an upgrade) are copied again, all but the
+    // template file.
+    void LayShippedData(const std::string& shippedDir, const std::string& targetDir, bool refresh = false);
     // Deletes every file of the preview folder (passing over what cannot be
     // deleted), then removes the folder when it is empty.
     void CleanPreviewFolder(const std::string& programDir);
@@ -43,8 +47,9 @@ public:
 private:
     // userDir filled from shippedDir, or fallback when userDir cannot be written.
     std::string UserCopy(const std::string& shippedDir, const std::string& userDir,
-                         const std::string& fallback);
-    void CopyMissing(const std::string& from, const std::string& to, int depth);
+                         const std::string& fallback, bool refresh);
+    void CopyMissing(const std::string& from, const std::string& to, int depth, bool refresh);
+    bool Differs(const std::string& a, const std::string& b);
 
     IFileSystem& m_fs;
 };

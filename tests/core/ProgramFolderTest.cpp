@@ -80,6 +80,19 @@ TEST(ProgramFolder, InstalledProgramAlwaysWorksInThePerUserCopy)
     EXPECT_EQ(fs.ListFiles(data), (std::vector<std::string>{"AppletTavelinWizard.tpl", "Sample", "help",
                                                             "tavelin.class", "tavelin.js"}));
 
+    // An upgrade brings new help and scripts into the copy; the user's
+    // templates and own sample pictures stay.
+    dir.Write("usr/share/applettavelinwizard/help/index.htm", "help 2");
+    dir.Write("usr/share/applettavelinwizard/tavelin.js", "script 2");
+    dir.Write("usr/share/applettavelinwizard/AppletTavelinWizard.tpl", "[Normal]\r\n[New]\r\n");
+    dir.Write("user/AppletTavelinWizard.tpl", "[Normal]\r\n[Mine]\r\n");
+    dir.Write("user/Sample/Image/mine.gif", "GIF89a;");
+    EXPECT_EQ(folder.ResolveForExecutable(dir.Path("usr/bin"), dir.Path("user")), dir.Path("user"));
+    EXPECT_EQ(dir.Read("user/help/index.htm"), "help 2");
+    EXPECT_EQ(dir.Read("user/tavelin.js"), "script 2");
+    EXPECT_EQ(dir.Read("user/AppletTavelinWizard.tpl"), "[Normal]\r\n[Mine]\r\n");
+    EXPECT_TRUE(dir.Exists("user/Sample/Image/mine.gif"));
+
     // No per-user folder to be had: the data is read where it lies.
     fs.m_strReadOnlyFolder = dir.Path("nowhere");
     EXPECT_EQ(folder.ResolveForExecutable(dir.Path("usr/bin"), dir.Path("nowhere/atw")), data);

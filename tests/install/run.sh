@@ -116,14 +116,14 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr >"$work/install.log" || 
     exit 1
 }
 check_layout "$stage/usr"
-check "AppStream data valid" appstreamcli validate --no-net \
-    "$stage/usr/share/metainfo/com.quorvex.AppletTavelinWizard.metainfo.xml"
+check "AppStream data valid" appstreamcli validate-tree --no-net "$stage"
 check "desktop entry valid" desktop-file-validate "$stage/usr/share/applications/$pkg.desktop"
 check_man "$stage/usr/share/man/man1/atw.1.gz"
 check_man "$stage/usr/share/man/man1/AppletTavelinWizard.1.gz"
 
 # The staged atw finds ../share/applettavelinwizard and works in a copy of it.
 user="$work/user-staged"
+mkdir -p "$work/site" "$work/home-site"
 check "staged atw new" as_new_user "$user" "$stage/usr/bin/atw" new --template 6 "$work/site/menu.htm"
 check "staged atw check" as_new_user "$user" "$stage/usr/bin/atw" check "$work/site/menu.htm"
 [ -f "$user/.local/share/Quorvex/AppletTavelinWizard/help/index.htm" ] && ok ||
