@@ -76,10 +76,11 @@ if(TARGET AppletTavelinWizard)
 endif()
 
 # --- the .deb --------------------------------------------------------------------
-# Packages the programs need beyond the libraries they link, which
-# dpkg-shlibdeps finds by itself. Append to this list for an optional part
-# (e.g. list(APPEND ATW_DEB_DEPENDS "qt6-webengine-..."))
-# before this file is included, or below.
+# Depends: dpkg-shlibdeps adds the package of every library the programs
+# link (so a part built with Qt WebEngine brings its packages by itself);
+# ATW_DEB_DEPENDS names what is loaded at run time instead. An optional part
+# appends its run-time packages with list(APPEND ATW_DEB_DEPENDS ...) before
+# this file is included, or in the list below.
 list(APPEND ATW_DEB_DEPENDS
     "qt6-qpa-plugins")  # Qt's platform plugins: the editor cannot open a window without them
 list(REMOVE_DUPLICATES ATW_DEB_DEPENDS)
