@@ -95,8 +95,11 @@ std::string CProjectText::ComposeOnce(const std::string& section)
         }
         out += "\r\n";
     }
-    for (const CTavelin* menu : menus)
+    for (const CTavelin* menu : menus) {
         AppendMenuLines(*menu, out);
+        if (m_bNeedsEscapes && !m_bEscapes)
+            return {};  // Compose writes it again with the escapes
+    }
     out += "Misc=";
     out += walk.StructureValue();
     out += "\r\n";
