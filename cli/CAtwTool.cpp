@@ -1,5 +1,6 @@
 #include "CAtwTool.h"
 
+#include <string>
 #include <utility>
 
 #include "CTemplateCommands.h"
@@ -82,7 +83,15 @@ int CAtwTool::Check(const std::string& page, bool autoSize)
 {
     if (!OpenPage(page))
         return kFailure;
+    const int width = m_params.m_nWidth;
+    const int height = m_params.m_nHeight;
     Print(CParameterCheck(m_params, m_fs).Run(autoSize));
+    // The tool saves nothing: it tells the size that Auto-Change Menu Size
+    // would give the applet.
+    if (autoSize)
+        Print("Auto-Change Menu Size:\tApplet Width:" + std::to_string(m_params.m_nWidth) +
+              ",\tApplet Height:" + std::to_string(m_params.m_nHeight) + " (the project keeps " +
+              std::to_string(width) + " x " + std::to_string(height) + "; nothing is saved)\r\n");
     return kSuccess;
 }
 

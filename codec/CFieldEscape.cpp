@@ -2,6 +2,7 @@
 
 namespace {
 constexpr std::string_view kMarker = "|_#";
+constexpr std::string_view kLabelEscape = "|_#`";
 
 // The text a token after the marker stands for, and the token's length
 // (0 when the marker starts no token).
@@ -31,6 +32,26 @@ std::string_view TokenAt(std::string_view rest, size_t& length)
         return {};
     }
 }
+
+// Whether the marker at i would read back as the start of a token.
+bool StartsToken(std::string_view text, size_t i)
+{
+    size_t length = 0;
+    TokenAt(text.substr(i + kMarker.size()), length);
+    return length != 0;
+}
+
+// Appends text with every occurrence of from replaced by to.
+void Replace(std::string_view text, std::string_view from, std::string_view to, std::string& out)
+{
+    size_t start = 0;
+    for (size_t pos = text.find(from); pos != std::string_view::npos; pos = text.find(from, start)) {
+        out.append(text.substr(start, pos - start));
+        out.append(to);
+        start = pos + from.size();
+    }
+    out.append(text.substr(start));
+}
 }  // namespace
 
 void CFieldEscape::Escape(std::string_view text, std::string& out)
@@ -41,11 +62,12 @@ void CFieldEscape::Escape(std::string_view text, std::string& out)
         const char c = text[i];
         if (c != '\r' && c != '\n' && c != ',' && c != '|')
             continue;
-        if (c == '|' && text.substr(i, kMarker.size()) != kMarker)
+        // A marker that starts no token reads back as it is: it stays.
+        if (c == '|' && (text.substr(i, kMarker.size()) != kMarker || !StartsToken(text, i)))
             continue;
         out.append(text.data() + start, i - start);
         if (c == '\r' && i + 1 < size && text[i + 1] == '\n') {
-            out += "|_#`";
+            out += kLabelEscape;
             ++i;
         } else if (c == '\r') {
             out += "|_#r`";
@@ -95,4 +117,45 @@ std::string CFieldEscape::Unescape(std::string_view text)
     out.reserve(text.size());
     Unescape(text, out);
     return out;
+}
+
+void CFieldEscape::EscapeLabel(std::string_view text, std::string& out)
+{
+    Replace(text, "\r\n", kLabelEscape, out);
+}
+
+void CFieldEscape::UnescapeLabel(std::string_view text, std::string& out)
+{
+    Replace(text, kLabelEscape, "\r\n", out);
+}
+
+bool CFieldEscape::FitsPlain(std::string_view text, bool label)
+{
+    if (text.find(',') != std::string_view::npos)
+        return false;
+    if (!label)
+        return text.find_first_of("\r\n") == std::string_view::npos;
+    // A label keeps its CR LF pairs; a lone CR or LF would break the line,
+    // and an escape already in the text would read back as a line break.
+    for (size_t pos = text.find_first_of("\r\n"); pos != std::string_view::npos;
+         pos = text.find_first_of("\r\n", pos + 2)) {
+        if (text[pos] != '\r' || pos + 1 >= text.size() || text[pos + 1] != '\n')
+            return false;
+    }
+    return text.find(kLabelEscape) == std::string_view::npos;
+}
+
+bool CFieldEscape::IsMarked(std::string_view notice)
+{
+    size_t start = 0;
+    while (start <= notice.size()) {
+        const size_t comma = notice.find(',', start);
+        const size_t end = comma == std::string_view::npos ? notice.size() : comma;
+        if (notice.substr(start, end - start) == kMarkerWord)
+            return true;
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+    return false;
 }

@@ -59,12 +59,16 @@ void CMenuLinker::AttachSubMenus(size_t top)
             const int sub = m_subOfItem[g];
             if (sub < 0)
                 continue;
-            if (depth + 1 >= CAppletParameters::kMaxDepth) {
+            // Items of a menu at the deepest level have sub-menus one level
+            // further; those are empty and are kept, with their looks.
+            const auto subNumber = static_cast<size_t>(sub);
+            const bool holdsItems = m_firstItemOfMenu[subNumber + 1] > m_firstItemOfMenu[subNumber];
+            if (depth + 1 > CAppletParameters::kMaxDepth && holdsItems) {
                 m_bTooDeep = true;
                 continue;
             }
             stack.emplace_back(static_cast<size_t>(sub), depth + 1);
-            m_items[g]->SetSubMenu(std::move(m_menus[static_cast<size_t>(sub)]));
+            m_items[g]->SetSubMenu(std::move(m_menus[subNumber]));
         }
     }
 }

@@ -12,8 +12,8 @@
 // item i). A damaged list cannot make an object owned twice or lost: entries
 // that name a missing menu or item, or a menu or item already named, are
 // skipped; menus that no top-level menu reaches (cycles included) and menus
-// nested deeper than CAppletParameters::kMaxDepth are freed. Each skip adds a
-// warning.
+// with items nested deeper than CAppletParameters::kMaxDepth are freed. Each
+// skip adds a warning.
 class CMenuLinker {
 public:
     static constexpr const char* kTooDeep =

@@ -41,9 +41,9 @@ public:
 
     const std::string& LastError() const { return m_strError; }
 
-    // Reversible escape of a text field of the project file (commas, line
-    // breaks and the escape marker itself); UnescapeField undoes it and reads
-    // older files unchanged apart from the label escape.
+    // Reversible escape of a text field of a marked project file (commas,
+    // line breaks and the escape marker where a token follows it);
+    // UnescapeField undoes it. Unmarked files are read plain (CFieldEscape).
     static std::string EscapeField(const std::string& text);
     static std::string UnescapeField(const std::string& text);
     // The page title: "&" -> "&amp;", "<" -> "&lt;".

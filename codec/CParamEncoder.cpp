@@ -146,7 +146,8 @@ void CParamEncoder::AppendFileRef(const std::string& path, std::string& out, boo
 void CParamEncoder::AppendApStyle(std::string& out, bool html) const
 {
     const CAppletParameters& p = m_params;
-    const int backCode = p.m_nBackStyle == 0 ? 1 : p.m_nBackStyle + 5;
+    // Wider than int: a crafted style or border near INT_MAX must not overflow.
+    const long long backCode = p.m_nBackStyle == 0 ? 1 : static_cast<long long>(p.m_nBackStyle) + 5;
     AppendHex(out, p.m_crBackground);
     out += ',';
     AppendHex(out, p.m_crBackground);
@@ -188,7 +189,7 @@ void CParamEncoder::AppendIStyle(const CTavelin& menu, std::string& out)
         out += ',';
         AppendNum(out, s.m_nGradientDir);
         AppendNum(out, s.m_nBackStyle);
-        AppendNumComma(out, s.m_nBorder + 1);
+        AppendNumComma(out, static_cast<long long>(s.m_nBorder) + 1);
         for (int n : {s.m_nFontEffect, s.m_nFontName, s.m_nFontSize, s.m_nFontStyle})
             AppendNumComma(out, n);
         AppendNum(out, s.m_nImageAlign);

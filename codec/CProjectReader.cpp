@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <iterator>
 #include <tuple>
 #include <utility>
@@ -57,12 +58,6 @@ void SplitAll(std::string_view text, char separator, std::vector<std::string_vie
         start = pos + 1;
     }
     parts.push_back(text.substr(start));
-}
-
-void SetText(std::string& target, std::string_view field)
-{
-    target.clear();
-    CFieldEscape::Unescape(field, target);
 }
 
 COLORREF ToColor(std::string_view field)
@@ -182,9 +177,13 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
         return false;
     const std::string header = "[" + section + "]";
     m_numbered.reserve(static_cast<size_t>(std::count(m_strText.begin(), m_strText.end(), '\n')) + 1);
+    m_occurrences.clear();
+    m_nMarked = 0;
     ForEachEntry(m_strText, [&](std::string_view h, std::string_view key, std::string_view value) {
-        if (h == header)
+        if (h == header) {
+            NoteSection(h, key, value);
             AddEntry(key, value);
+        }
     });
     const auto before = [](const CNumbered& a, const CNumbered& b) {
         return std::tie(a.m_nMenu, a.m_kind, a.m_nItem) < std::tie(b.m_nMenu, b.m_kind, b.m_nItem);
@@ -312,11 +311,53 @@ const CProjectReader::Fields& CProjectReader::Record(std::string_view key, std::
     return m_fields;
 }
 
+void CProjectReader::NoteSection(std::string_view header, std::string_view key, std::string_view value)
+{
+    const auto start = static_cast<size_t>(header.data() - m_strText.data());
+    if (m_occurrences.empty() || m_occurrences.back().first != start)
+        m_occurrences.emplace_back(start, false);
+    if (key == "Notice" && !m_occurrences.back().second && CFieldEscape::IsMarked(value)) {
+        m_occurrences.back().second = true;
+        ++m_nMarked;
+    }
+}
+
+bool CProjectReader::IsMarked(std::string_view field) const
+{
+    if (m_nMarked == 0)
+        return false;
+    // Fields of the default records lie outside the file's text.
+    const char* const text = m_strText.data();
+    const std::less<const char*> before;
+    if (before(field.data(), text) || !before(field.data(), text + m_strText.size()))
+        return false;
+    if (m_nMarked == m_occurrences.size())
+        return true;
+    const auto offset = static_cast<size_t>(field.data() - text);
+    const auto after = std::upper_bound(m_occurrences.begin(), m_occurrences.end(), offset,
+                                        [](size_t o, const std::pair<size_t, bool>& s) { return o < s.first; });
+    return after != m_occurrences.begin() && std::prev(after)->second;
+}
+
+void CProjectReader::SetText(std::string& target, std::string_view field, bool label) const
+{
+    target.clear();
+    if (IsMarked(field))
+        CFieldEscape::Unescape(field, target);
+    else if (label)
+        CFieldEscape::UnescapeLabel(field, target);
+    else
+        target.assign(field);
+}
+
 std::string CProjectReader::MediaPath(std::string_view field, const char* sampleFolder) const
 {
     std::string path;
     SetText(path, field);
-    if (m_bTemplateMode && !path.empty())
+    // A template records the bare names of the files it copied into its
+    // sample folders; a path that names a folder (the applet's image or sound
+    // whose file was missing when the template was saved) stays as it is.
+    if (m_bTemplateMode && !path.empty() && path.find_first_of("/\\") == std::string::npos)
         path = m_strProgramDir + sampleFolder + path;
     return path;
 }
@@ -392,7 +433,7 @@ void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
 
 void CProjectReader::ReadItem(const Fields& f, CTavelinItem& item)
 {
-    SetText(item.m_strLabel, f[0]);
+    SetText(item.m_strLabel, f[0], true);
     SetText(item.m_strDescription, f[1]);
     SetText(item.m_strLink, f[2]);
     SetText(item.m_strTarget, f[3]);

@@ -75,6 +75,11 @@ private:
     void ReadItems(int number, int count, CTavelin& menu);
     void ReadItem(const Fields& f, CTavelinItem& item);
     std::string MediaPath(std::string_view field, const char* sampleFolder) const;
+    // Text fields: escapes are read back only in a section that the writer
+    // marked as using them; elsewhere only a label's "|_#`" means a line break.
+    void NoteSection(std::string_view header, std::string_view key, std::string_view value);
+    bool IsMarked(std::string_view field) const;
+    void SetText(std::string& target, std::string_view field, bool label = false) const;
 
     CAppletParameters& m_params;
     IFileSystem& m_fs;
@@ -90,4 +95,9 @@ private:
     Fields m_fields;
     std::vector<CTavelinItem*> m_items;
     size_t m_nMadeUp = 0;
+    // Where each occurrence of the section's header begins in m_strText, and
+    // whether its "Notice" marks it: a section named twice (two saves of one
+    // template) may mix marked and unmarked values.
+    std::vector<std::pair<size_t, bool>> m_occurrences;
+    size_t m_nMarked = 0;
 };

@@ -21,12 +21,6 @@ void AddColor(std::string& out, COLORREF c)
     AddNum(out, static_cast<std::int32_t>(c));
 }
 
-void AddText(std::string& out, const std::string& text)
-{
-    CFieldEscape::Escape(text, out);
-    out += ',';
-}
-
 std::string LabelForFile(const std::string& label)
 {
     std::string out;
@@ -47,7 +41,42 @@ void EndLine(std::string& out)
 }
 }  // namespace
 
+// The plain layout first; when some text does not fit it, the file is
+// written again with the escapes. The marker is the word
+// CFieldEscape::kMarkerWord as a further field of the "Notice" value: the
+// value still begins with the format word, no reader of the documented
+// layout looks at it, and a template section, which has no "Notice" line
+// otherwise, gets one that such readers skip as an unknown key. Files whose
+// text fits the plain layout stay exactly as documented.
 std::string CProjectText::Compose(const std::string& section)
+{
+    m_bEscapes = false;
+    m_bNeedsEscapes = false;
+    m_bHaveLast = false;
+    std::string out = ComposeOnce(section);
+    if (!m_bNeedsEscapes)
+        return out;
+    m_bEscapes = true;
+    m_bHaveLast = false;
+    return ComposeOnce(section);
+}
+
+void CProjectText::AddText(std::string& out, const std::string& text, bool label)
+{
+    if (m_bEscapes) {
+        CFieldEscape::Escape(text, out);
+    } else {
+        if (!CFieldEscape::FitsPlain(text, label))
+            m_bNeedsEscapes = true;
+        if (label)
+            CFieldEscape::EscapeLabel(text, out);
+        else
+            out += text;
+    }
+    out += ',';
+}
+
+std::string CProjectText::ComposeOnce(const std::string& section)
 {
     CNumberingWalk walk(m_params, false);
     const auto& menus = walk.Run();
@@ -57,13 +86,20 @@ std::string CProjectText::Compose(const std::string& section)
     out += section;
     out += "]\r\n";
     AppletRecord(out);
-    if (!m_bTemplateMode) {
+    if (!m_bTemplateMode || m_bEscapes) {
         out += "Notice=";
-        out += kNotice;
+        out += m_bTemplateMode ? kTemplateNotice : kNotice;
+        if (m_bEscapes) {
+            out += ',';
+            out += CFieldEscape::kMarkerWord;
+        }
         out += "\r\n";
     }
-    for (const CTavelin* menu : menus)
+    for (const CTavelin* menu : menus) {
         AppendMenuLines(*menu, out);
+        if (m_bNeedsEscapes && !m_bEscapes)
+            return {};  // Compose writes it again with the escapes
+    }
     out += "Misc=";
     out += walk.StructureValue();
     out += "\r\n";
@@ -123,9 +159,9 @@ void CProjectText::StyleRecord(const CTavelin& menu, std::string& out)
 void CProjectText::ItemRecord(const CTavelinItem& item, std::string& out)
 {
     if (item.m_strLabel.find('\t') == std::string::npos)
-        AddText(out, item.m_strLabel);
+        AddText(out, item.m_strLabel, true);
     else
-        AddText(out, LabelForFile(item.m_strLabel));
+        AddText(out, LabelForFile(item.m_strLabel), true);
     AddText(out, item.m_strDescription);
     AddText(out, item.m_strLink);
     AddText(out, item.m_strTarget);

@@ -8,10 +8,14 @@
 
 // The model as project-file text (or as a section of the template file):
 // the header, "ApStyle", "Notice" (project files only), every menu and item
-// in number order and "Misc". Every text field is escaped (CFieldEscape).
+// in number order and "Misc". Text fields are written as the documented
+// layout has them while the model's text allows; otherwise the whole file is
+// written with the reversible escapes and marked (CFieldEscape).
 class CProjectText {
 public:
     static constexpr const char* kNotice = "Tavelin1.0,Applet Tavelina Wizard project file";
+    // The "Notice" line that marks a template section written with escapes.
+    static constexpr const char* kTemplateNotice = "Tavelin1.0,Applet Tavelina Wizard template";
 
     // In template mode media fields hold the bare names of existing media
     // files (the applet's own image and audio keep a stored path otherwise).
@@ -21,7 +25,7 @@ public:
     std::string Compose(const std::string& section);
 
     void AppletRecord(std::string& out);
-    static void MenuRecord(const CTavelin& menu, std::string& out);
+    void MenuRecord(const CTavelin& menu, std::string& out);
     static void StyleRecord(const CTavelin& menu, std::string& out);
     void ItemRecord(const CTavelinItem& item, std::string& out);
 
@@ -29,6 +33,8 @@ private:
     using MenuKey = std::array<int, 11>;
     using StyleKey = std::array<int, 39>;
 
+    std::string ComposeOnce(const std::string& section);
+    void AddText(std::string& out, const std::string& text, bool label = false);
     static MenuKey MenuKeyOf(const CTavelin& menu);
     static StyleKey StyleKeyOf(const CTavelin& menu);
     void AppendMenuLines(const CTavelin& menu, std::string& out);
@@ -38,6 +44,8 @@ private:
     CAppletParameters& m_params;
     CMediaFiles& m_media;
     bool m_bTemplateMode;
+    bool m_bEscapes = false;       // this pass writes the escapes
+    bool m_bNeedsEscapes = false;  // a field did not fit the plain layout
 
     // Most menus look like the one before: their records are copied from
     // the last ones written when every value they show is the same.

@@ -50,6 +50,8 @@ public:
     int m_nMaxWidth = 0;
     int m_nTotalHeight = 0;
 
-    // Deepest nesting of menus that the readers accept and the editor builds.
+    // Deepest nesting of a menu that holds items, top-level menus being at
+    // depth 0: the editor builds items down to it and the readers read them
+    // back. The items' own sub-menus, one level further, stay empty.
     static constexpr int kMaxDepth = 1000;
 };

@@ -38,6 +38,11 @@ int FindClass(const std::string& name)
     return -1;
 }
 
+// Menus a block may nest below its item. The item may come from a top-level
+// menu (depth 0), so its sub-menu is at depth 1: menus down to the deepest
+// level that holds items, and their items' empty sub-menus one level further.
+constexpr int kMaxBlockDepth = CAppletParameters::kMaxDepth + 1;
+
 // Menus nested below the item at the top of a block, counted without recursion.
 int MenuDepth(const CTavelinItem& item)
 {
@@ -59,7 +64,7 @@ CArchive::CArchive(bool storing, const std::string* source) : m_bStoring(storing
 
 std::string CArchive::StoreItem(CTavelinItem& item)
 {
-    if (MenuDepth(item) > CAppletParameters::kMaxDepth)
+    if (MenuDepth(item) > kMaxBlockDepth)
         return {};
     CArchive ar(true);
     item.Persist(ar);
@@ -300,7 +305,7 @@ std::unique_ptr<T> CArchive::ReadObject()
              kClasses[classIndex].m_pszName + "\") stands where " + kClasses[expected].m_pszNoun +
              " belongs");
     constexpr bool isMenu = std::is_same_v<T, CTavelin>;
-    if (isMenu && ++m_nMenuDepth > CAppletParameters::kMaxDepth)
+    if (isMenu && ++m_nMenuDepth > kMaxBlockDepth)
         Fail("menus are nested deeper than " + std::to_string(CAppletParameters::kMaxDepth) +
              " levels");
     m_arrEntries.push_back({classIndex, true, false});

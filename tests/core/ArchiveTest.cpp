@@ -318,7 +318,9 @@ TEST(Archive, MalformedBlocksAreRefusedWithAReason)
 
 TEST(Archive, NestingIsBoundedAndDeepTreesDoNotExhaustTheStack)
 {
-    const int limit = CAppletParameters::kMaxDepth;
+    // An item of a top-level menu carries menus down to the deepest level
+    // that holds items, and one empty level more.
+    const int limit = CAppletParameters::kMaxDepth + 1;
     std::string error;
     auto loaded = CArchive::LoadItem(NestedBlock(limit), &error);
     ASSERT_TRUE(loaded) << error;

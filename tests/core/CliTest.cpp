@@ -161,8 +161,17 @@ TEST_F(Cli, HtmlCheckAndSaveOfASavedProject)
     EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
     EXPECT_EQ(r.m_strOut, report);
     EXPECT_NE(r.m_strOut.find("missing.gif"), std::string::npos);
+    // The size Auto-Change Menu Size would set is told after the report;
+    // nothing is saved.
+    const std::string tvxBefore = ReadAll(m_dir / "site" / "menu.tvx");
     r = Run({"check", "--auto-size", "menu.htm"});
-    EXPECT_EQ(r.m_strOut, Expected("menu.htm", true).second);
+    const std::string sized = Expected("menu.htm", true).second;
+    ASSERT_EQ(r.m_strOut.rfind(sized, 0), 0u);
+    const size_t recommend = sized.find("Recommend:\tApplet Width:");
+    const std::string widthAndHeight = sized.substr(recommend + 10, sized.find("\r\n", recommend) - recommend - 10);
+    EXPECT_EQ(r.m_strOut.substr(sized.size()),
+              "Auto-Change Menu Size:" + widthAndHeight + " (the project keeps 400 x 200; nothing is saved)\r\n");
+    EXPECT_EQ(ReadAll(m_dir / "site" / "menu.tvx"), tvxBefore);
 
     const std::string tvx = ReadAll(m_dir / "site" / "menu.tvx");
     r = Run({"save", "menu.htm", (m_dir / "copy" / "menu.v2.htm").string()});

@@ -84,7 +84,8 @@ TEST(PageWriter, EscapedFieldsAreReversible)
         EXPECT_EQ(esc.find_first_of(",\r\n"), std::string::npos) << text;
         EXPECT_EQ(CPageWriter::UnescapeField(esc), text) << text;
     }
-    EXPECT_EQ(CPageWriter::EscapeField("a\r\nb,c|_#d\re\nf"), "a|_#`b|_#c`c|_#p`d|_#r`e|_#n`f");
+    // The marker is escaped only where a token would follow it.
+    EXPECT_EQ(CPageWriter::EscapeField("a\r\nb,c|_#d\re\nf|_#c`"), "a|_#`b|_#c`c|_#d|_#r`e|_#n`f|_#p`c`");
     // Older files: only the label escape means something; other marks stay.
     EXPECT_EQ(CPageWriter::UnescapeField("one|_#`two"), "one\r\ntwo");
     EXPECT_EQ(CPageWriter::UnescapeField("|_#x` |_# |_#r |_#"), "|_#x` |_# |_#r |_#");

@@ -225,7 +225,7 @@ TEST(Reader, DeepNestingIsCapped)
     int depth = 0;
     for (const CTavelin* m = l.params.m_arrMenus[0].get(); !m->m_arrItems.empty(); m = m->m_arrItems[0]->m_pSubMenu.get())
         ++depth;
-    EXPECT_EQ(depth, CAppletParameters::kMaxDepth);
+    EXPECT_EQ(depth, CAppletParameters::kMaxDepth + 1);  // menus with items at depths 0 to the limit
     ASSERT_EQ(l.reader.Warnings().size(), 1u);
     EXPECT_EQ(l.reader.Warnings()[0], CMenuLinker::kTooDeep);
 }
