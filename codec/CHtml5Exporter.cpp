@@ -5,6 +5,7 @@
 #include "CHtml5Css.h"
 #include "CHtml5Markup.h"
 #include "CMediaFiles.h"
+#include "CPageHead.h"
 #include "CPath.h"
 
 namespace {
@@ -13,22 +14,6 @@ constexpr const char* kBoxId = "tv1";
 const char* AlignWord(int align)
 {
     return align == 0 ? "center" : align == 2 ? "right" : "left";
-}
-
-// True when every byte sequence of text is well-formed UTF-8.
-bool IsUtf8(const std::string& text)
-{
-    for (size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > text.size())
-            return false;
-        for (size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) >> 6) != 2)
-                return false;
-        i += n;
-    }
-    return true;
 }
 
 std::string WithCrLf(const std::string& text)
@@ -55,7 +40,7 @@ void ForEachShownItem(const std::vector<const CTavelin*>& menus, Visit visit)
 }  // namespace
 
 CHtml5Exporter::CHtml5Exporter(IFileSystem& fs, std::string programDir)
-    : m_fs(fs), m_strProgramDir(std::move(programDir))
+    : m_fs(fs), m_strProgramDir(std::move(programDir)), m_strLanguage(CPageHead::LanguageFromEnvironment())
 {
 }
 
@@ -74,10 +59,8 @@ std::string CHtml5Exporter::PageText(const CAppletParameters& params)
     const std::string image = markup.MediaRef(params.m_strBackImage);
     const std::string css = CHtml5Css::StaticCss() +
                             CHtml5Css::BoxCss(std::string("#") + kBoxId, params, markup.Menus(), image) + '\n';
-    const std::string charset = IsUtf8(params.m_strName + nav) ? "utf-8" : "windows-1252";
-    std::string page = "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n";
-    page += "<meta charset=\"" + charset + "\">\r\n";
-    page += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n";
+    std::string page = "<!DOCTYPE html>\r\n<html lang=\"" + CHtml5Markup::Escape(m_strLanguage) + "\">\r\n<head>\r\n";
+    page += CPageHead::MetaLines(CPageHead::Charset(params.m_strName + nav));
     page += "<title>" + CHtml5Markup::Escape(params.m_strName) + "</title>\r\n";
     page += "<style>\r\n" + WithCrLf(css) + "</style>\r\n</head>\r\n<body>\r\n";
     page += std::string("<div class=\"tv-page\" style=\"text-align:") + AlignWord(params.m_nAlign) + "\">\r\n";

@@ -19,6 +19,9 @@ public:
 
     CHtml5Exporter(IFileSystem& fs, std::string programDir);
 
+    // The language the page declares; from the locale by default.
+    void SetLanguage(const std::string& language) { m_strLanguage = language; }
+
     // Writes the page at pagePath (replacing it only when complete). On
     // failure returns false with the message in *error (when error is not
     // null); a page already at pagePath then stays as it was.
@@ -33,4 +36,5 @@ private:
 
     IFileSystem& m_fs;
     std::string m_strProgramDir;
+    std::string m_strLanguage;
 };

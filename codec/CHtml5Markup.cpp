@@ -1,5 +1,6 @@
 #include "CHtml5Markup.h"
 
+#include <cctype>
 #include <utility>
 
 #include "CPath.h"
@@ -101,9 +102,28 @@ std::string CHtml5Markup::BoxAttributes() const
     return out;
 }
 
+bool CHtml5Markup::IsSafeLink(const std::string& link)
+{
+    // Browsers drop tabs and line breaks and skip leading blanks and control
+    // characters before they read the scheme.
+    std::string scheme;
+    for (unsigned char c : link) {
+        if (c <= ' ' && scheme.empty())
+            continue;
+        if (c == '\t' || c == '\n' || c == '\r')
+            continue;
+        if (c == ':')
+            return scheme != "javascript" && scheme != "vbscript" && scheme != "data";
+        if (!std::isalnum(c) && c != '+' && c != '-' && c != '.')
+            return true;
+        scheme += static_cast<char>(std::tolower(c));
+    }
+    return true;
+}
+
 void CHtml5Markup::AppendItem(std::string& out, const CTavelinItem& item) const
 {
-    const bool link = !item.m_strLink.empty();
+    const bool link = !item.m_strLink.empty() && IsSafeLink(item.m_strLink);
     out += link ? "<a class=\"tv-item\" href=\"" + Escape(item.m_strLink) + '"' : std::string("<span class=\"tv-item\"");
     if (link && !item.m_strTarget.empty() && item.m_strTarget != "_self")
         out += " target=\"" + Escape(item.m_strTarget) + '"';

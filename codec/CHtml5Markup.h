@@ -31,6 +31,9 @@ public:
     static std::string Escape(const std::string& text);
     // Percent-encodes everything of a file name but letters, digits and "-._~".
     static std::string UrlPath(const std::string& name);
+    // False for links that would run script or carry a page of their own
+    // ("javascript:", "vbscript:", "data:"); such items are written as text.
+    static bool IsSafeLink(const std::string& link);
     // CR LF, CR and LF each become one LF.
     static std::string UnifyBreaks(const std::string& text);
 

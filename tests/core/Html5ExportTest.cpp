@@ -3,6 +3,7 @@
 #include <string>
 
 #include "codec/CHtml5Exporter.h"
+#include "codec/CPageHead.h"
 #include "model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
 
@@ -176,6 +177,32 @@ TEST_F(ExportFixture, TextIsEscapedAndTheCharsetFitsIt)
     EXPECT_NE(exporter.PageText(params).find("<meta charset=\"windows-1252\">"), std::string::npos);
     home.m_strLabel = "Caf\xc3\xa9";
     EXPECT_NE(exporter.PageText(params).find("<meta charset=\"utf-8\">"), std::string::npos);
+}
+
+TEST_F(ExportFixture, ScriptLinksAreTextAndThePageNamesItsLanguage)
+{
+    CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
+    const std::string anchor = "<a class=\"tv-item\"";
+    const size_t links = Count(exporter.PageText(params), anchor);
+    for (const char* link : {"javascript:alert(1)", " JavaScript:x", "java\nscript:x", "VBScript:x", "data:text/html,x"}) {
+        home.m_strLink = link;
+        EXPECT_EQ(Count(exporter.PageText(params), anchor), links - 1) << link;
+    }
+    for (const char* link : {"index.htm", "mailto:a@b.c", "https://x.org/javascript:", "./javascript:x"}) {
+        home.m_strLink = link;
+        EXPECT_EQ(Count(exporter.PageText(params), anchor), links) << link;
+    }
+    exporter.SetLanguage("fr");
+    EXPECT_NE(exporter.PageText(params).find("<html lang=\"fr\">"), std::string::npos);
+
+    const struct {
+        const char *all, *messages, *lang, *tag;
+    } locales[] = {{nullptr, nullptr, nullptr, "en"},     {"", "", "C.UTF-8", "en"},
+                   {nullptr, nullptr, "POSIX", "en"},     {nullptr, nullptr, "de_CH.UTF-8@euro", "de-CH"},
+                   {"fr_FR", nullptr, "de_DE", "fr-FR"}, {nullptr, "pt_BR.utf8", "de_DE", "pt-BR"},
+                   {nullptr, nullptr, "ast", "ast"}};
+    for (const auto& l : locales)
+        EXPECT_EQ(CPageHead::LanguageFromLocale(l.all, l.messages, l.lang), l.tag) << (l.lang ? l.lang : "-");
 }
 
 TEST_F(ExportFixture, ShownMediaAndTheRuntimeAreCopiedBesideThePage)
