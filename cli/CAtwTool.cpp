@@ -27,6 +27,8 @@ int CAtwTool::Run(const CToolArgs& args)
 {
     const std::string& command = args.m_strCommand;
     const auto& operands = args.m_arrOperands;
+    m_bNoRuntime = args.m_bNoRuntime;
+    m_bFragment = args.m_bFragment;
     if (command == "html")
         return Html(operands[0]);
     if (command == "check")
@@ -38,6 +40,11 @@ int CAtwTool::Run(const CToolArgs& args)
     if (command == "new")
         return New(args.m_nTemplate, operands[0]);
     return CTemplateCommands(*this, m_out).Run(args);
+}
+
+bool CAtwTool::Runtime() const
+{
+    return !m_bNoRuntime && CAppSettings(m_settings).Html5Runtime();
 }
 
 int CAtwTool::Fail(const std::string& message)
@@ -73,7 +80,7 @@ int CAtwTool::Html(const std::string& page)
     if (!OpenPage(page))
         return kFailure;
     CPageWriter writer(m_params, m_fs, m_strProgramDir);
-    writer.SetHtml5Runtime(CAppSettings(m_settings).Html5Runtime());
+    writer.SetHtml5Runtime(Runtime());
     Print(writer.BuildPage());
     return kSuccess;
 }
@@ -98,7 +105,9 @@ int CAtwTool::Export(const std::string& page, const std::string& newPage)
     if (!OpenPage(page))
         return kFailure;
     std::string error;
-    if (CHtml5Exporter(m_fs, m_strProgramDir).Export(m_params, newPage, &error))
+    CHtml5Exporter exporter(m_fs, m_strProgramDir);
+    exporter.SetFragment(m_bFragment);
+    if (exporter.Export(m_params, newPage, &error))
         return kSuccess;
     return Fail(error.empty() ? CHtml5Exporter::kSaveFailed : error);
 }
@@ -117,7 +126,7 @@ int CAtwTool::New(int index, const std::string& newPage)
 int CAtwTool::SaveAs(const std::string& newPage)
 {
     CPageWriter writer(m_params, m_fs, m_strProgramDir);
-    writer.SetHtml5Runtime(CAppSettings(m_settings).Html5Runtime());
+    writer.SetHtml5Runtime(Runtime());
     const std::string text = writer.BuildPage();
     if (writer.SaveFiles(newPage, CPath::Folder(newPage), text, false, std::string()))
         return kSuccess;

@@ -39,6 +39,8 @@ private:
     int Export(const std::string& page, const std::string& newPage);
     int New(int index, const std::string& newPage);
     int SaveAs(const std::string& newPage);
+    // Pages carry the runtime: the editor's option, unless --no-runtime.
+    bool Runtime() const;
     void Print(const std::string& text);
 
     IFileSystem& m_fs;
@@ -46,5 +48,7 @@ private:
     std::string m_strProgramDir;
     std::ostream& m_out;
     std::ostream& m_err;
+    bool m_bNoRuntime = false;
+    bool m_bFragment = false;
     CAppletParameters m_params;
 };

@@ -151,8 +151,12 @@ void CHtml5Markup::AppendItem(std::string& out, const CTavelinItem& item) const
 
 void CHtml5Markup::AppendMenu(std::string& out, const CTavelin& menu) const
 {
-    const std::string number = std::to_string(m_numbers.at(&menu));
-    out += "<ul class=\"tv-menu tv-m" + number + "\" id=\"" + m_strPrefix + "-m" + number + "\">\r\n";
+    const int n = m_numbers.at(&menu);
+    const std::string number = std::to_string(n);
+    out += "<ul class=\"tv-menu tv-m" + number;
+    if (static_cast<size_t>(n) < m_styleClasses.size())
+        out += " tv-k" + std::to_string(m_styleClasses[static_cast<size_t>(n)]);
+    out += "\" id=\"" + m_strPrefix + "-m" + number + "\">\r\n";
     for (const auto& item : menu.m_arrItems) {
         if (item->m_bVisible == 0)
             continue;

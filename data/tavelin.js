@@ -395,26 +395,41 @@
 
     // One rule a line; the exporter writes the very same lines.
     var STATIC_CSS = [
-        '.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;overflow:auto;text-align:left;line-height:normal;white-space:normal}',
+        '.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;overflow:auto;text-align:start;line-height:normal;white-space:normal}',
         '.tv-nav{position:relative;display:flow-root}',
         '.tv-menu{list-style:none;margin:0;padding:0;position:relative;box-sizing:border-box}',
         '.tv-li{position:relative;list-style:none;margin:0;padding:0}',
-        '.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:left;cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}',
+        '.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:start;cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}',
         '.tv-item:focus-visible{outline:2px dashed currentColor;outline-offset:-4px}',
-        '.tv-label{position:absolute;top:50%;left:0;right:0;transform:translateY(-50%);white-space:pre;line-height:1.15;pointer-events:none}',
+        '.tv-label{position:absolute;top:50%;inset-inline:0;transform:translateY(-50%);white-space:pre;overflow:hidden;text-overflow:ellipsis;line-height:1.15;pointer-events:none}',
         '.tv-img{position:absolute;top:50%;display:none;max-width:none;pointer-events:none;border:0}',
         '.tv-sub{display:flow-root;position:relative}',
         '.tv-sub[hidden]{display:none}',
-        '.tv-toggle{position:absolute;z-index:2;top:0;right:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}',
+        '.tv-toggle{position:absolute;z-index:2;top:0;inset-inline-end:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}',
         '.tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;outline:2px dashed currentColor;outline-offset:-2px}',
         '.tv-toggle::before{content:"\\25B8"}',
+        '[dir="rtl"] .tv-toggle::before{content:"\\25C2"}',
         '.tv-toggle[aria-expanded="true"]::before{content:"\\25BE"}',
         '.tv-item .tv-img-n{display:block}',
         '.tv-item:hover .tv-img-n,.tv-item:focus-visible .tv-img-n{display:none}',
         '.tv-item:hover .tv-img-o,.tv-item:focus-visible .tv-img-o{display:block}',
         '.tv-item.tv-sel .tv-img-n,.tv-item.tv-sel .tv-img-o,.tv-item:active .tv-img-n,.tv-item:active .tv-img-o{display:none}',
         '.tv-item.tv-sel .tv-img-c,.tv-item:active .tv-img-c{display:block}',
-        '@media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}'
+        '.tv-open>.tv-item .tv-img-n,.tv-open>.tv-item .tv-img-o,.tv-shut>.tv-item.tv-sel .tv-img-c,.tv-shut>.tv-item.tv-sel:hover .tv-img-n{display:none}',
+        '.tv-open>.tv-item .tv-img-c,.tv-shut>.tv-item.tv-sel .tv-img-n{display:block}',
+        '.tv-fluid{display:block;width:auto!important;height:auto!important;max-width:100%;overflow:visible}',
+        '.tv-fluid .tv-menu{width:auto!important;margin-inline-start:0!important}',
+        '.tv-fluid .tv-sub>.tv-menu{margin-inline-start:var(--tv-fluid-indent,16px)!important}',
+        '.tv-fluid .tv-item{display:flex;align-items:center;gap:4px;width:auto!important;height:auto!important;min-height:44px;padding:2px 8px}',
+        '.tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}',
+        '.tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}',
+        '.tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}',
+        '.tv-fluid .tv-toggle{top:0;width:44px;height:44px;min-height:100%;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
+        '.tv-fluid button.tv-item[aria-expanded]::after{content:"\\25B8";margin-inline-start:auto;padding-inline-start:8px}',
+        '.tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\\25C2"}',
+        '.tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\\25BE"}',
+        '@media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}',
+        '@media print{.tv-box{display:block;width:auto!important;height:auto!important;overflow:visible;background:none!important;border:0!important}.tv-sub[hidden]{display:block!important}.tv-toggle,.tv-img,.tv-li::before,.tv-li::after{display:none!important}.tv-menu{width:auto!important;margin-top:0!important;list-style:disc;padding-inline-start:1.5em;outline:0!important;background:none!important}.tv-li{list-style:inherit}.tv-item{display:list-item;width:auto!important;height:auto!important;background:none!important;color:#000!important;border:0!important;text-shadow:none!important}.tv-label{position:static;transform:none;white-space:pre-wrap}a.tv-item[href]::after{content:" <" attr(href) ">";font-size:smaller}}'
     ].join('\n') + '\n';
 
     function rgbOf(hex) {
@@ -479,9 +494,18 @@
         }
     }
 
-    function itemCss(state, thick) {
-        return 'background:' + backgroundCss(state.backStyle, state.back, state.gradientDir === 1) + ';' +
-            'color:' + state.font + ';' + itemBorderCss(state, thick) +
+    // Colours an author can override: --tv-back, --tv-font for the normal
+    // look, --tv-over-back ... for mouse over, --tv-click-back ... clicked.
+    var STATE_VARS = ['--tv-', '--tv-over-', '--tv-click-'];
+
+    function colorVar(name, hex) {
+        return 'var(' + name + ',' + hex + ')';
+    }
+
+    function itemCss(state, thick, s) {
+        var v = STATE_VARS[s];
+        return 'background:' + backgroundCss(state.backStyle, colorVar(v + 'back', state.back), state.gradientDir === 1) + ';' +
+            'color:' + colorVar(v + 'font', state.font) + ';' + itemBorderCss(state, thick) +
             'font-family:' + (FONT_FAMILIES[state.fontName] || FONT_FAMILIES[0]) + ';' +
             'font-size:' + Math.max(1, state.fontSize) + 'px;' +
             'font-weight:' + (state.fontStyle === 1 ? 'bold' : 'normal') + ';' +
@@ -492,19 +516,19 @@
     function labelCss(state) {
         var off = state.textOffset;
         if (state.textAlign === 1)
-            return 'text-align:center;left:' + off + 'px;right:' + (-off) + 'px;';
+            return 'text-align:center;inset-inline-start:' + off + 'px;inset-inline-end:' + (-off) + 'px;';
         if (state.textAlign === 2)
-            return 'text-align:right;left:0;right:' + off + 'px;';
-        return 'text-align:left;left:' + off + 'px;right:0;';
+            return 'text-align:end;inset-inline-start:0;inset-inline-end:' + off + 'px;';
+        return 'text-align:start;inset-inline-start:' + off + 'px;inset-inline-end:0;';
     }
 
     function imageCss(state) {
         var off = state.imageOffset;
         if (state.imageAlign === 1)
-            return 'left:calc(50% + ' + off + 'px);right:auto;transform:translate(-50%,-50%);';
+            return 'inset-inline-start:' + off + 'px;inset-inline-end:' + (-off) + 'px;margin-inline:auto;transform:translateY(-50%);';
         if (state.imageAlign === 2)
-            return 'left:auto;right:' + off + 'px;transform:translateY(-50%);';
-        return 'left:' + off + 'px;right:auto;transform:translateY(-50%);';
+            return 'inset-inline-start:auto;inset-inline-end:' + off + 'px;margin-inline:0;transform:translateY(-50%);';
+        return 'inset-inline-start:' + off + 'px;inset-inline-end:auto;margin-inline:0;transform:translateY(-50%);';
     }
 
     // Selectors of the three states of a menu's own items.
@@ -526,7 +550,7 @@
     }
 
     function menuBoxCss(menu) {
-        var css = 'margin-left:' + menu.indent + 'px;width:' + Math.max(0, menu.itemWidth) + 'px;' +
+        var css = 'margin-inline-start:' + menu.indent + 'px;width:' + Math.max(0, menu.itemWidth) + 'px;' +
             'margin-top:' + menu.startY + 'px;';
         if (menu.filled)
             css += 'background:' + menu.background + ';';
@@ -540,12 +564,12 @@
         var x = applet.lineIndent - menu.indent;
         var mid = Math.round(menu.itemHeight / 2 - t / 2);
         var li = menuSel + '>.tv-li';
-        var line = 'content:"";position:absolute;z-index:0;background:' + applet.lineColor + ';';
+        var line = 'content:"";position:absolute;z-index:0;background:' + colorVar('--tv-line', applet.lineColor) + ';';
         var out = '';
         if (menu.indent > applet.lineIndent)
-            out += rule([li + '::before'], line + 'left:' + x + 'px;width:' + (menu.indent - applet.lineIndent) +
+            out += rule([li + '::before'], line + 'inset-inline-start:' + x + 'px;width:' + (menu.indent - applet.lineIndent) +
                 'px;top:' + mid + 'px;height:' + t + 'px;');
-        out += rule([li + '::after'], line + 'left:' + x + 'px;width:' + t + 'px;top:' + (-menu.itemGap) +
+        out += rule([li + '::after'], line + 'inset-inline-start:' + x + 'px;width:' + t + 'px;top:' + (-menu.itemGap) +
             'px;bottom:0;');
         out += rule([li + ':first-child::after'], 'top:0;');
         out += rule([li + ':last-child::after'], 'bottom:auto;height:' + (menu.itemGap + mid + t) + 'px;');
@@ -553,8 +577,8 @@
         return out;
     }
 
-    function menuCss(scope, menu, applet) {
-        var sel = scope + ' .tv-m' + menu.number;
+    // The rules of a menu's looks; sel stands for the menu's list.
+    function menuCss(sel, menu, applet) {
         var states = stateSelectors(sel);
         var out = rule([sel], menuBoxCss(menu));
         out += rule([sel + '>.tv-li+.tv-li'], 'margin-top:' + menu.itemGap + 'px;');
@@ -563,7 +587,7 @@
         out += rule([sel + '>.tv-li>.tv-toggle'], 'color:' + menu.states[1].font + ';background:' +
             menu.states[1].back + ';line-height:' + Math.max(0, menu.itemHeight) + 'px;');
         menu.states.forEach(function (state, s) {
-            out += rule(states[s], itemCss(state, menu.borderThick));
+            out += rule(states[s], itemCss(state, menu.borderThick, s));
             out += rule(descendants(states[s], ' .tv-label'), labelCss(state));
             out += rule(descendants(states[s], ' .tv-img'), imageCss(state));
         });
@@ -583,7 +607,7 @@
             applet.gradientDir === 1);
         if (back.indexOf('gradient') >= 0)
             layers.push(back);
-        return 'background:' + (layers.length ? layers.join(',') + ' ' : '') + applet.background + ';';
+        return 'background:' + (layers.length ? layers.join(',') + ' ' : '') + colorVar('--tv-box-back', applet.background) + ';';
     }
 
     function appletBorderCss(applet) {
@@ -595,14 +619,25 @@
     /**
      * The CSS of one menu box: scope is its id selector ("#tv1"), width and
      * height its size, imageUrl the resolved background image (or '').
+     * Menus that look alike share one set of rules: each drawn menu gets
+     * styleClass k, and its list the class "tv-k" + k.
      */
     function boxCss(scope, tree, size, imageUrl) {
         var a = tree.applet;
         var out = rule([scope], 'width:' + size.width + 'px;height:' + size.height + 'px;' +
             appletBackgroundCss(a, imageUrl) + appletBorderCss(a));
+        var classes = {};
+        var count = 0;
         tree.menus.forEach(function (menu) {
-            if (menu.depth >= 0)
-                out += menuCss(scope, menu, a);
+            if (menu.depth < 0)
+                return;
+            var text = menuCss('\u0000', menu, a);
+            var k = classes[text];
+            if (k === undefined) {
+                k = classes[text] = count++;
+                out += text.split('\u0000').join(scope + ' .tv-k' + k);
+            }
+            menu.styleClass = k;
         });
         return out;
     }
