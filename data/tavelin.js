@@ -69,8 +69,21 @@
         return defaults.map(function (d, i) { return ok ? parseInt(parts[i], 10) : d; });
     }
 
+    // Text fields of pages that carry this script hold commas, line breaks
+    // and the marker itself as tokens: "|_#c`" ",", "|_#n`" LF, "|_#r`" CR,
+    // "|_#p`" "|_#", and "|_#`" the label's line break. Older pages carry
+    // only the last and read the same.
+    var TOKENS = { '`': '\n', 'c`': ',', 'n`': '\n', 'r`': '\n', 'p`': '|_#' };
+
+    function decodeText(text) {
+        var s = String(text || '');
+        if (s.indexOf('|_#') < 0)
+            return s;
+        return s.replace(/\|_#([cnrp]?`)/g, function (all, token) { return TOKENS[token]; });
+    }
+
     function decodeLabel(text) {
-        return String(text || '').split(LABEL_BREAK).join('\n');
+        return decodeText(text);
     }
 
     function copyDefaults(defaults) {
@@ -87,11 +100,11 @@
             return a;
         var combo = toDigits(f[12], [d.gradientDir, d.backStyle, d.border]);
         a.background = toColor(f[0], d.background);
-        a.backImage = (f[2] || '').trim();
+        a.backImage = decodeText((f[2] || '').trim());
         a.imageMode = toInt(f[3], d.imageMode);
         a.imageX = toInt(f[4], d.imageX);
         a.imageY = toInt(f[5], d.imageY);
-        a.backAudio = (f[6] || '').trim();
+        a.backAudio = decodeText((f[6] || '').trim());
         a.showSelection = toFlag(f[7], d.showSelection);
         a.openSpeed = toInt(f[8], d.openSpeed);
         a.closeSpeed = toInt(f[9], d.closeSpeed);
@@ -154,16 +167,16 @@
     // to it (an address with a comma in its query).
     function decodeItem(value) {
         var f = splitFields(value);
-        var field = function (i) { return (f[i] || '').trim(); };
+        var field = function (i) { return decodeText((f[i] || '').trim()); };
         var target = field(7);
         return {
             label: decodeLabel(f[0]),
-            description: f[1] || '',
+            description: decodeText(f[1]),
             images: [field(2), field(3), field(4)],
             overAudio: field(5),
             clickAudio: field(6),
             target: target === '' ? '_self' : target,
-            link: f.slice(8).join(',').trim()
+            link: decodeText(f.slice(8).join(',').trim())
         };
     }
 
@@ -308,6 +321,14 @@
         return tree;
     }
 
+    // Links that would run script or carry a page of their own are refused
+    // (''): the item then shows as a plain item.
+    function safeLink(link) {
+        var s = String(link || '');
+        var scheme = /^([a-z][a-z0-9+.-]*):/i.exec(s.replace(/[\u0000-\u0020]/g, ''));
+        return scheme && /^(javascript|vbscript|data)$/i.test(scheme[1]) ? '' : s;
+    }
+
     var TavelinParams = {
         decode: decode,
         decodeApStyle: decodeApStyle,
@@ -315,7 +336,9 @@
         decodeItemStyles: decodeItemStyles,
         decodeItem: decodeItem,
         decodeMisc: decodeMisc,
-        decodeLabel: decodeLabel
+        decodeLabel: decodeLabel,
+        decodeText: decodeText,
+        safeLink: safeLink
     };
 
     /* ------------------------------------------------------------------
@@ -680,17 +703,28 @@
 
     // The same markup the exporter writes: a link, or a plain text that the
     // behaviour below turns into a button; the state images; the label.
+    // A bare file name as a page-relative address (commas, line breaks and
+    // "%" in names included).
+    function fileUrl(name) {
+        return name ? encodeURIComponent(name) : '';
+    }
+
     function itemElement(item) {
-        var attrs = { title: item.description, 'data-over-audio': item.overAudio, 'data-click-audio': item.clickAudio };
-        if (item.link !== '') {
-            attrs.href = item.link;
+        var attrs = { title: item.description, 'data-over-audio': fileUrl(item.overAudio),
+            'data-click-audio': fileUrl(item.clickAudio) };
+        var link = safeLink(item.link);
+        if (link !== '') {
+            attrs.href = link;
             attrs.target = item.target === '_self' ? '' : item.target;
         }
-        var e = el(item.link !== '' ? 'a' : 'span', 'tv-item', attrs);
+        var e = el(link !== '' ? 'a' : 'span', 'tv-item', attrs);
         ['n', 'o', 'c'].forEach(function (state, s) {
             var src = item.images[s] || item.images[0];   // no image of its own: the normal one
-            if (src)
-                e.appendChild(el('img', 'tv-img tv-img-' + state, { src: src, alt: '' }));
+            if (src) {
+                var img = el('img', 'tv-img tv-img-' + state, { src: fileUrl(src) });
+                img.setAttribute('alt', '');
+                e.appendChild(img);
+            }
         });
         var label = el('span', 'tv-label');
         label.textContent = item.label;
@@ -698,16 +732,20 @@
         return e;
     }
 
+    // A menu's list; the lists of its sub-menus are made when they first
+    // open (fillSub), so that a large menu is ready at once.
     function menuList(tree, number, prefix) {
         var menu = tree.menus[number];
-        var ul = el('ul', 'tv-menu tv-m' + number, { id: prefix + '-m' + number });
+        var ul = el('ul', 'tv-menu tv-m' + number + ' tv-k' + menu.styleClass, { id: prefix + '-m' + number });
         menu.items.forEach(function (index) {
             var item = tree.items[index];
             var li = el('li', 'tv-li');
+            li.setAttribute('data-tv-i', String(index));
             li.appendChild(itemElement(item));
             if (item.subMenu !== null) {
                 var sub = el('div', 'tv-sub', { id: prefix + '-s' + item.subMenu });
-                sub.appendChild(menuList(tree, item.subMenu, prefix));
+                sub.hidden = true;
+                sub.tvPending = { tree: tree, number: item.subMenu, prefix: prefix };
                 li.appendChild(sub);
             }
             ul.appendChild(li);
@@ -715,12 +753,24 @@
         return ul;
     }
 
+    function fillSub(sub) {
+        var pending = sub.tvPending;
+        if (!pending)
+            return;
+        sub.tvPending = null;
+        var ul = menuList(pending.tree, pending.number, pending.prefix);
+        Array.prototype.forEach.call(ul.children, function (li) {
+            upgradeItem(li, Number(li.getAttribute('data-tv-i')) + 1);
+        });
+        sub.appendChild(ul);
+    }
+
     function optionAttributes(tree) {
         var a = tree.applet;
         return {
             'data-open-speed': String(a.openSpeed), 'data-close-speed': String(a.closeSpeed),
             'data-show-selection': String(a.showSelection), 'data-show-all': String(a.showAllBranches),
-            'data-back-audio': a.backAudio
+            'data-back-audio': fileUrl(a.backAudio)
         };
     }
 
@@ -759,14 +809,16 @@
         var attrs = optionAttributes(tree);
         attrs.id = prefix;
         attrs['data-tavelin'] = 'applet';
+        attrs['data-breakpoint'] = applet.getAttribute('data-breakpoint');
         var box = el('div', 'tv-box', attrs);
         var title = doc.title || 'Menu';
         var nav = el('nav', 'tv-nav', { 'aria-label': title });
+        var style = el('style', '', { 'data-tavelin-for': prefix });
+        var image = resolveMedia(fileUrl(tree.applet.backImage));
+        style.textContent = boxCss('#' + prefix, tree, appletSize(applet), image);
         tree.roots.forEach(function (r) { nav.appendChild(menuList(tree, r, prefix)); });
         box.appendChild(nav);
-        var style = el('style', '', { 'data-tavelin-for': prefix });
-        var image = resolveMedia(tree.applet.backImage);
-        style.textContent = boxCss('#' + prefix, tree, appletSize(applet), image);
+        box.tvTree = tree;
         ensureStaticCss();
         applet.parentNode.insertBefore(style, applet);
         applet.parentNode.replaceChild(box, applet);
@@ -868,7 +920,8 @@
             closeSpeed: Math.max(0, Math.min(50, num('data-close-speed', 5))),
             showSelection: num('data-show-selection', 1) !== 0,
             showAll: num('data-show-all', 0) !== 0,
-            backAudio: box.getAttribute('data-back-audio') || ''
+            backAudio: box.getAttribute('data-back-audio') || '',
+            breakpoint: num('data-breakpoint', 0)
         };
     }
 
@@ -891,16 +944,20 @@
         return node && node.closest ? node.closest('.tv-li') : null;
     }
 
-    // Items without a link become buttons; links that open a sub-menu get a
-    // toggle button of their own (shown only on keyboard focus).
+    // Items without a link (or with a refused one) become buttons; links
+    // that open a sub-menu get a toggle button of their own (shown on
+    // keyboard focus, and always on narrow screens).
     function upgradeItem(li, number) {
         var p = parts(li);
         if (!p.item)
             return;
-        if (p.item.tagName.toLowerCase() !== 'a' && p.item.tagName.toLowerCase() !== 'button') {
+        var tag = p.item.tagName.toLowerCase();
+        if (tag === 'a' && p.item.hasAttribute('href') && safeLink(p.item.getAttribute('href')) === '')
+            tag = 'span';
+        if (tag !== 'a' && tag !== 'button') {
             var button = el('button', p.item.className, { type: 'button' });
             Array.prototype.forEach.call(p.item.attributes, function (a) {
-                if (a.name !== 'class')
+                if (a.name !== 'class' && a.name !== 'href' && a.name !== 'target')
                     button.setAttribute(a.name, a.value);
             });
             while (p.item.firstChild)
@@ -924,6 +981,7 @@
         }
         control.setAttribute('aria-expanded', 'false');
         control.setAttribute('aria-controls', p.sub.id);
+        li.classList.add('tv-shut');
         p.sub.hidden = true;
     }
 
@@ -931,6 +989,7 @@
         this.box = box;
         this.options = readOptions(box);
         this.selected = null;
+        this.pointer = '';
     }
 
     Menu.prototype.items = function () {
@@ -995,7 +1054,11 @@
         if (!p.sub || !control || this.isOpen(li) === open)
             return;
         var self = this;
+        if (open)
+            fillSub(p.sub);
         control.setAttribute('aria-expanded', open ? 'true' : 'false');
+        li.classList.toggle('tv-open', open);
+        li.classList.toggle('tv-shut', !open);
         this.slide(p.sub, open, instant ? 0 : (open ? this.options.openSpeed : this.options.closeSpeed),
             function () { self.closeWithin(p.sub); });
     };
@@ -1003,7 +1066,7 @@
     // Closes every open branch inside a branch that has just shut.
     Menu.prototype.closeWithin = function (container) {
         var self = this;
-        Array.prototype.forEach.call(container.querySelectorAll('.tv-li'), function (li) {
+        Array.prototype.forEach.call(container.querySelectorAll('.tv-open'), function (li) {
             if (self.isOpen(li))
                 self.setOpen(li, false, true);
         });
@@ -1014,7 +1077,7 @@
     Menu.prototype.open = function (li, instant) {
         if (!this.options.showAll) {
             var self = this;
-            Array.prototype.forEach.call(this.box.querySelectorAll('.tv-li'), function (other) {
+            Array.prototype.forEach.call(this.box.querySelectorAll('.tv-open'), function (other) {
                 if (other !== li && !other.contains(li) && self.isOpen(other) && !liInsideClosing(other))
                     self.setOpen(other, false, instant);
             });
@@ -1054,27 +1117,38 @@
         return !(event.ctrlKey || event.metaKey || event.shiftKey || event.altKey || event.button > 0);
     }
 
-    Menu.prototype.onItemClick = function (li, event) {
+    Menu.prototype.fluid = function () {
+        return this.box.classList.contains('tv-fluid');
+    };
+
+    Menu.prototype.onItemClick = function (li, event, fromToggle) {
         var p = parts(li);
         if (!plainClick(event))
             return;
         sound.unlock();
         sound.play(resolveMedia(p.item.getAttribute('data-click-audio')));
-        this.select(p.item);
+        if (!fromToggle)
+            this.select(p.item);
         if (!p.sub)
             return;
-        if (!p.toggle || event.currentTarget !== p.item) {
+        if (!p.toggle || fromToggle) {
             this.toggle(li);
             return;
         }
-        // A link that opens a branch. Clicked with the pointer while its
-        // branch is shut and the page would go away, the click opens the
-        // branch and the next click follows the link; otherwise the link is
-        // followed (Enter from the keyboard always follows it) and the
-        // branch opens beside it.
-        if (replacesPage(p.item) && event.detail > 0 && !this.isOpen(li)) {
+        // A link that opens a branch. On a narrow screen its toggle shows
+        // and the link is only a link. Otherwise, tapped or clicked while its
+        // branch is shut and the page would go away, it opens the branch; a
+        // second tap shuts it, a second click follows the link. Enter from
+        // the keyboard always follows it, and the branch opens beside it.
+        var tapOrClick = event.detail > 0;
+        if (this.fluid() && tapOrClick)
+            return;
+        if (replacesPage(p.item) && tapOrClick && !this.isOpen(li)) {
             event.preventDefault();
             this.open(li);
+        } else if (replacesPage(p.item) && tapOrClick && this.pointer === 'touch') {
+            event.preventDefault();
+            this.setOpen(li, false);
         } else if (!replacesPage(p.item)) {
             this.toggle(li);
         } else {
@@ -1115,9 +1189,9 @@
         else if (key === 'ArrowRight' && p.sub)
             this.isOpen(li) ? this.focusItem(this.items()[at + 1]) : this.open(li);
         else if (key === 'ArrowLeft' || key === 'Escape')
-            done = this.onBack(li, key === 'Escape');
+            done = this.onBack(li, key === 'Escape', event.target);
         else if (key === ' ' && event.target === p.item && p.item.tagName.toLowerCase() === 'a')
-            p.item.click();
+            p.sub ? this.toggle(li) : null;   // Space never follows a link
         else
             done = false;
         if (done)
@@ -1125,64 +1199,123 @@
     };
 
     // Left arrow and Escape: close the item's own open branch, else close
-    // the branch the item is in and go to the item it opened from.
-    Menu.prototype.onBack = function (li, escape) {
+    // the branch the item is in and go back to the control that opened it.
+    Menu.prototype.onBack = function (li, escape, from) {
         if (this.isOpen(li)) {
             this.setOpen(li, false);
             if (escape)
-                this.focusItem(parts(li).item);
+                this.focusItem(from === parts(li).toggle ? from : parts(li).item);
             return true;
         }
         var parent = this.parentLi(li);
         if (!parent)
             return false;
         this.setOpen(parent, false);
-        this.focusItem(parts(parent).item);
+        this.focusItem(escape ? this.control(parent) : parts(parent).item);
         return true;
     };
+
+    // The address of a page without its fragment, and without the index
+    // file of a folder ("/docs/index.htm" is "/docs/").
+    function pageKey(url) {
+        return url.origin + url.pathname.replace(/\/(index|default)\.(html?|php|asp)$/i, '/');
+    }
 
     function samePage(href) {
         try {
             var a = new URL(href, doc.baseURI), b = new URL(global.location.href);
-            return a.origin === b.origin && a.pathname === b.pathname && a.search === b.search;
+            if (!/^(https?|file):$/.test(a.protocol) || pageKey(a) !== pageKey(b))
+                return false;
+            return a.search === '' || a.search === b.search;
         } catch (e) {
             return false;
         }
     }
 
+    // The global index of the first item of the tree whose link is the page
+    // being shown, or -1.
+    function currentInTree(tree) {
+        for (var i = 0; i < tree.items.length; i++) {
+            var link = safeLink(tree.items[i].link);
+            if (link && tree.menus[tree.items[i].menu].depth >= 0 && samePage(link))
+                return i;
+        }
+        return -1;
+    }
+
     // The item that links to the page being shown is marked as the current
     // page, its branch is opened and it keeps the clicked look.
     Menu.prototype.markCurrent = function () {
-        var self = this;
-        var links = Array.prototype.filter.call(this.box.querySelectorAll('a.tv-item[href]'), function (a) {
-            return samePage(a.getAttribute('href'));
-        });
-        if (!links.length)
-            return;
-        var current = links[0];
+        var tree = this.box.tvTree;
+        var current = null;
+        if (tree) {
+            var index = currentInTree(tree);
+            if (index < 0)
+                return;
+            var chain = [];
+            for (var m = tree.items[index].menu; tree.menus[m].parentItem !== null; m = tree.items[tree.menus[m].parentItem].menu)
+                chain.unshift(tree.menus[m].parentItem);
+            for (var k = 0; k < chain.length; k++)
+                this.setOpen(this.box.querySelector('.tv-li[data-tv-i="' + chain[k] + '"]'), true, true);
+            current = parts(this.box.querySelector('.tv-li[data-tv-i="' + index + '"]')).item;
+        } else {
+            current = Array.prototype.filter.call(this.box.querySelectorAll('a.tv-item[href]'), function (a) {
+                return samePage(a.getAttribute('href'));
+            })[0];
+            if (!current)
+                return;
+            for (var li = this.parentLi(liOf(current)); li; li = this.parentLi(li))
+                this.setOpen(li, true, true);
+        }
         current.setAttribute('aria-current', 'page');
-        for (var li = this.parentLi(liOf(current)); li; li = this.parentLi(li))
-            self.setOpen(li, true, true);
         this.select(current);
     };
 
+    // One set of listeners on the box serves every item, made or still to
+    // be made.
     Menu.prototype.wire = function () {
         var self = this;
-        Array.prototype.forEach.call(this.box.querySelectorAll('.tv-li'), function (li) {
-            var p = parts(li);
-            if (!p.item)
-                return;
-            p.item.addEventListener('click', function (e) { self.onItemClick(li, e); });
-            if (p.toggle)
-                p.toggle.addEventListener('click', function (e) { self.onItemClick(li, e); });
-            p.item.addEventListener('pointerenter', function () {
-                sound.play(resolveMedia(p.item.getAttribute('data-over-audio')));
-            });
+        var box = this.box;
+        box.addEventListener('click', function (e) {
+            var hit = e.target.closest ? e.target.closest('.tv-item, .tv-toggle') : null;
+            var li = liOf(hit);
+            if (hit && li && box.contains(li))
+                self.onItemClick(li, e, hit.classList.contains('tv-toggle'));
         });
-        this.box.addEventListener('keydown', function (e) { self.onKey(e); });
+        box.addEventListener('pointerdown', function (e) { self.pointer = e.pointerType; }, true);
+        box.addEventListener('pointerover', function (e) {
+            var item = e.target.closest ? e.target.closest('.tv-item') : null;
+            if (item && !(e.relatedTarget && item.contains(e.relatedTarget)))
+                sound.play(resolveMedia(item.getAttribute('data-over-audio')));
+        });
+        box.addEventListener('keydown', function (e) { self.onKey(e); });
         if (this.options.backAudio)
             sound.pendingBackground.push(resolveMedia(this.options.backAudio));
     };
+
+    // Below the breakpoint (the box's data-breakpoint, else the custom
+    // property --tv-breakpoint, else 640 CSS pixels) the menu fills the width,
+    // labels wrap and every target is at least 44 pixels tall.
+    Menu.prototype.breakpoint = function () {
+        if (this.options.breakpoint > 0)
+            return this.options.breakpoint;
+        if (this.cssBreakpoint === undefined) {
+            var v = global.getComputedStyle ? parseFloat(global.getComputedStyle(this.box).getPropertyValue('--tv-breakpoint')) : NaN;
+            this.cssBreakpoint = isFinite(v) && v > 0 ? v : 640;
+        }
+        return this.cssBreakpoint;
+    };
+
+    Menu.prototype.fit = function () {
+        var width = doc.documentElement.clientWidth || global.innerWidth || 0;
+        this.box.classList.toggle('tv-fluid', width > 0 && width < this.breakpoint());
+    };
+
+    var menus = [];
+
+    function fitAll() {
+        menus.forEach(function (m) { m.fit(); });
+    }
 
     function enhance(box) {
         if (box.getAttribute('data-tavelin-ready') !== null)
@@ -1191,9 +1324,11 @@
         var n = 0;
         Array.prototype.forEach.call(box.querySelectorAll('.tv-li'), function (li) { upgradeItem(li, ++n); });
         var menu = new Menu(box);
+        menu.fit();
         menu.wire();
         menu.markCurrent();
         box.tavelinMenu = menu;
+        menus.push(menu);
         return menu;
     }
 
@@ -1206,6 +1341,13 @@
         var unlock = function () { sound.unlock(); };
         doc.addEventListener('pointerdown', unlock, true);
         doc.addEventListener('keydown', unlock, true);
+        var pending = false;
+        global.addEventListener('resize', function () {
+            if (pending)
+                return;
+            pending = true;
+            (global.requestAnimationFrame || global.setTimeout)(function () { pending = false; fitAll(); });
+        });
     }
 
     global.Tavelin = { start: start, enhance: enhance, sound: sound };
