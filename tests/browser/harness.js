@@ -39,7 +39,9 @@ async function launch(options = {}) {
     const context = await chromium.launchPersistentContext(profile, {
         executablePath: CHROMIUM,
         headless: true,
-        viewport: { width: 800, height: 600 },
+        viewport: options.viewport || { width: 800, height: 600 },
+        hasTouch: !!options.touch,
+        isMobile: !!options.touch,
         javaScriptEnabled: options.javaScriptEnabled !== false,
         reducedMotion: options.reducedMotion || 'no-preference',
         args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
