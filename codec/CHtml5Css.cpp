@@ -37,7 +37,7 @@ const char* const kStaticCss = R"css(
 .tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}
 .tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}
 .tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}
-.tv-fluid .tv-toggle{top:0;width:44px;height:44px;min-height:100%;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}
+.tv-fluid .tv-toggle{top:0;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}
 .tv-fluid button.tv-item[aria-expanded]::after{content:"\25B8";margin-inline-start:auto;padding-inline-start:8px}
 .tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\25C2"}
 .tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\25BE"}

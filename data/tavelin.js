@@ -447,7 +447,7 @@
         '.tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}',
         '.tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}',
         '.tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}',
-        '.tv-fluid .tv-toggle{top:0;width:44px;height:44px;min-height:100%;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
+        '.tv-fluid .tv-toggle{top:0;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
         '.tv-fluid button.tv-item[aria-expanded]::after{content:"\\25B8";margin-inline-start:auto;padding-inline-start:8px}',
         '.tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\\25C2"}',
         '.tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\\25BE"}',
@@ -1131,6 +1131,7 @@
             this.select(p.item);
         if (!p.sub)
             return;
+        li.tvOpener = fromToggle ? p.toggle : p.item;
         if (!p.toggle || fromToggle) {
             this.toggle(li);
             return;
@@ -1187,11 +1188,11 @@
         else if (key === 'End')
             this.focusItem(list[list.length - 1]);
         else if (key === 'ArrowRight' && p.sub)
-            this.isOpen(li) ? this.focusItem(this.items()[at + 1]) : this.open(li);
+            this.isOpen(li) ? this.focusItem(this.items()[at + 1]) : this.openFrom(li, event.target);
         else if (key === 'ArrowLeft' || key === 'Escape')
             done = this.onBack(li, key === 'Escape', event.target);
         else if (key === ' ' && event.target === p.item && p.item.tagName.toLowerCase() === 'a')
-            p.sub ? this.toggle(li) : null;   // Space never follows a link
+            p.sub ? this.toggleFrom(li, event.target) : null;   // Space never follows a link
         else
             done = false;
         if (done)
@@ -1211,8 +1212,20 @@
         if (!parent)
             return false;
         this.setOpen(parent, false);
-        this.focusItem(escape ? this.control(parent) : parts(parent).item);
+        var opener = parent.tvOpener;
+        this.focusItem(escape && opener && parent.contains(opener) ? opener : parts(parent).item);
         return true;
+    };
+
+    // Opening from the keyboard remembers the control used, for Escape.
+    Menu.prototype.openFrom = function (li, control) {
+        li.tvOpener = control;
+        this.open(li);
+    };
+
+    Menu.prototype.toggleFrom = function (li, control) {
+        li.tvOpener = control;
+        this.toggle(li);
     };
 
     // The address of a page without its fragment, and without the index
