@@ -18,6 +18,7 @@ const char* const kStaticCss = R"css(
 .tv-img{position:absolute;top:50%;display:none;max-width:none;pointer-events:none;border:0}
 .tv-sub{display:flow-root;position:relative}
 .tv-sub[hidden]{display:none}
+.tv-js .tv-box:not([data-tavelin-ready]) .tv-sub{display:none}
 .tv-toggle{position:absolute;z-index:2;top:0;inset-inline-end:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}
 .tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;outline:2px dashed currentColor;outline-offset:-2px}
 .tv-toggle::before{content:"\25B8"}

@@ -86,6 +86,8 @@ std::string CHtml5Exporter::PageText(const CAppletParameters& params, const std:
     const Parts parts = MakeParts(params, boxId);
     std::string page = "<!DOCTYPE html>\r\n<html lang=\"" + CHtml5Markup::Escape(m_strLanguage) + "\">\r\n<head>\r\n";
     page += CPageHead::MetaLines(parts.charset);
+    // With scripts on, sub-menus stay shut from the first frame on.
+    page += "<script>document.documentElement.className+=\" tv-js\"</script>\r\n";
     page += "<title>" + CHtml5Markup::Escape(params.m_strName) + "</title>\r\n";
     page += "<style>\r\n" + parts.css + "</style>\r\n</head>\r\n<body>\r\n";
     page += parts.box;

@@ -428,6 +428,7 @@
         '.tv-img{position:absolute;top:50%;display:none;max-width:none;pointer-events:none;border:0}',
         '.tv-sub{display:flow-root;position:relative}',
         '.tv-sub[hidden]{display:none}',
+        '.tv-js .tv-box:not([data-tavelin-ready]) .tv-sub{display:none}',
         '.tv-toggle{position:absolute;z-index:2;top:0;inset-inline-end:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}',
         '.tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;outline:2px dashed currentColor;outline-offset:-2px}',
         '.tv-toggle::before{content:"\\25B8"}',
@@ -753,16 +754,29 @@
         return ul;
     }
 
+    // Upgrades the items of an exported sub-menu when it first opens.
+    function upgradeSub(sub) {
+        if (sub.tvUpgraded)
+            return;
+        sub.tvUpgraded = true;
+        Array.prototype.forEach.call(sub.querySelectorAll(':scope > .tv-menu > .tv-li'), function (li, k) {
+            upgradeItem(li, k + 1);
+        });
+    }
+
     function fillSub(sub) {
         var pending = sub.tvPending;
-        if (!pending)
+        if (!pending) {
+            upgradeSub(sub);
             return;
+        }
         sub.tvPending = null;
         var ul = menuList(pending.tree, pending.number, pending.prefix);
         Array.prototype.forEach.call(ul.children, function (li) {
             upgradeItem(li, Number(li.getAttribute('data-tv-i')) + 1);
         });
         sub.appendChild(ul);
+        sub.tvUpgraded = true;
     }
 
     function optionAttributes(tree) {
@@ -1234,23 +1248,46 @@
         return url.origin + url.pathname.replace(/\/(index|default)\.(html?|php|asp)$/i, '/');
     }
 
-    function samePage(href) {
+    function lastSegment(path) {
+        return path.replace(/[?#].*$/, '').replace(/^.*\//, '').toLowerCase();
+    }
+
+    var INDEX_FILE = /^((index|default)\.(html?|php|asp))?$/i;
+
+    // A test whether a link leads to the page being shown. Links whose file
+    // name cannot match are passed over without parsing them as addresses.
+    function samePageTest() {
+        var here;
         try {
-            var a = new URL(href, doc.baseURI), b = new URL(global.location.href);
-            if (!/^(https?|file):$/.test(a.protocol) || pageKey(a) !== pageKey(b))
-                return false;
-            return a.search === '' || a.search === b.search;
+            here = new URL(global.location.href);
         } catch (e) {
-            return false;
+            return function () { return false; };
         }
+        var key = pageKey(here);
+        var name = lastSegment(here.pathname);
+        var base = doc.baseURI;
+        return function (href) {
+            var file = lastSegment(href);
+            if (file !== name && !INDEX_FILE.test(file) && !(INDEX_FILE.test(name) && file === ''))
+                return false;
+            try {
+                var a = new URL(href, base);
+                if (!/^(https?|file):$/.test(a.protocol) || pageKey(a) !== key)
+                    return false;
+                return a.search === '' || a.search === here.search;
+            } catch (e) {
+                return false;
+            }
+        };
     }
 
     // The global index of the first item of the tree whose link is the page
     // being shown, or -1.
     function currentInTree(tree) {
+        var samePage = samePageTest();
         for (var i = 0; i < tree.items.length; i++) {
-            var link = safeLink(tree.items[i].link);
-            if (link && tree.menus[tree.items[i].menu].depth >= 0 && samePage(link))
+            var link = tree.items[i].link;
+            if (link && samePage(link) && safeLink(link) && tree.menus[tree.items[i].menu].depth >= 0)
                 return i;
         }
         return -1;
@@ -1272,13 +1309,18 @@
                 this.setOpen(this.box.querySelector('.tv-li[data-tv-i="' + chain[k] + '"]'), true, true);
             current = parts(this.box.querySelector('.tv-li[data-tv-i="' + index + '"]')).item;
         } else {
+            var samePage = samePageTest();
             current = Array.prototype.filter.call(this.box.querySelectorAll('a.tv-item[href]'), function (a) {
                 return samePage(a.getAttribute('href'));
             })[0];
             if (!current)
                 return;
+            var above = [];
             for (var li = this.parentLi(liOf(current)); li; li = this.parentLi(li))
-                this.setOpen(li, true, true);
+                above.unshift(li);
+            for (var j = 0; j < above.length; j++)
+                this.setOpen(above[j], true, true);
+            current = parts(liOf(current)).item;   // as upgraded
         }
         current.setAttribute('aria-current', 'page');
         this.select(current);
@@ -1335,7 +1377,9 @@
             return null;
         box.setAttribute('data-tavelin-ready', '');
         var n = 0;
-        Array.prototype.forEach.call(box.querySelectorAll('.tv-li'), function (li) { upgradeItem(li, ++n); });
+        Array.prototype.forEach.call(box.querySelectorAll('.tv-nav > .tv-menu > .tv-li'), function (li) {
+            upgradeItem(li, ++n);
+        });
         var menu = new Menu(box);
         menu.fit();
         menu.wire();

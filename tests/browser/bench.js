@@ -126,7 +126,10 @@ async function main() {
         tavelin: gz([RUNTIME]),
         smartmenus: gz([path.join(dir, 'jquery.min.js'), path.join(dir, 'jquery.smartmenus.min.js')])
     };
-    fs.rmSync(dir, { recursive: true, force: true });
+    if (process.env.BENCH_KEEP)
+        console.log(`pages kept in ${dir}`);
+    else
+        fs.rmSync(dir, { recursive: true, force: true });
     console.log(`median of ${RUNS} runs, ms from navigation to the first frame after load with the menu built`);
     console.log('items\truntime page\texport\tSmartMenus\tpage bytes (runtime/export/SmartMenus)');
     for (const r of rows)
