@@ -16,7 +16,9 @@ const TYPES = {
 function startServer(root) {
     const server = http.createServer((req, res) => {
         const url = new URL(req.url, 'http://127.0.0.1');
-        const file = path.join(root, path.normalize(decodeURIComponent(url.pathname)).replace(/^(\.\.[/\\])+/, ''));
+        let file = path.join(root, path.normalize(decodeURIComponent(url.pathname)).replace(/^(\.\.[/\\])+/, ''));
+        if (url.pathname.endsWith('/'))
+            file = path.join(file, 'index.htm');  // a folder's page, as web servers give it
         fs.readFile(file, (err, data) => {
             if (err) {
                 res.writeHead(404, { 'Content-Type': 'text/plain' });
