@@ -233,11 +233,15 @@
     function buildMenus(get, misc) {
         var menus = [];
         var items = [];
+        // Most menus share their style values: each distinct value is read once.
+        var looks = {}, states = {};
         for (var m = 0; m < misc.count; m++) {
             var count = Math.min(misc.itemCounts[m], get.size);
-            var menu = decodeMenuStyle(get('MStyle-' + m));
+            var mstyle = get('MStyle-' + m), istyle = get('IStyle-' + m);
+            var look = looks[mstyle] || (looks[mstyle] = decodeMenuStyle(mstyle));
+            var menu = copyDefaults(look);
             menu.number = m;
-            menu.states = decodeItemStyles(get('IStyle-' + m));
+            menu.states = states[istyle] || (states[istyle] = decodeItemStyles(istyle));
             menu.items = [];
             menu.parentItem = null;
             menu.depth = -1;
@@ -640,6 +644,12 @@
         return 'border:0;';
     }
 
+    // Everything of a menu its rules are made from.
+    function lookKey(menu) {
+        return JSON.stringify([menu.background, menu.filled, menu.bordered, menu.indent, menu.startY, menu.itemWidth,
+            menu.itemHeight, menu.itemGap, menu.borderThick, menu.states]);
+    }
+
     /**
      * The CSS of one menu box: scope is its id selector ("#tv1"), width and
      * height its size, imageUrl the resolved background image (or '').
@@ -655,11 +665,11 @@
         tree.menus.forEach(function (menu) {
             if (menu.depth < 0)
                 return;
-            var text = menuCss('\u0000', menu, a);
-            var k = classes[text];
+            var key = lookKey(menu);
+            var k = classes[key];
             if (k === undefined) {
-                k = classes[text] = count++;
-                out += text.split('\u0000').join(scope + ' .tv-k' + k);
+                k = classes[key] = count++;
+                out += menuCss(scope + ' .tv-k' + k, menu, a);
             }
             menu.styleClass = k;
         });
