@@ -22,6 +22,8 @@ int CAtwTool::Run(const CToolArgs& args)
 {
     const std::string& command = args.m_strCommand;
     const auto& operands = args.m_arrOperands;
+    m_bNoRuntime = args.m_bNoRuntime;
+    m_bFragment = args.m_bFragment;
     if (command == "html")
         return Html(operands[0]);
     if (command == "check")
@@ -33,6 +35,11 @@ int CAtwTool::Run(const CToolArgs& args)
     if (command == "new")
         return New(args.m_nTemplate, operands[0]);
     return CTemplateCommands(*this, m_out).Run(args);
+}
+
+bool CAtwTool::Runtime() const
+{
+    return !m_bNoRuntime && CAppSettings(m_settings).Html5Runtime();
 }
 
 int CAtwTool::Fail(const std::string& message)
@@ -59,7 +66,7 @@ bool CAtwTool::OpenPage(const std::string& page)
 CProjectService CAtwTool::Service() const
 {
     CProjectService service(m_fs, m_strProgramDir);
-    service.SetHtml5Runtime(CAppSettings(m_settings).Html5Runtime());
+    service.SetHtml5Runtime(Runtime());
     return service;
 }
 
@@ -99,7 +106,9 @@ int CAtwTool::Export(const std::string& page, const std::string& newPage)
     if (!OpenPage(page))
         return kFailure;
     std::string error;
-    if (CHtml5Exporter(m_fs, m_strProgramDir).Export(m_params, newPage, &error))
+    CHtml5Exporter exporter(m_fs, m_strProgramDir);
+    exporter.SetFragment(m_bFragment);
+    if (exporter.Export(m_params, newPage, &error))
         return kSuccess;
     return Fail(error.empty() ? CHtml5Exporter::kSaveFailed : error);
 }

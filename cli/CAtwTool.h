@@ -42,6 +42,8 @@ private:
     int Export(const std::string& page, const std::string& newPage);
     int New(int index, const std::string& newPage);
     int SaveAs(const std::string& newPage);
+    // Pages carry the runtime: the editor's option, unless --no-runtime.
+    bool Runtime() const;
     void Print(const std::string& text);
 
     IFileSystem& m_fs;
@@ -49,5 +51,7 @@ private:
     std::string m_strProgramDir;
     std::ostream& m_out;
     std::ostream& m_err;
+    bool m_bNoRuntime = false;
+    bool m_bFragment = false;
     CAppletParameters m_params;
 };

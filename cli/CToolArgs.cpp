@@ -13,10 +13,10 @@ struct CCommandForm {
 };
 
 constexpr CCommandForm kCommands[] = {
-    {"html", 1, "", "atw html PAGE"},
+    {"html", 1, "--no-runtime", "atw html [--no-runtime] PAGE"},
     {"check", 1, "--auto-size", "atw check [--auto-size] PAGE"},
-    {"save", 2, "", "atw save PAGE NEWPAGE"},
-    {"export", 2, "", "atw export PAGE NEWPAGE"},
+    {"save", 2, "--no-runtime", "atw save [--no-runtime] PAGE NEWPAGE"},
+    {"export", 2, "--fragment", "atw export [--fragment] PAGE NEWPAGE"},
     {"templates", 0, "", "atw templates"},
     {"new", 1, "--template", "atw new [--template N] NEWPAGE"},
     {"save-template", 2, "--position", "atw save-template NAME [--position N] PAGE"},
@@ -31,11 +31,15 @@ const char* CToolArgs::Help()
 {
     return "Usage: atw [--program-dir DIR] COMMAND ARGS...\n"
            "\n"
-           "  atw html PAGE                    print the page text that Save would write for PAGE's project\n"
+           "  atw html [--no-runtime] PAGE     print the page text that Save would write for PAGE's project;\n"
+           "                                   --no-runtime: the applet page alone, without tavelin.js\n"
            "  atw check [--auto-size] PAGE     print the check report for PAGE's project\n"
-           "  atw save PAGE NEWPAGE            open PAGE's project and save it as NEWPAGE (page, .tvx, copies)\n"
-           "  atw export PAGE NEWPAGE          write PAGE's menu as a page without the applet: nested lists of\n"
-           "                                   links, a style sheet and the script tavelin.js, media copied\n"
+           "  atw save [--no-runtime] PAGE NEWPAGE   open PAGE's project and save it as NEWPAGE (page, .tvx,\n"
+           "                                   copies)\n"
+           "  atw export [--fragment] PAGE NEWPAGE   write PAGE's menu as a page without the applet: nested\n"
+           "                                   lists of links, a style sheet and the script tavelin.js, media\n"
+           "                                   copied; --fragment: only the menu, to paste into a page, and\n"
+           "                                   its style sheet as NEWPAGE's name with .css\n"
            "  atw templates                    list the template names, one a line, in list order\n"
            "  atw new [--template N] NEWPAGE   new project from template N (default 0), saved as NEWPAGE\n"
            "  atw save-template NAME [--position N] PAGE   add PAGE's project as template NAME at position N\n"
@@ -91,6 +95,12 @@ bool CToolArgs::TakeOption(const std::vector<std::string>& args, std::size_t& i)
         m_strProgramDir = args[++i];
     } else if (arg == "--auto-size") {
         m_bAutoSize = true;
+        m_arrCommandOptions.push_back(arg);
+    } else if (arg == "--no-runtime") {
+        m_bNoRuntime = true;
+        m_arrCommandOptions.push_back(arg);
+    } else if (arg == "--fragment") {
+        m_bFragment = true;
         m_arrCommandOptions.push_back(arg);
     } else if (arg == "--template") {
         return TakeNumber(args, i, m_nTemplate, m_arrCommandOptions.emplace_back(arg));

@@ -3,30 +3,47 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <unordered_map>
 
 namespace {
 // One rule a line; the runtime "tavelin.js" carries the very same lines.
 const char* const kStaticCss = R"css(
-.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;overflow:auto;text-align:left;line-height:normal;white-space:normal}
+.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;overflow:auto;text-align:start;line-height:normal;white-space:normal}
 .tv-nav{position:relative;display:flow-root}
 .tv-menu{list-style:none;margin:0;padding:0;position:relative;box-sizing:border-box}
 .tv-li{position:relative;list-style:none;margin:0;padding:0}
-.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:left;cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}
+.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:start;cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}
 .tv-item:focus-visible{outline:2px dashed currentColor;outline-offset:-4px}
-.tv-label{position:absolute;top:50%;left:0;right:0;transform:translateY(-50%);white-space:pre;line-height:1.15;pointer-events:none}
+.tv-label{position:absolute;top:50%;inset-inline:0;transform:translateY(-50%);white-space:pre;overflow:hidden;text-overflow:ellipsis;line-height:1.15;pointer-events:none}
 .tv-img{position:absolute;top:50%;display:none;max-width:none;pointer-events:none;border:0}
 .tv-sub{display:flow-root;position:relative}
 .tv-sub[hidden]{display:none}
-.tv-toggle{position:absolute;z-index:2;top:0;right:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}
+.tv-js .tv-box:not([data-tavelin-ready]) .tv-sub{display:none}
+.tv-toggle{position:absolute;z-index:2;top:0;inset-inline-end:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}
 .tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;outline:2px dashed currentColor;outline-offset:-2px}
 .tv-toggle::before{content:"\25B8"}
+[dir="rtl"] .tv-toggle::before{content:"\25C2"}
 .tv-toggle[aria-expanded="true"]::before{content:"\25BE"}
 .tv-item .tv-img-n{display:block}
 .tv-item:hover .tv-img-n,.tv-item:focus-visible .tv-img-n{display:none}
 .tv-item:hover .tv-img-o,.tv-item:focus-visible .tv-img-o{display:block}
 .tv-item.tv-sel .tv-img-n,.tv-item.tv-sel .tv-img-o,.tv-item:active .tv-img-n,.tv-item:active .tv-img-o{display:none}
 .tv-item.tv-sel .tv-img-c,.tv-item:active .tv-img-c{display:block}
+.tv-open>.tv-item .tv-img-n,.tv-open>.tv-item .tv-img-o,.tv-shut>.tv-item.tv-sel .tv-img-c,.tv-shut>.tv-item.tv-sel:hover .tv-img-n{display:none}
+.tv-open>.tv-item .tv-img-c,.tv-shut>.tv-item.tv-sel .tv-img-n{display:block}
+.tv-fluid{display:block;width:auto!important;height:auto!important;max-width:100%;overflow:visible}
+.tv-fluid .tv-menu{width:auto!important;margin-inline-start:0!important}
+.tv-fluid .tv-sub>.tv-menu{margin-inline-start:var(--tv-fluid-indent,16px)!important}
+.tv-fluid .tv-item{display:flex;align-items:center;gap:4px;width:auto!important;height:auto!important;min-height:44px;padding:2px 8px}
+.tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}
+.tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}
+.tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}
+.tv-fluid .tv-toggle{top:0;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}
+.tv-fluid button.tv-item[aria-expanded]::after{content:"\25B8";margin-inline-start:auto;padding-inline-start:8px}
+.tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\25C2"}
+.tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\25BE"}
 @media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}
+@media print{.tv-box{display:block;width:auto!important;height:auto!important;overflow:visible;background:none!important;border:0!important}.tv-sub[hidden]{display:block!important}.tv-toggle,.tv-img,.tv-li::before,.tv-li::after{display:none!important}.tv-menu{width:auto!important;margin-top:0!important;list-style:disc;padding-inline-start:1.5em;outline:0!important;background:none!important}.tv-li{list-style:inherit}.tv-item{display:list-item;width:auto!important;height:auto!important;background:none!important;color:#000!important;border:0!important;text-shadow:none!important}.tv-label{position:static;transform:none;white-space:pre-wrap}a.tv-item[href]::after{content:" <" attr(href) ">";font-size:smaller}}
 )css";
 
 const std::array<const char*, 3> kFontFamilies = {
@@ -40,6 +57,20 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 std::string Px(int value)
 {
     return std::to_string(value) + "px";
+}
+
+std::string ReplaceAll(const std::string& text, const std::string& what, const std::string& with)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 4);
+    size_t start = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, start)) {
+        out.append(text, start, at - start);
+        out += with;
+        start = at + what.size();
+    }
+    out.append(text, start, std::string::npos);
+    return out;
 }
 
 std::string Rule(const std::string& selectors, const std::string& body)
@@ -150,28 +181,40 @@ COLORREF CHtml5Css::Mix(COLORREF a, COLORREF b, double part)
 
 std::string CHtml5Css::BackgroundCss(int style, COLORREF color, bool bothWays)
 {
+    return BackgroundCss(style, Hex(color), bothWays);
+}
+
+std::string CHtml5Css::BackgroundCss(int style, const std::string& color, bool bothWays)
+{
     if (style == 0)
         return "transparent";
     if (style < 2 || style > 9)
-        return Hex(color);
+        return color;
     const char* dir = style < 6 ? "to right" : "to bottom";
     const int kind = (style - 2) % 4;
     const std::string other = kind == 0 || kind == 2 ? "#000000" : "#ffffff";
-    const std::string from = kind < 2 ? other : Hex(color);
-    const std::string to = kind < 2 ? Hex(color) : other;
+    const std::string from = kind < 2 ? other : color;
+    const std::string to = kind < 2 ? color : other;
     return std::string("linear-gradient(") + dir + ',' + from + ',' + to + (bothWays ? ',' + from : "") + ')';
 }
 
-std::string CHtml5Css::ItemCss(const CItemStyle& s, int thick)
+std::string CHtml5Css::ColorVar(const std::string& name, COLORREF color)
 {
+    return "var(" + name + ',' + Hex(color) + ')';
+}
+
+std::string CHtml5Css::ItemCss(const CItemStyle& s, int thick, int state)
+{
+    static const char* const kVars[] = {"--tv-", "--tv-over-", "--tv-click-"};
+    const std::string var = kVars[state];
     std::string border;
     if (s.m_nBorder == 1 || s.m_nBorder == 2)
         border = BevelCss(std::max(1, thick), s.m_crBack, s.m_nBorder == 2);
     else
         border = thick > 0 ? "border:" + Px(thick) + " solid " + Hex(s.m_crFont) + ';' : "border:0;";
     const bool knownFont = s.m_nFontName >= 0 && s.m_nFontName < 3;
-    return "background:" + BackgroundCss(s.m_nBackStyle, s.m_crBack, s.m_nGradientDir == 1) + ';' +
-           "color:" + Hex(s.m_crFont) + ';' + border +
+    return "background:" + BackgroundCss(s.m_nBackStyle, ColorVar(var + "back", s.m_crBack), s.m_nGradientDir == 1) +
+           ';' + "color:" + ColorVar(var + "font", s.m_crFont) + ';' + border +
            "font-family:" + kFontFamilies[knownFont ? s.m_nFontName : 0] + ';' +
            "font-size:" + Px(std::max(1, s.m_nFontSize)) + ';' +
            "font-weight:" + (s.m_nFontStyle == 1 ? "bold" : "normal") + ';' +
@@ -183,20 +226,21 @@ std::string CHtml5Css::LabelCss(const CItemStyle& s)
 {
     const int off = s.m_nTextOffset;
     if (s.m_nTextAlign == 1)
-        return "text-align:center;left:" + Px(off) + ";right:" + Px(-off) + ';';
+        return "text-align:center;inset-inline-start:" + Px(off) + ";inset-inline-end:" + Px(-off) + ';';
     if (s.m_nTextAlign == 2)
-        return "text-align:right;left:0;right:" + Px(off) + ';';
-    return "text-align:left;left:" + Px(off) + ";right:0;";
+        return "text-align:end;inset-inline-start:0;inset-inline-end:" + Px(off) + ';';
+    return "text-align:start;inset-inline-start:" + Px(off) + ";inset-inline-end:0;";
 }
 
 std::string CHtml5Css::ImageCss(const CItemStyle& s)
 {
     const int off = s.m_nImageOffset;
     if (s.m_nImageAlign == 1)
-        return "left:calc(50% + " + Px(off) + ");right:auto;transform:translate(-50%,-50%);";
+        return "inset-inline-start:" + Px(off) + ";inset-inline-end:" + Px(-off) +
+               ";margin-inline:auto;transform:translateY(-50%);";
     if (s.m_nImageAlign == 2)
-        return "left:auto;right:" + Px(off) + ";transform:translateY(-50%);";
-    return "left:" + Px(off) + ";right:auto;transform:translateY(-50%);";
+        return "inset-inline-start:auto;inset-inline-end:" + Px(off) + ";margin-inline:0;transform:translateY(-50%);";
+    return "inset-inline-start:" + Px(off) + ";inset-inline-end:auto;margin-inline:0;transform:translateY(-50%);";
 }
 
 std::string CHtml5Css::TreeLineCss(const std::string& menuSel, const CTavelin& menu, const CAppletParameters& p)
@@ -205,12 +249,13 @@ std::string CHtml5Css::TreeLineCss(const std::string& menuSel, const CTavelin& m
     const int x = p.m_nLineIndent - menu.m_nIndent;
     const int mid = static_cast<int>(std::floor(menu.m_nItemHeight / 2.0 - t / 2.0 + 0.5));
     const std::string li = menuSel + ">.tv-li";
-    const std::string line = "content:\"\";position:absolute;z-index:0;background:" + Hex(p.m_crLine) + ';';
+    const std::string line =
+        "content:\"\";position:absolute;z-index:0;background:" + ColorVar("--tv-line", p.m_crLine) + ';';
     std::string out;
     if (menu.m_nIndent > p.m_nLineIndent)
-        out += Rule(li + "::before", line + "left:" + Px(x) + ";width:" + Px(menu.m_nIndent - p.m_nLineIndent) +
+        out += Rule(li + "::before", line + "inset-inline-start:" + Px(x) + ";width:" + Px(menu.m_nIndent - p.m_nLineIndent) +
                                          ";top:" + Px(mid) + ";height:" + Px(t) + ';');
-    out += Rule(li + "::after", line + "left:" + Px(x) + ";width:" + Px(t) + ";top:" + Px(-menu.m_nItemGap) +
+    out += Rule(li + "::after", line + "inset-inline-start:" + Px(x) + ";width:" + Px(t) + ";top:" + Px(-menu.m_nItemGap) +
                                     ";bottom:0;");
     out += Rule(li + ":first-child::after", "top:0;");
     out += Rule(li + ":last-child::after", "bottom:auto;height:" + Px(menu.m_nItemGap + mid + t) + ';');
@@ -218,10 +263,9 @@ std::string CHtml5Css::TreeLineCss(const std::string& menuSel, const CTavelin& m
     return out;
 }
 
-std::string CHtml5Css::MenuCss(const std::string& scope, const CTavelin& menu, int number,
+std::string CHtml5Css::MenuCss(const std::string& sel, const CTavelin& menu, int number,
                                const CAppletParameters& p)
 {
-    const std::string sel = scope + " .tv-m" + std::to_string(number);
     const std::string item = sel + ">.tv-li>.tv-item";
     const std::array<std::string, 3> states = {item, item + ":hover," + item + ":focus-visible",
                                                item + ".tv-sel," + item + ":active"};
@@ -230,7 +274,7 @@ std::string CHtml5Css::MenuCss(const std::string& scope, const CTavelin& menu, i
     const int width = std::max(0, menu.m_nItemWidth);
     const int height = std::max(0, menu.m_nItemHeight);
     const int startY = number == 0 ? p.m_nDisplayFromY : 0;
-    std::string box = "margin-left:" + Px(menu.m_nIndent) + ";width:" + Px(width) + ";margin-top:" + Px(startY) + ';';
+    std::string box = "margin-inline-start:" + Px(menu.m_nIndent) + ";width:" + Px(width) + ";margin-top:" + Px(startY) + ';';
     if (filled)
         box += "background:" + Hex(menu.m_crBackground) + ';';
     if (bordered)
@@ -243,7 +287,7 @@ std::string CHtml5Css::MenuCss(const std::string& scope, const CTavelin& menu, i
                                                 ";line-height:" + Px(height) + ';');
     for (int s = 0; s < 3; ++s) {
         const CItemStyle state = AsPageGives(menu.Style(s));
-        out += Rule(states[s], ItemCss(state, menu.m_nBorderThick));
+        out += Rule(states[s], ItemCss(state, menu.m_nBorderThick, s));
         out += Rule(Descendants(states[s], " .tv-label"), LabelCss(state));
         out += Rule(Descendants(states[s], " .tv-img"), ImageCss(state));
     }
@@ -265,7 +309,8 @@ std::string CHtml5Css::AppletCss(const CAppletParameters& p, const std::string& 
     const std::string back = BackgroundCss(look[1], p.m_crBackground, look[0] == 1);
     if (back.find("gradient") != std::string::npos)
         layers += (layers.empty() ? "" : ",") + back;
-    std::string css = "background:" + (layers.empty() ? "" : layers + ' ') + Hex(p.m_crBackground) + ';';
+    std::string css =
+        "background:" + (layers.empty() ? "" : layers + ' ') + ColorVar("--tv-box-back", p.m_crBackground) + ';';
     if (look[2] == 1 || look[2] == 2)
         css += BevelCss(2, p.m_crBackground, look[2] == 2);
     else
@@ -274,12 +319,23 @@ std::string CHtml5Css::AppletCss(const CAppletParameters& p, const std::string& 
 }
 
 std::string CHtml5Css::BoxCss(const std::string& scope, const CAppletParameters& p,
-                              const std::vector<const CTavelin*>& menus, const std::string& imageUrl)
+                              const std::vector<const CTavelin*>& menus, const std::string& imageUrl,
+                              std::vector<int>* styleClasses)
 {
     const int width = p.m_nWidth >= 0 ? p.m_nWidth : 400;
     const int height = p.m_nHeight >= 0 ? p.m_nHeight : 200;
     std::string out = Rule(scope, "width:" + Px(width) + ";height:" + Px(height) + ';' + AppletCss(p, imageUrl));
-    for (size_t m = 0; m < menus.size(); ++m)
-        out += MenuCss(scope, *menus[m], static_cast<int>(m), p);
+    std::unordered_map<std::string, int> classes;
+    if (styleClasses)
+        styleClasses->clear();
+    const std::string placeholder(1, '\0');
+    for (size_t m = 0; m < menus.size(); ++m) {
+        const std::string text = MenuCss(placeholder, *menus[m], static_cast<int>(m), p);
+        const auto [found, added] = classes.emplace(text, static_cast<int>(classes.size()));
+        if (added)
+            out += ReplaceAll(text, placeholder, scope + " .tv-k" + std::to_string(found->second));
+        if (styleClasses)
+            styleClasses->push_back(found->second);
+    }
     return out;
 }

@@ -17,21 +17,29 @@ public:
     // The rules of one menu box: scope is its id selector ("#tv1"), menus
     // the written menus in number order (their index is their number),
     // imageUrl the background image as the page refers to it (or "").
+    // Menus that look alike share one set of rules under the class "tv-k"
+    // + k; styleClasses (when given) receives each menu's k.
     static std::string BoxCss(const std::string& scope, const CAppletParameters& params,
-                              const std::vector<const CTavelin*>& menus, const std::string& imageUrl);
+                              const std::vector<const CTavelin*>& menus, const std::string& imageUrl,
+                              std::vector<int>* styleClasses = nullptr);
 
     // "#rrggbb"
     static std::string Hex(COLORREF color);
     // Item background: 0 transparent, 1 filled, 2..5 horizontal and 6..9
     // vertical gradients; any other value is filled.
     static std::string BackgroundCss(int style, COLORREF color, bool bothWays);
+    // The same with the colour as CSS text ("#rrggbb" or "var(--x,#rrggbb)").
+    static std::string BackgroundCss(int style, const std::string& color, bool bothWays);
+    // "var(name,#rrggbb)": a colour an author can override.
+    static std::string ColorVar(const std::string& name, COLORREF color);
     // The colour part way (0..1) from a to b.
     static COLORREF Mix(COLORREF a, COLORREF b, double part);
 
 private:
-    static std::string MenuCss(const std::string& scope, const CTavelin& menu, int number,
+    // sel stands for the menu's list.
+    static std::string MenuCss(const std::string& sel, const CTavelin& menu, int number,
                                const CAppletParameters& params);
-    static std::string ItemCss(const CItemStyle& state, int thick);
+    static std::string ItemCss(const CItemStyle& state, int thick, int stateIndex);
     static std::string LabelCss(const CItemStyle& state);
     static std::string ImageCss(const CItemStyle& state);
     static std::string TreeLineCss(const std::string& menuSel, const CTavelin& menu,

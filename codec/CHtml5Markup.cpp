@@ -1,5 +1,6 @@
 #include "CHtml5Markup.h"
 
+#include <cctype>
 #include <utility>
 
 #include "CPath.h"
@@ -101,9 +102,28 @@ std::string CHtml5Markup::BoxAttributes() const
     return out;
 }
 
+bool CHtml5Markup::IsSafeLink(const std::string& link)
+{
+    // Browsers drop tabs and line breaks and skip leading blanks and control
+    // characters before they read the scheme.
+    std::string scheme;
+    for (unsigned char c : link) {
+        if (c <= ' ' && scheme.empty())
+            continue;
+        if (c == '\t' || c == '\n' || c == '\r')
+            continue;
+        if (c == ':')
+            return scheme != "javascript" && scheme != "vbscript" && scheme != "data";
+        if (!std::isalnum(c) && c != '+' && c != '-' && c != '.')
+            return true;
+        scheme += static_cast<char>(std::tolower(c));
+    }
+    return true;
+}
+
 void CHtml5Markup::AppendItem(std::string& out, const CTavelinItem& item) const
 {
-    const bool link = !item.m_strLink.empty();
+    const bool link = !item.m_strLink.empty() && IsSafeLink(item.m_strLink);
     out += link ? "<a class=\"tv-item\" href=\"" + Escape(item.m_strLink) + '"' : std::string("<span class=\"tv-item\"");
     if (link && !item.m_strTarget.empty() && item.m_strTarget != "_self")
         out += " target=\"" + Escape(item.m_strTarget) + '"';
@@ -131,8 +151,12 @@ void CHtml5Markup::AppendItem(std::string& out, const CTavelinItem& item) const
 
 void CHtml5Markup::AppendMenu(std::string& out, const CTavelin& menu) const
 {
-    const std::string number = std::to_string(m_numbers.at(&menu));
-    out += "<ul class=\"tv-menu tv-m" + number + "\" id=\"" + m_strPrefix + "-m" + number + "\">\r\n";
+    const int n = m_numbers.at(&menu);
+    const std::string number = std::to_string(n);
+    out += "<ul class=\"tv-menu tv-m" + number;
+    if (static_cast<size_t>(n) < m_styleClasses.size())
+        out += " tv-k" + std::to_string(m_styleClasses[static_cast<size_t>(n)]);
+    out += "\" id=\"" + m_strPrefix + "-m" + number + "\">\r\n";
     for (const auto& item : menu.m_arrItems) {
         if (item->m_bVisible == 0)
             continue;

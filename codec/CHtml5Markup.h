@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "../model/CAppletParameters.h"
@@ -19,6 +20,9 @@ public:
 
     // The written menus in number order.
     const std::vector<const CTavelin*>& Menus() const { return m_menus; }
+    // The style class of each written menu (CHtml5Css::BoxCss); each list
+    // then also carries "tv-k" + its class.
+    void SetStyleClasses(std::vector<int> classes) { m_styleClasses = std::move(classes); }
     // The nav element, CR LF between the lists and their entries.
     std::string Nav() const;
     // The attributes of the menu box that the runtime reads (speeds, flags,
@@ -31,6 +35,9 @@ public:
     static std::string Escape(const std::string& text);
     // Percent-encodes everything of a file name but letters, digits and "-._~".
     static std::string UrlPath(const std::string& name);
+    // False for links that would run script or carry a page of their own
+    // ("javascript:", "vbscript:", "data:"); such items are written as text.
+    static bool IsSafeLink(const std::string& link);
     // CR LF, CR and LF each become one LF.
     static std::string UnifyBreaks(const std::string& text);
 
@@ -45,4 +52,5 @@ private:
     std::string m_strPrefix;
     std::vector<const CTavelin*> m_menus;
     std::unordered_map<const CTavelin*, int> m_numbers;
+    std::vector<int> m_styleClasses;
 };

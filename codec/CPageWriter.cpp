@@ -3,8 +3,10 @@
 #include <utility>
 
 #include "CFieldEscape.h"
+#include "CHtml5Markup.h"
 #include "CItemWalk.h"
 #include "CNumberText.h"
+#include "CPageHead.h"
 #include "CParamEncoder.h"
 #include "CPath.h"
 #include "CProjectText.h"
@@ -39,7 +41,11 @@ std::string WithCrLfLines(const std::string& text)
 }  // namespace
 
 CPageWriter::CPageWriter(CAppletParameters& params, IFileSystem& fs, std::string programDir)
-    : m_params(params), m_fs(fs), m_strProgramDir(std::move(programDir)), m_media(fs)
+    : m_params(params),
+      m_fs(fs),
+      m_strProgramDir(std::move(programDir)),
+      m_strLanguage(CPageHead::LanguageFromEnvironment()),
+      m_media(fs)
 {
 }
 
@@ -72,8 +78,9 @@ std::string CPageWriter::BuildPage()
 {
     m_media.Clear();
     CParamEncoder encoder(m_params, [this](const std::string& path) { return m_media.IsMedia(path); });
+    encoder.SetEscapeText(m_bHtml5Runtime);
     std::string page;
-    page += "<html>\r\n<head><title>";
+    page += "<title>";
     page += EscapeTitle(m_params.m_strName);
     page += "</title></head>\r\n<p align=\"";
     page += AlignWord(m_params.m_nAlign);
@@ -92,7 +99,15 @@ std::string CPageWriter::BuildPage()
         page += "\r\n";
     }
     page += "</p>\r\n</html>";
-    return page;
+    return PageStart(page) + page;
+}
+
+std::string CPageWriter::PageStart(const std::string& rest) const
+{
+    if (!m_bHtml5Runtime)
+        return "<html>\r\n<head>";
+    return "<html lang=\"" + CHtml5Markup::Escape(m_strLanguage) + "\">\r\n<head>" +
+           CPageHead::MetaLines(CPageHead::Charset(rest));
 }
 
 std::string CPageWriter::ProjectText(bool templateMode, const std::string& templateName)

@@ -24,8 +24,12 @@ public:
 
     // With the runtime on, the page carries kRuntimeLine after "</applet>"
     // and a project save copies "tavelin.js" from the program folder beside
-    // the page, so that today's browsers draw the menu.
+    // the page, so that today's browsers draw the menu. Such a page also
+    // names its language, character set and a viewport, and its text fields
+    // are escaped so that a comma cannot split them (CParamEncoder).
     void SetHtml5Runtime(bool on) { m_bHtml5Runtime = on; }
+    // The language the runtime page declares; from the locale by default.
+    void SetLanguage(const std::string& language) { m_strLanguage = language; }
 
     // The page text; runs the numbering walk.
     std::string BuildPage();
@@ -60,12 +64,16 @@ private:
     bool SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName);
     void CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder);
     bool Fail();
+    // "<html>" and "<head>" with, for the runtime page, the language, the
+    // character set that fits rest (the remainder of the page) and a viewport.
+    std::string PageStart(const std::string& rest) const;
 
     CAppletParameters& m_params;
     IFileSystem& m_fs;
     std::string m_strProgramDir;
     std::string m_strError;
     std::vector<std::string> m_warnings;
+    std::string m_strLanguage;
     CMediaFiles m_media;
     bool m_bHtml5Runtime = false;
 };

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <utility>
 
+#include "CFieldEscape.h"
 #include "CNumberingWalk.h"
 #include "CNumberText.h"
 #include "CPath.h"
@@ -126,7 +127,7 @@ const std::string& CParamEncoder::CachedFileRef(const std::string& path) const
     if (found == m_fileRefs.end()) {
         std::string ref;
         if (m_fileCheck && m_fileCheck(path))
-            ref = FlattenLines(CPath::FileName(path));
+            ref = m_bEscapeText ? CFieldEscape::Escape(CPath::FileName(path)) : FlattenLines(CPath::FileName(path));
         found = m_fileRefs.emplace(path, std::move(ref)).first;
     }
     return found->second;
@@ -141,6 +142,18 @@ void CParamEncoder::AppendFileRef(const std::string& path, std::string& out, boo
 {
     if (!path.empty())
         AppendText(out, CachedFileRef(path), {}, html ? kHtml : 0);
+}
+
+void CParamEncoder::AppendField(std::string& out, const std::string& text, std::string_view breakWith,
+                               bool html) const
+{
+    if (!m_bEscapeText) {
+        AppendText(out, text, breakWith, Mask(html));
+        return;
+    }
+    std::string escaped;
+    CFieldEscape::Escape(text, escaped);
+    AppendText(out, escaped, {}, html ? kHtml : 0);
 }
 
 void CParamEncoder::AppendApStyle(std::string& out, bool html) const
@@ -202,9 +215,9 @@ void CParamEncoder::AppendIStyle(const CTavelin& menu, std::string& out)
 
 void CParamEncoder::AppendItem(const CTavelinItem& item, std::string& out, bool html) const
 {
-    AppendText(out, item.m_strLabel, "|_#`", Mask(html));
+    AppendField(out, item.m_strLabel, "|_#`", html);
     out += ',';
-    AppendText(out, item.m_strDescription, " ", Mask(html));
+    AppendField(out, item.m_strDescription, " ", html);
     out += ',';
     for (const std::string* path : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
                                     &item.m_strOverAudio, &item.m_strClickAudio}) {
@@ -214,9 +227,9 @@ void CParamEncoder::AppendItem(const CTavelinItem& item, std::string& out, bool 
     if (item.m_strTarget.empty())
         out += "_self";
     else
-        AppendText(out, item.m_strTarget, " ", Mask(html));
+        AppendField(out, item.m_strTarget, " ", html);
     out += ',';
-    AppendText(out, item.m_strLink, " ", Mask(html));
+    AppendField(out, item.m_strLink, " ", html);
 }
 
 std::string CParamEncoder::ApStyleValue() const

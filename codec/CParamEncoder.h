@@ -17,6 +17,12 @@ public:
 
     CParamEncoder(CAppletParameters& params, FileCheck fileCheck);
 
+    // With escaping on (pages that carry the runtime), commas, line breaks
+    // and the marker "|_#" inside text fields and file names are written as
+    // the tokens of CFieldEscape, so that no field can split; off, the
+    // values are as the applet has always read them.
+    void SetEscapeText(bool on) { m_bEscapeText = on; }
+
     static std::string ColorToHex(COLORREF color);
     // CR LF, a lone CR and a lone LF each become the label escape "|_#`".
     static std::string EncodeLabel(const std::string& label);
@@ -51,6 +57,9 @@ private:
     static void AppendIStyle(const CTavelin& menu, std::string& out);
     void AppendItem(const CTavelinItem& item, std::string& out, bool html) const;
     void AppendFileRef(const std::string& path, std::string& out, bool html) const;
+    // A text field: escaped as SetEscapeText says, or with its line breaks
+    // written as breakWith.
+    void AppendField(std::string& out, const std::string& text, std::string_view breakWith, bool html) const;
     // The flattened file name of a path the check accepts, else ""; asked
     // once per distinct path.
     const std::string& CachedFileRef(const std::string& path) const;
@@ -61,4 +70,5 @@ private:
     CAppletParameters& m_params;
     FileCheck m_fileCheck;
     mutable std::unordered_map<std::string, std::string> m_fileRefs;
+    bool m_bEscapeText = false;
 };

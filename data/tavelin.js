@@ -69,8 +69,21 @@
         return defaults.map(function (d, i) { return ok ? parseInt(parts[i], 10) : d; });
     }
 
+    // Text fields of pages that carry this script hold commas, line breaks
+    // and the marker itself as tokens: "|_#c`" ",", "|_#n`" LF, "|_#r`" CR,
+    // "|_#p`" "|_#", and "|_#`" the label's line break. Older pages carry
+    // only the last and read the same.
+    var TOKENS = { '`': '\n', 'c`': ',', 'n`': '\n', 'r`': '\n', 'p`': '|_#' };
+
+    function decodeText(text) {
+        var s = String(text || '');
+        if (s.indexOf('|_#') < 0)
+            return s;
+        return s.replace(/\|_#([cnrp]?`)/g, function (all, token) { return TOKENS[token]; });
+    }
+
     function decodeLabel(text) {
-        return String(text || '').split(LABEL_BREAK).join('\n');
+        return decodeText(text);
     }
 
     function copyDefaults(defaults) {
@@ -87,11 +100,11 @@
             return a;
         var combo = toDigits(f[12], [d.gradientDir, d.backStyle, d.border]);
         a.background = toColor(f[0], d.background);
-        a.backImage = (f[2] || '').trim();
+        a.backImage = decodeText((f[2] || '').trim());
         a.imageMode = toInt(f[3], d.imageMode);
         a.imageX = toInt(f[4], d.imageX);
         a.imageY = toInt(f[5], d.imageY);
-        a.backAudio = (f[6] || '').trim();
+        a.backAudio = decodeText((f[6] || '').trim());
         a.showSelection = toFlag(f[7], d.showSelection);
         a.openSpeed = toInt(f[8], d.openSpeed);
         a.closeSpeed = toInt(f[9], d.closeSpeed);
@@ -154,16 +167,16 @@
     // to it (an address with a comma in its query).
     function decodeItem(value) {
         var f = splitFields(value);
-        var field = function (i) { return (f[i] || '').trim(); };
+        var field = function (i) { return decodeText((f[i] || '').trim()); };
         var target = field(7);
         return {
             label: decodeLabel(f[0]),
-            description: f[1] || '',
+            description: decodeText(f[1]),
             images: [field(2), field(3), field(4)],
             overAudio: field(5),
             clickAudio: field(6),
             target: target === '' ? '_self' : target,
-            link: f.slice(8).join(',').trim()
+            link: decodeText(f.slice(8).join(',').trim())
         };
     }
 
@@ -220,11 +233,15 @@
     function buildMenus(get, misc) {
         var menus = [];
         var items = [];
+        // Most menus share their style values: each distinct value is read once.
+        var looks = {}, states = {};
         for (var m = 0; m < misc.count; m++) {
             var count = Math.min(misc.itemCounts[m], get.size);
-            var menu = decodeMenuStyle(get('MStyle-' + m));
+            var mstyle = get('MStyle-' + m), istyle = get('IStyle-' + m);
+            var look = looks[mstyle] || (looks[mstyle] = decodeMenuStyle(mstyle));
+            var menu = copyDefaults(look);
             menu.number = m;
-            menu.states = decodeItemStyles(get('IStyle-' + m));
+            menu.states = states[istyle] || (states[istyle] = decodeItemStyles(istyle));
             menu.items = [];
             menu.parentItem = null;
             menu.depth = -1;
@@ -308,6 +325,14 @@
         return tree;
     }
 
+    // Links that would run script or carry a page of their own are refused
+    // (''): the item then shows as a plain item.
+    function safeLink(link) {
+        var s = String(link || '');
+        var scheme = /^([a-z][a-z0-9+.-]*):/i.exec(s.replace(/[\u0000-\u0020]/g, ''));
+        return scheme && /^(javascript|vbscript|data)$/i.test(scheme[1]) ? '' : s;
+    }
+
     var TavelinParams = {
         decode: decode,
         decodeApStyle: decodeApStyle,
@@ -315,7 +340,9 @@
         decodeItemStyles: decodeItemStyles,
         decodeItem: decodeItem,
         decodeMisc: decodeMisc,
-        decodeLabel: decodeLabel
+        decodeLabel: decodeLabel,
+        decodeText: decodeText,
+        safeLink: safeLink
     };
 
     /* ------------------------------------------------------------------
@@ -395,26 +422,42 @@
 
     // One rule a line; the exporter writes the very same lines.
     var STATIC_CSS = [
-        '.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;overflow:auto;text-align:left;line-height:normal;white-space:normal}',
+        '.tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;overflow:auto;text-align:start;line-height:normal;white-space:normal}',
         '.tv-nav{position:relative;display:flow-root}',
         '.tv-menu{list-style:none;margin:0;padding:0;position:relative;box-sizing:border-box}',
         '.tv-li{position:relative;list-style:none;margin:0;padding:0}',
-        '.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:left;cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}',
+        '.tv-item{position:relative;z-index:1;display:block;box-sizing:border-box;overflow:hidden;margin:0;padding:0;border:0 solid transparent;border-radius:0;text-decoration:none;text-align:start;cursor:pointer;-webkit-appearance:none;appearance:none;background-origin:border-box}',
         '.tv-item:focus-visible{outline:2px dashed currentColor;outline-offset:-4px}',
-        '.tv-label{position:absolute;top:50%;left:0;right:0;transform:translateY(-50%);white-space:pre;line-height:1.15;pointer-events:none}',
+        '.tv-label{position:absolute;top:50%;inset-inline:0;transform:translateY(-50%);white-space:pre;overflow:hidden;text-overflow:ellipsis;line-height:1.15;pointer-events:none}',
         '.tv-img{position:absolute;top:50%;display:none;max-width:none;pointer-events:none;border:0}',
         '.tv-sub{display:flow-root;position:relative}',
         '.tv-sub[hidden]{display:none}',
-        '.tv-toggle{position:absolute;z-index:2;top:0;right:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}',
+        '.tv-js .tv-box:not([data-tavelin-ready]) .tv-sub{display:none}',
+        '.tv-toggle{position:absolute;z-index:2;top:0;inset-inline-end:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}',
         '.tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;outline:2px dashed currentColor;outline-offset:-2px}',
         '.tv-toggle::before{content:"\\25B8"}',
+        '[dir="rtl"] .tv-toggle::before{content:"\\25C2"}',
         '.tv-toggle[aria-expanded="true"]::before{content:"\\25BE"}',
         '.tv-item .tv-img-n{display:block}',
         '.tv-item:hover .tv-img-n,.tv-item:focus-visible .tv-img-n{display:none}',
         '.tv-item:hover .tv-img-o,.tv-item:focus-visible .tv-img-o{display:block}',
         '.tv-item.tv-sel .tv-img-n,.tv-item.tv-sel .tv-img-o,.tv-item:active .tv-img-n,.tv-item:active .tv-img-o{display:none}',
         '.tv-item.tv-sel .tv-img-c,.tv-item:active .tv-img-c{display:block}',
-        '@media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}'
+        '.tv-open>.tv-item .tv-img-n,.tv-open>.tv-item .tv-img-o,.tv-shut>.tv-item.tv-sel .tv-img-c,.tv-shut>.tv-item.tv-sel:hover .tv-img-n{display:none}',
+        '.tv-open>.tv-item .tv-img-c,.tv-shut>.tv-item.tv-sel .tv-img-n{display:block}',
+        '.tv-fluid{display:block;width:auto!important;height:auto!important;max-width:100%;overflow:visible}',
+        '.tv-fluid .tv-menu{width:auto!important;margin-inline-start:0!important}',
+        '.tv-fluid .tv-sub>.tv-menu{margin-inline-start:var(--tv-fluid-indent,16px)!important}',
+        '.tv-fluid .tv-item{display:flex;align-items:center;gap:4px;width:auto!important;height:auto!important;min-height:44px;padding:2px 8px}',
+        '.tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}',
+        '.tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}',
+        '.tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}',
+        '.tv-fluid .tv-toggle{top:0;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
+        '.tv-fluid button.tv-item[aria-expanded]::after{content:"\\25B8";margin-inline-start:auto;padding-inline-start:8px}',
+        '.tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\\25C2"}',
+        '.tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\\25BE"}',
+        '@media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}',
+        '@media print{.tv-box{display:block;width:auto!important;height:auto!important;overflow:visible;background:none!important;border:0!important}.tv-sub[hidden]{display:block!important}.tv-toggle,.tv-img,.tv-li::before,.tv-li::after{display:none!important}.tv-menu{width:auto!important;margin-top:0!important;list-style:disc;padding-inline-start:1.5em;outline:0!important;background:none!important}.tv-li{list-style:inherit}.tv-item{display:list-item;width:auto!important;height:auto!important;background:none!important;color:#000!important;border:0!important;text-shadow:none!important}.tv-label{position:static;transform:none;white-space:pre-wrap}a.tv-item[href]::after{content:" <" attr(href) ">";font-size:smaller}}'
     ].join('\n') + '\n';
 
     function rgbOf(hex) {
@@ -479,9 +522,18 @@
         }
     }
 
-    function itemCss(state, thick) {
-        return 'background:' + backgroundCss(state.backStyle, state.back, state.gradientDir === 1) + ';' +
-            'color:' + state.font + ';' + itemBorderCss(state, thick) +
+    // Colours an author can override: --tv-back, --tv-font for the normal
+    // look, --tv-over-back ... for mouse over, --tv-click-back ... clicked.
+    var STATE_VARS = ['--tv-', '--tv-over-', '--tv-click-'];
+
+    function colorVar(name, hex) {
+        return 'var(' + name + ',' + hex + ')';
+    }
+
+    function itemCss(state, thick, s) {
+        var v = STATE_VARS[s];
+        return 'background:' + backgroundCss(state.backStyle, colorVar(v + 'back', state.back), state.gradientDir === 1) + ';' +
+            'color:' + colorVar(v + 'font', state.font) + ';' + itemBorderCss(state, thick) +
             'font-family:' + (FONT_FAMILIES[state.fontName] || FONT_FAMILIES[0]) + ';' +
             'font-size:' + Math.max(1, state.fontSize) + 'px;' +
             'font-weight:' + (state.fontStyle === 1 ? 'bold' : 'normal') + ';' +
@@ -492,19 +544,19 @@
     function labelCss(state) {
         var off = state.textOffset;
         if (state.textAlign === 1)
-            return 'text-align:center;left:' + off + 'px;right:' + (-off) + 'px;';
+            return 'text-align:center;inset-inline-start:' + off + 'px;inset-inline-end:' + (-off) + 'px;';
         if (state.textAlign === 2)
-            return 'text-align:right;left:0;right:' + off + 'px;';
-        return 'text-align:left;left:' + off + 'px;right:0;';
+            return 'text-align:end;inset-inline-start:0;inset-inline-end:' + off + 'px;';
+        return 'text-align:start;inset-inline-start:' + off + 'px;inset-inline-end:0;';
     }
 
     function imageCss(state) {
         var off = state.imageOffset;
         if (state.imageAlign === 1)
-            return 'left:calc(50% + ' + off + 'px);right:auto;transform:translate(-50%,-50%);';
+            return 'inset-inline-start:' + off + 'px;inset-inline-end:' + (-off) + 'px;margin-inline:auto;transform:translateY(-50%);';
         if (state.imageAlign === 2)
-            return 'left:auto;right:' + off + 'px;transform:translateY(-50%);';
-        return 'left:' + off + 'px;right:auto;transform:translateY(-50%);';
+            return 'inset-inline-start:auto;inset-inline-end:' + off + 'px;margin-inline:0;transform:translateY(-50%);';
+        return 'inset-inline-start:' + off + 'px;inset-inline-end:auto;margin-inline:0;transform:translateY(-50%);';
     }
 
     // Selectors of the three states of a menu's own items.
@@ -526,7 +578,7 @@
     }
 
     function menuBoxCss(menu) {
-        var css = 'margin-left:' + menu.indent + 'px;width:' + Math.max(0, menu.itemWidth) + 'px;' +
+        var css = 'margin-inline-start:' + menu.indent + 'px;width:' + Math.max(0, menu.itemWidth) + 'px;' +
             'margin-top:' + menu.startY + 'px;';
         if (menu.filled)
             css += 'background:' + menu.background + ';';
@@ -540,12 +592,12 @@
         var x = applet.lineIndent - menu.indent;
         var mid = Math.round(menu.itemHeight / 2 - t / 2);
         var li = menuSel + '>.tv-li';
-        var line = 'content:"";position:absolute;z-index:0;background:' + applet.lineColor + ';';
+        var line = 'content:"";position:absolute;z-index:0;background:' + colorVar('--tv-line', applet.lineColor) + ';';
         var out = '';
         if (menu.indent > applet.lineIndent)
-            out += rule([li + '::before'], line + 'left:' + x + 'px;width:' + (menu.indent - applet.lineIndent) +
+            out += rule([li + '::before'], line + 'inset-inline-start:' + x + 'px;width:' + (menu.indent - applet.lineIndent) +
                 'px;top:' + mid + 'px;height:' + t + 'px;');
-        out += rule([li + '::after'], line + 'left:' + x + 'px;width:' + t + 'px;top:' + (-menu.itemGap) +
+        out += rule([li + '::after'], line + 'inset-inline-start:' + x + 'px;width:' + t + 'px;top:' + (-menu.itemGap) +
             'px;bottom:0;');
         out += rule([li + ':first-child::after'], 'top:0;');
         out += rule([li + ':last-child::after'], 'bottom:auto;height:' + (menu.itemGap + mid + t) + 'px;');
@@ -553,8 +605,8 @@
         return out;
     }
 
-    function menuCss(scope, menu, applet) {
-        var sel = scope + ' .tv-m' + menu.number;
+    // The rules of a menu's looks; sel stands for the menu's list.
+    function menuCss(sel, menu, applet) {
         var states = stateSelectors(sel);
         var out = rule([sel], menuBoxCss(menu));
         out += rule([sel + '>.tv-li+.tv-li'], 'margin-top:' + menu.itemGap + 'px;');
@@ -563,7 +615,7 @@
         out += rule([sel + '>.tv-li>.tv-toggle'], 'color:' + menu.states[1].font + ';background:' +
             menu.states[1].back + ';line-height:' + Math.max(0, menu.itemHeight) + 'px;');
         menu.states.forEach(function (state, s) {
-            out += rule(states[s], itemCss(state, menu.borderThick));
+            out += rule(states[s], itemCss(state, menu.borderThick, s));
             out += rule(descendants(states[s], ' .tv-label'), labelCss(state));
             out += rule(descendants(states[s], ' .tv-img'), imageCss(state));
         });
@@ -583,7 +635,7 @@
             applet.gradientDir === 1);
         if (back.indexOf('gradient') >= 0)
             layers.push(back);
-        return 'background:' + (layers.length ? layers.join(',') + ' ' : '') + applet.background + ';';
+        return 'background:' + (layers.length ? layers.join(',') + ' ' : '') + colorVar('--tv-box-back', applet.background) + ';';
     }
 
     function appletBorderCss(applet) {
@@ -592,17 +644,34 @@
         return 'border:0;';
     }
 
+    // Everything of a menu its rules are made from.
+    function lookKey(menu) {
+        return JSON.stringify([menu.background, menu.filled, menu.bordered, menu.indent, menu.startY, menu.itemWidth,
+            menu.itemHeight, menu.itemGap, menu.borderThick, menu.states]);
+    }
+
     /**
      * The CSS of one menu box: scope is its id selector ("#tv1"), width and
      * height its size, imageUrl the resolved background image (or '').
+     * Menus that look alike share one set of rules: each drawn menu gets
+     * styleClass k, and its list the class "tv-k" + k.
      */
     function boxCss(scope, tree, size, imageUrl) {
         var a = tree.applet;
         var out = rule([scope], 'width:' + size.width + 'px;height:' + size.height + 'px;' +
             appletBackgroundCss(a, imageUrl) + appletBorderCss(a));
+        var classes = {};
+        var count = 0;
         tree.menus.forEach(function (menu) {
-            if (menu.depth >= 0)
-                out += menuCss(scope, menu, a);
+            if (menu.depth < 0)
+                return;
+            var key = lookKey(menu);
+            var k = classes[key];
+            if (k === undefined) {
+                k = classes[key] = count++;
+                out += menuCss(scope + ' .tv-k' + k, menu, a);
+            }
+            menu.styleClass = k;
         });
         return out;
     }
@@ -645,17 +714,28 @@
 
     // The same markup the exporter writes: a link, or a plain text that the
     // behaviour below turns into a button; the state images; the label.
+    // A bare file name as a page-relative address (commas, line breaks and
+    // "%" in names included).
+    function fileUrl(name) {
+        return name ? encodeURIComponent(name) : '';
+    }
+
     function itemElement(item) {
-        var attrs = { title: item.description, 'data-over-audio': item.overAudio, 'data-click-audio': item.clickAudio };
-        if (item.link !== '') {
-            attrs.href = item.link;
+        var attrs = { title: item.description, 'data-over-audio': fileUrl(item.overAudio),
+            'data-click-audio': fileUrl(item.clickAudio) };
+        var link = safeLink(item.link);
+        if (link !== '') {
+            attrs.href = link;
             attrs.target = item.target === '_self' ? '' : item.target;
         }
-        var e = el(item.link !== '' ? 'a' : 'span', 'tv-item', attrs);
+        var e = el(link !== '' ? 'a' : 'span', 'tv-item', attrs);
         ['n', 'o', 'c'].forEach(function (state, s) {
             var src = item.images[s] || item.images[0];   // no image of its own: the normal one
-            if (src)
-                e.appendChild(el('img', 'tv-img tv-img-' + state, { src: src, alt: '' }));
+            if (src) {
+                var img = el('img', 'tv-img tv-img-' + state, { src: fileUrl(src) });
+                img.setAttribute('alt', '');
+                e.appendChild(img);
+            }
         });
         var label = el('span', 'tv-label');
         label.textContent = item.label;
@@ -663,16 +743,20 @@
         return e;
     }
 
+    // A menu's list; the lists of its sub-menus are made when they first
+    // open (fillSub), so that a large menu is ready at once.
     function menuList(tree, number, prefix) {
         var menu = tree.menus[number];
-        var ul = el('ul', 'tv-menu tv-m' + number, { id: prefix + '-m' + number });
+        var ul = el('ul', 'tv-menu tv-m' + number + ' tv-k' + menu.styleClass, { id: prefix + '-m' + number });
         menu.items.forEach(function (index) {
             var item = tree.items[index];
             var li = el('li', 'tv-li');
+            li.setAttribute('data-tv-i', String(index));
             li.appendChild(itemElement(item));
             if (item.subMenu !== null) {
                 var sub = el('div', 'tv-sub', { id: prefix + '-s' + item.subMenu });
-                sub.appendChild(menuList(tree, item.subMenu, prefix));
+                sub.hidden = true;
+                sub.tvPending = { tree: tree, number: item.subMenu, prefix: prefix };
                 li.appendChild(sub);
             }
             ul.appendChild(li);
@@ -680,12 +764,37 @@
         return ul;
     }
 
+    // Upgrades the items of an exported sub-menu when it first opens.
+    function upgradeSub(sub) {
+        if (sub.tvUpgraded)
+            return;
+        sub.tvUpgraded = true;
+        Array.prototype.forEach.call(sub.querySelectorAll(':scope > .tv-menu > .tv-li'), function (li, k) {
+            upgradeItem(li, k + 1);
+        });
+    }
+
+    function fillSub(sub) {
+        var pending = sub.tvPending;
+        if (!pending) {
+            upgradeSub(sub);
+            return;
+        }
+        sub.tvPending = null;
+        var ul = menuList(pending.tree, pending.number, pending.prefix);
+        Array.prototype.forEach.call(ul.children, function (li) {
+            upgradeItem(li, Number(li.getAttribute('data-tv-i')) + 1);
+        });
+        sub.appendChild(ul);
+        sub.tvUpgraded = true;
+    }
+
     function optionAttributes(tree) {
         var a = tree.applet;
         return {
             'data-open-speed': String(a.openSpeed), 'data-close-speed': String(a.closeSpeed),
             'data-show-selection': String(a.showSelection), 'data-show-all': String(a.showAllBranches),
-            'data-back-audio': a.backAudio
+            'data-back-audio': fileUrl(a.backAudio)
         };
     }
 
@@ -724,14 +833,16 @@
         var attrs = optionAttributes(tree);
         attrs.id = prefix;
         attrs['data-tavelin'] = 'applet';
+        attrs['data-breakpoint'] = applet.getAttribute('data-breakpoint');
         var box = el('div', 'tv-box', attrs);
         var title = doc.title || 'Menu';
         var nav = el('nav', 'tv-nav', { 'aria-label': title });
+        var style = el('style', '', { 'data-tavelin-for': prefix });
+        var image = resolveMedia(fileUrl(tree.applet.backImage));
+        style.textContent = boxCss('#' + prefix, tree, appletSize(applet), image);
         tree.roots.forEach(function (r) { nav.appendChild(menuList(tree, r, prefix)); });
         box.appendChild(nav);
-        var style = el('style', '', { 'data-tavelin-for': prefix });
-        var image = resolveMedia(tree.applet.backImage);
-        style.textContent = boxCss('#' + prefix, tree, appletSize(applet), image);
+        box.tvTree = tree;
         ensureStaticCss();
         applet.parentNode.insertBefore(style, applet);
         applet.parentNode.replaceChild(box, applet);
@@ -833,7 +944,8 @@
             closeSpeed: Math.max(0, Math.min(50, num('data-close-speed', 5))),
             showSelection: num('data-show-selection', 1) !== 0,
             showAll: num('data-show-all', 0) !== 0,
-            backAudio: box.getAttribute('data-back-audio') || ''
+            backAudio: box.getAttribute('data-back-audio') || '',
+            breakpoint: num('data-breakpoint', 0)
         };
     }
 
@@ -856,16 +968,20 @@
         return node && node.closest ? node.closest('.tv-li') : null;
     }
 
-    // Items without a link become buttons; links that open a sub-menu get a
-    // toggle button of their own (shown only on keyboard focus).
+    // Items without a link (or with a refused one) become buttons; links
+    // that open a sub-menu get a toggle button of their own (shown on
+    // keyboard focus, and always on narrow screens).
     function upgradeItem(li, number) {
         var p = parts(li);
         if (!p.item)
             return;
-        if (p.item.tagName.toLowerCase() !== 'a' && p.item.tagName.toLowerCase() !== 'button') {
+        var tag = p.item.tagName.toLowerCase();
+        if (tag === 'a' && p.item.hasAttribute('href') && safeLink(p.item.getAttribute('href')) === '')
+            tag = 'span';
+        if (tag !== 'a' && tag !== 'button') {
             var button = el('button', p.item.className, { type: 'button' });
             Array.prototype.forEach.call(p.item.attributes, function (a) {
-                if (a.name !== 'class')
+                if (a.name !== 'class' && a.name !== 'href' && a.name !== 'target')
                     button.setAttribute(a.name, a.value);
             });
             while (p.item.firstChild)
@@ -889,6 +1005,7 @@
         }
         control.setAttribute('aria-expanded', 'false');
         control.setAttribute('aria-controls', p.sub.id);
+        li.classList.add('tv-shut');
         p.sub.hidden = true;
     }
 
@@ -896,6 +1013,7 @@
         this.box = box;
         this.options = readOptions(box);
         this.selected = null;
+        this.pointer = '';
     }
 
     Menu.prototype.items = function () {
@@ -960,7 +1078,11 @@
         if (!p.sub || !control || this.isOpen(li) === open)
             return;
         var self = this;
+        if (open)
+            fillSub(p.sub);
         control.setAttribute('aria-expanded', open ? 'true' : 'false');
+        li.classList.toggle('tv-open', open);
+        li.classList.toggle('tv-shut', !open);
         this.slide(p.sub, open, instant ? 0 : (open ? this.options.openSpeed : this.options.closeSpeed),
             function () { self.closeWithin(p.sub); });
     };
@@ -968,7 +1090,7 @@
     // Closes every open branch inside a branch that has just shut.
     Menu.prototype.closeWithin = function (container) {
         var self = this;
-        Array.prototype.forEach.call(container.querySelectorAll('.tv-li'), function (li) {
+        Array.prototype.forEach.call(container.querySelectorAll('.tv-open'), function (li) {
             if (self.isOpen(li))
                 self.setOpen(li, false, true);
         });
@@ -979,7 +1101,7 @@
     Menu.prototype.open = function (li, instant) {
         if (!this.options.showAll) {
             var self = this;
-            Array.prototype.forEach.call(this.box.querySelectorAll('.tv-li'), function (other) {
+            Array.prototype.forEach.call(this.box.querySelectorAll('.tv-open'), function (other) {
                 if (other !== li && !other.contains(li) && self.isOpen(other) && !liInsideClosing(other))
                     self.setOpen(other, false, instant);
             });
@@ -1019,27 +1141,39 @@
         return !(event.ctrlKey || event.metaKey || event.shiftKey || event.altKey || event.button > 0);
     }
 
-    Menu.prototype.onItemClick = function (li, event) {
+    Menu.prototype.fluid = function () {
+        return this.box.classList.contains('tv-fluid');
+    };
+
+    Menu.prototype.onItemClick = function (li, event, fromToggle) {
         var p = parts(li);
         if (!plainClick(event))
             return;
         sound.unlock();
         sound.play(resolveMedia(p.item.getAttribute('data-click-audio')));
-        this.select(p.item);
+        if (!fromToggle)
+            this.select(p.item);
         if (!p.sub)
             return;
-        if (!p.toggle || event.currentTarget !== p.item) {
+        li.tvOpener = fromToggle ? p.toggle : p.item;
+        if (!p.toggle || fromToggle) {
             this.toggle(li);
             return;
         }
-        // A link that opens a branch. Clicked with the pointer while its
-        // branch is shut and the page would go away, the click opens the
-        // branch and the next click follows the link; otherwise the link is
-        // followed (Enter from the keyboard always follows it) and the
-        // branch opens beside it.
-        if (replacesPage(p.item) && event.detail > 0 && !this.isOpen(li)) {
+        // A link that opens a branch. On a narrow screen its toggle shows
+        // and the link is only a link. Otherwise, tapped or clicked while its
+        // branch is shut and the page would go away, it opens the branch; a
+        // second tap shuts it, a second click follows the link. Enter from
+        // the keyboard always follows it, and the branch opens beside it.
+        var tapOrClick = event.detail > 0;
+        if (this.fluid() && tapOrClick)
+            return;
+        if (replacesPage(p.item) && tapOrClick && !this.isOpen(li)) {
             event.preventDefault();
             this.open(li);
+        } else if (replacesPage(p.item) && tapOrClick && this.pointer === 'touch') {
+            event.preventDefault();
+            this.setOpen(li, false);
         } else if (!replacesPage(p.item)) {
             this.toggle(li);
         } else {
@@ -1078,11 +1212,11 @@
         else if (key === 'End')
             this.focusItem(list[list.length - 1]);
         else if (key === 'ArrowRight' && p.sub)
-            this.isOpen(li) ? this.focusItem(this.items()[at + 1]) : this.open(li);
+            this.isOpen(li) ? this.focusItem(this.items()[at + 1]) : this.openFrom(li, event.target);
         else if (key === 'ArrowLeft' || key === 'Escape')
-            done = this.onBack(li, key === 'Escape');
+            done = this.onBack(li, key === 'Escape', event.target);
         else if (key === ' ' && event.target === p.item && p.item.tagName.toLowerCase() === 'a')
-            p.item.click();
+            p.sub ? this.toggleFrom(li, event.target) : null;   // Space never follows a link
         else
             done = false;
         if (done)
@@ -1090,75 +1224,178 @@
     };
 
     // Left arrow and Escape: close the item's own open branch, else close
-    // the branch the item is in and go to the item it opened from.
-    Menu.prototype.onBack = function (li, escape) {
+    // the branch the item is in and go back to the control that opened it.
+    Menu.prototype.onBack = function (li, escape, from) {
         if (this.isOpen(li)) {
             this.setOpen(li, false);
             if (escape)
-                this.focusItem(parts(li).item);
+                this.focusItem(from === parts(li).toggle ? from : parts(li).item);
             return true;
         }
         var parent = this.parentLi(li);
         if (!parent)
             return false;
         this.setOpen(parent, false);
-        this.focusItem(parts(parent).item);
+        var opener = parent.tvOpener;
+        this.focusItem(escape && opener && parent.contains(opener) ? opener : parts(parent).item);
         return true;
     };
 
-    function samePage(href) {
+    // Opening from the keyboard remembers the control used, for Escape.
+    Menu.prototype.openFrom = function (li, control) {
+        li.tvOpener = control;
+        this.open(li);
+    };
+
+    Menu.prototype.toggleFrom = function (li, control) {
+        li.tvOpener = control;
+        this.toggle(li);
+    };
+
+    // The address of a page without its fragment, and without the index
+    // file of a folder ("/docs/index.htm" is "/docs/").
+    function pageKey(url) {
+        return url.origin + url.pathname.replace(/\/(index|default)\.(html?|php|asp)$/i, '/');
+    }
+
+    function lastSegment(path) {
+        return path.replace(/[?#].*$/, '').replace(/^.*\//, '').toLowerCase();
+    }
+
+    var INDEX_FILE = /^((index|default)\.(html?|php|asp))?$/i;
+
+    // A test whether a link leads to the page being shown. Links whose file
+    // name cannot match are passed over without parsing them as addresses.
+    function samePageTest() {
+        var here;
         try {
-            var a = new URL(href, doc.baseURI), b = new URL(global.location.href);
-            return a.origin === b.origin && a.pathname === b.pathname && a.search === b.search;
+            here = new URL(global.location.href);
         } catch (e) {
-            return false;
+            return function () { return false; };
         }
+        var key = pageKey(here);
+        var name = lastSegment(here.pathname);
+        var base = doc.baseURI;
+        return function (href) {
+            var file = lastSegment(href);
+            if (file !== name && !INDEX_FILE.test(file) && !(INDEX_FILE.test(name) && file === ''))
+                return false;
+            try {
+                var a = new URL(href, base);
+                if (!/^(https?|file):$/.test(a.protocol) || pageKey(a) !== key)
+                    return false;
+                return a.search === '' || a.search === here.search;
+            } catch (e) {
+                return false;
+            }
+        };
+    }
+
+    // The global index of the first item of the tree whose link is the page
+    // being shown, or -1.
+    function currentInTree(tree) {
+        var samePage = samePageTest();
+        for (var i = 0; i < tree.items.length; i++) {
+            var link = tree.items[i].link;
+            if (link && samePage(link) && safeLink(link) && tree.menus[tree.items[i].menu].depth >= 0)
+                return i;
+        }
+        return -1;
     }
 
     // The item that links to the page being shown is marked as the current
     // page, its branch is opened and it keeps the clicked look.
     Menu.prototype.markCurrent = function () {
-        var self = this;
-        var links = Array.prototype.filter.call(this.box.querySelectorAll('a.tv-item[href]'), function (a) {
-            return samePage(a.getAttribute('href'));
-        });
-        if (!links.length)
-            return;
-        var current = links[0];
+        var tree = this.box.tvTree;
+        var current = null;
+        if (tree) {
+            var index = currentInTree(tree);
+            if (index < 0)
+                return;
+            var chain = [];
+            for (var m = tree.items[index].menu; tree.menus[m].parentItem !== null; m = tree.items[tree.menus[m].parentItem].menu)
+                chain.unshift(tree.menus[m].parentItem);
+            for (var k = 0; k < chain.length; k++)
+                this.setOpen(this.box.querySelector('.tv-li[data-tv-i="' + chain[k] + '"]'), true, true);
+            current = parts(this.box.querySelector('.tv-li[data-tv-i="' + index + '"]')).item;
+        } else {
+            var samePage = samePageTest();
+            current = Array.prototype.filter.call(this.box.querySelectorAll('a.tv-item[href]'), function (a) {
+                return samePage(a.getAttribute('href'));
+            })[0];
+            if (!current)
+                return;
+            var above = [];
+            for (var li = this.parentLi(liOf(current)); li; li = this.parentLi(li))
+                above.unshift(li);
+            for (var j = 0; j < above.length; j++)
+                this.setOpen(above[j], true, true);
+            current = parts(liOf(current)).item;   // as upgraded
+        }
         current.setAttribute('aria-current', 'page');
-        for (var li = this.parentLi(liOf(current)); li; li = this.parentLi(li))
-            self.setOpen(li, true, true);
         this.select(current);
     };
 
+    // One set of listeners on the box serves every item, made or still to
+    // be made.
     Menu.prototype.wire = function () {
         var self = this;
-        Array.prototype.forEach.call(this.box.querySelectorAll('.tv-li'), function (li) {
-            var p = parts(li);
-            if (!p.item)
-                return;
-            p.item.addEventListener('click', function (e) { self.onItemClick(li, e); });
-            if (p.toggle)
-                p.toggle.addEventListener('click', function (e) { self.onItemClick(li, e); });
-            p.item.addEventListener('pointerenter', function () {
-                sound.play(resolveMedia(p.item.getAttribute('data-over-audio')));
-            });
+        var box = this.box;
+        box.addEventListener('click', function (e) {
+            var hit = e.target.closest ? e.target.closest('.tv-item, .tv-toggle') : null;
+            var li = liOf(hit);
+            if (hit && li && box.contains(li))
+                self.onItemClick(li, e, hit.classList.contains('tv-toggle'));
         });
-        this.box.addEventListener('keydown', function (e) { self.onKey(e); });
+        box.addEventListener('pointerdown', function (e) { self.pointer = e.pointerType; }, true);
+        box.addEventListener('pointerover', function (e) {
+            var item = e.target.closest ? e.target.closest('.tv-item') : null;
+            if (item && !(e.relatedTarget && item.contains(e.relatedTarget)))
+                sound.play(resolveMedia(item.getAttribute('data-over-audio')));
+        });
+        box.addEventListener('keydown', function (e) { self.onKey(e); });
         if (this.options.backAudio)
             sound.pendingBackground.push(resolveMedia(this.options.backAudio));
     };
+
+    // Below the breakpoint (the box's data-breakpoint, else the custom
+    // property --tv-breakpoint, else 640 CSS pixels) the menu fills the width,
+    // labels wrap and every target is at least 44 pixels tall.
+    Menu.prototype.breakpoint = function () {
+        if (this.options.breakpoint > 0)
+            return this.options.breakpoint;
+        if (this.cssBreakpoint === undefined) {
+            var v = global.getComputedStyle ? parseFloat(global.getComputedStyle(this.box).getPropertyValue('--tv-breakpoint')) : NaN;
+            this.cssBreakpoint = isFinite(v) && v > 0 ? v : 640;
+        }
+        return this.cssBreakpoint;
+    };
+
+    Menu.prototype.fit = function () {
+        var width = doc.documentElement.clientWidth || global.innerWidth || 0;
+        this.box.classList.toggle('tv-fluid', width > 0 && width < this.breakpoint());
+    };
+
+    var menus = [];
+
+    function fitAll() {
+        menus.forEach(function (m) { m.fit(); });
+    }
 
     function enhance(box) {
         if (box.getAttribute('data-tavelin-ready') !== null)
             return null;
         box.setAttribute('data-tavelin-ready', '');
         var n = 0;
-        Array.prototype.forEach.call(box.querySelectorAll('.tv-li'), function (li) { upgradeItem(li, ++n); });
+        Array.prototype.forEach.call(box.querySelectorAll('.tv-nav > .tv-menu > .tv-li'), function (li) {
+            upgradeItem(li, ++n);
+        });
         var menu = new Menu(box);
+        menu.fit();
         menu.wire();
         menu.markCurrent();
         box.tavelinMenu = menu;
+        menus.push(menu);
         return menu;
     }
 
@@ -1171,6 +1408,13 @@
         var unlock = function () { sound.unlock(); };
         doc.addEventListener('pointerdown', unlock, true);
         doc.addEventListener('keydown', unlock, true);
+        var pending = false;
+        global.addEventListener('resize', function () {
+            if (pending)
+                return;
+            pending = true;
+            (global.requestAnimationFrame || global.setTimeout)(function () { pending = false; fitAll(); });
+        });
     }
 
     global.Tavelin = { start: start, enhance: enhance, sound: sound };

@@ -27,8 +27,9 @@ public:
     static constexpr Row kWindowPos{"Settings", "WindowPos", 0, ""};
     static constexpr Row kTreeWidth{"Settings", "Tree Width", 150, nullptr};
     static constexpr Row kTreeHeight{"Settings", "Tree Height", 150, nullptr};
-    // Pages carry the script that draws the menu in today's browsers.
-    static constexpr Row kHtml5Runtime{"Settings", "HTML5 Runtime", 0, nullptr};
+    // Pages carry the script that draws the menu in today's browsers; on
+    // unless the user turned it off.
+    static constexpr Row kHtml5Runtime{"Settings", "HTML5 Runtime", 1, nullptr};
     static constexpr const char* kRecentSection = "Recent File List";
     static constexpr int kRecentCount = 4;
 

@@ -16,7 +16,9 @@ const TYPES = {
 function startServer(root) {
     const server = http.createServer((req, res) => {
         const url = new URL(req.url, 'http://127.0.0.1');
-        const file = path.join(root, path.normalize(decodeURIComponent(url.pathname)).replace(/^(\.\.[/\\])+/, ''));
+        let file = path.join(root, path.normalize(decodeURIComponent(url.pathname)).replace(/^(\.\.[/\\])+/, ''));
+        if (url.pathname.endsWith('/'))
+            file = path.join(file, 'index.htm');  // a folder's page, as web servers give it
         fs.readFile(file, (err, data) => {
             if (err) {
                 res.writeHead(404, { 'Content-Type': 'text/plain' });
@@ -39,7 +41,9 @@ async function launch(options = {}) {
     const context = await chromium.launchPersistentContext(profile, {
         executablePath: CHROMIUM,
         headless: true,
-        viewport: { width: 800, height: 600 },
+        viewport: options.viewport || { width: 800, height: 600 },
+        hasTouch: !!options.touch,
+        isMobile: !!options.touch,
         javaScriptEnabled: options.javaScriptEnabled !== false,
         reducedMotion: options.reducedMotion || 'no-preference',
         args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',

@@ -109,6 +109,7 @@ protected:
         EXPECT_TRUE(reader.LoadProject((m_dir / "site" / name).replace_extension(".tvx").string()));
         const std::string report = CParameterCheck(params, CStdFileSystem::Instance()).Run(autoSize);
         CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
+        writer.SetHtml5Runtime(true);  // the tool's default
         return {writer.BuildPage(), report};
     }
 

@@ -221,17 +221,51 @@ TEST(PageWriter, RuntimeLineAndScriptOnlyWhenAskedFor)
     MemoryFileSystem fs;
     fs.m_files["/prog/tavelin.js"] = "JS";
     CPageWriter w(p, fs, "/prog");
+    w.SetLanguage("de-CH");
     const std::string plain = w.BuildPage();
     ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", plain, false, ""));
     EXPECT_EQ(plain.find("<script"), std::string::npos);
+    EXPECT_EQ(plain.rfind("<html>\r\n<head><title>", 0), 0u);
     EXPECT_EQ(fs.m_files.count("/site/tavelin.js"), 0u);
 
     w.SetHtml5Runtime(true);
     const std::string page = w.BuildPage();
+    const std::string head = "<html lang=\"de-CH\">\r\n<head><meta charset=\"utf-8\">\r\n"
+                             "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n";
+    EXPECT_EQ(page.rfind(head, 0), 0u);
     EXPECT_NE(page.find("</applet>\r\n<script src=\"tavelin.js\"></script>\r\n</p>\r\n</html>"),
               std::string::npos);
-    // Everything before the closing tags is the page as it always was.
-    EXPECT_EQ(page.substr(0, plain.size() - 15), plain.substr(0, plain.size() - 15));
+    // Between the head and the closing tags the page is as it always was.
+    const size_t plainHead = std::string("<html>\r\n<head>").size();
+    EXPECT_EQ(page.substr(head.size(), plain.size() - 15 - plainHead), plain.substr(plainHead, plain.size() - 15 - plainHead));
     ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", page, false, ""));
     EXPECT_EQ(fs.m_files["/site/tavelin.js"], "JS");
+}
+
+// With the runtime on no text can split a field or break a line; the off
+// page keeps the values as the applet reads them.
+TEST(PageWriter, RuntimePageEscapesFieldsAndNamesItsCharset)
+{
+    CAppletParameters p;
+    HomeModel(p);
+    CTavelinItem& item = *p.m_arrMenus[0]->m_arrItems[0];
+    item.m_strLabel = "Tea, coffee\r\n|_#c`";
+    item.m_strDescription = "a,b\nc";
+    item.m_strTarget = "x,y";
+    item.m_strLink = "javascript:alert(1)";
+    item.m_strNormalImage = "/pics/a,b\nc.gif";
+    MemoryFileSystem fs;
+    fs.m_files["/pics/a,b\nc.gif"] = "GIF";
+    CPageWriter w(p, fs, "/prog");
+    const std::string off = w.BuildPage();
+    EXPECT_NE(off.find("value=\"Tea, coffee|_#`|_#c`,a,b c,a,b c.gif,,,,,x,y,javascript:alert(1)\""),
+              std::string::npos);
+    w.SetHtml5Runtime(true);
+    const std::string on = w.BuildPage();
+    EXPECT_NE(on.find("value=\"Tea|_#c` coffee|_#`|_#p`c`,a|_#c`b|_#n`c,a|_#c`b|_#n`c.gif,,,,,x|_#c`y,"
+                      "javascript:alert(1)\""),
+              std::string::npos);
+    EXPECT_NE(on.find("<meta charset=\"utf-8\">"), std::string::npos);
+    item.m_strLabel = "Caf\xe9";
+    EXPECT_NE(w.BuildPage().find("<meta charset=\"windows-1252\">"), std::string::npos);
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "codec/CHtml5Exporter.h"
+#include "codec/CPageHead.h"
 #include "model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
 
@@ -76,9 +77,9 @@ TEST_F(ExportFixture, MenusBecomeNestedListsOfRealLinks)
 
     // Written menus are numbered depth-first as in the applet page:
     // top 0, its sub-menu 1, the last top-level menu 2.
-    EXPECT_NE(page.find("<ul class=\"tv-menu tv-m0\" id=\"tv1-m0\">"), std::string::npos);
-    EXPECT_NE(page.find("<div class=\"tv-sub\" id=\"tv1-s1\">\r\n<ul class=\"tv-menu tv-m1\""), std::string::npos);
-    EXPECT_NE(page.find("<ul class=\"tv-menu tv-m2\" id=\"tv1-m2\">\r\n<li class=\"tv-li\">"
+    EXPECT_NE(page.find("<ul class=\"tv-menu tv-m0 tv-k0\" id=\"tv1-m0\">"), std::string::npos);
+    EXPECT_NE(page.find("<div class=\"tv-sub\" id=\"tv1-s1\">\r\n<ul class=\"tv-menu tv-m1 tv-k0\""), std::string::npos);
+    EXPECT_NE(page.find("<ul class=\"tv-menu tv-m2 tv-k0\" id=\"tv1-m2\">\r\n<li class=\"tv-li\">"
                         "<a class=\"tv-item\" href=\"contact.htm\">"),
               std::string::npos);
     EXPECT_EQ(Count(page, "<ul class=\"tv-menu"), 3u);
@@ -99,10 +100,11 @@ TEST_F(ExportFixture, MenusBecomeNestedListsOfRealLinks)
     for (const char* absent : {"hidden.htm", "secret.htm", "off.htm", "gone.htm", "tv-m3"})
         EXPECT_EQ(page.find(absent), std::string::npos) << absent;
 
-    // The looks: one rule set per written menu, the box's own size and behaviour.
+    // The looks: one rule set for menus that look alike, the box's own size and behaviour.
     EXPECT_NE(page.find("#tv1{width:400px;height:200px;"), std::string::npos);
-    EXPECT_NE(page.find("#tv1 .tv-m2{"), std::string::npos);
-    EXPECT_NE(page.find("#tv1 .tv-m0{margin-left:40px;width:80px;margin-top:0px;}"), std::string::npos);
+    EXPECT_EQ(Count(page, "{margin-inline-start:40px;width:80px;margin-top:0px;}"), 1u);
+    EXPECT_NE(page.find("#tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos);
+    EXPECT_EQ(page.find(".tv-k1"), std::string::npos);
     EXPECT_NE(page.find("data-tavelin=\"export\" data-open-speed=\"5\" data-close-speed=\"5\" "
                         "data-show-selection=\"1\" data-show-all=\"0\">"),
               std::string::npos);
@@ -134,22 +136,25 @@ TEST_F(ExportFixture, LooksFollowTheModelAsThePageCarriesThem)
     params.m_bHasLines = 0;
 
     const std::string page = exporter.PageText(params);
-    EXPECT_NE(page.find("#tv1 .tv-m0{margin-left:40px;width:80px;margin-top:17px;background:#204060;"
+    EXPECT_NE(page.find("#tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:17px;background:#204060;"
                         "outline:1px solid #122335;}"),
               std::string::npos);
-    EXPECT_NE(page.find("#tv1 .tv-m1{margin-left:40px;width:80px;margin-top:0px;}"), std::string::npos)
+    EXPECT_NE(page.find("#tv1 .tv-k1{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos)
         << "only the first menu starts at the display Y";
-    EXPECT_NE(page.find("#tv1 .tv-m0>.tv-li>.tv-item{background:linear-gradient(to bottom,#996633,#ffffff);"
-                        "color:#ffffff;border:2px solid #ffffff;font-family:\"Courier New\""),
+    EXPECT_NE(page.find("<ul class=\"tv-menu tv-m2 tv-k1\""), std::string::npos);
+    // Colours are custom properties with the model's colour as fallback.
+    EXPECT_NE(page.find("#tv1 .tv-k0>.tv-li>.tv-item{background:linear-gradient(to bottom,var(--tv-back,#996633),"
+                        "#ffffff);color:var(--tv-font,#ffffff);border:2px solid #ffffff;font-family:\"Courier New\""),
               std::string::npos);
     EXPECT_NE(page.find("font-style:italic"), std::string::npos);
-    EXPECT_NE(page.find(".tv-item:focus-visible{background:#000000;color:#ffffff;border:2px solid;"
-                        "border-color:#999999 #000000 #000000 #999999;"),
+    EXPECT_NE(page.find(".tv-item:focus-visible{background:var(--tv-over-back,#000000);"
+                        "color:var(--tv-over-font,#ffffff);border:2px solid;border-color:#999999 #000000 #000000 #999999;"),
               std::string::npos);
-    EXPECT_NE(page.find(".tv-item:active{background:#000000;color:#ffffff;border:2px solid #ffffff;"),
+    EXPECT_NE(page.find(".tv-item:active{background:var(--tv-click-back,#000000);color:var(--tv-click-font,#ffffff);"
+                        "border:2px solid #ffffff;"),
               std::string::npos);
     EXPECT_NE(page.find("#tv1{width:400px;height:200px;background:linear-gradient(to bottom,#ffffff,#ff0000,"
-                        "#ffffff) #ff0000;border:0;}"),
+                        "#ffffff) var(--tv-box-back,#ff0000);border:0;}"),
               std::string::npos);
     EXPECT_EQ(page.find("::before{content:\"\""), std::string::npos) << "no tree lines when switched off";
 }
@@ -169,13 +174,64 @@ TEST_F(ExportFixture, TextIsEscapedAndTheCharsetFitsIt)
               std::string::npos);
     EXPECT_NE(page.find("<title>Name &lt;/title&gt;&lt;script&gt;</title>"), std::string::npos);
     EXPECT_NE(page.find("aria-label=\"Name &lt;/title&gt;&lt;script&gt;\""), std::string::npos);
-    EXPECT_EQ(page.find("<script>"), std::string::npos);
+    EXPECT_EQ(page.find("</title><script>"), std::string::npos);
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
 
     home.m_strLabel = "Caf\xe9";  // a single 8-bit byte: not UTF-8
     EXPECT_NE(exporter.PageText(params).find("<meta charset=\"windows-1252\">"), std::string::npos);
     home.m_strLabel = "Caf\xc3\xa9";
     EXPECT_NE(exporter.PageText(params).find("<meta charset=\"utf-8\">"), std::string::npos);
+}
+
+TEST_F(ExportFixture, ScriptLinksAreTextAndThePageNamesItsLanguage)
+{
+    CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
+    const std::string anchor = "<a class=\"tv-item\"";
+    const size_t links = Count(exporter.PageText(params), anchor);
+    for (const char* link : {"javascript:alert(1)", " JavaScript:x", "java\nscript:x", "VBScript:x", "data:text/html,x"}) {
+        home.m_strLink = link;
+        EXPECT_EQ(Count(exporter.PageText(params), anchor), links - 1) << link;
+    }
+    for (const char* link : {"index.htm", "mailto:a@b.c", "https://x.org/javascript:", "./javascript:x"}) {
+        home.m_strLink = link;
+        EXPECT_EQ(Count(exporter.PageText(params), anchor), links) << link;
+    }
+    exporter.SetLanguage("fr");
+    EXPECT_NE(exporter.PageText(params).find("<html lang=\"fr\">"), std::string::npos);
+
+    const struct {
+        const char *all, *messages, *lang, *tag;
+    } locales[] = {{nullptr, nullptr, nullptr, "en"},     {"", "", "C.UTF-8", "en"},
+                   {nullptr, nullptr, "POSIX", "en"},     {nullptr, nullptr, "de_CH.UTF-8@euro", "de-CH"},
+                   {"fr_FR", nullptr, "de_DE", "fr-FR"}, {nullptr, "pt_BR.utf8", "de_DE", "pt-BR"},
+                   {nullptr, nullptr, "ast", "ast"}};
+    for (const auto& l : locales)
+        EXPECT_EQ(CPageHead::LanguageFromLocale(l.all, l.messages, l.lang), l.tag) << (l.lang ? l.lang : "-");
+}
+
+// Two menus exported to different files can share one page: each box has
+// its own id and the ids and rules inside it carry that id.
+TEST_F(ExportFixture, FragmentAndStyleSheetToPasteIntoAPage)
+{
+    std::string error;
+    exporter.SetFragment(true);
+    ASSERT_TRUE(exporter.Export(params, "/site/side menu.htm", &error)) << error;
+    const std::string& part = fs.m_files["/site/side menu.htm"];
+    const std::string& css = fs.m_files["/site/side menu.css"];
+    EXPECT_EQ(part.find("<html"), std::string::npos);
+    EXPECT_EQ(part.find("<style"), std::string::npos);
+    EXPECT_NE(part.find("<link rel=\"stylesheet\" href=\"side%20menu.css\">"), std::string::npos);
+    EXPECT_NE(part.find("<div class=\"tv-box\" id=\"tv-side_menu\" data-tavelin=\"export\""), std::string::npos);
+    EXPECT_NE(part.find("id=\"tv-side_menu-m2\""), std::string::npos);
+    EXPECT_NE(part.find("<script src=\"tavelin.js\" defer></script>"), std::string::npos);
+    EXPECT_EQ(css.rfind(".tv-box{", 0), 0u);
+    EXPECT_NE(css.find("#tv-side_menu .tv-k0{"), std::string::npos);
+    EXPECT_EQ(css.find("#tv1"), std::string::npos);
+
+    exporter.SetFragment(false);
+    ASSERT_TRUE(exporter.Export(params, "/site/top.htm", &error)) << error;
+    EXPECT_NE(fs.m_files["/site/top.htm"].find("id=\"tv-top\""), std::string::npos);
+    EXPECT_EQ(fs.m_files.count("/site/top.css"), 0u);
 }
 
 TEST_F(ExportFixture, ShownMediaAndTheRuntimeAreCopiedBesideThePage)
@@ -211,7 +267,7 @@ TEST_F(ExportFixture, ShownMediaAndTheRuntimeAreCopiedBesideThePage)
                         "<img class=\"tv-img tv-img-o\" src=\"n.gif\" alt=\"\">"
                         "<img class=\"tv-img tv-img-c\" src=\"c%22q.jpg\" alt=\"\">"),
               std::string::npos);
-    EXPECT_NE(page.find("#tv1{width:400px;height:200px;background:url(\"back.png\") 0px 0px no-repeat,"),
+    EXPECT_NE(page.find("#tv-menu{width:400px;height:200px;background:url(\"back.png\") 0px 0px no-repeat,"),
               std::string::npos);
     EXPECT_NE(page.find("data-back-audio=\"loop.wav\""), std::string::npos);
 }

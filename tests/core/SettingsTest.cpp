@@ -37,6 +37,7 @@ TEST(Settings, EmptyStoreReadsTheDefaultsOfEveryRow)
     EXPECT_FALSE(settings.HasWindowPos());
     EXPECT_EQ(settings.TreeWidth(), 150);
     EXPECT_EQ(settings.TreeHeight(), 150);
+    EXPECT_TRUE(settings.Html5Runtime());  // pages work in today's browsers unless turned off
     EXPECT_TRUE(settings.RecentFiles().empty());
     EXPECT_EQ(store.Count(), 0u);
 }

@@ -34,7 +34,10 @@ TEST_F(ModernPages, RuntimeOptionReachesSaveBuildHtmlAndPreview)
     ASSERT_TRUE(Start());
     QAction* option = Frame()->Action(A::Html5Runtime);
     ASSERT_TRUE(option->isCheckable());
+    EXPECT_TRUE(option->isChecked());  // on for a new user
+    Trigger(A::Html5Runtime);
     EXPECT_FALSE(option->isChecked());
+    EXPECT_FALSE(CAppSettings(settings).Html5Runtime());  // turned off, it stays off
 
     // Off: the page is the applet page alone, and Preview says why it is blank.
     Trigger(A::Preview);

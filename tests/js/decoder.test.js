@@ -178,11 +178,29 @@ test('the style sheet covers every written menu and only those', () => {
     const tree = TavelinParams.decode(fixture('styled.htm'));
     const css = TavelinCss.boxCss('#tv1', tree, { width: 300, height: 260 }, 'http://h/back.gif');
     for (const m of [0, 1, 2, 3])
-        assert.match(css, new RegExp(`#tv1 \\.tv-m${m}\\{`));
+        assert.match(css, new RegExp(`#tv1 \\.tv-k${tree.menus[m].styleClass}\\{`));
+    assert.ok(new Set(tree.menus.map((m) => m.styleClass)).size <= tree.menus.length);
     assert.match(css, /#tv1\{width:300px;height:260px;background:url\("http:\/\/h\/back.gif"\) 0 0 repeat,/);
-    assert.match(css, /#tv1 \.tv-m1>\.tv-li::before\{[^}]*background:#ff8800/, 'tree lines in their colour');
+    const k1 = tree.menus[1].styleClass;
+    assert.match(css, new RegExp(`#tv1 \\.tv-k${k1}>\\.tv-li::before\\{[^}]*background:var\\(--tv-line,#ff8800\\)`),
+        'tree lines in their colour');
     const unreachable = TavelinParams.decode({ Misc: '2,1,1,-0,', 'I0-0': 'a', 'I1-0': 'b' });
-    assert.doesNotMatch(TavelinCss.boxCss('#x', unreachable, { width: 1, height: 1 }, ''), /tv-m1\{/);
+    TavelinCss.boxCss('#x', unreachable, { width: 1, height: 1 }, '');
+    assert.equal(unreachable.menus[1].styleClass, undefined, 'a menu not drawn gets no rules');
+});
+
+test('escaped text fields read back whole; script links are refused', () => {
+    const item = TavelinParams.decodeItem('Tea|_#c` coffee|_#`x|_#p`c`,a|_#c`b|_#n`c,p|_#c`1.gif,,,,,x|_#c`y,'
+        + 'drinks.htm?a=1,2');
+    assert.equal(item.label, 'Tea, coffee\nx|_#c`');
+    assert.equal(item.description, 'a,b\nc');
+    assert.deepEqual(item.images, ['p,1.gif', '', '']);
+    assert.equal(item.target, 'x,y');
+    assert.equal(item.link, 'drinks.htm?a=1,2', 'an older page: commas beyond the ninth field stay in the link');
+    for (const bad of ['javascript:alert(1)', ' JavaScript:x', 'java\tscript:x', 'vbscript:x', 'DATA:text/html,x'])
+        assert.equal(TavelinParams.safeLink(bad), '', bad);
+    for (const good of ['a.htm', 'https://x/javascript:', './javascript:x', 'mailto:a@b'])
+        assert.equal(TavelinParams.safeLink(good), good, good);
 });
 
 test('every fixture page in the folder decodes', () => {
