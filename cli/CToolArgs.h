@@ -20,7 +20,7 @@ public:
     bool m_bHelp = false;
     bool m_bVersion = false;
     bool m_bAutoSize = false;      // check --auto-size
-    int m_nTemplate = 0;           // new --template N
+    int m_nTemplate = 0;           // new, import --template N
     int m_nPosition = 0;           // save-template --position N
     std::string m_strError;
 

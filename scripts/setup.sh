@@ -15,6 +15,7 @@ mode=${1:-build}
 packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
+          libgumbo-dev libpugixml-dev
           xvfb xauth)
 # The menu script's tests need node, npm and a real browser.
 [ "$mode" = test ] && packages+=(chromium)
