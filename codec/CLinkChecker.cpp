@@ -94,6 +94,8 @@ std::string CLinkChecker::Problem(const std::string& address, bool media, bool& 
     const std::string fragment = hash == std::string::npos ? "" : address.substr(hash + 1);
     const std::string path = CImportText::PercentDecode(address.substr(0, address.find_first_of("?#")));
     std::string file = path.empty() ? m_strPage : path.front() == '/' ? path : CPath::Join(m_strFolder, path);
+    while (file.size() > 1 && file.back() == '/')
+        file.pop_back();
     if (path.empty() && !m_fs.IsRegularFile(file))
         return {};  // the page itself, not written yet
     if (m_fs.IsDirectory(file)) {
