@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "codec/CImportBuilder.h"
+#include "codec/CItemSearch.h"
 #include "codec/CMenuImport.h"
 #include "support/MemoryFileSystem.h"
 
@@ -206,4 +207,29 @@ TEST(Import, ItemsTakeTheLooksOfTheTemplateByDepth)
     // Deeper than the template goes: the deepest look it has.
     EXPECT_EQ(level1.GetItem(0)->m_pSubMenu->m_nItemWidth, 90);
     EXPECT_EQ(built.GetItem(1)->m_strLabel, "D");
+}
+
+TEST(Find, NextMatchInTreeOrderWrapsAroundOnABigTree)
+{
+    // About 100,000 items: 100 top-level items of 499 sub-items, each with one leaf.
+    CAppletParameters params;
+    CTavelin* top = params.AddTopMenu();
+    top->SetItemCount(100, false);
+    for (int i = 0; i < 100; ++i) {
+        CTavelin* sub = top->GetItem(i)->m_pSubMenu.get();
+        sub->SetItemCount(499, false);
+        for (int k = 0; k < 499; ++k)
+            sub->GetItem(k)->m_pSubMenu->SetItemCount(1, false);
+    }
+    CTavelinItem* deep = top->GetItem(70)->m_pSubMenu->GetItem(400)->m_pSubMenu->GetItem(0);
+    deep->m_strDescription = "Our SOFTWARE tools";
+    CTavelinItem* early = top->GetItem(3);
+    early->m_strLink = "products/software.html";
+
+    EXPECT_EQ(CItemSearch::FindNext(params, nullptr, "Software"), early);
+    EXPECT_EQ(CItemSearch::FindNext(params, early, "software"), deep);
+    EXPECT_EQ(CItemSearch::FindNext(params, deep, "SOFTWARE"), early);  // wraps
+    EXPECT_EQ(CItemSearch::FindNext(params, early, "nowhere"), nullptr);
+    const CTavelinItem* last = top->GetItem(99)->m_pSubMenu->GetItem(498)->m_pSubMenu->GetItem(0);
+    EXPECT_EQ(CItemSearch::FindNext(params, last, "ITEM2"), top->GetItem(0)->m_pSubMenu->GetItem(1));
 }

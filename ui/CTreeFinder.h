@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class CAppletParameters;
+class CAppletTavelinWizardView;
+class CTavelinItem;
+class IUserPrompts;
+
+// Edit > Find (Ctrl+F) and Find Next (F3): the next item after the selected
+// one, in tree order and around the end, whose label, description or link
+// holds the text, ignoring case; it is selected and scrolled into view. The
+// search runs on the model, so a big tree costs no walk over its nodes.
+class CTreeFinder : public QObject {
+    Q_OBJECT
+public:
+    CTreeFinder(CAppletTavelinWizardView& view, const CAppletParameters& params, IUserPrompts& prompts);
+
+    // Asks for the text, then finds the next match.
+    void Find();
+    // Again with the last text; asks for one when there is none yet.
+    void FindNext();
+    // Finds and selects without asking; null (after the message) when nothing matches.
+    const CTavelinItem* FindText(const QString& text);
+    const QString& LastText() const { return m_strText; }
+
+private:
+    CAppletTavelinWizardView& m_view;
+    const CAppletParameters& m_params;
+    IUserPrompts& m_prompts;
+    QString m_strText;
+};
