@@ -86,6 +86,9 @@ bool CSitemapImporter::Import(const std::string& xml, CImportNode& root, int max
     // Folder path ("a/b") -> its item; "" is root.
     std::unordered_map<std::string, CImportNode*> folders{{"", &root}};
     int count = 0;
+    // Lines counted on from the last <loc>, as the entries come in file order.
+    std::ptrdiff_t counted = 0;
+    int line = 1;
     for (const pugi::xml_node& url : top.children()) {
         if (LocalName(url) != "url")
             continue;
@@ -96,7 +99,10 @@ bool CSitemapImporter::Import(const std::string& xml, CImportNode& root, int max
         const std::string address = CImportText::Collapse(loc.text().get());
         if (address.empty())
             continue;
-        const int line = LineAt(xml, loc.offset_debug());
+        const std::ptrdiff_t offset =
+            std::clamp<std::ptrdiff_t>(loc.offset_debug(), counted, static_cast<std::ptrdiff_t>(xml.size()));
+        line += static_cast<int>(std::count(xml.begin() + counted, xml.begin() + offset, '\n'));
+        counted = offset;
         bool endsWithSlash = false;
         std::vector<std::string> parts = PathParts(address, endsWithSlash);
         if (!parts.empty() && !endsWithSlash && IsIndexPage(parts.back()))

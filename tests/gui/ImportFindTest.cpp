@@ -89,12 +89,12 @@ TEST_F(FrameFixture, FindSelectsMatchesAndCheckLinksLeadsToTheItem)
     CTavelin& top = *Params().m_arrMenus.at(0);
     CTavelinItem* first = top.GetItem(0);
     CTavelinItem* last = top.GetItem(top.GetItemCount() - 1);
-    first->m_strDescription = "Our Software";
-    last->m_strLink = "missing/SOFTWARE.html";
+    first->m_strDescription = "Our ZEBRA pages";
+    last->m_strLink = "missing/Zebra.html";
     Tree()->setCurrentItem(Tree()->RootNode());
 
     prompts.dialogHandlers.push_back([](QDialog& dialog) {
-        dynamic_cast<CDlgFind&>(dialog).Edit()->setText("software");
+        dynamic_cast<CDlgFind&>(dialog).Edit()->setText("zebra");
         return int(QDialog::Accepted);
     });
     Trigger(CFrameActions::EditFind);
@@ -111,7 +111,7 @@ TEST_F(FrameFixture, FindSelectsMatchesAndCheckLinksLeadsToTheItem)
     Trigger(CFrameActions::CheckLinks);
     const QStringList lines = Messages().split('\n');
     const int row = static_cast<int>(lines.indexOf(QString::fromStdString(last->m_strLabel) +
-                                                   ": broken link \"missing/SOFTWARE.html\": no such file"));
+                                                   ": broken link \"missing/Zebra.html\": no such file"));
     ASSERT_GE(row, 0) << Messages().toStdString();
     QPlainTextEdit* edit = Frame()->InfoView()->Messages();
     const QTextBlock block = edit->document()->findBlockByNumber(row);
