@@ -83,6 +83,9 @@ std::string TextOf(const GumboNode* node)
             text.append(" ").append(child->v.text.text);
         return !IsList(child) && !IsSkipped(child);
     });
+    // A no-break space (&nbsp;) is an ordinary space in a label.
+    for (size_t at = text.find("\xC2\xA0"); at != std::string::npos; at = text.find("\xC2\xA0", at))
+        text.replace(at, 2, " ");
     return CImportText::Collapse(text);
 }
 

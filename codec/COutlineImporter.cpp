@@ -21,6 +21,10 @@ int TakeIndent(std::string_view& line)
 
 std::string_view WithoutMarker(std::string_view text)
 {
+    // A Markdown heading ("## Products") is an item of its own.
+    if (const size_t hashes = text.find_first_not_of('#'); hashes > 0 && hashes != std::string_view::npos &&
+                                                           hashes <= 6 && text[hashes] == ' ')
+        return text.substr(hashes + 1);
     if (text.size() >= 2 && (text[0] == '-' || text[0] == '*' || text[0] == '+') && (text[1] == ' ' || text[1] == '\t'))
         return text.substr(2);
     if (text.size() == 1 && (text[0] == '-' || text[0] == '*' || text[0] == '+'))

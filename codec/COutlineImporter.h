@@ -7,7 +7,7 @@
 
 // Reads an indented text outline or a Markdown list: one item a line,
 // "- [Label](link "title")" or plain text, an optional list marker ("-", "*",
-// "+", "1." or "1)"), deeper indents (spaces, or tabs to the next multiple of
+// "+", "1." or "1)", or the "#" marks of a heading), deeper indents (spaces, or tabs to the next multiple of
 // four columns) making sub-items. An indent between two open levels joins the
 // deeper of them, so mixed indents still nest as they look.
 class COutlineImporter {

@@ -238,6 +238,8 @@ void CMainFrame::ConnectImportAndFind()
     });
     connect(Action(A::ImportItems), &QAction::triggered, this, [this] { m_pImport->ImportItemsUnder(*m_pTreeView); });
     connect(Action(A::CheckLinks), &QAction::triggered, this, [this, &app] {
+        if (CPropertyFrame* frame = m_pTreeView->PropertyFrame(); frame && frame->isVisible())
+            frame->CommitActivePage();
         m_pLinkReport->Run(app.m_params, m_pDoc ? m_pDoc->PathName() : QString());
     });
     connect(m_pLinkReport, &CLinkReport::ItemActivated, this, [this](const CTavelinItem* item) {

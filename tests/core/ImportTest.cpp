@@ -58,10 +58,10 @@ TEST(Import, RealWorldShapesBecomeTrees)
          "Products & Services|products/||_top\n"
          "  Software|products/software.html||\n"
          "  kits|hw.html||\n"
-         "About\xC2\xA0us\n"
+         "About us\n"
          "  Our team|team.html||\n"},
         {"outline.md",
-         "# ignored? no: a plain line\n"
+         "# Our site\n"
          "- [Home](index.html \"Start here\")\n"
          "- Products\n"
          "\t- [Software](sw/) - tools we make\n"
@@ -70,7 +70,7 @@ TEST(Import, RealWorldShapesBecomeTrees)
          "  - Hardware\n"
          "\n"
          "Contact\n",
-         "# ignored? no: a plain line\n"
+         "Our site\n"
          "Home|index.html|Start here|\n"
          "Products\n"
          "  Software|sw/|tools we make|\n"
