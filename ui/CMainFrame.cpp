@@ -230,7 +230,7 @@ void CMainFrame::ConnectImportAndFind()
     CAppletTavelinWizardApp& app = theApp();
     m_pImport = new CMenuImportCommand(this, app.Prompts(), app.FileSystem(), app.Editor());
     m_pLinkReport = new CLinkReport(*m_pInfoView->Messages(), app.Prompts(), app.FileSystem());
-    m_pFinder = new CTreeFinder(*m_pTreeView, app.m_params, app.Prompts());
+    m_pFinder = new CTreeFinder(*m_pTreeView, app.Editor(), app.Prompts());
     connect(Action(A::ImportMenu), &QAction::triggered, this, [this] {
         CImportNode root;
         if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels))

@@ -2,14 +2,19 @@
 
 #include "CAppletTavelinWizardView.h"
 #include "CDlgFind.h"
+#include "app/CModelEditor.h"
 #include "app/CText.h"
 #include "app/IUserPrompts.h"
 #include "codec/CItemSearch.h"
 
-CTreeFinder::CTreeFinder(CAppletTavelinWizardView& view, const CAppletParameters& params, IUserPrompts& prompts)
-    : QObject(&view), m_view(view), m_params(params), m_prompts(prompts)
+CTreeFinder::CTreeFinder(CAppletTavelinWizardView& view, CModelEditor& editor, IUserPrompts& prompts)
+    : QObject(&view), m_view(view), m_editor(editor), m_prompts(prompts)
 {
+    connect(&editor, &CModelEditor::Changed, this, [this] { m_pIndex.reset(); });
+    connect(&editor, &CModelEditor::ModelReset, this, [this] { m_pIndex.reset(); });
 }
+
+CTreeFinder::~CTreeFinder() = default;
 
 void CTreeFinder::Find()
 {
@@ -31,7 +36,9 @@ const CTavelinItem* CTreeFinder::FindText(const QString& text)
 {
     m_strText = text;
     const CTavelinItem* current = m_view.ItemOf(m_view.currentItem());
-    const CTavelinItem* found = CItemSearch::FindNext(m_params, current, CText::FromQ(text));
+    if (!m_pIndex)
+        m_pIndex = std::make_unique<CItemSearch>(m_editor.Params());
+    const CTavelinItem* found = m_pIndex->FindNext(current, CText::FromQ(text));
     QTreeWidgetItem* node = found ? m_view.NodeOf(found) : nullptr;
     if (!node) {
         m_prompts.Message(m_view.window(), tr("Cannot find \"%1\".").arg(text), IUserPrompts::Icon::Information);

@@ -2,20 +2,24 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
-class CAppletParameters;
 class CAppletTavelinWizardView;
+class CItemSearch;
+class CModelEditor;
 class CTavelinItem;
 class IUserPrompts;
 
 // Edit > Find (Ctrl+F) and Find Next (F3): the next item after the selected
 // one, in tree order and around the end, whose label, description or link
 // holds the text, ignoring case; it is selected and scrolled into view. The
-// search runs on the model, so a big tree costs no walk over its nodes.
+// search runs on an index of the model's texts, built at the first search
+// after the model changed, so a big tree costs no walk over its nodes.
 class CTreeFinder : public QObject {
     Q_OBJECT
 public:
-    CTreeFinder(CAppletTavelinWizardView& view, const CAppletParameters& params, IUserPrompts& prompts);
+    CTreeFinder(CAppletTavelinWizardView& view, CModelEditor& editor, IUserPrompts& prompts);
+    ~CTreeFinder() override;
 
     // Asks for the text, then finds the next match.
     void Find();
@@ -27,7 +31,8 @@ public:
 
 private:
     CAppletTavelinWizardView& m_view;
-    const CAppletParameters& m_params;
+    CModelEditor& m_editor;
     IUserPrompts& m_prompts;
     QString m_strText;
+    std::unique_ptr<CItemSearch> m_pIndex;  // null after a change
 };

@@ -226,10 +226,14 @@ TEST(Find, NextMatchInTreeOrderWrapsAroundOnABigTree)
     CTavelinItem* early = top->GetItem(3);
     early->m_strLink = "products/software.html";
 
-    EXPECT_EQ(CItemSearch::FindNext(params, nullptr, "Software"), early);
-    EXPECT_EQ(CItemSearch::FindNext(params, early, "software"), deep);
-    EXPECT_EQ(CItemSearch::FindNext(params, deep, "SOFTWARE"), early);  // wraps
-    EXPECT_EQ(CItemSearch::FindNext(params, early, "nowhere"), nullptr);
+    const CItemSearch search(params);
+    EXPECT_EQ(search.ItemCount(), 99900u);
+    EXPECT_EQ(search.FindNext(nullptr, "Software"), early);
+    EXPECT_EQ(search.FindNext(early, "software"), deep);
+    EXPECT_EQ(search.FindNext(deep, "SOFTWARE"), early);  // wraps
+    EXPECT_EQ(search.FindNext(early, "nowhere"), nullptr);
+    EXPECT_EQ(search.FindNext(nullptr, "item1our"), nullptr);  // label and description stay apart
     const CTavelinItem* last = top->GetItem(99)->m_pSubMenu->GetItem(498)->m_pSubMenu->GetItem(0);
-    EXPECT_EQ(CItemSearch::FindNext(params, last, "ITEM2"), top->GetItem(0)->m_pSubMenu->GetItem(1));
+    EXPECT_EQ(search.FindNext(last, "ITEM2"), top->GetItem(0)->m_pSubMenu->GetItem(1));
+    EXPECT_EQ(search.FindNext(last, "item1"), top->GetItem(0));  // past the end: from the top
 }
