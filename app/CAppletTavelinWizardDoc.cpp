@@ -14,6 +14,7 @@
 #include "CText.h"
 #include "IUserPrompts.h"
 #include "codec/CHtml5Exporter.h"
+#include "codec/CImportBuilder.h"
 #include "codec/CPageWriter.h"
 #include "codec/CParameterCheck.h"
 #include "codec/CPath.h"
@@ -134,6 +135,17 @@ bool CAppletTavelinWizardDoc::OnNewDocument()
         return false;
     ReleaseModel();
     store.LoadTemplate(app.m_params, dialog.m_nSelected);
+    return true;
+}
+
+bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root)
+{
+    if (!NewDocument())
+        return false;
+    ReleaseModel();
+    CImportBuilder::BuildProject(theApp().m_params, root);
+    ModelReplaced();
+    SetModifiedFlag(true);
     return true;
 }
 

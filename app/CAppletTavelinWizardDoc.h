@@ -6,6 +6,7 @@
 #include <memory>
 
 class CAppletTavelinWizardView;
+struct CImportNode;
 class CRecentFileList;
 class CWizardInfoView;
 class QWidget;
@@ -50,6 +51,9 @@ public:
     bool OnSaveDocument(const QString& pagePath);
     // Offers to save a modified project; false when the user cancelled.
     bool SaveModified();
+    // File > Import Menu...: a new project (the template chosen as New
+    // does) whose menu is the imported structure.
+    bool NewFromImport(const CImportNode& root);
 
     bool m_bAutoChangeSize = false;
 

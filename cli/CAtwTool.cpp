@@ -6,6 +6,10 @@
 #include "CTemplateCommands.h"
 #include "CToolArgs.h"
 #include "codec/CHtml5Exporter.h"
+#include "codec/CImportBuilder.h"
+#include "codec/CLinkChecker.h"
+#include "codec/CMenuImport.h"
+#include "codec/CPageWriter.h"
 #include "codec/CParameterCheck.h"
 #include "codec/CPath.h"
 #include "codec/CProjectService.h"
@@ -34,6 +38,10 @@ int CAtwTool::Run(const CToolArgs& args)
         return Export(operands[0], operands[1]);
     if (command == "new")
         return New(args.m_nTemplate, operands[0]);
+    if (command == "import")
+        return Import(operands[0], args.m_nTemplate, operands[1]);
+    if (command == "check-links")
+        return CheckLinks(operands[0]);
     return CTemplateCommands(*this, m_out).Run(args);
 }
 
@@ -113,15 +121,50 @@ int CAtwTool::Export(const std::string& page, const std::string& newPage)
     return Fail(error.empty() ? CHtml5Exporter::kSaveFailed : error);
 }
 
-int CAtwTool::New(int index, const std::string& newPage)
+bool CAtwTool::LoadTemplate(int index)
 {
     CTemplateStore store(m_settings, m_fs, m_strProgramDir);
     const int count = static_cast<int>(store.ListNames().size());
-    if (index >= count)
-        return Fail("There is no template at position " + std::to_string(index) + "; the list holds " +
-                    std::to_string(count) + ".");
+    if (index >= count) {
+        Fail("There is no template at position " + std::to_string(index) + "; the list holds " +
+             std::to_string(count) + ".");
+        return false;
+    }
     store.LoadTemplate(m_params, index);
+    return true;
+}
+
+int CAtwTool::New(int index, const std::string& newPage)
+{
+    return LoadTemplate(index) ? SaveAs(newPage) : kFailure;
+}
+
+// The page's first <nav> list (or its first list), the sitemap or the
+// outline, in the looks of template index, saved as a new project.
+int CAtwTool::Import(const std::string& source, int index, const std::string& newPage)
+{
+    CMenuImport import;
+    CImportNode root;
+    if (!import.Load(m_fs, source) || !import.Import(root))
+        return Fail(import.Error());
+    if (!LoadTemplate(index))
+        return kFailure;
+    CImportBuilder::BuildProject(m_params, root);
     return SaveAs(newPage);
+}
+
+int CAtwTool::CheckLinks(const std::string& page)
+{
+    if (!OpenPage(page))
+        return kFailure;
+    CLinkChecker checker(m_fs, page);
+    const auto findings = checker.Run(m_params);
+    bool broken = false;
+    for (const std::string& line : CLinkChecker::Lines(findings, checker.Checked()))
+        Print(line + "\n");
+    for (const auto& finding : findings)
+        broken = broken || finding.m_bBroken;
+    return broken ? kFailure : kSuccess;
 }
 
 // Copies that failed are named on standard error and make the exit status 1,

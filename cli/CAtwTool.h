@@ -41,6 +41,10 @@ private:
     int Save(const std::string& page, const std::string& newPage);
     int Export(const std::string& page, const std::string& newPage);
     int New(int index, const std::string& newPage);
+    int Import(const std::string& source, int index, const std::string& newPage);
+    int CheckLinks(const std::string& page);
+    // Loads template index into the model; false after reporting a bad index.
+    bool LoadTemplate(int index);
     int SaveAs(const std::string& newPage);
     // Pages carry the runtime: the editor's option, unless --no-runtime.
     bool Runtime() const;

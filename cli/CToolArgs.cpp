@@ -19,6 +19,8 @@ constexpr CCommandForm kCommands[] = {
     {"export", 2, "--fragment", "atw export [--fragment] PAGE NEWPAGE"},
     {"templates", 0, "", "atw templates"},
     {"new", 1, "--template", "atw new [--template N] NEWPAGE"},
+    {"import", 2, "--template", "atw import SOURCE NEWPAGE [--template N]"},
+    {"check-links", 1, "", "atw check-links PAGE"},
     {"save-template", 2, "--position", "atw save-template NAME [--position N] PAGE"},
     {"rename-template", 2, "", "atw rename-template OLD NEW"},
     {"delete-template", 1, "", "atw delete-template NAME"},
@@ -42,6 +44,10 @@ const char* CToolArgs::Help()
            "                                   its style sheet as NEWPAGE's name with .css\n"
            "  atw templates                    list the template names, one a line, in list order\n"
            "  atw new [--template N] NEWPAGE   new project from template N (default 0), saved as NEWPAGE\n"
+           "  atw import SOURCE NEWPAGE [--template N]   new project whose menu is read from SOURCE: an HTML\n"
+           "                                   page (its first <nav> list), a sitemap.xml or a text outline\n"
+           "  atw check-links PAGE             list the broken and the external links and media of PAGE's\n"
+           "                                   project; exit status 1 when any is broken\n"
            "  atw save-template NAME [--position N] PAGE   add PAGE's project as template NAME at position N\n"
            "                                   (default 0, the front of the list)\n"
            "  atw rename-template OLD NEW\n"

@@ -22,7 +22,7 @@ public:
     bool m_bAutoSize = false;      // check --auto-size
     bool m_bNoRuntime = false;     // html, save --no-runtime
     bool m_bFragment = false;      // export --fragment
-    int m_nTemplate = 0;           // new --template N
+    int m_nTemplate = 0;           // new, import --template N
     int m_nPosition = 0;           // save-template --position N
     std::string m_strError;
 

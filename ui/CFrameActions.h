@@ -26,7 +26,8 @@ public:
         HelpTopics = 57667, GettingStarted = 32793, SearchHelp = 32792, ViewSample = 32794,
         Faq = 32790, About = 57664,
         Help = 57670, ContextHelp = 57669, NextPane = 57680, PrevPane = 57681,
-        ExportHtml5 = 32800, Html5Runtime = 32801
+        ExportHtml5 = 32800, Html5Runtime = 32801,
+        ImportMenu = 32802, ImportItems = 32803, CheckLinks = 32804, EditFind = 32805, EditFindNext = 32806
     };
 
     explicit CFrameActions(QWidget* owner);

@@ -19,6 +19,10 @@
 #include "CAppletTavelinWizardView.h"
 #include "CFrameActions.h"
 #include "CKeyIndicators.h"
+#include "CLinkReport.h"
+#include "CMenuImportCommand.h"
+#include "CTreeFinder.h"
+#include "codec/CMenuImport.h"
 #include "CWindowPlacement.h"
 #include "CWizardInfoView.h"
 #include "app/CAppletTavelinWizardApp.h"
@@ -40,6 +44,7 @@ CMainFrame::CMainFrame(CAppletTavelinWizardDoc* doc, QWidget* parent) : QMainWin
     ConnectDocument();
     ConnectTreeView();
     ConnectHelp();
+    ConnectImportAndFind();
     UpdateRecentFiles();
     UpdateTitle();
     UpdateCommandStates();
@@ -84,17 +89,17 @@ void CMainFrame::CreateMenus()
         }
     };
     m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    add(m_pFileMenu, {A::FileNew, A::FileOpen, A::FileSave, A::FileSaveAs, A::SaveAsTemplate, A::ExportHtml5, 0,
-                        A::FileMru});
+    add(m_pFileMenu, {A::FileNew, A::FileOpen, A::FileSave, A::FileSaveAs, A::SaveAsTemplate, A::ExportHtml5,
+                        A::ImportMenu, 0, A::FileMru});
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     add(m_pFileMenu, {A::AppExit});
     add(menuBar()->addMenu(QStringLiteral("&Edit")), {A::EditUndo, A::EditRedo, 0, A::EditCut, A::EditCopy,
-                                                      A::EditPaste});
+                                                      A::EditPaste, 0, A::EditFind, A::EditFindNext});
     add(menuBar()->addMenu(QStringLiteral("&View")), {A::ViewToolbar, A::ViewStatusBar});
     add(menuBar()->addMenu(QStringLiteral("&Menu")),
-        {A::Insert, A::Delete, A::Visible, 0, A::MoveUp, A::MoveDown, 0, A::Property});
-    add(menuBar()->addMenu(QStringLiteral("&Build")), {A::CheckParameters, A::BuildHtml, 0, A::Preview,
-                                                       A::ClearMessage});
+        {A::Insert, A::Delete, A::Visible, 0, A::MoveUp, A::MoveDown, 0, A::ImportItems, 0, A::Property});
+    add(menuBar()->addMenu(QStringLiteral("&Build")), {A::CheckParameters, A::CheckLinks, A::BuildHtml, 0,
+                                                       A::Preview, A::ClearMessage});
     add(menuBar()->addMenu(QStringLiteral("&Options")), {A::WebBrowser, A::Template, 0, A::AutoChangeSize,
                                                          A::Html5Runtime});
     add(menuBar()->addMenu(QStringLiteral("&Help")), {A::HelpTopics, A::GettingStarted, A::SearchHelp,
@@ -216,6 +221,36 @@ void CMainFrame::ConnectHelp()
     wire(A::ContextHelp, &CHelpSystem::EnterContextHelpMode);
     wire(A::GettingStarted, [](QWidget* owner) { CHelpSystem::ShowTopic(owner, CHelpSystem::kGettingStarted); });
     wire(A::Faq, [](QWidget* owner) { CHelpSystem::ShowTopic(owner, CHelpSystem::kFaq); });
+}
+
+// Import, link check and find: helpers that are handed what they use.
+void CMainFrame::ConnectImportAndFind()
+{
+    using A = CFrameActions;
+    CAppletTavelinWizardApp& app = theApp();
+    m_pImport = new CMenuImportCommand(this, app.Prompts(), app.FileSystem(), app.Editor());
+    m_pLinkReport = new CLinkReport(*m_pInfoView->Messages(), app.Prompts(), app.FileSystem());
+    m_pFinder = new CTreeFinder(*m_pTreeView, app.Editor(), app.Prompts());
+    connect(Action(A::ImportMenu), &QAction::triggered, this, [this] {
+        CImportNode root;
+        if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels))
+            m_pDoc->NewFromImport(root);
+    });
+    connect(Action(A::ImportItems), &QAction::triggered, this, [this] { m_pImport->ImportItemsUnder(*m_pTreeView); });
+    connect(Action(A::CheckLinks), &QAction::triggered, this, [this, &app] {
+        if (CPropertyFrame* frame = m_pTreeView->PropertyFrame(); frame && frame->isVisible())
+            frame->CommitActivePage();
+        m_pLinkReport->Run(app.m_params, m_pDoc ? m_pDoc->PathName() : QString());
+    });
+    connect(m_pLinkReport, &CLinkReport::ItemActivated, this, [this](const CTavelinItem* item) {
+        if (QTreeWidgetItem* node = m_pTreeView->NodeOf(item)) {
+            m_pTreeView->setCurrentItem(node);
+            m_pTreeView->scrollToItem(node);
+            m_pTreeView->setFocus();
+        }
+    });
+    connect(Action(A::EditFind), &QAction::triggered, m_pFinder, &CTreeFinder::Find);
+    connect(Action(A::EditFindNext), &QAction::triggered, m_pFinder, &CTreeFinder::FindNext);
 }
 
 void CMainFrame::UpdateCommandStates()

@@ -8,6 +8,9 @@ class CAppletTavelinWizardDoc;
 class CAppletTavelinWizardView;
 class CFrameActions;
 class CKeyIndicators;
+class CLinkReport;
+class CMenuImportCommand;
+class CTreeFinder;
 class CWizardInfoView;
 class QAction;
 class QLabel;
@@ -40,6 +43,9 @@ public:
     QMenu* RecentFileMenu() const { return m_pFileMenu; }
     QLabel* PromptPane() const { return m_pPromptPane; }
     CKeyIndicators* KeyIndicators() const { return m_pIndicators; }
+    CMenuImportCommand* ImportCommand() const { return m_pImport; }
+    CLinkReport* LinkReport() const { return m_pLinkReport; }
+    CTreeFinder* Finder() const { return m_pFinder; }
 
 public slots:
     // Enable and check states of the commands that have rules.
@@ -58,6 +64,7 @@ private:
     void ConnectDocument();
     void ConnectTreeView();
     void ConnectHelp();
+    void ConnectImportAndFind();
     void SaveFrameSettings();
     void SwitchPane();
     void StepHistory(bool undo);
@@ -74,4 +81,7 @@ private:
     QList<QAction*> m_recentActions;
     QLabel* m_pPromptPane = nullptr;
     CKeyIndicators* m_pIndicators = nullptr;
+    CMenuImportCommand* m_pImport = nullptr;
+    CLinkReport* m_pLinkReport = nullptr;
+    CTreeFinder* m_pFinder = nullptr;
 };

@@ -293,3 +293,37 @@ TEST_F(Cli, ExportWritesAPageWithoutTheApplet)
     EXPECT_EQ(ReadAll(m_dir / "site" / "tavelin.js"), "// runtime\n");
     EXPECT_EQ(Run({"export", "plain.htm", "x.htm"}).m_nCode, 1);  // no project beside it
 }
+
+TEST_F(Cli, ImportBuildsANewProjectAndCheckLinksReportsIt)
+{
+    WriteAll(m_dir / "site" / "old.html",
+             "<nav><ul><li><a href=\"about.html\">About</a><li><a href=\"gone.html\">Gone</a>"
+             "<ul><li><a href=\"https://example.com/\">Out</a></ul></ul></nav>");
+    WriteAll(m_dir / "site" / "about.html", "<p>about</p>");
+    Result r = Run({"import", "old.html", "menu.htm"});
+    ASSERT_EQ(r.m_nCode, 0) << r.m_strErr;
+    CAppletParameters params;
+    CProjectReader reader(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
+    ASSERT_TRUE(reader.LoadProject((m_dir / "site" / "menu.tvx").string()));
+    ASSERT_EQ(params.m_arrMenus.size(), 1u);
+    EXPECT_EQ(params.m_arrMenus[0]->GetItem(1)->m_pSubMenu->GetItem(0)->m_strLabel, "Out");
+
+    r = Run({"check-links", "menu.htm"});
+    EXPECT_EQ(r.m_nCode, 1);
+    EXPECT_EQ(r.m_strOut, "Gone: broken link \"gone.html\": no such file\n"
+                          "Gone > Out: external link \"https://example.com/\", not checked\n"
+                          "1 broken reference, 1 external, 2 checked.\n");
+    WriteAll(m_dir / "site" / "gone.html", "");
+    EXPECT_EQ(Run({"check-links", "menu.htm"}).m_nCode, 0);
+
+    // Bad sources: a message, and no page written.
+    WriteAll(m_dir / "site" / "blank.html", "<p>no lists</p>");
+    for (const char* source : {"blank.html", "missing.md"}) {
+        r = Run({"import", source, "bad.htm"});
+        EXPECT_EQ(r.m_nCode, 1) << source;
+        EXPECT_EQ(r.m_strErr.rfind(source, 0), 0u) << r.m_strErr;
+        EXPECT_FALSE(fs::exists(m_dir / "site" / "bad.htm"));
+    }
+    EXPECT_EQ(Run({"import", "old.html", "x.htm", "--template", "99"}).m_nCode, 1);
+    EXPECT_FALSE(fs::exists(m_dir / "site" / "x.htm"));
+}

@@ -48,15 +48,18 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
         popups << popup->text();
     EXPECT_EQ(popups, QStringList({"&File", "&Edit", "&View", "&Menu", "&Build", "&Options", "&Help"}));
     EXPECT_EQ(Entries("&File"), QStringList({"&New Tavelina...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                             "Save &As...", "Save As &Template...", "&Export HTML5 Menu...", "-",
+                                             "Save &As...", "Save As &Template...", "&Export HTML5 Menu...",
+                                             "&Import Menu...", "-",
                                              "Recent File", "-",
                                              "E&xit"}));
     EXPECT_EQ(Entries("&Edit"), QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X",
-                                             "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
+                                             "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "&Find...\tCtrl+F",
+                                             "Find &Next\tF3"}));
     EXPECT_EQ(Entries("&Menu"), QStringList({"&Insert Menu/Item", "&Delete\tDel", "&Visible", "-", "Move &Up",
-                                             "Move Do&wn", "-", "&Property\tAlt+Enter"}));
+                                             "Move Do&wn", "-", "Import I&tems...", "-", "&Property\tAlt+Enter"}));
     EXPECT_EQ(Entries("&Build"),
-              QStringList({"&Check Parameters", "Build &HTML...", "-", "&Preview\tCtrl+P", "&Clear Message"}));
+              QStringList({"&Check Parameters", "Check &Links", "Build &HTML...", "-", "&Preview\tCtrl+P",
+                           "&Clear Message"}));
     EXPECT_EQ(Entries("&Options"),
               QStringList({"Web &Browser...", "&Template...\tCtrl+T", "-", "Auto-Change Menu Size",
                            "HTML5 Menu &Runtime"}));

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CImportNode.h"
+
+// Reads a menu structure out of an HTML page with a real HTML5 parser, so
+// that unclosed <li>, entities, comments and scripts come out as a browser
+// would see them. Every outermost <ul>/<ol> holding <li> items is a
+// candidate; those inside a <nav> come first, and the first candidate is the
+// one taken unless the user picks another.
+class CHtmlMenuImporter {
+public:
+    struct CCandidate {
+        std::string m_strDescription;  // e.g. "<nav> <ul id="main"> at line 12: 5 items, 2 levels"
+        int m_nLine = 0;
+        int m_nItems = 0;               // all <li> below, at every level
+        bool m_bInNav = false;
+    };
+
+    explicit CHtmlMenuImporter(std::string html);
+
+    const std::vector<CCandidate>& Candidates() const { return m_candidates; }
+    // Builds the tree of candidate index into root's children; false with
+    // Error() naming the element when it cannot (no list, an empty list,
+    // nesting beyond maxDepth levels).
+    bool Import(size_t index, CImportNode& root, int maxDepth);
+    const std::string& Error() const { return m_strError; }
+
+    static constexpr const char* kNoList =
+        "The page has no menu list: no <nav>, <ul> or <ol> with <li> items was found.";
+
+private:
+    std::string m_strHtml;
+    std::vector<CCandidate> m_candidates;
+    std::vector<const void*> m_lists;  // the candidates' list elements
+    std::string m_strError;
+    struct CDocument;
+    std::shared_ptr<CDocument> m_doc;
+};

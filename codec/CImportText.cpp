@@ -1,0 +1,91 @@
+#include "CImportText.h"
+
+#include <cctype>
+
+namespace {
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string CImportText::Collapse(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    bool space = false;
+    for (char c : text) {
+        if (IsSpace(c)) {
+            space = !out.empty();
+            continue;
+        }
+        if (space)
+            out += ' ';
+        space = false;
+        out += c;
+    }
+    return out;
+}
+
+std::string CImportText::PercentDecode(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string CImportText::Readable(std::string_view part)
+{
+    std::string decoded = PercentDecode(part);
+    if (const size_t dot = decoded.rfind('.'); dot != std::string::npos && dot > 0)
+        decoded.erase(dot);
+    for (char& c : decoded)
+        if (c == '-' || c == '_' || c == '+')
+            c = ' ';
+    std::string label = Collapse(decoded);
+    if (!label.empty())
+        label[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(label[0])));
+    return label;
+}
+
+std::string CImportText::LabelFromPath(std::string_view link)
+{
+    link = link.substr(0, link.find_first_of("?#"));
+    while (!link.empty() && link.back() == '/')
+        link.remove_suffix(1);
+    const size_t slash = link.rfind('/');
+    const std::string label = Readable(slash == std::string_view::npos ? link : link.substr(slash + 1));
+    return label.empty() ? "item" : label;
+}
+
+bool CImportText::IsBinary(std::string_view bytes)
+{
+    size_t controls = 0;
+    for (char c : bytes) {
+        if (c == '\0')
+            return true;
+        if (static_cast<unsigned char>(c) < 0x20 && !IsSpace(c) && c != '\x1b')
+            ++controls;
+    }
+    return controls * 100 > bytes.size();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Text helpers of the menu importers.
+class CImportText {
+public:
+    // White space runs made one space, none at either end.
+    static std::string Collapse(std::string_view text);
+    // "%20" and the like decoded; a bad escape is kept as written.
+    static std::string PercentDecode(std::string_view text);
+    // A label for an address: its last path part without query, fragment and
+    // extension, decoded, "-", "_" and "+" made spaces, the first letter
+    // capitalised ("software-tools.html" -> "Software tools").
+    static std::string LabelFromPath(std::string_view link);
+    static std::string Readable(std::string_view part);
+    // True when bytes cannot be a text file: a NUL byte, or more than one
+    // control character in a hundred.
+    static bool IsBinary(std::string_view bytes);
+};

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "codec/CLinkChecker.h"
+#include "support/MemoryFileSystem.h"
+
+// The link check on a folder of pages held in memory.
+TEST(LinkCheck, ReportsBrokenAndExternalReferencesByItemPath)
+{
+    MemoryFileSystem fs;
+    fs.m_dirs = {"/site", "/site/products", "/site/empty", "/site/img"};
+    fs.m_files["/site/menu.htm"] = "<html><body><a name=\"top\"></a></body></html>";
+    fs.m_files["/site/products/index.html"] = "<h1 id=\"list\">x</h1>";
+    fs.m_files["/site/about.html"] = "<ul><li id=team>Team</ul>";
+    fs.m_files["/site/img/b.gif"] = "GIF89a";
+    fs.m_files["/media/over.gif"] = "GIF89a";
+
+    CAppletParameters params;
+    CTavelin* top = params.AddTopMenu();
+    top->SetItemCount(3, false);
+    CTavelinItem* products = top->GetItem(0);
+    products->m_strLabel = "Products";
+    products->m_strLink = "products/";
+    products->m_strNormalImage = "img/b.gif";
+    products->m_strOverImage = "/media/over.gif";
+    products->m_strClickImage = "/media/gone.gif";
+    products->m_strOverAudio = "http://cdn.example/a.au";
+    CTavelin* sub = products->m_pSubMenu.get();
+    sub->SetItemCount(4, false);
+    sub->GetItem(0)->m_strLabel = "Soft\r\nware";
+    sub->GetItem(0)->m_strLink = "products/index.html#list";
+    sub->GetItem(1)->m_strLabel = "Team";
+    sub->GetItem(1)->m_strLink = "about.html#staff";
+    sub->GetItem(2)->m_strLabel = "Old";
+    sub->GetItem(2)->m_strLink = "empty/";
+    sub->GetItem(3)->m_strLabel = "Spaces";
+    sub->GetItem(3)->m_strLink = "about%20us.html?x=1";
+    top->GetItem(1)->m_strLabel = "Mail";
+    top->GetItem(1)->m_strLink = "mailto:info@example.com";
+    top->GetItem(2)->m_strLabel = "Top";
+    top->GetItem(2)->m_strLink = "#top";
+
+    CLinkChecker checker(fs, "/site/menu.htm");
+    const auto findings = checker.Run(params);
+    const std::vector<std::string> expected = {
+        "Products: broken image \"/media/gone.gif\": no such file",
+        "Products: external sound \"http://cdn.example/a.au\", not checked",
+        "Products > Team: broken link \"about.html#staff\": no id or name \"staff\" in about.html",
+        "Products > Old: broken link \"empty/\": the folder holds no index page",
+        "Products > Spaces: broken link \"about%20us.html?x=1\": no such file",
+        "Mail: external link \"mailto:info@example.com\", not checked",
+        "4 broken references, 2 external, 9 checked.",
+    };
+    EXPECT_EQ(CLinkChecker::Lines(findings, checker.Checked()), expected);
+    EXPECT_EQ(findings[2].m_pItem, sub->GetItem(1));
+    EXPECT_TRUE(findings[0].m_bBroken);
+    EXPECT_FALSE(findings[1].m_bBroken);
+}

@@ -1,0 +1,123 @@
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <QUndoStack>
+
+#include "FrameFixture.h"
+#include "app/CModelEditor.h"
+#include "ui/CDlgFind.h"
+#include "ui/CDlgImportSource.h"
+#include "ui/CFrameActions.h"
+#include "ui/CLinkReport.h"
+
+// Import, Check Links and Find through the main window's commands.
+namespace {
+
+void Write(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QStringList Labels(const CTavelin& menu)
+{
+    QStringList labels;
+    for (const auto& item : menu.m_arrItems)
+        labels << QString::fromStdString(item->m_strLabel);
+    return labels;
+}
+
+}  // namespace
+
+TEST_F(FrameFixture, ImportedItemsAreOneUndoStepUnderTheSelection)
+{
+    ASSERT_TRUE(Start());
+    CTavelin& top = *Params().m_arrMenus.at(0);
+    CTavelinItem* owner = top.GetItem(0);
+    const QStringList before = Labels(*owner->m_pSubMenu);
+    Tree()->setCurrentItem(Tree()->NodeOf(owner));
+    QUndoStack& history = theApp().Editor().History();
+    const int steps = history.count();
+
+    // A page of two lists: the dialog offers both, the test takes the second.
+    Write(WorkPath("page.html"), "<nav><ul><li>Nav</ul></nav><ol><li><a href=a.html>A</a><li>B<ul><li>B1</ul></ol>");
+    prompts.fileNames.push_back(WorkPath("page.html"));
+    prompts.dialogHandlers.push_back([](QDialog& dialog) {
+        auto& source = dynamic_cast<CDlgImportSource&>(dialog);
+        EXPECT_EQ(source.List()->count(), 2);
+        source.List()->setCurrentRow(1);
+        EXPECT_EQ(source.Preview()->topLevelItemCount(), 2);
+        return int(QDialog::Accepted);
+    });
+    Trigger(CFrameActions::ImportItems);
+
+    EXPECT_EQ(Labels(*owner->m_pSubMenu), QStringList({"A", "B"}) + before);
+    EXPECT_EQ(owner->m_pSubMenu->GetItem(0)->m_strLink, "a.html");
+    EXPECT_EQ(Labels(*owner->m_pSubMenu->GetItem(1)->m_pSubMenu), QStringList({"B1"}));
+    EXPECT_EQ(Tree()->currentItem(), Tree()->NodeOf(owner->m_pSubMenu->GetItem(0)));
+    EXPECT_EQ(history.count(), steps + 1);
+    EXPECT_TRUE(Doc()->IsModified());
+    history.undo();
+    EXPECT_EQ(Labels(*owner->m_pSubMenu), before);
+
+    // A bad source: the message names it, and nothing changes.
+    Write(WorkPath("empty.md"), "\n\n");
+    prompts.fileNames.push_back(WorkPath("empty.md"));
+    Trigger(CFrameActions::ImportItems);
+    ASSERT_FALSE(prompts.messages.isEmpty());
+    EXPECT_TRUE(prompts.messages.last().startsWith("empty.md: The outline has no items"));
+    EXPECT_EQ(Labels(*owner->m_pSubMenu), before);
+    EXPECT_EQ(history.count(), steps + 1);  // the undone step waits for redo
+
+    // File > Import Menu: a new project in the looks of the chosen template.
+    Write(WorkPath("outline.md"), "- Products\n\t- [Software](sw.html)\n- About\n");
+    prompts.fileNames.push_back(WorkPath("outline.md"));
+    prompts.dialogHandlers.push_back([](QDialog&) { return int(QDialog::Accepted); });  // New's template
+    Trigger(CFrameActions::ImportMenu);
+    ASSERT_EQ(Params().m_arrMenus.size(), 1u);
+    EXPECT_EQ(Labels(*Params().m_arrMenus[0]), QStringList({"Products", "About"}));
+    EXPECT_FALSE(history.canUndo());
+}
+
+TEST_F(FrameFixture, FindSelectsMatchesAndCheckLinksLeadsToTheItem)
+{
+    ASSERT_TRUE(Start());
+    CTavelin& top = *Params().m_arrMenus.at(0);
+    CTavelinItem* first = top.GetItem(0);
+    CTavelinItem* last = top.GetItem(top.GetItemCount() - 1);
+    first->m_strDescription = "Our ZEBRA pages";
+    last->m_strLink = "missing/Zebra.html";
+    Tree()->setCurrentItem(Tree()->RootNode());
+
+    prompts.dialogHandlers.push_back([](QDialog& dialog) {
+        dynamic_cast<CDlgFind&>(dialog).Edit()->setText("zebra");
+        return int(QDialog::Accepted);
+    });
+    Trigger(CFrameActions::EditFind);
+    EXPECT_EQ(Tree()->currentItem(), Tree()->NodeOf(first));
+    Trigger(CFrameActions::EditFindNext);
+    EXPECT_EQ(Tree()->currentItem(), Tree()->NodeOf(last));
+    Trigger(CFrameActions::EditFindNext);
+    EXPECT_EQ(Tree()->currentItem(), Tree()->NodeOf(first));  // around the end
+    EXPECT_TRUE(prompts.messages.isEmpty());
+
+    Trigger(CFrameActions::CheckLinks);  // not saved yet
+    EXPECT_EQ(prompts.messages.value(0), CLinkReport::kNotSaved);
+    ASSERT_TRUE(SaveAs("menu.htm"));
+    Trigger(CFrameActions::CheckLinks);
+    const QStringList lines = Messages().split('\n');
+    const int row = static_cast<int>(lines.indexOf(QString::fromStdString(last->m_strLabel) +
+                                                   ": broken link \"missing/Zebra.html\": no such file"));
+    ASSERT_GE(row, 0) << Messages().toStdString();
+    QPlainTextEdit* edit = Frame()->InfoView()->Messages();
+    const QTextBlock block = edit->document()->findBlockByNumber(row);
+    QTextCursor cursor(block);
+    const QPoint at = edit->cursorRect(cursor).center();
+    Tree()->setCurrentItem(Tree()->RootNode());
+    QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(Tree()->currentItem(), Tree()->NodeOf(last));
+}

@@ -1,0 +1,54 @@
+#include "CLinkReport.h"
+
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+#include "app/CText.h"
+#include "app/IUserPrompts.h"
+#include "codec/CLinkChecker.h"
+
+CLinkReport::CLinkReport(QPlainTextEdit& messages, IUserPrompts& prompts, IFileSystem& fs)
+    : QObject(&messages), m_messages(messages), m_prompts(prompts), m_fs(fs)
+{
+    m_messages.viewport()->installEventFilter(this);
+}
+
+bool CLinkReport::Run(const CAppletParameters& params, const QString& pagePath)
+{
+    if (pagePath.isEmpty()) {
+        m_prompts.Message(m_messages.window(), QString::fromLatin1(kNotSaved), IUserPrompts::Icon::Information);
+        return false;
+    }
+    CLinkChecker checker(m_fs, CText::FromQ(pagePath));
+    const auto findings = checker.Run(params);
+    QStringList lines;
+    for (const std::string& line : CLinkChecker::Lines(findings, checker.Checked()))
+        lines << CText::ToQ(line);
+    m_lineItems.clear();
+    for (const auto& finding : findings)
+        m_lineItems.push_back(finding.m_pItem);
+    m_strShown = lines.join(QLatin1Char('\n'));
+    m_messages.setPlainText(m_strShown);
+    return true;
+}
+
+const CTavelinItem* CLinkReport::ItemAtLine(int line) const
+{
+    if (line < 0 || static_cast<size_t>(line) >= m_lineItems.size() || m_messages.toPlainText() != m_strShown)
+        return nullptr;
+    return m_lineItems[static_cast<size_t>(line)];
+}
+
+bool CLinkReport::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonDblClick)
+        return QObject::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int line = m_messages.cursorForPosition(mouse->position().toPoint()).blockNumber();
+    const CTavelinItem* item = ItemAtLine(line);
+    if (!item)
+        return QObject::eventFilter(watched, event);
+    emit ItemActivated(item);
+    return true;
+}

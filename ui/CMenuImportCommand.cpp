@@ -1,0 +1,82 @@
+#include "CMenuImportCommand.h"
+
+#include <QDialog>
+#include <algorithm>
+
+#include "CAppletTavelinWizardView.h"
+#include "CDlgImportSource.h"
+#include "app/CModelEditor.h"
+#include "app/CText.h"
+#include "app/IUserPrompts.h"
+#include "codec/CImportBuilder.h"
+#include "codec/CMenuImport.h"
+#include "props/CPropertyFrame.h"
+
+CMenuImportCommand::CMenuImportCommand(QWidget* owner, IUserPrompts& prompts, IFileSystem& fs,
+                                       CModelEditor& editor)
+    : QObject(owner), m_pOwner(owner), m_prompts(prompts), m_fs(fs), m_editor(editor)
+{
+}
+
+bool CMenuImportCommand::ReadSource(CImportNode& root, int maxLevels)
+{
+    const QString path = m_prompts.OpenFileName(m_pOwner, tr("Import Menu"), QString::fromLatin1(kFilter),
+                                                QString());
+    return !path.isEmpty() && ReadFile(path, root, maxLevels);
+}
+
+bool CMenuImportCommand::ReadFile(const QString& path, CImportNode& root, int maxLevels)
+{
+    CMenuImport import;
+    if (!import.Load(m_fs, CText::FromQ(path))) {
+        m_prompts.Message(m_pOwner, CText::ToQ(import.Error()));
+        return false;
+    }
+    size_t candidate = 0;
+    if (import.Candidates().size() > 1) {
+        CDlgImportSource dialog(import, maxLevels, m_pOwner);
+        if (m_prompts.Exec(dialog) != QDialog::Accepted)
+            return false;
+        candidate = static_cast<size_t>(std::max(dialog.m_nSelected, 0));
+    }
+    if (!import.Import(root, candidate, maxLevels)) {
+        m_prompts.Message(m_pOwner, CText::ToQ(import.Error()));
+        return false;
+    }
+    return true;
+}
+
+bool CMenuImportCommand::ImportItemsUnder(CAppletTavelinWizardView& view)
+{
+    using View = CAppletTavelinWizardView;
+    QTreeWidgetItem* target = view.currentItem() ? view.currentItem() : view.RootNode();
+    if (!target)
+        return false;
+    const int kind = view.GetNodeKind(target);
+    const bool isItem = kind == View::KindItem || kind == View::KindLeaf;
+    // The menu that takes the items lies at this nesting depth.
+    const int depth = isItem ? view.GetNodeDepth(target) - 1 : 0;
+    const int maxLevels = std::min(CMenuImport::kMaxLevels, CAppletParameters::kMaxDepth - depth + 1);
+    if (CPropertyFrame* frame = view.PropertyFrame(); frame && frame->isVisible())
+        frame->CommitActivePage();
+    CImportNode root;
+    if (maxLevels < 1 || !ReadSource(root, maxLevels))
+        return false;
+
+    const auto items = CImportBuilder(m_editor.Params()).BuildItems(root, depth);
+    m_editor.BeginMacro(tr("Import"));
+    CTavelinItem* owner = isItem ? view.ItemOf(target) : nullptr;
+    CTavelin* menu = owner ? owner->m_pSubMenu.get() : view.TopMenuOf(target);
+    if (kind == View::KindRoot)
+        menu = m_editor.AddTopMenu();
+    CTavelinItem* first = nullptr;
+    // Each goes to the front, so the last goes first.
+    for (auto item = items.rbegin(); item != items.rend(); ++item)
+        first = m_editor.InsertItemCopy(menu, owner, depth, **item);
+    m_editor.EndMacro();
+    if (QTreeWidgetItem* node = first ? view.NodeOf(first) : nullptr) {
+        view.expandItem(node->parent());
+        view.setCurrentItem(node);
+    }
+    return first != nullptr;
+}
