@@ -13,7 +13,7 @@ mode=${1:-build}
 [ $# -gt 0 ] && shift
 
 packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
-          qt6-base-dev qt6-svg-dev libgl-dev
+          qt6-base-dev qt6-svg-dev qt6-webengine-dev qt6-webchannel-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth)
 # The menu script's tests need node, npm and a real browser.

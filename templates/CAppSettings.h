@@ -29,6 +29,9 @@ public:
     static constexpr Row kTreeHeight{"Settings", "Tree Height", 150, nullptr};
     // Pages carry the script that draws the menu in today's browsers.
     static constexpr Row kHtml5Runtime{"Settings", "HTML5 Runtime", 0, nullptr};
+    // The Live Preview pane is shown, and at a phone's width.
+    static constexpr Row kLivePreview{"Settings", "Live Preview", 0, nullptr};
+    static constexpr Row kLivePreviewPhone{"Settings", "Live Preview Phone", 0, nullptr};
     static constexpr const char* kRecentSection = "Recent File List";
     static constexpr int kRecentCount = 4;
 

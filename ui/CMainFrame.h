@@ -8,6 +8,7 @@ class CAppletTavelinWizardDoc;
 class CAppletTavelinWizardView;
 class CFrameActions;
 class CKeyIndicators;
+class CLivePreviewPane;
 class CWizardInfoView;
 class QAction;
 class QLabel;
@@ -40,6 +41,8 @@ public:
     QMenu* RecentFileMenu() const { return m_pFileMenu; }
     QLabel* PromptPane() const { return m_pPromptPane; }
     CKeyIndicators* KeyIndicators() const { return m_pIndicators; }
+    // Null in a build without the browser engine.
+    CLivePreviewPane* LivePreview() const { return m_pLivePreview; }
 
 public slots:
     // Enable and check states of the commands that have rules.
@@ -52,6 +55,7 @@ protected:
 
 private:
     void CreateMenus();
+    void CreateLivePreview(QMenu* viewMenu);
     void CreateToolBar();
     void CreateStatusBar();
     void CreateClient();
@@ -74,4 +78,5 @@ private:
     QList<QAction*> m_recentActions;
     QLabel* m_pPromptPane = nullptr;
     CKeyIndicators* m_pIndicators = nullptr;
+    CLivePreviewPane* m_pLivePreview = nullptr;
 };
