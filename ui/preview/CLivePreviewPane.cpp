@@ -136,6 +136,7 @@ void CLivePreviewPane::CreateContents()
 // The engine starts only when the pane is first shown.
 void CLivePreviewPane::CreateView()
 {
+    Q_INIT_RESOURCE(preview);   // the bridge script lives in this static library
     auto* profile = new QWebEngineProfile(this);   // off the record: nothing kept on disk
     m_pView = new QWebEngineView(m_pHolder);
     m_pView->setObjectName(QStringLiteral("livePreviewView"));

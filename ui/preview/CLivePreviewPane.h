@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "model/CTavelinItem.h"
+
 class CLivePreviewPage;
 class CModelEditor;
 class CPreviewBridge;
-class CTavelinItem;
 class IFileSystem;
 class ISettingsStore;
 class QAction;

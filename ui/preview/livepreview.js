@@ -91,7 +91,7 @@
         if (!applet)
             return false;
         var open = openIds(old), selected = selectedId(old);
-        var x = window.scrollX, y = window.scrollY;
+        var x = window.scrollX, y = window.scrollY, boxX = old.scrollLeft, boxY = old.scrollTop;
         var style = document.querySelector('style[data-tavelin-for="' + old.id + '"]');
         var holder = old.parentNode;
         var freshHolder = applet.parentNode;
@@ -116,6 +116,8 @@
         if (selected !== null && menu && entryOf(selected))
             menu.select(entryOf(selected).querySelector('.tv-item'));
         applyMark(mark, false);
+        b.scrollLeft = boxX;
+        b.scrollTop = boxY;
         window.scrollTo(x, y);
         return true;
     }
