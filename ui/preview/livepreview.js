@@ -58,6 +58,10 @@
         } finally {
             delete document.addEventListener;
         }
+        // Each drawing queues the background sound again: it plays once.
+        var waiting = window.Tavelin.sound ? window.Tavelin.sound.pendingBackground : null;
+        if (waiting && waiting.length > 1)
+            waiting.splice(0, waiting.length - 1);
     }
 
     function applyMark(id, reveal) {
