@@ -233,7 +233,14 @@ void CLivePreviewPane::Refresh()
             Reload();
         return;
     }
-    Redraw(text);
+    std::string key = text;
+    for (CTavelinItem* item : m_drawn)
+        key += ',' + std::to_string(IdOf(item));
+    if (key == m_strDrawn) {
+        Drawn(true);   // nothing the page shows has changed
+        return;
+    }
+    Redraw(text, key);
 }
 
 bool CLivePreviewPane::WritePage(std::string& pageText)
@@ -272,6 +279,7 @@ int CLivePreviewPane::IdOf(const CTavelinItem* item)
 
 void CLivePreviewPane::Reload()
 {
+    m_strDrawn.clear();
     m_bBusy = true;
     m_bLoaded = false;
     m_bNeedReload = false;
@@ -294,7 +302,7 @@ void CLivePreviewPane::OnLoadFinished(bool ok)
     Refresh();
 }
 
-void CLivePreviewPane::Redraw(const std::string& pageText)
+void CLivePreviewPane::Redraw(const std::string& pageText, const std::string& key)
 {
     QJsonArray ids;
     for (CTavelinItem* item : m_drawn)
@@ -304,19 +312,21 @@ void CLivePreviewPane::Redraw(const std::string& pageText)
                                .arg(QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact)));
     m_bBusy = true;
     QPointer<CLivePreviewPane> self(this);
-    m_pPage->runJavaScript(script, [self](const QVariant& result) {
-        if (self)
-            self->Drawn(result.toBool());
+    m_pPage->runJavaScript(script, [self, key](const QVariant& result) {
+        if (!self)
+            return;
+        self->m_strDrawn = result.toBool() ? key : std::string();
+        self->Drawn(result.toBool());
     });
 }
 
 void CLivePreviewPane::Drawn(bool ok)
 {
-    m_bBusy = false;
     if (!ok)
         m_bNeedReload = true;
-    else
+    else if (m_bBusy)
         ++m_nRedraws;
+    m_bBusy = false;
     // A state that was overtaken while this one was drawn is never drawn:
     // the newest one is, unless the user is still typing.
     if (m_bNeedReload || (m_bStale && !m_debounce.isActive()))

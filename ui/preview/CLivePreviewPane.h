@@ -77,7 +77,7 @@ private:
     void ConnectEditor();
     void Refresh();
     void Reload();
-    void Redraw(const std::string& pageText);
+    void Redraw(const std::string& pageText, const std::string& key);
     void Drawn(bool ok);
     void OnLoadFinished(bool ok);
     void OnItemClicked(int id);
@@ -111,6 +111,7 @@ private:
     // Stable numbers of the items: a model object keeps its address through
     // undo and redo, so it keeps its number and its open branch.
     QHash<const CTavelinItem*, int> m_ids;
+    std::string m_strDrawn;   // the page text and item numbers the page shows
     std::vector<CTavelinItem*> m_drawn;      // page order
     QHash<int, CTavelinItem*> m_drawnById;
 };

@@ -120,9 +120,13 @@
         if (selected !== null && menu && entryOf(selected))
             menu.select(entryOf(selected).querySelector('.tv-item'));
         applyMark(mark, false);
-        b.scrollLeft = boxX;
-        b.scrollTop = boxY;
-        window.scrollTo(x, y);
+        // Setting a scroll position lays the page out at once: only when needed.
+        if (boxX || boxY) {
+            b.scrollLeft = boxX;
+            b.scrollTop = boxY;
+        }
+        if (x || y)
+            window.scrollTo(x, y);
         return true;
     }
 
