@@ -118,6 +118,7 @@ void CMainFrame::CreateLivePreview(QMenu* viewMenu)
     m_pLivePreview = new CLivePreviewPane(app.Editor(), app.FileSystem(), app.Settings(), app.m_strProgramDir,
                                           CPreview::PreviewFolder(), this);
     addDockWidget(Qt::RightDockWidgetArea, m_pLivePreview);
+    resizeDocks({m_pLivePreview}, {CLivePreviewPane::kPhoneWidth + 60}, Qt::Horizontal);
     viewMenu->addAction(m_pLivePreview->toggleViewAction());
     CAppletTavelinWizardView* view = m_pTreeView;
     connect(m_pLivePreview, &CLivePreviewPane::ItemClicked, view, [view](CTavelinItem* item) {
