@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <unistd.h>
 
 #include "CAppletTavelinWizardApp.h"
 #include "CCommandLine.h"
@@ -29,6 +30,13 @@ int main(int argc, char* argv[])
     if (early.Parse(raw) && Answered(early))
         return 0;
 
+#ifdef ATW_WITH_WEBENGINE
+    // The Live Preview's browser engine shares its GL contexts with the
+    // windows; its sandbox cannot run as root, so only there it is turned off.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QCoreApplication::setApplicationName(QStringLiteral("AppletTavelinWizard"));

@@ -15,7 +15,7 @@ mode=${1:-build}
 [ $# -gt 0 ] && shift
 
 packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
-          qt6-base-dev qt6-svg-dev libgl-dev
+          qt6-base-dev qt6-svg-dev qt6-webengine-dev qt6-webchannel-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           libgumbo-dev libpugixml-dev
           xvfb xauth librsvg2-bin)

@@ -30,6 +30,9 @@ public:
     // Pages carry the script that draws the menu in today's browsers; on
     // unless the user turned it off.
     static constexpr Row kHtml5Runtime{"Settings", "HTML5 Runtime", 1, nullptr};
+    // The Live Preview pane is shown, and at a phone's width.
+    static constexpr Row kLivePreview{"Settings", "Live Preview", 0, nullptr};
+    static constexpr Row kLivePreviewPhone{"Settings", "Live Preview Phone", 0, nullptr};
     static constexpr const char* kRecentSection = "Recent File List";
     static constexpr int kRecentCount = 4;
 

@@ -30,6 +30,10 @@
 #include "app/CHelpSystem.h"
 #include "app/CModelEditor.h"
 #include "app/CText.h"
+#include "app/CPreview.h"
+#ifdef ATW_WITH_WEBENGINE
+#include "ui/preview/CLivePreviewPane.h"
+#endif
 
 CMainFrame::CMainFrame(CAppletTavelinWizardDoc* doc, QWidget* parent) : QMainWindow(parent), m_pDoc(doc)
 {
@@ -95,7 +99,9 @@ void CMainFrame::CreateMenus()
     add(m_pFileMenu, {A::AppExit});
     add(menuBar()->addMenu(QStringLiteral("&Edit")), {A::EditUndo, A::EditRedo, 0, A::EditCut, A::EditCopy,
                                                       A::EditPaste, 0, A::EditFind, A::EditFindNext});
-    add(menuBar()->addMenu(QStringLiteral("&View")), {A::ViewToolbar, A::ViewStatusBar});
+    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    add(viewMenu, {A::ViewToolbar, A::ViewStatusBar});
+    CreateLivePreview(viewMenu);
     add(menuBar()->addMenu(QStringLiteral("&Menu")),
         {A::Insert, A::Delete, A::Visible, 0, A::MoveUp, A::MoveDown, 0, A::ImportItems, 0, A::Property});
     add(menuBar()->addMenu(QStringLiteral("&Build")), {A::CheckParameters, A::CheckLinks, A::BuildHtml, 0,
@@ -106,6 +112,37 @@ void CMainFrame::CreateMenus()
                                                       A::ViewSample, 0, A::Faq, 0, A::About});
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+}
+
+// The Live Preview pane beside the tree, and its View menu entry; without
+// the browser engine the entry points to Preview.
+void CMainFrame::CreateLivePreview(QMenu* viewMenu)
+{
+#ifdef ATW_WITH_WEBENGINE
+    CAppletTavelinWizardApp& app = theApp();
+    m_pLivePreview = new CLivePreviewPane(app.Editor(), app.FileSystem(), app.Settings(), app.m_strProgramDir,
+                                          CPreview::PreviewFolder(), this);
+    addDockWidget(Qt::RightDockWidgetArea, m_pLivePreview);
+    resizeDocks({m_pLivePreview}, {CLivePreviewPane::kPhoneWidth + 60}, Qt::Horizontal);
+    viewMenu->addAction(m_pLivePreview->toggleViewAction());
+    CAppletTavelinWizardView* view = m_pTreeView;
+    connect(m_pLivePreview, &CLivePreviewPane::ItemClicked, view, [view](CTavelinItem* item) {
+        if (QTreeWidgetItem* node = view->NodeOf(item))
+            view->setCurrentItem(node);
+    });
+    connect(view, &QTreeWidget::currentItemChanged, m_pLivePreview, [this, view](QTreeWidgetItem* node) {
+        m_pLivePreview->MarkItem(view->ItemOf(node));
+    });
+    connect(m_pLivePreview, &CLivePreviewPane::StatusMessage, statusBar(), [this](const QString& text) {
+        statusBar()->showMessage(text, text.isEmpty() ? 0 : 5000);
+    });
+    m_pLivePreview->setVisible(CLivePreviewPane::Remembered(app.Settings()));
+#else
+    QAction* entry = viewMenu->addAction(tr("&Live Preview (not in this build: use Build > Preview)"));
+    entry->setObjectName(QStringLiteral("livePreviewMissing"));
+    entry->setEnabled(false);
+    entry->setStatusTip(tr("This build has no browser engine: Preview shows the page in your browser"));
+#endif
 }
 
 void CMainFrame::CreateToolBar()

@@ -11,6 +11,7 @@ class CKeyIndicators;
 class CLinkReport;
 class CMenuImportCommand;
 class CTreeFinder;
+class CLivePreviewPane;
 class CWizardInfoView;
 class QAction;
 class QLabel;
@@ -46,6 +47,8 @@ public:
     CMenuImportCommand* ImportCommand() const { return m_pImport; }
     CLinkReport* LinkReport() const { return m_pLinkReport; }
     CTreeFinder* Finder() const { return m_pFinder; }
+    // Null in a build without the browser engine.
+    CLivePreviewPane* LivePreview() const { return m_pLivePreview; }
 
 public slots:
     // Enable and check states of the commands that have rules.
@@ -58,6 +61,7 @@ protected:
 
 private:
     void CreateMenus();
+    void CreateLivePreview(QMenu* viewMenu);
     void CreateToolBar();
     void CreateStatusBar();
     void CreateClient();
@@ -84,4 +88,5 @@ private:
     CMenuImportCommand* m_pImport = nullptr;
     CLinkReport* m_pLinkReport = nullptr;
     CTreeFinder* m_pFinder = nullptr;
+    CLivePreviewPane* m_pLivePreview = nullptr;
 };

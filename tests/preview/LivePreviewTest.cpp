@@ -1,0 +1,224 @@
+// The Live Preview pane in a real browser engine: what it shows is read
+// back from the page's DOM.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "../gui/FrameFixture.h"
+#include "app/CModelEditor.h"
+#include "codec/CStdFileSystem.h"
+#include "model/CTavelin.h"
+#include "templates/CAppSettings.h"
+#include "templates/CMemorySettings.h"
+#include "ui/preview/CLivePreviewPane.h"
+
+namespace {
+
+constexpr int kWaitMs = 20000;
+
+QVariant RunJs(QWebEnginePage* page, const QString& script)
+{
+    QVariant result;
+    bool done = false;
+    page->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    QTest::qWaitFor([&] { return done; }, kWaitMs);
+    return result;
+}
+
+QStringList Labels(QWebEnginePage* page)
+{
+    return RunJs(page, QStringLiteral(
+        "Array.from(document.querySelectorAll('.tv-li')).map(li => li.querySelector('.tv-label').textContent)"))
+        .toStringList();
+}
+
+// The entry of an item by its place in the page, as a script expression.
+QString Entry(int index)
+{
+    return QStringLiteral("document.querySelectorAll('.tv-li')[%1]").arg(index);
+}
+
+CItemFields Named(const CTavelinItem& item, const std::string& label, const std::string& link = "")
+{
+    CItemFields fields = item;
+    fields.m_strLabel = label;
+    fields.m_strLink = link;
+    return fields;
+}
+
+// A pane on a model of its own: "Home" (a link), "Products" with "Tea" and
+// "Coffee" below it, and "Contact"; the program folder holds the runtime.
+class LivePreviewPaneTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(program.isValid());
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ATW_SOURCE_DIR "/data/tavelin.js"), program.filePath("tavelin.js")));
+        CTavelin* top = editor.AddTopMenu();
+        contact = Add(top, nullptr, 0, "Contact");
+        products = Add(top, nullptr, 0, "Products");
+        coffee = Add(products->m_pSubMenu.get(), products, 1, "Coffee");
+        tea = Add(products->m_pSubMenu.get(), products, 1, "Tea");
+        home = Add(top, nullptr, 0, "Home", "https://example.org/");
+        editor.History().clear();
+        pane = std::make_unique<CLivePreviewPane>(editor, CStdFileSystem::Instance(), settings,
+                                                  program.path().toStdString(),
+                                                  program.filePath("tmp").toStdString());
+        pane->resize(640, 480);
+        pane->show();
+        WaitCurrent();
+        page = pane->View()->page();
+    }
+
+    CTavelinItem* Add(CTavelin* menu, CTavelinItem* owner, int depth, const std::string& label,
+                      const std::string& link = "")
+    {
+        CTavelinItem* item = editor.InsertNewItem(menu, owner, depth);
+        editor.SetItemFields(item, Named(*item, label, link));
+        return item;
+    }
+
+    void WaitCurrent()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pane->IsCurrent(); }, kWaitMs));
+    }
+
+    QTemporaryDir program;
+    CMemorySettings settings;
+    CAppletParameters params;
+    CModelEditor editor{params};
+    std::unique_ptr<CLivePreviewPane> pane;
+    QWebEnginePage* page = nullptr;
+    CTavelinItem *home = nullptr, *products = nullptr, *tea = nullptr, *coffee = nullptr, *contact = nullptr;
+};
+
+TEST_F(LivePreviewPaneTest, ShowsTheModelFromItsOwnFolderAndFollowsEditsAndUndo)
+{
+    const QStringList start{"Home", "Products", "Tea", "Coffee", "Contact"};
+    EXPECT_EQ(Labels(page), start);
+    EXPECT_EQ(page->url(), QUrl::fromLocalFile(program.filePath("tmp/live/~AppMenu.htm")));
+    EXPECT_TRUE(QFile::exists(program.filePath("tmp/live/tavelin.js")));
+    const int reloads = pane->Reloads();
+
+    editor.SetItemFields(tea, Named(*tea, "Green tea"));
+    WaitCurrent();
+    EXPECT_EQ(Labels(page), QStringList({"Home", "Products", "Green tea", "Coffee", "Contact"}));
+    editor.SetItemVisible(contact, false);
+    WaitCurrent();
+    EXPECT_EQ(Labels(page).size(), 4);
+    editor.RemoveItem(products->m_pSubMenu.get(), coffee);
+    WaitCurrent();
+    EXPECT_EQ(Labels(page), QStringList({"Home", "Products", "Green tea"}));
+    for (int i = 0; i < 3; ++i)
+        editor.History().undo();
+    WaitCurrent();
+    EXPECT_EQ(Labels(page), start);
+    // Every step was drawn again in the loaded page, none loaded it anew.
+    EXPECT_EQ(pane->Reloads(), reloads);
+}
+
+TEST_F(LivePreviewPaneTest, QuickChangesDrawOnlyTheLastState)
+{
+    const int redraws = pane->Redraws();
+    for (int i = 0; i < 20; ++i)
+        editor.SetItemFields(tea, Named(*tea, "Tea " + std::to_string(i)));
+    WaitCurrent();
+    EXPECT_EQ(Labels(page).at(2), QStringLiteral("Tea 19"));
+    EXPECT_LE(pane->Redraws() - redraws, 2);
+}
+
+TEST_F(LivePreviewPaneTest, KeepsOpenBranchSelectionAndScrollAcrossARefresh)
+{
+    // Enough items below "Contact" for the page to scroll.
+    for (int i = 0; i < 60; ++i)
+        Add(params.m_arrMenus.front().get(), nullptr, 0, "Filler " + std::to_string(i));
+    WaitCurrent();
+    RunJs(page, Entry(60 + 1) + QStringLiteral(".querySelector('.tv-item').click()"));   // "Products"
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return RunJs(page, QStringLiteral("atwLive.openIds().length")).toInt() == 1; }, kWaitMs));
+    // The menu box scrolls inside the page.
+    const QString box = QStringLiteral("document.querySelector('.tv-box').scrollTop");
+    RunJs(page, box + QStringLiteral(" = 150"));
+    const int scrolled = RunJs(page, box).toInt();
+    ASSERT_GT(scrolled, 0);
+
+    editor.SetItemFields(contact, Named(*contact, "Write to us"));
+    WaitCurrent();
+    EXPECT_TRUE(Labels(page).contains(QStringLiteral("Write to us")));
+    EXPECT_EQ(RunJs(page, Entry(61) + QStringLiteral(".querySelector('.tv-sub').hidden")).toBool(), false);
+    EXPECT_TRUE(RunJs(page, Entry(61) + QStringLiteral(".querySelector('.tv-item').classList.contains('tv-sel')"))
+                    .toBool());
+    EXPECT_EQ(RunJs(page, box).toInt(), scrolled);
+}
+
+TEST_F(LivePreviewPaneTest, ClicksNameTheItemMarksOpenTheBranchAndLinksStay)
+{
+    QSignalSpy clicked(pane.get(), &CLivePreviewPane::ItemClicked);
+    QSignalSpy status(pane.get(), &CLivePreviewPane::StatusMessage);
+    RunJs(page, Entry(0) + QStringLiteral(".querySelector('.tv-item').click()"));   // "Home", a link
+    ASSERT_TRUE(QTest::qWaitFor([&] { return clicked.count() > 0; }, kWaitMs));
+    EXPECT_EQ(clicked.first().at(0).value<CTavelinItem*>(), home);
+    QTest::qWait(200);
+    EXPECT_EQ(page->url().fileName(), QStringLiteral("~AppMenu.htm"));
+    ASSERT_FALSE(status.isEmpty());
+    EXPECT_TRUE(status.last().at(0).toString().contains(QStringLiteral("https://example.org/")));
+
+    // A mark from the tree opens the shut branch down to the item.
+    ASSERT_TRUE(RunJs(page, Entry(1) + QStringLiteral(".querySelector('.tv-sub').hidden")).toBool());
+    pane->MarkItem(coffee);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return RunJs(page, QStringLiteral("document.querySelectorAll('.atw-mark').length")).toInt() == 1; },
+        kWaitMs));
+    EXPECT_EQ(RunJs(page, QStringLiteral("document.querySelector('.atw-mark').textContent")).toString(),
+              QStringLiteral("Coffee"));
+    EXPECT_FALSE(RunJs(page, Entry(1) + QStringLiteral(".querySelector('.tv-sub').hidden")).toBool());
+}
+
+TEST_F(LivePreviewPaneTest, PhoneWidthIsRememberedAndShownAtThreeHundredSixtyPixels)
+{
+    pane->SetPhoneWidth(true);
+    EXPECT_EQ(CAppSettings(settings).GetInt(CAppSettings::kLivePreviewPhone), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return RunJs(page, QStringLiteral("window.innerWidth")).toInt() == 360; },
+                                kWaitMs));
+    pane->SetPhoneWidth(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return RunJs(page, QStringLiteral("window.innerWidth")).toInt() > 360; },
+                                kWaitMs));
+}
+
+// The pane in the editor: shown again from the settings, and a click in it
+// selects the item's node in the tree.
+class LivePreviewFrameTest : public FrameFixture {};
+
+TEST_F(LivePreviewFrameTest, ClickInThePaneSelectsTheNodeInTheTree)
+{
+    CAppSettings(settings).SetInt(CAppSettings::kLivePreview, 1);
+    ASSERT_TRUE(Start());
+    CMainFrame* frame = theApp().MainFrame();
+    CLivePreviewPane* pane = frame->LivePreview();
+    ASSERT_NE(pane, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane->IsCurrent(); }, kWaitMs));
+    QWebEnginePage* page = pane->View()->page();
+    const QStringList labels = Labels(page);
+    ASSERT_GE(labels.size(), 2);
+    CAppletTavelinWizardView* tree = frame->TreeView();
+    RunJs(page, Entry(1) + QStringLiteral(".querySelector('.tv-item').click()"));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        const CTavelinItem* item = tree->ItemOf(tree->currentItem());
+        return item && CText::ToQ(item->m_strLabel).simplified() == labels.at(1).simplified(); }, kWaitMs));
+    // Hiding the pane is remembered.
+    pane->toggleViewAction()->trigger();
+    EXPECT_EQ(CAppSettings(settings).GetInt(CAppSettings::kLivePreview), 0);
+}
+
+} // namespace

@@ -1,0 +1,12 @@
+#include "CLivePreviewPage.h"
+
+bool CLivePreviewPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+{
+    if (!isMainFrame)
+        return true;
+    const bool home = url.adjusted(QUrl::RemoveFragment) == m_home;
+    if (home && type != NavigationTypeLinkClicked && type != NavigationTypeFormSubmitted)
+        return true;
+    emit NavigationRefused(url);
+    return false;
+}

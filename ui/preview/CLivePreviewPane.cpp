@@ -1,0 +1,350 @@
+#include "CLivePreviewPane.h"
+
+#include <QActionGroup>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebChannel>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+#include <utility>
+
+#include "CLivePreviewPage.h"
+#include "CPreviewBridge.h"
+#include "app/CModelEditor.h"
+#include "app/CText.h"
+#include "codec/CPageWriter.h"
+#include "codec/CPath.h"
+#include "templates/CAppSettings.h"
+
+namespace {
+
+constexpr const char* kPageName = "~AppMenu.htm";
+
+QString ResourceText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The menus the page draws, as the runtime nests them: visible menus with
+// visible items, items in order, each followed by its sub-menu.
+bool IsDrawn(const CTavelin* menu)
+{
+    return menu && menu->m_bVisible != 0 && menu->GetItemCount(false) > 0;
+}
+
+void CollectMenu(const CTavelin& menu, std::vector<CTavelinItem*>& out)
+{
+    std::vector<std::pair<const CTavelin*, size_t>> stack{{&menu, 0}};
+    while (!stack.empty()) {
+        auto& [current, next] = stack.back();
+        if (next >= current->m_arrItems.size()) {
+            stack.pop_back();
+            continue;
+        }
+        CTavelinItem* item = current->m_arrItems[next++].get();
+        if (item->m_bVisible == 0)
+            continue;
+        out.push_back(item);
+        if (IsDrawn(item->m_pSubMenu.get()))
+            stack.emplace_back(item->m_pSubMenu.get(), 0);
+    }
+}
+
+} // namespace
+
+CLivePreviewPane::CLivePreviewPane(CModelEditor& editor, IFileSystem& fs, ISettingsStore& settings,
+                                   std::string programDir, std::string previewFolder, QWidget* parent)
+    : QDockWidget(tr("Live Preview"), parent), m_editor(editor), m_fs(fs), m_settings(settings),
+      m_strProgramDir(std::move(programDir)), m_strPreviewFolder(std::move(previewFolder))
+{
+    setObjectName(QStringLiteral("livePreviewPane"));
+    m_bPhone = CAppSettings(m_settings).GetInt(CAppSettings::kLivePreviewPhone) != 0;
+    m_debounce.setSingleShot(true);
+    m_debounce.setInterval(kDebounceMs);
+    connect(&m_debounce, &QTimer::timeout, this, &CLivePreviewPane::Refresh);
+    CreateContents();
+    ConnectEditor();
+    toggleViewAction()->setText(tr("&Live Preview"));
+    toggleViewAction()->setStatusTip(tr("Show or hide the menu as the page draws it, updated while you edit"));
+    connect(toggleViewAction(), &QAction::toggled, this, [this](bool on) {
+        CAppSettings(m_settings).SetInt(CAppSettings::kLivePreview, on ? 1 : 0);
+    });
+}
+
+// The private folder goes with the pane; the preview folder itself is the
+// application's to clear.
+CLivePreviewPane::~CLivePreviewPane()
+{
+    const std::string folder = PageFolder();
+    for (const std::string& name : m_fs.ListFiles(folder))
+        m_fs.RemoveFile(CPath::Join(folder, name));
+    m_fs.RemoveDir(folder);
+}
+
+bool CLivePreviewPane::Remembered(ISettingsStore& settings)
+{
+    return CAppSettings(settings).GetInt(CAppSettings::kLivePreview) != 0;
+}
+
+std::string CLivePreviewPane::PageFolder() const
+{
+    return CPath::Join(m_strPreviewFolder, kLiveFolder);
+}
+
+std::string CLivePreviewPane::PagePath() const
+{
+    return CPath::Join(PageFolder(), kPageName);
+}
+
+void CLivePreviewPane::CreateContents()
+{
+    auto* body = new QWidget(this);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* bar = new QToolBar(body);
+    bar->setObjectName(QStringLiteral("livePreviewBar"));
+    auto* widths = new QActionGroup(bar);
+    m_pDesktop = bar->addAction(tr("Desktop"));
+    m_pPhone = bar->addAction(tr("Phone (%1 px)").arg(kPhoneWidth));
+    m_pDesktop->setToolTip(tr("Show the menu at the pane's full width"));
+    m_pPhone->setToolTip(tr("Show the menu as a phone of %1 px width shows it").arg(kPhoneWidth));
+    for (QAction* action : {m_pDesktop, m_pPhone}) {
+        action->setCheckable(true);
+        widths->addAction(action);
+    }
+    (m_bPhone ? m_pPhone : m_pDesktop)->setChecked(true);
+    connect(m_pPhone, &QAction::toggled, this, &CLivePreviewPane::SetPhoneWidth);
+    column->addWidget(bar);
+    m_pHolder = new QWidget(body);
+    auto* row = new QHBoxLayout(m_pHolder);
+    row->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_pHolder, 1);
+    setWidget(body);
+}
+
+// The engine starts only when the pane is first shown.
+void CLivePreviewPane::CreateView()
+{
+    Q_INIT_RESOURCE(preview);   // the bridge script lives in this static library
+    auto* profile = new QWebEngineProfile(this);   // off the record: nothing kept on disk
+    m_pView = new QWebEngineView(m_pHolder);
+    m_pView->setObjectName(QStringLiteral("livePreviewView"));
+    m_pPage = new CLivePreviewPage(profile, m_pView);
+    m_pPage->settings()->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+    m_pPage->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    m_pPage->SetHome(QUrl::fromLocalFile(CText::ToQ(PagePath())));
+    m_pBridge = new CPreviewBridge(this);
+    auto* channel = new QWebChannel(m_pPage);
+    channel->registerObject(QStringLiteral("atwEditor"), m_pBridge);
+    m_pPage->setWebChannel(channel);
+    QWebEngineScript script;
+    script.setName(QStringLiteral("atw-live-preview"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setSourceCode(ResourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")) + QLatin1Char('\n') +
+                         ResourceText(QStringLiteral(":/preview/livepreview.js")));
+    m_pPage->scripts().insert(script);
+    m_pView->setPage(m_pPage);
+    m_pHolder->layout()->addWidget(m_pView);
+    SetPhoneWidth(m_bPhone);
+
+    connect(m_pPage, &QWebEnginePage::loadFinished, this, &CLivePreviewPane::OnLoadFinished);
+    connect(m_pPage, &QWebEnginePage::linkHovered, this, &CLivePreviewPane::StatusMessage);
+    connect(m_pPage, &CLivePreviewPage::NavigationRefused, this, [this](const QUrl& url) {
+        emit StatusMessage(tr("Not followed in the preview: %1").arg(url.toString()));
+    });
+    connect(m_pBridge, &CPreviewBridge::ItemClicked, this, &CLivePreviewPane::OnItemClicked);
+    connect(m_pBridge, &CPreviewBridge::LinkClicked, this, [this](const QString& url) {
+        emit StatusMessage(tr("Not followed in the preview: %1").arg(url));
+    });
+}
+
+void CLivePreviewPane::ConnectEditor()
+{
+    connect(&m_editor, &CModelEditor::Changed, this, &CLivePreviewPane::RequestRefresh);
+    connect(&m_editor, &CModelEditor::ModelReset, this, [this] {
+        m_bNeedReload = true;
+        m_nMarkId = -1;
+        RequestRefresh();
+    });
+}
+
+void CLivePreviewPane::showEvent(QShowEvent* event)
+{
+    QDockWidget::showEvent(event);
+    if (!m_pView)
+        CreateView();
+    if (m_bStale || m_bNeedReload)
+        RequestRefresh();
+}
+
+void CLivePreviewPane::SetPhoneWidth(bool phone)
+{
+    m_bPhone = phone;
+    CAppSettings(m_settings).SetInt(CAppSettings::kLivePreviewPhone, phone ? 1 : 0);
+    if (m_pPhone && m_pPhone->isChecked() != phone)
+        (phone ? m_pPhone : m_pDesktop)->setChecked(true);
+    if (!m_pView)
+        return;
+    if (phone)
+        m_pView->setFixedWidth(kPhoneWidth);
+    else {
+        m_pView->setMinimumWidth(0);
+        m_pView->setMaximumWidth(QWIDGETSIZE_MAX);
+    }
+}
+
+bool CLivePreviewPane::IsCurrent() const
+{
+    return m_bLoaded && !m_bStale && !m_bBusy && !m_debounce.isActive();
+}
+
+void CLivePreviewPane::RequestRefresh()
+{
+    m_bStale = true;
+    if (m_pView && isVisible())
+        m_debounce.start();
+}
+
+void CLivePreviewPane::Refresh()
+{
+    if (!m_pView)
+        return;
+    if (m_bBusy)
+        return;   // Drawn() takes the newest state once this drawing is done
+    if (m_bLoaded && !m_bStale && !m_bNeedReload)
+        return;
+    m_bStale = false;
+    std::string text;
+    const bool written = WritePage(text);
+    if (m_bNeedReload || !m_bLoaded) {
+        if (written)
+            Reload();
+        return;
+    }
+    std::string key = text;
+    for (CTavelinItem* item : m_drawn)
+        key += ',' + std::to_string(IdOf(item));
+    if (key == m_strDrawn) {
+        Drawn(true);   // nothing the page shows has changed
+        return;
+    }
+    Redraw(text, key);
+}
+
+bool CLivePreviewPane::WritePage(std::string& pageText)
+{
+    m_fs.MakeDir(m_strPreviewFolder);
+    m_fs.MakeDir(PageFolder());
+    CPageWriter writer(m_editor.Params(), m_fs, m_strProgramDir);
+    writer.SetHtml5Runtime(true);
+    pageText = writer.BuildPage();
+    CollectDrawnItems();
+    if (writer.SaveFiles(PagePath(), PageFolder(), pageText, false, std::string()))
+        return true;
+    emit StatusMessage(tr("Live Preview: %1").arg(CText::ToQ(writer.LastError())));
+    return false;
+}
+
+void CLivePreviewPane::CollectDrawnItems()
+{
+    m_drawn.clear();
+    m_drawnById.clear();
+    for (const auto& menu : m_editor.Params().m_arrMenus) {
+        if (IsDrawn(menu.get()))
+            CollectMenu(*menu, m_drawn);
+    }
+    for (CTavelinItem* item : m_drawn)
+        m_drawnById.insert(IdOf(item), item);
+}
+
+int CLivePreviewPane::IdOf(const CTavelinItem* item)
+{
+    auto it = m_ids.find(item);
+    if (it == m_ids.end())
+        it = m_ids.insert(item, m_nNextId++);
+    return it.value();
+}
+
+void CLivePreviewPane::Reload()
+{
+    m_strDrawn.clear();
+    m_bBusy = true;
+    m_bLoaded = false;
+    m_bNeedReload = false;
+    ++m_nReloads;
+    m_pPage->load(QUrl::fromLocalFile(CText::ToQ(PagePath())));
+}
+
+void CLivePreviewPane::OnLoadFinished(bool ok)
+{
+    m_bBusy = false;
+    m_bLoaded = ok;
+    if (!ok) {
+        m_bNeedReload = true;
+        emit StatusMessage(tr("Live Preview: the page could not be shown"));
+        return;
+    }
+    // The loaded page knows nothing of the items yet: the first drawing
+    // numbers them.
+    m_bStale = true;
+    Refresh();
+}
+
+void CLivePreviewPane::Redraw(const std::string& pageText, const std::string& key)
+{
+    QJsonArray ids;
+    for (CTavelinItem* item : m_drawn)
+        ids.append(IdOf(item));
+    const QJsonArray args{CText::ToQ(pageText), ids, m_nMarkId};
+    const QString script = QStringLiteral("window.atwLive ? atwLive.redraw.apply(null, %1) : false")
+                               .arg(QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact)));
+    m_bBusy = true;
+    QPointer<CLivePreviewPane> self(this);
+    m_pPage->runJavaScript(script, [self, key](const QVariant& result) {
+        if (!self)
+            return;
+        self->m_strDrawn = result.toBool() ? key : std::string();
+        self->Drawn(result.toBool());
+    });
+}
+
+void CLivePreviewPane::Drawn(bool ok)
+{
+    if (!ok)
+        m_bNeedReload = true;
+    else if (m_bBusy)
+        ++m_nRedraws;
+    m_bBusy = false;
+    // A state that was overtaken while this one was drawn is never drawn:
+    // the newest one is, unless the user is still typing.
+    if (m_bNeedReload || (m_bStale && !m_debounce.isActive()))
+        Refresh();
+    else if (!m_bStale)
+        emit Refreshed();
+}
+
+void CLivePreviewPane::OnItemClicked(int id)
+{
+    CTavelinItem* item = m_drawnById.value(id, nullptr);
+    if (item)
+        emit ItemClicked(item);
+}
+
+void CLivePreviewPane::MarkItem(const CTavelinItem* item)
+{
+    m_nMarkId = item ? IdOf(item) : -1;
+    if (m_pPage && m_bLoaded)
+        m_pPage->runJavaScript(QStringLiteral("window.atwLive && atwLive.mark(%1)").arg(m_nMarkId));
+}
