@@ -2,45 +2,55 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <optional>
 
-#include "CAboutDlg.h"
-#include "CAppletTavelinWizardDoc.h"
-#include "CCommandLine.h"
-#include "CModelEditor.h"
-#include "CQtPrompts.h"
-#include "CQtSettings.h"
-#include "CText.h"
 #include "codec/CStdFileSystem.h"
-#include "templates/CAppSettings.h"
+#include "editor/CAppletTavelinWizardDoc.h"
+#include "editor/CBrowserLauncher.h"
+#include "editor/CCommandLine.h"
+#include "editor/CEditorContext.h"
+#include "editor/CModelEditor.h"
+#include "editor/CQtSettings.h"
+#include "editor/CSelection.h"
+#include "editor/CText.h"
 #include "templates/CProgramFolder.h"
 #include "templates/CTemplateStore.h"
+#include "ui/CHelpSystem.h"
 #include "ui/CMainFrame.h"
+#include "ui/CQtPrompts.h"
 
 struct CAppletTavelinWizardApp::Private {
-    explicit Private(CAppletParameters& params) : editor(params) {}
+    Private(ISettingsStore* givenSettings, IUserPrompts* givenPrompts)
+        : editor(params),
+          qtSettings(givenSettings ? nullptr : std::make_unique<CQtSettings>()),
+          settings(givenSettings ? *givenSettings : *qtSettings),
+          prompts(givenPrompts ? *givenPrompts : qtPrompts),
+          browser(prompts, settings)
+    {
+    }
 
+    CAppletParameters params;
     CModelEditor editor;
+    CSelection selection;
     CQtPrompts qtPrompts;
     std::unique_ptr<CQtSettings> qtSettings;
-    IUserPrompts* prompts = nullptr;
-    ISettingsStore* settings = nullptr;
-    CMainFrame* frame = nullptr;
-    CAppletTavelinWizardDoc* doc = nullptr;
+    ISettingsStore& settings;
+    IUserPrompts& prompts;
+    CBrowserLauncher browser;
+    std::optional<CEditorContext> context;
+    std::unique_ptr<CHelpSystem> help;
+    std::unique_ptr<CAppletTavelinWizardDoc> doc;
+    std::unique_ptr<CMainFrame> frame;
 };
 
-CAppletTavelinWizardApp::CAppletTavelinWizardApp() : d(std::make_unique<Private>(m_params)) {}
-
-CAppletTavelinWizardApp::~CAppletTavelinWizardApp() = default;
-
-CAppletTavelinWizardApp& CAppletTavelinWizardApp::Instance()
+CAppletTavelinWizardApp::CAppletTavelinWizardApp(ISettingsStore* settings, IUserPrompts* prompts)
+    : d(std::make_unique<Private>(settings, prompts))
 {
-    static CAppletTavelinWizardApp app;
-    return app;
 }
 
-CAppletTavelinWizardApp& theApp()
+CAppletTavelinWizardApp::~CAppletTavelinWizardApp()
 {
-    return CAppletTavelinWizardApp::Instance();
+    ExitInstance();
 }
 
 std::string CAppletTavelinWizardApp::ResolveProgramDir(const QString& dir, bool executableDir)
@@ -61,28 +71,23 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
     QString dir = line.m_strProgramDir.isEmpty() ? QCoreApplication::applicationDirPath() : line.m_strProgramDir;
     while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
         dir.chop(1);
-    m_strProgramDir = ResolveProgramDir(dir, line.m_strProgramDir.isEmpty());
+    const std::string programDir = ResolveProgramDir(dir, line.m_strProgramDir.isEmpty());
 
-    const CAppSettings settings(Settings());
-    m_nBrowserMode = settings.BrowserMode();
-    m_strBrowserPath = settings.BrowserPath();
-    m_nKnownBrowser = settings.KnownBrowser();
-    CTemplateStore(Settings(), FileSystem(), m_strProgramDir).EnsureNameList();
+    d->browser.Reload();
+    d->selection.Clear();
+    d->selection.SetItemSheetMode(true);
+    d->context.emplace(CEditorContext{d->editor, d->selection, d->settings, CStdFileSystem::Instance(),
+                                      d->prompts, d->browser, programDir});
+    CTemplateStore(d->settings, d->context->fileSystem, programDir).EnsureNameList();
 
-    m_pCurrentItem = nullptr;
-    m_pCurrentMenu = nullptr;
-    m_bFirstNew = true;
-    d->doc = new CAppletTavelinWizardDoc(this);
-    d->frame = new CMainFrame(d->doc);
+    d->help = std::make_unique<CHelpSystem>(programDir, d->browser);
+    d->help->InstallHelpKeys();
+    d->doc = std::make_unique<CAppletTavelinWizardDoc>(*d->context);
+    d->frame = std::make_unique<CMainFrame>(*d->context, d->doc.get(), d->help.get());
 
     // A page named on the command line is opened as File > Open does; when
     // that fails the run starts with a new project instead of ending.
-    bool opened = false;
-    if (!line.m_strPage.isEmpty()) {
-        opened = d->doc->OpenDocumentFile(line.m_strPage);
-        if (opened)
-            m_bFirstNew = false;
-    }
+    const bool opened = !line.m_strPage.isEmpty() && d->doc->OpenDocumentFile(line.m_strPage);
     if (!opened)
         d->doc->NewDocument();
     d->frame->InitialShowWindow(1);
@@ -91,68 +96,30 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
 
 int CAppletTavelinWizardApp::ExitInstance()
 {
-    delete d->frame;
-    d->frame = nullptr;
-    delete d->doc;
-    d->doc = nullptr;
-    m_pCurrentItem = nullptr;
-    m_pCurrentMenu = nullptr;
-    if (!m_strProgramDir.empty())
-        CProgramFolder(FileSystem()).CleanPreviewFolder(m_strProgramDir);
+    if (!d->context)
+        return 0;
+    d->frame.reset();
+    d->doc.reset();
+    d->help.reset();
+    d->selection.Clear();
+    const std::string programDir = d->context->programDir;
+    d->context.reset();
+    if (!programDir.empty())
+        CProgramFolder(CStdFileSystem::Instance()).CleanPreviewFolder(programDir);
     return 0;
-}
-
-void CAppletTavelinWizardApp::OnAppAbout()
-{
-    CAboutDlg dialog(MainFrame());
-    Prompts().Exec(dialog);
-}
-
-ISettingsStore& CAppletTavelinWizardApp::Settings()
-{
-    if (d->settings)
-        return *d->settings;
-    if (!d->qtSettings)
-        d->qtSettings = std::make_unique<CQtSettings>();
-    return *d->qtSettings;
-}
-
-IFileSystem& CAppletTavelinWizardApp::FileSystem()
-{
-    return CStdFileSystem::Instance();
-}
-
-IUserPrompts& CAppletTavelinWizardApp::Prompts()
-{
-    return d->prompts ? *d->prompts : d->qtPrompts;
-}
-
-void CAppletTavelinWizardApp::SetPrompts(IUserPrompts* prompts)
-{
-    d->prompts = prompts;
-}
-
-void CAppletTavelinWizardApp::SetSettings(ISettingsStore* settings)
-{
-    d->settings = settings;
-}
-
-CModelEditor& CAppletTavelinWizardApp::Editor()
-{
-    return d->editor;
 }
 
 CMainFrame* CAppletTavelinWizardApp::MainFrame() const
 {
-    return d->frame;
+    return d->frame.get();
 }
 
 CAppletTavelinWizardDoc* CAppletTavelinWizardApp::Document() const
 {
-    return d->doc;
+    return d->doc.get();
 }
 
-CAppletTavelinWizardView* CAppletTavelinWizardApp::GetTreeView() const
+const CEditorContext& CAppletTavelinWizardApp::Context() const
 {
-    return d->doc ? d->doc->TreeView() : nullptr;
+    return *d->context;
 }

@@ -1,30 +1,30 @@
 #pragma once
 
-#include <QObject>
+#include <QStringList>
 #include <memory>
 #include <string>
 
-#include "model/CAppletParameters.h"
-
 class CAppletTavelinWizardDoc;
-class CAppletTavelinWizardView;
 class CMainFrame;
 class CModelEditor;
-class IFileSystem;
+class CSelection;
 class ISettingsStore;
 class IUserPrompts;
+struct CEditorContext;
+class QString;
 
-// The one long-lived object of a run: it owns the model, knows the program
-// folder, holds the browser choice and the property editors' current
-// selection, and runs start-up and shut-down. Everything else reaches the
-// model through it (theApp()).
-class CAppletTavelinWizardApp : public QObject {
-    Q_OBJECT
+// The one long-lived object of a run, made by main: it owns the model, the
+// model editor, the selection, the settings, the prompts, the browser
+// launcher and the help, hands them to the document and the main window
+// through their constructors, and runs start-up and shut-down.
+class CAppletTavelinWizardApp {
 public:
-    CAppletTavelinWizardApp();
-    ~CAppletTavelinWizardApp() override;
-
-    static CAppletTavelinWizardApp& Instance();
+    // Tests hand in their own settings and prompts (not owned); null takes
+    // the user's settings file and Qt's dialogs.
+    explicit CAppletTavelinWizardApp(ISettingsStore* settings = nullptr, IUserPrompts* prompts = nullptr);
+    ~CAppletTavelinWizardApp();
+    CAppletTavelinWizardApp(const CAppletTavelinWizardApp&) = delete;
+    CAppletTavelinWizardApp& operator=(const CAppletTavelinWizardApp&) = delete;
 
     // Start-up: program folder, settings, browser choice, template list,
     // main window and the first document (or the page named on the command
@@ -33,42 +33,17 @@ public:
     // Shut-down: empties and removes the preview folder "tmp".
     int ExitInstance();
 
-    ISettingsStore& Settings();
-    IFileSystem& FileSystem();
-    IUserPrompts& Prompts();
-    // Tests replace the prompts (not owned; null restores the default) and
-    // the settings store (not owned).
-    void SetPrompts(IUserPrompts* prompts);
-    void SetSettings(ISettingsStore* settings);
-
-    CModelEditor& Editor();
     CMainFrame* MainFrame() const;
     CAppletTavelinWizardDoc* Document() const;
-    CAppletTavelinWizardView* GetTreeView() const;
+    // The parts of the run; valid once InitInstance succeeded.
+    const CEditorContext& Context() const;
 
     // The program folder: dir when it can be written, else a per-user copy
     // laid from the data shipped in dir. For the executable's own folder an
     // installation's share/applettavelinwizard is the data, always copied.
     static std::string ResolveProgramDir(const QString& dir, bool executableDir = false);
 
-    CAppletParameters m_params;
-    CTavelin* m_pCurrentMenu = nullptr;
-    CTavelinItem* m_pCurrentItem = nullptr;
-    bool m_bItemSheetMode = true;
-    std::string m_strProgramDir;
-    bool m_bFirstNew = true;
-    int m_nBrowserMode = 1;
-    std::string m_strBrowserPath;
-    int m_nKnownBrowser = 0;
-
-public slots:
-    // Help > About.
-    void OnAppAbout();
-
 private:
     struct Private;
     std::unique_ptr<Private> d;
 };
-
-// The application object of this run.
-CAppletTavelinWizardApp& theApp();

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "CAppletTavelinWizardApp.h"
-#include "CCommandLine.h"
+#include "editor/CCommandLine.h"
 
 namespace {
 
@@ -49,12 +49,13 @@ int main(int argc, char* argv[])
     }
     if (Answered(line))
         return 0;
-    if (!theApp().InitInstance(QCoreApplication::arguments()))
+    CAppletTavelinWizardApp editor;
+    if (!editor.InitInstance(QCoreApplication::arguments()))
         return 1;
     // Start-up measurements end the run once the first window is shown.
     if (qEnvironmentVariableIsSet("ATW_QUIT_AFTER_SHOW"))
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
     const int result = QApplication::exec();
-    const int exitCode = theApp().ExitInstance();
+    const int exitCode = editor.ExitInstance();
     return result != 0 ? result : exitCode;
 }

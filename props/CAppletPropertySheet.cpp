@@ -3,8 +3,10 @@
 #include "CDlgAppletParam.h"
 #include "CDlgAppletStyle.h"
 
-CAppletPropertySheet::CAppletPropertySheet(QWidget* parent)
-    : CPropertySheet(parent), m_pParamPage(new CDlgAppletParam), m_pStylePage(new CDlgAppletStyle)
+CAppletPropertySheet::CAppletPropertySheet(const CEditorContext& context, QWidget* parent)
+    : CPropertySheet(context, parent),
+      m_pParamPage(new CDlgAppletParam(context)),
+      m_pStylePage(new CDlgAppletStyle(context))
 {
     AddPage(m_pParamPage);
     AddPage(m_pStylePage);

@@ -9,7 +9,7 @@ class CDlgAppletStyle;
 class CAppletPropertySheet : public CPropertySheet {
     Q_OBJECT
 public:
-    explicit CAppletPropertySheet(QWidget* parent = nullptr);
+    explicit CAppletPropertySheet(const CEditorContext& context, QWidget* parent = nullptr);
 
     CDlgAppletParam* m_pParamPage = nullptr;
     CDlgAppletStyle* m_pStylePage = nullptr;

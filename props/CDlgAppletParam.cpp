@@ -14,10 +14,10 @@
 #include "CDlgAudio.h"
 #include "CDlgImage.h"
 #include "CIntegerField.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CModelEditor.h"
-#include "app/CText.h"
-#include "app/IUserPrompts.h"
+#include "editor/CSelection.h"
+#include "editor/CModelEditor.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 #include "ui/CColorButton.h"
 
 namespace {
@@ -28,16 +28,16 @@ QLineEdit* NamedEdit(QWidget* owner, const QString& name)
     return edit;
 }
 
-CIntegerField* NamedField(QWidget* owner, const QString& name)
+CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& name)
 {
-    auto* field = new CIntegerField(CIntegerField::Kind::DigitsOnly, owner);
+    auto* field = new CIntegerField(prompts, CIntegerField::Kind::DigitsOnly, owner);
     field->setObjectName(name);
     return field;
 }
 }
 
-CDlgAppletParam::CDlgAppletParam(QWidget* parent)
-    : CPropertyPage(QStringLiteral("Applet Parameters"), kDialogId, parent)
+CDlgAppletParam::CDlgAppletParam(const CEditorContext& context, QWidget* parent)
+    : CPropertyPage(context, QStringLiteral("Applet Parameters"), kDialogId, parent)
 {
     Build();
     DataToControls();   // the page's start values until the first load
@@ -49,11 +49,11 @@ void CDlgAppletParam::Build()
     m_pName = NamedEdit(this, QStringLiteral("Name"));
     m_pName->installEventFilter(this);
     m_pAlign = MakeList(this, QStringLiteral("Align"), {"Center", "Left", "Right"});
-    m_pWidth = NamedField(this, QStringLiteral("Width"));
+    m_pWidth = NamedField(Ctx().prompts, this, QStringLiteral("Width"));
     m_pWidth->SetSpinRange(0, 5000);
-    m_pHeight = NamedField(this, QStringLiteral("Height"));
+    m_pHeight = NamedField(Ctx().prompts, this, QStringLiteral("Height"));
     m_pHeight->SetSpinRange(0, 5000);
-    m_pBackground = new CColorButton(this);
+    m_pBackground = new CColorButton(Ctx().prompts, this);
     m_pBackground->setObjectName(QStringLiteral("BackgroundColor"));
     connect(m_pBackground, &QPushButton::clicked, m_pBackground, &CColorButton::Choose);
     m_pBackImage = NamedEdit(this, QStringLiteral("BackgroundImage"));
@@ -63,8 +63,8 @@ void CDlgAppletParam::Build()
     auto* specify = new QRadioButton(QStringLiteral("Specify"), group);
     auto* tile = new QRadioButton(QStringLiteral("Tile"), group);
     m_pImageMode = MakeRadioGroup(this, {specify, tile});
-    m_pImageX = NamedField(group, QStringLiteral("XPos"));
-    m_pImageY = NamedField(group, QStringLiteral("YPos"));
+    m_pImageX = NamedField(Ctx().prompts, group, QStringLiteral("XPos"));
+    m_pImageY = NamedField(Ctx().prompts, group, QStringLiteral("YPos"));
     m_pBackAudio = NamedEdit(this, QStringLiteral("BackgroundAudio"));
     auto* browseAudio = new QPushButton(QStringLiteral("..."), this);
     browseAudio->setObjectName(QStringLiteral("BrowseAudio"));
@@ -110,7 +110,7 @@ void CDlgAppletParam::Build()
 
 void CDlgAppletParam::LoadFromModel()
 {
-    const CAppletSettings& applet = theApp().m_params;
+    const CAppletSettings& applet = Ctx().Params();
     m_strName = applet.m_strName;
     m_nAlign = applet.m_nAlign;
     m_nWidth = applet.m_nWidth;
@@ -131,7 +131,7 @@ bool CDlgAppletParam::StoreToModel()
 {
     if (!ControlsToData())
         return false;
-    CAppletSettings applet = theApp().m_params;
+    CAppletSettings applet = Ctx().Params();
     applet.m_strName = m_strName;
     applet.m_nAlign = m_nAlign;
     applet.m_nWidth = m_nWidth;
@@ -143,13 +143,13 @@ bool CDlgAppletParam::StoreToModel()
     applet.m_nImageY = m_nImageY;
     applet.m_strBackAudio = m_strBackAudio;
     const StoreGuard guard;
-    theApp().Editor().SetAppletSettings(applet, Title());
+    Ctx().editor.SetAppletSettings(applet, Title());
     return true;
 }
 
 bool CDlgAppletParam::IsStale() const
 {
-    const CAppletSettings& a = theApp().m_params;
+    const CAppletSettings& a = Ctx().Params();
     return std::tie(m_strName, m_nAlign, m_nWidth, m_nHeight, m_crBackground, m_strBackImage, m_nImageMode,
                     m_nImageX, m_nImageY, m_strBackAudio)
            != std::tie(a.m_strName, a.m_nAlign, a.m_nWidth, a.m_nHeight, a.m_crBackground, a.m_strBackImage,
@@ -197,10 +197,10 @@ void CDlgAppletParam::StoreName()
 {
     if (!isVisible() || !ControlsToData())
         return;
-    CAppletSettings applet = theApp().m_params;
+    CAppletSettings applet = Ctx().Params();
     applet.m_strName = m_strName;
     const StoreGuard guard;
-    theApp().Editor().SetAppletSettings(applet, QStringLiteral("Applet Name"));
+    Ctx().editor.SetAppletSettings(applet, QStringLiteral("Applet Name"));
 }
 
 bool CDlgAppletParam::eventFilter(QObject* watched, QEvent* event)
@@ -213,7 +213,7 @@ bool CDlgAppletParam::eventFilter(QObject* watched, QEvent* event)
 
 void CDlgAppletParam::Browse(QLineEdit* box, const QString& filter)
 {
-    const QString path = theApp().Prompts().OpenFileName(this, QStringLiteral("Open"), filter, box->text());
+    const QString path = Ctx().prompts.OpenFileName(this, QStringLiteral("Open"), filter, box->text());
     if (!path.isEmpty())
         box->setText(path);
 }

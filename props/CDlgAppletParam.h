@@ -18,7 +18,7 @@ class CDlgAppletParam : public CPropertyPage {
 public:
     static constexpr int kDialogId = 103;
 
-    explicit CDlgAppletParam(QWidget* parent = nullptr);
+    explicit CDlgAppletParam(const CEditorContext& context, QWidget* parent = nullptr);
 
     void LoadFromModel() override;
     bool StoreToModel() override;

@@ -11,9 +11,9 @@
 #include "CDlgAnimateSpeed.h"
 #include "CDlgBackgroundStyle.h"
 #include "CIntegerField.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CModelEditor.h"
-#include "app/IUserPrompts.h"
+#include "editor/CSelection.h"
+#include "editor/CModelEditor.h"
+#include "editor/IUserPrompts.h"
 #include "ui/CColorButton.h"
 
 namespace {
@@ -24,16 +24,16 @@ QCheckBox* NamedCheck(QWidget* owner, const QString& text, const QString& name)
     return check;
 }
 
-CIntegerField* NamedField(QWidget* owner, const QString& name)
+CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& name)
 {
-    auto* field = new CIntegerField(CIntegerField::Kind::DigitsOnly, owner);
+    auto* field = new CIntegerField(prompts, CIntegerField::Kind::DigitsOnly, owner);
     field->setObjectName(name);
     return field;
 }
 }
 
-CDlgAppletStyle::CDlgAppletStyle(QWidget* parent)
-    : CPropertyPage(QStringLiteral("More Styles"), kDialogId, parent)
+CDlgAppletStyle::CDlgAppletStyle(const CEditorContext& context, QWidget* parent)
+    : CPropertyPage(context, QStringLiteral("More Styles"), kDialogId, parent)
 {
     Build();
     DataToControls();   // the page's start values until the first load
@@ -49,12 +49,12 @@ void CDlgAppletStyle::Build()
     animate->setObjectName(QStringLiteral("AnimateSpeed"));
     auto* background = new QPushButton(QStringLiteral("Background Style ..."), this);
     background->setObjectName(QStringLiteral("BackgroundStyle"));
-    m_pDisplayFromY = NamedField(this, QStringLiteral("DisplayFromY"));
+    m_pDisplayFromY = NamedField(Ctx().prompts, this, QStringLiteral("DisplayFromY"));
     auto* group = new QGroupBox(QStringLiteral("Tree Line"), this);
-    m_pLineColor = new CColorButton(group);
+    m_pLineColor = new CColorButton(Ctx().prompts, group);
     m_pLineColor->setObjectName(QStringLiteral("LineColor"));
-    m_pLineThick = NamedField(group, QStringLiteral("LineThick"));
-    m_pLineIndent = NamedField(group, QStringLiteral("LineIndent"));
+    m_pLineThick = NamedField(Ctx().prompts, group, QStringLiteral("LineThick"));
+    m_pLineIndent = NamedField(Ctx().prompts, group, QStringLiteral("LineIndent"));
     connect(animate, &QPushButton::clicked, this, &CDlgAppletStyle::OnAnimateSpeed);
     connect(background, &QPushButton::clicked, this, &CDlgAppletStyle::OnBackgroundStyle);
     connect(m_pLineColor, &QPushButton::clicked, m_pLineColor, &CColorButton::Choose);
@@ -87,7 +87,7 @@ void CDlgAppletStyle::Build()
 
 void CDlgAppletStyle::LoadFromModel()
 {
-    const CAppletSettings& applet = theApp().m_params;
+    const CAppletSettings& applet = Ctx().Params();
     m_bShowSelection = applet.m_bShowSelection;
     m_bShowAllBranches = applet.m_bShowAllBranches;
     m_bHasLines = applet.m_bHasLines;
@@ -102,7 +102,7 @@ bool CDlgAppletStyle::StoreToModel()
 {
     if (!ControlsToData())
         return false;
-    CAppletSettings applet = theApp().m_params;
+    CAppletSettings applet = Ctx().Params();
     applet.m_bShowSelection = m_bShowSelection;
     applet.m_bShowAllBranches = m_bShowAllBranches;
     applet.m_bHasLines = m_bHasLines;
@@ -111,13 +111,13 @@ bool CDlgAppletStyle::StoreToModel()
     applet.m_nLineThick = m_nLineThick;
     applet.m_nLineIndent = m_nLineIndent;
     const StoreGuard guard;
-    theApp().Editor().SetAppletSettings(applet, Title());
+    Ctx().editor.SetAppletSettings(applet, Title());
     return true;
 }
 
 bool CDlgAppletStyle::IsStale() const
 {
-    const CAppletSettings& a = theApp().m_params;
+    const CAppletSettings& a = Ctx().Params();
     return std::tie(m_bShowSelection, m_bShowAllBranches, m_bHasLines, m_nDisplayFromY, m_crLine, m_nLineThick,
                     m_nLineIndent)
            != std::tie(a.m_bShowSelection, a.m_bShowAllBranches, a.m_bHasLines, a.m_nDisplayFromY, a.m_crLine,
@@ -153,26 +153,26 @@ bool CDlgAppletStyle::ControlsToData()
 // The two dialogs neither read nor store the page's own controls.
 void CDlgAppletStyle::OnAnimateSpeed()
 {
-    CDlgAnimateSpeed dialog(theApp().m_params.m_nOpenSpeed, theApp().m_params.m_nCloseSpeed, this);
-    if (theApp().Prompts().Exec(dialog) != QDialog::Accepted)
+    CDlgAnimateSpeed dialog(Ctx().Params().m_nOpenSpeed, Ctx().Params().m_nCloseSpeed, this);
+    if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
-    CAppletSettings applet = theApp().m_params;
+    CAppletSettings applet = Ctx().Params();
     applet.m_nOpenSpeed = dialog.m_nOpenSpeed;
     applet.m_nCloseSpeed = dialog.m_nCloseSpeed;
     const StoreGuard guard;
-    theApp().Editor().SetAppletSettings(applet, dialog.windowTitle());
+    Ctx().editor.SetAppletSettings(applet, dialog.windowTitle());
 }
 
 void CDlgAppletStyle::OnBackgroundStyle()
 {
-    const CAppletSettings& current = theApp().m_params;
+    const CAppletSettings& current = Ctx().Params();
     CDlgBackgroundStyle dialog(current.m_nBorder, current.m_nBackStyle, current.m_nGradientDir, this);
-    if (theApp().Prompts().Exec(dialog) != QDialog::Accepted)
+    if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
-    CAppletSettings applet = theApp().m_params;
+    CAppletSettings applet = Ctx().Params();
     applet.m_nBorder = dialog.m_nBorder;
     applet.m_nBackStyle = dialog.m_nBackStyle;
     applet.m_nGradientDir = dialog.m_nGradientDir;
     const StoreGuard guard;
-    theApp().Editor().SetAppletSettings(applet, dialog.windowTitle());
+    Ctx().editor.SetAppletSettings(applet, dialog.windowTitle());
 }

@@ -15,7 +15,7 @@ class CDlgAppletStyle : public CPropertyPage {
 public:
     static constexpr int kDialogId = 167;
 
-    explicit CDlgAppletStyle(QWidget* parent = nullptr);
+    explicit CDlgAppletStyle(const CEditorContext& context, QWidget* parent = nullptr);
 
     void LoadFromModel() override;
     bool StoreToModel() override;

@@ -1,7 +1,7 @@
 #include "CDlgAudio.h"
 
-CDlgAudio::CDlgAudio(QWidget* parent)
-    : CDlgMediaFiles(QStringLiteral("Audio"), kDialogId, {"Mouse Over", "Click"},
+CDlgAudio::CDlgAudio(IUserPrompts& prompts, QWidget* parent)
+    : CDlgMediaFiles(prompts, QStringLiteral("Audio"), kDialogId, {"Mouse Over", "Click"},
                      Filter(), parent)
 {
 }

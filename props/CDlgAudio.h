@@ -9,7 +9,7 @@ public:
     static constexpr int kDialogId = 151;
     enum { kOver, kClick };
 
-    explicit CDlgAudio(QWidget* parent = nullptr);
+    explicit CDlgAudio(IUserPrompts& prompts, QWidget* parent = nullptr);
 
     // The file filter of every audio browse button.
     static QString Filter();

@@ -14,7 +14,7 @@
 #include "model/CItemStyle.h"
 #include "ui/CColorButton.h"
 
-CDlgFont::CDlgFont(const CItemStyle& style, QWidget* parent)
+CDlgFont::CDlgFont(IUserPrompts& prompts, const CItemStyle& style, QWidget* parent)
     : QDialog(parent),
       m_nFontName(style.m_nFontName),
       m_crFont(style.m_crFont),
@@ -24,7 +24,7 @@ CDlgFont::CDlgFont(const CItemStyle& style, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Font"));
     setProperty("helpContext", CPropertyPage::HelpContextOf(kDialogId));
-    Build();
+    Build(prompts);
     CPropertyPage::SetChoice(m_pFontName, m_nFontName);
     m_pFontColor->SetColor(m_crFont);
     m_pFontSize->SetValue(m_nFontSize);
@@ -32,13 +32,13 @@ CDlgFont::CDlgFont(const CItemStyle& style, QWidget* parent)
     CPropertyPage::SetChoice(m_pFontStyle, m_nFontStyle);
 }
 
-void CDlgFont::Build()
+void CDlgFont::Build(IUserPrompts& prompts)
 {
     m_pFontName = CPropertyPage::MakeList(this, QStringLiteral("FontName"), {"TimesRoman", "Helvetica", "Courier"});
-    m_pFontColor = new CColorButton(this);
+    m_pFontColor = new CColorButton(prompts, this);
     m_pFontColor->setObjectName(QStringLiteral("FontColor"));
     connect(m_pFontColor, &QPushButton::clicked, m_pFontColor, &CColorButton::Choose);
-    m_pFontSize = new CIntegerField(CIntegerField::Kind::DigitsOnly, this);
+    m_pFontSize = new CIntegerField(prompts, CIntegerField::Kind::DigitsOnly, this);
     m_pFontSize->setObjectName(QStringLiteral("FontSize"));
     m_pFontSize->SetSpinRange(0, 5000);
     m_pFontEffect = CPropertyPage::MakeList(this, QStringLiteral("SpecialEffects"),

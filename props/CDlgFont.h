@@ -6,6 +6,7 @@
 
 class CColorButton;
 class CIntegerField;
+class IUserPrompts;
 class QButtonGroup;
 class QComboBox;
 struct CItemStyle;
@@ -17,7 +18,7 @@ class CDlgFont : public QDialog {
 public:
     static constexpr int kDialogId = 139;
 
-    explicit CDlgFont(const CItemStyle& style, QWidget* parent = nullptr);
+    CDlgFont(IUserPrompts& prompts, const CItemStyle& style, QWidget* parent = nullptr);
 
     void accept() override;
     // Puts the five font values into style.
@@ -30,7 +31,7 @@ public:
     int m_nFontStyle = -1;
 
 private:
-    void Build();
+    void Build(IUserPrompts& prompts);
 
     QComboBox* m_pFontName = nullptr;
     CColorButton* m_pFontColor = nullptr;

@@ -1,7 +1,7 @@
 #include "CDlgImage.h"
 
-CDlgImage::CDlgImage(QWidget* parent)
-    : CDlgMediaFiles(QStringLiteral("Image"), kDialogId, {"Normal", "Mouse Over", "Click"},
+CDlgImage::CDlgImage(IUserPrompts& prompts, QWidget* parent)
+    : CDlgMediaFiles(prompts, QStringLiteral("Image"), kDialogId, {"Normal", "Mouse Over", "Click"},
                      Filter(), parent)
 {
 }

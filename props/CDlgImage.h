@@ -9,7 +9,7 @@ public:
     static constexpr int kDialogId = 150;
     enum { kNormal, kOver, kClick };
 
-    explicit CDlgImage(QWidget* parent = nullptr);
+    explicit CDlgImage(IUserPrompts& prompts, QWidget* parent = nullptr);
 
     // The file filter of every image browse button.
     static QString Filter();

@@ -11,10 +11,10 @@
 
 #include "CDlgAudio.h"
 #include "CDlgImage.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CModelEditor.h"
-#include "app/CText.h"
-#include "app/IUserPrompts.h"
+#include "editor/CSelection.h"
+#include "editor/CModelEditor.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 
 namespace {
 QLineEdit* NamedEdit(QWidget* owner, const QString& name)
@@ -39,7 +39,7 @@ QLabel* Note(QWidget* owner, const QString& text)
 }
 }
 
-CDlgItem::CDlgItem(QWidget* parent) : CPropertyPage(QStringLiteral("Item"), kDialogId, parent)
+CDlgItem::CDlgItem(const CEditorContext& context, QWidget* parent) : CPropertyPage(context, QStringLiteral("Item"), kDialogId, parent)
 {
     Build();
     DataToControls();   // the page's start values until the first load
@@ -101,7 +101,7 @@ int CDlgItem::MatchTarget(const QStringList& entries, const QString& target)
 
 void CDlgItem::LoadFromModel()
 {
-    const CTavelinItem* item = theApp().m_pCurrentItem;
+    const CTavelinItem* item = Ctx().selection.Item();
     m_strLabel = item ? item->m_strLabel : std::string();
     m_strDescription = item ? item->m_strDescription : std::string();
     m_strLink = item ? item->m_strLink : std::string();
@@ -112,7 +112,7 @@ void CDlgItem::LoadFromModel()
 bool CDlgItem::StoreToModel()
 {
     ControlsToData();
-    CTavelinItem* item = theApp().m_pCurrentItem;
+    CTavelinItem* item = Ctx().selection.Item();
     if (!item)
         return true;
     CItemFields fields = *item;
@@ -121,13 +121,13 @@ bool CDlgItem::StoreToModel()
     fields.m_strLink = m_strLink;
     fields.m_strTarget = m_strTarget;
     const StoreGuard guard;
-    theApp().Editor().SetItemFields(item, fields, Title());
+    Ctx().editor.SetItemFields(item, fields, Title());
     return true;
 }
 
 bool CDlgItem::IsStale() const
 {
-    const CTavelinItem* item = theApp().m_pCurrentItem;
+    const CTavelinItem* item = Ctx().selection.Item();
     return item
            && std::tie(m_strLabel, m_strDescription, m_strLink, m_strTarget)
                   != std::tie(item->m_strLabel, item->m_strDescription, item->m_strLink, item->m_strTarget);
@@ -162,14 +162,14 @@ void CDlgItem::ControlsToData()
 // because its page is being hidden is stored by the page's own store.
 void CDlgItem::StoreLabel()
 {
-    CTavelinItem* item = theApp().m_pCurrentItem;
+    CTavelinItem* item = Ctx().selection.Item();
     if (!isVisible() || !item)
         return;
     ControlsToData();
     CItemFields fields = *item;
     fields.m_strLabel = m_strLabel;
     const StoreGuard guard;
-    theApp().Editor().SetItemFields(item, fields, QStringLiteral("Item Label"));
+    Ctx().editor.SetItemFields(item, fields, QStringLiteral("Item Label"));
 }
 
 bool CDlgItem::eventFilter(QObject* watched, QEvent* event)
@@ -182,35 +182,35 @@ bool CDlgItem::eventFilter(QObject* watched, QEvent* event)
 
 void CDlgItem::OnImage()
 {
-    CTavelinItem* item = theApp().m_pCurrentItem;
+    CTavelinItem* item = Ctx().selection.Item();
     if (!item)
         return;
     ControlsToData();
-    CDlgImage dialog(this);
+    CDlgImage dialog(Ctx().prompts, this);
     dialog.SetFile(CDlgImage::kNormal, item->m_strNormalImage);
     dialog.SetFile(CDlgImage::kOver, item->m_strOverImage);
     dialog.SetFile(CDlgImage::kClick, item->m_strClickImage);
     dialog.SetScope(0);
-    if (theApp().Prompts().Exec(dialog) != QDialog::Accepted)
+    if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
     const StoreGuard guard;
-    theApp().Editor().ApplyImages(item, dialog.Scope(), dialog.File(CDlgImage::kNormal),
+    Ctx().editor.ApplyImages(item, dialog.Scope(), dialog.File(CDlgImage::kNormal),
                                   dialog.File(CDlgImage::kOver), dialog.File(CDlgImage::kClick));
 }
 
 void CDlgItem::OnAudio()
 {
-    CTavelinItem* item = theApp().m_pCurrentItem;
+    CTavelinItem* item = Ctx().selection.Item();
     if (!item)
         return;
     ControlsToData();
-    CDlgAudio dialog(this);
+    CDlgAudio dialog(Ctx().prompts, this);
     dialog.SetFile(CDlgAudio::kOver, item->m_strOverAudio);
     dialog.SetFile(CDlgAudio::kClick, item->m_strClickAudio);
     dialog.SetScope(0);
-    if (theApp().Prompts().Exec(dialog) != QDialog::Accepted)
+    if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
     const StoreGuard guard;
-    theApp().Editor().ApplyAudio(item, dialog.Scope(), dialog.File(CDlgAudio::kOver),
+    Ctx().editor.ApplyAudio(item, dialog.Scope(), dialog.File(CDlgAudio::kOver),
                                  dialog.File(CDlgAudio::kClick));
 }

@@ -16,7 +16,7 @@ class CDlgItem : public CPropertyPage {
 public:
     static constexpr int kDialogId = 146;
 
-    explicit CDlgItem(QWidget* parent = nullptr);
+    explicit CDlgItem(const CEditorContext& context, QWidget* parent = nullptr);
 
     void LoadFromModel() override;
     bool StoreToModel() override;

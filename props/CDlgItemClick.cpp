@@ -1,6 +1,6 @@
 #include "CDlgItemClick.h"
 
-CDlgItemClick::CDlgItemClick(QWidget* parent)
-    : CDlgItemState(QStringLiteral("Item Clicked"), kDialogId, 2, parent)
+CDlgItemClick::CDlgItemClick(const CEditorContext& context, QWidget* parent)
+    : CDlgItemState(context, QStringLiteral("Item Clicked"), kDialogId, 2, parent)
 {
 }

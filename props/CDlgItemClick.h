@@ -8,5 +8,5 @@ class CDlgItemClick : public CDlgItemState {
 public:
     static constexpr int kDialogId = 148;
 
-    explicit CDlgItemClick(QWidget* parent = nullptr);
+    explicit CDlgItemClick(const CEditorContext& context, QWidget* parent = nullptr);
 };

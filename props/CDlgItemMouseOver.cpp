@@ -1,6 +1,6 @@
 #include "CDlgItemMouseOver.h"
 
-CDlgItemMouseOver::CDlgItemMouseOver(QWidget* parent)
-    : CDlgItemState(QStringLiteral("Item Mouse Over"), kDialogId, 1, parent)
+CDlgItemMouseOver::CDlgItemMouseOver(const CEditorContext& context, QWidget* parent)
+    : CDlgItemState(context, QStringLiteral("Item Mouse Over"), kDialogId, 1, parent)
 {
 }

@@ -8,5 +8,5 @@ class CDlgItemMouseOver : public CDlgItemState {
 public:
     static constexpr int kDialogId = 147;
 
-    explicit CDlgItemMouseOver(QWidget* parent = nullptr);
+    explicit CDlgItemMouseOver(const CEditorContext& context, QWidget* parent = nullptr);
 };

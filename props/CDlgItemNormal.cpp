@@ -1,6 +1,6 @@
 #include "CDlgItemNormal.h"
 
-CDlgItemNormal::CDlgItemNormal(QWidget* parent)
-    : CDlgItemState(QStringLiteral("Item Normal"), kDialogId, 0, parent)
+CDlgItemNormal::CDlgItemNormal(const CEditorContext& context, QWidget* parent)
+    : CDlgItemState(context, QStringLiteral("Item Normal"), kDialogId, 0, parent)
 {
 }

@@ -8,5 +8,5 @@ class CDlgItemNormal : public CDlgItemState {
 public:
     static constexpr int kDialogId = 144;
 
-    explicit CDlgItemNormal(QWidget* parent = nullptr);
+    explicit CDlgItemNormal(const CEditorContext& context, QWidget* parent = nullptr);
 };

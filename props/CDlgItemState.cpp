@@ -12,30 +12,27 @@
 
 #include "CDlgFont.h"
 #include "CIntegerField.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CModelEditor.h"
-#include "app/IUserPrompts.h"
+#include "editor/CSelection.h"
+#include "editor/CModelEditor.h"
+#include "editor/IUserPrompts.h"
 #include "ui/CColorButton.h"
 
 namespace {
 const QStringList kAlignments = {"Left", "Center", "Right"};
 
-bool HasCurrentMenu()
-{
-    return theApp().m_pCurrentItem && theApp().m_pCurrentMenu;
-}
 
-CIntegerField* OffsetField(QWidget* owner, const QString& name)
+CIntegerField* OffsetField(IUserPrompts& prompts, QWidget* owner, const QString& name)
 {
-    auto* field = new CIntegerField(CIntegerField::Kind::Signed, owner);
+    auto* field = new CIntegerField(prompts, CIntegerField::Kind::Signed, owner);
     field->setObjectName(name);
     field->SetSpinRange(-5000, 5000);
     return field;
 }
 }
 
-CDlgItemState::CDlgItemState(const QString& title, int dialogId, int state, QWidget* parent)
-    : CPropertyPage(title, dialogId, parent), m_nState(state)
+CDlgItemState::CDlgItemState(const CEditorContext& context, const QString& title, int dialogId, int state,
+                             QWidget* parent)
+    : CPropertyPage(context, title, dialogId, parent), m_nState(state)
 {
     Build();
     DataToControls();   // the page's start values until the first load
@@ -44,7 +41,7 @@ CDlgItemState::CDlgItemState(const QString& title, int dialogId, int state, QWid
 
 void CDlgItemState::Build()
 {
-    m_pBack = new CColorButton(this);
+    m_pBack = new CColorButton(Ctx().prompts, this);
     m_pBack->setObjectName(QStringLiteral("BackgroundColor"));
     connect(m_pBack, &QPushButton::clicked, m_pBack, &CColorButton::Choose);
     auto* font = new QPushButton(QStringLiteral("Font..."), this);
@@ -95,9 +92,9 @@ QWidget* CDlgItemState::BuildAlignGroup()
 {
     auto* box = new QGroupBox(QStringLiteral("Align"), this);
     m_pTextAlign = MakeList(box, QStringLiteral("TextAlign"), kAlignments);
-    m_pTextOffset = OffsetField(box, QStringLiteral("TextOffset"));
+    m_pTextOffset = OffsetField(Ctx().prompts, box, QStringLiteral("TextOffset"));
     m_pImageAlign = MakeList(box, QStringLiteral("ImageAlign"), kAlignments);
-    m_pImageOffset = OffsetField(box, QStringLiteral("ImageOffset"));
+    m_pImageOffset = OffsetField(Ctx().prompts, box, QStringLiteral("ImageOffset"));
     auto* grid = new QGridLayout(box);
     grid->addWidget(MakeLabel(QStringLiteral("Text:"), m_pTextAlign), 0, 0);
     grid->addWidget(m_pTextAlign, 0, 1);
@@ -112,9 +109,9 @@ QWidget* CDlgItemState::BuildAlignGroup()
 
 void CDlgItemState::LoadFromModel()
 {
-    if (!HasCurrentMenu())
+    if (!Ctx().selection.HasItem())
         return;
-    const CItemStyle& style = theApp().m_pCurrentMenu->Style(m_nState);
+    const CItemStyle& style = Ctx().selection.Menu()->Style(m_nState);
     m_crBack = style.m_crBack;
     m_nTextAlign = style.m_nTextAlign;
     m_nTextOffset = style.m_nTextOffset;
@@ -130,9 +127,9 @@ bool CDlgItemState::StoreToModel()
 {
     if (!ControlsToData())
         return false;
-    if (!HasCurrentMenu())
+    if (!Ctx().selection.HasItem())
         return true;
-    CTavelin* menu = theApp().m_pCurrentMenu;
+    CTavelin* menu = Ctx().selection.Menu();
     CMenuStyle copy = *menu;
     CItemStyle& style = copy.Style(m_nState);
     style.m_crBack = m_crBack;
@@ -144,15 +141,15 @@ bool CDlgItemState::StoreToModel()
     style.m_nGradientDir = m_nGradientDir;
     style.m_nBorder = m_nBorder;
     const StoreGuard guard;
-    theApp().Editor().SetMenuStyle(menu, copy, Title());
+    Ctx().editor.SetMenuStyle(menu, copy, Title());
     return true;
 }
 
 bool CDlgItemState::IsStale() const
 {
-    if (!HasCurrentMenu())
+    if (!Ctx().selection.HasItem())
         return false;
-    const CItemStyle& s = theApp().m_pCurrentMenu->Style(m_nState);
+    const CItemStyle& s = Ctx().selection.Menu()->Style(m_nState);
     return std::tie(m_crBack, m_nTextAlign, m_nTextOffset, m_nImageAlign, m_nImageOffset, m_nBackStyle,
                     m_nGradientDir, m_nBorder)
            != std::tie(s.m_crBack, s.m_nTextAlign, s.m_nTextOffset, s.m_nImageAlign, s.m_nImageOffset,
@@ -190,14 +187,14 @@ bool CDlgItemState::ControlsToData()
 // The font belongs to the menu's state block and is stored at once on OK.
 void CDlgItemState::OnFont()
 {
-    CTavelin* menu = theApp().m_pCurrentMenu;
+    CTavelin* menu = Ctx().selection.Menu();
     if (!menu || !ControlsToData())
         return;
-    CDlgFont dialog(menu->Style(m_nState), this);
-    if (theApp().Prompts().Exec(dialog) != QDialog::Accepted)
+    CDlgFont dialog(Ctx().prompts, menu->Style(m_nState), this);
+    if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
     CMenuStyle copy = *menu;
     dialog.CopyTo(copy.Style(m_nState));
     const StoreGuard guard;
-    theApp().Editor().SetMenuStyle(menu, copy, dialog.windowTitle());
+    Ctx().editor.SetMenuStyle(menu, copy, dialog.windowTitle());
 }

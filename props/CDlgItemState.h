@@ -16,7 +16,8 @@ class CDlgItemState : public CPropertyPage {
     Q_OBJECT
 public:
     // state: 0 normal, 1 mouse over, 2 clicked (CMenuStyle::Style).
-    CDlgItemState(const QString& title, int dialogId, int state, QWidget* parent = nullptr);
+    CDlgItemState(const CEditorContext& context, const QString& title, int dialogId, int state,
+                  QWidget* parent = nullptr);
 
     void LoadFromModel() override;
     bool StoreToModel() override;

@@ -9,14 +9,13 @@
 #include <QPushButton>
 
 #include "CPropertyPage.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CHelpSystem.h"
-#include "app/CText.h"
-#include "app/IUserPrompts.h"
+#include "ui/CHelpSystem.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 
-CDlgMediaFiles::CDlgMediaFiles(const QString& caption, int dialogId, const QStringList& names,
+CDlgMediaFiles::CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names,
                                const QString& filter, QWidget* parent)
-    : QDialog(parent), m_strFilter(filter), m_nHelpContext(CPropertyPage::HelpContextOf(dialogId))
+    : QDialog(parent), m_prompts(prompts), m_strFilter(filter), m_nHelpContext(CPropertyPage::HelpContextOf(dialogId))
 {
     setWindowTitle(caption);
     setProperty("helpContext", m_nHelpContext);
@@ -29,7 +28,7 @@ CDlgMediaFiles::CDlgMediaFiles(const QString& caption, int dialogId, const QStri
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [this] { CHelpSystem::ShowTopic(this, m_nHelpContext); });
+            [this] { CHelpSystem::Request(this, m_nHelpContext); });
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(boxes, 0, 0);
@@ -89,7 +88,7 @@ int CDlgMediaFiles::Scope() const
 // No check that the file exists: that is the parameter check's task.
 void CDlgMediaFiles::Browse(QLineEdit* box)
 {
-    const QString path = theApp().Prompts().OpenFileName(this, QStringLiteral("Open"), m_strFilter, box->text());
+    const QString path = m_prompts.OpenFileName(this, QStringLiteral("Open"), m_strFilter, box->text());
     if (!path.isEmpty())
         box->setText(path);
 }

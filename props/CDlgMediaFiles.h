@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class IUserPrompts;
 class QButtonGroup;
 class QLineEdit;
 
@@ -15,7 +16,7 @@ class CDlgMediaFiles : public QDialog {
     Q_OBJECT
 public:
     // names: the box labels without their colon; filter: Qt's file filter.
-    CDlgMediaFiles(const QString& caption, int dialogId, const QStringList& names, const QString& filter,
+    CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names, const QString& filter,
                    QWidget* parent = nullptr);
 
     void SetFile(int index, const std::string& path);
@@ -27,6 +28,7 @@ private:
     QWidget* BuildBoxes(const QStringList& names);
     void Browse(QLineEdit* box);
 
+    IUserPrompts& m_prompts;
     QString m_strFilter;
     int m_nHelpContext = 0;
     std::vector<QLineEdit*> m_arrBoxes;

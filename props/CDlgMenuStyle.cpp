@@ -8,25 +8,22 @@
 #include <tuple>
 
 #include "CIntegerField.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CModelEditor.h"
+#include "editor/CSelection.h"
+#include "editor/IUserPrompts.h"
+#include "editor/CModelEditor.h"
 #include "ui/CColorButton.h"
 
 namespace {
-CIntegerField* NamedField(QWidget* owner, const QString& name, CIntegerField::Kind kind)
+CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& name, CIntegerField::Kind kind)
 {
-    auto* field = new CIntegerField(kind, owner);
+    auto* field = new CIntegerField(prompts, kind, owner);
     field->setObjectName(name);
     return field;
 }
 
-bool HasCurrentMenu()
-{
-    return theApp().m_pCurrentItem && theApp().m_pCurrentMenu;
-}
 }
 
-CDlgMenuStyle::CDlgMenuStyle(QWidget* parent) : CPropertyPage(QStringLiteral("Menu Style"), kDialogId, parent)
+CDlgMenuStyle::CDlgMenuStyle(const CEditorContext& context, QWidget* parent) : CPropertyPage(context, QStringLiteral("Menu Style"), kDialogId, parent)
 {
     Build();
     DataToControls();   // the page's start values until the first load
@@ -36,17 +33,17 @@ CDlgMenuStyle::CDlgMenuStyle(QWidget* parent) : CPropertyPage(QStringLiteral("Me
 void CDlgMenuStyle::Build()
 {
     using Kind = CIntegerField::Kind;
-    m_pIndent = NamedField(this, QStringLiteral("Indent"), Kind::Signed);
+    m_pIndent = NamedField(Ctx().prompts, this, QStringLiteral("Indent"), Kind::Signed);
     auto* group = new QGroupBox(QStringLiteral("Size of the item"), this);
-    m_pItemWidth = NamedField(group, QStringLiteral("ItemWidth"), Kind::DigitsOnly);
-    m_pItemHeight = NamedField(group, QStringLiteral("ItemHeight"), Kind::DigitsOnly);
-    m_pBorderThick = NamedField(group, QStringLiteral("BorderThick"), Kind::DigitsOnly);
-    m_pItemGap = NamedField(group, QStringLiteral("ItemGaps"), Kind::DigitsOnly);
+    m_pItemWidth = NamedField(Ctx().prompts, group, QStringLiteral("ItemWidth"), Kind::DigitsOnly);
+    m_pItemHeight = NamedField(Ctx().prompts, group, QStringLiteral("ItemHeight"), Kind::DigitsOnly);
+    m_pBorderThick = NamedField(Ctx().prompts, group, QStringLiteral("BorderThick"), Kind::DigitsOnly);
+    m_pItemGap = NamedField(Ctx().prompts, group, QStringLiteral("ItemGaps"), Kind::DigitsOnly);
     m_pBackStyle = MakeList(this, QStringLiteral("BackStyle"),
                             {"Transparent and without Border", "Transparent and with Border",
                              "Fullfilled Color and without Border", "Fullfilled Color and with Border"});
     m_pBackStyle->hide();
-    m_pBackground = new CColorButton(this);
+    m_pBackground = new CColorButton(Ctx().prompts, this);
     m_pBackground->setObjectName(QStringLiteral("BackgroundColor"));
     m_pBackground->hide();
 
@@ -75,9 +72,9 @@ void CDlgMenuStyle::Build()
 
 void CDlgMenuStyle::LoadFromModel()
 {
-    if (!HasCurrentMenu())
+    if (!Ctx().selection.HasItem())
         return;
-    const CTavelin& menu = *theApp().m_pCurrentMenu;
+    const CTavelin& menu = *Ctx().selection.Menu();
     m_nIndent = menu.m_nIndent;
     m_nItemWidth = menu.m_nItemWidth;
     m_nItemHeight = menu.m_nItemHeight;
@@ -92,9 +89,9 @@ bool CDlgMenuStyle::StoreToModel()
 {
     if (!ControlsToData())
         return false;
-    if (!HasCurrentMenu())
+    if (!Ctx().selection.HasItem())
         return true;
-    CTavelin* menu = theApp().m_pCurrentMenu;
+    CTavelin* menu = Ctx().selection.Menu();
     CMenuStyle style = *menu;
     style.m_nIndent = m_nIndent;
     style.m_nItemWidth = m_nItemWidth;
@@ -104,15 +101,15 @@ bool CDlgMenuStyle::StoreToModel()
     style.m_nBackStyle = m_nBackStyle;
     style.m_crBackground = m_crBackground;
     const StoreGuard guard;
-    theApp().Editor().SetMenuStyle(menu, style, Title());
+    Ctx().editor.SetMenuStyle(menu, style, Title());
     return true;
 }
 
 bool CDlgMenuStyle::IsStale() const
 {
-    if (!HasCurrentMenu())
+    if (!Ctx().selection.HasItem())
         return false;
-    const CTavelin& m = *theApp().m_pCurrentMenu;
+    const CTavelin& m = *Ctx().selection.Menu();
     return std::tie(m_nIndent, m_nItemWidth, m_nItemHeight, m_nBorderThick, m_nItemGap, m_nBackStyle, m_crBackground)
            != std::tie(m.m_nIndent, m.m_nItemWidth, m.m_nItemHeight, m.m_nBorderThick, m.m_nItemGap, m.m_nBackStyle,
                        m.m_crBackground);

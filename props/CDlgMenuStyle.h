@@ -15,7 +15,7 @@ class CDlgMenuStyle : public CPropertyPage {
 public:
     static constexpr int kDialogId = 141;
 
-    explicit CDlgMenuStyle(QWidget* parent = nullptr);
+    explicit CDlgMenuStyle(const CEditorContext& context, QWidget* parent = nullptr);
 
     void LoadFromModel() override;
     bool StoreToModel() override;

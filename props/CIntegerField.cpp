@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/IUserPrompts.h"
+#include "editor/IUserPrompts.h"
 
-CIntegerField::CIntegerField(Kind kind, QWidget* parent) : QWidget(parent), m_pEdit(new QLineEdit(this))
+CIntegerField::CIntegerField(IUserPrompts& prompts, Kind kind, QWidget* parent)
+    : QWidget(parent), m_prompts(prompts), m_pEdit(new QLineEdit(this))
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -116,7 +116,7 @@ bool CIntegerField::Read(int& value, int min, int max) const
 
 bool CIntegerField::Refuse(const QString& message) const
 {
-    theApp().Prompts().Message(window(), message);
+    m_prompts.Message(window(), message);
     m_pEdit->setFocus(Qt::OtherFocusReason);
     m_pEdit->selectAll();
     return false;

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <optional>
 
+class IUserPrompts;
 class QLineEdit;
 class QToolButton;
 
@@ -16,7 +17,7 @@ class CIntegerField : public QWidget {
 public:
     enum class Kind { Signed, DigitsOnly };
 
-    explicit CIntegerField(Kind kind, QWidget* parent = nullptr);
+    CIntegerField(IUserPrompts& prompts, Kind kind, QWidget* parent = nullptr);
 
     void SetSpinRange(int min, int max);
     bool HasSpin() const { return m_pUp != nullptr; }
@@ -39,6 +40,7 @@ protected:
 private:
     bool Refuse(const QString& message) const;
 
+    IUserPrompts& m_prompts;
     QLineEdit* m_pEdit = nullptr;
     QToolButton* m_pUp = nullptr;
     QToolButton* m_pDown = nullptr;

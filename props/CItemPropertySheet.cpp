@@ -2,7 +2,8 @@
 
 #include "CDlgItem.h"
 
-CItemPropertySheet::CItemPropertySheet(QWidget* parent) : CPropertySheet(parent), m_pItemPage(new CDlgItem)
+CItemPropertySheet::CItemPropertySheet(const CEditorContext& context, QWidget* parent)
+    : CPropertySheet(context, parent), m_pItemPage(new CDlgItem(context))
 {
     setProperty("helpContext", kHelpContext);
     AddPage(m_pItemPage);

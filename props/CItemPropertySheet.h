@@ -10,7 +10,7 @@ class CItemPropertySheet : public CPropertySheet {
 public:
     static constexpr int kHelpContext = 65656;
 
-    explicit CItemPropertySheet(QWidget* parent = nullptr);
+    explicit CItemPropertySheet(const CEditorContext& context, QWidget* parent = nullptr);
 
     CDlgItem* m_pItemPage = nullptr;
 };

@@ -5,12 +5,12 @@
 #include "CDlgItemNormal.h"
 #include "CDlgMenuStyle.h"
 
-CMenuPropertySheet::CMenuPropertySheet(QWidget* parent)
-    : CPropertySheet(parent),
-      m_pMenuStylePage(new CDlgMenuStyle),
-      m_pNormalPage(new CDlgItemNormal),
-      m_pOverPage(new CDlgItemMouseOver),
-      m_pClickPage(new CDlgItemClick)
+CMenuPropertySheet::CMenuPropertySheet(const CEditorContext& context, QWidget* parent)
+    : CPropertySheet(context, parent),
+      m_pMenuStylePage(new CDlgMenuStyle(context)),
+      m_pNormalPage(new CDlgItemNormal(context)),
+      m_pOverPage(new CDlgItemMouseOver(context)),
+      m_pClickPage(new CDlgItemClick(context))
 {
     setProperty("helpContext", kHelpContext);
     AddPage(m_pMenuStylePage);

@@ -14,7 +14,7 @@ class CMenuPropertySheet : public CPropertySheet {
 public:
     static constexpr int kHelpContext = 65655;
 
-    explicit CMenuPropertySheet(QWidget* parent = nullptr);
+    explicit CMenuPropertySheet(const CEditorContext& context, QWidget* parent = nullptr);
 
     CDlgMenuStyle* m_pMenuStylePage = nullptr;
     CDlgItemNormal* m_pNormalPage = nullptr;

@@ -6,14 +6,15 @@
 #include "CItemPropertySheet.h"
 #include "CMenuPropertySheet.h"
 #include "CPropertyPage.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CModelEditor.h"
+#include "editor/CSelection.h"
+#include "editor/CModelEditor.h"
 
-CPropertyFrame::CPropertyFrame(QWidget* owner)
+CPropertyFrame::CPropertyFrame(const CEditorContext& context, QWidget* owner)
     : QWidget(owner, Qt::Tool),
-      m_pAppletSheet(new CAppletPropertySheet(this)),
-      m_pMenuSheet(new CMenuPropertySheet(this)),
-      m_pItemSheet(new CItemPropertySheet(this))
+      m_ctx(context),
+      m_pAppletSheet(new CAppletPropertySheet(context, this)),
+      m_pMenuSheet(new CMenuPropertySheet(context, this)),
+      m_pItemSheet(new CItemPropertySheet(context, this))
 {
     setWindowTitle(QStringLiteral("Property Sheet"));
     // Every page of every sheet gets the same area.
@@ -27,6 +28,7 @@ CPropertyFrame::CPropertyFrame(QWidget* owner)
                                   static_cast<CPropertySheet*>(m_pItemSheet)}) {
         sheet->LayOut(pageSize);
         sheet->hide();
+        connect(sheet, &CPropertySheet::SheetModeSwitched, this, &CPropertyFrame::SheetModeSwitched);
     }
     PlaceBelowOwner(owner);
     FollowEditor();
@@ -70,8 +72,7 @@ void CPropertyFrame::ShowSheet(Sheet sheet, const QString& caption, CTavelinItem
         target->move(0, 0);
         target->show();
     }
-    theApp().m_pCurrentItem = object;
-    theApp().m_pCurrentMenu = object ? menu : nullptr;
+    m_ctx.selection.Set(object, menu);
     target->ActivateActivePage();
     m_pCurrentSheet = target;
 }
@@ -128,36 +129,25 @@ void CPropertyFrame::closeEvent(QCloseEvent* event)
 // into them.
 void CPropertyFrame::FollowEditor()
 {
-    CModelEditor& editor = theApp().Editor();
+    CModelEditor& editor = m_ctx.editor;
     connect(&editor, &CModelEditor::AppletChanged, this, [this] { ReloadIfShown(m_pAppletSheet); });
     connect(&editor, &CModelEditor::ItemChanged, this, [this](CTavelinItem* item) {
-        if (item == theApp().m_pCurrentItem)
+        if (item == m_ctx.selection.Item())
             ReloadIfShown(m_pItemSheet);
     });
     connect(&editor, &CModelEditor::ItemsChanged, this, [this] { ReloadIfShown(m_pItemSheet); });
     connect(&editor, &CModelEditor::MenuStyleChanged, this, [this](CTavelin* menu) {
-        if (menu == theApp().m_pCurrentMenu)
+        if (menu == m_ctx.selection.Menu())
             ReloadIfShown(m_pMenuSheet);
     });
     connect(&editor, &CModelEditor::ItemAboutToBeRemoved, this,
-            [this](CTavelin*, CTavelinItem* item) { DropCurrentInside(item->m_pSubMenu.get(), item); });
+            [this](CTavelin*, CTavelinItem* item) { m_ctx.selection.DropInside(item->m_pSubMenu.get(), item); });
     connect(&editor, &CModelEditor::TopMenuAboutToBeRemoved, this,
-            [this](CTavelin* menu) { DropCurrentInside(menu, nullptr); });
+            [this](CTavelin* menu) { m_ctx.selection.DropInside(menu, nullptr); });
 }
 
 void CPropertyFrame::ReloadIfShown(CPropertySheet* sheet)
 {
     if (m_pCurrentSheet == sheet && !isHidden() && !CPropertyPage::IsStoring() && sheet->ActivePage()->IsStale())
         sheet->ActivePage()->LoadFromModel();
-}
-
-void CPropertyFrame::DropCurrentInside(const CTavelin* menu, const CTavelinItem* item)
-{
-    CAppletTavelinWizardApp& app = theApp();
-    const bool inside = app.m_pCurrentItem
-                        && (app.m_pCurrentItem == item || CAppletParameters::FindMenuOfItem(menu, app.m_pCurrentItem));
-    if (!inside)
-        return;
-    app.m_pCurrentItem = nullptr;
-    app.m_pCurrentMenu = nullptr;
 }

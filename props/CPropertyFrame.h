@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "editor/CEditorContext.h"
+
 class CAppletPropertySheet;
 class CItemPropertySheet;
 class CMenuPropertySheet;
@@ -18,7 +20,7 @@ class CPropertyFrame : public QWidget {
 public:
     enum class Sheet { Applet, Menu, Item };
 
-    explicit CPropertyFrame(QWidget* owner);
+    CPropertyFrame(const CEditorContext& context, QWidget* owner);
     ~CPropertyFrame() override;
 
     // Stores the shown sheet's active page, sets the caption, swaps in sheet
@@ -41,6 +43,10 @@ public:
     CPropertySheet* SheetOf(Sheet sheet) const;
     CPropertySheet* CurrentSheet() const { return m_pCurrentSheet; }
 
+signals:
+    // A mode button asked for the other sheet of the shown item.
+    void SheetModeSwitched();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -49,9 +55,8 @@ private:
     void FollowEditor();
     // Reloads the shown sheet's active page when sheet is shown.
     void ReloadIfShown(CPropertySheet* sheet);
-    // Forgets the current item and menu when they lie in what is removed.
-    void DropCurrentInside(const CTavelin* menu, const CTavelinItem* item);
 
+    CEditorContext m_ctx;
     CPropertySheet* m_pCurrentSheet = nullptr;
     CAppletPropertySheet* m_pAppletSheet = nullptr;
     CMenuPropertySheet* m_pMenuSheet = nullptr;

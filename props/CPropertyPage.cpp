@@ -12,8 +12,8 @@
 
 #include "CIntegerField.h"
 
-CPropertyPage::CPropertyPage(const QString& title, int dialogId, QWidget* parent)
-    : QWidget(parent), m_strTitle(title)
+CPropertyPage::CPropertyPage(const CEditorContext& context, const QString& title, int dialogId, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_strTitle(title)
 {
     setProperty("helpContext", HelpContextOf(dialogId));
 }

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <initializer_list>
 
+#include "editor/CEditorContext.h"
+
 class CIntegerField;
 class QAbstractButton;
 class QButtonGroup;
@@ -21,7 +23,7 @@ public:
     static constexpr int kPageWidthDlu = 302;
     static constexpr int kPageHeightDlu = 90;
 
-    CPropertyPage(const QString& title, int dialogId, QWidget* parent = nullptr);
+    CPropertyPage(const CEditorContext& context, const QString& title, int dialogId, QWidget* parent = nullptr);
 
     QString Title() const { return m_strTitle; }
     virtual void LoadFromModel() = 0;
@@ -68,6 +70,8 @@ protected:
         StoreGuard& operator=(const StoreGuard&) = delete;
     };
 
+    const CEditorContext& Ctx() const { return m_ctx; }
+
     // Fixes the page at the sheets' page area (grown if the controls need more).
     void FixPageSize();
     bool ReadInt(CIntegerField* field, int& value);
@@ -75,6 +79,7 @@ protected:
 
 private:
     static inline int s_nStoring = 0;
+    CEditorContext m_ctx;
     QString m_strTitle;
     CIntegerField* m_pRefused = nullptr;
 };

@@ -5,15 +5,15 @@
 #include <QTabWidget>
 
 #include "CPropertyPage.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "ui/CAppletTavelinWizardView.h"
+#include "editor/CSelection.h"
 
 namespace {
 constexpr int kMargin = 6;
 constexpr int kModeTop = 25;
 }
 
-CPropertySheet::CPropertySheet(QWidget* parent) : QWidget(parent), m_pTabs(new QTabWidget(this))
+CPropertySheet::CPropertySheet(const CEditorContext& context, QWidget* parent)
+    : QWidget(parent), m_ctx(context), m_pTabs(new QTabWidget(this))
 {
     m_pTabs->move(kMargin, kMargin);
     connect(m_pTabs, &QTabWidget::currentChanged, this, &CPropertySheet::OnCurrentChanged);
@@ -94,8 +94,8 @@ void CPropertySheet::AddModeButtons(bool itemSheet)
 }
 
 // The buttons never change their checked state: the checked one stands for
-// this sheet and does nothing; the other switches the sheet mode and lets the
-// tree view show the other sheet for the same item.
+// this sheet and does nothing; the other switches the sheet mode and asks
+// for the other sheet for the same item.
 QPushButton* CPropertySheet::MakeModeButton(const QString& name, const QString& picture, const QString& tip,
                                             bool checked, bool itemMode)
 {
@@ -110,13 +110,12 @@ QPushButton* CPropertySheet::MakeModeButton(const QString& name, const QString& 
     button->setAutoExclusive(false);
     button->setChecked(checked);
     button->setFocusPolicy(Qt::TabFocus);
-    connect(button, &QPushButton::clicked, this, [button, checked, itemMode] {
+    connect(button, &QPushButton::clicked, this, [this, button, checked, itemMode] {
         button->setChecked(checked);
         if (checked)
             return;
-        theApp().m_bItemSheetMode = itemMode;
-        if (CAppletTavelinWizardView* tree = theApp().GetTreeView())
-            tree->OnProperty();
+        m_ctx.selection.SetItemSheetMode(itemMode);
+        emit SheetModeSwitched();
     });
     return button;
 }

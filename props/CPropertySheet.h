@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "editor/CEditorContext.h"
+
 class CPropertyPage;
 class QPushButton;
 class QTabWidget;
@@ -16,7 +18,7 @@ class CPropertySheet : public QWidget {
 public:
     static constexpr int kModeButtonSize = 50;
 
-    explicit CPropertySheet(QWidget* parent = nullptr);
+    explicit CPropertySheet(const CEditorContext& context, QWidget* parent = nullptr);
 
     int PageCount() const { return int(m_arrPages.size()); }
     CPropertyPage* Page(int index) const { return m_arrPages.at(size_t(index)); }
@@ -36,6 +38,11 @@ public:
     void LayOut(const QSize& pageSize);
     QSize LargestPageHint() const;
 
+signals:
+    // A mode button switched the selection's sheet mode: the other sheet is
+    // to show the same item.
+    void SheetModeSwitched();
+
 protected:
     void AddPage(CPropertyPage* page);
     // itemSheet: the sheet that "Item" stands for (then "Item" is checked).
@@ -47,6 +54,7 @@ private:
                                 bool itemMode);
     void FocusFirstControl(QWidget* page);
 
+    CEditorContext m_ctx;
     QTabWidget* m_pTabs = nullptr;
     std::vector<CPropertyPage*> m_arrPages;
     int m_nActive = 0;

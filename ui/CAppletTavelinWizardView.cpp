@@ -14,25 +14,15 @@
 #include "CTreeClipboard.h"
 #include "CTreeIcons.h"
 #include "CTreeNodeMap.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CAppletTavelinWizardDoc.h"
-#include "app/CModelEditor.h"
-#include "app/CText.h"
-#include "app/IUserPrompts.h"
+#include "editor/CAppletTavelinWizardDoc.h"
+#include "editor/CModelEditor.h"
+#include "editor/CSelection.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 #include "model/CArchive.h"
 #include "props/CPropertyFrame.h"
 
 namespace {
-
-CAppletTavelinWizardApp& App()
-{
-    return theApp();
-}
-
-CModelEditor& Editor()
-{
-    return theApp().Editor();
-}
 
 // Levels of items in the sub-tree of item, the item itself counting 1.
 int ItemLevels(const CTavelinItem& item)
@@ -56,8 +46,8 @@ bool IsItemKind(int kind)
 
 }  // namespace
 
-CAppletTavelinWizardView::CAppletTavelinWizardView(QWidget* parent)
-    : QTreeWidget(parent), m_pNodes(std::make_unique<CTreeNodeMap>(CTreeIcons::List()))
+CAppletTavelinWizardView::CAppletTavelinWizardView(const CEditorContext& context, QWidget* parent)
+    : QTreeWidget(parent), m_ctx(context), m_pNodes(std::make_unique<CTreeNodeMap>(CTreeIcons::List()))
 {
     setColumnCount(1);
     setHeaderHidden(true);
@@ -90,7 +80,7 @@ void CAppletTavelinWizardView::SetDocument(CAppletTavelinWizardDoc* doc)
 
 void CAppletTavelinWizardView::ConnectEditor()
 {
-    CModelEditor* editor = &Editor();
+    CModelEditor* editor = &m_ctx.editor;
     using V = CAppletTavelinWizardView;
     connect(editor, &CModelEditor::TopMenuInserted, this, &V::OnTopMenuInserted);
     connect(editor, &CModelEditor::TopMenuAboutToBeRemoved, this, &V::OnTopMenuAboutToBeRemoved);
@@ -127,21 +117,10 @@ void CAppletTavelinWizardView::CreateContextMenu()
     m_pActProperty = add(tr("&Property"), tr("Edit the current selection's properties"), &V::OnProperty);
 }
 
-CAppletTavelinWizardDoc* CAppletTavelinWizardView::Doc() const
-{
-    return m_pDoc ? m_pDoc : App().Document();
-}
-
 void CAppletTavelinWizardView::MarkModified()
 {
-    if (CAppletTavelinWizardDoc* doc = Doc())
+    if (CAppletTavelinWizardDoc* doc = m_pDoc)
         doc->SetModifiedFlag(true);
-}
-
-void CAppletTavelinWizardView::ClearCurrentObject()
-{
-    App().m_pCurrentItem = nullptr;
-    App().m_pCurrentMenu = nullptr;
 }
 
 // --- building the tree ------------------------------------------------------
@@ -149,14 +128,14 @@ void CAppletTavelinWizardView::ClearCurrentObject()
 // The whole tree, built detached and bottom-up and added in one step.
 void CAppletTavelinWizardView::RebuildTree()
 {
-    ClearCurrentObject();
+    m_ctx.selection.Clear();
     m_bRebuilding = true;
     setUpdatesEnabled(false);
     m_hDragItem = nullptr;
     m_hDropHighlight = nullptr;
     clear();
     m_pNodes->Clear();
-    QTreeWidgetItem* root = m_pNodes->MakeRoot(App().m_params);
+    QTreeWidgetItem* root = m_pNodes->MakeRoot(m_ctx.Params());
     addTopLevelItem(root);
     if (m_pPropertyFrame)
         m_pPropertyFrame->ForgetSheet();
@@ -164,7 +143,7 @@ void CAppletTavelinWizardView::RebuildTree()
     setUpdatesEnabled(true);
     m_bRebuilding = false;
     setCurrentItem(root);
-    if (CAppletTavelinWizardDoc* doc = Doc())
+    if (CAppletTavelinWizardDoc* doc = m_pDoc)
         QMetaObject::invokeMethod(doc, &CAppletTavelinWizardDoc::OnClearMessage, Qt::QueuedConnection);
     emit CommandStateChanged();
 }
@@ -232,7 +211,7 @@ CTavelin* CAppletTavelinWizardView::MenuHolding(const QTreeWidgetItem* node) con
 
 CTavelin* CAppletTavelinWizardView::GetSelectedItemMenu() const
 {
-    return App().m_pCurrentItem ? MenuHolding(SelectedNode()) : nullptr;
+    return m_ctx.selection.Item() ? MenuHolding(SelectedNode()) : nullptr;
 }
 
 bool CAppletTavelinWizardView::IsDescendant(const QTreeWidgetItem* node,
@@ -250,7 +229,7 @@ bool CAppletTavelinWizardView::IsDescendant(const QTreeWidgetItem* node,
 
 void CAppletTavelinWizardView::OnTopMenuInserted(int index)
 {
-    const auto& menus = App().m_params.m_arrMenus;
+    const auto& menus = m_ctx.Params().m_arrMenus;
     QTreeWidgetItem* root = RootNode();
     if (!root || index < 0 || index >= static_cast<int>(menus.size()))
         return;
@@ -328,7 +307,7 @@ void CAppletTavelinWizardView::OnItemChanged(CTavelinItem* item)
 void CAppletTavelinWizardView::OnAppletChanged()
 {
     QTreeWidgetItem* root = RootNode();
-    const QString label = CTreeNodeMap::Label(App().m_params.m_strName);
+    const QString label = CTreeNodeMap::Label(m_ctx.Params().m_strName);
     if (root && root->text(0) != label)
         root->setText(0, label);
 }
@@ -383,14 +362,14 @@ void CAppletTavelinWizardView::OnInsert()
     QTreeWidgetItem* fresh = nullptr;
     const int kind = GetNodeKind(target);
     if (kind == KindRoot) {
-        fresh = NodeOf(Editor().AddTopMenu());
+        fresh = NodeOf(m_ctx.editor.AddTopMenu());
     } else if (kind == KindTopMenu) {
-        fresh = NodeOf(Editor().InsertNewItem(TopMenuOf(target), nullptr, 0));
+        fresh = NodeOf(m_ctx.editor.InsertNewItem(TopMenuOf(target), nullptr, 0));
     } else if (IsItemKind(kind)) {
         if (!CheckNesting(target, 1))
             return;
         CTavelinItem* owner = ItemOf(target);
-        fresh = NodeOf(Editor().InsertNewItem(owner->m_pSubMenu.get(), owner, GetNodeDepth(target) - 1));
+        fresh = NodeOf(m_ctx.editor.InsertNewItem(owner->m_pSubMenu.get(), owner, GetNodeDepth(target) - 1));
     }
     if (!fresh)
         return;
@@ -404,7 +383,7 @@ void CAppletTavelinWizardView::OnDelete()
 {
     QTreeWidgetItem* node = SelectedNode();
     const int kind = GetNodeKind(node);
-    IUserPrompts& prompts = App().Prompts();
+    IUserPrompts& prompts = m_ctx.prompts;
     if (kind == KindRoot) {
         prompts.Message(this, tr("Can't delete root!"), IUserPrompts::Icon::Stop);
         return;
@@ -420,9 +399,9 @@ void CAppletTavelinWizardView::OnDelete()
         return;
     QTreeWidgetItem* parent = node->parent();
     // No page may store into the object once its node is going.
-    ClearCurrentObject();
+    m_ctx.selection.Clear();
     if (kind == KindTopMenu)
-        Editor().RemoveTopMenu(TopMenuOf(node));
+        m_ctx.editor.RemoveTopMenu(TopMenuOf(node));
     else
         RemoveFromParent(node);
     setCurrentItem(parent);
@@ -434,16 +413,16 @@ void CAppletTavelinWizardView::OnDelete()
 // (the editor's ItemRemoved signal).
 void CAppletTavelinWizardView::RemoveFromParent(QTreeWidgetItem* node)
 {
-    Editor().RemoveItem(MenuHolding(node), ItemOf(node));
+    m_ctx.editor.RemoveItem(MenuHolding(node), ItemOf(node));
 }
 
 void CAppletTavelinWizardView::OnVisible()
 {
     QTreeWidgetItem* node = SelectedNode();
     if (CTavelin* menu = TopMenuOf(node))
-        Editor().SetTopMenuVisible(menu, !menu->m_bVisible);
+        m_ctx.editor.SetTopMenuVisible(menu, !menu->m_bVisible);
     else if (CTavelinItem* item = ItemOf(node))
-        Editor().SetItemVisible(item, !item->m_bVisible);
+        m_ctx.editor.SetItemVisible(item, !item->m_bVisible);
     else
         return;
     MarkModified();
@@ -466,11 +445,11 @@ void CAppletTavelinWizardView::Move(bool up)
     QTreeWidgetItem* node = SelectedNode();
     QTreeWidgetItem* fresh = nullptr;
     if (CTavelin* menu = TopMenuOf(node)) {
-        if (!Editor().MoveTopMenu(menu, up))
+        if (!m_ctx.editor.MoveTopMenu(menu, up))
             return;
         fresh = NodeOf(menu);
     } else if (CTavelinItem* item = ItemOf(node)) {
-        if (!Editor().MoveItem(MenuHolding(node), item, up))
+        if (!m_ctx.editor.MoveItem(MenuHolding(node), item, up))
             return;
         fresh = NodeOf(item);
     } else {
@@ -489,7 +468,7 @@ bool CAppletTavelinWizardView::CheckNesting(const QTreeWidgetItem* target, int i
     const int deepest = GetNodeDepth(target) - 1 + itemLevels - 1;
     if (deepest <= CAppletParameters::kMaxDepth)
         return true;
-    App().Prompts().Message(this,
+    m_ctx.prompts.Message(this,
                             tr("Menus can't be nested more than %1 levels deep: a project with deeper "
                                "menus could not be opened again. Nothing was inserted.")
                                 .arg(CAppletParameters::kMaxDepth),
@@ -502,8 +481,9 @@ bool CAppletTavelinWizardView::CheckNesting(const QTreeWidgetItem* target, int i
 void CAppletTavelinWizardView::OnProperty()
 {
     if (!m_pPropertyFrame) {
-        m_pPropertyFrame = new CPropertyFrame(window());
+        m_pPropertyFrame = new CPropertyFrame(m_ctx, window());
         connect(m_pPropertyFrame, &QObject::destroyed, this, [this] { m_pPropertyFrame = nullptr; });
+        connect(m_pPropertyFrame, &CPropertyFrame::SheetModeSwitched, this, &CAppletTavelinWizardView::OnProperty);
         PlacePropertyFrame();
     }
     QTreeWidgetItem* node = SelectedNode();
@@ -534,10 +514,10 @@ void CAppletTavelinWizardView::ShowPropertyFor(QTreeWidgetItem* node)
     } else if (IsItemKind(kind)) {
         // The menu is taken from the node itself: the current item still
         // names the previously shown object here.
-        m_pPropertyFrame->ShowSheet(App().m_bItemSheetMode ? Sheet::Item : Sheet::Menu,
+        m_pPropertyFrame->ShowSheet(m_ctx.selection.ItemSheetMode() ? Sheet::Item : Sheet::Menu,
                                     tr("Item's Properties"), ItemOf(node), MenuHolding(node));
     } else {
-        ClearCurrentObject();
+        m_ctx.selection.Clear();
     }
 }
 
@@ -622,7 +602,7 @@ bool CAppletTavelinWizardView::CopySelection()
         return false;
     if (CTreeClipboard::Put(CArchive::StoreItem(*item)))
         return true;
-    App().Prompts().Message(this, tr("The item could not be put on the clipboard."),
+    m_ctx.prompts.Message(this, tr("The item could not be put on the clipboard."),
                             IUserPrompts::Icon::Warning);
     return false;
 }
@@ -640,9 +620,9 @@ void CAppletTavelinWizardView::OnEditCut()
     if (!CopySelection())
         return;
     setCurrentItem(node->parent());
-    Editor().BeginMacro(tr("Cut"));
+    m_ctx.editor.BeginMacro(tr("Cut"));
     RemoveItemNode(node);
-    Editor().EndMacro();
+    m_ctx.editor.EndMacro();
     emit CommandStateChanged();
 }
 
@@ -657,7 +637,7 @@ void CAppletTavelinWizardView::OnEditPaste()
     std::string error;
     const std::unique_ptr<CTavelinItem> item = CArchive::LoadItem(*bytes, &error);
     if (!item) {
-        App().Prompts().Message(this, error.empty() ? tr("The clipboard does not hold an item.")
+        m_ctx.prompts.Message(this, error.empty() ? tr("The clipboard does not hold an item.")
                                                     : CText::ToQ(error),
                                 IUserPrompts::Icon::Warning);
         return;
@@ -675,7 +655,7 @@ bool CAppletTavelinWizardView::PasteItemUnder(QTreeWidgetItem* target, const CTa
     if (!menu || !CheckNesting(target, ItemLevels(item)))
         return false;
     const int nesting = owner ? GetNodeDepth(target) - 1 : 0;
-    QTreeWidgetItem* fresh = NodeOf(Editor().InsertItemCopy(menu, owner, nesting, item));
+    QTreeWidgetItem* fresh = NodeOf(m_ctx.editor.InsertItemCopy(menu, owner, nesting, item));
     if (!fresh)
         return false;
     expandItem(target);
@@ -689,9 +669,9 @@ void CAppletTavelinWizardView::RemoveItemNode(QTreeWidgetItem* node)
     CTavelinItem* item = ItemOf(node);
     if (!item)
         return;
-    CTavelinItem* current = App().m_pCurrentItem;
+    CTavelinItem* current = m_ctx.selection.Item();
     if (current && (current == item || IsDescendant(NodeOf(current), node)))
-        ClearCurrentObject();
+        m_ctx.selection.Clear();
     RemoveFromParent(node);
     MarkModified();
 }
@@ -729,12 +709,12 @@ bool CAppletTavelinWizardView::DropNode(QTreeWidgetItem* dragged, QTreeWidgetIte
     if (!CanDropOn(dragged, target, ctrl) || !CheckNesting(target, ItemLevels(*ItemOf(dragged))))
         return false;
     if (!ctrl)
-        Editor().BeginMacro(tr("Move"));
+        m_ctx.editor.BeginMacro(tr("Move"));
     const bool pasted = PasteItemUnder(target, *ItemOf(dragged));
     if (pasted && !ctrl)
         RemoveItemNode(dragged);
     if (!ctrl)
-        Editor().EndMacro();
+        m_ctx.editor.EndMacro();
     emit CommandStateChanged();
     return pasted;
 }

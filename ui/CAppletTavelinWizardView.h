@@ -3,6 +3,8 @@
 #include <QTreeWidget>
 #include <memory>
 
+#include "editor/CEditorContext.h"
+
 class CAppletTavelinWizardDoc;
 class CPropertyFrame;
 class CTavelin;
@@ -24,7 +26,7 @@ public:
     // sub-items shown/hidden, 5/6 leaf shown/hidden.
     static constexpr int kImageCount = 7;
 
-    explicit CAppletTavelinWizardView(QWidget* parent = nullptr);
+    explicit CAppletTavelinWizardView(const CEditorContext& context, QWidget* parent = nullptr);
     ~CAppletTavelinWizardView() override;
 
     void SetDocument(CAppletTavelinWizardDoc* doc);
@@ -103,6 +105,7 @@ protected:
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
 
+    CEditorContext m_ctx;
     CPropertyFrame* m_pPropertyFrame = nullptr;
     CAppletTavelinWizardDoc* m_pDoc = nullptr;
     // The node being dragged out of this view; null when no drag runs.
@@ -125,9 +128,7 @@ private:
     void ConnectEditor();
     void CreateContextMenu();
     QTreeWidgetItem* SelectedNode() const { return currentItem(); }
-    CAppletTavelinWizardDoc* Doc() const;
     void MarkModified();
-    void ClearCurrentObject();
     void Move(bool up);
     void RemoveFromParent(QTreeWidgetItem* node);
     void RemoveNode(QTreeWidgetItem* node);

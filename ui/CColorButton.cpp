@@ -2,15 +2,14 @@
 
 #include <QPainter>
 
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/IUserPrompts.h"
+#include "editor/IUserPrompts.h"
 
 namespace {
 constexpr int kSwatchInset = 5;
 constexpr int kEdge = 2;
 }
 
-CColorButton::CColorButton(QWidget* parent) : QPushButton(parent)
+CColorButton::CColorButton(IUserPrompts& prompts, QWidget* parent) : QPushButton(parent), m_prompts(prompts)
 {
     setAutoDefault(false);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -24,7 +23,7 @@ QSize CColorButton::sizeHint() const
 
 bool CColorButton::Choose()
 {
-    const auto chosen = theApp().Prompts().ChooseColor(window(), ToQColor(m_crColor));
+    const auto chosen = m_prompts.ChooseColor(window(), ToQColor(m_crColor));
     if (!chosen)
         return false;
     SetColor(FromQColor(*chosen));

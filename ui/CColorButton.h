@@ -4,13 +4,15 @@
 
 #include "model/Color.h"
 
+class IUserPrompts;
+
 // A push button that shows one colour as a swatch. The owning page or dialog
 // sets m_crColor from the model, reads it back when it stores, and calls
 // Choose when the button is clicked.
 class CColorButton : public QPushButton {
     Q_OBJECT
 public:
-    explicit CColorButton(QWidget* parent = nullptr);
+    explicit CColorButton(IUserPrompts& prompts, QWidget* parent = nullptr);
 
     // The colour dialog (full, any colour) starting at m_crColor; OK keeps the
     // chosen colour and repaints, Cancel changes nothing. True on OK.
@@ -22,6 +24,9 @@ public:
     QSize sizeHint() const override;
 
     COLORREF m_crColor = 0;
+
+private:
+    IUserPrompts& m_prompts;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/CText.h"
+#include "editor/CText.h"
 #include "codec/CMenuImport.h"
 
 namespace {

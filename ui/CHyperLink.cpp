@@ -4,10 +4,10 @@
 #include <QMouseEvent>
 #include <QUrl>
 
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/IUserPrompts.h"
+#include "editor/IUserPrompts.h"
 
-CHyperLink::CHyperLink(const QString& text, QWidget* parent) : QLabel(text, parent)
+CHyperLink::CHyperLink(IUserPrompts& prompts, const QString& text, QWidget* parent)
+    : QLabel(text, parent), m_prompts(prompts)
 {
     QFont underlined = font();
     underlined.setUnderline(true);
@@ -62,7 +62,7 @@ void CHyperLink::mousePressEvent(QMouseEvent* event)
 bool CHyperLink::OpenURL()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool opened = theApp().Prompts().OpenUrl(QUrl(m_strURL));
+    const bool opened = m_prompts.OpenUrl(QUrl(m_strURL));
     QGuiApplication::restoreOverrideCursor();
     if (!opened)
         return false;

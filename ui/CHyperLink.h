@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QLabel>
 
+class IUserPrompts;
+
 // A text that looks and acts like a web link: underlined, blue, red while
 // the pointer is over it; a click opens m_strURL through the prompts'
 // OpenUrl. A successful open makes the link visited (its colour equals the
@@ -13,7 +15,7 @@ class CHyperLink : public QLabel {
 public:
     enum State { Unvisited = 0, Visited = 1, Hover = 2 };
 
-    explicit CHyperLink(const QString& text, QWidget* parent = nullptr);
+    CHyperLink(IUserPrompts& prompts, const QString& text, QWidget* parent = nullptr);
 
     void SetURL(const QString& url) { m_strURL = url; }
     QString URL() const { return m_strURL; }
@@ -27,6 +29,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    IUserPrompts& m_prompts;
     void ApplyColor();
 
     QString m_strURL;

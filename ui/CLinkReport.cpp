@@ -4,8 +4,8 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
-#include "app/CText.h"
-#include "app/IUserPrompts.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 #include "codec/CLinkChecker.h"
 
 CLinkReport::CLinkReport(QPlainTextEdit& messages, IUserPrompts& prompts, IFileSystem& fs)

@@ -25,17 +25,26 @@
 #include "codec/CMenuImport.h"
 #include "CWindowPlacement.h"
 #include "CWizardInfoView.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CAppletTavelinWizardDoc.h"
-#include "app/CHelpSystem.h"
-#include "app/CModelEditor.h"
-#include "app/CText.h"
-#include "app/CPreview.h"
+#include "editor/CAppletTavelinWizardDoc.h"
+#include "CAboutDlg.h"
+#include "CDlgHtml.h"
+#include "CDlgWebBrowser.h"
+#include "CHelpSystem.h"
+#include "editor/CBrowserLauncher.h"
+#include "editor/IUserPrompts.h"
+#include "templates/dialogs/CDlgManageTemplates.h"
+#include "templates/dialogs/CDlgNewMenu.h"
+#include "templates/dialogs/CDlgSaveTemplate.h"
+#include "editor/CModelEditor.h"
+#include "editor/CText.h"
+#include "editor/CPreview.h"
 #ifdef ATW_WITH_WEBENGINE
 #include "ui/preview/CLivePreviewPane.h"
 #endif
 
-CMainFrame::CMainFrame(CAppletTavelinWizardDoc* doc, QWidget* parent) : QMainWindow(parent), m_pDoc(doc)
+CMainFrame::CMainFrame(const CEditorContext& context, CAppletTavelinWizardDoc* doc, CHelpSystem* help,
+                       QWidget* parent)
+    : QMainWindow(parent), m_ctx(context), m_pDoc(doc), m_pHelp(help)
 {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/app/applettavelinwizard.svg")));
@@ -68,7 +77,7 @@ void CMainFrame::CreateClient()
     m_wndSplitter->setChildrenCollapsible(true);
     // The tree view first, the message view second: the document knows them
     // in this order from the start.
-    m_pTreeView = new CAppletTavelinWizardView(m_wndSplitter);
+    m_pTreeView = new CAppletTavelinWizardView(m_ctx, m_wndSplitter);
     m_pInfoView = new CWizardInfoView(m_wndSplitter);
     m_wndSplitter->addWidget(m_pTreeView);
     m_wndSplitter->addWidget(m_pInfoView);
@@ -76,7 +85,7 @@ void CMainFrame::CreateClient()
     m_wndSplitter->setStretchFactor(1, 1);
     setCentralWidget(m_wndSplitter);
     if (m_pDoc)
-        m_pDoc->SetViews(m_pTreeView, m_pInfoView);
+        m_pDoc->SetHost(this);
     m_pTreeView->SetDocument(m_pDoc);
     m_pTreeView->setFocus();
 }
@@ -119,9 +128,8 @@ void CMainFrame::CreateMenus()
 void CMainFrame::CreateLivePreview(QMenu* viewMenu)
 {
 #ifdef ATW_WITH_WEBENGINE
-    CAppletTavelinWizardApp& app = theApp();
-    m_pLivePreview = new CLivePreviewPane(app.Editor(), app.FileSystem(), app.Settings(), app.m_strProgramDir,
-                                          CPreview::PreviewFolder(), this);
+    m_pLivePreview = new CLivePreviewPane(m_ctx.editor, m_ctx.fileSystem, m_ctx.settings, m_ctx.programDir,
+                                          CPreview::PreviewFolder(m_ctx.programDir), this);
     addDockWidget(Qt::RightDockWidgetArea, m_pLivePreview);
     resizeDocks({m_pLivePreview}, {CLivePreviewPane::kPhoneWidth + 60}, Qt::Horizontal);
     viewMenu->addAction(m_pLivePreview->toggleViewAction());
@@ -136,7 +144,7 @@ void CMainFrame::CreateLivePreview(QMenu* viewMenu)
     connect(m_pLivePreview, &CLivePreviewPane::StatusMessage, statusBar(), [this](const QString& text) {
         statusBar()->showMessage(text, text.isEmpty() ? 0 : 5000);
     });
-    m_pLivePreview->setVisible(CLivePreviewPane::Remembered(app.Settings()));
+    m_pLivePreview->setVisible(CLivePreviewPane::Remembered(m_ctx.settings));
 #else
     QAction* entry = viewMenu->addAction(tr("&Live Preview (not in this build: use Build > Preview)"));
     entry->setObjectName(QStringLiteral("livePreviewMissing"));
@@ -197,20 +205,26 @@ void CMainFrame::ConnectDocument()
     wire(A::FileOpen, &CAppletTavelinWizardDoc::OnFileOpen);
     wire(A::FileSave, &CAppletTavelinWizardDoc::OnFileSave);
     wire(A::FileSaveAs, &CAppletTavelinWizardDoc::OnFileSaveAs);
-    wire(A::SaveAsTemplate, &CAppletTavelinWizardDoc::OnFileSaveAsTemplate);
     wire(A::CheckParameters, &CAppletTavelinWizardDoc::OnCheckParameters);
-    wire(A::BuildHtml, &CAppletTavelinWizardDoc::OnBuildHtml);
     wire(A::Preview, &CAppletTavelinWizardDoc::OnPreview);
     wire(A::ClearMessage, &CAppletTavelinWizardDoc::OnClearMessage);
-    wire(A::WebBrowser, &CAppletTavelinWizardDoc::OnWebBrowser);
-    wire(A::Template, &CAppletTavelinWizardDoc::OnManageTemplates);
     wire(A::AutoChangeSize, &CAppletTavelinWizardDoc::OnAutoChangeSize);
     wire(A::ViewSample, &CAppletTavelinWizardDoc::OnViewSample);
     wire(A::ExportHtml5, &CAppletTavelinWizardDoc::OnExportHtml5);
     wire(A::Html5Runtime, &CAppletTavelinWizardDoc::OnHtml5Runtime);
     connect(doc, &CAppletTavelinWizardDoc::Html5RuntimeChanged, this, &CMainFrame::UpdateCommandStates);
     connect(Action(A::AppExit), &QAction::triggered, this, &QWidget::close);
-    connect(Action(A::About), &QAction::triggered, &theApp(), &CAppletTavelinWizardApp::OnAppAbout);
+    connect(Action(A::About), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(Action(A::SaveAsTemplate), &QAction::triggered, this, &CMainFrame::OnFileSaveAsTemplate);
+    connect(Action(A::BuildHtml), &QAction::triggered, this, &CMainFrame::OnBuildHtml);
+    connect(Action(A::WebBrowser), &QAction::triggered, this, &CMainFrame::OnWebBrowser);
+    connect(Action(A::Template), &QAction::triggered, this, &CMainFrame::OnManageTemplates);
+    connect(doc, &CAppletTavelinWizardDoc::MessagesChanged, this, [this](const QString& text) {
+        m_pInfoView->Messages()->setFont(m_pTreeView->font());
+        m_pInfoView->SetMessageText(text);
+    });
+    connect(doc, &CAppletTavelinWizardDoc::MessageAppended, this,
+            [this](const QString& line) { m_pInfoView->Messages()->appendPlainText(line); });
     connect(doc, &CAppletTavelinWizardDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(doc, &CAppletTavelinWizardDoc::ModifiedChanged, this, &CMainFrame::UpdateTitle);
     connect(doc, &CAppletTavelinWizardDoc::RecentFilesChanged, this, &CMainFrame::UpdateRecentFiles);
@@ -234,7 +248,7 @@ void CMainFrame::ConnectTreeView()
     wire(A::MoveDown, &CAppletTavelinWizardView::OnMoveDown);
     wire(A::Property, &CAppletTavelinWizardView::OnProperty);
     // Undo and redo step through the model editor's history.
-    QUndoStack& history = theApp().Editor().History();
+    QUndoStack& history = m_ctx.editor.History();
     connect(Action(A::EditUndo), &QAction::triggered, this, [this] { StepHistory(true); });
     connect(Action(A::EditRedo), &QAction::triggered, this, [this] { StepHistory(false); });
     connect(&history, &QUndoStack::indexChanged, this, &CMainFrame::UpdateCommandStates);
@@ -249,35 +263,37 @@ void CMainFrame::ConnectTreeView()
 void CMainFrame::ConnectHelp()
 {
     using A = CFrameActions;
-    auto wire = [this](int id, auto function) {
-        connect(Action(id), &QAction::triggered, this, [this, function] { function(this); });
+    CHelpSystem* help = m_pHelp;
+    if (!help)
+        return;
+    auto wire = [this, help](int id, auto function) {
+        connect(Action(id), &QAction::triggered, this, [this, help, function] { function(*help, this); });
     };
-    wire(A::HelpTopics, &CHelpSystem::ShowContents);
-    wire(A::SearchHelp, &CHelpSystem::ShowIndex);
-    wire(A::Help, &CHelpSystem::ShowForFocus);
-    wire(A::ContextHelp, &CHelpSystem::EnterContextHelpMode);
-    wire(A::GettingStarted, [](QWidget* owner) { CHelpSystem::ShowTopic(owner, CHelpSystem::kGettingStarted); });
-    wire(A::Faq, [](QWidget* owner) { CHelpSystem::ShowTopic(owner, CHelpSystem::kFaq); });
+    wire(A::HelpTopics, [](CHelpSystem& h, QWidget* owner) { h.ShowContents(owner); });
+    wire(A::SearchHelp, [](CHelpSystem& h, QWidget* owner) { h.ShowIndex(owner); });
+    wire(A::Help, [](CHelpSystem& h, QWidget* owner) { h.ShowForFocus(owner); });
+    wire(A::ContextHelp, [](CHelpSystem& h, QWidget* owner) { h.EnterContextHelpMode(owner); });
+    wire(A::GettingStarted, [](CHelpSystem& h, QWidget* owner) { h.ShowTopic(owner, CHelpSystem::kGettingStarted); });
+    wire(A::Faq, [](CHelpSystem& h, QWidget* owner) { h.ShowTopic(owner, CHelpSystem::kFaq); });
 }
 
 // Import, link check and find: helpers that are handed what they use.
 void CMainFrame::ConnectImportAndFind()
 {
     using A = CFrameActions;
-    CAppletTavelinWizardApp& app = theApp();
-    m_pImport = new CMenuImportCommand(this, app.Prompts(), app.FileSystem(), app.Editor());
-    m_pLinkReport = new CLinkReport(*m_pInfoView->Messages(), app.Prompts(), app.FileSystem());
-    m_pFinder = new CTreeFinder(*m_pTreeView, app.Editor(), app.Prompts());
+    m_pImport = new CMenuImportCommand(this, m_ctx.prompts, m_ctx.fileSystem, m_ctx.editor);
+    m_pLinkReport = new CLinkReport(*m_pInfoView->Messages(), m_ctx.prompts, m_ctx.fileSystem);
+    m_pFinder = new CTreeFinder(*m_pTreeView, m_ctx.editor, m_ctx.prompts);
     connect(Action(A::ImportMenu), &QAction::triggered, this, [this] {
         CImportNode root;
         if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels))
             m_pDoc->NewFromImport(root);
     });
     connect(Action(A::ImportItems), &QAction::triggered, this, [this] { m_pImport->ImportItemsUnder(*m_pTreeView); });
-    connect(Action(A::CheckLinks), &QAction::triggered, this, [this, &app] {
+    connect(Action(A::CheckLinks), &QAction::triggered, this, [this] {
         if (CPropertyFrame* frame = m_pTreeView->PropertyFrame(); frame && frame->isVisible())
             frame->CommitActivePage();
-        m_pLinkReport->Run(app.m_params, m_pDoc ? m_pDoc->PathName() : QString());
+        m_pLinkReport->Run(m_ctx.Params(), m_pDoc ? m_pDoc->PathName() : QString());
     });
     connect(m_pLinkReport, &CLinkReport::ItemActivated, this, [this](const CTavelinItem* item) {
         if (QTreeWidgetItem* node = m_pTreeView->NodeOf(item)) {
@@ -302,11 +318,11 @@ void CMainFrame::UpdateCommandStates()
     Action(A::EditCut)->setEnabled(view->CanCutCopy());
     Action(A::EditCopy)->setEnabled(view->CanCutCopy());
     Action(A::EditPaste)->setEnabled(view->CanPaste());
-    const QUndoStack& history = theApp().Editor().History();
+    const QUndoStack& history = m_ctx.editor.History();
     Action(A::EditUndo)->setEnabled(history.canUndo());
     Action(A::EditRedo)->setEnabled(history.canRedo());
     Action(A::AutoChangeSize)->setChecked(m_pDoc && m_pDoc->m_bAutoChangeSize);
-    Action(A::Html5Runtime)->setChecked(CAppSettings(theApp().Settings()).Html5Runtime());
+    Action(A::Html5Runtime)->setChecked(CAppSettings(m_ctx.settings).Html5Runtime());
     Action(A::ViewToolbar)->setChecked(!m_wndToolBar->isHidden());
     Action(A::ViewStatusBar)->setChecked(!statusBar()->isHidden());
 }
@@ -318,7 +334,7 @@ void CMainFrame::StepHistory(bool undo)
     CPropertyFrame* frame = m_pTreeView ? m_pTreeView->PropertyFrame() : nullptr;
     if (frame && frame->isVisible())
         frame->CommitActivePage();
-    QUndoStack& history = theApp().Editor().History();
+    QUndoStack& history = m_ctx.editor.History();
     undo ? history.undo() : history.redo();
 }
 
@@ -326,7 +342,7 @@ void CMainFrame::StepHistory(bool undo)
 void CMainFrame::UpdateHistoryTexts()
 {
     using A = CFrameActions;
-    const QUndoStack& history = theApp().Editor().History();
+    const QUndoStack& history = m_ctx.editor.History();
     const auto name = [](const QString& verb, const QString& step) {
         return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
     };
@@ -380,7 +396,7 @@ void CMainFrame::SwitchPane()
 
 void CMainFrame::InitialShowWindow(int showCmd)
 {
-    const CAppSettings settings(theApp().Settings());
+    const CAppSettings settings(m_ctx.settings);
     const int treeHeight = settings.TreeHeight();
     const auto placement = CWindowPlacement::Parse(CText::ToQ(settings.WindowPos()));
     if (placement)
@@ -398,7 +414,7 @@ void CMainFrame::InitialShowWindow(int showCmd)
 
 void CMainFrame::SaveFrameSettings()
 {
-    CAppSettings settings(theApp().Settings());
+    CAppSettings settings(m_ctx.settings);
     settings.SetWindowPos(CText::FromQ(CWindowPlacement::Of(*this).Format()));
     settings.SetTreeHeight(m_pTreeView->height());
     settings.SetTreeWidth(m_pTreeView->width());
@@ -415,4 +431,65 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+}
+
+// --- the document's host ------------------------------------------------------
+
+QWidget* CMainFrame::DialogOwner() const
+{
+    return const_cast<CMainFrame*>(this);
+}
+
+bool CMainFrame::CommitPendingInput()
+{
+    CPropertyFrame* frame = m_pTreeView->PropertyFrame();
+    return !frame || !frame->isVisible() || frame->CommitActivePage();
+}
+
+void CMainFrame::ForgetPendingInput()
+{
+    if (CPropertyFrame* frame = m_pTreeView->PropertyFrame())
+        frame->ForgetSheet();
+}
+
+std::optional<int> CMainFrame::ChooseTemplate()
+{
+    CDlgNewMenu dialog(m_ctx, this);
+    if (m_ctx.prompts.Exec(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.m_nSelected;
+}
+
+// --- commands with dialogs of their own ------------------------------------------
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDlg dialog(m_ctx.prompts, this);
+    m_ctx.prompts.Exec(dialog);
+}
+
+void CMainFrame::OnFileSaveAsTemplate()
+{
+    CDlgSaveTemplate dialog(m_ctx, this);
+    if (m_ctx.prompts.Exec(dialog) == QDialog::Accepted)
+        m_pDoc->SaveAsTemplate(dialog.m_strTemplateName, dialog.m_nSelected);
+}
+
+void CMainFrame::OnBuildHtml()
+{
+    m_pDoc->OnCheckParameters();
+    CDlgHtml dialog(this);
+    dialog.SetHtml(m_pDoc->PageText());
+    m_ctx.prompts.Exec(dialog);
+}
+
+void CMainFrame::OnWebBrowser()
+{
+    CDlgWebBrowser::Choose(m_ctx.prompts, m_ctx.browser, this);
+}
+
+void CMainFrame::OnManageTemplates()
+{
+    CDlgManageTemplates dialog(m_ctx, this);
+    m_ctx.prompts.Exec(dialog);
 }

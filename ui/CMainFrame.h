@@ -2,11 +2,14 @@
 
 #include <QMainWindow>
 
+#include "editor/CEditorContext.h"
+#include "editor/IDocumentHost.h"
 #include "templates/CAppSettings.h"
 
 class CAppletTavelinWizardDoc;
 class CAppletTavelinWizardView;
 class CFrameActions;
+class CHelpSystem;
 class CKeyIndicators;
 class CLinkReport;
 class CMenuImportCommand;
@@ -23,13 +26,16 @@ class QToolBar;
 // NUM and SCRL panes) and a splitter with the menu tree above and the
 // warning message list below. It restores its placement at start-up and, on
 // close, stores placement, tree pane size and Auto-Change Menu Size before
-// the document asks whether to save.
-class CMainFrame : public QMainWindow {
+// the document asks whether to save. It is the document's host: it owns the
+// dialogs the document needs and the property frame's pending input.
+class CMainFrame : public QMainWindow, public IDocumentHost {
     Q_OBJECT
 public:
     static constexpr int kDefaultTreeSize = CAppSettings::kTreeHeight.intDefault;
 
-    explicit CMainFrame(CAppletTavelinWizardDoc* doc, QWidget* parent = nullptr);
+    // help may be null (no help commands then).
+    CMainFrame(const CEditorContext& context, CAppletTavelinWizardDoc* doc, CHelpSystem* help,
+               QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Shows the window at the stored placement; a show command other than
@@ -50,11 +56,22 @@ public:
     // Null in a build without the browser engine.
     CLivePreviewPane* LivePreview() const { return m_pLivePreview; }
 
+    // IDocumentHost
+    QWidget* DialogOwner() const override;
+    bool CommitPendingInput() override;
+    void ForgetPendingInput() override;
+    std::optional<int> ChooseTemplate() override;
+
 public slots:
     // Enable and check states of the commands that have rules.
     void UpdateCommandStates();
     void UpdateTitle();
     void UpdateRecentFiles();
+    void OnAppAbout();
+    void OnFileSaveAsTemplate();
+    void OnBuildHtml();
+    void OnWebBrowser();
+    void OnManageTemplates();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,7 +91,9 @@ private:
     void StepHistory(bool undo);
     void UpdateHistoryTexts();
 
+    CEditorContext m_ctx;
     CAppletTavelinWizardDoc* m_pDoc = nullptr;
+    CHelpSystem* m_pHelp = nullptr;
     CFrameActions* m_pActions = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QSplitter* m_wndSplitter = nullptr;

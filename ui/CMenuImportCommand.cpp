@@ -5,9 +5,9 @@
 
 #include "CAppletTavelinWizardView.h"
 #include "CDlgImportSource.h"
-#include "app/CModelEditor.h"
-#include "app/CText.h"
-#include "app/IUserPrompts.h"
+#include "editor/CModelEditor.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 #include "codec/CImportBuilder.h"
 #include "codec/CMenuImport.h"
 #include "props/CPropertyFrame.h"

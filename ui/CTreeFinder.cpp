@@ -2,9 +2,9 @@
 
 #include "CAppletTavelinWizardView.h"
 #include "CDlgFind.h"
-#include "app/CModelEditor.h"
-#include "app/CText.h"
-#include "app/IUserPrompts.h"
+#include "editor/CModelEditor.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 #include "codec/CItemSearch.h"
 
 CTreeFinder::CTreeFinder(CAppletTavelinWizardView& view, CModelEditor& editor, IUserPrompts& prompts)

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "CTreeNode.h"
-#include "app/CText.h"
+#include "editor/CText.h"
 #include "model/CAppletParameters.h"
 
 int CTreeNodeMap::ItemImage(const CTavelinItem& item)

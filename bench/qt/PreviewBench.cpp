@@ -13,7 +13,7 @@
 #include <unistd.h>
 
 #include "BenchModel.h"
-#include "app/CModelEditor.h"
+#include "editor/CModelEditor.h"
 #include "codec/CStdFileSystem.h"
 #include "model/CTavelin.h"
 #include "templates/CMemorySettings.h"

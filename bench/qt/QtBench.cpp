@@ -13,10 +13,9 @@
 #include <unistd.h>
 
 #include "BenchModel.h"
-#include "CScriptedPrompts.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CAppletTavelinWizardDoc.h"
-#include "app/CModelEditor.h"
+#include "CTestEditor.h"
+#include "editor/CAppletTavelinWizardDoc.h"
+#include "editor/CModelEditor.h"
 #include "codec/CPageWriter.h"
 #include "codec/CProjectReader.h"
 #include "codec/CStdFileSystem.h"
@@ -69,25 +68,18 @@ void BM_LoadPeer_QSettings(benchmark::State& state)
     PerItem(state);
 }
 
-// A tree view over the application's model, answering every prompt with OK.
+// A tree view over a model of its own, answering every prompt with OK.
 struct TreeRig {
-    CScriptedPrompts prompts;
-    CAppletTavelinWizardDoc doc;
-    CAppletTavelinWizardView view;
+    CTestEditor run;
+    CAppletTavelinWizardDoc doc{run.context};
+    CAppletTavelinWizardView view{run.context};
 
     explicit TreeRig(int items)
     {
-        theApp().SetPrompts(&prompts);
-        BenchModel::Fill(theApp().m_params, items, BenchModel::Media());
+        BenchModel::Fill(run.params, items, BenchModel::Media());
         view.SetDocument(&doc);
         view.resize(300, 600);
         view.RebuildTree();
-    }
-    ~TreeRig()
-    {
-        theApp().m_params.Reset();
-        theApp().Editor().History().clear();
-        theApp().SetPrompts(nullptr);
     }
 };
 
@@ -123,7 +115,7 @@ void BM_BareTree(benchmark::State& state)
         bare.clear();
         auto* root = new QTreeWidgetItem(QStringList(QStringLiteral("root")));
         QList<QTreeWidgetItem*> menus;
-        for (const auto& menu : theApp().m_params.m_arrMenus)
+        for (const auto& menu : rig.run.params.m_arrMenus)
             menus << BareNode(menu->m_strName, icon, menu.get());
         root->addChildren(menus);
         bare.addTopLevelItem(root);
@@ -138,7 +130,7 @@ void BM_BareTree(benchmark::State& state)
 void BM_TreeEdits1000(benchmark::State& state)
 {
     TreeRig rig(static_cast<int>(state.range(0)));
-    CTavelin* menu = theApp().m_params.m_arrMenus.front().get();
+    CTavelin* menu = rig.run.params.m_arrMenus.front().get();
     for (auto _ : state) {
         for (int round = 0; round < 250; ++round) {
             rig.view.setCurrentItem(rig.view.NodeOf(menu));
@@ -147,7 +139,7 @@ void BM_TreeEdits1000(benchmark::State& state)
             rig.view.OnMoveUp();
             rig.view.OnDelete();
         }
-        theApp().Editor().History().clear();
+        rig.run.editor.History().clear();
     }
 }
 

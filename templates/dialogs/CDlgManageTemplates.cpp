@@ -8,18 +8,18 @@
 #include <QVBoxLayout>
 
 #include "CTemplateList.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CText.h"
-#include "app/IUserPrompts.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 #include "templates/CTemplateStore.h"
 
-CDlgManageTemplates::CDlgManageTemplates(QWidget* parent) : QDialog(parent)
+CDlgManageTemplates::CDlgManageTemplates(const CEditorContext& context, QWidget* parent)
+    : QDialog(parent), m_prompts(context.prompts)
 {
     setWindowTitle(QStringLiteral("Manage Templates"));
     setProperty("helpContext", kHelpContext);
     m_pName = new QLineEdit(this);
     m_pName->setObjectName(QStringLiteral("edtName"));
-    m_pList = new CTemplateList(this);
+    m_pList = new CTemplateList(context, this);
     auto* ok = AddButton(QStringLiteral("OK"), "btnOk");
     ok->setDefault(true);
     auto* rename = AddButton(QStringLiteral("Rename"), "btnRename");
@@ -102,14 +102,14 @@ QString CDlgManageTemplates::SelectedName()
 {
     QString name = m_pList->NameAt(m_nSelected);
     if (name.isEmpty())
-        theApp().Prompts().Message(this, QString::fromLatin1(kSelectFirst));
+        m_prompts.Message(this, QString::fromLatin1(kSelectFirst));
     return name;
 }
 
 void CDlgManageTemplates::ReportFailure(bool done, const std::string& error)
 {
     if (!done && !error.empty())
-        theApp().Prompts().Message(this, CText::ToQ(error));
+        m_prompts.Message(this, CText::ToQ(error));
 }
 
 void CDlgManageTemplates::OnDelete()
@@ -118,9 +118,9 @@ void CDlgManageTemplates::OnDelete()
     const QString name = SelectedName();
     if (name.isEmpty())
         return;
-    if (!theApp().Prompts().Confirm(this, QStringLiteral("Are you sure to delete \"%1\" template?").arg(name)))
+    if (!m_prompts.Confirm(this, QStringLiteral("Are you sure to delete \"%1\" template?").arg(name)))
         return;
-    CTemplateStore store = CTemplateList::Store();
+    CTemplateStore store = m_pList->Store();
     ReportFailure(store.DeleteTemplate(CText::FromQ(name)), store.LastError());
     Refill();
     if (m_nSelected >= m_pList->count())
@@ -141,17 +141,17 @@ void CDlgManageTemplates::OnRename()
     for (const QString& entry : m_pList->Names())
         listed.push_back(CText::FromQ(entry));
     if (newName.isEmpty() || CTemplateStore::BeginsListedName(listed, CText::FromQ(newName))) {
-        theApp().Prompts().Message(this, QString::fromLatin1(kGiveNewName));
+        m_prompts.Message(this, QString::fromLatin1(kGiveNewName));
         return;
     }
     if (!CTemplateStore::IsStorableName(CText::FromQ(newName))) {
-        theApp().Prompts().Message(this, QString::fromLatin1(CTemplateStore::kBadName));
+        m_prompts.Message(this, QString::fromLatin1(CTemplateStore::kBadName));
         return;
     }
     const QString question = QStringLiteral("Are you sure to rename \"%1\" template to \"%2\"?").arg(oldName, newName);
-    if (!theApp().Prompts().Confirm(this, question))
+    if (!m_prompts.Confirm(this, question))
         return;
-    CTemplateStore store = CTemplateList::Store();
+    CTemplateStore store = m_pList->Store();
     ReportFailure(store.RenameTemplate(CText::FromQ(oldName), CText::FromQ(newName)), store.LastError());
     // Refilled after a failed file step as well: the list shows what is stored.
     Refill();
@@ -166,7 +166,7 @@ void CDlgManageTemplates::Move(bool up)
     const QString name = SelectedName();
     if (name.isEmpty())
         return;
-    CTemplateStore store = CTemplateList::Store();
+    CTemplateStore store = m_pList->Store();
     const bool moved = store.MoveTemplate(CText::FromQ(name), m_nSelected, up);
     ReportFailure(moved, store.LastError());
     Refill();

@@ -2,9 +2,11 @@
 
 #include <QDialog>
 
-#include "app/CHelpSystem.h"
+#include "ui/CHelpSystem.h"
 
+struct CEditorContext;
 class CTemplateList;
+class IUserPrompts;
 class QLineEdit;
 class QPushButton;
 
@@ -17,7 +19,7 @@ public:
     static constexpr const char* kGiveNewName = "Please give a new name for the template!";
     static constexpr int kHelpContext = CHelpSystem::kManageTemplatesDialog;
 
-    explicit CDlgManageTemplates(QWidget* parent = nullptr);
+    explicit CDlgManageTemplates(const CEditorContext& context, QWidget* parent = nullptr);
 
     CTemplateList* List() const { return m_pList; }
     QLineEdit* NameEdit() const { return m_pName; }
@@ -46,6 +48,7 @@ private:
     void Move(bool up);
     void ReportFailure(bool done, const std::string& error);
 
+    IUserPrompts& m_prompts;
     CTemplateList* m_pList = nullptr;
     QLineEdit* m_pName = nullptr;
     QPushButton* m_pMoveUp = nullptr;

@@ -5,14 +5,14 @@
 #include <QVBoxLayout>
 
 #include "CTemplateList.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/IUserPrompts.h"
+#include "editor/IUserPrompts.h"
 
-CDlgNewMenu::CDlgNewMenu(QWidget* parent) : QDialog(parent)
+CDlgNewMenu::CDlgNewMenu(const CEditorContext& context, QWidget* parent)
+    : QDialog(parent), m_prompts(context.prompts)
 {
     setWindowTitle(QStringLiteral("New Tavelina"));
     setProperty("helpContext", kHelpContext);
-    m_pList = new CTemplateList(this);
+    m_pList = new CTemplateList(context, this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("btnOk"));
     ok->setDefault(true);
@@ -34,7 +34,7 @@ void CDlgNewMenu::OnOK()
 {
     const QList<QListWidgetItem*> selected = m_pList->selectedItems();
     if (selected.isEmpty()) {
-        theApp().Prompts().Message(this, QString::fromLatin1(kNoSelection));
+        m_prompts.Message(this, QString::fromLatin1(kNoSelection));
         return;
     }
     m_nSelected = m_pList->row(selected.first());

@@ -2,9 +2,11 @@
 
 #include <QDialog>
 
-#include "app/CHelpSystem.h"
+#include "ui/CHelpSystem.h"
 
+struct CEditorContext;
 class CTemplateList;
+class IUserPrompts;
 
 // "New Tavelina": the template a new project starts from. There is no
 // Cancel button; Escape leaves the dialog without OK.
@@ -14,7 +16,7 @@ public:
     static constexpr const char* kNoSelection = "Please select a template to new a Tavelin!";
     static constexpr int kHelpContext = CHelpSystem::kNewDialog;
 
-    explicit CDlgNewMenu(QWidget* parent = nullptr);
+    explicit CDlgNewMenu(const CEditorContext& context, QWidget* parent = nullptr);
 
     CTemplateList* List() const { return m_pList; }
     int m_nSelected = 0;
@@ -23,5 +25,6 @@ public slots:
     void OnOK();
 
 private:
+    IUserPrompts& m_prompts;
     CTemplateList* m_pList = nullptr;
 };

@@ -6,18 +6,18 @@
 #include <QPushButton>
 
 #include "CTemplateList.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CText.h"
-#include "app/IUserPrompts.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 #include "templates/CTemplateStore.h"
 
-CDlgSaveTemplate::CDlgSaveTemplate(QWidget* parent) : QDialog(parent)
+CDlgSaveTemplate::CDlgSaveTemplate(const CEditorContext& context, QWidget* parent)
+    : QDialog(parent), m_prompts(context.prompts)
 {
     setWindowTitle(QStringLiteral("Save As Template"));
     setProperty("helpContext", kHelpContext);
     m_pName = new QLineEdit(this);
     m_pName->setObjectName(QStringLiteral("edtName"));
-    m_pList = new CTemplateList(this);
+    m_pList = new CTemplateList(context, this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("btnOk"));
     ok->setDefault(true);
@@ -62,7 +62,7 @@ void CDlgSaveTemplate::OnOK()
     m_strTemplateName = m_pName->text();
     const QString refusal = Refusal(m_strTemplateName);
     if (!refusal.isEmpty()) {
-        theApp().Prompts().Message(this, refusal);
+        m_prompts.Message(this, refusal);
         m_pName->setFocus();
         return;
     }

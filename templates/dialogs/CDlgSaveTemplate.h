@@ -2,9 +2,11 @@
 
 #include <QDialog>
 
-#include "app/CHelpSystem.h"
+#include "ui/CHelpSystem.h"
 
+struct CEditorContext;
 class CTemplateList;
+class IUserPrompts;
 class QLineEdit;
 
 // "Save As Template": the new template's name and the position it is
@@ -15,7 +17,7 @@ public:
     static constexpr const char* kNameExists = "the template has already existed!Please change a name.";
     static constexpr int kHelpContext = CHelpSystem::kSaveTemplateDialog;
 
-    explicit CDlgSaveTemplate(QWidget* parent = nullptr);
+    explicit CDlgSaveTemplate(const CEditorContext& context, QWidget* parent = nullptr);
 
     CTemplateList* List() const { return m_pList; }
     QLineEdit* NameEdit() const { return m_pName; }
@@ -30,6 +32,7 @@ private:
     // The refusal for name, or "" when it may be added.
     QString Refusal(const QString& name) const;
 
+    IUserPrompts& m_prompts;
     CTemplateList* m_pList = nullptr;
     QLineEdit* m_pName = nullptr;
 };

@@ -1,19 +1,18 @@
 #include "CTemplateList.h"
 
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CText.h"
+#include "editor/CText.h"
 #include "templates/CTemplateStore.h"
 
-CTemplateList::CTemplateList(QWidget* parent) : QListWidget(parent)
+CTemplateList::CTemplateList(const CEditorContext& context, QWidget* parent)
+    : QListWidget(parent), m_ctx(context)
 {
     setObjectName(QStringLiteral("lstTemplates"));
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-CTemplateStore CTemplateList::Store()
+CTemplateStore CTemplateList::Store() const
 {
-    CAppletTavelinWizardApp& app = theApp();
-    return CTemplateStore(app.Settings(), app.FileSystem(), app.m_strProgramDir);
+    return CTemplateStore(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir);
 }
 
 void CTemplateList::Fill()

@@ -2,16 +2,18 @@
 
 #include <QListWidget>
 
+#include "editor/CEditorContext.h"
+
 class CTemplateStore;
 
 // The template names in list order, as the three template dialogs show them.
 class CTemplateList : public QListWidget {
     Q_OBJECT
 public:
-    explicit CTemplateList(QWidget* parent = nullptr);
+    explicit CTemplateList(const CEditorContext& context, QWidget* parent = nullptr);
 
     // The store of the running program (settings, file system, program folder).
-    static CTemplateStore Store();
+    CTemplateStore Store() const;
 
     // Removes every entry and adds the stored names in order.
     void Fill();
@@ -20,4 +22,7 @@ public:
     QStringList Names() const;
     // Selects position index (none for -1).
     void SelectRow(int index);
+
+private:
+    CEditorContext m_ctx;
 };

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CModelEditor.h"
+#include "editor/CModelEditor.h"
 #include "codec/CPageWriter.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RandomModel.h"

@@ -16,7 +16,7 @@ class AppletPage : public PropertyFixture {};
 
 TEST_F(AppletPage, ParametersLoadAndStoreEveryField)
 {
-    CAppletSettings& applet = theApp().m_params;
+    CAppletSettings& applet = Params();
     applet.m_strName = "Shop";
     applet.m_nAlign = 2;
     applet.m_nWidth = 640;
@@ -71,7 +71,7 @@ TEST_F(AppletPage, ParametersLoadAndStoreEveryField)
 
 TEST_F(AppletPage, PositionBoxesFollowTheLoadedImageMode)
 {
-    theApp().m_params.m_nImageMode = 1;
+    Params().m_nImageMode = 1;
     ShowApplet();
     EXPECT_FALSE(Control<CIntegerField>("XPos")->isEnabled());
     EXPECT_FALSE(Control<CIntegerField>("YPos")->isEnabled());
@@ -83,12 +83,12 @@ TEST_F(AppletPage, PositionBoxesFollowTheLoadedImageMode)
     EXPECT_TRUE(Control<CIntegerField>("YPos")->isEnabled());
     // A mode outside the group shows no choice and is stored as -1.
     ClickTab(1);
-    theApp().m_params.m_nImageMode = 5;
+    Params().m_nImageMode = 5;
     ClickTab(0);
     EXPECT_FALSE(WithText<QRadioButton>(Shown(), "Specify")->isChecked());
     EXPECT_FALSE(WithText<QRadioButton>(Shown(), "Tile")->isChecked());
     ClickTab(1);
-    EXPECT_EQ(theApp().m_params.m_nImageMode, -1);
+    EXPECT_EQ(Params().m_nImageMode, -1);
 }
 
 TEST_F(AppletPage, BrowseFillsTheBoxOnlyOnOk)
@@ -105,14 +105,14 @@ TEST_F(AppletPage, BrowseFillsTheBoxOnlyOnOk)
     EXPECT_EQ(prompts.filters, QStringList({"Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)",
                                             "Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)",
                                             "Audio Files(*.au) (*.au)"}));
-    EXPECT_EQ(theApp().m_params.m_strBackImage, "");   // stored when the page is left
+    EXPECT_EQ(Params().m_strBackImage, "");   // stored when the page is left
     ClickTab(1);
-    EXPECT_EQ(theApp().m_params.m_strBackImage, "/media/back.jpg");
+    EXPECT_EQ(Params().m_strBackImage, "/media/back.jpg");
 }
 
 TEST_F(AppletPage, MoreStylesLoadAndStoreAndRefuseEmptyBoxes)
 {
-    CAppletSettings& applet = theApp().m_params;
+    CAppletSettings& applet = Params();
     applet.m_bShowSelection = 0;
     applet.m_bShowAllBranches = 1;
     applet.m_bHasLines = 0;
@@ -153,8 +153,8 @@ TEST_F(AppletPage, MoreStylesLoadAndStoreAndRefuseEmptyBoxes)
 
 TEST_F(AppletPage, AnimateSpeedStoresOnOkOnly)
 {
-    theApp().m_params.m_nOpenSpeed = 70;
-    theApp().m_params.m_nCloseSpeed = 10;
+    Params().m_nOpenSpeed = 70;
+    Params().m_nCloseSpeed = 10;
     ShowApplet();
     ClickTab(1);
     AnswerDialog<CDlgAnimateSpeed>([](CDlgAnimateSpeed& dialog) {
@@ -172,20 +172,20 @@ TEST_F(AppletPage, AnimateSpeedStoresOnOkOnly)
         return true;
     });
     QTest::mouseClick(Control<QPushButton>("AnimateSpeed"), Qt::LeftButton);
-    EXPECT_EQ(theApp().m_params.m_nOpenSpeed, 0);
-    EXPECT_EQ(theApp().m_params.m_nCloseSpeed, 50);
+    EXPECT_EQ(Params().m_nOpenSpeed, 0);
+    EXPECT_EQ(Params().m_nCloseSpeed, 50);
     AnswerDialog<CDlgAnimateSpeed>([](CDlgAnimateSpeed& dialog) {
         dialog.findChild<QSlider*>("OpenSpeed")->setValue(25);
         return false;
     });
     QTest::mouseClick(Control<QPushButton>("AnimateSpeed"), Qt::LeftButton);
-    EXPECT_EQ(theApp().m_params.m_nOpenSpeed, 0);
+    EXPECT_EQ(Params().m_nOpenSpeed, 0);
     EXPECT_EQ(prompts.dialogs, QStringList({"Tavelin Animate Speed", "Tavelin Animate Speed"}));
 }
 
 TEST_F(AppletPage, BackgroundStyleStoresListAndRadioPositions)
 {
-    CAppletSettings& applet = theApp().m_params;
+    CAppletSettings& applet = Params();
     applet.m_nBackStyle = 1;
     applet.m_nGradientDir = 0;
     applet.m_nBorder = 2;

@@ -11,11 +11,12 @@
 
 #include "BrowserFakePath.h"
 #include "CScriptedPrompts.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CDlgWebBrowser.h"
-#include "app/CKnownBrowsers.h"
-#include "app/CPreview.h"
-#include "app/CText.h"
+#include "editor/CBrowserLauncher.h"
+#include "templates/CAppSettings.h"
+#include "ui/CDlgWebBrowser.h"
+#include "editor/CKnownBrowsers.h"
+#include "editor/CPreview.h"
+#include "editor/CText.h"
 #include "templates/CMemorySettings.h"
 
 namespace {
@@ -73,21 +74,16 @@ protected:
     {
         m_path.MakeProgram(QStringLiteral("firefox"));
         m_path.MakeProgram(QStringLiteral("konqueror"));
-        theApp().SetPrompts(&m_prompts);
-        theApp().SetSettings(&m_settings);
         SetChoice(1, "/old/browser", 1);
     }
-    void TearDown() override
+    // A choice stored before the dialog runs.
+    void SetChoice(int mode, const std::string& path, int known)
     {
-        theApp().SetPrompts(nullptr);
-        theApp().SetSettings(nullptr);
-        SetChoice(1, "", 0);
-    }
-    static void SetChoice(int mode, const std::string& path, int known)
-    {
-        theApp().m_nBrowserMode = mode;
-        theApp().m_strBrowserPath = path;
-        theApp().m_nKnownBrowser = known;
+        CAppSettings settings(m_settings);
+        settings.SetBrowserMode(mode);
+        settings.SetBrowserPath(path);
+        settings.SetKnownBrowser(known);
+        m_browser.Reload();
     }
     // Runs the dialog; act looks at it, drives it and gives its result.
     void Run(const std::function<int(CDlgWebBrowser&)>& act)
@@ -98,7 +94,7 @@ protected:
             EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
             return act(static_cast<CDlgWebBrowser&>(dialog));
         });
-        CPreview::ChooseWebBrowser(nullptr);
+        CDlgWebBrowser::Choose(m_prompts, m_browser, nullptr);
         EXPECT_EQ(m_prompts.dialogs.takeLast(), QStringLiteral("Web Browser"));
     }
     template <typename T>
@@ -125,6 +121,7 @@ protected:
     BrowserFakePath m_path;
     CScriptedPrompts m_prompts;
     CMemorySettings m_settings;
+    CBrowserLauncher m_browser{m_prompts, m_settings};
 };
 
 TEST_F(BrowserDialogTest, OpensWithTheStoredChoiceAndCancelChangesNothing)
@@ -148,8 +145,8 @@ TEST_F(BrowserDialogTest, OpensWithTheStoredChoiceAndCancelChangesNothing)
             Child<QRadioButton>(dialog, "useSpecified")->setChecked(true);
             return int(QDialog::Rejected);
         });
-        EXPECT_EQ(theApp().m_nBrowserMode, c.mode);
-        EXPECT_EQ(m_settings.Count(), 0u);
+        EXPECT_EQ(m_browser.BrowserMode(), c.mode);
+        EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), c.mode);
     }
     // A stored position the list does not have selects nothing.
     SetChoice(2, "", 7);
@@ -177,8 +174,8 @@ TEST_F(BrowserDialogTest, UserChoiceNeedsAnExecutableThenStoresAllThreeSettings)
         return ClickOk(dialog);
     });
     EXPECT_EQ(m_prompts.messages.size(), 1);
-    EXPECT_EQ(theApp().m_nBrowserMode, 0);
-    EXPECT_EQ(theApp().m_strBrowserPath, "/usr/local/bin/My Browser");
+    EXPECT_EQ(m_browser.BrowserMode(), 0);
+    EXPECT_EQ(m_browser.BrowserPath(), "/usr/local/bin/My Browser");
     EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), 0);
     EXPECT_EQ(m_settings.GetString("Web Browser", "Specify Browser", "?"), "/usr/local/bin/My Browser");
     // Not part of this choice, but written with its current value.
@@ -193,9 +190,9 @@ TEST_F(BrowserDialogTest, KnownAndDefaultChoicesStoreTheirModes)
         Child<QLineEdit>(dialog, "exePath")->setText(QStringLiteral("/typed/but/unused"));
         return ClickOk(dialog);
     });
-    EXPECT_EQ(theApp().m_nBrowserMode, 2);
-    EXPECT_EQ(theApp().m_nKnownBrowser, 0);
-    EXPECT_EQ(theApp().m_strBrowserPath, "/old/browser");
+    EXPECT_EQ(m_browser.BrowserMode(), 2);
+    EXPECT_EQ(m_browser.KnownBrowser(), 0);
+    EXPECT_EQ(m_browser.BrowserPath(), "/old/browser");
     EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), 2);
     EXPECT_EQ(m_settings.GetInt("Web Browser", "Known Browser", -9), 0);
     EXPECT_EQ(m_settings.GetString("Web Browser", "Specify Browser", "?"), "/old/browser");
@@ -207,9 +204,9 @@ TEST_F(BrowserDialogTest, KnownAndDefaultChoicesStoreTheirModes)
         return ClickOk(dialog);
     });
     EXPECT_TRUE(m_prompts.messages.isEmpty());
-    EXPECT_EQ(theApp().m_nBrowserMode, 1);
+    EXPECT_EQ(m_browser.BrowserMode(), 1);
     EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), 1);
-    EXPECT_EQ(theApp().m_strBrowserPath, "/old/browser");
+    EXPECT_EQ(m_browser.BrowserPath(), "/old/browser");
 }
 
 }   // namespace

@@ -137,10 +137,10 @@ TEST_F(Clipboard, CopyThenPasteReproducesAThreeLevelSubTree)
 TEST_F(Clipboard, CutThenPasteMovesTheItem)
 {
     Select(a1y);
-    theApp().m_pCurrentItem = a1y1;  // the property pages show an item inside
+    Selection().Set(a1y1, Params().FindMenuOfItem(a1y1));  // the property pages show an item inside
     view->OnEditCut();
     EXPECT_EQ(Selected(), Node(a1));
-    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
+    EXPECT_EQ(Selection().Item(), nullptr);
     EXPECT_EQ(ItemLabels(a1->m_pSubMenu.get()), QStringList({"a1x"}));
     EXPECT_EQ(ChildLabels(Node(a1)), QStringList({"a1x"}));
     EXPECT_TRUE(doc->IsModified());

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "CScriptedPrompts.h"
-#include "app/CAppletTavelinWizardApp.h"
 #include "ui/CColorButton.h"
 
 namespace {
@@ -21,8 +20,9 @@ QColor At(const QImage& image, int x, int y)
 
 TEST(ColorButton, PaintsSwatchAndEdges)
 {
+    CScriptedPrompts prompts;
     QWidget window;
-    CColorButton button(&window);
+    CColorButton button(prompts, &window);
     button.setGeometry(0, 0, 60, 30);
     window.show();
     button.SetColor(RGB(10, 200, 30));
@@ -64,8 +64,9 @@ TEST(ColorButton, PaintsSwatchAndEdges)
 
 TEST(ColorButton, FocusFrameOnTheSwatchEdge)
 {
+    CScriptedPrompts prompts;
     QWidget window;
-    CColorButton button(&window);
+    CColorButton button(prompts, &window);
     button.setGeometry(0, 0, 60, 30);
     button.SetColor(RGB(0, 0, 0));
     window.show();
@@ -90,8 +91,7 @@ TEST(ColorButton, FocusFrameOnTheSwatchEdge)
 TEST(ColorButton, ChooseKeepsTheColourOnlyOnOk)
 {
     CScriptedPrompts prompts;
-    theApp().SetPrompts(&prompts);
-    CColorButton button;
+    CColorButton button(prompts);
     button.m_crColor = RGB(1, 2, 3);
     EXPECT_FALSE(button.Choose());   // cancelled
     EXPECT_EQ(button.m_crColor, RGB(1, 2, 3));
@@ -99,5 +99,4 @@ TEST(ColorButton, ChooseKeepsTheColourOnlyOnOk)
     EXPECT_TRUE(button.Choose());
     EXPECT_EQ(button.m_crColor, 0x332211u);   // red in the low byte
     EXPECT_EQ(CColorButton::ToQColor(RGB(4, 5, 6)), QColor(4, 5, 6));
-    theApp().SetPrompts(nullptr);
 }

@@ -6,8 +6,8 @@
 #include <QPlainTextEdit>
 
 #include "FrameFixture.h"
-#include "app/CDlgHtml.h"
-#include "app/CModelEditor.h"
+#include "ui/CDlgHtml.h"
+#include "editor/CModelEditor.h"
 #include "codec/CPageWriter.h"
 #include "templates/CTemplateStore.h"
 #include "templates/dialogs/CDlgNewMenu.h"
@@ -25,7 +25,7 @@ protected:
     std::pair<std::string, size_t> TemplateShape(int index)
     {
         CAppletParameters params;
-        CTemplateStore(settings, theApp().FileSystem(), theApp().m_strProgramDir).LoadTemplate(params, index);
+        CTemplateStore(settings, Context().fileSystem, Context().programDir).LoadTemplate(params, index);
         return {params.m_strName, params.m_arrMenus.size()};
     }
 
@@ -57,7 +57,7 @@ TEST_F(Document, NewStartsFromTemplatesAndEscapeLeavesTheModelReset)
 
     // Escape: the new command fails, the model stays reset and the tree shows
     // just the root.
-    theApp().Editor().AddTopMenu();
+    Editor().AddTopMenu();
     ASSERT_TRUE(Doc()->IsModified());
     prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::No);
     EXPECT_FALSE(Doc()->NewDocument());
@@ -71,7 +71,7 @@ TEST_F(Document, NewStartsFromTemplatesAndEscapeLeavesTheModelReset)
 TEST_F(Document, ModifiedFlagThroughEditSaveAndOpen)
 {
     ASSERT_TRUE(Start());
-    theApp().Editor().AddTopMenu();
+    Editor().AddTopMenu();
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_TRUE(Frame()->isWindowModified());
 
@@ -91,7 +91,7 @@ TEST_F(Document, ModifiedFlagThroughEditSaveAndOpen)
     // A property change through the editor marks the project, so it cannot be lost.
     CAppletSettings applet = Params();
     applet.m_nWidth += 10;
-    theApp().Editor().SetAppletSettings(applet);
+    Editor().SetAppletSettings(applet);
     EXPECT_TRUE(Doc()->IsModified());
     const size_t menus = Params().m_arrMenus.size();
 
@@ -110,7 +110,7 @@ TEST_F(Document, ModifiedFlagThroughEditSaveAndOpen)
 TEST_F(Document, FailedOpenAndSaveKeepTheProject)
 {
     ASSERT_TRUE(Start());
-    theApp().Editor().AddTopMenu();
+    Editor().AddTopMenu();
     ASSERT_TRUE(SaveAs(QStringLiteral("kept.htm")));
     const CTavelin* first = Params().m_arrMenus.front().get();
     const size_t menus = Params().m_arrMenus.size();
@@ -141,7 +141,7 @@ TEST_F(Document, FailedOpenAndSaveKeepTheProject)
     EXPECT_EQ(prompts.messages.size(), before + 1);
 
     // Saving into a folder that does not exist fails and keeps the project modified.
-    theApp().Editor().AddTopMenu();
+    Editor().AddTopMenu();
     EXPECT_FALSE(Doc()->DoSave(WorkPath(QStringLiteral("no/such/folder/page.htm"))));
     EXPECT_EQ(prompts.messages.last(), CPageWriter::kSaveFailed);
     EXPECT_TRUE(Doc()->IsModified());
@@ -151,7 +151,7 @@ TEST_F(Document, FailedOpenAndSaveKeepTheProject)
 TEST_F(Document, CommandLinePageOpensAndLaterNewAsks)
 {
     ASSERT_TRUE(Start());
-    theApp().Editor().AddTopMenu();
+    Editor().AddTopMenu();
     ASSERT_TRUE(SaveAs(QStringLiteral("start.htm")));
     const size_t menus = Params().m_arrMenus.size();
 
@@ -216,9 +216,9 @@ TEST_F(Document, CheckReportsAndAutoChangeSetsTheSize)
     Trigger(A::AutoChangeSize);
     EXPECT_TRUE(Doc()->m_bAutoChangeSize);
     EXPECT_TRUE(Frame()->Action(A::AutoChangeSize)->isChecked());
-    theApp().Editor().AddTopMenu();
+    Editor().AddTopMenu();
     CTavelin* menu = Params().m_arrMenus.front().get();
-    theApp().Editor().InsertNewItem(menu, nullptr, 0);
+    Editor().InsertNewItem(menu, nullptr, 0);
     Trigger(A::CheckParameters);
     const QString recommend = QStringLiteral("Recommend:\tApplet Width:%1,\tApplet Height:%2")
                                   .arg(Params().m_nWidth)
@@ -226,7 +226,7 @@ TEST_F(Document, CheckReportsAndAutoChangeSetsTheSize)
     EXPECT_TRUE(Messages().contains(recommend)) << Messages().toStdString();
     EXPECT_TRUE(Params().m_nWidth != width || Params().m_nHeight != height);
     EXPECT_TRUE(Doc()->IsModified());
-    EXPECT_TRUE(theApp().Editor().History().canUndo());
+    EXPECT_TRUE(Editor().History().canUndo());
 
     // Build HTML checks first and shows the page text in "HTML".
     Trigger(A::ClearMessage);
@@ -260,7 +260,7 @@ TEST_F(Document, SaveAsTemplateAddsTheNameAndExitCleansThePreviewFolder)
         return save.result();
     });
     Trigger(A::SaveAsTemplate);
-    CTemplateStore store(settings, theApp().FileSystem(), theApp().m_strProgramDir);
+    CTemplateStore store(settings, Context().fileSystem, Context().programDir);
     const std::vector<std::string> names = store.ListNames();
     ASSERT_GT(names.size(), 3u);
     EXPECT_EQ(names[2], "Mine");
@@ -270,7 +270,7 @@ TEST_F(Document, SaveAsTemplateAddsTheNameAndExitCleansThePreviewFolder)
     QFile left(program.filePath(QStringLiteral("tmp/old.gif")));
     ASSERT_TRUE(left.open(QIODevice::WriteOnly));
     left.close();
-    theApp().ExitInstance();
+    app.reset();
     started = false;
     EXPECT_FALSE(QFileInfo::exists(program.filePath(QStringLiteral("tmp"))));
 }

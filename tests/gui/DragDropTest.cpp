@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QUndoStack>
 
-#include "app/CModelEditor.h"
+#include "editor/CModelEditor.h"
 
 #include "TreeViewFixture.h"
 
@@ -14,6 +14,7 @@ namespace {
 // Reaches the drag state that only a drag started in the view sets.
 class DragView : public CAppletTavelinWizardView {
 public:
+    using CAppletTavelinWizardView::CAppletTavelinWizardView;
     void SetDragItem(QTreeWidgetItem* node) { m_hDragItem = node; }
     QTreeWidgetItem* DragItem() const { return m_hDragItem; }
     void StartDrag() { startDrag(Qt::CopyAction | Qt::MoveAction); }
@@ -21,7 +22,7 @@ public:
 
 class DragDrop : public TreeViewFixture {
 protected:
-    std::unique_ptr<CAppletTavelinWizardView> MakeView() override { return std::make_unique<DragView>(); }
+    std::unique_ptr<CAppletTavelinWizardView> MakeView() override { return std::make_unique<DragView>(run.context); }
 
     DragView* Drag() const { return static_cast<DragView*>(view.get()); }
 
@@ -120,12 +121,12 @@ TEST_F(DragDrop, DropRulesForEveryTarget)
 TEST_F(DragDrop, MovingDropsPutTheItemFirstUnderTheTarget)
 {
     // Onto another item with sub-items: first sub-item there, gone from here.
-    theApp().m_pCurrentItem = a1y1;
+    Selection().Set(a1y1, Params().FindMenuOfItem(a1y1));
     EXPECT_TRUE(view->DropNode(Node(a1y), Node(b1), false));
     EXPECT_EQ(ItemLabels(b1->m_pSubMenu.get()), QStringList({"a1y", "b1x"}));
     EXPECT_EQ(ItemLabels(a1->m_pSubMenu.get()), QStringList({"a1x"}));
     EXPECT_EQ(ChildLabels(Node(a1)), QStringList({"a1x"}));
-    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
+    EXPECT_EQ(Selection().Item(), nullptr);
     CTavelinItem* moved = b1->m_pSubMenu->GetItem(0);
     EXPECT_EQ(Selected(), Node(moved));
     EXPECT_EQ(ChildLabels(Node(moved)), QStringList({"a1y1"}));
@@ -153,7 +154,7 @@ TEST_F(DragDrop, MovingDropsPutTheItemFirstUnderTheTarget)
 
 TEST_F(DragDrop, UndoTakesAMovingDropBackInOneStep)
 {
-    QUndoStack& history = theApp().Editor().History();
+    QUndoStack& history = Editor().History();
     history.clear();
     ASSERT_TRUE(view->DropNode(Node(a1y), Node(a2), false));
     EXPECT_EQ(history.count(), 1);

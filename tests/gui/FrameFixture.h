@@ -7,12 +7,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <memory>
 #include <string>
 
 #include "CScriptedPrompts.h"
 #include "app/CAppletTavelinWizardApp.h"
-#include "app/CAppletTavelinWizardDoc.h"
-#include "app/CText.h"
+#include "editor/CEditorContext.h"
+#include "editor/CModelEditor.h"
+#include "editor/CSelection.h"
+#include "editor/CAppletTavelinWizardDoc.h"
+#include "editor/CText.h"
 #include "templates/CMemorySettings.h"
 #include "ui/CAppletTavelinWizardView.h"
 #include "ui/CMainFrame.h"
@@ -33,38 +37,37 @@ protected:
         QApplication::setQuitOnLastWindowClosed(false);
         ASSERT_TRUE(program.isValid() && work.isValid());
         CopyTree(QStringLiteral(ATW_BIN_DIR), program.path(), 0);
-        theApp().SetSettings(&settings);
-        theApp().SetPrompts(&prompts);
     }
 
     void TearDown() override
     {
-        if (started)
-            theApp().ExitInstance();
-        theApp().SetPrompts(nullptr);
-        theApp().SetSettings(nullptr);
+        app.reset();
     }
 
     // Starts the editor; extra arguments follow the program folder.
     bool Start(const QStringList& extra = {})
     {
         QStringList args{QStringLiteral("AppletTavelinWizard"), QStringLiteral("--program-dir"), program.path()};
-        started = theApp().InitInstance(args + extra);
+        app = std::make_unique<CAppletTavelinWizardApp>(&settings, &prompts);
+        started = app->InitInstance(args + extra);
         return started;
     }
     // Closes and starts again over the same settings and program folder.
     bool Restart(const QStringList& extra = {})
     {
-        theApp().ExitInstance();
+        app.reset();
         started = false;
         return Start(extra);
     }
 
-    CMainFrame* Frame() const { return theApp().MainFrame(); }
-    CAppletTavelinWizardDoc* Doc() const { return theApp().Document(); }
+    CMainFrame* Frame() const { return app->MainFrame(); }
+    CAppletTavelinWizardDoc* Doc() const { return app->Document(); }
+    const CEditorContext& Context() const { return app->Context(); }
+    CModelEditor& Editor() const { return Context().editor; }
+    CSelection& Selection() const { return Context().selection; }
     CAppletTavelinWizardView* Tree() const { return Frame()->TreeView(); }
     QString Messages() const { return Frame()->InfoView()->MessageText(); }
-    static CAppletParameters& Params() { return theApp().m_params; }
+    CAppletParameters& Params() const { return Context().Params(); }
     void Trigger(int id) { Frame()->Action(id)->trigger(); }
     QString WorkPath(const QString& name) const { return work.filePath(name); }
 
@@ -79,6 +82,7 @@ protected:
     QTemporaryDir work;
     CMemorySettings settings;
     CScriptedPrompts prompts;
+    std::unique_ptr<CAppletTavelinWizardApp> app;
     bool started = false;
 
 private:

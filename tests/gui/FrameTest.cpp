@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "FrameFixture.h"
-#include "app/CCommandLine.h"
-#include "app/CModelEditor.h"
+#include "editor/CCommandLine.h"
+#include "editor/CModelEditor.h"
 #include "ui/CFrameActions.h"
 #include "ui/CKeyIndicators.h"
 #include "ui/CWindowPlacement.h"
@@ -200,7 +200,7 @@ TEST_F(Frame, CloseStoresPlacementPanesAndAutoChangeBeforeTheSaveQuestion)
     QApplication::processEvents();
     frame->Splitter()->setSizes({180, 200});
     Doc()->OnAutoChangeSize();
-    theApp().Editor().AddTopMenu();
+    Editor().AddTopMenu();
 
     // Cancel keeps the window open, but the values are stored already.
     prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::Cancel);
@@ -232,7 +232,7 @@ TEST_F(Frame, CloseStoresPlacementPanesAndAutoChangeBeforeTheSaveQuestion)
 TEST_F(Frame, ExitYesSavesAndMaximizedComesBackMaximized)
 {
     ASSERT_TRUE(Start());
-    theApp().Editor().AddTopMenu();
+    Editor().AddTopMenu();
     FrameFixture::Frame()->showMaximized();
     QApplication::processEvents();
     prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::Yes);

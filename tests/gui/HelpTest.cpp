@@ -12,8 +12,9 @@
 #include <QVBoxLayout>
 
 #include "CScriptedPrompts.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CHelpSystem.h"
+#include "editor/CBrowserLauncher.h"
+#include "templates/CMemorySettings.h"
+#include "ui/CHelpSystem.h"
 
 namespace {
 
@@ -23,22 +24,11 @@ class HelpTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_savedDir = theApp().m_strProgramDir;
-        theApp().m_strProgramDir = ATW_SOURCE_DIR "/data";
-        theApp().SetPrompts(&m_prompts);
-        theApp().m_nBrowserMode = 1;
     }
-    void TearDown() override
+    void TearDown() override { m_help.LeaveContextHelpMode(); }
+    QUrl PageUrl(const QString& page) const
     {
-        CHelpSystem::LeaveContextHelpMode();
-        theApp().SetPrompts(nullptr);
-        theApp().m_strProgramDir = m_savedDir;
-        theApp().m_nBrowserMode = 1;
-        theApp().m_strBrowserPath.clear();
-    }
-    static QUrl PageUrl(const QString& page)
-    {
-        return QUrl::fromLocalFile(CHelpSystem::HelpFolder() + QLatin1Char('/') + page);
+        return QUrl::fromLocalFile(m_help.HelpFolder() + QLatin1Char('/') + page);
     }
     // The single page opened since the last call.
     QString TakeOpenedPage()
@@ -50,7 +40,9 @@ protected:
     }
 
     CScriptedPrompts m_prompts;
-    std::string m_savedDir;
+    CMemorySettings m_settings;
+    CBrowserLauncher m_browser{m_prompts, m_settings};
+    CHelpSystem m_help{ATW_SOURCE_DIR "/data", m_browser};
 };
 
 TEST_F(HelpTest, EveryContextHasAPageOfItsOwn)
@@ -66,34 +58,33 @@ TEST_F(HelpTest, EveryContextHasAPageOfItsOwn)
         EXPECT_TRUE(contexts.contains(context)) << context;
         const QString page = CHelpSystem::PageFor(context);
         EXPECT_NE(page, QStringLiteral("index.htm")) << context;
-        EXPECT_TRUE(QFileInfo::exists(CHelpSystem::HelpFolder() + QLatin1Char('/') + page))
+        EXPECT_TRUE(QFileInfo::exists(m_help.HelpFolder() + QLatin1Char('/') + page))
             << page.toStdString();
         pages.insert(page);
     }
     EXPECT_EQ(pages.size(), required.size());
     for (int unknown : {0, -1, 1, 131174})
         EXPECT_EQ(CHelpSystem::PageFor(unknown), QStringLiteral("index.htm"));
-    EXPECT_TRUE(QFileInfo::exists(CHelpSystem::HelpFolder() + QStringLiteral("/index.htm")));
-    EXPECT_TRUE(QFileInfo::exists(CHelpSystem::HelpFolder() + QStringLiteral("/keywords.htm")));
+    EXPECT_TRUE(QFileInfo::exists(m_help.HelpFolder() + QStringLiteral("/index.htm")));
+    EXPECT_TRUE(QFileInfo::exists(m_help.HelpFolder() + QStringLiteral("/keywords.htm")));
 }
 
 TEST_F(HelpTest, HelpCommandsOpenTheirPagesInTheChosenBrowser)
 {
-    CHelpSystem::ShowContents(nullptr);
+    m_help.ShowContents(nullptr);
     EXPECT_EQ(TakeOpenedPage(), QStringLiteral("index.htm"));
-    CHelpSystem::ShowTopic(nullptr, CHelpSystem::kGettingStarted);
+    m_help.ShowTopic(nullptr, CHelpSystem::kGettingStarted);
     EXPECT_EQ(TakeOpenedPage(), QStringLiteral("getting_started.htm"));
-    CHelpSystem::ShowTopic(nullptr, CHelpSystem::kFaq);
+    m_help.ShowTopic(nullptr, CHelpSystem::kFaq);
     EXPECT_EQ(TakeOpenedPage(), QStringLiteral("faq.htm"));
-    CHelpSystem::ShowIndex(nullptr);
+    m_help.ShowIndex(nullptr);
     EXPECT_EQ(TakeOpenedPage(), QStringLiteral("keywords.htm"));
-    CHelpSystem::ShowTopic(nullptr, 4242);
+    m_help.ShowTopic(nullptr, 4242);
     EXPECT_EQ(TakeOpenedPage(), QStringLiteral("index.htm"));
 
     // A user-specified browser gets the page's path.
-    theApp().m_nBrowserMode = 0;
-    theApp().m_strBrowserPath = "/opt/browser";
-    CHelpSystem::ShowTopic(nullptr, CHelpSystem::kMenuStyle);
+    m_browser.SetChoice(0, "/opt/browser", 0);
+    m_help.ShowTopic(nullptr, CHelpSystem::kMenuStyle);
     ASSERT_EQ(m_prompts.starts.size(), 1u);
     EXPECT_EQ(m_prompts.starts[0].program, QStringLiteral("/opt/browser"));
     EXPECT_EQ(m_prompts.starts[0].arguments, QStringList{PageUrl("menu_style.htm").toLocalFile()});
@@ -131,7 +122,7 @@ struct HelpWindow {
 
 TEST_F(HelpTest, F1ShowsTheHelpOfTheFocusedWidgetsNearestContext)
 {
-    CHelpSystem::InstallHelpKeys();
+    m_help.InstallHelpKeys();
     HelpWindow w;
     w.pageEdit->setFocus();
     QTest::keyClick(w.pageEdit, Qt::Key_F1);
@@ -145,7 +136,7 @@ TEST_F(HelpTest, F1ShowsTheHelpOfTheFocusedWidgetsNearestContext)
 
 TEST_F(HelpTest, ContextHelpModeShowsTheHelpOfTheNextClick)
 {
-    CHelpSystem::InstallHelpKeys();
+    m_help.InstallHelpKeys();
     HelpWindow w;
     int pressed = 0;
     QObject::connect(w.button, &QPushButton::clicked, [&] { ++pressed; });
@@ -153,7 +144,7 @@ TEST_F(HelpTest, ContextHelpModeShowsTheHelpOfTheNextClick)
     // Shift+F1 enters the mode: prompt and pointer.
     w.plainEdit->setFocus();
     QTest::keyClick(w.plainEdit, Qt::Key_F1, Qt::ShiftModifier);
-    ASSERT_TRUE(CHelpSystem::InContextHelpMode());
+    ASSERT_TRUE(m_help.InContextHelpMode());
     EXPECT_EQ(w.window.statusBar()->currentMessage(), QStringLiteral("Select an object on which to get Help"));
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WhatsThisCursor);
@@ -163,12 +154,12 @@ TEST_F(HelpTest, ContextHelpModeShowsTheHelpOfTheNextClick)
     // does nothing else; the mode ends.
     QTest::mouseClick(w.pageEdit, Qt::LeftButton);
     EXPECT_EQ(TakeOpenedPage(), QStringLiteral("item.htm"));
-    EXPECT_FALSE(CHelpSystem::InContextHelpMode());
+    EXPECT_FALSE(m_help.InContextHelpMode());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(w.window.statusBar()->currentMessage().isEmpty());
 
     // A widget without a context gives the contents; its own click is eaten.
-    CHelpSystem::EnterContextHelpMode(&w.window);
+    m_help.EnterContextHelpMode(&w.window);
     QTest::mouseClick(w.button, Qt::LeftButton);
     EXPECT_EQ(TakeOpenedPage(), QStringLiteral("index.htm"));
     EXPECT_EQ(pressed, 0);
@@ -178,9 +169,9 @@ TEST_F(HelpTest, ContextHelpModeShowsTheHelpOfTheNextClick)
     EXPECT_TRUE(m_prompts.urls.isEmpty());
 
     // Escape leaves the mode without help.
-    CHelpSystem::EnterContextHelpMode(&w.window);
+    m_help.EnterContextHelpMode(&w.window);
     QTest::keyClick(w.plainEdit, Qt::Key_Escape);
-    EXPECT_FALSE(CHelpSystem::InContextHelpMode());
+    EXPECT_FALSE(m_help.InContextHelpMode());
     EXPECT_TRUE(m_prompts.urls.isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/CDlgHtml.h"
+#include "ui/CDlgHtml.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "FrameFixture.h"
-#include "app/CAboutDlg.h"
+#include "ui/CAboutDlg.h"
 #include "ui/CHyperLink.h"
 
 namespace {
@@ -23,7 +23,7 @@ protected:
 
 TEST_F(HyperLink, HoverClickAndFailedOpen)
 {
-    CAboutDlg about;
+    CAboutDlg about(prompts);
     EXPECT_EQ(about.windowTitle(), "About Applet Tavelina Wizard");
     CHyperLink* link = about.Link();
     EXPECT_EQ(link->URL(), CAboutDlg::kMakerUrl);

@@ -7,7 +7,7 @@
 #include <QUndoStack>
 
 #include "FrameFixture.h"
-#include "app/CModelEditor.h"
+#include "editor/CModelEditor.h"
 #include "ui/CDlgFind.h"
 #include "ui/CDlgImportSource.h"
 #include "ui/CFrameActions.h"

@@ -57,8 +57,7 @@ TEST_F(ItemPage, LoadsAndStoresTheFourTexts)
     EXPECT_EQ(a1->m_strNormalImage, "/n.gif");
 
     // No current item: the boxes empty, nothing is stored, the media buttons do nothing.
-    theApp().m_pCurrentItem = nullptr;
-    theApp().m_pCurrentMenu = nullptr;
+    Selection().Clear();
     Shown()->ActivateActivePage();
     EXPECT_EQ(Control<QPlainTextEdit>("Label")->toPlainText(), "");
     EXPECT_EQ(Control<QComboBox>("Target")->currentText(), "");

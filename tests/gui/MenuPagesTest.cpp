@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         PropertyFixture::SetUp();
-        theApp().m_bItemSheetMode = false;
+        Selection().SetItemSheetMode(false);
     }
 };
 using ItemStatePage = MenuStylePage;
@@ -72,8 +72,7 @@ TEST_F(MenuStylePage, NoCurrentMenuNeitherLoadsNorStores)
     ShowItem(a1, menuA);
     const CMenuStyle before = *menuA;
     // The tree clears the current pointers before it deletes a node.
-    theApp().m_pCurrentItem = nullptr;
-    theApp().m_pCurrentMenu = nullptr;
+    Selection().Clear();
     Control<CIntegerField>("Indent")->SetText("77");
     ClickTab(1);
     ClickTab(0);

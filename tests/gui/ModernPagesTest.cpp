@@ -7,9 +7,9 @@
 #include <QUndoStack>
 
 #include "FrameFixture.h"
-#include "app/CDlgHtml.h"
-#include "app/CModelEditor.h"
-#include "app/CPreview.h"
+#include "ui/CDlgHtml.h"
+#include "editor/CModelEditor.h"
+#include "editor/CPreview.h"
 #include "props/CPropertyFrame.h"
 #include "templates/CAppSettings.h"
 #include "ui/CFrameActions.h"
@@ -135,7 +135,7 @@ TEST_F(ModernPages, UndoNamesItsStepAndReturnsToTheSavedState)
         return int(QDialog::Accepted);
     });
     Trigger(A::FileNew);
-    EXPECT_FALSE(theApp().Editor().History().canUndo());
+    EXPECT_FALSE(Editor().History().canUndo());
     EXPECT_FALSE(undo->isEnabled());
 }
 

@@ -6,11 +6,10 @@
 #include <QUrl>
 
 #include "BrowserFakePath.h"
-#include "CScriptedPrompts.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CModelEditor.h"
-#include "app/CPreview.h"
-#include "app/CText.h"
+#include "CTestEditor.h"
+#include "editor/CModelEditor.h"
+#include "editor/CPreview.h"
+#include "editor/CText.h"
 #include "templates/CMemorySettings.h"
 
 namespace {
@@ -22,30 +21,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_program.isValid());
-        auto& app = theApp();
-        m_savedDir = app.m_strProgramDir;
-        app.m_strProgramDir = CText::FromQ(m_program.path());
-        app.SetPrompts(&m_prompts);
-        app.SetSettings(&m_settings);
-        app.m_params.Reset();
-        SetChoice(1, "", 0);
-    }
-    void TearDown() override
-    {
-        auto& app = theApp();
-        app.SetPrompts(nullptr);
-        app.SetSettings(nullptr);
-        app.m_strProgramDir = m_savedDir;
-        app.m_params.Reset();
         SetChoice(1, "", 0);
     }
 
-    static void SetChoice(int mode, const std::string& path, int known)
-    {
-        theApp().m_nBrowserMode = mode;
-        theApp().m_strBrowserPath = path;
-        theApp().m_nKnownBrowser = known;
-    }
+    void SetChoice(int mode, const std::string& path, int known) { m_run.browser.SetChoice(mode, path, known); }
+    CModelEditor& Editor() { return m_run.editor; }
+    CAppletParameters& Params() { return m_run.params; }
     QString MakeProgram(const QString& name) { return m_path.MakeProgram(name); }
     QString TmpFolder() const { return m_program.filePath(QStringLiteral("tmp")); }
     QString PagePath() const { return TmpFolder() + QStringLiteral("/~AppMenu.htm"); }
@@ -53,7 +34,7 @@ protected:
     CScriptedPrompts::Start PreviewStart()
     {
         m_prompts.starts.clear();
-        CPreview::Preview(nullptr);
+        CPreview(m_run.context).Preview(nullptr);
         EXPECT_EQ(m_prompts.starts.size(), 1u);
         EXPECT_TRUE(m_prompts.urls.isEmpty());
         auto start = m_prompts.starts.empty() ? CScriptedPrompts::Start() : m_prompts.starts.front();
@@ -63,7 +44,7 @@ protected:
     QList<QUrl> PreviewUrls()
     {
         m_prompts.urls.clear();
-        CPreview::Preview(nullptr);
+        CPreview(m_run.context).Preview(nullptr);
         EXPECT_TRUE(m_prompts.starts.empty());
         const QList<QUrl> urls = m_prompts.urls;
         m_prompts.urls.clear();
@@ -72,9 +53,8 @@ protected:
 
     QTemporaryDir m_program;
     BrowserFakePath m_path;
-    CScriptedPrompts m_prompts;
-    CMemorySettings m_settings;
-    std::string m_savedDir;
+    CTestEditor m_run{CText::FromQ(m_program.path())};
+    CScriptedPrompts& m_prompts = m_run.prompts;
 };
 
 TEST_F(PreviewTest, StartsTheChosenBrowserForEveryMode)
@@ -132,10 +112,10 @@ TEST_F(PreviewTest, AppletViewerRunsInThePreviewFolderOnTheBarePageName)
 
 TEST_F(PreviewTest, WritesThePageAndProjectIntoTmp)
 {
-    auto& editor = theApp().Editor();
+    auto& editor = Editor();
     CTavelin* menu = editor.AddTopMenu();
     editor.InsertNewItem(menu, nullptr, 0);
-    theApp().m_params.m_strName = "Preview Title";
+    Params().m_strName = "Preview Title";
 
     // Twice: a preview folder left by the first is no failure.
     for (int run = 0; run < 2; ++run) {
@@ -174,11 +154,11 @@ TEST_F(PreviewTest, WriteFailureIsShownAndTheBrowserStillStarts)
 TEST_F(PreviewTest, ViewSampleUsesTheChoiceWithoutTheAppletViewerCase)
 {
     const QString sample = m_program.filePath(QStringLiteral("Sample/Samples.htm"));
-    CPreview::ViewSample(nullptr);
+    CPreview(m_run.context).ViewSample();
     EXPECT_EQ(m_prompts.urls, QList<QUrl>{QUrl::fromLocalFile(sample)});
 
     SetChoice(0, "/jdk/bin/appletviewer", 0);
-    CPreview::ViewSample(nullptr);
+    CPreview(m_run.context).ViewSample();
     ASSERT_EQ(m_prompts.starts.size(), 1u);
     EXPECT_EQ(m_prompts.starts[0].program, QStringLiteral("/jdk/bin/appletviewer"));
     EXPECT_EQ(m_prompts.starts[0].arguments, QStringList{sample});

@@ -8,8 +8,7 @@
 #include <memory>
 #include <ostream>
 
-#include "CScriptedPrompts.h"
-#include "app/CAppletTavelinWizardApp.h"
+#include "CTestEditor.h"
 #include "props/CPropertyFrame.h"
 #include "props/CPropertyPage.h"
 #include "props/CPropertySheet.h"
@@ -28,9 +27,7 @@ class PropertyFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        theApp().SetPrompts(&prompts);
-        auto& params = theApp().m_params;
-        params.Reset();
+        auto& params = run.params;
         menuB = params.AddTopMenu();
         menuB->m_strName = "B";
         b1 = menuB->InsertNewItem();
@@ -51,24 +48,18 @@ protected:
         window = std::make_unique<QMainWindow>();
         window->setGeometry(100, 100, 800, 600);
         window->show();
-        frame = new CPropertyFrame(window.get());
+        frame = new CPropertyFrame(run.context, window.get());
         frame->show();
     }
 
     void TearDown() override
     {
         window.reset();
-        auto& app = theApp();
-        app.m_pCurrentItem = nullptr;
-        app.m_pCurrentMenu = nullptr;
-        app.m_bItemSheetMode = true;
-        app.m_params.Reset();
-        app.SetPrompts(nullptr);
     }
 
     void ShowItem(CTavelinItem* item, CTavelin* menu)
     {
-        const auto sheet = theApp().m_bItemSheetMode ? CPropertyFrame::Sheet::Item : CPropertyFrame::Sheet::Menu;
+        const auto sheet = run.selection.ItemSheetMode() ? CPropertyFrame::Sheet::Item : CPropertyFrame::Sheet::Menu;
         frame->ShowSheet(sheet, QStringLiteral("Item's Properties"), item, menu);
     }
     void ShowApplet()
@@ -132,7 +123,12 @@ protected:
         return names;
     }
 
-    CScriptedPrompts prompts;
+    CAppletParameters& Params() { return run.params; }
+    CModelEditor& Editor() { return run.editor; }
+    CSelection& Selection() { return run.selection; }
+
+    CTestEditor run;
+    CScriptedPrompts& prompts = run.prompts;
     std::unique_ptr<QMainWindow> window;
     CPropertyFrame* frame = nullptr;
     CTavelin* menuA = nullptr;

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "PropertyFixture.h"
-#include "app/CModelEditor.h"
+#include "editor/CModelEditor.h"
 #include "props/CAppletPropertySheet.h"
 #include "props/CIntegerField.h"
 #include "props/CItemPropertySheet.h"
@@ -57,14 +57,14 @@ TEST_F(PropertyFrame, SelectionChangeStoresThePreviousItemFirst)
 {
     b1->m_strLink = "b.htm";
     ShowItem(a1, menuA);
-    EXPECT_EQ(theApp().m_pCurrentItem, a1);
-    EXPECT_EQ(theApp().m_pCurrentMenu, menuA);
+    EXPECT_EQ(Selection().Item(), a1);
+    EXPECT_EQ(Selection().Menu(), menuA);
     Control<QLineEdit>("Link")->setText("a.htm");
     ShowItem(b1, menuB);
     EXPECT_EQ(a1->m_strLink, "a.htm");
     EXPECT_EQ(Control<QLineEdit>("Link")->text(), "b.htm");
-    EXPECT_EQ(theApp().m_pCurrentItem, b1);
-    EXPECT_EQ(theApp().m_pCurrentMenu, menuB);
+    EXPECT_EQ(Selection().Item(), b1);
+    EXPECT_EQ(Selection().Menu(), menuB);
 }
 
 TEST_F(PropertyFrame, RootAfterItemResizesAndRecaptions)
@@ -73,7 +73,7 @@ TEST_F(PropertyFrame, RootAfterItemResizesAndRecaptions)
     const QPoint corner = frame->pos();
     EXPECT_EQ(frame->size(), frame->SheetOf(Sheet::Item)->size());
     EXPECT_EQ(frame->windowTitle(), "Item's Properties");
-    theApp().m_params.m_strName = "Shop";
+    Params().m_strName = "Shop";
     ShowApplet();
     EXPECT_EQ(frame->windowTitle(), "Tavelina's Properties");
     EXPECT_EQ(frame->size(), frame->SheetOf(Sheet::Applet)->size());
@@ -82,8 +82,8 @@ TEST_F(PropertyFrame, RootAfterItemResizesAndRecaptions)
     EXPECT_TRUE(frame->ShowsSheet(Sheet::Applet));
     EXPECT_FALSE(frame->SheetOf(Sheet::Item)->isVisible());
     EXPECT_EQ(Control<QLineEdit>("Name")->text(), "Shop");
-    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
-    EXPECT_EQ(theApp().m_pCurrentMenu, nullptr);
+    EXPECT_EQ(Selection().Item(), nullptr);
+    EXPECT_EQ(Selection().Menu(), nullptr);
 }
 
 TEST_F(PropertyFrame, ModeButtonsSwitchTheSheetModeForLaterItems)
@@ -100,10 +100,10 @@ TEST_F(PropertyFrame, ModeButtonsSwitchTheSheetModeForLaterItems)
     EXPECT_FALSE(frame->SheetOf(Sheet::Applet)->MenuButton());
 
     QTest::mouseClick(itemButton, Qt::LeftButton);   // the checked one: nothing
-    EXPECT_TRUE(theApp().m_bItemSheetMode);
+    EXPECT_TRUE(Selection().ItemSheetMode());
     EXPECT_TRUE(itemButton->isChecked());
     QTest::mouseClick(menuButton, Qt::LeftButton);
-    EXPECT_FALSE(theApp().m_bItemSheetMode);
+    EXPECT_FALSE(Selection().ItemSheetMode());
     EXPECT_FALSE(menuButton->isChecked());   // the press does not toggle it
 
     Control<QLineEdit>("Link")->setText("x.htm");
@@ -115,12 +115,12 @@ TEST_F(PropertyFrame, ModeButtonsSwitchTheSheetModeForLaterItems)
     EXPECT_TRUE(frame->ShowsSheet(Sheet::Menu));
     EXPECT_TRUE(Shown()->MenuButton()->isChecked());
     QTest::mouseClick(Shown()->ItemButton(), Qt::LeftButton);
-    EXPECT_TRUE(theApp().m_bItemSheetMode);
+    EXPECT_TRUE(Selection().ItemSheetMode());
 }
 
 TEST_F(PropertyFrame, CloseStoresAndReopeningKeepsSheetTabAndPlace)
 {
-    theApp().m_bItemSheetMode = false;
+    Selection().SetItemSheetMode(false);
     ShowItem(a1, menuA);
     ClickTab(3);
     Control<CIntegerField>("TextOffset")->SetText("17");
@@ -146,7 +146,7 @@ TEST_F(PropertyFrame, CloseStoresAndReopeningKeepsSheetTabAndPlace)
 
 TEST_F(PropertyFrame, RefusedIntegerKeepsThePageAndStoresNothing)
 {
-    theApp().m_bItemSheetMode = false;
+    Selection().SetItemSheetMode(false);
     ShowItem(a1, menuA);
     ClickTab(1);
     ASSERT_TRUE(ActivateWindow(frame));
@@ -180,17 +180,17 @@ TEST_F(PropertyFrame, AppletSizeOutOfRangeIsRefused)
     ClickTab(1);
     EXPECT_EQ(prompts.messages, QStringList{"Please enter an integer between 0 and 5000."});
     EXPECT_EQ(Shown()->ActiveIndex(), 0);
-    EXPECT_EQ(theApp().m_params.m_nWidth, 400);
+    EXPECT_EQ(Params().m_nWidth, 400);
     Control<CIntegerField>("Width")->SetText(" \t+250 ");
     Control<CIntegerField>("Height")->SetText("-1");
     ClickTab(1);
     EXPECT_EQ(prompts.messages.last(), "Please enter an integer between 0 and 5000.");
-    EXPECT_EQ(theApp().m_params.m_nWidth, 400);
+    EXPECT_EQ(Params().m_nWidth, 400);
     Shown()->ActivePage()->findChild<CIntegerField*>("Height")->SetText("5000");
     ClickTab(1);
     EXPECT_EQ(Shown()->ActiveIndex(), 1);
-    EXPECT_EQ(theApp().m_params.m_nWidth, 250);
-    EXPECT_EQ(theApp().m_params.m_nHeight, 5000);
+    EXPECT_EQ(Params().m_nWidth, 250);
+    EXPECT_EQ(Params().m_nHeight, 5000);
 }
 
 TEST_F(PropertyFrame, CommitReloadAndForget)
@@ -198,13 +198,13 @@ TEST_F(PropertyFrame, CommitReloadAndForget)
     ShowApplet();
     Control<CIntegerField>("Width")->SetText("321");
     EXPECT_TRUE(frame->CommitActivePage());
-    EXPECT_EQ(theApp().m_params.m_nWidth, 321);
+    EXPECT_EQ(Params().m_nWidth, 321);
     EXPECT_EQ(Shown()->ActiveIndex(), 0);
 
     // The check set a recommended size: the shown applet page follows.
-    CAppletSettings sized = theApp().m_params;
+    CAppletSettings sized = Params();
     sized.m_nWidth = 512;
-    theApp().Editor().SetAppletSettings(sized);
+    Editor().SetAppletSettings(sized);
     frame->ReloadAppletPage();
     EXPECT_EQ(Control<CIntegerField>("Width")->Text(), "512");
 
@@ -225,12 +225,12 @@ TEST_F(PropertyFrame, NameAndLabelAreStoredWhenTheirBoxLosesFocus)
 {
     ShowApplet();
     ASSERT_TRUE(ActivateWindow(frame));
-    QSignalSpy applet(&theApp().Editor(), &CModelEditor::AppletChanged);
+    QSignalSpy applet(&Editor(), &CModelEditor::AppletChanged);
     auto* name = Control<QLineEdit>("Name");
     name->setFocus();
     name->setText("Renamed");
     Control<CIntegerField>("Height")->Edit()->setFocus();
-    EXPECT_EQ(theApp().m_params.m_strName, "Renamed");
+    EXPECT_EQ(Params().m_strName, "Renamed");
     EXPECT_EQ(applet.count(), 1);
 
     // Refused input elsewhere on the page keeps the old name.
@@ -239,11 +239,11 @@ TEST_F(PropertyFrame, NameAndLabelAreStoredWhenTheirBoxLosesFocus)
     name->setText("Again");
     Control<QLineEdit>("BackgroundImage")->setFocus();
     EXPECT_EQ(prompts.messages, QStringList{"Please enter an integer."});
-    EXPECT_EQ(theApp().m_params.m_strName, "Renamed");
+    EXPECT_EQ(Params().m_strName, "Renamed");
     EXPECT_EQ(QApplication::focusWidget(), Control<CIntegerField>("Width")->Edit());
 
     ShowItem(s1, subA1);
-    QSignalSpy item(&theApp().Editor(), &CModelEditor::ItemChanged);
+    QSignalSpy item(&Editor(), &CModelEditor::ItemChanged);
     auto* label = Control<QPlainTextEdit>("Label");
     label->setFocus();
     label->moveCursor(QTextCursor::End);
@@ -262,11 +262,11 @@ TEST_F(PropertyFrame, ChangesMadeElsewhereReachTheShownPage)
     // An undo of the link shows at once, so leaving the page keeps it.
     CItemFields fields = *a1;
     fields.m_strLink = "undone.htm";
-    theApp().Editor().SetItemFields(a1, fields);
+    Editor().SetItemFields(a1, fields);
     EXPECT_EQ(Control<QLineEdit>("Link")->text(), "undone.htm");
     // A change of something the page does not show keeps the page's input.
     Control<QLineEdit>("Description")->setText("typed");
-    theApp().Editor().SetItemVisible(a1, false);
+    Editor().SetItemVisible(a1, false);
     EXPECT_EQ(Control<QLineEdit>("Description")->text(), "typed");
     ShowItem(b1, menuB);
     EXPECT_EQ(a1->m_strLink, "undone.htm");
@@ -280,24 +280,24 @@ TEST_F(PropertyFrame, ChangesMadeElsewhereReachTheShownPage)
     name->setFocus();
     name->setText("Named");
     Control<QLineEdit>("BackgroundAudio")->setFocus();
-    EXPECT_EQ(theApp().m_params.m_strName, "Named");
-    EXPECT_EQ(theApp().m_params.m_nWidth, 400);
+    EXPECT_EQ(Params().m_strName, "Named");
+    EXPECT_EQ(Params().m_nWidth, 400);
     EXPECT_EQ(Control<CIntegerField>("Width")->Text(), "300");
 }
 
 TEST_F(PropertyFrame, RemovedObjectsStopBeingCurrent)
 {
-    theApp().m_bItemSheetMode = false;
+    Selection().SetItemSheetMode(false);
     ShowItem(t1, subS1);
     Control<CIntegerField>("Indent")->SetText("5");
-    theApp().Editor().RemoveItem(menuA, a1);   // takes s1, its sub-menu and t1 along
-    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
-    EXPECT_EQ(theApp().m_pCurrentMenu, nullptr);
+    Editor().RemoveItem(menuA, a1);   // takes s1, its sub-menu and t1 along
+    EXPECT_EQ(Selection().Item(), nullptr);
+    EXPECT_EQ(Selection().Menu(), nullptr);
     ShowItem(b1, menuB);   // stores nothing into the deleted menu
-    EXPECT_EQ(theApp().m_pCurrentItem, b1);
-    theApp().Editor().RemoveTopMenu(menuA);
-    EXPECT_EQ(theApp().m_pCurrentItem, b1);
-    theApp().Editor().RemoveTopMenu(menuB);
-    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
+    EXPECT_EQ(Selection().Item(), b1);
+    Editor().RemoveTopMenu(menuA);
+    EXPECT_EQ(Selection().Item(), b1);
+    Editor().RemoveTopMenu(menuB);
+    EXPECT_EQ(Selection().Item(), nullptr);
     EXPECT_TRUE(prompts.messages.isEmpty());
 }

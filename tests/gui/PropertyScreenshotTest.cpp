@@ -39,7 +39,7 @@ TEST_F(PropertyScreens, EverySheetAndDialog)
     Save(frame, "applet1");
     ShowItem(a1, menuA);
     Save(frame, "item");
-    theApp().m_bItemSheetMode = false;
+    Selection().SetItemSheetMode(false);
     ShowItem(a1, menuA);
     for (int i = 0; i < 4; ++i) {
         ClickTab(i);
@@ -49,11 +49,11 @@ TEST_F(PropertyScreens, EverySheetAndDialog)
     SaveDialog(speed, "animate");
     CDlgBackgroundStyle background(0, 2, 1);
     SaveDialog(background, "background");
-    CDlgFont font(CItemStyle{});
+    CDlgFont font(prompts, CItemStyle{});
     SaveDialog(font, "font");
-    CDlgImage image;
+    CDlgImage image(prompts);
     image.SetScope(0);
     SaveDialog(image, "image");
-    CDlgAudio audio;
+    CDlgAudio audio(prompts);
     SaveDialog(audio, "audio");
 }

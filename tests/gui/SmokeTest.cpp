@@ -1,20 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CModelEditor.h"
+#include "CTestEditor.h"
 
 TEST(Smoke, EditorAddsTopMenuThroughTheDoor)
 {
-    auto& params = theApp().m_params;
-    params.Reset();
+    CTestEditor run;
     int inserted = 0;
-    auto c = QObject::connect(&theApp().Editor(), &CModelEditor::TopMenuInserted,
-                              [&](int index) { inserted += index == 0; });
-    CTavelin* menu = theApp().Editor().AddTopMenu();
-    QObject::disconnect(c);
+    QObject::connect(&run.editor, &CModelEditor::TopMenuInserted, [&](int index) { inserted += index == 0; });
+    CTavelin* menu = run.editor.AddTopMenu();
     EXPECT_EQ(inserted, 1);
-    ASSERT_EQ(params.m_arrMenus.size(), 1u);
-    EXPECT_EQ(params.m_arrMenus[0].get(), menu);
+    ASSERT_EQ(run.params.m_arrMenus.size(), 1u);
+    EXPECT_EQ(run.params.m_arrMenus[0].get(), menu);
     EXPECT_EQ(menu->m_strName, "top-level Tavelina");
-    params.Reset();
 }

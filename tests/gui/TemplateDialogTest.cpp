@@ -2,6 +2,8 @@
 #include <QPushButton>
 
 #include "FrameFixture.h"
+#include "codec/CStdFileSystem.h"
+#include "editor/CBrowserLauncher.h"
 #include "templates/CTemplateStore.h"
 #include "templates/dialogs/CDlgManageTemplates.h"
 #include "templates/dialogs/CDlgNewMenu.h"
@@ -16,16 +18,26 @@ protected:
     void SetUp() override
     {
         FrameFixture::SetUp();
-        theApp().m_strProgramDir = CText::FromQ(program.path());
+    }
+    // The dialogs' context: this fixture's settings and prompts over the
+    // temporary program folder.
+    CEditorContext DialogContext()
+    {
+        return {editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, CText::FromQ(program.path())};
     }
     void SetNames(const char* list) { settings.SetString("TEMPLATE", "TemplateKey", list); }
     std::string StoredNames() { return settings.GetString("TEMPLATE", "TemplateKey", ""); }
+
+    CAppletParameters params;
+    CModelEditor editor{params};
+    CSelection selection;
+    CBrowserLauncher browser{prompts, settings};
 };
 
 TEST_F(TemplateDialog, NewDialogPicksOrRefusesWithoutTemplates)
 {
     SetNames("Normal,solid button,flat button,");
-    CDlgNewMenu dialog;
+    CDlgNewMenu dialog(DialogContext());
     EXPECT_EQ(dialog.windowTitle(), "New Tavelina");
     EXPECT_EQ(dialog.List()->Names(), QStringList({"Normal", "solid button", "flat button"}));
     EXPECT_EQ(dialog.List()->currentRow(), 0);
@@ -35,7 +47,7 @@ TEST_F(TemplateDialog, NewDialogPicksOrRefusesWithoutTemplates)
     EXPECT_EQ(dialog.m_nSelected, 2);
 
     SetNames("");
-    CDlgNewMenu empty;
+    CDlgNewMenu empty(DialogContext());
     EXPECT_EQ(empty.List()->count(), 0);
     empty.OnOK();
     EXPECT_EQ(prompts.messages, QStringList{CDlgNewMenu::kNoSelection});
@@ -45,7 +57,7 @@ TEST_F(TemplateDialog, NewDialogPicksOrRefusesWithoutTemplates)
 TEST_F(TemplateDialog, SaveAsTemplateRefusesTakenAndUnstorableNames)
 {
     SetNames("Normal,Color Button,flat button,");
-    CDlgSaveTemplate dialog;
+    CDlgSaveTemplate dialog(DialogContext());
     auto tryName = [&](const QString& name) {
         dialog.NameEdit()->setText(name);
         dialog.OnOK();
@@ -69,7 +81,7 @@ TEST_F(TemplateDialog, SaveAsTemplateRefusesTakenAndUnstorableNames)
 TEST_F(TemplateDialog, ManageButtonRuleFollowsSelectionAndDeletes)
 {
     SetNames("Normal,solid button,flat button,");
-    CDlgManageTemplates dialog;
+    CDlgManageTemplates dialog(DialogContext());
     EXPECT_EQ(dialog.NameEdit()->text(), "Normal");
     EXPECT_FALSE(dialog.MoveUpButton()->isEnabled());
     EXPECT_TRUE(dialog.MoveDownButton()->isEnabled());
@@ -110,7 +122,7 @@ TEST_F(TemplateDialog, ManageButtonRuleFollowsSelectionAndDeletes)
 TEST_F(TemplateDialog, ManageRenamesAndMovesKeepingTheSelection)
 {
     SetNames("Normal,solid button,flat button,");
-    CDlgManageTemplates dialog;
+    CDlgManageTemplates dialog(DialogContext());
     ASSERT_EQ(dialog.List()->count(), 3);
     // Its own name, a prefix of a listed name and an empty name are refused.
     for (const char* name : {"Normal", "solid", ""}) {

@@ -6,14 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "CScriptedPrompts.h"
-#include "app/CAppletTavelinWizardApp.h"
-#include "app/CAppletTavelinWizardDoc.h"
+#include "CTestEditor.h"
+#include "editor/CAppletTavelinWizardDoc.h"
 #include "model/CAppletParameters.h"
 #include "ui/CAppletTavelinWizardView.h"
 
-// A tree view standing alone over the application's model, with a document
-// and scripted prompts. The model it starts from:
+// A tree view standing alone over a model of its own, with a document and
+// scripted prompts. The model it starts from:
 //
 //   "My Tavelina"
 //     "Alpha"            top-level menu
@@ -31,10 +30,8 @@ class TreeViewFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        theApp().SetPrompts(&prompts);
-        Params().Reset();
         BuildModel();
-        doc = std::make_unique<CAppletTavelinWizardDoc>();
+        doc = std::make_unique<CAppletTavelinWizardDoc>(run.context);
         view = MakeView();
         view->SetDocument(doc.get());
         view->resize(300, 400);
@@ -46,21 +43,18 @@ protected:
     {
         view.reset();
         doc.reset();
-        Params().Reset();
-        theApp().m_pCurrentItem = nullptr;
-        theApp().m_pCurrentMenu = nullptr;
-        theApp().m_bItemSheetMode = true;
-        theApp().SetPrompts(nullptr);
     }
 
     virtual std::unique_ptr<CAppletTavelinWizardView> MakeView()
     {
-        return std::make_unique<CAppletTavelinWizardView>();
+        return std::make_unique<CAppletTavelinWizardView>(run.context);
     }
 
-    static CAppletParameters& Params() { return theApp().m_params; }
+    CAppletParameters& Params() { return run.params; }
+    CModelEditor& Editor() { return run.editor; }
+    CSelection& Selection() { return run.selection; }
 
-    static CTavelin* AddMenu(const std::string& name, bool visible = true)
+    CTavelin* AddMenu(const std::string& name, bool visible = true)
     {
         Params().m_arrMenus.push_back(std::make_unique<CTavelin>(0, name));
         Params().m_arrMenus.back()->m_bVisible = visible;
@@ -119,7 +113,8 @@ protected:
         return labels;
     }
 
-    CScriptedPrompts prompts;
+    CTestEditor run;
+    CScriptedPrompts& prompts = run.prompts;
     std::unique_ptr<CAppletTavelinWizardDoc> doc;
     std::unique_ptr<CAppletTavelinWizardView> view;
     CTavelin* alpha = nullptr;

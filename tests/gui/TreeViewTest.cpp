@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "TreeViewFixture.h"
-#include "app/CModelEditor.h"
+#include "editor/CModelEditor.h"
 #include "props/CPropertyFrame.h"
 
 using View = CAppletTavelinWizardView;
@@ -50,18 +50,18 @@ TEST_F(TreeView, RebuildMirrorsTheModel)
     EXPECT_EQ(view->GetNodeDepth(Node(alpha)), 1);
     EXPECT_EQ(view->GetNodeDepth(Node(a1)), 2);
     EXPECT_EQ(view->GetNodeDepth(Node(a1y1)), 4);
-    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
+    EXPECT_EQ(Selection().Item(), nullptr);
 }
 
 TEST_F(TreeView, RebuildAfterTheModelWasRefilled)
 {
     Select(a1y);
-    theApp().m_pCurrentItem = a1y;
+    Selection().Set(a1y, Params().FindMenuOfItem(a1y));
     Params().Reset();
     CTavelinItem* only = AddItem(AddMenu("Solo"), "line one\r\nline two");
-    theApp().Editor().NotifyReset();
+    Editor().NotifyReset();
 
-    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
+    EXPECT_EQ(Selection().Item(), nullptr);
     EXPECT_EQ(ChildLabels(view->RootNode()), QStringList({"Solo"}));
     EXPECT_EQ(Node(only)->text(0), "line one\nline two");
     EXPECT_EQ(Selected(), view->RootNode());
@@ -159,14 +159,13 @@ TEST_F(TreeView, DeleteAsksByKindAndRefusesTheRoot)
 
     // Accepted: the item goes from model and tree, the parent is selected.
     Select(a1y);
-    theApp().m_pCurrentItem = a1y;
-    theApp().m_pCurrentMenu = a1->m_pSubMenu.get();
+    Selection().Set(a1y, a1->m_pSubMenu.get());
     view->OnDelete();
     EXPECT_EQ(ItemLabels(a1->m_pSubMenu.get()), QStringList({"a1x"}));
     EXPECT_EQ(ChildLabels(Node(a1)), QStringList({"a1x"}));
     EXPECT_EQ(Selected(), Node(a1));
-    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
-    EXPECT_EQ(theApp().m_pCurrentMenu, nullptr);
+    EXPECT_EQ(Selection().Item(), nullptr);
+    EXPECT_EQ(Selection().Menu(), nullptr);
     EXPECT_TRUE(doc->IsModified());
 
     // The only sub-item goes: its parent becomes a leaf of the same visibility.
@@ -284,7 +283,7 @@ TEST_F(TreeView, EnableRulesFollowTheSelection)
 
 TEST_F(TreeView, EditorChangesPatchTheTree)
 {
-    CModelEditor& editor = theApp().Editor();
+    CModelEditor& editor = Editor();
     CItemFields fields = *a2;
     fields.m_strLabel = "renamed\r\nitem";
     fields.m_bVisible = 0;
@@ -316,7 +315,7 @@ TEST_F(TreeView, EditorChangesPatchTheTree)
 
 TEST_F(TreeView, UndoAndRedoPatchTheTreeToo)
 {
-    QUndoStack& history = theApp().Editor().History();
+    QUndoStack& history = Editor().History();
     history.clear();
     Select(a2);
     view->OnInsert();  // a2 becomes a parent
@@ -363,30 +362,30 @@ TEST_F(TreeView, PropertyFrameFollowsTheSelection)
     Select(a1y);
     EXPECT_TRUE(frame->ShowsSheet(CPropertyFrame::Sheet::Item));
     EXPECT_EQ(frame->windowTitle(), "Item's Properties");
-    EXPECT_EQ(theApp().m_pCurrentItem, a1y);
-    EXPECT_EQ(theApp().m_pCurrentMenu, a1->m_pSubMenu.get());
+    EXPECT_EQ(Selection().Item(), a1y);
+    EXPECT_EQ(Selection().Menu(), a1->m_pSubMenu.get());
     EXPECT_EQ(view->GetSelectedItemMenu(), a1->m_pSubMenu.get());
 
     // A top-level menu hides the frame; an item afterwards shows it again.
     Select(alpha);
     EXPECT_FALSE(frame->isVisible());
     EXPECT_FALSE(view->CanProperty());
-    theApp().m_bItemSheetMode = false;
+    Selection().SetItemSheetMode(false);
     Select(a2);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_TRUE(frame->ShowsSheet(CPropertyFrame::Sheet::Menu));
-    EXPECT_EQ(theApp().m_pCurrentMenu, alpha);
+    EXPECT_EQ(Selection().Menu(), alpha);
 
     // Closed by its close box, it no longer follows the selection.
     frame->CloseFrame();
     Select(a1);
     EXPECT_FALSE(frame->isVisible());
-    EXPECT_EQ(theApp().m_pCurrentItem, a2);
+    EXPECT_EQ(Selection().Item(), a2);
 
     // A rebuild forgets the shown sheet and clears the current object.
     view->OnProperty();
-    theApp().Editor().NotifyReset();
-    EXPECT_EQ(theApp().m_pCurrentItem, nullptr);
+    Editor().NotifyReset();
+    EXPECT_EQ(Selection().Item(), nullptr);
     EXPECT_TRUE(frame->ShowsSheet(CPropertyFrame::Sheet::Applet));
 }
 

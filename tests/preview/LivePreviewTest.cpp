@@ -13,7 +13,7 @@
 #include <QWebEngineView>
 
 #include "../gui/FrameFixture.h"
-#include "app/CModelEditor.h"
+#include "editor/CModelEditor.h"
 #include "codec/CStdFileSystem.h"
 #include "model/CTavelin.h"
 #include "templates/CAppSettings.h"

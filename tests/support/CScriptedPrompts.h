@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/IUserPrompts.h"
+#include "editor/IUserPrompts.h"
 
 // Answers the editor's prompts from queues filled by a test and records what
 // was asked, so that no test waits on a modal loop or starts a browser.

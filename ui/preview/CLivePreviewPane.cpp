@@ -19,8 +19,8 @@
 
 #include "CLivePreviewPage.h"
 #include "CPreviewBridge.h"
-#include "app/CModelEditor.h"
-#include "app/CText.h"
+#include "editor/CModelEditor.h"
+#include "editor/CText.h"
 #include "codec/CPageWriter.h"
 #include "codec/CPath.h"
 #include "templates/CAppSettings.h"

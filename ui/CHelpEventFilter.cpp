@@ -17,19 +17,37 @@ bool IsHelpKey(const QKeyEvent* key, Qt::KeyboardModifiers modifiers)
     return key->key() == Qt::Key_F1 && mods == modifiers;
 }
 
+// A Help button's request: the context whose page is wanted.
+class CHelpRequestEvent : public QEvent {
+public:
+    static QEvent::Type Kind()
+    {
+        static const auto kind = QEvent::Type(QEvent::registerEventType());
+        return kind;
+    }
+    explicit CHelpRequestEvent(int context) : QEvent(Kind()), m_nContext(context) {}
+    int Context() const { return m_nContext; }
+
+private:
+    int m_nContext;
+};
+
 }   // namespace
 
-CHelpEventFilter::CHelpEventFilter() = default;
+CHelpEventFilter::CHelpEventFilter(CHelpSystem& help) : m_help(help) {}
 
-CHelpEventFilter& CHelpEventFilter::Instance()
+CHelpEventFilter::~CHelpEventFilter()
 {
-    // Parented to the application, so it goes with it.
-    static CHelpEventFilter* filter = [] {
-        auto* made = new CHelpEventFilter;
-        made->setParent(QCoreApplication::instance());
-        return made;
-    }();
-    return *filter;
+    SetContextMode(false, nullptr);
+    m_bHandlesKeys = false;
+    m_bSwallowRelease = false;
+    UpdateInstalled();
+}
+
+void CHelpEventFilter::Request(QWidget* from, int context)
+{
+    CHelpRequestEvent request(context);
+    QCoreApplication::sendEvent(from, &request);
 }
 
 void CHelpEventFilter::SetHandlesKeys(bool on)
@@ -75,6 +93,10 @@ bool CHelpEventFilter::eventFilter(QObject* watched, QEvent* event)
     if (!watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);
+    if (event->type() == CHelpRequestEvent::Kind()) {
+        m_help.ShowTopic(widget, static_cast<CHelpRequestEvent*>(event)->Context());
+        return true;
+    }
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -106,7 +128,7 @@ bool CHelpEventFilter::OnMouse(QWidget* widget, QEvent* event)
     const int context = CHelpSystem::ContextOf(widget);
     m_bSwallowRelease = true;
     SetContextMode(false, nullptr);
-    CHelpSystem::ShowTopic(widget, context);
+    m_help.ShowTopic(widget, context);
     return true;
 }
 
@@ -127,8 +149,8 @@ bool CHelpEventFilter::OnKey(QWidget* widget, QEvent* event)
     if (escape)
         SetContextMode(false, nullptr);
     else if (key->modifiers() & Qt::ShiftModifier)
-        CHelpSystem::EnterContextHelpMode(widget);
+        m_help.EnterContextHelpMode(widget);
     else
-        CHelpSystem::ShowForFocus(widget);
+        m_help.ShowForFocus(widget);
     return true;
 }

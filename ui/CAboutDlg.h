@@ -2,9 +2,10 @@
 
 #include <QDialog>
 
-#include "app/CHelpSystem.h"
+#include "ui/CHelpSystem.h"
 
 class CHyperLink;
+class IUserPrompts;
 
 // "About Applet Tavelina Wizard": icon, version, what the program does, the
 // maker's notice and contact lines and a link to the maker's page.
@@ -14,7 +15,7 @@ public:
     static constexpr const char* kMakerUrl = "https://quorvex.example/tavelina";
     static constexpr int kHelpContext = CHelpSystem::kAboutDialog;
 
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit CAboutDlg(IUserPrompts& prompts, QWidget* parent = nullptr);
 
     CHyperLink* Link() const { return m_pLink; }
 

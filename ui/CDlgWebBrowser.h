@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class CBrowserLauncher;
+class IUserPrompts;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -15,7 +17,11 @@ class CDlgWebBrowser : public QDialog {
     Q_OBJECT
 public:
     // knownNames: the detected browsers in detection order.
-    explicit CDlgWebBrowser(const QStringList& knownNames, QWidget* parent = nullptr);
+    CDlgWebBrowser(IUserPrompts& prompts, const QStringList& knownNames, QWidget* parent = nullptr);
+
+    // Options > Web Browser: runs the dialog over browser's choice; OK
+    // stores the new choice in the settings. True on OK.
+    static bool Choose(IUserPrompts& prompts, CBrowserLauncher& browser, QWidget* owner);
 
     // The choice the dialog opens with for a stored browser mode:
     // 1 -> 0 (default browser), 0 -> 2 (user specified), other -> 1 (known).
@@ -38,6 +44,7 @@ private slots:
     void OnBrowse();
 
 private:
+    IUserPrompts& m_prompts;
     QButtonGroup* m_pChoices = nullptr;
     QComboBox* m_pKnown = nullptr;
     QLineEdit* m_pExePath = nullptr;

@@ -74,5 +74,5 @@ void CDlgHtml::OnCopy()
 
 void CDlgHtml::OnHelp()
 {
-    CHelpSystem::ShowTopic(this, kHelpContext);
+    CHelpSystem::Request(this, kHelpContext);
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "app/CHelpSystem.h"
+#include "ui/CHelpSystem.h"
 
 class QPlainTextEdit;
 class QPushButton;

@@ -5,16 +5,18 @@
 #include <QStringList>
 #include <memory>
 
-class CAppletTavelinWizardView;
+#include "CEditorContext.h"
+
 struct CImportNode;
 class CRecentFileList;
-class CWizardInfoView;
+class IDocumentHost;
 class QWidget;
 
 // The single document: ties new, open, save and the recent files to the
-// model (held by the application object), and carries the commands of the
-// File, Build, Options and Help menus. It holds no project data itself: a
-// project is the HTML page (the document's path) and the ".tvx" file beside it.
+// model, and carries the commands of the File, Build and Options menus that
+// need no window of their own. It holds no project data itself: a project
+// is the HTML page (the document's path) and the ".tvx" file beside it. The
+// messages of the check go out as signals for the message view.
 class CAppletTavelinWizardDoc : public QObject {
     Q_OBJECT
 public:
@@ -23,14 +25,12 @@ public:
     static constexpr const char* kOpenFilter = "HTML Files(*.htm,*.html) (*.htm *.html)";
     static constexpr const char* kSaveFilter = "Applet Tavelina Wizard Saved HTML(*.htm) (*.htm)";
 
-    explicit CAppletTavelinWizardDoc(QObject* parent = nullptr);
+    explicit CAppletTavelinWizardDoc(const CEditorContext& context, QObject* parent = nullptr);
     ~CAppletTavelinWizardDoc() override;
 
-    // The main window hands over its two panes when it makes them, so the
-    // document knows them before its first new or open.
-    void SetViews(CAppletTavelinWizardView* tree, CWizardInfoView* info);
-    CAppletTavelinWizardView* TreeView() const { return m_pTreeView; }
-    CWizardInfoView* InfoView() const { return m_pInfoView; }
+    // The main window, once it exists (not owned; null for none).
+    void SetHost(IDocumentHost* host) { m_pHost = host; }
+    const CEditorContext& Context() const { return m_ctx; }
 
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true);
@@ -55,6 +55,11 @@ public:
     // does) whose menu is the imported structure.
     bool NewFromImport(const CImportNode& root);
 
+    // Save As Template with the name and position the dialog gave.
+    void SaveAsTemplate(const QString& name, int position);
+    // The page text that Save would write, for Build HTML.
+    QString PageText() const;
+
     bool m_bAutoChangeSize = false;
 
 public slots:
@@ -62,14 +67,10 @@ public slots:
     void OnFileOpen();
     bool OnFileSave();
     bool OnFileSaveAs();
-    void OnFileSaveAsTemplate();
     void OnOpenRecentFile(int index);
     void OnCheckParameters();
-    void OnBuildHtml();
     void OnPreview();
     void OnClearMessage();
-    void OnWebBrowser();
-    void OnManageTemplates();
     void OnAutoChangeSize();
     void OnViewSample();
     void OnExportHtml5();
@@ -81,6 +82,9 @@ signals:
     void RecentFilesChanged();
     void AutoChangeSizeChanged(bool on);
     void Html5RuntimeChanged(bool on);
+    // The message list shows text (empty: cleared) / gets line added.
+    void MessagesChanged(const QString& text);
+    void MessageAppended(const QString& line);
 
 private:
     QWidget* Owner() const;
@@ -92,9 +96,10 @@ private:
     // After: the views follow the new model.
     void ModelReplaced();
 
-    CAppletTavelinWizardView* m_pTreeView = nullptr;
-    CWizardInfoView* m_pInfoView = nullptr;
+    CEditorContext m_ctx;
+    IDocumentHost* m_pHost = nullptr;
     bool m_bModified = false;
+    bool m_bFirstNew = true;
     QString m_strPathName;
     std::unique_ptr<CRecentFileList> m_pRecent;
 };

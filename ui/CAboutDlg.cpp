@@ -7,7 +7,7 @@
 
 #include "ui/CHyperLink.h"
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
+CAboutDlg::CAboutDlg(IUserPrompts& prompts, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About Applet Tavelina Wizard"));
     setProperty("helpContext", kHelpContext);
@@ -21,7 +21,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     purpose->setWordWrap(true);
     auto* notice = new QLabel(QStringLiteral("Copyright (C) Quorvex. All rights reserved."), this);
     auto* contact = new QLabel(QStringLiteral("Questions and suggestions: tavelina@quorvex.example"), this);
-    m_pLink = new CHyperLink(QStringLiteral("Visit the Quorvex web page"), this);
+    m_pLink = new CHyperLink(prompts, QStringLiteral("Visit the Quorvex web page"), this);
     m_pLink->setObjectName(QStringLiteral("lnkMaker"));
     m_pLink->SetURL(QString::fromLatin1(kMakerUrl));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -2,7 +2,11 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
+#include <string>
 
+class CBrowserLauncher;
+class CHelpEventFilter;
 class QWidget;
 
 // The help: HTML pages shipped in "help" beside the program, opened in the
@@ -40,26 +44,33 @@ public:
     static constexpr const char* kContentsPage = "index.htm";
     static constexpr const char* kIndexPage = "keywords.htm";
 
-    static void ShowContents(QWidget* owner);
-    static void ShowTopic(QWidget* owner, int context);
+    // Pages under "help" in programDir, shown by browser (kept, not owned).
+    CHelpSystem(const std::string& programDir, const CBrowserLauncher& browser);
+    ~CHelpSystem();
+
+    void ShowContents(QWidget* owner);
+    void ShowTopic(QWidget* owner, int context);
     // "Search for Help on ...": the keyword index.
-    static void ShowIndex(QWidget* owner);
+    void ShowIndex(QWidget* owner);
     // F1: the help of the focused widget or its nearest ancestor with a
     // context; the contents when none has one.
-    static void ShowForFocus(QWidget* owner);
+    void ShowForFocus(QWidget* owner);
     // Shift+F1: the status bar asks to select an object, the pointer becomes
     // the "what's this" pointer; the next click shows the help of what was
     // clicked, Escape leaves the mode.
-    static void EnterContextHelpMode(QWidget* owner);
-    static void LeaveContextHelpMode();
-    static bool InContextHelpMode();
+    void EnterContextHelpMode(QWidget* owner);
+    void LeaveContextHelpMode();
+    bool InContextHelpMode() const;
     // Makes F1 and Shift+F1 work in every window of the program, modal
-    // dialogs and the property window included. Runs by itself when the
-    // application object of Qt is made.
-    static void InstallHelpKeys();
+    // dialogs and the property window included, and answers Request.
+    void InstallHelpKeys();
+
+    // A dialog's Help button: asks the help system of the run, if there is
+    // one, for the page of context.
+    static void Request(QWidget* from, int context);
 
     // The folder of the pages: "help" under the program folder.
-    static QString HelpFolder();
+    QString HelpFolder() const { return m_strFolder; }
     // The page file (inside the help folder) of a context; the contents page
     // for a context that has none.
     static QString PageFor(int context);
@@ -69,5 +80,10 @@ public:
     static int ContextOf(const QWidget* widget);
     // The full path of a page of the help folder (the contents page when the
     // page is missing).
-    static QString PagePath(const QString& page);
+    QString PagePath(const QString& page) const;
+
+private:
+    QString m_strFolder;
+    const CBrowserLauncher& m_browser;
+    std::unique_ptr<CHelpEventFilter> m_pFilter;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IUserPrompts.h"
+#include "editor/IUserPrompts.h"
 
 // The real prompts: Qt's message boxes, file and colour dialogs, the
 // desktop's "open" and detached processes.

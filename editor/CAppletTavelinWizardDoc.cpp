@@ -1,17 +1,15 @@
 #include "CAppletTavelinWizardDoc.h"
 
-#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
-#include <QPlainTextEdit>
 #include <QUndoStack>
 
-#include "CAppletTavelinWizardApp.h"
-#include "CDlgHtml.h"
 #include "CModelEditor.h"
 #include "CPreview.h"
 #include "CRecentFileList.h"
+#include "CSelection.h"
 #include "CText.h"
+#include "IDocumentHost.h"
 #include "IUserPrompts.h"
 #include "codec/CHtml5Exporter.h"
 #include "codec/CImportBuilder.h"
@@ -19,26 +17,18 @@
 #include "codec/CParameterCheck.h"
 #include "codec/CPath.h"
 #include "codec/CProjectService.h"
-#include "props/CPropertyFrame.h"
 #include "templates/CAppSettings.h"
 #include "templates/CTemplateStore.h"
-#include "templates/ISettingsStore.h"
-#include "templates/dialogs/CDlgManageTemplates.h"
-#include "templates/dialogs/CDlgNewMenu.h"
-#include "templates/dialogs/CDlgSaveTemplate.h"
-#include "ui/CAppletTavelinWizardView.h"
-#include "ui/CMainFrame.h"
-#include "ui/CWizardInfoView.h"
 
-CAppletTavelinWizardDoc::CAppletTavelinWizardDoc(QObject* parent)
-    : QObject(parent), m_pRecent(std::make_unique<CRecentFileList>(theApp().Settings()))
+CAppletTavelinWizardDoc::CAppletTavelinWizardDoc(const CEditorContext& context, QObject* parent)
+    : QObject(parent), m_ctx(context), m_pRecent(std::make_unique<CRecentFileList>(context.settings))
 {
-    m_bAutoChangeSize = CAppSettings(theApp().Settings()).AutoChangeSize();
+    m_bAutoChangeSize = CAppSettings(m_ctx.settings).AutoChangeSize();
     // Every change that goes through the model editor marks the project,
     // so that no edit can be lost without the save question.
-    connect(&theApp().Editor(), &CModelEditor::Changed, this, [this] { SetModifiedFlag(true); });
+    connect(&m_ctx.editor, &CModelEditor::Changed, this, [this] { SetModifiedFlag(true); });
     // Undoing back to the state that was saved or opened clears the mark.
-    connect(&theApp().Editor().History(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+    connect(&m_ctx.editor.History(), &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (clean)
             SetModifiedFlag(false);
     });
@@ -46,15 +36,9 @@ CAppletTavelinWizardDoc::CAppletTavelinWizardDoc(QObject* parent)
 
 CAppletTavelinWizardDoc::~CAppletTavelinWizardDoc() = default;
 
-void CAppletTavelinWizardDoc::SetViews(CAppletTavelinWizardView* tree, CWizardInfoView* info)
-{
-    m_pTreeView = tree;
-    m_pInfoView = info;
-}
-
 QWidget* CAppletTavelinWizardDoc::Owner() const
 {
-    return theApp().MainFrame();
+    return m_pHost ? m_pHost->DialogOwner() : nullptr;
 }
 
 void CAppletTavelinWizardDoc::SetModifiedFlag(bool modified)
@@ -87,15 +71,14 @@ void CAppletTavelinWizardDoc::SetPathName(const QString& pagePath)
 
 void CAppletTavelinWizardDoc::ReleaseModel()
 {
-    theApp().m_pCurrentItem = nullptr;
-    theApp().m_pCurrentMenu = nullptr;
-    if (m_pTreeView && m_pTreeView->PropertyFrame())
-        m_pTreeView->PropertyFrame()->ForgetSheet();
+    m_ctx.selection.Clear();
+    if (m_pHost)
+        m_pHost->ForgetPendingInput();
 }
 
 void CAppletTavelinWizardDoc::ModelReplaced()
 {
-    theApp().Editor().NotifyReset();
+    m_ctx.editor.NotifyReset();
     OnClearMessage();
 }
 
@@ -119,22 +102,21 @@ bool CAppletTavelinWizardDoc::NewDocument()
 
 bool CAppletTavelinWizardDoc::OnNewDocument()
 {
-    CAppletTavelinWizardApp& app = theApp();
-    CTemplateStore store(app.Settings(), app.FileSystem(), app.m_strProgramDir);
+    CTemplateStore store(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir);
     ReleaseModel();
-    if (app.m_bFirstNew) {
-        app.m_bFirstNew = false;
-        store.LoadTemplate(app.m_params, 0);
+    if (m_bFirstNew || !m_pHost) {
+        m_bFirstNew = false;
+        store.LoadTemplate(m_ctx.Params(), 0);
         return true;
     }
-    app.m_params.Reset();
+    m_ctx.Params().Reset();
     // The views show the reset model while the dialog is up.
     ModelReplaced();
-    CDlgNewMenu dialog(Owner());
-    if (app.Prompts().Exec(dialog) != QDialog::Accepted)
+    const std::optional<int> chosen = m_pHost->ChooseTemplate();
+    if (!chosen)
         return false;
     ReleaseModel();
-    store.LoadTemplate(app.m_params, dialog.m_nSelected);
+    store.LoadTemplate(m_ctx.Params(), *chosen);
     return true;
 }
 
@@ -143,7 +125,7 @@ bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root)
     if (!NewDocument())
         return false;
     ReleaseModel();
-    CImportBuilder::BuildProject(theApp().m_params, root);
+    CImportBuilder::BuildProject(m_ctx.Params(), root);
     ModelReplaced();
     SetModifiedFlag(true);
     return true;
@@ -153,8 +135,8 @@ bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root)
 
 void CAppletTavelinWizardDoc::OnFileOpen()
 {
-    const QString path = theApp().Prompts().OpenFileName(Owner(), QStringLiteral("Open"),
-                                                         QString::fromLatin1(kOpenFilter), QString());
+    const QString path = m_ctx.prompts.OpenFileName(Owner(), QStringLiteral("Open"),
+                                                    QString::fromLatin1(kOpenFilter), QString());
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -176,12 +158,13 @@ bool CAppletTavelinWizardDoc::OpenDocumentFile(const QString& pagePath)
         return false;
     QFile page(pagePath);
     if (!QFileInfo(pagePath).isFile() || !page.open(QIODevice::ReadOnly)) {
-        theApp().Prompts().Message(Owner(), QStringLiteral("Cannot open the page \"%1\".").arg(pagePath));
+        m_ctx.prompts.Message(Owner(), QStringLiteral("Cannot open the page \"%1\".").arg(pagePath));
         return false;
     }
     page.close();
     if (!OnOpenDocument(pagePath))
         return false;
+    m_bFirstNew = false;
     SetPathName(QFileInfo(pagePath).absoluteFilePath());
     SetModifiedFlag(false);
     return true;
@@ -189,26 +172,25 @@ bool CAppletTavelinWizardDoc::OpenDocumentFile(const QString& pagePath)
 
 bool CAppletTavelinWizardDoc::OnOpenDocument(const QString& pagePath)
 {
-    CAppletTavelinWizardApp& app = theApp();
     const std::string project = CPath::ProjectFileFor(CText::FromQ(pagePath));
-    if (!app.FileSystem().IsRegularFile(project)) {
-        app.Prompts().Message(Owner(), QString::fromLatin1(kNotOurFile));
+    if (!m_ctx.fileSystem.IsRegularFile(project)) {
+        m_ctx.prompts.Message(Owner(), QString::fromLatin1(kNotOurFile));
         return false;
     }
     const QString cannotOpen = QStringLiteral("Can't open file ") + pagePath + QStringLiteral(".!Please check it.");
     // Tried before the model is touched: an unreadable project file leaves
     // the project being edited as it was.
     std::string bytes;
-    if (!app.FileSystem().ReadFile(project, bytes)) {
-        app.Prompts().Message(Owner(), cannotOpen);
+    if (!m_ctx.fileSystem.ReadFile(project, bytes)) {
+        m_ctx.prompts.Message(Owner(), cannotOpen);
         return false;
     }
     // The current project stays when the new one cannot be read (a damaged
     // file too large for the memory left).
-    const CProjectResult result = CProjectService(app.FileSystem(), app.m_strProgramDir)
-                                      .Open(CText::FromQ(pagePath), app.m_params, [this] { ReleaseModel(); });
+    const CProjectResult result = CProjectService(m_ctx.fileSystem, m_ctx.programDir)
+                                      .Open(CText::FromQ(pagePath), m_ctx.Params(), [this] { ReleaseModel(); });
     if (!result) {
-        app.Prompts().Message(Owner(), cannotOpen);
+        m_ctx.prompts.Message(Owner(), cannotOpen);
         return false;
     }
     ModelReplaced();
@@ -216,7 +198,7 @@ bool CAppletTavelinWizardDoc::OnOpenDocument(const QString& pagePath)
     for (const std::string& warning : result.Warnings())
         skipped << CText::ToQ(warning);
     if (!skipped.isEmpty())
-        app.Prompts().Message(Owner(), skipped.join(QLatin1Char('\n')));
+        m_ctx.prompts.Message(Owner(), skipped.join(QLatin1Char('\n')));
     return true;
 }
 
@@ -232,8 +214,8 @@ bool CAppletTavelinWizardDoc::OnFileSave()
 bool CAppletTavelinWizardDoc::OnFileSaveAs()
 {
     const QString initial = m_strPathName.isEmpty() ? QStringLiteral("Untitled.htm") : m_strPathName;
-    QString path = theApp().Prompts().SaveFileName(Owner(), QStringLiteral("Save As"),
-                                                   QString::fromLatin1(kSaveFilter), initial);
+    QString path = m_ctx.prompts.SaveFileName(Owner(), QStringLiteral("Save As"),
+                                              QString::fromLatin1(kSaveFilter), initial);
     if (path.isEmpty())
         return false;
     if (!QFileInfo(path).fileName().contains(QLatin1Char('.')))
@@ -251,25 +233,23 @@ bool CAppletTavelinWizardDoc::DoSave(const QString& pagePath)
 
 bool CAppletTavelinWizardDoc::OnSaveDocument(const QString& pagePath)
 {
-    CAppletTavelinWizardApp& app = theApp();
     CommitPropertyPage();
     const std::string page = CText::FromQ(pagePath);
     SetModifiedFlag(false);
-    CPageWriter writer(app.m_params, app.FileSystem(), app.m_strProgramDir);
-    writer.SetHtml5Runtime(CAppSettings(app.Settings()).Html5Runtime());
+    CPageWriter writer(m_ctx.Params(), m_ctx.fileSystem, m_ctx.programDir);
+    writer.SetHtml5Runtime(CAppSettings(m_ctx.settings).Html5Runtime());
     const std::string text = writer.BuildPage();
     if (writer.SaveFiles(page, CPath::Folder(page), text, false, std::string())) {
-        app.Editor().History().setClean();
+        m_ctx.editor.History().setClean();
         // Copies that failed: the page is saved, the message view says what is missing.
         for (const std::string& warning : writer.Warnings())
-            if (m_pInfoView)
-                m_pInfoView->Messages()->appendPlainText(CText::ToQ("Warning:\t\t" + warning));
+            emit MessageAppended(CText::ToQ("Warning:\t\t" + warning));
         return true;
     }
     // What is on disk is not the project: it stays modified.
     SetModifiedFlag(true);
     const std::string error = writer.LastError().empty() ? CPageWriter::kSaveFailed : writer.LastError();
-    app.Prompts().Message(Owner(), CText::ToQ(error));
+    m_ctx.prompts.Message(Owner(), CText::ToQ(error));
     return false;
 }
 
@@ -283,7 +263,7 @@ bool CAppletTavelinWizardDoc::SaveModified()
     if (!m_bModified)
         return true;
     const QString name = m_strPathName.isEmpty() ? Title() : m_strPathName;
-    switch (theApp().Prompts().AskSave(Owner(), QStringLiteral("Save changes to %1?").arg(name))) {
+    switch (m_ctx.prompts.AskSave(Owner(), QStringLiteral("Save changes to %1?").arg(name))) {
     case IUserPrompts::SaveAnswer::Yes: return OnFileSave();
     case IUserPrompts::SaveAnswer::No: return true;
     case IUserPrompts::SaveAnswer::Cancel: break;
@@ -291,92 +271,64 @@ bool CAppletTavelinWizardDoc::SaveModified()
     return false;
 }
 
-void CAppletTavelinWizardDoc::OnFileSaveAsTemplate()
+void CAppletTavelinWizardDoc::SaveAsTemplate(const QString& name, int position)
 {
-    CAppletTavelinWizardApp& app = theApp();
-    CDlgSaveTemplate dialog(Owner());
-    if (app.Prompts().Exec(dialog) != QDialog::Accepted)
-        return;
-    CTemplateStore store(app.Settings(), app.FileSystem(), app.m_strProgramDir);
-    if (!store.AddTemplate(app.m_params, CText::FromQ(dialog.m_strTemplateName), dialog.m_nSelected))
-        app.Prompts().Message(Owner(), CText::ToQ(store.LastError()));
+    CTemplateStore store(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir);
+    if (!store.AddTemplate(m_ctx.Params(), CText::FromQ(name), position))
+        m_ctx.prompts.Message(Owner(), CText::ToQ(store.LastError()));
 }
 
 // --- build, options, help --------------------------------------------------
 
 bool CAppletTavelinWizardDoc::CommitPropertyPage()
 {
-    CPropertyFrame* frame = m_pTreeView ? m_pTreeView->PropertyFrame() : nullptr;
-    return !frame || !frame->isVisible() || frame->CommitActivePage();
+    return !m_pHost || m_pHost->CommitPendingInput();
 }
 
 void CAppletTavelinWizardDoc::OnCheckParameters()
 {
-    CAppletTavelinWizardApp& app = theApp();
     CommitPropertyPage();
-    if (m_pInfoView) {
-        m_pInfoView->SetMessageText(QString());
-        if (m_pTreeView)
-            m_pInfoView->Messages()->setFont(m_pTreeView->font());
-    }
+    emit MessagesChanged(QString());
     // The check sets the recommended size itself; that change is handed to
     // the model editor so that the views and the modified flag follow it.
-    const CAppletSettings before = app.m_params;
-    CParameterCheck check(app.m_params, app.FileSystem());
+    CAppletParameters& params = m_ctx.Params();
+    const CAppletSettings before = params;
+    CParameterCheck check(params, m_ctx.fileSystem);
     const std::string report = check.Run(m_bAutoChangeSize);
-    const CAppletSettings after = app.m_params;
+    const CAppletSettings after = params;
     if (!(after == before)) {
-        static_cast<CAppletSettings&>(app.m_params) = before;
-        app.Editor().SetAppletSettings(after, tr("Auto-Change Menu Size"));
-        CPropertyFrame* frame = m_pTreeView ? m_pTreeView->PropertyFrame() : nullptr;
-        if (frame && frame->isVisible() && frame->ShowsSheet(CPropertyFrame::Sheet::Applet))
-            frame->ReloadAppletPage();
+        static_cast<CAppletSettings&>(params) = before;
+        m_ctx.editor.SetAppletSettings(after, tr("Auto-Change Menu Size"));
     }
-    if (m_pInfoView)
-        m_pInfoView->SetMessageText(CText::ToQMultiLine(report));
+    emit MessagesChanged(CText::ToQMultiLine(report));
 }
 
-void CAppletTavelinWizardDoc::OnBuildHtml()
+QString CAppletTavelinWizardDoc::PageText() const
 {
-    CAppletTavelinWizardApp& app = theApp();
-    OnCheckParameters();
-    CPageWriter writer(app.m_params, app.FileSystem(), app.m_strProgramDir);
-    writer.SetHtml5Runtime(CAppSettings(app.Settings()).Html5Runtime());
-    CDlgHtml dialog(Owner());
-    dialog.SetHtml(CText::ToQMultiLine(writer.BuildPage()));
-    app.Prompts().Exec(dialog);
+    CPageWriter writer(m_ctx.Params(), m_ctx.fileSystem, m_ctx.programDir);
+    writer.SetHtml5Runtime(CAppSettings(m_ctx.settings).Html5Runtime());
+    return CText::ToQMultiLine(writer.BuildPage());
 }
 
 void CAppletTavelinWizardDoc::OnPreview()
 {
     OnCheckParameters();
-    CPreview::Preview(Owner());
+    // Today's browsers do not run applets: say so below the check report.
+    if (!CPreview(m_ctx).Preview(Owner()))
+        emit MessageAppended(QString::fromLatin1(CPreview::kAppletOnlyNote));
 }
 
 void CAppletTavelinWizardDoc::OnClearMessage()
 {
-    if (m_pInfoView)
-        m_pInfoView->SetMessageText(QString());
-}
-
-void CAppletTavelinWizardDoc::OnWebBrowser()
-{
-    CPreview::ChooseWebBrowser(Owner());
-}
-
-void CAppletTavelinWizardDoc::OnManageTemplates()
-{
-    CDlgManageTemplates dialog(Owner());
-    theApp().Prompts().Exec(dialog);
+    emit MessagesChanged(QString());
 }
 
 // Writes the menu as a page without the applet: lists of real links, a
 // style sheet and the runtime script, with the media beside it.
 void CAppletTavelinWizardDoc::OnExportHtml5()
 {
-    CAppletTavelinWizardApp& app = theApp();
     CommitPropertyPage();
-    QString path = app.Prompts().SaveFileName(Owner(), tr("Export HTML5 Menu"),
+    QString path = m_ctx.prompts.SaveFileName(Owner(), tr("Export HTML5 Menu"),
                                               QStringLiteral("HTML Files(*.htm,*.html) (*.htm *.html)"),
                                               QStringLiteral("menu.htm"));
     if (path.isEmpty())
@@ -384,13 +336,13 @@ void CAppletTavelinWizardDoc::OnExportHtml5()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".htm");
     std::string error;
-    if (!CHtml5Exporter(app.FileSystem(), app.m_strProgramDir).Export(app.m_params, CText::FromQ(path), &error))
-        app.Prompts().Message(Owner(), CText::ToQ(error.empty() ? CPageWriter::kSaveFailed : error));
+    if (!CHtml5Exporter(m_ctx.fileSystem, m_ctx.programDir).Export(m_ctx.Params(), CText::FromQ(path), &error))
+        m_ctx.prompts.Message(Owner(), CText::ToQ(error.empty() ? CPageWriter::kSaveFailed : error));
 }
 
 void CAppletTavelinWizardDoc::OnHtml5Runtime()
 {
-    CAppSettings settings(theApp().Settings());
+    CAppSettings settings(m_ctx.settings);
     settings.SetHtml5Runtime(!settings.Html5Runtime());
     emit Html5RuntimeChanged(settings.Html5Runtime());
 }
@@ -403,5 +355,5 @@ void CAppletTavelinWizardDoc::OnAutoChangeSize()
 
 void CAppletTavelinWizardDoc::OnViewSample()
 {
-    CPreview::ViewSample(Owner());
+    CPreview(m_ctx).ViewSample();
 }

@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "CEditorContext.h"
+
 class QWidget;
 
-// Preview, View Sample and the Web Browser choice. The document runs the
-// check before Preview; these do the rest.
+// Preview and View Sample. The document runs the check before Preview;
+// these do the rest.
 class CPreview {
 public:
     static constexpr const char* kPreviewFolder = "tmp";
@@ -16,18 +18,19 @@ public:
         "Note:\t\tCurrent browsers no longer run Java applets, so this preview shows no menu. "
         "Turn on Options > HTML5 Menu Runtime to have the page draw it.";
 
+    explicit CPreview(const CEditorContext& context) : m_ctx(context) {}
+
     // Writes "~AppMenu.htm" and its companions into the preview folder "tmp"
-    // under the program folder and starts the chosen browser on it.
-    static void Preview(QWidget* owner);
+    // under the program folder and starts the chosen browser on it. False
+    // when the page carries no menu script (only the applet draws the menu).
+    bool Preview(QWidget* owner) const;
     // Shows "Sample/Samples.htm" under the program folder in the chosen browser.
-    static void ViewSample(QWidget* owner);
-    // The Web Browser dialog; OK stores the choice in the settings.
-    static void ChooseWebBrowser(QWidget* owner);
+    void ViewSample() const;
 
     // The preview folder and page under the program folder.
-    static std::string PreviewFolder();
-    static std::string PreviewPagePath();
+    static std::string PreviewFolder(const std::string& programDir);
+    static std::string PreviewPagePath(const std::string& programDir);
 
 private:
-    static void NoteAppletOnly();
+    const CEditorContext& m_ctx;
 };

@@ -9,10 +9,9 @@
 #include <QWidget>
 #include <utility>
 
-#include "CAppletTavelinWizardApp.h"
-#include "CBrowserLauncher.h"
+#include "editor/CBrowserLauncher.h"
 #include "CHelpEventFilter.h"
-#include "CText.h"
+#include "editor/CText.h"
 #include "codec/CPath.h"
 
 namespace {
@@ -58,15 +57,15 @@ QStatusBar* StatusBarOf(QWidget* owner)
     return nullptr;
 }
 
-// F1 and Shift+F1 work from the first window on, in every window.
-void InstallHelpKeysAtStart()
-{
-    CHelpSystem::InstallHelpKeys();
-}
-
 }   // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(InstallHelpKeysAtStart)
+CHelpSystem::CHelpSystem(const std::string& programDir, const CBrowserLauncher& browser)
+    : m_strFolder(CText::ToQ(CPath::Join(programDir, "help"))), m_browser(browser),
+      m_pFilter(std::make_unique<CHelpEventFilter>(*this))
+{
+}
+
+CHelpSystem::~CHelpSystem() = default;
 
 void CHelpSystem::ShowContents(QWidget* owner)
 {
@@ -75,12 +74,12 @@ void CHelpSystem::ShowContents(QWidget* owner)
 
 void CHelpSystem::ShowTopic(QWidget*, int context)
 {
-    CBrowserLauncher::ShowPage(QUrl::fromLocalFile(PagePath(PageFor(context))));
+    m_browser.ShowPage(QUrl::fromLocalFile(PagePath(PageFor(context))));
 }
 
 void CHelpSystem::ShowIndex(QWidget*)
 {
-    CBrowserLauncher::ShowPage(QUrl::fromLocalFile(PagePath(QLatin1String(kIndexPage))));
+    m_browser.ShowPage(QUrl::fromLocalFile(PagePath(QLatin1String(kIndexPage))));
 }
 
 void CHelpSystem::ShowForFocus(QWidget* owner)
@@ -91,7 +90,7 @@ void CHelpSystem::ShowForFocus(QWidget* owner)
 
 void CHelpSystem::EnterContextHelpMode(QWidget* owner)
 {
-    CHelpEventFilter& filter = CHelpEventFilter::Instance();
+    CHelpEventFilter& filter = *m_pFilter;
     if (filter.InContextMode())
         return;
     filter.SetContextMode(true, StatusBarOf(owner));
@@ -99,22 +98,22 @@ void CHelpSystem::EnterContextHelpMode(QWidget* owner)
 
 void CHelpSystem::LeaveContextHelpMode()
 {
-    CHelpEventFilter::Instance().SetContextMode(false, nullptr);
+    m_pFilter->SetContextMode(false, nullptr);
 }
 
-bool CHelpSystem::InContextHelpMode()
+bool CHelpSystem::InContextHelpMode() const
 {
-    return CHelpEventFilter::Instance().InContextMode();
+    return m_pFilter->InContextMode();
 }
 
 void CHelpSystem::InstallHelpKeys()
 {
-    CHelpEventFilter::Instance().SetHandlesKeys(true);
+    m_pFilter->SetHandlesKeys(true);
 }
 
-QString CHelpSystem::HelpFolder()
+void CHelpSystem::Request(QWidget* from, int context)
 {
-    return CText::ToQ(CPath::Join(theApp().m_strProgramDir, "help"));
+    CHelpEventFilter::Request(from, context);
 }
 
 QString CHelpSystem::PageFor(int context)
@@ -144,7 +143,7 @@ int CHelpSystem::ContextOf(const QWidget* widget)
     return 0;
 }
 
-QString CHelpSystem::PagePath(const QString& page)
+QString CHelpSystem::PagePath(const QString& page) const
 {
     QString path = HelpFolder() + QLatin1Char('/') + page;
     // A page missing from the installation gives way to the contents.

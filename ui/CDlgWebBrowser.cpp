@@ -11,9 +11,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "CAppletTavelinWizardApp.h"
 #include "CHelpSystem.h"
-#include "IUserPrompts.h"
+#include "editor/CBrowserLauncher.h"
+#include "editor/CKnownBrowsers.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 
 namespace {
 
@@ -36,7 +38,8 @@ QPushButton* MakeButton(const QString& text, const char* name)
 
 }   // namespace
 
-CDlgWebBrowser::CDlgWebBrowser(const QStringList& knownNames, QWidget* parent) : QDialog(parent)
+CDlgWebBrowser::CDlgWebBrowser(IUserPrompts& prompts, const QStringList& knownNames, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts)
 {
     setWindowTitle(QStringLiteral("Web Browser"));
     setProperty("helpContext", CHelpSystem::kWebBrowserDialog);
@@ -114,7 +117,7 @@ void CDlgWebBrowser::accept()
 {
     TakeValues();
     if (m_nChoice == 2 && m_strExePath.isEmpty()) {
-        theApp().Prompts().Message(this, QStringLiteral("You must specify the web browser's execute file!"));
+        m_prompts.Message(this, QStringLiteral("You must specify the web browser's execute file!"));
         m_pExePath->setFocus();
         return;
     }
@@ -125,10 +128,31 @@ void CDlgWebBrowser::OnBrowse()
 {
     TakeValues();
     // Programs here carry no extension: any file may be the browser.
-    const QString path = theApp().Prompts().OpenFileName(this, QString(), QStringLiteral("Web Browser (*)"),
+    const QString path = m_prompts.OpenFileName(this, QString(), QStringLiteral("Web Browser (*)"),
                                                          QString());
     if (path.isEmpty())
         return;
     m_strExePath = path;
     ShowValues();
+}
+
+// All three values are written, also those this choice left as they were.
+bool CDlgWebBrowser::Choose(IUserPrompts& prompts, CBrowserLauncher& browser, QWidget* owner)
+{
+    const CKnownBrowsers browsers;
+    CDlgWebBrowser dialog(prompts, browsers.Names(), owner);
+    dialog.m_nChoice = ChoiceForMode(browser.BrowserMode());
+    dialog.m_nKnownIndex = browser.KnownBrowser();
+    dialog.m_strExePath = CText::ToQ(browser.BrowserPath());
+    dialog.ShowValues();
+    if (prompts.Exec(dialog) != QDialog::Accepted)
+        return false;
+    int known = browser.KnownBrowser();
+    std::string path = browser.BrowserPath();
+    if (dialog.m_nChoice == 1)
+        known = dialog.m_nKnownIndex;
+    else if (dialog.m_nChoice == 2)
+        path = CText::FromQ(dialog.m_strExePath);
+    browser.SetChoice(ModeForChoice(dialog.m_nChoice), path, known);
+    return true;
 }

@@ -1,0 +1,73 @@
+#include "CBrowserLauncher.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+#include "CKnownBrowsers.h"
+#include "CText.h"
+#include "IUserPrompts.h"
+#include "templates/CAppSettings.h"
+
+CBrowserLauncher::CBrowserLauncher(IUserPrompts& prompts, ISettingsStore& settings)
+    : m_prompts(prompts), m_settings(settings)
+{
+    Reload();
+}
+
+void CBrowserLauncher::Reload()
+{
+    const CAppSettings settings(m_settings);
+    m_nBrowserMode = settings.BrowserMode();
+    m_strBrowserPath = settings.BrowserPath();
+    m_nKnownBrowser = settings.KnownBrowser();
+}
+
+void CBrowserLauncher::SetChoice(int browserMode, const std::string& browserPath, int knownBrowser)
+{
+    m_nBrowserMode = browserMode;
+    m_strBrowserPath = browserPath;
+    m_nKnownBrowser = knownBrowser;
+    CAppSettings settings(m_settings);
+    settings.SetBrowserMode(m_nBrowserMode);
+    settings.SetBrowserPath(m_strBrowserPath);
+    settings.SetKnownBrowser(m_nKnownBrowser);
+}
+
+bool CBrowserLauncher::ShowPage(const QUrl& url) const
+{
+    const QString program = ChosenExecutable();
+    if (program.isEmpty())
+        return m_prompts.OpenUrl(url);
+    // A plain file is handed over by its path; an address with a fragment or
+    // a query (or one on the web) keeps its URL form.
+    const bool plainFile = url.isLocalFile() && !url.hasFragment() && !url.hasQuery();
+    const QString argument = plainFile ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
+    return m_prompts.StartDetached(program, {argument}, QString());
+}
+
+bool CBrowserLauncher::ShowPreview(const QString& pagePath) const
+{
+    const QString program = ChosenExecutable();
+    if (program.isEmpty())
+        return m_prompts.OpenUrl(QUrl::fromLocalFile(pagePath));
+    if (IsAppletViewer(program)) {
+        const QFileInfo page(pagePath);
+        return m_prompts.StartDetached(program, {page.fileName()}, page.absolutePath());
+    }
+    return m_prompts.StartDetached(program, {pagePath}, QString());
+}
+
+QString CBrowserLauncher::ChosenExecutable() const
+{
+    if (m_nBrowserMode == 1)
+        return QString();
+    if (m_nBrowserMode == 0)
+        return CText::ToQ(m_strBrowserPath);
+    return CKnownBrowsers().Path(m_nKnownBrowser);
+}
+
+bool CBrowserLauncher::IsAppletViewer(const QString& executable)
+{
+    // Only a copy is upper-cased: the path started keeps its own case.
+    return executable.toUpper().contains(QLatin1String("APPLETVIEWER"));
+}

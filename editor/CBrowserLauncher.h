@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+class ISettingsStore;
+class IUserPrompts;
+class QUrl;
+
+// Starts the browser the user chose (Options > Web Browser) on a page:
+// browser mode 1 hands the page to the desktop's default browser, mode 0
+// starts the user's executable, any other mode the detected browser at the
+// chosen position. Everything goes through the prompts, so that tests never
+// start a program. The choice is read from the settings when made and
+// written back by SetChoice.
+class CBrowserLauncher {
+public:
+    CBrowserLauncher(IUserPrompts& prompts, ISettingsStore& settings);
+
+    // View Sample and help: the page (or address) in the chosen browser.
+    bool ShowPage(const QUrl& url) const;
+    // Preview: as ShowPage for a page on disk, except that an applet viewer
+    // is started in the page's folder with the bare page name.
+    bool ShowPreview(const QString& pagePath) const;
+
+    // The executable the current choice names; empty for the desktop's
+    // default browser, which also stands in when the choice names nothing
+    // (no path given, a position the detected list does not have).
+    QString ChosenExecutable() const;
+    static bool IsAppletViewer(const QString& executable);
+
+    int BrowserMode() const { return m_nBrowserMode; }
+    const std::string& BrowserPath() const { return m_strBrowserPath; }
+    int KnownBrowser() const { return m_nKnownBrowser; }
+    // Takes a new choice and writes all three values to the settings.
+    void SetChoice(int browserMode, const std::string& browserPath, int knownBrowser);
+    // Reads the choice from the settings again.
+    void Reload();
+
+private:
+    IUserPrompts& m_prompts;
+    ISettingsStore& m_settings;
+    int m_nBrowserMode = 1;
+    std::string m_strBrowserPath;
+    int m_nKnownBrowser = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "CModelEditor.h"
+
+class CBrowserLauncher;
+class CSelection;
+class IFileSystem;
+class ISettingsStore;
+class IUserPrompts;
+
+// What the document, the windows, the property pages and the dialogs work
+// with, handed to each through its constructor: the model and the one door
+// that changes it, the selection the pages edit, the settings, the file
+// system, the prompts, the browser launcher and the program folder. The
+// application object makes the parts and owns them; tests make their own.
+struct CEditorContext {
+    CModelEditor& editor;
+    CSelection& selection;
+    ISettingsStore& settings;
+    IFileSystem& fileSystem;
+    IUserPrompts& prompts;
+    CBrowserLauncher& browser;
+    std::string programDir;
+
+    CAppletParameters& Params() const { return editor.Params(); }
+};

@@ -1,0 +1,43 @@
+#include "CPreview.h"
+
+#include <QUrl>
+
+#include "CBrowserLauncher.h"
+#include "CText.h"
+#include "IUserPrompts.h"
+#include "codec/CPageWriter.h"
+#include "codec/CPath.h"
+#include "templates/CAppSettings.h"
+
+std::string CPreview::PreviewFolder(const std::string& programDir)
+{
+    return CPath::Join(programDir, kPreviewFolder);
+}
+
+std::string CPreview::PreviewPagePath(const std::string& programDir)
+{
+    return CPath::Join(PreviewFolder(programDir), kPreviewPage);
+}
+
+bool CPreview::Preview(QWidget* owner) const
+{
+    const std::string folder = PreviewFolder(m_ctx.programDir);
+    const std::string page = PreviewPagePath(m_ctx.programDir);
+    // A folder that cannot be made shows up as the writer's failure below.
+    m_ctx.fileSystem.MakeDir(folder);
+    CPageWriter writer(m_ctx.Params(), m_ctx.fileSystem, m_ctx.programDir);
+    const bool runtime = CAppSettings(m_ctx.settings).Html5Runtime();
+    writer.SetHtml5Runtime(runtime);
+    const std::string text = writer.BuildPage();
+    if (!writer.SaveFiles(page, folder, text, false, std::string()))
+        m_ctx.prompts.Message(owner, CText::ToQ(writer.LastError()));
+    // Whatever the earlier preview left there is still worth showing.
+    m_ctx.browser.ShowPreview(CText::ToQ(page));
+    return runtime;
+}
+
+void CPreview::ViewSample() const
+{
+    const std::string page = CPath::Join(m_ctx.programDir, kSamplePage);
+    m_ctx.browser.ShowPage(QUrl::fromLocalFile(CText::ToQ(page)));
+}
