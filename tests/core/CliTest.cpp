@@ -157,6 +157,12 @@ TEST_F(Cli, HtmlCheckAndSaveOfASavedProject)
     EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
     EXPECT_EQ(r.m_strOut, page);  // byte for byte, CR LF included
     EXPECT_NE(r.m_strOut.find("Home|_#`Page"), std::string::npos);
+    // The page as the applet alone reads it, exactly.
+    r = Run({"html", "--no-runtime", "menu.htm"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    EXPECT_EQ(r.m_strOut.rfind("<html>\r\n<head><title>", 0), 0u);
+    EXPECT_EQ(r.m_strOut.find("tavelin.js"), std::string::npos);
+    EXPECT_EQ(Run({"export", "--no-runtime", "menu.htm", "x.htm"}).m_nCode, 2);
 
     r = Run({"check", "menu.htm"});
     EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
