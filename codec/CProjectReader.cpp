@@ -172,14 +172,28 @@ bool CProjectReader::LoadProject(const std::string& path)
     return LoadModel(path, kProjectSection, false);
 }
 
+void CProjectReader::LoadProjectText(std::string text)
+{
+    m_params.Reset();
+    m_strText = std::move(text);
+    ParseText(kProjectSection, false);
+}
+
 bool CProjectReader::LoadModel(const std::string& file, const std::string& section, bool templateMode)
+{
+    m_warnings.clear();
+    m_strText.clear();
+    if (!m_fs.IsRegularFile(file) || !m_fs.ReadFile(file, m_strText))
+        return false;
+    ParseText(section, templateMode);
+    return true;
+}
+
+void CProjectReader::ParseText(const std::string& section, bool templateMode)
 {
     m_warnings.clear();
     m_map.clear();
     m_numbered.clear();
-    m_strText.clear();
-    if (!m_fs.IsRegularFile(file) || !m_fs.ReadFile(file, m_strText))
-        return false;
     const std::string header = "[" + section + "]";
     m_numbered.reserve(static_cast<size_t>(std::count(m_strText.begin(), m_strText.end(), '\n')) + 1);
     ForEachEntry(m_strText, [&](std::string_view h, std::string_view key, std::string_view value) {
@@ -203,7 +217,6 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
     m_numbered.shrink_to_fit();
     m_strText.clear();
     m_strText.shrink_to_fit();
-    return true;
 }
 
 // "MStyle-N", "IStyle-N" and "IN-J" (J from 1) go to the numbered records,

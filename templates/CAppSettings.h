@@ -29,6 +29,9 @@ public:
     static constexpr Row kTreeHeight{"Settings", "Tree Height", 150, nullptr};
     // Pages carry the script that draws the menu in today's browsers.
     static constexpr Row kHtml5Runtime{"Settings", "HTML5 Runtime", 0, nullptr};
+    // Seconds a recovery copy of unsaved work may lag behind while editing
+    // goes on; 0 writes none.
+    static constexpr Row kAutoSaveInterval{"Settings", "AutoSave Interval", 30, nullptr};
     static constexpr const char* kRecentSection = "Recent File List";
     static constexpr int kRecentCount = 4;
 
@@ -54,6 +57,8 @@ public:
     void SetTreeWidth(int width) { SetInt(kTreeWidth, width); }
     bool Html5Runtime() const { return GetInt(kHtml5Runtime) != 0; }
     void SetHtml5Runtime(bool on) { SetInt(kHtml5Runtime, on ? 1 : 0); }
+    int AutoSaveInterval() const { return GetInt(kAutoSaveInterval); }
+    void SetAutoSaveInterval(int seconds) { SetInt(kAutoSaveInterval, seconds); }
     int TreeHeight() const { return GetInt(kTreeHeight); }
     void SetTreeHeight(int height) { SetInt(kTreeHeight, height); }
 
