@@ -5,11 +5,13 @@
 
 #include "CAboutDlg.h"
 #include "CAppletTavelinWizardDoc.h"
+#include "CAutoSaver.h"
 #include "CCommandLine.h"
 #include "CModelEditor.h"
 #include "CQtPrompts.h"
 #include "CQtSettings.h"
 #include "CText.h"
+#include "codec/CRecoveryStore.h"
 #include "codec/CStdFileSystem.h"
 #include "templates/CAppSettings.h"
 #include "templates/CProgramFolder.h"
@@ -26,6 +28,9 @@ struct CAppletTavelinWizardApp::Private {
     ISettingsStore* settings = nullptr;
     CMainFrame* frame = nullptr;
     CAppletTavelinWizardDoc* doc = nullptr;
+    QString recoveryFolder;
+    std::unique_ptr<CRecoveryStore> recovery;
+    std::unique_ptr<CAutoSaver> autoSaver;
 };
 
 CAppletTavelinWizardApp::CAppletTavelinWizardApp() : d(std::make_unique<Private>(m_params)) {}
@@ -85,11 +90,44 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
     if (!opened)
         d->doc->NewDocument();
     d->frame->InitialShowWindow(1);
+    StartAutoSave();
     return true;
+}
+
+// Recovery copies of unsaved work; copies left by a run that ended without
+// removing them are offered first.
+void CAppletTavelinWizardApp::StartAutoSave()
+{
+    QString folder = d->recoveryFolder;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+    d->recovery = std::make_unique<CRecoveryStore>(FileSystem(), CText::FromQ(folder));
+    d->recovery->Open();
+    CAppletTavelinWizardDoc* doc = d->doc;
+    d->autoSaver = std::make_unique<CAutoSaver>(Editor(), *d->recovery, Settings(), FileSystem(),
+                                                [doc] { return doc->PathName(); });
+    d->autoSaver->OfferRecovery(Prompts(), d->frame, [doc](const QString& page, const std::string& text) {
+        return doc->OpenRecovered(page, text);
+    });
+}
+
+void CAppletTavelinWizardApp::SetRecoveryFolder(const QString& folder)
+{
+    d->recoveryFolder = folder;
+}
+
+CAutoSaver* CAppletTavelinWizardApp::AutoSaver() const
+{
+    return d->autoSaver.get();
 }
 
 int CAppletTavelinWizardApp::ExitInstance()
 {
+    // A normal end: the user has saved or given up the changes.
+    if (d->autoSaver)
+        d->autoSaver->Shutdown();
+    d->autoSaver.reset();
+    d->recovery.reset();
     delete d->frame;
     d->frame = nullptr;
     delete d->doc;

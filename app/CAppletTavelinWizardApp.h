@@ -7,6 +7,7 @@
 #include "model/CAppletParameters.h"
 
 class CAppletTavelinWizardDoc;
+class CAutoSaver;
 class CAppletTavelinWizardView;
 class CMainFrame;
 class CModelEditor;
@@ -40,6 +41,11 @@ public:
     // the settings store (not owned).
     void SetPrompts(IUserPrompts* prompts);
     void SetSettings(ISettingsStore* settings);
+    // Autosave and recovery: the folder of the recovery copies (tests set
+    // their own before start-up; default the per-user data folder's
+    // "recovery") and the auto-saver of this run (null before start-up).
+    void SetRecoveryFolder(const QString& folder);
+    CAutoSaver* AutoSaver() const;
 
     CModelEditor& Editor();
     CMainFrame* MainFrame() const;
@@ -65,6 +71,8 @@ public slots:
     void OnAppAbout();
 
 private:
+    void StartAutoSave();
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -7,6 +7,7 @@
 #include <QUndoStack>
 
 #include "CAppletTavelinWizardApp.h"
+#include "CDlgAutoSave.h"
 #include "CDlgHtml.h"
 #include "CModelEditor.h"
 #include "CPreview.h"
@@ -387,4 +388,32 @@ void CAppletTavelinWizardDoc::OnAutoChangeSize()
 void CAppletTavelinWizardDoc::OnViewSample()
 {
     CPreview::ViewSample(Owner());
+}
+
+// --- autosave and recovery ---------------------------------------------------
+
+bool CAppletTavelinWizardDoc::OpenRecovered(const QString& pagePath, const std::string& projectText)
+{
+    CAppletTavelinWizardApp& app = theApp();
+    if (!SaveModified())
+        return false;
+    ReleaseModel();
+    CProjectReader(app.m_params, app.FileSystem(), app.m_strProgramDir).LoadProjectText(projectText);
+    ModelReplaced();
+    app.m_bFirstNew = false;
+    m_strPathName = pagePath;
+    emit TitleChanged(Title());
+    // Not saved anywhere: no undo leads back to a saved state.
+    app.Editor().History().resetClean();
+    SetModifiedFlag(true);
+    return true;
+}
+
+void CAppletTavelinWizardDoc::OnAutoSaveOptions()
+{
+    CAppSettings settings(theApp().Settings());
+    CDlgAutoSave dialog(Owner());
+    dialog.SetSeconds(settings.AutoSaveInterval());
+    if (theApp().Prompts().Exec(dialog) == QDialog::Accepted)
+        settings.SetAutoSaveInterval(dialog.Seconds());
 }

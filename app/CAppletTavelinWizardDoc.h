@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <string>
 
 class CAppletTavelinWizardView;
 class CRecentFileList;
@@ -50,6 +51,9 @@ public:
     bool OnSaveDocument(const QString& pagePath);
     // Offers to save a modified project; false when the user cancelled.
     bool SaveModified();
+    // Opens unsaved work kept in a recovery copy: the project text replaces
+    // the model, which stays modified and keeps its page path.
+    bool OpenRecovered(const QString& pagePath, const std::string& projectText);
 
     bool m_bAutoChangeSize = false;
 
@@ -70,6 +74,7 @@ public slots:
     void OnViewSample();
     void OnExportHtml5();
     void OnHtml5Runtime();
+    void OnAutoSaveOptions();
 
 signals:
     void TitleChanged(const QString& title);

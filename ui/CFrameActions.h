@@ -26,7 +26,7 @@ public:
         HelpTopics = 57667, GettingStarted = 32793, SearchHelp = 32792, ViewSample = 32794,
         Faq = 32790, About = 57664,
         Help = 57670, ContextHelp = 57669, NextPane = 57680, PrevPane = 57681,
-        ExportHtml5 = 32800, Html5Runtime = 32801
+        ExportHtml5 = 32800, Html5Runtime = 32801, AutoSave = 32802
     };
 
     explicit CFrameActions(QWidget* owner);

@@ -96,7 +96,7 @@ void CMainFrame::CreateMenus()
     add(menuBar()->addMenu(QStringLiteral("&Build")), {A::CheckParameters, A::BuildHtml, 0, A::Preview,
                                                        A::ClearMessage});
     add(menuBar()->addMenu(QStringLiteral("&Options")), {A::WebBrowser, A::Template, 0, A::AutoChangeSize,
-                                                         A::Html5Runtime});
+                                                         A::Html5Runtime, A::AutoSave});
     add(menuBar()->addMenu(QStringLiteral("&Help")), {A::HelpTopics, A::GettingStarted, A::SearchHelp,
                                                       A::ViewSample, 0, A::Faq, 0, A::About});
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
@@ -166,6 +166,7 @@ void CMainFrame::ConnectDocument()
     wire(A::ViewSample, &CAppletTavelinWizardDoc::OnViewSample);
     wire(A::ExportHtml5, &CAppletTavelinWizardDoc::OnExportHtml5);
     wire(A::Html5Runtime, &CAppletTavelinWizardDoc::OnHtml5Runtime);
+    wire(A::AutoSave, &CAppletTavelinWizardDoc::OnAutoSaveOptions);
     connect(doc, &CAppletTavelinWizardDoc::Html5RuntimeChanged, this, &CMainFrame::UpdateCommandStates);
     connect(Action(A::AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(A::About), &QAction::triggered, &theApp(), &CAppletTavelinWizardApp::OnAppAbout);

@@ -35,6 +35,7 @@ protected:
         CopyTree(QStringLiteral(ATW_BIN_DIR), program.path(), 0);
         theApp().SetSettings(&settings);
         theApp().SetPrompts(&prompts);
+        theApp().SetRecoveryFolder(recovery.path());
     }
 
     void TearDown() override
@@ -77,6 +78,7 @@ protected:
 
     QTemporaryDir program;
     QTemporaryDir work;
+    QTemporaryDir recovery;  // the recovery copies of this test's editor
     CMemorySettings settings;
     CScriptedPrompts prompts;
     bool started = false;
