@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 #include <optional>
 
+#include "codec/CRecoveryStore.h"
+#include "editor/CAutoSaver.h"
 #include "codec/CStdFileSystem.h"
 #include "editor/CAppletTavelinWizardDoc.h"
 #include "editor/CBrowserLauncher.h"
@@ -41,6 +43,9 @@ struct CAppletTavelinWizardApp::Private {
     std::unique_ptr<CHelpSystem> help;
     std::unique_ptr<CAppletTavelinWizardDoc> doc;
     std::unique_ptr<CMainFrame> frame;
+    QString recoveryFolder;
+    std::unique_ptr<CRecoveryStore> recovery;
+    std::unique_ptr<CAutoSaver> autoSaver;
 };
 
 CAppletTavelinWizardApp::CAppletTavelinWizardApp(ISettingsStore* settings, IUserPrompts* prompts)
@@ -91,13 +96,47 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
     if (!opened)
         d->doc->NewDocument();
     d->frame->InitialShowWindow(1);
+    StartAutoSave();
     return true;
+}
+
+// Recovery copies of unsaved work; copies left by a run that ended without
+// removing them are offered first.
+void CAppletTavelinWizardApp::StartAutoSave()
+{
+    QString folder = d->recoveryFolder;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+    IFileSystem& fs = d->context->fileSystem;
+    d->recovery = std::make_unique<CRecoveryStore>(fs, CText::FromQ(folder));
+    d->recovery->Open();
+    CAppletTavelinWizardDoc* doc = d->doc.get();
+    d->autoSaver = std::make_unique<CAutoSaver>(d->editor, *d->recovery, d->settings, fs,
+                                                [doc] { return doc->PathName(); });
+    d->autoSaver->OfferRecovery(d->prompts, d->frame.get(), [doc](const QString& page, const std::string& text) {
+        return doc->OpenRecovered(page, text);
+    });
+}
+
+void CAppletTavelinWizardApp::SetRecoveryFolder(const QString& folder)
+{
+    d->recoveryFolder = folder;
+}
+
+CAutoSaver* CAppletTavelinWizardApp::AutoSaver() const
+{
+    return d->autoSaver.get();
 }
 
 int CAppletTavelinWizardApp::ExitInstance()
 {
     if (!d->context)
         return 0;
+    // A normal end: the user has saved or given up the changes.
+    if (d->autoSaver)
+        d->autoSaver->Shutdown();
+    d->autoSaver.reset();
+    d->recovery.reset();
     d->frame.reset();
     d->doc.reset();
     d->help.reset();

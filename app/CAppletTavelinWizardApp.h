@@ -5,6 +5,7 @@
 #include <string>
 
 class CAppletTavelinWizardDoc;
+class CAutoSaver;
 class CMainFrame;
 class CModelEditor;
 class CSelection;
@@ -33,6 +34,11 @@ public:
     // Shut-down: empties and removes the preview folder "tmp".
     int ExitInstance();
 
+    // Autosave and recovery: the folder of the recovery copies (tests set
+    // their own before start-up; default the per-user data folder's
+    // "recovery") and the auto-saver of this run (null before start-up).
+    void SetRecoveryFolder(const QString& folder);
+    CAutoSaver* AutoSaver() const;
     CMainFrame* MainFrame() const;
     CAppletTavelinWizardDoc* Document() const;
     // The parts of the run; valid once InitInstance succeeded.
@@ -44,6 +50,8 @@ public:
     static std::string ResolveProgramDir(const QString& dir, bool executableDir = false);
 
 private:
+    void StartAutoSave();
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -168,21 +168,36 @@ bool CProjectReader::LoadProject(const std::string& path)
     return LoadModel(path, kProjectSection, false);
 }
 
+void CProjectReader::LoadProjectText(std::string text)
+{
+    m_params.Reset();
+    m_warnings.clear();
+    m_strText = std::move(text);
+    ParseText(kProjectSection, false);
+}
+
 bool CProjectReader::LoadModel(const std::string& file, const std::string& section, bool templateMode)
 {
     m_warnings.clear();
-    m_map.clear();
-    m_numbered.clear();
     m_strText.clear();
     if (!m_fs.IsRegularFile(file))
         return false;
-    // A file too large for the memory left counts as one that cannot be
-    // opened: the model is reset rather than left half built.
+    bool read = false;
+    try {
+        read = m_fs.ReadFile(file, m_strText);
+    } catch (const std::bad_alloc&) {
+        read = false;
+    }
+    return read && ParseText(section, templateMode);
+}
+
+// A text too large for the memory left counts as one that cannot be opened:
+// the model is reset rather than left half built.
+bool CProjectReader::ParseText(const std::string& section, bool templateMode)
+{
     bool loaded = true;
     try {
-        loaded = m_fs.ReadFile(file, m_strText);
-        if (loaded)
-            Load(section, templateMode);
+        Load(section, templateMode);
     } catch (const std::bad_alloc&) {
         m_items.clear();
         m_params.Reset();
@@ -198,6 +213,8 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
 
 void CProjectReader::Load(const std::string& section, bool templateMode)
 {
+    m_map.clear();
+    m_numbered.clear();
     const std::string header = "[" + section + "]";
     m_numbered.reserve(static_cast<size_t>(std::count(m_strText.begin(), m_strText.end(), '\n')) + 1);
     m_occurrences.clear();

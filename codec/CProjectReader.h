@@ -41,6 +41,8 @@ public:
     bool LoadModel(const std::string& file, const std::string& section, bool templateMode);
     // Reset, then LoadModel with the project section.
     bool LoadProject(const std::string& path);
+    // Reset, then the project section of text held in memory (a recovery copy).
+    void LoadProjectText(std::string text);
 
     // What was skipped in a damaged file (bad relations, nesting too deep);
     // empty for a sound file.
@@ -62,6 +64,9 @@ private:
         std::string_view m_value;
     };
 
+    // Fills the model from the section of m_strText, then lets go of the
+    // text and the indexes; false when the memory ran out on the way.
+    bool ParseText(const std::string& section, bool templateMode);
     void Load(const std::string& section, bool templateMode);
     void AddEntry(std::string_view key, std::string_view value);
     // The fields of "[section]key" (or of defaultText when absent), exactly

@@ -82,6 +82,18 @@ std::string CProjectText::ComposeOnce(const std::string& section)
     const auto& menus = walk.Run();
     std::string out;
     out.reserve(1024 + menus.size() * 240 + m_params.m_arrWritten.size() * 160);
+    Head(section, out);
+    for (const CTavelin* menu : menus) {
+        AppendMenuLines(*menu, menu->m_nNumber, out);
+        if (m_bNeedsEscapes && !m_bEscapes)
+            return {};  // Compose writes it again with the escapes
+    }
+    Tail(walk.StructureValue(), out);
+    return out;
+}
+
+void CProjectText::Head(const std::string& section, std::string& out)
+{
     out += '[';
     out += section;
     out += "]\r\n";
@@ -95,15 +107,13 @@ std::string CProjectText::ComposeOnce(const std::string& section)
         }
         out += "\r\n";
     }
-    for (const CTavelin* menu : menus) {
-        AppendMenuLines(*menu, out);
-        if (m_bNeedsEscapes && !m_bEscapes)
-            return {};  // Compose writes it again with the escapes
-    }
+}
+
+void CProjectText::Tail(const std::string& structureValue, std::string& out)
+{
     out += "Misc=";
-    out += walk.StructureValue();
+    out += structureValue;
     out += "\r\n";
-    return out;
 }
 
 void CProjectText::AppletRecord(std::string& out)
@@ -192,7 +202,7 @@ CProjectText::StyleKey CProjectText::StyleKeyOf(const CTavelin& menu)
     return key;
 }
 
-void CProjectText::AppendMenuLines(const CTavelin& menu, std::string& out)
+void CProjectText::AppendMenuLines(const CTavelin& menu, int number, std::string& out)
 {
     const MenuKey menuKey = MenuKeyOf(menu);
     if (!m_bHaveLast || menuKey != m_lastMenuKey || menu.m_strName != m_strLastName) {
@@ -208,20 +218,20 @@ void CProjectText::AppendMenuLines(const CTavelin& menu, std::string& out)
         m_lastStyleKey = styleKey;
     }
     m_bHaveLast = true;
-    std::string number;
-    CNumberText::Append(number, menu.m_nNumber);
+    std::string numberText;
+    CNumberText::Append(numberText, number);
     out += "MStyle-";
-    out += number;
+    out += numberText;
     out += '=';
     out += m_strMenuRecord;
     out += "IStyle-";
-    out += number;
+    out += numberText;
     out += '=';
     out += m_strStyleRecord;
     int j = 0;
     for (const auto& item : menu.m_arrItems) {
         out += 'I';
-        out += number;
+        out += numberText;
         out += '-';
         CNumberText::Append(out, ++j);
         out += '=';

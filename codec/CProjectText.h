@@ -24,6 +24,22 @@ public:
 
     std::string Compose(const std::string& section);
 
+    // Compose in pieces, for a large project written a slice at a time:
+    // Head, then AppendMenuLines for each menu of a project-mode numbering
+    // walk in order (with the number the walk gave it), then Tail with the
+    // walk's structure value.
+    void Head(const std::string& section, std::string& out);
+    void AppendMenuLines(const CTavelin& menu, int number, std::string& out);
+    static void Tail(const std::string& structureValue, std::string& out);
+    // A plain piecewise pass met text that needs the escapes: the caller
+    // starts again from Head after UseEscapes.
+    bool NeedsEscapes() const { return m_bNeedsEscapes && !m_bEscapes; }
+    void UseEscapes()
+    {
+        m_bEscapes = true;
+        m_bHaveLast = false;
+    }
+
     void AppletRecord(std::string& out);
     void MenuRecord(const CTavelin& menu, std::string& out);
     static void StyleRecord(const CTavelin& menu, std::string& out);
@@ -37,7 +53,6 @@ private:
     void AddText(std::string& out, const std::string& text, bool label = false);
     static MenuKey MenuKeyOf(const CTavelin& menu);
     static StyleKey StyleKeyOf(const CTavelin& menu);
-    void AppendMenuLines(const CTavelin& menu, std::string& out);
     void AppendItemMedia(const std::string& path, std::string& out);
     void AppendAppletMedia(const std::string& path, std::string& out);
 

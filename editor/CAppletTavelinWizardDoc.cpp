@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QUndoStack>
 
+#include "codec/CProjectReader.h"
 #include "CModelEditor.h"
 #include "CPreview.h"
 #include "CRecentFileList.h"
@@ -356,4 +357,22 @@ void CAppletTavelinWizardDoc::OnAutoChangeSize()
 void CAppletTavelinWizardDoc::OnViewSample()
 {
     CPreview(m_ctx).ViewSample();
+}
+
+// --- autosave and recovery ---------------------------------------------------
+
+bool CAppletTavelinWizardDoc::OpenRecovered(const QString& pagePath, const std::string& projectText)
+{
+    if (!SaveModified())
+        return false;
+    ReleaseModel();
+    CProjectReader(m_ctx.Params(), m_ctx.fileSystem, m_ctx.programDir).LoadProjectText(projectText);
+    ModelReplaced();
+    m_bFirstNew = false;
+    m_strPathName = pagePath;
+    emit TitleChanged(Title());
+    // Not saved anywhere: no undo leads back to a saved state.
+    m_ctx.editor.History().resetClean();
+    SetModifiedFlag(true);
+    return true;
 }

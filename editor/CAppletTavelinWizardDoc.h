@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <string>
 
 #include "CEditorContext.h"
 
@@ -59,6 +60,9 @@ public:
     void SaveAsTemplate(const QString& name, int position);
     // The page text that Save would write, for Build HTML.
     QString PageText() const;
+    // Opens unsaved work kept in a recovery copy: the project text replaces
+    // the model, which stays modified and keeps its page path.
+    bool OpenRecovered(const QString& pagePath, const std::string& projectText);
 
     bool m_bAutoChangeSize = false;
 

@@ -18,6 +18,7 @@ class IUserPrompts {
 public:
     enum class Icon { Information, Warning, Stop, Question };
     enum class SaveAnswer { Yes, No, Cancel };
+    enum class RecoverAnswer { Recover, Discard, Later };
 
     virtual ~IUserPrompts() = default;
 
@@ -27,6 +28,9 @@ public:
     virtual bool Confirm(QWidget* parent, const QString& text) = 0;
     // "Yes", "No" and "Cancel", for "Save changes to %1?".
     virtual SaveAnswer AskSave(QWidget* parent, const QString& text) = 0;
+    // "Recover", "Discard" and "Later", for "Recover unsaved changes to %1
+    // from %2?"; closing the box is Later.
+    virtual RecoverAnswer AskRecover(QWidget* parent, const QString& text) = 0;
     // Empty when cancelled. filter uses Qt's "Text (*.a *.b)" form.
     virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& initial) = 0;

@@ -33,6 +33,9 @@ public:
     // The Live Preview pane is shown, and at a phone's width.
     static constexpr Row kLivePreview{"Settings", "Live Preview", 0, nullptr};
     static constexpr Row kLivePreviewPhone{"Settings", "Live Preview Phone", 0, nullptr};
+    // Seconds a recovery copy of unsaved work may lag behind while editing
+    // goes on; 0 writes none.
+    static constexpr Row kAutoSaveInterval{"Settings", "AutoSave Interval", 30, nullptr};
     static constexpr const char* kRecentSection = "Recent File List";
     static constexpr int kRecentCount = 4;
 
@@ -58,6 +61,8 @@ public:
     void SetTreeWidth(int width) { SetInt(kTreeWidth, width); }
     bool Html5Runtime() const { return GetInt(kHtml5Runtime) != 0; }
     void SetHtml5Runtime(bool on) { SetInt(kHtml5Runtime, on ? 1 : 0); }
+    int AutoSaveInterval() const { return GetInt(kAutoSaveInterval); }
+    void SetAutoSaveInterval(int seconds) { SetInt(kAutoSaveInterval, seconds); }
     int TreeHeight() const { return GetInt(kTreeHeight); }
     void SetTreeHeight(int height) { SetInt(kTreeHeight, height); }
 

@@ -83,6 +83,8 @@ const CommandDef kCommands[] = {
     {CFrameActions::Html5Runtime, "HTML5 Menu &Runtime", "",
      "Add the script that draws the menu in today's browsers to every page\nHTML5 Menu Runtime", nullptr,
      true},
+    {CFrameActions::AutoSave, "Auto&Save...", "",
+     "Set how often a recovery copy of unsaved changes is written\nAutoSave", nullptr, false},
     {CFrameActions::HelpTopics, "&Help Topics", "", "List Help topics\nHelp Topics", nullptr, false},
     {CFrameActions::GettingStarted, "&Getting Started", "", "", nullptr, false},
     {CFrameActions::SearchHelp, "&Search for Help on ...", "", "", nullptr, false},

@@ -27,7 +27,8 @@ public:
         Faq = 32790, About = 57664,
         Help = 57670, ContextHelp = 57669, NextPane = 57680, PrevPane = 57681,
         ExportHtml5 = 32800, Html5Runtime = 32801,
-        ImportMenu = 32802, ImportItems = 32803, CheckLinks = 32804, EditFind = 32805, EditFindNext = 32806
+        ImportMenu = 32802, ImportItems = 32803, CheckLinks = 32804, EditFind = 32805, EditFindNext = 32806,
+        AutoSave = 32807
     };
 
     explicit CFrameActions(QWidget* owner);

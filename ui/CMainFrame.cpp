@@ -27,6 +27,7 @@
 #include "CWizardInfoView.h"
 #include "editor/CAppletTavelinWizardDoc.h"
 #include "CAboutDlg.h"
+#include "CDlgAutoSave.h"
 #include "CDlgHtml.h"
 #include "CDlgWebBrowser.h"
 #include "CHelpSystem.h"
@@ -116,7 +117,7 @@ void CMainFrame::CreateMenus()
     add(menuBar()->addMenu(QStringLiteral("&Build")), {A::CheckParameters, A::CheckLinks, A::BuildHtml, 0,
                                                        A::Preview, A::ClearMessage});
     add(menuBar()->addMenu(QStringLiteral("&Options")), {A::WebBrowser, A::Template, 0, A::AutoChangeSize,
-                                                         A::Html5Runtime});
+                                                         A::Html5Runtime, A::AutoSave});
     add(menuBar()->addMenu(QStringLiteral("&Help")), {A::HelpTopics, A::GettingStarted, A::SearchHelp,
                                                       A::ViewSample, 0, A::Faq, 0, A::About});
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
@@ -218,6 +219,7 @@ void CMainFrame::ConnectDocument()
     connect(Action(A::SaveAsTemplate), &QAction::triggered, this, &CMainFrame::OnFileSaveAsTemplate);
     connect(Action(A::BuildHtml), &QAction::triggered, this, &CMainFrame::OnBuildHtml);
     connect(Action(A::WebBrowser), &QAction::triggered, this, &CMainFrame::OnWebBrowser);
+    connect(Action(A::AutoSave), &QAction::triggered, this, &CMainFrame::OnAutoSaveOptions);
     connect(Action(A::Template), &QAction::triggered, this, &CMainFrame::OnManageTemplates);
     connect(doc, &CAppletTavelinWizardDoc::MessagesChanged, this, [this](const QString& text) {
         m_pInfoView->Messages()->setFont(m_pTreeView->font());
@@ -492,4 +494,14 @@ void CMainFrame::OnManageTemplates()
 {
     CDlgManageTemplates dialog(m_ctx, this);
     m_ctx.prompts.Exec(dialog);
+}
+
+// Options > AutoSave...: how often a recovery copy of unsaved work is written.
+void CMainFrame::OnAutoSaveOptions()
+{
+    CAppSettings settings(m_ctx.settings);
+    CDlgAutoSave dialog(this);
+    dialog.SetSeconds(settings.AutoSaveInterval());
+    if (m_ctx.prompts.Exec(dialog) == QDialog::Accepted)
+        settings.SetAutoSaveInterval(dialog.Seconds());
 }

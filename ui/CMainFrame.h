@@ -71,6 +71,7 @@ public slots:
     void OnFileSaveAsTemplate();
     void OnBuildHtml();
     void OnWebBrowser();
+    void OnAutoSaveOptions();
     void OnManageTemplates();
 
 protected:

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 
 QString CQtPrompts::Title()
@@ -41,6 +42,20 @@ IUserPrompts::SaveAnswer CQtPrompts::AskSave(QWidget* parent, const QString& tex
     case QMessageBox::No: return SaveAnswer::No;
     default: return SaveAnswer::Cancel;
     }
+}
+
+IUserPrompts::RecoverAnswer CQtPrompts::AskRecover(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::NoButton, parent);
+    QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
+    box.setDefaultButton(recover);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == recover)
+        return RecoverAnswer::Recover;
+    return box.clickedButton() == discard ? RecoverAnswer::Discard : RecoverAnswer::Later;
 }
 
 QString CQtPrompts::OpenFileName(QWidget* parent, const QString& caption, const QString& filter,

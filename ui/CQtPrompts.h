@@ -9,6 +9,7 @@ public:
     void Message(QWidget* parent, const QString& text, Icon icon) override;
     bool Confirm(QWidget* parent, const QString& text) override;
     SaveAnswer AskSave(QWidget* parent, const QString& text) override;
+    RecoverAnswer AskRecover(QWidget* parent, const QString& text) override;
     QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& initial) override;
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,

@@ -49,6 +49,7 @@ protected:
     {
         QStringList args{QStringLiteral("AppletTavelinWizard"), QStringLiteral("--program-dir"), program.path()};
         app = std::make_unique<CAppletTavelinWizardApp>(&settings, &prompts);
+        app->SetRecoveryFolder(recoveryPath.isEmpty() ? recovery.path() : recoveryPath);
         started = app->InitInstance(args + extra);
         return started;
     }
@@ -80,6 +81,8 @@ protected:
 
     QTemporaryDir program;
     QTemporaryDir work;
+    QTemporaryDir recovery;  // the recovery copies of this test's editor
+    QString recoveryPath;    // another folder for them, when set before Start
     CMemorySettings settings;
     CScriptedPrompts prompts;
     std::unique_ptr<CAppletTavelinWizardApp> app;

@@ -62,7 +62,7 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
                            "&Clear Message"}));
     EXPECT_EQ(Entries("&Options"),
               QStringList({"Web &Browser...", "&Template...\tCtrl+T", "-", "Auto-Change Menu Size",
-                           "HTML5 Menu &Runtime"}));
+                           "HTML5 Menu &Runtime", "Auto&Save..."}));
     EXPECT_EQ(Entries("&Help"), QStringList({"&Help Topics", "&Getting Started", "&Search for Help on ...",
                                              "&View Sample", "-", "&Frequently Asked Questions", "-", "&About..."}));
 

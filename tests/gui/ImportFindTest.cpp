@@ -40,7 +40,7 @@ TEST_F(FrameFixture, ImportedItemsAreOneUndoStepUnderTheSelection)
     CTavelinItem* owner = top.GetItem(0);
     const QStringList before = Labels(*owner->m_pSubMenu);
     Tree()->setCurrentItem(Tree()->NodeOf(owner));
-    QUndoStack& history = theApp().Editor().History();
+    QUndoStack& history = Editor().History();
     const int steps = history.count();
 
     // A page of two lists: the dialog offers both, the test takes the second.

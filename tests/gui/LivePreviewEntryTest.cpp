@@ -26,7 +26,7 @@ QMenu* ViewMenu(CMainFrame* frame)
 TEST_F(LivePreviewEntry, ShowsThePaneOrPointsToPreview)
 {
     ASSERT_TRUE(Start());
-    CMainFrame* frame = theApp().MainFrame();
+    CMainFrame* frame = Frame();
     QMenu* view = ViewMenu(frame);
     ASSERT_NE(view, nullptr);
     auto* pane = frame->findChild<QDockWidget*>(QStringLiteral("livePreviewPane"));

@@ -204,7 +204,7 @@ TEST_F(LivePreviewFrameTest, ClickInThePaneSelectsTheNodeInTheTree)
 {
     CAppSettings(settings).SetInt(CAppSettings::kLivePreview, 1);
     ASSERT_TRUE(Start());
-    CMainFrame* frame = theApp().MainFrame();
+    CMainFrame* frame = Frame();
     CLivePreviewPane* pane = frame->LivePreview();
     ASSERT_NE(pane, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return pane->IsCurrent(); }, kWaitMs));

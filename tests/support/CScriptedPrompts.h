@@ -32,6 +32,11 @@ public:
         saveQuestions << text;
         return Pop(saveAnswers, SaveAnswer::No);
     }
+    RecoverAnswer AskRecover(QWidget*, const QString& text) override
+    {
+        recoverQuestions << text;
+        return Pop(recoverAnswers, RecoverAnswer::Later);
+    }
     QString OpenFileName(QWidget*, const QString&, const QString& filter, const QString&) override
     {
         filters << filter;
@@ -65,11 +70,12 @@ public:
         return true;
     }
 
-    QStringList messages, confirmations, saveQuestions, filters, dialogs;
+    QStringList messages, confirmations, saveQuestions, recoverQuestions, filters, dialogs;
     QList<QUrl> urls;
     std::vector<Start> starts;
     std::deque<bool> confirmAnswers;
     std::deque<SaveAnswer> saveAnswers;
+    std::deque<RecoverAnswer> recoverAnswers;
     std::deque<QString> fileNames;
     std::deque<std::optional<QColor>> colors;
     std::deque<std::function<int(QDialog&)>> dialogHandlers;

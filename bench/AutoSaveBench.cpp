@@ -1,0 +1,102 @@
+// The recovery copy against a normal save (BM_SaveFiles in CodecBench) on
+// projects of 1,000 to 100,000 items. The editor composes the copy on the
+// user-interface thread in slices (BM_AutoSaveStart, then one
+// BM_AutoSaveSlice after another) and writes it on a worker thread
+// (BM_AutoSaveWrite), so the longest pause typing can see is the larger of
+// the first two; BM_ProjectText is the text composed in one go, for scale.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "BenchModel.h"
+#include "codec/CPageWriter.h"
+#include "codec/CRecoveryStore.h"
+#include "codec/CSlicedProjectText.h"
+#include "codec/CStdFileSystem.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+// Items per slice, as the editor's auto-saver uses.
+constexpr size_t kSliceItems = 4000;
+
+class RecoveryFolder {
+public:
+    RecoveryFolder() : m_path(fs::temp_directory_path() / ("atw-autosave-bench-" + std::to_string(std::random_device{}()))) {}
+    ~RecoveryFolder()
+    {
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+    }
+    std::string Path() const { return m_path.string(); }
+
+private:
+    fs::path m_path;
+};
+
+void PerItem(benchmark::State& state)
+{
+    state.counters["per_item"] = benchmark::Counter(static_cast<double>(state.range(0)),
+                                                    benchmark::Counter::kIsIterationInvariantRate |
+                                                        benchmark::Counter::kInvert);
+}
+
+void BM_ProjectText(benchmark::State& state)
+{
+    CAppletParameters& p = BenchModel::Shared(static_cast<int>(state.range(0)));
+    CPageWriter writer(p, CStdFileSystem::Instance(), "");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writer.ProjectText());
+    PerItem(state);
+}
+
+// The first slice: numbering walk, structure value and head.
+void BM_AutoSaveStart(benchmark::State& state)
+{
+    CAppletParameters& p = BenchModel::Shared(static_cast<int>(state.range(0)));
+    CSlicedProjectText text(p, CStdFileSystem::Instance());
+    for (auto _ : state)
+        text.Start();
+}
+
+// One following slice of kSliceItems items.
+void BM_AutoSaveSlice(benchmark::State& state)
+{
+    CAppletParameters& p = BenchModel::Shared(static_cast<int>(state.range(0)));
+    CSlicedProjectText text(p, CStdFileSystem::Instance());
+    text.Start();
+    for (auto _ : state) {
+        if (text.Step(kSliceItems)) {
+            state.PauseTiming();
+            text.Start();
+            state.ResumeTiming();
+        }
+    }
+}
+
+// The worker thread's part: the copy's head and checksum, the atomic write.
+void BM_AutoSaveWrite(benchmark::State& state)
+{
+    CAppletParameters& p = BenchModel::Shared(static_cast<int>(state.range(0)));
+    RecoveryFolder folder;
+    CRecoveryStore store(CStdFileSystem::Instance(), folder.Path());
+    if (!store.Open()) {
+        state.SkipWithError("no recovery folder");
+        return;
+    }
+    CRecoveryCopy copy;
+    copy.pagePath = "/home/user/web/menu.htm";
+    copy.projectText = CPageWriter(p, CStdFileSystem::Instance(), "").ProjectText();
+    for (auto _ : state)
+        if (!store.WriteOwn(CRecoveryStore::Encode(copy)))
+            state.SkipWithError("write failed");
+    store.Close();
+    PerItem(state);
+}
+}  // namespace
+
+BENCHMARK(BM_ProjectText)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoSaveStart)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoSaveSlice)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoSaveWrite)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
