@@ -244,8 +244,9 @@ TEST_F(SaveTransaction, ModesGroupsAndLinksOfTheReplacedFilesStay)
     struct stat st {};
     ASSERT_EQ(::stat(page.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    if (groupChanged)
+    if (groupChanged) {
         EXPECT_EQ(st.st_gid, group);
+    }
 
     fs::create_directories(m_dir / "real");
     fs::rename(m_dir / "menu.tvx", m_dir / "real" / "menu.tvx");

@@ -9,6 +9,7 @@
 #include "TreeViewFixture.h"
 #include "editor/CModelEditor.h"
 #include "props/CPropertyFrame.h"
+#include "ui/CTreeNodeMap.h"
 
 using View = CAppletTavelinWizardView;
 
@@ -489,4 +490,18 @@ TEST_F(TreeView, EditsOnALargeTreeKeepTheRestOfIt)
         EXPECT_EQ(Node(item.get())->childCount(), item->m_pSubMenu->GetItemCount());
     }
     EXPECT_EQ(subItems, 100 * 10 + 20);
+}
+
+// A label of megabytes shows cut, ending in an ellipsis; the model keeps it
+// whole.
+TEST_F(TreeView, LongLabelsShowCutWithAnEllipsis)
+{
+    const std::string label = "\xC3\xA9" + std::string(5000000, 'x');
+    a2->m_strLabel = label;
+    view->RebuildTree();
+    const QString shown = Node(a2)->text(0);
+    EXPECT_LE(shown.size(), static_cast<qsizetype>(CTreeNodeMap::kMaxLabelBytes) + 1);
+    EXPECT_TRUE(shown.startsWith(QString::fromUtf8("\xC3\xA9xx")));
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_EQ(a2->m_strLabel, label);
 }
