@@ -90,12 +90,6 @@ void CAppletTavelinWizardView::CreateContextMenu()
     m_pActProperty = add(tr("&Property"), tr("Edit the current selection's properties"), &V::OnProperty);
 }
 
-void CAppletTavelinWizardView::MarkModified()
-{
-    if (CAppletTavelinWizardDoc* doc = m_pDoc)
-        doc->SetModifiedFlag(true);
-}
-
 // --- the mirror's hooks -------------------------------------------------------
 
 void CAppletTavelinWizardView::NodesReplaced()
@@ -148,7 +142,6 @@ void CAppletTavelinWizardView::OnInsert()
         return;
     expandItem(target);
     setCurrentItem(fresh);
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -178,7 +171,6 @@ void CAppletTavelinWizardView::OnDelete()
     else
         RemoveFromParent(node);
     setCurrentItem(parent);
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -198,7 +190,6 @@ void CAppletTavelinWizardView::OnVisible()
         m_ctx.editor.SetItemVisible(item, !item->m_bVisible);
     else
         return;
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -229,7 +220,6 @@ void CAppletTavelinWizardView::Move(bool up)
         return;
     }
     setCurrentItem(fresh);
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -263,7 +253,6 @@ void CAppletTavelinWizardView::OnProperty()
     if (GetNodeKind(node) != KindTopMenu && !m_pPropertyFrame->isVisible())
         m_pPropertyFrame->show();
     ShowPropertyFor(node);
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -433,7 +422,6 @@ bool CAppletTavelinWizardView::PasteItemUnder(QTreeWidgetItem* target, const CTa
         return false;
     expandItem(target);
     setCurrentItem(fresh);
-    MarkModified();
     return true;
 }
 
@@ -446,7 +434,6 @@ void CAppletTavelinWizardView::RemoveItemNode(QTreeWidgetItem* node)
     if (current && (current == item || IsDescendant(NodeOf(current), node)))
         m_ctx.selection.Clear();
     RemoveFromParent(node);
-    MarkModified();
 }
 
 // --- drag and drop ----------------------------------------------------------------

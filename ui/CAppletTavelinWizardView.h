@@ -89,7 +89,6 @@ private slots:
 private:
     void CreateContextMenu();
     QTreeWidgetItem* SelectedNode() const { return currentItem(); }
-    void MarkModified();
     void Move(bool up);
     void RemoveFromParent(QTreeWidgetItem* node);
     bool CopySelection();
