@@ -12,8 +12,6 @@
 #include <vector>
 
 #include "CTreeClipboard.h"
-#include "CTreeIcons.h"
-#include "CTreeNodeMap.h"
 #include "editor/CAppletTavelinWizardDoc.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
@@ -41,26 +39,19 @@ int ItemLevels(const CTavelinItem& item)
 
 bool IsItemKind(int kind)
 {
-    return kind == CAppletTavelinWizardView::KindItem || kind == CAppletTavelinWizardView::KindLeaf;
+    return kind == CMenuTreeMirror::KindItem || kind == CMenuTreeMirror::KindLeaf;
 }
 
 }  // namespace
 
 CAppletTavelinWizardView::CAppletTavelinWizardView(const CEditorContext& context, QWidget* parent)
-    : QTreeWidget(parent), m_ctx(context), m_pNodes(std::make_unique<CTreeNodeMap>(CTreeIcons::List()))
+    : CMenuTreeMirror(context, parent)
 {
-    setColumnCount(1);
-    setHeaderHidden(true);
-    setRootIsDecorated(false);  // the applet root has no button, its menus have
-    setIconSize(QSize(CTreeIcons::kSize, CTreeIcons::kSize));
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
     CreateContextMenu();
-    ConnectEditor();
     connect(this, &QTreeWidget::currentItemChanged, this,
             &CAppletTavelinWizardView::OnCurrentNodeChanged);
     // Paste follows what the clipboard offers, also from other programs.
@@ -76,24 +67,6 @@ CAppletTavelinWizardView::~CAppletTavelinWizardView()
 void CAppletTavelinWizardView::SetDocument(CAppletTavelinWizardDoc* doc)
 {
     m_pDoc = doc;
-}
-
-void CAppletTavelinWizardView::ConnectEditor()
-{
-    CModelEditor* editor = &m_ctx.editor;
-    using V = CAppletTavelinWizardView;
-    connect(editor, &CModelEditor::TopMenuInserted, this, &V::OnTopMenuInserted);
-    connect(editor, &CModelEditor::TopMenuAboutToBeRemoved, this, &V::OnTopMenuAboutToBeRemoved);
-    connect(editor, &CModelEditor::TopMenuMoved, this, &V::OnTopMenuMoved);
-    connect(editor, &CModelEditor::ItemInserted, this, &V::OnItemInserted);
-    connect(editor, &CModelEditor::ItemAboutToBeRemoved, this, &V::OnItemAboutToBeRemoved);
-    connect(editor, &CModelEditor::ItemRemoved, this, &V::OnItemRemoved);
-    connect(editor, &CModelEditor::ItemMoved, this, &V::OnItemMoved);
-    connect(editor, &CModelEditor::TopMenuChanged, this, &V::OnTopMenuChanged);
-    connect(editor, &CModelEditor::MenuStyleChanged, this, &V::OnTopMenuChanged);
-    connect(editor, &CModelEditor::ItemChanged, this, &V::OnItemChanged);
-    connect(editor, &CModelEditor::AppletChanged, this, &V::OnAppletChanged);
-    connect(editor, &CModelEditor::ModelReset, this, &V::RebuildTree);
 }
 
 void CAppletTavelinWizardView::CreateContextMenu()
@@ -117,239 +90,33 @@ void CAppletTavelinWizardView::CreateContextMenu()
     m_pActProperty = add(tr("&Property"), tr("Edit the current selection's properties"), &V::OnProperty);
 }
 
-void CAppletTavelinWizardView::MarkModified()
-{
-    if (CAppletTavelinWizardDoc* doc = m_pDoc)
-        doc->SetModifiedFlag(true);
-}
+// --- the mirror's hooks -------------------------------------------------------
 
-// --- building the tree ------------------------------------------------------
-
-// The whole tree, built detached and bottom-up and added in one step.
-void CAppletTavelinWizardView::RebuildTree()
+void CAppletTavelinWizardView::NodesReplaced()
 {
-    m_ctx.selection.Clear();
-    m_bRebuilding = true;
-    setUpdatesEnabled(false);
     m_hDragItem = nullptr;
     m_hDropHighlight = nullptr;
-    clear();
-    m_pNodes->Clear();
-    QTreeWidgetItem* root = m_pNodes->MakeRoot(m_ctx.Params());
-    addTopLevelItem(root);
     if (m_pPropertyFrame)
         m_pPropertyFrame->ForgetSheet();
-    expandItem(root);
-    setUpdatesEnabled(true);
-    m_bRebuilding = false;
-    setCurrentItem(root);
+}
+
+void CAppletTavelinWizardView::TreeRebuilt()
+{
     if (CAppletTavelinWizardDoc* doc = m_pDoc)
         QMetaObject::invokeMethod(doc, &CAppletTavelinWizardDoc::OnClearMessage, Qt::QueuedConnection);
-    emit CommandStateChanged();
 }
 
-int CAppletTavelinWizardView::ItemImage(const CTavelinItem* item)
+void CAppletTavelinWizardView::NodeGoing(QTreeWidgetItem* node)
 {
-    return item ? CTreeNodeMap::ItemImage(*item) : -1;
-}
-
-int CAppletTavelinWizardView::NodeImage(const QTreeWidgetItem* node) const
-{
-    return CTreeNodeMap::Image(node);
-}
-
-int CAppletTavelinWizardView::GetNodeKind(const QTreeWidgetItem* node) const
-{
-    return node ? CTreeNodeMap::KindOfImage(NodeImage(node)) : KindRoot;
-}
-
-int CAppletTavelinWizardView::GetNodeDepth(const QTreeWidgetItem* node) const
-{
-    int depth = 0;
-    for (const QTreeWidgetItem* up = node ? node->parent() : nullptr; up; up = up->parent())
-        ++depth;
-    return depth;
-}
-
-QTreeWidgetItem* CAppletTavelinWizardView::RootNode() const
-{
-    return topLevelItemCount() > 0 ? topLevelItem(0) : nullptr;
-}
-
-QTreeWidgetItem* CAppletTavelinWizardView::NodeOf(const CTavelinItem* item) const
-{
-    return m_pNodes->NodeOf(item);
-}
-
-QTreeWidgetItem* CAppletTavelinWizardView::NodeOf(const CTavelin* topMenu) const
-{
-    return m_pNodes->NodeOf(topMenu);
-}
-
-CTavelinItem* CAppletTavelinWizardView::ItemOf(const QTreeWidgetItem* node) const
-{
-    return node && IsItemKind(GetNodeKind(node)) ? static_cast<CTavelinItem*>(CTreeNodeMap::Object(node))
-                                                 : nullptr;
-}
-
-CTavelin* CAppletTavelinWizardView::TopMenuOf(const QTreeWidgetItem* node) const
-{
-    return node && GetNodeKind(node) == KindTopMenu ? static_cast<CTavelin*>(CTreeNodeMap::Object(node))
-                                                    : nullptr;
-}
-
-CTavelin* CAppletTavelinWizardView::MenuHolding(const QTreeWidgetItem* node) const
-{
-    if (!ItemOf(node))
-        return nullptr;
-    const QTreeWidgetItem* parent = node->parent();
-    if (CTavelin* menu = TopMenuOf(parent))
-        return menu;
-    CTavelinItem* owner = ItemOf(parent);
-    return owner ? owner->m_pSubMenu.get() : nullptr;
+    if (m_hDragItem == node || IsDescendant(m_hDragItem, node))
+        m_hDragItem = nullptr;
+    if (m_hDropHighlight == node || IsDescendant(m_hDropHighlight, node))
+        SetDropHighlight(nullptr);
 }
 
 CTavelin* CAppletTavelinWizardView::GetSelectedItemMenu() const
 {
     return m_ctx.selection.Item() ? MenuHolding(SelectedNode()) : nullptr;
-}
-
-bool CAppletTavelinWizardView::IsDescendant(const QTreeWidgetItem* node,
-                                            const QTreeWidgetItem* ancestor) const
-{
-    if (!node || !ancestor)
-        return false;
-    for (const QTreeWidgetItem* up = node->parent(); up; up = up->parent())
-        if (up == ancestor)
-            return true;
-    return false;
-}
-
-// --- patching the tree from the editor's signals ------------------------------
-
-void CAppletTavelinWizardView::OnTopMenuInserted(int index)
-{
-    const auto& menus = m_ctx.Params().m_arrMenus;
-    QTreeWidgetItem* root = RootNode();
-    if (!root || index < 0 || index >= static_cast<int>(menus.size()))
-        return;
-    root->insertChild(index, m_pNodes->MakeTopMenuNode(*menus[static_cast<size_t>(index)]));
-}
-
-void CAppletTavelinWizardView::OnTopMenuAboutToBeRemoved(CTavelin* menu)
-{
-    RemoveNode(NodeOf(menu));
-}
-
-void CAppletTavelinWizardView::OnTopMenuMoved(CTavelin* menu, int from, int to)
-{
-    QTreeWidgetItem* old = NodeOf(menu);
-    if (!old || !menu)
-        return;
-    m_pNodes->Forget(old);
-    ReplaceMovedNode(old, m_pNodes->MakeTopMenuNode(*menu), from, to);
-}
-
-void CAppletTavelinWizardView::OnItemInserted(CTavelin* menu, CTavelinItem*, int index)
-{
-    QTreeWidgetItem* holder = m_pNodes->HolderOf(menu);
-    CTavelinItem* item = menu ? menu->GetItem(index) : nullptr;
-    if (!holder || !item)
-        return;
-    holder->insertChild(index, m_pNodes->MakeItemNode(*item));
-    RefreshItemImage(holder);
-}
-
-void CAppletTavelinWizardView::OnItemAboutToBeRemoved(CTavelin*, CTavelinItem* item)
-{
-    RemoveNode(NodeOf(item));
-}
-
-void CAppletTavelinWizardView::OnItemRemoved(CTavelin* menu, int)
-{
-    RefreshItemImage(m_pNodes->HolderOf(menu));
-}
-
-void CAppletTavelinWizardView::OnItemMoved(CTavelin* menu, int from, int to)
-{
-    CTavelinItem* item = menu ? menu->GetItem(to) : nullptr;
-    QTreeWidgetItem* old = item ? NodeOf(item) : nullptr;
-    if (!old)
-        return;
-    m_pNodes->Forget(old);
-    ReplaceMovedNode(old, m_pNodes->MakeItemNode(*item), from, to);
-}
-
-void CAppletTavelinWizardView::OnTopMenuChanged(CTavelin* menu)
-{
-    QTreeWidgetItem* node = NodeOf(menu);
-    if (!node)
-        return;
-    m_pNodes->SetImage(node, CTreeNodeMap::TopMenuImage(*menu));
-    const QString label = CTreeNodeMap::Label(menu->m_strName);
-    if (node->text(0) != label)
-        node->setText(0, label);
-    emit CommandStateChanged();
-}
-
-void CAppletTavelinWizardView::OnItemChanged(CTavelinItem* item)
-{
-    QTreeWidgetItem* node = NodeOf(item);
-    if (!node)
-        return;
-    RefreshItemImage(node);
-    const QString label = CTreeNodeMap::Label(item->m_strLabel);
-    if (node->text(0) != label)
-        node->setText(0, label);
-    emit CommandStateChanged();
-}
-
-void CAppletTavelinWizardView::OnAppletChanged()
-{
-    QTreeWidgetItem* root = RootNode();
-    const QString label = CTreeNodeMap::Label(m_ctx.Params().m_strName);
-    if (root && root->text(0) != label)
-        root->setText(0, label);
-}
-
-void CAppletTavelinWizardView::RefreshItemImage(QTreeWidgetItem* node)
-{
-    if (const CTavelinItem* item = ItemOf(node))
-        m_pNodes->SetImage(node, CTreeNodeMap::ItemImage(*item));
-}
-
-// Deletes node with its sub-tree. A selection inside it moves to the parent
-// first, so that the property frame never follows a node about to go.
-void CAppletTavelinWizardView::RemoveNode(QTreeWidgetItem* node)
-{
-    if (!node)
-        return;
-    QTreeWidgetItem* current = currentItem();
-    if (current == node || IsDescendant(current, node))
-        setCurrentItem(node->parent());
-    if (m_hDragItem == node || IsDescendant(m_hDragItem, node))
-        m_hDragItem = nullptr;
-    if (m_hDropHighlight == node || IsDescendant(m_hDropHighlight, node))
-        SetDropHighlight(nullptr);
-    m_pNodes->Forget(node);
-    delete node;
-}
-
-// A moved object comes back as a fresh, collapsed node at its new place.
-void CAppletTavelinWizardView::ReplaceMovedNode(QTreeWidgetItem* old, QTreeWidgetItem* fresh, int from,
-                                                int to)
-{
-    QTreeWidgetItem* parent = old->parent();
-    from = parent->indexOfChild(old);
-    parent->insertChild(to > from ? to + 1 : to, fresh);
-    QTreeWidgetItem* current = currentItem();
-    if (current == old || IsDescendant(current, old))
-        setCurrentItem(fresh);
-    if (m_hDragItem == old || IsDescendant(m_hDragItem, old))
-        m_hDragItem = nullptr;
-    if (m_hDropHighlight == old || IsDescendant(m_hDropHighlight, old))
-        SetDropHighlight(nullptr);
-    delete old;
 }
 
 // --- structure commands -----------------------------------------------------
@@ -375,7 +142,6 @@ void CAppletTavelinWizardView::OnInsert()
         return;
     expandItem(target);
     setCurrentItem(fresh);
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -405,7 +171,6 @@ void CAppletTavelinWizardView::OnDelete()
     else
         RemoveFromParent(node);
     setCurrentItem(parent);
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -425,7 +190,6 @@ void CAppletTavelinWizardView::OnVisible()
         m_ctx.editor.SetItemVisible(item, !item->m_bVisible);
     else
         return;
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -456,7 +220,6 @@ void CAppletTavelinWizardView::Move(bool up)
         return;
     }
     setCurrentItem(fresh);
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -490,7 +253,6 @@ void CAppletTavelinWizardView::OnProperty()
     if (GetNodeKind(node) != KindTopMenu && !m_pPropertyFrame->isVisible())
         m_pPropertyFrame->show();
     ShowPropertyFor(node);
-    MarkModified();
     emit CommandStateChanged();
 }
 
@@ -523,7 +285,7 @@ void CAppletTavelinWizardView::ShowPropertyFor(QTreeWidgetItem* node)
 
 void CAppletTavelinWizardView::OnCurrentNodeChanged()
 {
-    if (m_bRebuilding)
+    if (IsRebuilding())
         return;
     if (m_pPropertyFrame && (m_pPropertyFrame->isVisible() || m_bFrameHiddenForMenu))
         OnProperty();
@@ -660,7 +422,6 @@ bool CAppletTavelinWizardView::PasteItemUnder(QTreeWidgetItem* target, const CTa
         return false;
     expandItem(target);
     setCurrentItem(fresh);
-    MarkModified();
     return true;
 }
 
@@ -673,7 +434,6 @@ void CAppletTavelinWizardView::RemoveItemNode(QTreeWidgetItem* node)
     if (current && (current == item || IsDescendant(NodeOf(current), node)))
         m_ctx.selection.Clear();
     RemoveFromParent(node);
-    MarkModified();
 }
 
 // --- drag and drop ----------------------------------------------------------------

@@ -1,43 +1,25 @@
 #pragma once
 
 #include <QTreeWidget>
-#include <memory>
 
-#include "editor/CEditorContext.h"
+#include "CMenuTreeMirror.h"
 
 class CAppletTavelinWizardDoc;
 class CPropertyFrame;
-class CTavelin;
-class CTavelinItem;
-class CTreeNodeMap;
 class QAction;
 class QMenu;
 
-// The menu tree: the applet root, top-level menus, items with sub-items and
-// leaf items. It mirrors the model, runs the structure commands (through
-// CModelEditor) and patches itself from the editor's signals; the whole
-// tree is rebuilt only for a new or opened model. It owns the property frame.
-class CAppletTavelinWizardView : public QTreeWidget {
+// The menu tree with its commands: the structure commands (through the model
+// editor), the clipboard, drag and drop, the context menu and the property
+// frame it owns. The nodes follow the model in CMenuTreeMirror.
+class CAppletTavelinWizardView : public CMenuTreeMirror {
     Q_OBJECT
 public:
-    // Node kinds as read back from a node's picture.
-    enum NodeKind { KindNone = -1, KindRoot = 0, KindTopMenu = 1, KindItem = 3, KindLeaf = 5 };
-    // Picture indices: 0 root, 1/2 top-level menu shown/hidden, 3/4 item with
-    // sub-items shown/hidden, 5/6 leaf shown/hidden.
-    static constexpr int kImageCount = 7;
-
     explicit CAppletTavelinWizardView(const CEditorContext& context, QWidget* parent = nullptr);
     ~CAppletTavelinWizardView() override;
 
     void SetDocument(CAppletTavelinWizardDoc* doc);
 
-    void RebuildTree();
-    int GetNodeKind(const QTreeWidgetItem* node) const;   // no node: KindRoot
-    int GetNodeDepth(const QTreeWidgetItem* node) const;
-    int NodeImage(const QTreeWidgetItem* node) const;
-    QTreeWidgetItem* RootNode() const;
-    QTreeWidgetItem* NodeOf(const CTavelinItem* item) const;
-    QTreeWidgetItem* NodeOf(const CTavelin* topMenu) const;
     // The menu that directly holds the selected item; null when no item is selected.
     CTavelin* GetSelectedItemMenu() const;
 
@@ -50,15 +32,6 @@ public:
     bool CanMove() const;
     bool CanCutCopy() const;
     bool CanPaste() const;
-
-    // --- nodes and the model objects behind them ---------------------------
-    static int ItemImage(const CTavelinItem* item);
-    CTavelinItem* ItemOf(const QTreeWidgetItem* node) const;      // item nodes only
-    CTavelin* TopMenuOf(const QTreeWidgetItem* node) const;       // top-level menu nodes only
-    // The menu whose items include the item of node: the parent's top-level
-    // menu or the parent item's sub-menu; null for other nodes.
-    CTavelin* MenuHolding(const QTreeWidgetItem* node) const;
-    bool IsDescendant(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor) const;
 
     // --- clipboard and drag and drop ---------------------------------------
     // Puts a deep copy of item at the front of target's items and selects it;
@@ -91,10 +64,6 @@ public slots:
     void OnEditCopy();
     void OnEditPaste();
 
-signals:
-    // The enable or check state of a command may have changed.
-    void CommandStateChanged();
-
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
@@ -105,7 +74,10 @@ protected:
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
 
-    CEditorContext m_ctx;
+    void NodesReplaced() override;
+    void TreeRebuilt() override;
+    void NodeGoing(QTreeWidgetItem* node) override;
+
     CPropertyFrame* m_pPropertyFrame = nullptr;
     CAppletTavelinWizardDoc* m_pDoc = nullptr;
     // The node being dragged out of this view; null when no drag runs.
@@ -113,27 +85,12 @@ protected:
 
 private slots:
     void OnCurrentNodeChanged();
-    void OnTopMenuInserted(int index);
-    void OnTopMenuAboutToBeRemoved(CTavelin* menu);
-    void OnTopMenuMoved(CTavelin* menu, int from, int to);
-    void OnItemInserted(CTavelin* menu, CTavelinItem* owner, int index);
-    void OnItemAboutToBeRemoved(CTavelin* menu, CTavelinItem* item);
-    void OnItemRemoved(CTavelin* menu, int index);
-    void OnItemMoved(CTavelin* menu, int from, int to);
-    void OnTopMenuChanged(CTavelin* menu);
-    void OnItemChanged(CTavelinItem* item);
-    void OnAppletChanged();
 
 private:
-    void ConnectEditor();
     void CreateContextMenu();
     QTreeWidgetItem* SelectedNode() const { return currentItem(); }
-    void MarkModified();
     void Move(bool up);
     void RemoveFromParent(QTreeWidgetItem* node);
-    void RemoveNode(QTreeWidgetItem* node);
-    void ReplaceMovedNode(QTreeWidgetItem* old, QTreeWidgetItem* fresh, int from, int to);
-    void RefreshItemImage(QTreeWidgetItem* node);
     bool CopySelection();
     bool CheckNesting(const QTreeWidgetItem* target, int itemLevels);
     void ShowPropertyFor(QTreeWidgetItem* node);
@@ -142,14 +99,12 @@ private:
     void SetDropHighlight(QTreeWidgetItem* node);
     bool IsDragOfThisView(const QDropEvent* event) const;
 
-    std::unique_ptr<CTreeNodeMap> m_pNodes;
     QMenu* m_pContextMenu = nullptr;
     QAction* m_pActProperty = nullptr;
     QAction* m_pActVisible = nullptr;
     QAction* m_pActMoveUp = nullptr;
     QAction* m_pActMoveDown = nullptr;
     QTreeWidgetItem* m_hDropHighlight = nullptr;
-    bool m_bRebuilding = false;
     // Property hid the frame for a top-level menu; selecting another node
     // shows it again.
     bool m_bFrameHiddenForMenu = false;
