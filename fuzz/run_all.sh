@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzzer built in the given build folder for a fixed number of
-# inputs, starting from its seed corpus. Any crash, leak or hang fails.
+# inputs (or at most ATW_FUZZ_SECONDS, default 120), starting from its seed
+# corpus. Any crash, leak or hang fails.
 set -euo pipefail
 build=${1:-build-fuzz}
 runs=${ATW_FUZZ_RUNS:-20000}
@@ -13,7 +14,7 @@ for exe in "$build"/bin/fuzz_*; do
     work=$(mktemp -d)
     [ -d "$seeds" ] && cp -r "$seeds"/. "$work"/
     echo "fuzz_$name: $runs inputs"
-    if ! "$exe" -runs="$runs" -timeout=10 -rss_limit_mb=2048 -max_len=65536 "$work" > "$work.log" 2>&1; then
+    if ! "$exe" -runs="$runs" -max_total_time="${ATW_FUZZ_SECONDS:-120}" -timeout=10 -rss_limit_mb=2048 -max_len=65536 "$work" > "$work.log" 2>&1; then
         tail -n 40 "$work.log"
         status=1
     fi
