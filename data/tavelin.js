@@ -1382,6 +1382,15 @@
         menus.forEach(function (m) { m.fit(); });
     }
 
+    // Every sub-menu made at once, for a page that is inspected as a whole
+    // rather than visited (the editor's preview sets TavelinEagerBuild).
+    function fillAll(box) {
+        var pending = function (sub) { return sub.tvPending; };
+        var subs;
+        while ((subs = Array.prototype.filter.call(box.querySelectorAll('.tv-sub'), pending)).length)
+            subs.forEach(fillSub);
+    }
+
     function enhance(box) {
         if (box.getAttribute('data-tavelin-ready') !== null)
             return null;
@@ -1390,6 +1399,8 @@
         Array.prototype.forEach.call(box.querySelectorAll('.tv-nav > .tv-menu > .tv-li'), function (li) {
             upgradeItem(li, ++n);
         });
+        if (global.TavelinEagerBuild)
+            fillAll(box);
         var menu = new Menu(box);
         menu.fit();
         menu.wire();

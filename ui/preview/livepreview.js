@@ -13,6 +13,10 @@
 (function () {
     'use strict';
 
+    // Every branch is made at once, so that each item has its entry in page
+    // order whether its branch was ever opened or not.
+    window.TavelinEagerBuild = true;
+
     var bridge = null;       // the editor's object, once the channel is up
     var markId = -1;
 
