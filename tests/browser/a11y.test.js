@@ -120,7 +120,9 @@ for (const screen of [
 function pageWithLabel(name, labelBytes) {
     const tvx = fs.readFileSync(path.join(dir, 't0.tvx'), 'latin1');
     const field = labelBytes.split(',').join('|_#c`');  // the project file's escape
-    fs.writeFileSync(path.join(dir, `${name}-src.tvx`), tvx.replace(/(\nI0-1=)[^,]*/, `$1${field}`), 'latin1');
+    // Files that use the escapes say so with a word after the Notice text.
+    const marked = tvx.replace(/(\nNotice=[^\r\n]*)/, '$1,Escapes1');
+    fs.writeFileSync(path.join(dir, `${name}-src.tvx`), marked.replace(/(\nI0-1=)[^,]*/, `$1${field}`), 'latin1');
     fs.copyFileSync(path.join(dir, 't0.htm'), path.join(dir, `${name}-src.htm`));
     const saved = run('save', path.join(dir, `${name}-src.htm`), path.join(dir, `${name}.htm`));
     assert.equal(saved.status, 0, saved.stderr);
