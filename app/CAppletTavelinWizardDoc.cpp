@@ -17,7 +17,7 @@
 #include "codec/CPageWriter.h"
 #include "codec/CParameterCheck.h"
 #include "codec/CPath.h"
-#include "codec/CProjectReader.h"
+#include "codec/CProjectService.h"
 #include "props/CPropertyFrame.h"
 #include "templates/CAppSettings.h"
 #include "templates/CTemplateStore.h"
@@ -191,16 +191,17 @@ bool CAppletTavelinWizardDoc::OnOpenDocument(const QString& pagePath)
         app.Prompts().Message(Owner(), cannotOpen);
         return false;
     }
-    ReleaseModel();
-    CProjectReader reader(app.m_params, app.FileSystem(), app.m_strProgramDir);
-    const bool loaded = reader.LoadProject(project);
-    ModelReplaced();
-    if (!loaded) {
+    // The current project stays when the new one cannot be read (a damaged
+    // file too large for the memory left).
+    const CProjectResult result = CProjectService(app.FileSystem(), app.m_strProgramDir)
+                                      .Open(CText::FromQ(pagePath), app.m_params, [this] { ReleaseModel(); });
+    if (!result) {
         app.Prompts().Message(Owner(), cannotOpen);
         return false;
     }
+    ModelReplaced();
     QStringList skipped;
-    for (const std::string& warning : reader.Warnings())
+    for (const std::string& warning : result.Warnings())
         skipped << CText::ToQ(warning);
     if (!skipped.isEmpty())
         app.Prompts().Message(Owner(), skipped.join(QLatin1Char('\n')));
@@ -247,6 +248,10 @@ bool CAppletTavelinWizardDoc::OnSaveDocument(const QString& pagePath)
     const std::string text = writer.BuildPage();
     if (writer.SaveFiles(page, CPath::Folder(page), text, false, std::string())) {
         app.Editor().History().setClean();
+        // Copies that failed: the page is saved, the message view says what is missing.
+        for (const std::string& warning : writer.Warnings())
+            if (m_pInfoView)
+                m_pInfoView->Messages()->appendPlainText(CText::ToQ("Warning:\t\t" + warning));
         return true;
     }
     // What is on disk is not the project: it stays modified.

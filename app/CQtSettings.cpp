@@ -1,11 +1,24 @@
 #include "CQtSettings.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include "CText.h"
 
-CQtSettings::CQtSettings() : m_settings(QStringLiteral("Quorvex"), QStringLiteral("AppletTavelinWizard"))
+CQtSettings::CQtSettings()
+    : m_strFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                QStringLiteral("/Quorvex/AppletTavelinWizard.conf"))
 {
+    if (FileIsSafe())
+        m_pSettings = std::make_unique<QSettings>(QStringLiteral("Quorvex"), QStringLiteral("AppletTavelinWizard"));
+}
+
+// Missing, or a regular file where its links lead.
+bool CQtSettings::FileIsSafe() const
+{
+    const QFileInfo info(m_strFile);
+    return info.exists() ? info.isFile() : !info.isSymLink();
 }
 
 QString CQtSettings::Key(const std::string& section, const std::string& key)
@@ -13,17 +26,35 @@ QString CQtSettings::Key(const std::string& section, const std::string& key)
     return CText::ToQ(section) + QLatin1Char('/') + CText::ToQ(key);
 }
 
+QVariant CQtSettings::Value(const QString& key) const
+{
+    return m_pSettings ? m_pSettings->value(key) : m_memory.value(key);
+}
+
+// Checked again before each write: the file may have been replaced since.
+void CQtSettings::Store(const QString& key, const QVariant& value)
+{
+    if (m_pSettings && !FileIsSafe())
+        m_pSettings.reset();
+    if (!m_pSettings) {
+        m_memory.insert(key, value);
+        return;
+    }
+    m_pSettings->setValue(key, value);
+    m_pSettings->sync();
+}
+
 int CQtSettings::GetInt(const std::string& section, const std::string& key, int defaultValue)
 {
     bool ok = false;
-    const int value = m_settings.value(Key(section, key)).toInt(&ok);
+    const int value = Value(Key(section, key)).toInt(&ok);
     return ok ? value : defaultValue;
 }
 
 std::string CQtSettings::GetString(const std::string& section, const std::string& key,
                                    const std::string& defaultValue)
 {
-    const QVariant value = m_settings.value(Key(section, key));
+    const QVariant value = Value(Key(section, key));
     if (!value.isValid())
         return defaultValue;
     // An unquoted text with commas in the file reads back as a list.
@@ -34,17 +65,16 @@ std::string CQtSettings::GetString(const std::string& section, const std::string
 
 void CQtSettings::SetInt(const std::string& section, const std::string& key, int value)
 {
-    m_settings.setValue(Key(section, key), value);
-    m_settings.sync();
+    Store(Key(section, key), value);
 }
 
 void CQtSettings::SetString(const std::string& section, const std::string& key, const std::string& value)
 {
-    m_settings.setValue(Key(section, key), CText::ToQ(value));
-    m_settings.sync();
+    Store(Key(section, key), CText::ToQ(value));
 }
 
 bool CQtSettings::Contains(const std::string& section, const std::string& key)
 {
-    return m_settings.contains(Key(section, key));
+    const QString name = Key(section, key);
+    return m_pSettings ? m_pSettings->contains(name) : m_memory.contains(name);
 }

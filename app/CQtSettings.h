@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QSettings>
+#include <QVariantMap>
+
+#include <memory>
 
 #include "templates/ISettingsStore.h"
 
 // The per-user settings store: QSettings under organisation "Quorvex" and
-// application "AppletTavelinWizard"; sections are groups.
+// application "AppletTavelinWizard"; sections are groups. When the settings
+// file is no regular file (a pipe, a device, a broken link) it is neither
+// read nor written: the settings of the run are then kept in memory.
 class CQtSettings : public ISettingsStore {
 public:
     CQtSettings();
@@ -20,5 +25,11 @@ public:
 
 private:
     static QString Key(const std::string& section, const std::string& key);
-    QSettings m_settings;
+    bool FileIsSafe() const;
+    QVariant Value(const QString& key) const;
+    void Store(const QString& key, const QVariant& value);
+
+    QString m_strFile;
+    std::unique_ptr<QSettings> m_pSettings;  // null: kept in m_memory
+    QVariantMap m_memory;
 };

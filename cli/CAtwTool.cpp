@@ -6,17 +6,11 @@
 #include "CTemplateCommands.h"
 #include "CToolArgs.h"
 #include "codec/CHtml5Exporter.h"
-#include "codec/CPageWriter.h"
 #include "codec/CParameterCheck.h"
 #include "codec/CPath.h"
-#include "codec/CProjectReader.h"
+#include "codec/CProjectService.h"
 #include "templates/CAppSettings.h"
 #include "templates/CTemplateStore.h"
-
-namespace {
-constexpr const char* kNotOurFile =
-    "This File is not saved by Applet Tavelin Wizard!\nSystem can't open it.";
-}
 
 CAtwTool::CAtwTool(IFileSystem& fs, CIniSettings& settings, std::string programDir,
                    std::ostream& out, std::ostream& err)
@@ -54,28 +48,26 @@ void CAtwTool::Print(const std::string& text)
 
 bool CAtwTool::OpenPage(const std::string& page)
 {
-    const std::string project = CPath::ProjectFileFor(page);
-    if (!m_fs.IsRegularFile(project)) {
-        Fail(kNotOurFile);
-        return false;
-    }
-    CProjectReader reader(m_params, m_fs, m_strProgramDir);
-    if (!reader.LoadProject(project)) {
-        Fail("Can't open file " + page + ".!Please check it.");
-        return false;
-    }
-    for (const std::string& warning : reader.Warnings())
+    const CProjectResult result = Service().Open(page, m_params);
+    for (const std::string& warning : result.Warnings())
         m_err << warning << '\n';
-    return true;
+    if (!result)
+        Fail(result.Error());
+    return result.Ok();
+}
+
+CProjectService CAtwTool::Service() const
+{
+    CProjectService service(m_fs, m_strProgramDir);
+    service.SetHtml5Runtime(CAppSettings(m_settings).Html5Runtime());
+    return service;
 }
 
 int CAtwTool::Html(const std::string& page)
 {
     if (!OpenPage(page))
         return kFailure;
-    CPageWriter writer(m_params, m_fs, m_strProgramDir);
-    writer.SetHtml5Runtime(CAppSettings(m_settings).Html5Runtime());
-    Print(writer.BuildPage());
+    Print(Service().PageText(m_params));
     return kSuccess;
 }
 
@@ -123,12 +115,14 @@ int CAtwTool::New(int index, const std::string& newPage)
     return SaveAs(newPage);
 }
 
+// Copies that failed are named on standard error and make the exit status 1,
+// though the page and its project file were written.
 int CAtwTool::SaveAs(const std::string& newPage)
 {
-    CPageWriter writer(m_params, m_fs, m_strProgramDir);
-    writer.SetHtml5Runtime(CAppSettings(m_settings).Html5Runtime());
-    const std::string text = writer.BuildPage();
-    if (writer.SaveFiles(newPage, CPath::Folder(newPage), text, false, std::string()))
-        return kSuccess;
-    return Fail(writer.LastError().empty() ? CPageWriter::kSaveFailed : writer.LastError());
+    const CProjectResult result = Service().Save(m_params, newPage);
+    for (const std::string& warning : result.Warnings())
+        m_err << warning << '\n';
+    if (!result)
+        return Fail(result.Error());
+    return result.Warnings().empty() ? kSuccess : kFailure;
 }

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 
+#include "codec/CProjectService.h"
 #include "codec/IFileSystem.h"
 #include "model/CAppletParameters.h"
 #include "templates/CIniSettings.h"
@@ -33,6 +34,8 @@ public:
     const std::string& ProgramDir() const { return m_strProgramDir; }
 
 private:
+    // The project service with the user's runtime choice.
+    CProjectService Service() const;
     int Html(const std::string& page);
     int Check(const std::string& page, bool autoSize);
     int Save(const std::string& page, const std::string& newPage);

@@ -14,16 +14,26 @@ bool CMediaFiles::HasMediaExtension(const std::string& path)
     return false;
 }
 
+CMediaFiles::Kind CMediaFiles::Judge(const std::string& path)
+{
+    if (m_fs.IsSymbolicLink(path)) {
+        const std::string target = m_fs.LinkTarget(path);
+        const bool sound = !target.empty() && !m_fs.IsSymbolicLink(target) && m_fs.IsRegularFile(target) &&
+                           HasMediaExtension(target) && HasMediaExtension(path);
+        return sound ? Kind::Media : Kind::BadLink;
+    }
+    if (m_fs.IsRegularFile(path))
+        return HasMediaExtension(path) ? Kind::Media : Kind::NotMedia;
+    return m_fs.Exists(path) ? Kind::NotMedia : Kind::Missing;
+}
+
 CMediaFiles::CEntry& CMediaFiles::EntryOf(const std::string& path)
 {
     auto found = m_entries.find(path);
     if (found != m_entries.end())
         return found->second;
     CEntry entry;
-    if (m_fs.IsRegularFile(path))
-        entry.m_kind = HasMediaExtension(path) ? Kind::Media : Kind::NotMedia;
-    else if (m_fs.Exists(path))
-        entry.m_kind = Kind::NotMedia;
+    entry.m_kind = Judge(path);
     return m_entries.emplace(path, std::move(entry)).first->second;
 }
 
@@ -55,10 +65,25 @@ void CMediaFiles::CopyInto(const std::string& path, const std::string& folder)
         copied = copied || copy.second == target;
     entry.m_arrCopies.emplace_back(folder, target);
     if (!copied)
-        m_fs.CopyFile(path, target);
+        CopyProgramFile(path, target);
+}
+
+void CMediaFiles::CopyProgramFile(const std::string& from, const std::string& to)
+{
+    const auto [placed, isNew] = m_targets.emplace(to, from);
+    if (!isNew) {
+        if (placed->second != from)
+            m_warnings.push_back("The file \"" + from + "\" was not copied: \"" + placed->second +
+                                 "\" of the same name already went to \"" + to + "\".");
+        return;
+    }
+    if (!m_fs.CopyFile(from, to))
+        m_warnings.push_back("The file \"" + from + "\" could not be copied to \"" + to + "\".");
 }
 
 void CMediaFiles::Clear()
 {
     m_entries.clear();
+    m_targets.clear();
+    m_warnings.clear();
 }

@@ -10,10 +10,12 @@
 // What one run of a writer or the check knows about the media paths the model
 // names: each distinct path is asked about once, and each file is copied into
 // a folder at most once. A media file is a regular file whose extension is
-// one of .gif .jpg .jpeg .png .au .wav.
+// one of .gif .jpg .jpeg .png .au .wav. A symbolic link is judged without
+// following it: it counts only when it leads to a regular file that has a
+// media extension itself (a link "logo.gif" to a private key is refused).
 class CMediaFiles {
 public:
-    enum class Kind { Missing, Media, NotMedia };
+    enum class Kind { Missing, Media, NotMedia, BadLink };
 
     explicit CMediaFiles(IFileSystem& fs) : m_fs(fs) {}
 
@@ -24,8 +26,13 @@ public:
     // The bare file name of a media file, else "".
     std::string FileRef(const std::string& path);
     // Copies a media file to folder/its name (replacing); other paths are
-    // skipped. A failed copy is not reported.
+    // skipped. A copy that fails, or that would land where another file of
+    // the same name already went in this run, adds a line to Warnings().
     void CopyInto(const std::string& path, const std::string& folder);
+    // Copies a file the program ships (not judged as media), with the same
+    // reporting.
+    void CopyProgramFile(const std::string& from, const std::string& to);
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
     void Clear();
 
 private:
@@ -36,7 +43,11 @@ private:
     };
 
     CEntry& EntryOf(const std::string& path);
+    Kind Judge(const std::string& path);
 
     IFileSystem& m_fs;
     std::unordered_map<std::string, CEntry> m_entries;
+    // Target path -> the source copied there in this run.
+    std::unordered_map<std::string, std::string> m_targets;
+    std::vector<std::string> m_warnings;
 };

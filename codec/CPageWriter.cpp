@@ -106,27 +106,40 @@ bool CPageWriter::SaveFiles(const std::string& file, const std::string& folder, 
                             bool templateMode, const std::string& templateName)
 {
     m_strError.clear();
+    m_warnings.clear();
     m_media.Clear();
-    return templateMode ? SaveTemplate(file, folder, templateName) : SaveProject(file, folder, pageText);
+    const bool saved =
+        templateMode ? SaveTemplate(file, folder, templateName) : SaveProject(file, folder, pageText);
+    m_warnings = m_media.Warnings();
+    return saved;
 }
 
+// The project file is locked for the whole save, so that two saves of one
+// page (two editors, or the editor and atw) never mix. Copies go first; then
+// the project file and the page replace the old pair together, the project
+// file first, so that even a crash between the two renames cannot leave a
+// page newer than its project.
 bool CPageWriter::SaveProject(const std::string& file, const std::string& folder, const std::string& pageText)
 {
+    const std::string projectFile = CPath::Join(folder, CPath::FileName(CPath::ProjectFileFor(file)));
+    if (!m_fs.Lock(projectFile)) {
+        m_strError = kProjectBusy;
+        return false;
+    }
     const std::string classFile = CPath::Join(m_strProgramDir, kClassFile);
     if (m_fs.IsRegularFile(classFile))
-        m_fs.CopyFile(classFile, CPath::Join(folder, kClassFile));
+        m_media.CopyProgramFile(classFile, CPath::Join(folder, kClassFile));
     const std::string runtime = CPath::Join(m_strProgramDir, kRuntimeFile);
     if (m_bHtml5Runtime && m_fs.IsRegularFile(runtime))
-        m_fs.CopyFile(runtime, CPath::Join(folder, kRuntimeFile));
+        m_media.CopyProgramFile(runtime, CPath::Join(folder, kRuntimeFile));
     m_media.CopyInto(m_params.m_strBackImage, folder);
     m_media.CopyInto(m_params.m_strBackAudio, folder);
     CopyItemMedia(folder, folder);
 
     const std::string project = CProjectText(m_params, m_media, false).Compose("Tavelin1.0");
-    const std::string projectFile = CPath::Join(folder, CPath::FileName(CPath::ProjectFileFor(file)));
-    if (!m_fs.WriteFileAtomic(file, pageText) || !m_fs.WriteFileAtomic(projectFile, project))
-        return Fail();
-    return true;
+    const bool written = m_fs.WriteFilesAtomic({{projectFile, project}, {file, pageText}}, true);
+    m_fs.Unlock(projectFile);
+    return written || Fail();
 }
 
 bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName)
@@ -142,8 +155,10 @@ bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folde
     const std::string section = CProjectText(m_params, m_media, true).Compose(templateName);
     const std::string path = CPath::Join(folder, file);
     std::string old;
-    if (m_fs.Exists(path) && !m_fs.ReadFile(path, old))
-        return Fail();  // never replace a template file that could not be read
+    // Never replace a template file that could not be read, nor read a pipe
+    // or a device in its place.
+    if (m_fs.Exists(path) && (!m_fs.IsRegularFile(path) || !m_fs.ReadFile(path, old)))
+        return Fail();
     return m_fs.WriteFileAtomic(path, WithCrLfLines(old) + section) || Fail();
 }
 

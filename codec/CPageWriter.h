@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "../model/CAppletParameters.h"
 #include "CMediaFiles.h"
@@ -11,6 +12,8 @@
 class CPageWriter {
 public:
     static constexpr const char* kSaveFailed = "Save as file failed!";
+    static constexpr const char* kProjectBusy =
+        "The project file is being saved by another program. Please try again.";
     static constexpr const char* kClassFile = "tavelin.class";
     static constexpr const char* kTemplateFile = "AppletTavelinWizard.tpl";
     static constexpr const char* kRuntimeFile = "tavelin.js";
@@ -34,12 +37,15 @@ public:
     // Project mode: file is the page path, folder its folder, pageText the
     // result of BuildPage. Template mode: file is kTemplateFile, folder the
     // program folder, pageText empty. False after a failure; LastError() then
-    // holds the text to show ("Save as file failed!"). Files already on disk
-    // are replaced only by complete new copies.
+    // holds the text to show ("Save as file failed!"). The page and the
+    // project file are replaced together or not at all; copies that failed
+    // or were refused (two files of one name) are listed in Warnings() and
+    // do not stop the save.
     bool SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText,
                    bool templateMode, const std::string& templateName);
 
     const std::string& LastError() const { return m_strError; }
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
 
     // Reversible escape of a text field of a marked project file (commas,
     // line breaks and the escape marker where a token follows it);
@@ -59,6 +65,7 @@ private:
     IFileSystem& m_fs;
     std::string m_strProgramDir;
     std::string m_strError;
+    std::vector<std::string> m_warnings;
     CMediaFiles m_media;
     bool m_bHtml5Runtime = false;
 };

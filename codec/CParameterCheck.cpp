@@ -15,6 +15,8 @@ namespace {
 const char* const kKinds[] = {"\" normal image file \"", "\" mouse over image file \"",
                               "\" mouse click image file \"", "\" mouse over audio file \"",
                               "\" mouse click audio file \""};
+constexpr const char* kBadLink =
+    " is a symbolic link that does not lead to an image or audio file of its kind; it is not copied.\r\n";
 const char* const kFieldNames[] = {"normal image file", "mouse over image file", "mouse click image file",
                                    "mouse over audio file", "mouse click audio file"};
 
@@ -52,6 +54,8 @@ CParameterCheck::CParameterCheck(CAppletParameters& params, IFileSystem& fs)
 std::string CParameterCheck::Run(bool autoChangeSize)
 {
     m_media.Clear();
+    m_names.clear();
+    m_clashes.clear();
     std::string report = "-----------------Checking " + m_params.m_strName + " Parameters--------------\r\n\r\n";
     m_params.m_nMaxWidth = 0;
     m_params.m_nTotalHeight = m_params.m_nDisplayFromY;
@@ -136,6 +140,19 @@ void CParameterCheck::CheckItemFile(const CTavelinItem& item, const std::string&
     else if (found == CMediaFiles::Kind::NotMedia)
         messages += "Warning:\t\tItem \"" + item.m_strLabel + kind + path +
                     "\" is not an image or audio file; it is not copied.\r\n";
+    else if (found == CMediaFiles::Kind::BadLink)
+        messages += "Warning:\t\tItem \"" + item.m_strLabel + kind + path + "\"" + kBadLink;
+    else
+        CheckSameName(path, messages);
+}
+
+// Two different files of one name would land on one copy beside the page.
+void CParameterCheck::CheckSameName(const std::string& path, std::string& messages)
+{
+    const auto [first, isNew] = m_names.emplace(CPath::FileName(path), path);
+    if (!isNew && first->second != path && m_clashes.insert(path).second)
+        messages += "Warning:\t\tThe files \"" + first->second + "\" and \"" + path +
+                    "\" have the same name; only the first is copied beside the page.\r\n";
 }
 
 void CParameterCheck::CheckAppletFile(const std::string& path, const char* what, std::string& messages)
@@ -148,6 +165,10 @@ void CParameterCheck::CheckAppletFile(const std::string& path, const char* what,
         messages += start + "\" not exist.\r\n";
     else if (found == CMediaFiles::Kind::NotMedia)
         messages += start + "\" is not an image or audio file; it is not copied.\r\n";
+    else if (found == CMediaFiles::Kind::BadLink)
+        messages += start + "\"" + kBadLink;
+    else
+        CheckSameName(path, messages);
 }
 
 // Texts that reach the page with a comma in them: the applet would split them.

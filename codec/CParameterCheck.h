@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "../model/CAppletParameters.h"
 #include "CMediaFiles.h"
@@ -31,8 +33,11 @@ private:
     void CheckItemFile(const CTavelinItem& item, const std::string& path, const char* kind,
                        std::string& messages);
     void CheckAppletFile(const std::string& path, const char* what, std::string& messages);
+    void CheckSameName(const std::string& path, std::string& messages);
     std::string CommaWarnings();
 
     CAppletParameters& m_params;
     CMediaFiles m_media;  // asks the file system about each path once per run
+    std::unordered_map<std::string, std::string> m_names;  // file name -> the first media path of it
+    std::unordered_set<std::string> m_clashes;             // paths already reported
 };

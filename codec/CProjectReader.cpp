@@ -4,6 +4,7 @@
 #include <climits>
 #include <functional>
 #include <iterator>
+#include <new>
 #include <tuple>
 #include <utility>
 
@@ -173,8 +174,30 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
     m_map.clear();
     m_numbered.clear();
     m_strText.clear();
-    if (!m_fs.IsRegularFile(file) || !m_fs.ReadFile(file, m_strText))
+    if (!m_fs.IsRegularFile(file))
         return false;
+    // A file too large for the memory left counts as one that cannot be
+    // opened: the model is reset rather than left half built.
+    bool loaded = true;
+    try {
+        loaded = m_fs.ReadFile(file, m_strText);
+        if (loaded)
+            Load(section, templateMode);
+    } catch (const std::bad_alloc&) {
+        m_items.clear();
+        m_params.Reset();
+        loaded = false;
+    }
+    m_map.clear();
+    m_numbered.clear();
+    m_numbered.shrink_to_fit();
+    m_strText.clear();
+    m_strText.shrink_to_fit();
+    return loaded;
+}
+
+void CProjectReader::Load(const std::string& section, bool templateMode)
+{
     const std::string header = "[" + section + "]";
     m_numbered.reserve(static_cast<size_t>(std::count(m_strText.begin(), m_strText.end(), '\n')) + 1);
     m_occurrences.clear();
@@ -197,12 +220,6 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
     m_nMadeUp = 0;
     ReadApplet();
     ReadMenus();
-    m_map.clear();
-    m_numbered.clear();
-    m_numbered.shrink_to_fit();
-    m_strText.clear();
-    m_strText.shrink_to_fit();
-    return true;
 }
 
 // "MStyle-N", "IStyle-N" and "IN-J" (J from 1) go to the numbered records,
@@ -251,7 +268,13 @@ void CProjectReader::ReadMenus()
     std::vector<size_t> firstItem;
     menus.reserve(menuCount);
     firstItem.reserve(menuCount + 1);
+    size_t madeUpMenus = 0;
     for (size_t m = 0; m < menuCount; ++m) {
+        if (!HasRecordOfMenu(static_cast<std::uint32_t>(m)) && ++madeUpMenus > kMaxItemsWithoutRecord) {
+            m_warnings.push_back("The project counts far more menus than it holds; the menus beyond " +
+                                 std::to_string(kMaxItemsWithoutRecord) + " without a record were left out.");
+            break;
+        }
         firstItem.push_back(m_items.size());
         menus.push_back(ReadMenu(static_cast<int>(m)));
         ReadItems(static_cast<int>(m), ToNumber(structure[m + 1]), *menus.back());
@@ -292,6 +315,24 @@ const std::string_view* CProjectReader::FindNumbered(std::uint32_t menu, Kind ki
         ++m_nCursor;
     }
     return found;
+}
+
+bool CProjectReader::HasRecordOfMenu(std::uint32_t menu)
+{
+    while (m_nCursor < m_numbered.size() && m_numbered[m_nCursor].m_nMenu < menu)
+        ++m_nCursor;
+    return m_nCursor < m_numbered.size() && m_numbered[m_nCursor].m_nMenu == menu;
+}
+
+// The item records of the menu still ahead of the cursor.
+size_t CProjectReader::ItemRecordsOf(std::uint32_t menu) const
+{
+    const auto first = m_numbered.begin() + static_cast<std::ptrdiff_t>(m_nCursor);
+    const auto range = std::equal_range(first, m_numbered.end(), CNumbered{menu, 0, Kind::Item, {}},
+                                        [](const CNumbered& a, const CNumbered& b) {
+                                            return std::tie(a.m_nMenu, a.m_kind) < std::tie(b.m_nMenu, b.m_kind);
+                                        });
+    return static_cast<size_t>(range.second - range.first);
 }
 
 const CProjectReader::Fields& CProjectReader::NumberedRecord(std::uint32_t menu, Kind kind, std::uint32_t item,
@@ -416,7 +457,11 @@ std::unique_ptr<CTavelin> CProjectReader::ReadMenu(int number)
 
 void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
 {
-    menu.m_arrItems.reserve(count > 0 ? std::min<size_t>(static_cast<size_t>(count), 4096) : 0);
+    // Room for the records really there and the few made up for missing
+    // ones, never for what a damaged count claims.
+    const size_t madeUpLeft = m_nMadeUp < kMaxItemsWithoutRecord ? kMaxItemsWithoutRecord - m_nMadeUp : 0;
+    const size_t likely = ItemRecordsOf(static_cast<std::uint32_t>(number)) + std::min<size_t>(madeUpLeft, 64);
+    menu.m_arrItems.reserve(count > 0 ? std::min(static_cast<size_t>(count), likely) : 0);
     for (int j = 1; j <= count; ++j) {
         const std::string_view* found =
             FindNumbered(static_cast<std::uint32_t>(number), Kind::Item, static_cast<std::uint32_t>(j));

@@ -35,7 +35,9 @@ public:
     static int ToNumber(std::string_view text);
 
     // Fills the (reset) model from the section; false only when the file
-    // cannot be opened.
+    // cannot be opened, or is too large for the memory left (the model is
+    // then reset). Menus and items that the file counts without holding a
+    // record of them are made up to kMaxItemsWithoutRecord each.
     bool LoadModel(const std::string& file, const std::string& section, bool templateMode);
     // Reset, then LoadModel with the project section.
     bool LoadProject(const std::string& path);
@@ -60,6 +62,7 @@ private:
         std::string_view m_value;
     };
 
+    void Load(const std::string& section, bool templateMode);
     void AddEntry(std::string_view key, std::string_view value);
     // The fields of "[section]key" (or of defaultText when absent), exactly
     // count of them; views into the map or defaultText.
@@ -68,6 +71,8 @@ private:
     // The value of a menu or item record; the calls must come in increasing
     // (menu, kind, item) order.
     const std::string_view* FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item);
+    bool HasRecordOfMenu(std::uint32_t menu);
+    size_t ItemRecordsOf(std::uint32_t menu) const;
     const Fields& NumberedRecord(std::uint32_t menu, Kind kind, std::uint32_t item, size_t count);
     void ReadApplet();
     void ReadMenus();

@@ -1,45 +1,76 @@
 #include "CStdFileSystem.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <system_error>
-
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+#include <thread>
+
+#include "CFileCommit.h"
 #include "CPath.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::string TempNameBeside(const std::string& path)
+// Opens an existing regular file without waiting on a pipe; -1 otherwise.
+int OpenRegular(const std::string& path, int flags)
 {
-    static std::mt19937 rng{std::random_device{}()};
-    const std::string folder = CPath::Folder(path);
-    const std::string name = "." + CPath::FileName(path) + ".tmp" + std::to_string(rng() % 1000000);
-    return folder.empty() && path.find(CPath::kSep) == std::string::npos
-               ? name
-               : CPath::Join(folder.empty() ? std::string(1, CPath::kSep) : folder, name);
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
-// Writes, flushes and syncs; any short write (a full disk) is a failure.
-bool WriteAll(std::FILE* f, const std::string& bytes)
+// The lock file for path, opened (and created when missing); -1 on failure.
+int OpenLockFile(const std::string& path, bool& created)
 {
-    if (!f)
-        return false;
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = (std::fflush(f) == 0) && ok;
-    ok = ok && ::fsync(::fileno(f)) == 0;
-    ok = (std::fclose(f) == 0) && ok;
-    return ok;
+    created = false;
+    int fd = OpenRegular(path, O_RDONLY);
+    if (fd < 0 && errno == ENOENT) {
+        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        created = fd >= 0;
+    }
+    return fd;
+}
+
+bool SameFileAt(int fd, const std::string& path)
+{
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::stat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
 }
 }  // namespace
 
-std::FILE* CStdFileSystem::OpenForWriting(const std::string& tempPath)
+CStdFileSystem::~CStdFileSystem()
 {
-    return std::fopen(tempPath.c_str(), "wb");
+    while (!m_locks.empty())
+        Unlock(m_locks.begin()->first);
+}
+
+std::FILE* CStdFileSystem::OpenForWriting(const std::string& tempPath, mode_t mode)
+{
+    const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (!file)
+        ::close(fd);
+    return file;
+}
+
+bool CStdFileSystem::RenameFile(const std::string& from, const std::string& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool CStdFileSystem::IsRegularFile(const std::string& path)
@@ -60,46 +91,63 @@ bool CStdFileSystem::Exists(const std::string& path)
     return !path.empty() && fs::exists(fs::symlink_status(fs::path(path), ec));
 }
 
+bool CStdFileSystem::IsSymbolicLink(const std::string& path)
+{
+    std::error_code ec;
+    return !path.empty() && fs::is_symlink(fs::symlink_status(fs::path(path), ec));
+}
+
+std::string CStdFileSystem::LinkTarget(const std::string& path)
+{
+    return IsSymbolicLink(path) ? CFileCommit::Resolve(path) : std::string();
+}
+
 bool CStdFileSystem::ReadFile(const std::string& path, std::string& bytes)
 {
-    if (IsDirectory(path))
+    const int fd = path.empty() ? -1 : OpenRegular(path, O_RDONLY);
+    if (fd < 0)
         return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
+    struct stat st {};
+    ::fstat(fd, &st);
     bytes.clear();
-    if (size > 0) {
-        bytes.resize(static_cast<size_t>(size));
-        in.seekg(0, std::ios::beg);
-        in.read(bytes.data(), size);
-        bytes.resize(static_cast<size_t>(in.gcount()));
-    } else {
-        // Not seekable (a pipe or a device): read to the end.
-        in.clear();
-        in.seekg(0, std::ios::beg);
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // The size is a hint: the file may grow or shrink while it is read.
+    bytes.resize(static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1);
+    size_t filled = 0;
+    bool ok = true;
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() * 2 + 4096);
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        filled += static_cast<size_t>(got);
     }
-    return !in.bad();
+    ::close(fd);
+    bytes.resize(filled);
+    return ok;
 }
 
 bool CStdFileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes)
 {
-    if (path.empty() || IsDirectory(path))
-        return false;
-    const std::string temp = TempNameBeside(path);
-    if (!WriteAll(OpenForWriting(temp), bytes)) {
-        std::remove(temp.c_str());
-        return false;
+    return WriteFilesAtomic({{path, bytes}});
+}
+
+bool CStdFileSystem::WriteFilesAtomic(const std::vector<CFileWrite>& files, bool removeStale)
+{
+    CFileCommit commit(*this);
+    for (const CFileWrite& file : files) {
+        if (file.m_strPath.empty())
+            return false;
+        if (removeStale)
+            CFileCommit::RemoveStale(CFileCommit::Resolve(file.m_strPath));
+        if (!commit.Stage(file.m_strPath, file.m_strBytes))
+            return false;
     }
-    std::error_code ec;
-    fs::rename(fs::path(temp), fs::path(path), ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return commit.Commit();
 }
 
 bool CStdFileSystem::CopyFile(const std::string& from, const std::string& to)
@@ -107,10 +155,12 @@ bool CStdFileSystem::CopyFile(const std::string& from, const std::string& to)
     std::error_code ec;
     if (fs::exists(fs::path(to), ec) && fs::equivalent(fs::path(from), fs::path(to), ec))
         return true;  // copying a file onto itself leaves it as it is
+    struct stat source {};
     std::string bytes;
-    if (!IsRegularFile(from) || !ReadFile(from, bytes))
+    if (::stat(from.c_str(), &source) != 0 || !S_ISREG(source.st_mode) || !ReadFile(from, bytes))
         return false;
-    return WriteFileAtomic(to, bytes);
+    CFileCommit commit(*this);
+    return commit.StageCopy(to, bytes, source.st_mode) && commit.Commit();
 }
 
 bool CStdFileSystem::MakeDir(const std::string& path)
@@ -140,6 +190,53 @@ std::vector<std::string> CStdFileSystem::ListFiles(const std::string& folder)
         names.push_back(it->path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// flock on the file that path leads to. A save that renames a new file over
+// it leaves the lock on the old one; whoever waited then finds another file
+// at path and locks that instead.
+bool CStdFileSystem::Lock(const std::string& path)
+{
+    const std::string target = CFileCommit::Resolve(path);
+    if (target.empty() || m_locks.count(path) != 0)
+        return false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_nLockTimeoutMs);
+    while (std::chrono::steady_clock::now() < deadline) {
+        CHeldLock held;
+        held.m_fd = OpenLockFile(target, held.m_bCreated);
+        if (held.m_fd < 0) {
+            if (errno == EEXIST)
+                continue;  // made by another save just now
+            return true;  // nothing to lock: the save itself reports the failure
+        }
+        while (::flock(held.m_fd, LOCK_EX | LOCK_NB) != 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (std::chrono::steady_clock::now() >= deadline && ::flock(held.m_fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(held.m_fd);
+            return false;
+        }
+        if (SameFileAt(held.m_fd, target)) {
+            m_locks.emplace(path, held);
+            return true;
+        }
+        ::close(held.m_fd);
+    }
+    return false;
+}
+
+void CStdFileSystem::Unlock(const std::string& path)
+{
+    const auto found = m_locks.find(path);
+    if (found == m_locks.end())
+        return;
+    const CHeldLock held = found->second;
+    m_locks.erase(found);
+    struct stat st {};
+    const std::string target = CFileCommit::Resolve(path);
+    if (held.m_bCreated && ::fstat(held.m_fd, &st) == 0 && st.st_size == 0 && SameFileAt(held.m_fd, target))
+        ::unlink(target.c_str());
+    ::flock(held.m_fd, LOCK_UN);
+    ::close(held.m_fd);
 }
 
 CStdFileSystem& CStdFileSystem::Instance()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,12 @@
 // Paths are 8-bit byte strings with the native separator.
 class IFileSystem {
 public:
+    // One file of a save: its path and its whole new content.
+    struct CFileWrite {
+        std::string m_strPath;
+        std::string m_strBytes;
+    };
+
     virtual ~IFileSystem() = default;
 
     // True when a regular file exists at path (a folder or device is not one).
@@ -14,12 +21,42 @@ public:
     virtual bool IsDirectory(const std::string& path) = 0;
     // True when anything (file, folder, device) exists at path.
     virtual bool Exists(const std::string& path) { return IsRegularFile(path) || IsDirectory(path); }
-    // Reads the whole file; false when it cannot be opened.
+    // Reads the whole file; false when it cannot be opened or is not a
+    // regular file (a pipe or a device is never read).
     virtual bool ReadFile(const std::string& path, std::string& bytes) = 0;
     // Writes bytes to a temporary file in the same folder and renames it over
     // path only when complete; on failure path is left as it was.
     virtual bool WriteFileAtomic(const std::string& path, const std::string& bytes) = 0;
+    // Writes every file of the list or none of them: each new content goes to
+    // a temporary file first, and only when all are complete do they replace
+    // their targets. On failure every target is left as it was. With
+    // removeStale (only under Lock) temporaries that an earlier, interrupted
+    // save left beside the targets are removed.
+    virtual bool WriteFilesAtomic(const std::vector<CFileWrite>& files, bool /*removeStale*/ = false)
+    {
+        std::map<std::string, std::string> old;
+        size_t done = 0;
+        for (; done < files.size(); ++done) {
+            const std::string& path = files[done].m_strPath;
+            std::string bytes;
+            if (ReadFile(path, bytes))
+                old.emplace(path, bytes);
+            if (!WriteFileAtomic(path, files[done].m_strBytes))
+                break;
+        }
+        if (done == files.size())
+            return true;
+        while (done-- > 0) {
+            const auto found = old.find(files[done].m_strPath);
+            if (found != old.end())
+                WriteFileAtomic(found->first, found->second);
+            else
+                RemoveFile(files[done].m_strPath);
+        }
+        return false;
+    }
     // Copies a file, replacing an existing target (through a temporary file).
+    // The copy never gets wider permissions than the source.
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
     // Creates the folder (and its parents); an existing folder is no failure.
     virtual bool MakeDir(const std::string& path) = 0;
@@ -29,4 +66,18 @@ public:
     // The names of the entries directly inside folder (files and folders),
     // sorted; empty when the folder cannot be listed.
     virtual std::vector<std::string> ListFiles(const std::string& /*folder*/) { return {}; }
+
+    // True when path itself is a symbolic link (not followed).
+    virtual bool IsSymbolicLink(const std::string& /*path*/) { return false; }
+    // Where a symbolic link finally leads (links in the chain followed);
+    // "" when path is no link or the chain loops.
+    virtual std::string LinkTarget(const std::string& /*path*/) { return {}; }
+
+    // An advisory lock on path between saves of this program: waits while
+    // another save holds it and gives up after a while (false). Held until
+    // Unlock; a file that Lock had to create and that is still empty then
+    // goes again. Where no lock file can be opened at all (a folder that
+    // cannot be written) the save goes ahead unlocked and fails on its own.
+    virtual bool Lock(const std::string& /*path*/) { return true; }
+    virtual void Unlock(const std::string& /*path*/) {}
 };

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string_view>
 #include <cstdlib>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "../codec/CPath.h"
@@ -78,7 +79,56 @@ bool ParseInt(const std::string& text, int& value)
     return !digits.empty() && error == std::errc() && end == last;
 }
 
+// True when a raw value, written with a line end after it, would run on into
+// the next line: an unterminated quote or a final "\" (a damaged file). Such
+// a value swallows the lines after it when the file is read again.
+bool RunsOn(const std::string& raw)
+{
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\\') {
+            if (++i == raw.size())
+                return true;
+        } else if (raw[i] == '"') {
+            inQuotes = !inQuotes;
+        }
+    }
+    return inQuotes;
+}
+
 }  // namespace
+
+// The sections with an index by name and, in each, by key, so that building
+// a file of many sections stays linear.
+class CIniSettings::CIndex {
+public:
+    explicit CIndex(std::vector<CSection>& sections) : m_sections(sections)
+    {
+        for (std::size_t s = 0; s < sections.size(); ++s) {
+            m_sectionAt.emplace(sections[s].m_strName, s);
+            auto& keys = m_keyAt[s];
+            for (std::size_t k = 0; k < sections[s].m_arrKeys.size(); ++k)
+                keys.emplace(sections[s].m_arrKeys[k].m_strKey, k);
+        }
+    }
+
+    CKeyLine& Slot(const std::string& section, const std::string& key)
+    {
+        const auto [at, isNewSection] = m_sectionAt.emplace(section, m_sections.size());
+        if (isNewSection)
+            m_sections.push_back(CSection{section, {}});
+        CSection& s = m_sections[at->second];
+        const auto [keyAt, isNewKey] = m_keyAt[at->second].emplace(key, s.m_arrKeys.size());
+        if (isNewKey)
+            s.m_arrKeys.push_back(CKeyLine{key, {}});
+        return s.m_arrKeys[keyAt->second];
+    }
+
+private:
+    std::vector<CSection>& m_sections;
+    std::unordered_map<std::string, std::size_t> m_sectionAt;
+    std::unordered_map<std::size_t, std::unordered_map<std::string, std::size_t>> m_keyAt;
+};
 
 CIniSettings::CIniSettings(IFileSystem& fs, std::string path) : m_fs(fs), m_strPath(std::move(path)) {}
 
@@ -98,6 +148,7 @@ std::string CIniSettings::UserFile()
 std::vector<CIniSettings::CSection> CIniSettings::Parse(const std::string& text)
 {
     std::vector<CSection> sections;
+    CIndex index(sections);
     std::string current;
     std::string line;
     std::size_t equals = 0;
@@ -112,44 +163,44 @@ std::vector<CIniSettings::CSection> CIniSettings::Parse(const std::string& text)
             continue;  // neither a group nor a key: dropped, as the editor drops it
         const std::string key = CIniCodec::UnescapeKey(Trim(line.substr(0, equals)));
         if (!key.empty())
-            Slot(sections, current, key).m_strRaw = line.substr(equals + 1);
+            index.Slot(current, key).m_strRaw = line.substr(equals + 1);
     }
     return sections;
 }
 
+// A value that would run on (see RunsOn) goes last, after a repeat of its
+// group's header and without a line end, so that it cannot swallow the
+// lines after it.
 std::string CIniSettings::Format(const std::vector<CSection>& sections)
 {
     std::string text;
+    std::string last;
     for (const CSection& section : sections) {
-        if (section.m_arrKeys.empty())
+        std::string lines;
+        for (const CKeyLine& key : section.m_arrKeys) {
+            const std::string line = CIniCodec::EscapeKey(key.m_strKey) + "=" + key.m_strRaw;
+            if (!RunsOn(key.m_strRaw))
+                lines += line + "\n";
+            else if (last.empty())
+                last = CIniCodec::SectionHeader(section.m_strName) + "\n" + line;
+        }
+        if (lines.empty())
             continue;
         if (!text.empty())
             text += '\n';
-        text += CIniCodec::SectionHeader(section.m_strName) + "\n";
-        for (const CKeyLine& key : section.m_arrKeys)
-            text += CIniCodec::EscapeKey(key.m_strKey) + "=" + key.m_strRaw + "\n";
+        text += CIniCodec::SectionHeader(section.m_strName) + "\n" + lines;
     }
+    if (!last.empty())
+        text += (text.empty() ? "" : "\n") + last;
     return text;
 }
 
-CIniSettings::CKeyLine& CIniSettings::Slot(std::vector<CSection>& sections,
-                                           const std::string& section, const std::string& key)
-{
-    auto s = std::find_if(sections.begin(), sections.end(),
-                          [&](const CSection& each) { return each.m_strName == section; });
-    if (s == sections.end())
-        s = sections.insert(sections.end(), CSection{section, {}});
-    auto k = std::find_if(s->m_arrKeys.begin(), s->m_arrKeys.end(),
-                          [&](const CKeyLine& each) { return each.m_strKey == key; });
-    if (k == s->m_arrKeys.end())
-        k = s->m_arrKeys.insert(s->m_arrKeys.end(), CKeyLine{key, {}});
-    return *k;
-}
-
+// A pipe or a device in the file's place is never read (it could block or
+// never end).
 std::vector<CIniSettings::CSection> CIniSettings::Load()
 {
     std::string text;
-    if (!m_fs.ReadFile(m_strPath, text))
+    if (!m_fs.IsRegularFile(m_strPath) || !m_fs.ReadFile(m_strPath, text))
         return {};
     return Parse(text);
 }
@@ -166,21 +217,35 @@ const CIniSettings::CKeyLine* CIniSettings::Find(const std::string& section, con
 }
 
 // Reads the file afresh, changes one value and writes the file back whole.
-// A file that exists but cannot be read is left alone rather than replaced.
+// A file that exists but cannot be read, or is no regular file, is left
+// alone rather than replaced; so is one whose new text would not read back
+// the value just set.
 void CIniSettings::Store(const std::string& section, const std::string& key, const std::string& raw)
 {
     std::string text;
-    if (!m_fs.ReadFile(m_strPath, text) &&
-        (m_fs.IsRegularFile(m_strPath) || m_fs.IsDirectory(m_strPath))) {
-        m_bWriteFailed = true;
+    m_bWriteFailed = true;
+    if (m_fs.Exists(m_strPath) && (!m_fs.IsRegularFile(m_strPath) || !m_fs.ReadFile(m_strPath, text)))
         return;
-    }
     std::vector<CSection> sections = Parse(text);
-    Slot(sections, section, key).m_strRaw = raw;
+    CIndex(sections).Slot(section, key).m_strRaw = raw;
+    const std::string written = Format(sections);
+    if (!ReadsBack(written, section, key, raw))
+        return;
     const std::string folder = CPath::Folder(m_strPath);
     if (!folder.empty())
         m_fs.MakeDir(folder);
-    m_bWriteFailed = !m_fs.WriteFileAtomic(m_strPath, Format(sections));
+    m_bWriteFailed = !m_fs.WriteFileAtomic(m_strPath, written);
+}
+
+bool CIniSettings::ReadsBack(const std::string& text, const std::string& section, const std::string& key,
+                             const std::string& raw)
+{
+    for (const CSection& s : Parse(text))
+        if (s.m_strName == section)
+            for (const CKeyLine& k : s.m_arrKeys)
+                if (k.m_strKey == key)
+                    return k.m_strRaw == raw;
+    return false;
 }
 
 int CIniSettings::GetInt(const std::string& section, const std::string& key, int defaultValue)

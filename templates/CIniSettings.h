@@ -29,6 +29,8 @@ public:
 
     const std::string& Path() const { return m_strPath; }
     // True when the last write could not be made; the file is then unchanged.
+    // A file that is no regular file (a pipe, a device) is neither read nor
+    // written.
     bool WriteFailed() const { return m_bWriteFailed; }
 
     struct CKeyLine {
@@ -48,8 +50,10 @@ private:
     std::vector<CSection> Load();
     const CKeyLine* Find(const std::string& section, const std::string& key);
     void Store(const std::string& section, const std::string& key, const std::string& raw);
-    static CKeyLine& Slot(std::vector<CSection>& sections, const std::string& section,
-                          const std::string& key);
+    static bool ReadsBack(const std::string& text, const std::string& section, const std::string& key,
+                          const std::string& raw);
+
+    class CIndex;
 
     IFileSystem& m_fs;
     std::string m_strPath;

@@ -294,8 +294,10 @@ int CTemplateStore::ReadTemplateFile(std::vector<std::string>& lines)
 {
     const std::string path = TemplateFilePath();
     std::string text;
-    if (!m_fs.ReadFile(path, text)) {
-        if (!m_fs.IsRegularFile(path) && !m_fs.IsDirectory(path))
+    // A pipe or a device in the file's place is never read (nor replaced).
+    const bool regular = m_fs.IsRegularFile(path);
+    if (!regular || !m_fs.ReadFile(path, text)) {
+        if (!regular && !m_fs.Exists(path))
             return 0;
         Fail(kOpenFailed);
         return -1;

@@ -47,10 +47,17 @@ void* CTreeNodeMap::Object(const QTreeWidgetItem* node)
     return node ? reinterpret_cast<void*>(node->data(0, kObjectRole).value<quintptr>()) : nullptr;
 }
 
-// CR LF in a label shows as a line break of the node.
+// CR LF in a label shows as a line break of the node. A very long text is
+// shown cut, with an ellipsis (the model keeps it whole): laying out
+// megabytes in one node would stall the tree.
 QString CTreeNodeMap::Label(const std::string& text)
 {
-    return CText::ToQMultiLine(text);
+    if (text.size() <= kMaxLabelBytes)
+        return CText::ToQMultiLine(text);
+    size_t cut = kMaxLabelBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;  // not inside a UTF-8 sequence
+    return CText::ToQMultiLine(text.substr(0, cut)) + QChar(0x2026);
 }
 
 void CTreeNodeMap::SetImage(QTreeWidgetItem* node, int image) const

@@ -28,6 +28,8 @@ public:
     static int KindOfImage(int image);
     static int Image(const QTreeWidgetItem* node);   // -1 without a picture
     static void* Object(const QTreeWidgetItem* node);
+    // Longer labels show cut, ending in an ellipsis.
+    static constexpr size_t kMaxLabelBytes = 1000;
     static QString Label(const std::string& text);
     void SetImage(QTreeWidgetItem* node, int image) const;
 

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 // that is always full, so writes fail part-way through.
 class FullDiskFileSystem : public CStdFileSystem {
 protected:
-    std::FILE* OpenForWriting(const std::string&) override { return std::fopen("/dev/full", "wb"); }
+    std::FILE* OpenForWriting(const std::string&, mode_t) override { return std::fopen("/dev/full", "wb"); }
 };
 
 std::string ReadAll(const fs::path& path)
