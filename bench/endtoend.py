@@ -34,7 +34,7 @@ def main():
     floor, _ = measure(["wc", "-l", project], runs)
     empty, base = measure([atw, "--help"], runs)
     ratio = ours / floor
-    print(f"| `atw html` on {items:,} items | wall | {ours * 1e3:.1f} | `wc -l` of the project file "
+    print(f"| `atw html` | {items:,} | wall | {ours * 1e3:.1f} | `wc -l` of the project file "
           f"{floor * 1e3:.1f} | {ratio:.1f} | 12 | {'yes' if ratio <= 12 else '**no**'} |")
     print()
     print(f"Peak resident memory of `atw html` on {items:,} items: {peak / 1024:.1f} MiB, "
