@@ -48,6 +48,12 @@ void CMenuLinker::AddEntry(std::string_view entry)
     m_claimed[static_cast<size_t>(menu)] = true;
 }
 
+void CMenuLinker::GiveEmptySubMenu(CTavelinItem& item)
+{
+    if (!item.m_pSubMenu)
+        item.SetSubMenu(std::make_unique<CTavelin>(0, "Menu"));
+}
+
 void CMenuLinker::AttachSubMenus(size_t top)
 {
     std::vector<std::pair<size_t, int>> stack{{top, 0}};
@@ -57,18 +63,22 @@ void CMenuLinker::AttachSubMenus(size_t top)
         const size_t first = m_firstItemOfMenu[number];
         for (size_t g = first; g < m_items.size() && g < m_firstItemOfMenu[number + 1]; ++g) {
             const int sub = m_subOfItem[g];
-            if (sub < 0)
+            if (sub < 0) {
+                GiveEmptySubMenu(*m_items[g]);
                 continue;
+            }
             // Items of a menu at the deepest level have sub-menus one level
             // further; those are empty and are kept, with their looks.
             const auto subNumber = static_cast<size_t>(sub);
             const bool holdsItems = m_firstItemOfMenu[subNumber + 1] > m_firstItemOfMenu[subNumber];
             if (depth + 1 > CAppletParameters::kMaxDepth && holdsItems) {
                 m_bTooDeep = true;
+                GiveEmptySubMenu(*m_items[g]);
                 continue;
             }
             stack.emplace_back(static_cast<size_t>(sub), depth + 1);
             m_items[g]->SetSubMenu(std::move(m_menus[subNumber]));
+            GiveEmptySubMenu(*m_items[g]);
         }
     }
 }

@@ -13,7 +13,8 @@
 // that name a missing menu or item, or a menu or item already named, are
 // skipped; menus that no top-level menu reaches (cycles included) and menus
 // with items nested deeper than CAppletParameters::kMaxDepth are freed. Each
-// skip adds a warning.
+// skip adds a warning. Items of the reached menus that get no sub-menu from
+// the list (the reader makes them without one) get an empty one.
 class CMenuLinker {
 public:
     static constexpr const char* kTooDeep =
@@ -29,6 +30,7 @@ public:
 private:
     void Warn(const std::string& text);
     void AttachSubMenus(size_t top);
+    static void GiveEmptySubMenu(CTavelinItem& item);
 
     std::vector<std::unique_ptr<CTavelin>>& m_menus;
     const std::vector<CTavelinItem*>& m_items;

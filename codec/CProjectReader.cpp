@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <functional>
 #include <iterator>
 #include <new>
@@ -14,12 +15,20 @@
 namespace {
 constexpr std::string_view kSpace = " \t\r\n\v\f";
 
+bool IsSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 std::string_view Trim(std::string_view text)
 {
-    const size_t first = text.find_first_not_of(kSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && IsSpace(text[first]))
+        ++first;
+    while (last > first && IsSpace(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
 }
 
 // Calls entry(header, key, value) for every key line of a sectioned text:
@@ -30,13 +39,13 @@ template <typename Entry>
 void ForEachEntry(std::string_view all, Entry entry)
 {
     std::string_view header;
-    size_t start = 0;
-    while (start < all.size()) {
-        size_t end = all.find('\n', start);
-        if (end == std::string_view::npos)
-            end = all.size();
-        const std::string_view line = Trim(all.substr(start, end - start));
-        start = end + 1;
+    const char* at = all.data();
+    const char* const end = at + all.size();
+    while (at < end) {
+        const auto* newline = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)));
+        const char* const lineEnd = newline ? newline : end;
+        const std::string_view line = Trim(std::string_view(at, static_cast<size_t>(lineEnd - at)));
+        at = lineEnd + 1;
         if (line.empty())
             continue;
         if (line.front() == '[') {
@@ -172,19 +181,30 @@ void CProjectReader::LoadProjectText(std::string text)
 {
     m_params.Reset();
     m_warnings.clear();
-    m_strText = std::move(text);
+    // The text is held as the file's bytes would be.
+    try {
+        m_buffer = std::make_unique_for_overwrite<char[]>(text.size());
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    std::copy(text.begin(), text.end(), m_buffer.get());
+    m_text = std::string_view(m_buffer.get(), text.size());
     ParseText(kProjectSection, false);
 }
 
 bool CProjectReader::LoadModel(const std::string& file, const std::string& section, bool templateMode)
 {
     m_warnings.clear();
-    m_strText.clear();
+    m_map.clear();
+    m_numbered.clear();
+    m_text = {};
     if (!m_fs.IsRegularFile(file))
         return false;
     bool read = false;
     try {
-        read = m_fs.ReadFile(file, m_strText);
+        size_t size = 0;
+        read = m_fs.ReadBytes(file, m_buffer, size);
+        m_text = read ? std::string_view(m_buffer.get(), size) : std::string_view();
     } catch (const std::bad_alloc&) {
         read = false;
     }
@@ -192,7 +212,8 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
 }
 
 // A text too large for the memory left counts as one that cannot be opened:
-// the model is reset rather than left half built.
+// the model is reset rather than left half built. The text and the indexes
+// are let go of either way.
 bool CProjectReader::ParseText(const std::string& section, bool templateMode)
 {
     bool loaded = true;
@@ -206,8 +227,13 @@ bool CProjectReader::ParseText(const std::string& section, bool templateMode)
     m_map.clear();
     m_numbered.clear();
     m_numbered.shrink_to_fit();
-    m_strText.clear();
-    m_strText.shrink_to_fit();
+    for (auto& looks : m_menuLooks)
+        looks.clear();
+    m_itemLooks.clear();
+    m_lastMenuLook[0] = m_lastMenuLook[1] = {};
+    m_lastItemLook = {};
+    m_text = {};
+    m_buffer.reset();
     return loaded;
 }
 
@@ -216,10 +242,9 @@ void CProjectReader::Load(const std::string& section, bool templateMode)
     m_map.clear();
     m_numbered.clear();
     const std::string header = "[" + section + "]";
-    m_numbered.reserve(static_cast<size_t>(std::count(m_strText.begin(), m_strText.end(), '\n')) + 1);
     m_occurrences.clear();
     m_nMarked = 0;
-    ForEachEntry(m_strText, [&](std::string_view h, std::string_view key, std::string_view value) {
+    ForEachEntry(m_text, [&](std::string_view h, std::string_view key, std::string_view value) {
         if (h == header) {
             NoteSection(h, key, value);
             AddEntry(key, value);
@@ -352,15 +377,6 @@ size_t CProjectReader::ItemRecordsOf(std::uint32_t menu) const
     return static_cast<size_t>(range.second - range.first);
 }
 
-const CProjectReader::Fields& CProjectReader::NumberedRecord(std::uint32_t menu, Kind kind, std::uint32_t item,
-                                                             size_t count)
-{
-    const std::string_view* value = FindNumbered(menu, kind, item);
-    SplitAll(value ? *value : std::string_view(), ',', m_fields);
-    m_fields.resize(count);
-    return m_fields;
-}
-
 const CProjectReader::Fields& CProjectReader::Record(std::string_view key, std::string_view defaultText, size_t count)
 {
     const std::string_view* value = Find(key);
@@ -371,7 +387,7 @@ const CProjectReader::Fields& CProjectReader::Record(std::string_view key, std::
 
 void CProjectReader::NoteSection(std::string_view header, std::string_view key, std::string_view value)
 {
-    const auto start = static_cast<size_t>(header.data() - m_strText.data());
+    const auto start = static_cast<size_t>(header.data() - m_text.data());
     if (m_occurrences.empty() || m_occurrences.back().first != start)
         m_occurrences.emplace_back(start, false);
     if (key == "Notice" && !m_occurrences.back().second && CFieldEscape::IsMarked(value)) {
@@ -385,9 +401,9 @@ bool CProjectReader::IsMarked(std::string_view field) const
     if (m_nMarked == 0)
         return false;
     // Fields of the default records lie outside the file's text.
-    const char* const text = m_strText.data();
+    const char* const text = m_text.data();
     const std::less<const char*> before;
-    if (before(field.data(), text) || !before(field.data(), text + m_strText.size()))
+    if (before(field.data(), text) || !before(field.data(), text + m_text.size()))
         return false;
     if (m_nMarked == m_occurrences.size())
         return true;
@@ -446,30 +462,67 @@ void CProjectReader::ReadApplet()
 std::unique_ptr<CTavelin> CProjectReader::ReadMenu(int number)
 {
     auto menu = std::make_unique<CTavelin>(0, "Menu");
-    CTavelin& m = *menu;
     const auto menuNumber = static_cast<std::uint32_t>(number);
-    const Fields& f = NumberedRecord(menuNumber, Kind::MenuStyle, 0, 12);
-    m.m_crBackground = ToColor(f[0]);
-    int* const numbers[] = {&m.m_nBackStyle, &m.m_nReserved1, &m.m_nReserved2, &m.m_nIndent, &m.m_nStartY,
-                            &m.m_nItemWidth, &m.m_nItemHeight, &m.m_nItemGap, &m.m_nBorderThick};
-    for (size_t i = 0; i < std::size(numbers); ++i)
-        *numbers[i] = ToNumber(f[1 + i]);
-    SetText(m.m_strName, f[10]);
-    m.m_bVisible = ToNumber(f[11]);
-
-    const Fields& s = NumberedRecord(menuNumber, Kind::ItemStyle, 0, 45);
-    for (int state = 0; state < 3; ++state) {
-        CItemStyle& st = m.Style(state);
-        const size_t b = static_cast<size_t>(state) * 15;
-        st.m_crBack = ToColor(s[b]);
-        st.m_crFont = ToColor(s[b + 1]);
-        int* const values[] = {&st.m_nBackStyle, &st.m_nFontEffect, &st.m_nFontName, &st.m_nFontSize,
-                               &st.m_nFontStyle, &st.m_nImageAlign, &st.m_nTextAlign, &st.m_nImageOffset,
-                               &st.m_nTextOffset, &st.m_nGradientDir, &st.m_nBorder};
-        for (size_t i = 0; i < std::size(values); ++i)
-            *values[i] = ToNumber(s[b + 2 + i]);
-    }
+    const std::string_view* menuRecord = FindNumbered(menuNumber, Kind::MenuStyle, 0);
+    const CMenuLook& look = MenuLook(menuRecord ? *menuRecord : std::string_view());
+    const std::string_view* itemRecord = FindNumbered(menuNumber, Kind::ItemStyle, 0);
+    const ItemLooks& states = ItemLook(itemRecord ? *itemRecord : std::string_view());
+    static_cast<CMenuStyle&>(*menu) = look.m_style;
+    menu->m_bVisible = look.m_bVisible;
+    for (int state = 0; state < 3; ++state)
+        menu->Style(state) = states[static_cast<size_t>(state)];
     return menu;
+}
+
+const CProjectReader::CMenuLook& CProjectReader::MenuLook(std::string_view record)
+{
+    const bool marked = IsMarked(record);
+    auto& last = m_lastMenuLook[marked];
+    if (last.second && last.first == record)
+        return *last.second;
+    auto [found, added] = m_menuLooks[marked].try_emplace(record);
+    CMenuLook& look = found->second;
+    if (added) {
+        SplitAll(record, ',', m_fields);
+        m_fields.resize(12);
+        const Fields& f = m_fields;
+        CMenuStyle& m = look.m_style;
+        m.m_crBackground = ToColor(f[0]);
+        int* const numbers[] = {&m.m_nBackStyle, &m.m_nReserved1, &m.m_nReserved2, &m.m_nIndent, &m.m_nStartY,
+                                &m.m_nItemWidth, &m.m_nItemHeight, &m.m_nItemGap, &m.m_nBorderThick};
+        for (size_t i = 0; i < std::size(numbers); ++i)
+            *numbers[i] = ToNumber(f[1 + i]);
+        SetText(m.m_strName, f[10]);
+        look.m_bVisible = ToNumber(f[11]);
+    }
+    last = {found->first, &look};
+    return look;
+}
+
+const CProjectReader::ItemLooks& CProjectReader::ItemLook(std::string_view record)
+{
+    if (m_lastItemLook.second && m_lastItemLook.first == record)
+        return *m_lastItemLook.second;
+    auto [found, added] = m_itemLooks.try_emplace(record);
+    ItemLooks& states = found->second;
+    if (added) {
+        SplitAll(record, ',', m_fields);
+        m_fields.resize(45);
+        const Fields& s = m_fields;
+        for (size_t state = 0; state < 3; ++state) {
+            CItemStyle& st = states[state];
+            const size_t b = state * 15;
+            st.m_crBack = ToColor(s[b]);
+            st.m_crFont = ToColor(s[b + 1]);
+            int* const values[] = {&st.m_nBackStyle, &st.m_nFontEffect, &st.m_nFontName, &st.m_nFontSize,
+                                   &st.m_nFontStyle, &st.m_nImageAlign, &st.m_nTextAlign, &st.m_nImageOffset,
+                                   &st.m_nTextOffset, &st.m_nGradientDir, &st.m_nBorder};
+            for (size_t i = 0; i < std::size(values); ++i)
+                *values[i] = ToNumber(s[b + 2 + i]);
+        }
+    }
+    m_lastItemLook = {found->first, &states};
+    return states;
 }
 
 void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
@@ -484,7 +537,7 @@ void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
             FindNumbered(static_cast<std::uint32_t>(number), Kind::Item, static_cast<std::uint32_t>(j));
         if (!found && ++m_nMadeUp > kMaxItemsWithoutRecord)
             break;
-        auto item = std::make_unique<CTavelinItem>("item");
+        auto item = std::make_unique<CTavelinItem>(CTavelinItem::NoSubMenuYet{});
         SplitAll(found ? *found : std::string_view(), ',', m_fields);
         m_fields.resize(10);
         ReadItem(m_fields, *item);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -50,7 +51,7 @@ public:
 
 private:
     using Fields = std::vector<std::string_view>;
-    // Key -> value of one section, as views into m_strText.
+    // Key -> value of one section, as views into m_text.
     using SectionMap = std::unordered_map<std::string_view, std::string_view>;
 
     // The records of menus and items are kept apart from the other keys, in
@@ -64,7 +65,7 @@ private:
         std::string_view m_value;
     };
 
-    // Fills the model from the section of m_strText, then lets go of the
+    // Fills the model from the section of m_text, then lets go of the
     // text and the indexes; false when the memory ran out on the way.
     bool ParseText(const std::string& section, bool templateMode);
     void Load(const std::string& section, bool templateMode);
@@ -78,10 +79,19 @@ private:
     const std::string_view* FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item);
     bool HasRecordOfMenu(std::uint32_t menu);
     size_t ItemRecordsOf(std::uint32_t menu) const;
-    const Fields& NumberedRecord(std::uint32_t menu, Kind kind, std::uint32_t item, size_t count);
     void ReadApplet();
     void ReadMenus();
     std::unique_ptr<CTavelin> ReadMenu(int number);
+    // The looks that a menu's two style records give, each record parsed
+    // once per distinct text: a large project repeats the same records for
+    // most of its (empty) menus.
+    struct CMenuLook {
+        CMenuStyle m_style;
+        int m_bVisible = 1;
+    };
+    using ItemLooks = std::array<CItemStyle, 3>;
+    const CMenuLook& MenuLook(std::string_view record);
+    const ItemLooks& ItemLook(std::string_view record);
     void ReadItems(int number, int count, CTavelin& menu);
     void ReadItem(const Fields& f, CTavelinItem& item);
     std::string MediaPath(std::string_view field, const char* sampleFolder) const;
@@ -97,7 +107,8 @@ private:
     std::vector<std::string> m_warnings;
 
     // State of one LoadModel run.
-    std::string m_strText;
+    std::unique_ptr<char[]> m_buffer;
+    std::string_view m_text;
     SectionMap m_map;
     std::vector<CNumbered> m_numbered;
     size_t m_nCursor = 0;
@@ -105,9 +116,16 @@ private:
     Fields m_fields;
     std::vector<CTavelinItem*> m_items;
     size_t m_nMadeUp = 0;
-    // Where each occurrence of the section's header begins in m_strText, and
+    // Where each occurrence of the section's header begins in m_text, and
     // whether its "Notice" marks it: a section named twice (two saves of one
     // template) may mix marked and unmarked values.
     std::vector<std::pair<size_t, bool>> m_occurrences;
     size_t m_nMarked = 0;
+    // Parsed style records by their text (a menu's name may read differently
+    // in a marked section, hence one table for each); the last one looked up
+    // is checked first.
+    std::unordered_map<std::string_view, CMenuLook> m_menuLooks[2];
+    std::unordered_map<std::string_view, ItemLooks> m_itemLooks;
+    std::pair<std::string_view, const CMenuLook*> m_lastMenuLook[2];
+    std::pair<std::string_view, const ItemLooks*> m_lastItemLook;
 };

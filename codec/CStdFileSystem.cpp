@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <thread>
@@ -131,6 +132,38 @@ bool CStdFileSystem::ReadFile(const std::string& path, std::string& bytes)
     return ok;
 }
 
+bool CStdFileSystem::ReadBytes(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size)
+{
+    const int fd = path.empty() ? -1 : OpenRegular(path, O_RDONLY);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    ::fstat(fd, &st);
+    // The size is a hint: the file may grow or shrink while it is read.
+    size_t capacity = static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1;
+    bytes = std::make_unique_for_overwrite<char[]>(capacity);
+    size = 0;
+    bool ok = true;
+    for (;;) {
+        if (size == capacity) {
+            capacity = capacity * 2 + 4096;
+            auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+            std::memcpy(larger.get(), bytes.get(), size);
+            bytes = std::move(larger);
+        }
+        const ssize_t got = ::read(fd, bytes.get() + size, capacity - size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        size += static_cast<size_t>(got);
+    }
+    ::close(fd);
+    return ok;
+}
+
 bool CStdFileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes)
 {
     return WriteFilesAtomic({{path, bytes}});
@@ -174,6 +207,16 @@ bool CStdFileSystem::RemoveFile(const std::string& path)
 {
     std::error_code ec;
     return !IsDirectory(path) && fs::remove(fs::path(path), ec);
+}
+
+bool CStdFileSystem::ProbeCreate(const std::string& path)
+{
+    // No sync: the file is gone again before anything could need it.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return ::unlink(path.c_str()) == 0;
 }
 
 bool CStdFileSystem::RemoveDir(const std::string& path)

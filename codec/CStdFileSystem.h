@@ -21,11 +21,13 @@ public:
     bool IsDirectory(const std::string& path) override;
     bool Exists(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& bytes) override;
+    bool ReadBytes(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size) override;
     bool WriteFileAtomic(const std::string& path, const std::string& bytes) override;
     bool WriteFilesAtomic(const std::vector<CFileWrite>& files, bool removeStale = false) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
     bool MakeDir(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
+    bool ProbeCreate(const std::string& path) override;
     bool RemoveDir(const std::string& path) override;
     std::vector<std::string> ListFiles(const std::string& folder) override;
     bool IsSymbolicLink(const std::string& path) override;

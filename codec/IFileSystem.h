@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstring>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,18 @@ public:
     // Reads the whole file; false when it cannot be opened or is not a
     // regular file (a pipe or a device is never read).
     virtual bool ReadFile(const std::string& path, std::string& bytes) = 0;
+    // The same into a buffer that is not cleared before the file's bytes
+    // land in it (for large files read once); size gets their number.
+    virtual bool ReadBytes(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size)
+    {
+        std::string text;
+        if (!ReadFile(path, text))
+            return false;
+        bytes = std::make_unique_for_overwrite<char[]>(text.size() + 1);
+        std::memcpy(bytes.get(), text.data(), text.size());
+        size = text.size();
+        return true;
+    }
     // Writes bytes to a temporary file in the same folder and renames it over
     // path only when complete; on failure path is left as it was.
     virtual bool WriteFileAtomic(const std::string& path, const std::string& bytes) = 0;
@@ -61,6 +75,9 @@ public:
     // Creates the folder (and its parents); an existing folder is no failure.
     virtual bool MakeDir(const std::string& path) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
+    // Creates an empty file at path and removes it again: whether files can
+    // be made there. Nothing is kept, so nothing needs to reach the disk.
+    virtual bool ProbeCreate(const std::string& path) { return WriteFileAtomic(path, "") && RemoveFile(path); }
     // Removes an empty folder; false when it is not empty or not there.
     virtual bool RemoveDir(const std::string& path) = 0;
     // The names of the entries directly inside folder (files and folders),

@@ -9,6 +9,11 @@ CTavelinItem::CTavelinItem(const std::string& label)
     m_strLabel = label;
 }
 
+CTavelinItem::CTavelinItem(NoSubMenuYet)
+{
+    m_strLabel = "item";
+}
+
 CTavelinItem::CTavelinItem(const CTavelinItem& other)
     : CItemFields(other), m_pSubMenu(std::make_unique<CTavelin>(*other.m_pSubMenu))
 {

@@ -13,6 +13,11 @@ class CTavelin;
 class CTavelinItem : public CItemFields {
 public:
     explicit CTavelinItem(const std::string& label = "item");
+    // An item whose sub-menu comes later: a reader that links menus to
+    // items makes these and gives each one a sub-menu (SetSubMenu) before
+    // anything else sees it, so that no empty menu is made only to be replaced.
+    struct NoSubMenuYet {};
+    explicit CTavelinItem(NoSubMenuYet);
     CTavelinItem(const CTavelinItem& other);
     CTavelinItem& operator=(const CTavelinItem&) = delete;
     virtual ~CTavelinItem();

@@ -47,10 +47,7 @@ bool CProgramFolder::CanWrite(const std::string& folder)
     if (folder.empty() || !m_fs.IsDirectory(folder))
         return false;
     const std::string probe = CPath::Join(folder, kProbeName);
-    if (!m_fs.WriteFileAtomic(probe, ""))
-        return false;
-    m_fs.RemoveFile(probe);
-    return true;
+    return m_fs.ProbeCreate(probe);
 }
 
 void CProgramFolder::LayShippedData(const std::string& shippedDir, const std::string& targetDir, bool refresh)

@@ -103,9 +103,9 @@ QTreeWidgetItem* BareNode(const std::string& text, const QIcon& icon, const CTav
     return node;
 }
 
-// The yardstick: a bare tree widget filled with the same shape, text and
+// The peer: a bare tree widget filled with the same shape, text and
 // picture only, built bottom-up.
-void BM_BareTree(benchmark::State& state)
+void BM_TreePeer_BareWidget(benchmark::State& state)
 {
     TreeRig rig(static_cast<int>(state.range(0)));
     const QIcon icon = rig.view.RootNode()->icon(0);
@@ -179,7 +179,7 @@ void BM_StartBareWindow(benchmark::State& state)
 BENCHMARK(BM_LoadProject_Ours)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadPeer_QSettings)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TreePeer_BareWidget)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TreeEdits1000)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartEditor)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartBareWindow)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);

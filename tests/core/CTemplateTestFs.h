@@ -15,6 +15,14 @@ public:
     {
         return path != m_strUnreadableFile && CStdFileSystem::ReadFile(path, bytes);
     }
+    bool ReadBytes(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size) override
+    {
+        return path != m_strUnreadableFile && CStdFileSystem::ReadBytes(path, bytes, size);
+    }
+    bool ProbeCreate(const std::string& path) override
+    {
+        return !Refused(path) && CStdFileSystem::ProbeCreate(path);
+    }
     bool WriteFileAtomic(const std::string& path, const std::string& bytes) override
     {
         return !Refused(path) && CStdFileSystem::WriteFileAtomic(path, bytes);

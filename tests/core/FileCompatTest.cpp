@@ -160,6 +160,29 @@ TEST(FileCompat, EscapesAreReadOnlyInMarkedFiles)
     }
 }
 
+TEST(FileCompat, RepeatedStyleRecordsReadByTheirOwnSectionsMark)
+{
+    // The same record text in a marked and in a plain occurrence of the
+    // section: a style read once must not be taken for the other. Item 0-4
+    // has no relation entry and still gets an empty sub-menu of its own.
+    const auto menuStyle = [](int n) {
+        return "MStyle-" + std::to_string(n) + "=0,0,0,0,40,7,80,20,5,0,Menu|_#`,1\r\n";
+    };
+    Loaded l("[Tavelin1.0]\r\n" + kMarkedNotice + menuStyle(1) + menuStyle(2) + "[Tavelin1.0]\r\n" +
+             menuStyle(3) + "Misc=4,4,0,0,0,-0,0-1,1-2,2-3\r\n");
+    const CTavelin& top = *l.params.m_arrMenus.at(0);
+    ASSERT_EQ(top.m_arrItems.size(), 4u);
+    for (const auto& item : top.m_arrItems)
+        ASSERT_NE(item->m_pSubMenu, nullptr);
+    EXPECT_EQ(l.Item(0).m_pSubMenu->m_strName, "Menu\r\n");
+    EXPECT_EQ(l.Item(1).m_pSubMenu->m_strName, "Menu\r\n");
+    EXPECT_EQ(l.Item(2).m_pSubMenu->m_strName, "Menu|_#`");
+    EXPECT_EQ(l.Item(2).m_pSubMenu->m_nStartY, 7);
+    EXPECT_EQ(l.Item(3).m_pSubMenu->m_strName, "Menu");  // no relation: a fresh menu
+    EXPECT_EQ(l.Item(3).m_pSubMenu->m_nStartY, CTavelin().m_nStartY);
+    EXPECT_TRUE(l.reader.Warnings().empty());
+}
+
 TEST(FileCompat, TemplateSectionsCarryTheirOwnMark)
 {
     // Saved twice under one name, first with escapes, then plain: every value
