@@ -68,6 +68,22 @@ bool NextLine(const std::string& text, std::size_t& pos, std::string& line, std:
     return true;
 }
 
+// A key as the settings library keeps it: no "/" at either end and none
+// doubled. Written back, a key ending in "/" would end in "\\" and escape
+// the "=" after it, so the next read would find another key.
+std::string NormalizedKey(const std::string& key)
+{
+    std::string out;
+    for (const char c : key) {
+        if (c == '/' && (out.empty() || out.back() == '/'))
+            continue;
+        out += c;
+    }
+    if (!out.empty() && out.back() == '/')
+        out.pop_back();
+    return out;
+}
+
 bool ParseInt(const std::string& text, int& value)
 {
     std::string digits = Trim(text);
@@ -161,7 +177,7 @@ std::vector<CIniSettings::CSection> CIniSettings::Parse(const std::string& text)
         }
         if (equals == std::string::npos || equals >= line.size())
             continue;  // neither a group nor a key: dropped, as the editor drops it
-        const std::string key = CIniCodec::UnescapeKey(Trim(line.substr(0, equals)));
+        const std::string key = NormalizedKey(CIniCodec::UnescapeKey(Trim(line.substr(0, equals))));
         if (!key.empty())
             index.Slot(current, key).m_strRaw = line.substr(equals + 1);
     }
