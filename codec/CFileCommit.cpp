@@ -29,7 +29,8 @@ std::string FolderOf(const std::string& path)
 
 std::string TempNameBeside(const std::string& path)
 {
-    static std::mt19937 rng{std::random_device{}()};
+    // One generator per thread: the autosave worker saves beside the editor.
+    thread_local std::mt19937 rng{std::random_device{}()};
     return CPath::Join(FolderOf(path), "." + CPath::FileName(path) + kTempMark + std::to_string(rng() % 1000000));
 }
 
