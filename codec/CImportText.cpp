@@ -2,21 +2,12 @@
 
 #include <cctype>
 
+#include "CNumberText.h"
+
 namespace {
 bool IsSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -44,8 +35,8 @@ std::string CImportText::PercentDecode(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+        if (text[i] == '%' && i + 2 < text.size() && CNumberText::HexDigit(text[i + 1]) >= 0 && CNumberText::HexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(CNumberText::HexDigit(text[i + 1]) * 16 + CNumberText::HexDigit(text[i + 2]));
             i += 2;
         } else {
             out += text[i];

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "../codec/CNumberText.h"
+
 namespace {
 
 bool IsPlainKeyChar(unsigned c)
@@ -18,17 +20,6 @@ std::string Hex(unsigned value, int digits, bool upper)
     else
         std::snprintf(buffer, sizeof buffer, upper ? "%X" : "%x", value);
     return buffer;
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool IsBlank(char c)
@@ -160,7 +151,7 @@ std::string CIniCodec::UnescapeKey(const std::string& escaped)
         unsigned value = 0;
         bool ok = c == '%' && first + digits <= escaped.size();
         for (std::size_t k = 0; ok && k < digits; ++k) {
-            const int d = HexDigit(escaped[first + k]);
+            const int d = CNumberText::HexDigit(escaped[first + k]);
             ok = d >= 0;
             value = value * 16 + static_cast<unsigned>(d);
         }
@@ -210,7 +201,7 @@ std::string CIniCodec::EscapeValue(const std::string& text)
     for (const char ch : value) {
         const auto c = static_cast<unsigned char>(ch);
         needsQuotes = needsQuotes || c == ';' || c == ',' || c == '=';
-        if (escapeNextIfHex && HexDigit(ch) >= 0) {
+        if (escapeNextIfHex && CNumberText::HexDigit(ch) >= 0) {
             out += "\\x" + Hex(c, 0, false);
             continue;
         }
@@ -267,7 +258,7 @@ std::string CIniCodec::Unquote(const std::string& raw, bool& isList)
                 const int base = e == 'x' ? 16 : 8;
                 unsigned value = e == 'x' ? 0u : static_cast<unsigned>(e - '0');
                 bool any = e != 'x';
-                for (int d; i < raw.size() && (d = HexDigit(raw[i])) >= 0 && d < base; ++i) {
+                for (int d; i < raw.size() && (d = CNumberText::HexDigit(raw[i])) >= 0 && d < base; ++i) {
                     value = (value * static_cast<unsigned>(base) + static_cast<unsigned>(d)) & 0xFFFF;
                     any = true;
                 }
