@@ -137,6 +137,7 @@ int CAppletTavelinWizardApp::ExitInstance()
         d->autoSaver->Shutdown();
     d->autoSaver.reset();
     d->recovery.reset();
+    const std::set<std::string> previewFiles = d->doc ? d->doc->PreviewFiles() : std::set<std::string>();
     d->frame.reset();
     d->doc.reset();
     d->help.reset();
@@ -144,7 +145,7 @@ int CAppletTavelinWizardApp::ExitInstance()
     const std::string programDir = d->context->programDir;
     d->context.reset();
     if (!programDir.empty())
-        CProgramFolder(CStdFileSystem::Instance()).CleanPreviewFolder(programDir);
+        CProgramFolder(CStdFileSystem::Instance()).CleanPreviewFolder(programDir, previewFiles);
     return 0;
 }
 

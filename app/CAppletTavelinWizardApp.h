@@ -31,7 +31,8 @@ public:
     // main window and the first document (or the page named on the command
     // line). False when the program is to end at once.
     bool InitInstance(const QStringList& arguments);
-    // Shut-down: empties and removes the preview folder "tmp".
+    // Shut-down: removes the files Preview wrote into the preview folder
+    // "tmp", and the folder when nothing else is left in it.
     int ExitInstance();
 
     // Autosave and recovery: the folder of the recovery copies (tests set

@@ -32,8 +32,9 @@ int CTemplateCommands::List()
     return CAtwTool::kSuccess;
 }
 
-int CTemplateCommands::SaveTemplate(const std::string& name, int position, const std::string& page)
+int CTemplateCommands::SaveTemplate(const std::string& typed, int position, const std::string& page)
 {
+    const std::string name = CTemplateStore::TrimName(typed);
     if (name.empty())
         return m_tool.Fail(CTemplateStore::kEmptyName);
     if (!CTemplateStore::IsStorableName(name))
@@ -45,8 +46,9 @@ int CTemplateCommands::SaveTemplate(const std::string& name, int position, const
     return Finish(m_store.AddTemplate(m_tool.Model(), name, position));
 }
 
-int CTemplateCommands::Rename(const std::string& oldName, const std::string& newName)
+int CTemplateCommands::Rename(const std::string& oldName, const std::string& typed)
 {
+    const std::string newName = CTemplateStore::TrimName(typed);
     if (Listed(oldName) < 0)
         return CAtwTool::kFailure;
     if (newName.empty() || CTemplateStore::BeginsListedName(m_store.ListNames(), newName))

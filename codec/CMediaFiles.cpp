@@ -44,7 +44,10 @@ CMediaFiles::Kind CMediaFiles::Classify(const std::string& path)
 
 std::string CMediaFiles::FileRef(const std::string& path)
 {
-    return IsMedia(path) ? CPath::FileName(path) : std::string();
+    if (!IsMedia(path))
+        return std::string();
+    const std::string& shared = EntryOf(path).m_strSharedName;
+    return shared.empty() ? CPath::FileName(path) : shared;
 }
 
 // A file goes to each target path once, however many folders name the same
@@ -66,6 +69,55 @@ void CMediaFiles::CopyInto(const std::string& path, const std::string& folder)
     entry.m_arrCopies.emplace_back(folder, target);
     if (!copied)
         CopyProgramFile(path, target);
+}
+
+void CMediaFiles::CopyShared(const std::string& path, const std::string& folder)
+{
+    if (path.empty() || Classify(path) != Kind::Media)
+        return;
+    CEntry& entry = EntryOf(path);
+    for (const auto& copy : entry.m_arrCopies)
+        if (copy.first == folder)
+            return;
+    std::string bytes;
+    if (!m_fs.ReadFile(path, bytes)) {
+        m_warnings.push_back("The file \"" + path + "\" could not be read.");
+        return;
+    }
+    bool present = false;
+    const std::string name = FreeSharedName(path, folder, bytes, present);
+    if (name.empty()) {
+        m_warnings.push_back("The file \"" + path + "\" was not copied: no free name is left in \"" + folder + "\".");
+        return;
+    }
+    const std::string target = CPath::Join(folder, name);
+    entry.m_arrCopies.emplace_back(folder, target);
+    if (present || m_fs.CopyFile(path, target))
+        entry.m_strSharedName = name;
+    else
+        m_warnings.push_back("The file \"" + path + "\" could not be copied to \"" + target + "\".");
+}
+
+std::string CMediaFiles::FreeSharedName(const std::string& path, const std::string& folder,
+                                        const std::string& bytes, bool& present)
+{
+    constexpr int kMaxTries = 1000;
+    const std::string own = CPath::FileName(path);
+    const auto dot = own.rfind('.');
+    const std::string stem = own.substr(0, dot);
+    const std::string extension = dot == std::string::npos ? std::string() : own.substr(dot);
+    for (int n = 1; n <= kMaxTries; ++n) {
+        const std::string name = n == 1 ? own : stem + "_" + std::to_string(n) + extension;
+        const std::string target = CPath::Join(folder, name);
+        if (!m_fs.Exists(target) && !m_fs.IsSymbolicLink(target))
+            return name;
+        std::string there;
+        if (m_fs.IsRegularFile(target) && m_fs.ReadFile(target, there) && there == bytes) {
+            present = true;
+            return name;
+        }
+    }
+    return std::string();
 }
 
 void CMediaFiles::CopyProgramFile(const std::string& from, const std::string& to)

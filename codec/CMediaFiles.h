@@ -23,12 +23,18 @@ public:
 
     Kind Classify(const std::string& path);
     bool IsMedia(const std::string& path) { return Classify(path) == Kind::Media; }
-    // The bare file name of a media file, else "".
+    // The bare file name of a media file (the name CopyShared gave it, when
+    // it did), else "".
     std::string FileRef(const std::string& path);
     // Copies a media file to folder/its name (replacing); other paths are
     // skipped. A copy that fails, or that would land where another file of
     // the same name already went in this run, adds a line to Warnings().
     void CopyInto(const std::string& path, const std::string& folder);
+    // Copies a media file into a folder that other templates share without
+    // ever replacing a file there: a file of the same name and bytes is used
+    // as it is, else the copy takes the first free name of "name_2.ext",
+    // "name_3.ext" and so on. Failures are reported as by CopyInto.
+    void CopyShared(const std::string& path, const std::string& folder);
     // Copies a file the program ships (not judged as media), with the same
     // reporting.
     void CopyProgramFile(const std::string& from, const std::string& to);
@@ -40,10 +46,15 @@ private:
         Kind m_kind = Kind::Missing;
         // The folders the file went into and the target path in each.
         std::vector<std::pair<std::string, std::string>> m_arrCopies;
+        // The name CopyShared chose; "" for the file's own name.
+        std::string m_strSharedName;
     };
 
     CEntry& EntryOf(const std::string& path);
     Kind Judge(const std::string& path);
+    // The shared name for path in folder: taken when free or holding bytes.
+    std::string FreeSharedName(const std::string& path, const std::string& folder, const std::string& bytes,
+                               bool& present);
 
     IFileSystem& m_fs;
     std::unordered_map<std::string, CEntry> m_entries;

@@ -149,7 +149,7 @@ bool CPageWriter::SaveProject(const std::string& file, const std::string& folder
         m_media.CopyProgramFile(runtime, CPath::Join(folder, kRuntimeFile));
     m_media.CopyInto(m_params.m_strBackImage, folder);
     m_media.CopyInto(m_params.m_strBackAudio, folder);
-    CopyItemMedia(folder, folder);
+    CopyItemMedia(folder, folder, false);
 
     const std::string project = CProjectText(m_params, m_media, false).Compose("Tavelin1.0");
     const bool written = m_fs.WriteFilesAtomic({{projectFile, project}, {file, pageText}}, true);
@@ -163,9 +163,11 @@ bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folde
     const std::string audioFolder = CPath::Join(folder, "Sample/Audio");
     m_fs.MakeDir(imageFolder);
     m_fs.MakeDir(audioFolder);
-    m_media.CopyInto(m_params.m_strBackImage, imageFolder);
-    m_media.CopyInto(m_params.m_strBackAudio, audioFolder);
-    CopyItemMedia(imageFolder, audioFolder);
+    // The sample folders belong to every template: a file of the same name
+    // there is never replaced (CopyShared).
+    m_media.CopyShared(m_params.m_strBackImage, imageFolder);
+    m_media.CopyShared(m_params.m_strBackAudio, audioFolder);
+    CopyItemMedia(imageFolder, audioFolder, true);
 
     const std::string section = CProjectText(m_params, m_media, true).Compose(templateName);
     const std::string path = CPath::Join(folder, file);
@@ -177,15 +179,18 @@ bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folde
     return m_fs.WriteFileAtomic(path, WithCrLfLines(old) + section) || Fail();
 }
 
-void CPageWriter::CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder)
+void CPageWriter::CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder, bool shared)
 {
+    const auto copy = [this, shared](const std::string& path, const std::string& folder) {
+        shared ? m_media.CopyShared(path, folder) : m_media.CopyInto(path, folder);
+    };
     for (const auto& menu : m_params.m_arrMenus) {
         CItemWalk::ForEach(*menu, [&](const CTavelinItem& item) {
-            m_media.CopyInto(item.m_strNormalImage, imageFolder);
-            m_media.CopyInto(item.m_strOverImage, imageFolder);
-            m_media.CopyInto(item.m_strClickImage, imageFolder);
-            m_media.CopyInto(item.m_strOverAudio, audioFolder);
-            m_media.CopyInto(item.m_strClickAudio, audioFolder);
+            copy(item.m_strNormalImage, imageFolder);
+            copy(item.m_strOverImage, imageFolder);
+            copy(item.m_strClickImage, imageFolder);
+            copy(item.m_strOverAudio, audioFolder);
+            copy(item.m_strClickAudio, audioFolder);
         });
     }
 }

@@ -62,7 +62,8 @@ public:
 private:
     bool SaveProject(const std::string& file, const std::string& folder, const std::string& pageText);
     bool SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName);
-    void CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder);
+    // shared: into the template folders, through CMediaFiles::CopyShared.
+    void CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder, bool shared);
     bool Fail();
     // "<html>" and "<head>" with, for the runtime page, the language, the
     // character set that fits rest (the remainder of the page) and a viewport.

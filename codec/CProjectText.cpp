@@ -247,7 +247,7 @@ void CProjectText::AppendItemMedia(const std::string& path, std::string& out)
 void CProjectText::AppendAppletMedia(const std::string& path, std::string& out)
 {
     if (m_bTemplateMode && m_media.IsMedia(path))
-        AddText(out, CPath::FileName(path));
+        AddText(out, m_media.FileRef(path));
     else
         AddText(out, path);
 }

@@ -1,5 +1,6 @@
 #include "CAppletTavelinWizardDoc.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUndoStack>
@@ -241,6 +242,7 @@ bool CAppletTavelinWizardDoc::OnSaveDocument(const QString& pagePath)
     writer.SetHtml5Runtime(CAppSettings(m_ctx.settings).Html5Runtime());
     const std::string text = writer.BuildPage();
     if (writer.SaveFiles(page, CPath::Folder(page), text, false, std::string())) {
+        KeepPreviewFilesFor(pagePath);
         m_ctx.editor.History().setClean();
         // Copies that failed: the page is saved, the message view says what is missing.
         for (const std::string& warning : writer.Warnings())
@@ -315,7 +317,7 @@ void CAppletTavelinWizardDoc::OnPreview()
 {
     OnCheckParameters();
     // Today's browsers do not run applets: say so below the check report.
-    if (!CPreview(m_ctx).Preview(Owner()))
+    if (!CPreview(m_ctx).Preview(Owner(), &m_previewFiles))
         emit MessageAppended(QString::fromLatin1(CPreview::kAppletOnlyNote));
 }
 
@@ -339,6 +341,14 @@ void CAppletTavelinWizardDoc::OnExportHtml5()
     std::string error;
     if (!CHtml5Exporter(m_ctx.fileSystem, m_ctx.programDir).Export(m_ctx.Params(), CText::FromQ(path), &error))
         m_ctx.prompts.Message(Owner(), CText::ToQ(error.empty() ? CPageWriter::kSaveFailed : error));
+    KeepPreviewFilesFor(path);
+}
+
+void CAppletTavelinWizardDoc::KeepPreviewFilesFor(const QString& pagePath)
+{
+    const QString preview = QDir(CText::ToQ(CPreview::PreviewFolder(m_ctx.programDir))).canonicalPath();
+    if (!preview.isEmpty() && QFileInfo(pagePath).absoluteDir().canonicalPath() == preview)
+        m_previewFiles.clear();
 }
 
 void CAppletTavelinWizardDoc::OnHtml5Runtime()
@@ -356,7 +366,7 @@ void CAppletTavelinWizardDoc::OnAutoChangeSize()
 
 void CAppletTavelinWizardDoc::OnViewSample()
 {
-    CPreview(m_ctx).ViewSample();
+    CPreview(m_ctx).ViewSample(Owner());
 }
 
 // --- autosave and recovery ---------------------------------------------------

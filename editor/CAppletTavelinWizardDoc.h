@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "CEditorContext.h"
@@ -64,6 +65,10 @@ public:
     // the model, which stays modified and keeps its page path.
     bool OpenRecovered(const QString& pagePath, const std::string& projectText);
 
+    // The files Preview created in the preview folder during this run, by
+    // name; shut-down removes these and nothing else there.
+    const std::set<std::string>& PreviewFiles() const { return m_previewFiles; }
+
     bool m_bAutoChangeSize = false;
 
 public slots:
@@ -99,6 +104,9 @@ private:
     void ReleaseModel();
     // After: the views follow the new model.
     void ModelReplaced();
+    // A project or export written into the preview folder may use the files
+    // Preview left there: they stay.
+    void KeepPreviewFilesFor(const QString& pagePath);
 
     CEditorContext m_ctx;
     IDocumentHost* m_pHost = nullptr;
@@ -106,4 +114,5 @@ private:
     bool m_bFirstNew = true;
     QString m_strPathName;
     std::unique_ptr<CRecentFileList> m_pRecent;
+    std::set<std::string> m_previewFiles;
 };

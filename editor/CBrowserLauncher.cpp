@@ -33,28 +33,46 @@ void CBrowserLauncher::SetChoice(int browserMode, const std::string& browserPath
     settings.SetKnownBrowser(m_nKnownBrowser);
 }
 
-bool CBrowserLauncher::ShowPage(const QUrl& url) const
+bool CBrowserLauncher::ShowPage(const QUrl& url, QWidget* owner) const
 {
     const QString program = ChosenExecutable();
     if (program.isEmpty())
-        return m_prompts.OpenUrl(url);
+        return Open(url, owner);
     // A plain file is handed over by its path; an address with a fragment or
     // a query (or one on the web) keeps its URL form.
     const bool plainFile = url.isLocalFile() && !url.hasFragment() && !url.hasQuery();
     const QString argument = plainFile ? url.toLocalFile() : url.toString(QUrl::FullyEncoded);
-    return m_prompts.StartDetached(program, {argument}, QString());
+    return Start(program, argument, QString(), owner);
 }
 
-bool CBrowserLauncher::ShowPreview(const QString& pagePath) const
+bool CBrowserLauncher::ShowPreview(const QString& pagePath, QWidget* owner) const
 {
     const QString program = ChosenExecutable();
     if (program.isEmpty())
-        return m_prompts.OpenUrl(QUrl::fromLocalFile(pagePath));
+        return Open(QUrl::fromLocalFile(pagePath), owner);
     if (IsAppletViewer(program)) {
         const QFileInfo page(pagePath);
-        return m_prompts.StartDetached(program, {page.fileName()}, page.absolutePath());
+        return Start(program, page.fileName(), page.absolutePath(), owner);
     }
-    return m_prompts.StartDetached(program, {pagePath}, QString());
+    return Start(program, pagePath, QString(), owner);
+}
+
+bool CBrowserLauncher::Open(const QUrl& url, QWidget* owner) const
+{
+    if (m_prompts.OpenUrl(url))
+        return true;
+    const QString shown = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    m_prompts.Message(owner, QString::fromLatin1(kNoDefault).arg(shown));
+    return false;
+}
+
+bool CBrowserLauncher::Start(const QString& program, const QString& argument, const QString& folder,
+                             QWidget* owner) const
+{
+    if (m_prompts.StartDetached(program, {argument}, folder))
+        return true;
+    m_prompts.Message(owner, QString::fromLatin1(kCannotStart).arg(program));
+    return false;
 }
 
 QString CBrowserLauncher::ChosenExecutable() const

@@ -6,22 +6,27 @@
 class ISettingsStore;
 class IUserPrompts;
 class QUrl;
+class QWidget;
 
 // Starts the browser the user chose (Options > Web Browser) on a page:
 // browser mode 1 hands the page to the desktop's default browser, mode 0
 // starts the user's executable, any other mode the detected browser at the
 // chosen position. Everything goes through the prompts, so that tests never
 // start a program. The choice is read from the settings when made and
-// written back by SetChoice.
+// written back by SetChoice. A browser that cannot be started is named in a
+// message over owner.
 class CBrowserLauncher {
 public:
+    static constexpr const char* kCannotStart = "The web browser \"%1\" could not be started.";
+    static constexpr const char* kNoDefault = "The default web browser could not be started for \"%1\".";
+
     CBrowserLauncher(IUserPrompts& prompts, ISettingsStore& settings);
 
     // View Sample and help: the page (or address) in the chosen browser.
-    bool ShowPage(const QUrl& url) const;
+    bool ShowPage(const QUrl& url, QWidget* owner = nullptr) const;
     // Preview: as ShowPage for a page on disk, except that an applet viewer
     // is started in the page's folder with the bare page name.
-    bool ShowPreview(const QString& pagePath) const;
+    bool ShowPreview(const QString& pagePath, QWidget* owner = nullptr) const;
 
     // The executable the current choice names; empty for the desktop's
     // default browser, which also stands in when the choice names nothing
@@ -38,6 +43,9 @@ public:
     void Reload();
 
 private:
+    bool Open(const QUrl& url, QWidget* owner) const;
+    bool Start(const QString& program, const QString& argument, const QString& folder, QWidget* owner) const;
+
     IUserPrompts& m_prompts;
     ISettingsStore& m_settings;
     int m_nBrowserMode = 1;

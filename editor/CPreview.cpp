@@ -1,6 +1,8 @@
 #include "CPreview.h"
 
 #include <QUrl>
+#include <algorithm>
+#include <iterator>
 
 #include "CBrowserLauncher.h"
 #include "CText.h"
@@ -19,25 +21,32 @@ std::string CPreview::PreviewPagePath(const std::string& programDir)
     return CPath::Join(PreviewFolder(programDir), kPreviewPage);
 }
 
-bool CPreview::Preview(QWidget* owner) const
+bool CPreview::Preview(QWidget* owner, std::set<std::string>* created) const
 {
     const std::string folder = PreviewFolder(m_ctx.programDir);
     const std::string page = PreviewPagePath(m_ctx.programDir);
     // A folder that cannot be made shows up as the writer's failure below.
     m_ctx.fileSystem.MakeDir(folder);
+    const std::vector<std::string> before = m_ctx.fileSystem.ListFiles(folder);
     CPageWriter writer(m_ctx.Params(), m_ctx.fileSystem, m_ctx.programDir);
     const bool runtime = CAppSettings(m_ctx.settings).Html5Runtime();
     writer.SetHtml5Runtime(runtime);
     const std::string text = writer.BuildPage();
     if (!writer.SaveFiles(page, folder, text, false, std::string()))
         m_ctx.prompts.Message(owner, CText::ToQ(writer.LastError()));
+    if (created) {
+        // Both lists are sorted.
+        const std::vector<std::string> after = m_ctx.fileSystem.ListFiles(folder);
+        std::set_difference(after.begin(), after.end(), before.begin(), before.end(),
+                            std::inserter(*created, created->end()));
+    }
     // Whatever the earlier preview left there is still worth showing.
-    m_ctx.browser.ShowPreview(CText::ToQ(page));
+    m_ctx.browser.ShowPreview(CText::ToQ(page), owner);
     return runtime;
 }
 
-void CPreview::ViewSample() const
+void CPreview::ViewSample(QWidget* owner) const
 {
     const std::string page = CPath::Join(m_ctx.programDir, kSamplePage);
-    m_ctx.browser.ShowPage(QUrl::fromLocalFile(CText::ToQ(page)));
+    m_ctx.browser.ShowPage(QUrl::fromLocalFile(CText::ToQ(page)), owner);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "CEditorContext.h"
@@ -23,9 +24,11 @@ public:
     // Writes "~AppMenu.htm" and its companions into the preview folder "tmp"
     // under the program folder and starts the chosen browser on it. False
     // when the page carries no menu script (only the applet draws the menu).
-    bool Preview(QWidget* owner) const;
+    // The names of the files this preview created there (that were not
+    // there before) are added to created.
+    bool Preview(QWidget* owner, std::set<std::string>* created = nullptr) const;
     // Shows "Sample/Samples.htm" under the program folder in the chosen browser.
-    void ViewSample() const;
+    void ViewSample(QWidget* owner = nullptr) const;
 
     // The preview folder and page under the program folder.
     static std::string PreviewFolder(const std::string& programDir);

@@ -26,9 +26,16 @@ QString CQtSettings::Key(const std::string& section, const std::string& key)
     return CText::ToQ(section) + QLatin1Char('/') + CText::ToQ(key);
 }
 
+// QSettings parses the file again only when its size or time changed since
+// the last read, so that the template list another program added to is
+// neither missed nor written back without its new name.
 QVariant CQtSettings::Value(const QString& key) const
 {
-    return m_pSettings ? m_pSettings->value(key) : m_memory.value(key);
+    if (!m_pSettings)
+        return m_memory.value(key);
+    if (FileIsSafe())
+        m_pSettings->sync();
+    return m_pSettings->value(key);
 }
 
 // Checked again before each write: the file may have been replaced since.

@@ -10,7 +10,8 @@
 // The per-user settings store: QSettings under organisation "Quorvex" and
 // application "AppletTavelinWizard"; sections are groups. When the settings
 // file is no regular file (a pipe, a device, a broken link) it is neither
-// read nor written: the settings of the run are then kept in memory.
+// read nor written: the settings of the run are then kept in memory. Every
+// read takes in what another program (atw, a second editor) stored since.
 class CQtSettings : public ISettingsStore {
 public:
     CQtSettings();

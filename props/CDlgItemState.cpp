@@ -59,8 +59,8 @@ void CDlgItemState::Build()
     QGroupBox* border = MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"}, m_pBorder,
                                      Qt::Vertical);
 
-    m_pBackStyle->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pBackStyle->setMinimumContentsLength(24);
+    // The closed list shows its longest entry whole.
+    m_pBackStyle->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     auto* top = new QHBoxLayout;
     top->addWidget(MakeLabel(QStringLiteral("Background Color:"), m_pBack));

@@ -81,12 +81,15 @@ bool CProgramFolder::Differs(const std::string& a, const std::string& b)
     return !m_fs.ReadFile(a, left) || !m_fs.ReadFile(b, right) || left != right;
 }
 
-void CProgramFolder::CleanPreviewFolder(const std::string& programDir)
+void CProgramFolder::CleanPreviewFolder(const std::string& programDir, const std::set<std::string>& written)
 {
     if (programDir.empty())
         return;
     const std::string preview = CPath::Join(programDir, kPreviewFolder);
-    for (const std::string& name : m_fs.ListFiles(preview))
-        m_fs.RemoveFile(CPath::Join(preview, name));
+    for (const std::string& name : written) {
+        // Only names directly inside the folder.
+        if (!name.empty() && name != "." && name != ".." && name.find(CPath::kSep) == std::string::npos)
+            m_fs.RemoveFile(CPath::Join(preview, name));
+    }
     m_fs.RemoveDir(preview);
 }

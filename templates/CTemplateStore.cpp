@@ -94,21 +94,28 @@ void CTemplateStore::LoadTemplate(CAppletParameters& params, int index)
     reader.LoadModel(TemplateFilePath(), name, true);
 }
 
-bool CTemplateStore::AddTemplate(CAppletParameters& params, const std::string& name, int position)
+// The list is stored first, then the section is appended to the file; when
+// the file step fails the list goes back to what it was, so that no name
+// stands for a section that is not there.
+bool CTemplateStore::AddTemplate(CAppletParameters& params, const std::string& typed, int position)
 {
     m_strError.clear();
+    const std::string name = TrimName(typed);
     if (name.empty())
         return Fail(kEmptyName);
     if (!IsStorableName(name))
         return Fail(kBadName);
     const std::string list = NameList();
-    if (!Contains(SplitNames(list), name))
+    const bool listed = Contains(SplitNames(list), name);
+    if (!listed)
         StoreList(InsertName(list, name, position));
     m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Image"));
     m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Audio"));
     CPageWriter writer(params, m_fs, m_strProgramDir);
     if (writer.SaveFiles(CPageWriter::kTemplateFile, m_strProgramDir, "", true, name))
         return true;
+    if (!listed)
+        StoreList(list);
     m_strError = writer.LastError().empty() ? CPageWriter::kSaveFailed : writer.LastError();
     return false;
 }
@@ -116,11 +123,14 @@ bool CTemplateStore::AddTemplate(CAppletParameters& params, const std::string& n
 bool CTemplateStore::DeleteTemplate(const std::string& name)
 {
     m_strError.clear();
-    StoreList(RemoveName(NameList(), name));
+    const std::string list = NameList();
+    StoreList(RemoveName(list, name));
     std::vector<std::string> lines;
     const int read = ReadTemplateFile(lines);
-    if (read <= 0)
-        return read == 0;  // nothing to remove, or an unreadable file left alone
+    if (read < 0)
+        return Restore(list);  // an unreadable file is left alone, and so is the list
+    if (read == 0)
+        return true;  // nothing to remove
     // Every line is kept trimmed, but for the sections of the name.
     const std::string header = Header(name);
     std::vector<std::string> kept;
@@ -132,12 +142,13 @@ bool CTemplateStore::DeleteTemplate(const std::string& name)
         if (!inSection)
             kept.push_back(std::move(trimmed));
     }
-    return kept == lines || WriteTemplateFile(kept);
+    return kept == lines || WriteTemplateFile(kept) || Restore(list);
 }
 
-bool CTemplateStore::RenameTemplate(const std::string& oldName, const std::string& newName)
+bool CTemplateStore::RenameTemplate(const std::string& oldName, const std::string& typed)
 {
     m_strError.clear();
+    const std::string newName = TrimName(typed);
     if (newName.empty())
         return Fail(kEmptyName);
     if (!IsStorableName(newName))
@@ -149,7 +160,7 @@ bool CTemplateStore::RenameTemplate(const std::string& oldName, const std::strin
     std::vector<std::string> lines;
     const int read = ReadTemplateFile(lines);
     if (read <= 0)
-        return read == 0;
+        return read == 0 || Restore(list);
     // Sections already named newName are unlisted leftovers that would
     // shadow the renamed one; they go.
     const std::string oldHeader = Header(oldName);
@@ -163,7 +174,7 @@ bool CTemplateStore::RenameTemplate(const std::string& oldName, const std::strin
         if (!inStale)
             result.push_back(trimmed == oldHeader ? newHeader : line);
     }
-    return WriteTemplateFile(result);
+    return WriteTemplateFile(result) || Restore(list);
 }
 
 bool CTemplateStore::MoveTemplate(const std::string& name, int position, bool up)
@@ -263,6 +274,11 @@ std::string CTemplateStore::JoinLines(const std::vector<std::string>& lines)
     return text;
 }
 
+std::string CTemplateStore::TrimName(const std::string& name)
+{
+    return Trim(name);
+}
+
 bool CTemplateStore::IsStorableName(const std::string& name)
 {
     return !name.empty() && name.find_first_of(",[]\r\n") == std::string::npos;
@@ -282,6 +298,12 @@ bool CTemplateStore::BeginsListedName(const std::vector<std::string>& names,
 void CTemplateStore::StoreList(const std::string& list)
 {
     m_settings.SetString(kSection, kKey, list);
+}
+
+bool CTemplateStore::Restore(const std::string& list)
+{
+    StoreList(list);
+    return false;
 }
 
 bool CTemplateStore::Fail(const char* message)

@@ -37,7 +37,8 @@ public:
     void LoadTemplate(CAppletParameters& params, int index);
     // Each returns false after a failure; LastError() then holds the message
     // (empty for a refused move). The template file is only ever replaced
-    // whole, and never when it could not be read.
+    // whole, and never when it could not be read; when its step fails the
+    // name list is put back as it was. New names lose the spaces around them.
     // Adding a listed name again keeps its place and appends a newer section.
     bool AddTemplate(CAppletParameters& params, const std::string& name, int position);
     // Removes the name and every section of that name.
@@ -59,6 +60,8 @@ public:
     // The template file's lines without their line ends, and back (CR LF).
     static std::vector<std::string> SplitLines(const std::string& text);
     static std::string JoinLines(const std::vector<std::string>& lines);
+    // A typed name without the white space around it.
+    static std::string TrimName(const std::string& name);
     // A name the list or the file could not hold (comma, "[", "]", line break).
     static bool IsStorableName(const std::string& name);
     // True when a listed name begins with name, ignoring case.
@@ -66,6 +69,8 @@ public:
 
 private:
     void StoreList(const std::string& list);
+    // Stores list again after a failed file step; always false.
+    bool Restore(const std::string& list);
     bool Fail(const char* message);
     // Reads the template file: 1 read, 0 missing, -1 present but unreadable.
     int ReadTemplateFile(std::vector<std::string>& lines);

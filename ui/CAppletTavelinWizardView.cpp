@@ -357,10 +357,19 @@ void CAppletTavelinWizardView::contextMenuEvent(QContextMenuEvent* event)
 
 // --- clipboard ------------------------------------------------------------------
 
+// Input still on the property page belongs to the item it shows: it is
+// stored before the item is copied or leaves the model, so that the copy
+// carries it and no later page change writes it into a removed item. False
+// when the page refused its input (it has said why).
+bool CAppletTavelinWizardView::CommitPropertyPage()
+{
+    return !m_pPropertyFrame || m_pPropertyFrame->CommitActivePage();
+}
+
 bool CAppletTavelinWizardView::CopySelection()
 {
     CTavelinItem* item = CanDragNode(SelectedNode()) ? ItemOf(SelectedNode()) : nullptr;
-    if (!item)
+    if (!item || !CommitPropertyPage())
         return false;
     if (CTreeClipboard::Put(CArchive::StoreItem(*item)))
         return true;
@@ -466,7 +475,8 @@ bool CAppletTavelinWizardView::CanDropOn(const QTreeWidgetItem* dragged, const Q
 // A move is one step of the edit history: the copy in, the original out.
 bool CAppletTavelinWizardView::DropNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool ctrl)
 {
-    if (!CanDropOn(dragged, target, ctrl) || !CheckNesting(target, ItemLevels(*ItemOf(dragged))))
+    if (!CanDropOn(dragged, target, ctrl) || !CommitPropertyPage() ||
+        !CheckNesting(target, ItemLevels(*ItemOf(dragged))))
         return false;
     if (!ctrl)
         m_ctx.editor.BeginMacro(tr("Move"));

@@ -91,6 +91,7 @@ private:
     QTreeWidgetItem* SelectedNode() const { return currentItem(); }
     void Move(bool up);
     void RemoveFromParent(QTreeWidgetItem* node);
+    bool CommitPropertyPage();
     bool CopySelection();
     bool CheckNesting(const QTreeWidgetItem* target, int itemLevels);
     void ShowPropertyFor(QTreeWidgetItem* node);

@@ -72,14 +72,14 @@ void CHelpSystem::ShowContents(QWidget* owner)
     ShowTopic(owner, 0);
 }
 
-void CHelpSystem::ShowTopic(QWidget*, int context)
+void CHelpSystem::ShowTopic(QWidget* owner, int context)
 {
-    m_browser.ShowPage(QUrl::fromLocalFile(PagePath(PageFor(context))));
+    m_browser.ShowPage(QUrl::fromLocalFile(PagePath(PageFor(context))), owner);
 }
 
-void CHelpSystem::ShowIndex(QWidget*)
+void CHelpSystem::ShowIndex(QWidget* owner)
 {
-    m_browser.ShowPage(QUrl::fromLocalFile(PagePath(QLatin1String(kIndexPage))));
+    m_browser.ShowPage(QUrl::fromLocalFile(PagePath(QLatin1String(kIndexPage))), owner);
 }
 
 void CHelpSystem::ShowForFocus(QWidget* owner)

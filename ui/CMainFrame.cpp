@@ -470,8 +470,12 @@ void CMainFrame::OnAppAbout()
     m_ctx.prompts.Exec(dialog);
 }
 
+// The template is the project with the input still on the property page,
+// as Save writes it; refused input shows no dialog.
 void CMainFrame::OnFileSaveAsTemplate()
 {
+    if (!CommitPendingInput())
+        return;
     CDlgSaveTemplate dialog(m_ctx, this);
     if (m_ctx.prompts.Exec(dialog) == QDialog::Accepted)
         m_pDoc->SaveAsTemplate(dialog.m_strTemplateName, dialog.m_nSelected);

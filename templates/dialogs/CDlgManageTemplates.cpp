@@ -1,6 +1,7 @@
 #include "CDlgManageTemplates.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,6 +33,8 @@ CDlgManageTemplates::CDlgManageTemplates(const CEditorContext& context, QWidget*
     connect(m_pMoveUp, &QPushButton::clicked, this, &CDlgManageTemplates::OnMoveUp);
     connect(m_pMoveDown, &QPushButton::clicked, this, &CDlgManageTemplates::OnMoveDown);
     connect(m_pList, &QListWidget::currentRowChanged, this, &CDlgManageTemplates::OnSelectionChanged);
+    // Enter in the name box renames; it does not reach the default button.
+    m_pName->installEventFilter(this);
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {ok, rename, remove, m_pMoveUp, m_pMoveDown})
@@ -51,6 +54,18 @@ CDlgManageTemplates::CDlgManageTemplates(const CEditorContext& context, QWidget*
     m_strTemplateName = m_pList->NameAt(0);
     ShowMembers();
     ApplyButtonRule();
+}
+
+bool CDlgManageTemplates::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OnRename();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QPushButton* CDlgManageTemplates::AddButton(const QString& text, const char* name)
@@ -136,7 +151,7 @@ void CDlgManageTemplates::OnRename()
     const QString oldName = SelectedName();
     if (oldName.isEmpty())
         return;
-    const QString newName = m_strTemplateName;
+    const QString newName = m_strTemplateName.trimmed();
     std::vector<std::string> listed;
     for (const QString& entry : m_pList->Names())
         listed.push_back(CText::FromQ(entry));

@@ -36,6 +36,9 @@ public slots:
     void OnMoveUp();
     void OnMoveDown();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QPushButton* AddButton(const QString& text, const char* name);
     void Refill();

@@ -59,7 +59,8 @@ QString CDlgSaveTemplate::Refusal(const QString& name) const
 
 void CDlgSaveTemplate::OnOK()
 {
-    m_strTemplateName = m_pName->text();
+    // Spaces around the name are no part of it.
+    m_strTemplateName = m_pName->text().trimmed();
     const QString refusal = Refusal(m_strTemplateName);
     if (!refusal.isEmpty()) {
         m_prompts.Message(this, refusal);

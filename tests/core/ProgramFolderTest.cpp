@@ -106,24 +106,28 @@ TEST(ProgramFolder, InstalledProgramAlwaysWorksInThePerUserCopy)
     EXPECT_EQ(folder.InstalledDataDir("/"), "");
 }
 
-TEST(ProgramFolder, PreviewFolderIsEmptiedAndRemoved)
+TEST(ProgramFolder, PreviewFolderLosesOnlyWhatPreviewWrote)
 {
     CTemplateTestDir dir;
     CTemplateTestFs fs;
     CProgramFolder folder(fs);
     dir.Write("tmp/~AppMenu.htm", "page");
     dir.Write("tmp/arrow.gif", "GIF89a;");
-    folder.CleanPreviewFolder(dir.Path());
+    folder.CleanPreviewFolder(dir.Path(), {"~AppMenu.htm", "arrow.gif"});
     EXPECT_FALSE(dir.Exists("tmp"));
 
-    // A sub-folder cannot be deleted as a file: it is passed over and keeps
-    // the folder; the files around it still go.
+    // A project the user saved there stays, and so does the folder; a
+    // sub-folder cannot be deleted as a file, and no name leaves the folder.
     dir.Write("tmp/page.htm", "page");
+    dir.Write("tmp/mine.htm", "mine");
     dir.Write("tmp/keep/x.gif", "x");
-    folder.CleanPreviewFolder(dir.Path());
+    dir.Write("outside.gif", "x");
+    folder.CleanPreviewFolder(dir.Path(), {"page.htm", "keep", "../outside.gif", "..", ""});
     EXPECT_FALSE(dir.Exists("tmp/page.htm"));
+    EXPECT_TRUE(dir.Exists("tmp/mine.htm"));
     EXPECT_TRUE(dir.Exists("tmp/keep/x.gif"));
+    EXPECT_TRUE(dir.Exists("outside.gif"));
 
-    folder.CleanPreviewFolder(dir.Path("missing"));  // nothing there: nothing happens
-    folder.CleanPreviewFolder("");
+    folder.CleanPreviewFolder(dir.Path("missing"), {"a"});  // nothing there: nothing happens
+    folder.CleanPreviewFolder("", {"a"});
 }

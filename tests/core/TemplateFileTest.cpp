@@ -71,14 +71,15 @@ TEST(TemplateFile, UnreadableOrUnwritableFileStaysAsItWas)
     Fixture f("Normal,Tree,Line Tree");
     f.fs.m_strUnreadableFile = f.dir.Path(kTpl);
 
+    // The list is put back as well: no name without its section.
     EXPECT_FALSE(f.store.DeleteTemplate("Tree"));
     EXPECT_EQ(f.store.LastError(), CTemplateStore::kOpenFailed);
-    EXPECT_EQ(f.List(), "Normal,Line Tree");  // the list changes first
+    EXPECT_EQ(f.List(), "Normal,Tree,Line Tree");
     EXPECT_EQ(f.dir.Read(kTpl), kFile);
 
     EXPECT_FALSE(f.store.RenameTemplate("Normal", "Plain"));
     EXPECT_EQ(f.store.LastError(), CTemplateStore::kOpenFailed);
-    EXPECT_EQ(f.List(), "Plain,Line Tree");
+    EXPECT_EQ(f.List(), "Normal,Tree,Line Tree");
     EXPECT_EQ(f.dir.Read(kTpl), kFile);
 
     f.fs.m_strUnreadableFile.clear();
@@ -87,6 +88,7 @@ TEST(TemplateFile, UnreadableOrUnwritableFileStaysAsItWas)
     EXPECT_EQ(f.store.LastError(), CTemplateStore::kSaveFailed);
     EXPECT_FALSE(f.store.DeleteTemplate("Normal"));
     EXPECT_EQ(f.store.LastError(), CTemplateStore::kSaveFailed);
+    EXPECT_EQ(f.List(), "Normal,Tree,Line Tree");
     EXPECT_EQ(f.dir.Read(kTpl), kFile);
 }
 
@@ -151,6 +153,6 @@ TEST(TemplateFile, AddIntoAFolderThatCannotBeWrittenReportsIt)
     params.AddTopMenu()->InsertNewItem();
     EXPECT_FALSE(store.AddTemplate(params, "Mine", 5));
     EXPECT_EQ(store.LastError(), CPageWriter::kSaveFailed);
-    EXPECT_EQ(store.ListNames(), (std::vector<std::string>{"Normal", "Mine"}));
+    EXPECT_EQ(store.ListNames(), (std::vector<std::string>{"Normal"}));
     EXPECT_EQ(dir.Read(kTpl), kFile);
 }

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include "PropertyFixture.h"
@@ -132,6 +133,16 @@ TEST_F(ItemStatePage, ListsSpinsAndOutOfRangeValues)
     EXPECT_EQ(background->itemText(9), "Vertical Gradient from Color to White");
     EXPECT_EQ(background->currentIndex(), -1);
     EXPECT_EQ(Control<QComboBox>("TextAlign")->itemText(0), "Left");
+    // Closed, the list shows its longest entry whole.
+    QStyleOptionComboBox closed;
+    closed.initFrom(background);
+    closed.rect = background->rect();
+    const QRect field = background->style()->subControlRect(QStyle::CC_ComboBox, &closed,
+                                                            QStyle::SC_ComboBoxEditField, background);
+    int longest = 0;
+    for (int i = 0; i < background->count(); ++i)
+        longest = qMax(longest, background->fontMetrics().horizontalAdvance(background->itemText(i)));
+    EXPECT_GE(field.width(), longest);
 
     // The arrows stop at -5000 and 5000; typed values are never clamped.
     auto* offset = Control<CIntegerField>("TextOffset");

@@ -67,7 +67,7 @@ public:
                        const QString& workingDirectory) override
     {
         starts.push_back({program, arguments, workingDirectory});
-        return true;
+        return startResult;
     }
 
     QStringList messages, confirmations, saveQuestions, recoverQuestions, filters, dialogs;
@@ -80,6 +80,7 @@ public:
     std::deque<std::optional<QColor>> colors;
     std::deque<std::function<int(QDialog&)>> dialogHandlers;
     bool openUrlResult = true;
+    bool startResult = true;
 
 private:
     template <typename T>
