@@ -3,6 +3,7 @@
 #include <string>
 
 #include "CEditorContext.h"
+#include "codec/CProjectResult.h"
 
 class QWidget;
 
@@ -21,9 +22,10 @@ public:
     explicit CPreview(const CEditorContext& context) : m_ctx(context) {}
 
     // Writes "~AppMenu.htm" and its companions into the preview folder "tmp"
-    // under the program folder and starts the chosen browser on it. False
-    // when the page carries no menu script (only the applet draws the menu).
-    bool Preview(QWidget* owner) const;
+    // under the program folder and starts the chosen browser on it. A write
+    // that failed has its message shown; the result carries the copies'
+    // warnings for the caller to show.
+    CProjectResult Preview(QWidget* owner) const;
     // Shows "Sample/Samples.htm" under the program folder in the chosen browser.
     void ViewSample() const;
 

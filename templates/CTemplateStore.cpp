@@ -7,6 +7,7 @@
 #include "../codec/CPageWriter.h"
 #include "../codec/CPath.h"
 #include "../codec/CProjectReader.h"
+#include "../codec/CProjectService.h"
 
 namespace {
 constexpr const char* kDefaultList = "Normal";
@@ -94,23 +95,19 @@ void CTemplateStore::LoadTemplate(CAppletParameters& params, int index)
     reader.LoadModel(TemplateFilePath(), name, true);
 }
 
-bool CTemplateStore::AddTemplate(CAppletParameters& params, const std::string& name, int position)
+CProjectResult CTemplateStore::AddTemplate(CAppletParameters& params, const std::string& name, int position)
 {
     m_strError.clear();
-    if (name.empty())
-        return Fail(kEmptyName);
-    if (!IsStorableName(name))
-        return Fail(kBadName);
+    if (name.empty() || !IsStorableName(name)) {
+        Fail(name.empty() ? kEmptyName : kBadName);
+        return CProjectResult::Failed(m_strError);
+    }
     const std::string list = NameList();
     if (!Contains(SplitNames(list), name))
         StoreList(InsertName(list, name, position));
-    m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Image"));
-    m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Audio"));
-    CPageWriter writer(params, m_fs, m_strProgramDir);
-    if (writer.SaveFiles(CPageWriter::kTemplateFile, m_strProgramDir, "", true, name))
-        return true;
-    m_strError = writer.LastError().empty() ? CPageWriter::kSaveFailed : writer.LastError();
-    return false;
+    CProjectResult result = CProjectService(m_fs, m_strProgramDir).SaveTemplate(params, name);
+    m_strError = result.Error();
+    return result;
 }
 
 bool CTemplateStore::DeleteTemplate(const std::string& name)
