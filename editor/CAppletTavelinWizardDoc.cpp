@@ -292,18 +292,16 @@ void CAppletTavelinWizardDoc::OnCheckParameters()
 {
     CommitPropertyPage();
     emit MessagesChanged(QString());
-    // The check sets the recommended size itself; that change is handed to
-    // the model editor so that the views and the modified flag follow it.
-    CAppletParameters& params = m_ctx.Params();
-    const CAppletSettings before = params;
-    CParameterCheck check(params, m_ctx.fileSystem);
-    const std::string report = check.Run(m_bAutoChangeSize);
-    const CAppletSettings after = params;
-    if (!(after == before)) {
-        static_cast<CAppletSettings&>(params) = before;
-        m_ctx.editor.SetAppletSettings(after, tr("Auto-Change Menu Size"));
+    // The check only recommends a size; Auto-Change Menu Size hands it to
+    // the model editor, so that the views and the modified mark follow it.
+    const CParameterCheck::Result check = CParameterCheck(m_ctx.Params(), m_ctx.fileSystem).Run();
+    if (m_bAutoChangeSize) {
+        CAppletSettings sized = m_ctx.Params();
+        sized.m_nWidth = check.width;
+        sized.m_nHeight = check.height;
+        m_ctx.editor.SetAppletSettings(sized, tr("Auto-Change Menu Size"));
     }
-    emit MessagesChanged(CText::ToQMultiLine(report));
+    emit MessagesChanged(CText::ToQMultiLine(check.report));
 }
 
 QString CAppletTavelinWizardDoc::PageText() const
