@@ -113,7 +113,7 @@ void BM_Check(benchmark::State& state)
     CAppletParameters& p = Model(static_cast<int>(state.range(0)));
     CParameterCheck check(p, CStdFileSystem::Instance());
     for (auto _ : state)
-        benchmark::DoNotOptimize(check.Run(false));
+        benchmark::DoNotOptimize(check.Run());
     PerItem(state);
 }
 }  // namespace

@@ -90,15 +90,15 @@ int CAtwTool::Check(const std::string& page, bool autoSize)
 {
     if (!OpenPage(page))
         return kFailure;
-    const int width = m_params.m_nWidth;
-    const int height = m_params.m_nHeight;
-    Print(CParameterCheck(m_params, m_fs).Run(autoSize));
+    const CParameterCheck::Result check = CParameterCheck(m_params, m_fs).Run();
+    Print(check.report);
     // The tool saves nothing: it tells the size that Auto-Change Menu Size
     // would give the applet.
     if (autoSize)
-        Print("Auto-Change Menu Size:\tApplet Width:" + std::to_string(m_params.m_nWidth) +
-              ",\tApplet Height:" + std::to_string(m_params.m_nHeight) + " (the project keeps " +
-              std::to_string(width) + " x " + std::to_string(height) + "; nothing is saved)\r\n");
+        Print("Auto-Change Menu Size:\tApplet Width:" + std::to_string(check.width) +
+              ",\tApplet Height:" + std::to_string(check.height) + " (the project keeps " +
+              std::to_string(m_params.m_nWidth) + " x " + std::to_string(m_params.m_nHeight) +
+              "; nothing is saved)\r\n");
     return kSuccess;
 }
 

@@ -43,7 +43,7 @@ int CTemplateCommands::SaveTemplate(const std::string& typed, int position, cons
         return m_tool.Fail(kNameExists);
     if (!m_tool.OpenPage(page) || !SettingsWritable())
         return CAtwTool::kFailure;
-    return Finish(m_store.AddTemplate(m_tool.Model(), name, position));
+    return Finish(m_store.AddTemplate(m_tool.Model(), name, position).Ok());
 }
 
 int CTemplateCommands::Rename(const std::string& oldName, const std::string& typed)

@@ -51,7 +51,7 @@ CParameterCheck::CParameterCheck(CAppletParameters& params, IFileSystem& fs)
 {
 }
 
-std::string CParameterCheck::Run(bool autoChangeSize)
+CParameterCheck::Result CParameterCheck::Run()
 {
     m_media.Clear();
     m_names.clear();
@@ -66,17 +66,13 @@ std::string CParameterCheck::Run(bool autoChangeSize)
     const int height = Clamp(std::int64_t{m_params.m_nTotalHeight} + 4);
     report += "Recommend:\tApplet Width:" + std::to_string(width) + ",\tApplet Height:" +
               std::to_string(height) + "\r\n";
-    if (autoChangeSize) {
-        m_params.m_nWidth = width;
-        m_params.m_nHeight = height;
-    }
     CheckAppletFile(m_params.m_strBackImage, "image", report);
     CheckAppletFile(m_params.m_strBackAudio, "audio", report);
     for (const auto& menu : m_params.m_arrMenus)
         WalkMenuFiles(std::string(), *menu, report, true, false);
     report += CommaWarnings();
     report += kFooter;
-    return report;
+    return Result{std::move(report), width, height};
 }
 
 // Every visible branch counts as open: heights add up, and each sub-menu

@@ -15,11 +15,18 @@ public:
     static constexpr const char* kFooter =
         "\r\n----------------------------------End Message--------------------------------\r\n\r\n";
 
+    // What a check found: the whole report text (CR LF line ends) and the
+    // applet size that all open menus need. The check changes no setting:
+    // Auto-Change Menu Size is the caller's to apply.
+    struct Result {
+        std::string report;
+        int width = 0;
+        int height = 0;
+    };
+
     CParameterCheck(CAppletParameters& params, IFileSystem& fs);
 
-    // Builds the report; with autoChangeSize the applet takes the recommended
-    // size. Returns the whole report text (CR LF line ends).
-    std::string Run(bool autoChangeSize);
+    Result Run();
 
     void AccumulateSize(const CTavelin& menu, int x);
     // Check-only: appends warnings. Otherwise copies existing media into

@@ -48,11 +48,27 @@ std::string CProjectService::PageText(CAppletParameters& params)
 
 CProjectResult CProjectService::Save(CAppletParameters& params, const std::string& page)
 {
-    try {
-        CPageWriter writer(params, m_fs, m_strProgramDir);
+    return Write(params, [&](CPageWriter& writer) {
         writer.SetHtml5Runtime(m_bHtml5Runtime);
         const std::string text = writer.BuildPage();
-        if (writer.SaveFiles(page, CPath::Folder(page), text, false, std::string()))
+        return writer.SaveFiles(page, CPath::Folder(page), text, false, std::string());
+    });
+}
+
+CProjectResult CProjectService::SaveTemplate(CAppletParameters& params, const std::string& name)
+{
+    m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Image"));
+    m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Audio"));
+    return Write(params, [&](CPageWriter& writer) {
+        return writer.SaveFiles(CPageWriter::kTemplateFile, m_strProgramDir, std::string(), true, name);
+    });
+}
+
+CProjectResult CProjectService::Write(CAppletParameters& params, const std::function<bool(CPageWriter&)>& save)
+{
+    try {
+        CPageWriter writer(params, m_fs, m_strProgramDir);
+        if (save(writer))
             return CProjectResult::Done(writer.Warnings());
         return CProjectResult::Failed(writer.LastError().empty() ? CPageWriter::kSaveFailed : writer.LastError(),
                                       writer.Warnings());

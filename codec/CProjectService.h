@@ -7,8 +7,11 @@
 #include "CProjectResult.h"
 #include "IFileSystem.h"
 
+class CPageWriter;
+
 // Opens and saves a page with its project file and the copies beside it:
-// the one sequence behind File > Open, Save, the preview and atw.
+// the one sequence behind File > Open, Save, Save As Template, the preview
+// and atw.
 class CProjectService {
 public:
     static constexpr const char* kNotOurFile =
@@ -33,10 +36,17 @@ public:
     // page and the project file together or not at all. Warnings: copies
     // that failed or were refused; the page is written all the same.
     CProjectResult Save(CAppletParameters& params, const std::string& page);
+    // Adds params as a section named name to the template file in the
+    // program folder, its media copied under "Sample". Warnings: copies that
+    // failed or were refused; the section is written all the same.
+    CProjectResult SaveTemplate(CAppletParameters& params, const std::string& name);
     // The page text that Save writes.
     std::string PageText(CAppletParameters& params);
 
 private:
+    // Runs save on a writer of params and turns its outcome into a result.
+    CProjectResult Write(CAppletParameters& params, const std::function<bool(CPageWriter&)>& save);
+
     IFileSystem& m_fs;
     std::string m_strProgramDir;
     bool m_bHtml5Runtime = false;

@@ -26,14 +26,11 @@ CAppletTavelinWizardDoc::CAppletTavelinWizardDoc(const CEditorContext& context, 
     : QObject(parent), m_ctx(context), m_pRecent(std::make_unique<CRecentFileList>(context.settings))
 {
     m_bAutoChangeSize = CAppSettings(m_ctx.settings).AutoChangeSize();
-    // Every change that goes through the model editor marks the project,
-    // so that no edit can be lost without the save question.
-    connect(&m_ctx.editor, &CModelEditor::Changed, this, [this] { SetModifiedFlag(true); });
-    // Undoing back to the state that was saved or opened clears the mark.
-    connect(&m_ctx.editor.History(), &QUndoStack::cleanChanged, this, [this](bool clean) {
-        if (clean)
-            SetModifiedFlag(false);
-    });
+    // The modified mark is the edit history's distance from the state that
+    // was saved or opened: every change goes through the model editor and so
+    // moves the history, and undoing back to the saved state clears it.
+    connect(&m_ctx.editor.History(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit ModifiedChanged(!clean); });
 }
 
 CAppletTavelinWizardDoc::~CAppletTavelinWizardDoc() = default;
@@ -43,12 +40,9 @@ QWidget* CAppletTavelinWizardDoc::Owner() const
     return m_pHost ? m_pHost->DialogOwner() : nullptr;
 }
 
-void CAppletTavelinWizardDoc::SetModifiedFlag(bool modified)
+bool CAppletTavelinWizardDoc::IsModified() const
 {
-    if (m_bModified == modified)
-        return;
-    m_bModified = modified;
-    emit ModifiedChanged(modified);
+    return !m_ctx.editor.History().isClean();
 }
 
 QString CAppletTavelinWizardDoc::Title() const
@@ -96,9 +90,9 @@ bool CAppletTavelinWizardDoc::NewDocument()
 {
     SetPathName(QString());
     const bool made = OnNewDocument();
-    // Made or not, the model has been reset or refilled: the views follow it.
+    // Made or not, the model has been reset or refilled: the views follow it
+    // (and the history starts again, clean).
     ModelReplaced();
-    SetModifiedFlag(false);
     return made;
 }
 
@@ -129,7 +123,8 @@ bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root)
     ReleaseModel();
     CImportBuilder::BuildProject(m_ctx.Params(), root);
     ModelReplaced();
-    SetModifiedFlag(true);
+    // Saved nowhere yet: no undo leads back to a saved state.
+    m_ctx.editor.History().resetClean();
     return true;
 }
 
@@ -168,7 +163,6 @@ bool CAppletTavelinWizardDoc::OpenDocumentFile(const QString& pagePath)
         return false;
     m_bFirstNew = false;
     SetPathName(QFileInfo(pagePath).absoluteFilePath());
-    SetModifiedFlag(false);
     return true;
 }
 
@@ -236,24 +230,30 @@ bool CAppletTavelinWizardDoc::DoSave(const QString& pagePath)
 bool CAppletTavelinWizardDoc::OnSaveDocument(const QString& pagePath)
 {
     CommitPropertyPage();
-    const std::string page = CText::FromQ(pagePath);
-    SetModifiedFlag(false);
-    CPageWriter writer(m_ctx.Params(), m_ctx.fileSystem, m_ctx.programDir);
-    writer.SetHtml5Runtime(CAppSettings(m_ctx.settings).Html5Runtime());
-    const std::string text = writer.BuildPage();
-    if (writer.SaveFiles(page, CPath::Folder(page), text, false, std::string())) {
-        KeepPreviewFilesFor(pagePath);
-        m_ctx.editor.History().setClean();
-        // Copies that failed: the page is saved, the message view says what is missing.
-        for (const std::string& warning : writer.Warnings())
-            emit MessageAppended(CText::ToQ("Warning:\t\t" + warning));
-        return true;
+    const CProjectResult result = Service().Save(m_ctx.Params(), CText::FromQ(pagePath));
+    ShowWarnings(result);
+    if (!result) {
+        // What is on disk is not the project: the history keeps its saved state.
+        m_ctx.prompts.Message(Owner(), CText::ToQ(result.Error()));
+        return false;
     }
-    // What is on disk is not the project: it stays modified.
-    SetModifiedFlag(true);
-    const std::string error = writer.LastError().empty() ? CPageWriter::kSaveFailed : writer.LastError();
-    m_ctx.prompts.Message(Owner(), CText::ToQ(error));
-    return false;
+    KeepPreviewFilesFor(pagePath);
+    m_ctx.editor.History().setClean();
+    return true;
+}
+
+CProjectService CAppletTavelinWizardDoc::Service() const
+{
+    CProjectService service(m_ctx.fileSystem, m_ctx.programDir);
+    service.SetHtml5Runtime(CAppSettings(m_ctx.settings).Html5Runtime());
+    return service;
+}
+
+// Copies that failed: the page is saved, the message view says what is missing.
+void CAppletTavelinWizardDoc::ShowWarnings(const CProjectResult& result)
+{
+    for (const std::string& warning : result.Warnings())
+        emit MessageAppended(CText::ToQ("Warning:\t\t" + warning));
 }
 
 // Input still on the property page counts as an edit: it is stored first,
@@ -263,7 +263,7 @@ bool CAppletTavelinWizardDoc::SaveModified()
 {
     if (!CommitPropertyPage())
         return false;
-    if (!m_bModified)
+    if (!IsModified())
         return true;
     const QString name = m_strPathName.isEmpty() ? Title() : m_strPathName;
     switch (m_ctx.prompts.AskSave(Owner(), QStringLiteral("Save changes to %1?").arg(name))) {
@@ -277,8 +277,10 @@ bool CAppletTavelinWizardDoc::SaveModified()
 void CAppletTavelinWizardDoc::SaveAsTemplate(const QString& name, int position)
 {
     CTemplateStore store(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir);
-    if (!store.AddTemplate(m_ctx.Params(), CText::FromQ(name), position))
-        m_ctx.prompts.Message(Owner(), CText::ToQ(store.LastError()));
+    const CProjectResult result = store.AddTemplate(m_ctx.Params(), CText::FromQ(name), position);
+    ShowWarnings(result);
+    if (!result)
+        m_ctx.prompts.Message(Owner(), CText::ToQ(result.Error()));
 }
 
 // --- build, options, help --------------------------------------------------
@@ -292,32 +294,29 @@ void CAppletTavelinWizardDoc::OnCheckParameters()
 {
     CommitPropertyPage();
     emit MessagesChanged(QString());
-    // The check sets the recommended size itself; that change is handed to
-    // the model editor so that the views and the modified flag follow it.
-    CAppletParameters& params = m_ctx.Params();
-    const CAppletSettings before = params;
-    CParameterCheck check(params, m_ctx.fileSystem);
-    const std::string report = check.Run(m_bAutoChangeSize);
-    const CAppletSettings after = params;
-    if (!(after == before)) {
-        static_cast<CAppletSettings&>(params) = before;
-        m_ctx.editor.SetAppletSettings(after, tr("Auto-Change Menu Size"));
+    // The check only recommends a size; Auto-Change Menu Size hands it to
+    // the model editor, so that the views and the modified mark follow it.
+    const CParameterCheck::Result check = CParameterCheck(m_ctx.Params(), m_ctx.fileSystem).Run();
+    if (m_bAutoChangeSize) {
+        CAppletSettings sized = m_ctx.Params();
+        sized.m_nWidth = check.width;
+        sized.m_nHeight = check.height;
+        m_ctx.editor.SetAppletSettings(sized, tr("Auto-Change Menu Size"));
     }
-    emit MessagesChanged(CText::ToQMultiLine(report));
+    emit MessagesChanged(CText::ToQMultiLine(check.report));
 }
 
 QString CAppletTavelinWizardDoc::PageText() const
 {
-    CPageWriter writer(m_ctx.Params(), m_ctx.fileSystem, m_ctx.programDir);
-    writer.SetHtml5Runtime(CAppSettings(m_ctx.settings).Html5Runtime());
-    return CText::ToQMultiLine(writer.BuildPage());
+    return CText::ToQMultiLine(Service().PageText(m_ctx.Params()));
 }
 
 void CAppletTavelinWizardDoc::OnPreview()
 {
     OnCheckParameters();
+    ShowWarnings(CPreview(m_ctx).Preview(Owner(), &m_previewFiles));
     // Today's browsers do not run applets: say so below the check report.
-    if (!CPreview(m_ctx).Preview(Owner(), &m_previewFiles))
+    if (!CAppSettings(m_ctx.settings).Html5Runtime())
         emit MessageAppended(QString::fromLatin1(CPreview::kAppletOnlyNote));
 }
 
@@ -383,6 +382,5 @@ bool CAppletTavelinWizardDoc::OpenRecovered(const QString& pagePath, const std::
     emit TitleChanged(Title());
     // Not saved anywhere: no undo leads back to a saved state.
     m_ctx.editor.History().resetClean();
-    SetModifiedFlag(true);
     return true;
 }

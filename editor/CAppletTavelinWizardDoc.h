@@ -10,6 +10,8 @@
 #include "CEditorContext.h"
 
 struct CImportNode;
+class CProjectResult;
+class CProjectService;
 class CRecentFileList;
 class IDocumentHost;
 class QWidget;
@@ -34,8 +36,9 @@ public:
     void SetHost(IDocumentHost* host) { m_pHost = host; }
     const CEditorContext& Context() const { return m_ctx; }
 
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true);
+    // True while the edit history is away from the state last saved or
+    // opened (the history's clean state).
+    bool IsModified() const;
     QString PathName() const { return m_strPathName; }
     // The page's file name, or "Untitled" for a project not saved yet.
     QString Title() const;
@@ -97,6 +100,9 @@ signals:
 
 private:
     QWidget* Owner() const;
+    // The project service with the user's options.
+    CProjectService Service() const;
+    void ShowWarnings(const CProjectResult& result);
     void SetPathName(const QString& pagePath);
     // Stores the property page's input; false when the page refused it.
     bool CommitPropertyPage();
@@ -110,7 +116,6 @@ private:
 
     CEditorContext m_ctx;
     IDocumentHost* m_pHost = nullptr;
-    bool m_bModified = false;
     bool m_bFirstNew = true;
     QString m_strPathName;
     std::unique_ptr<CRecentFileList> m_pRecent;

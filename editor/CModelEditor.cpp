@@ -22,7 +22,15 @@ CModelEditor::CModelEditor(CAppletParameters& params, QObject* parent)
 {
 }
 
-void CModelEditor::Push(const QString& name, std::function<void()> redo, std::function<void()> undo)
+QString CModelEditor::MergeKey(const void* object, const QString& field)
+{
+    if (field.isEmpty())
+        return QString();
+    return QString::number(reinterpret_cast<quintptr>(object), 16) + QLatin1Char('/') + field;
+}
+
+void CModelEditor::Push(const QString& name, std::function<void()> redo, std::function<void()> undo,
+                        const QString& mergeKey)
 {
     auto doRedo = [this, redo = std::move(redo)] {
         redo();
@@ -32,7 +40,7 @@ void CModelEditor::Push(const QString& name, std::function<void()> redo, std::fu
         undo();
         emit Changed();
     };
-    m_history.push(new CEditCommand(name, std::move(doRedo), std::move(doUndo)));
+    m_history.push(new CEditCommand(name, std::move(doRedo), std::move(doUndo), mergeKey));
 }
 
 void CModelEditor::BeginMacro(const QString& name)
@@ -233,7 +241,7 @@ bool CModelEditor::MoveItem(CTavelin* menu, CTavelinItem* item, bool up)
     return true;
 }
 
-void CModelEditor::SetAppletSettings(const CAppletSettings& settings, const QString& name)
+void CModelEditor::SetAppletSettings(const CAppletSettings& settings, const QString& name, const QString& field)
 {
     const CAppletSettings before = m_params;
     if (before == settings)
@@ -243,10 +251,11 @@ void CModelEditor::SetAppletSettings(const CAppletSettings& settings, const QStr
         emit AppletChanged();
     };
     Push(name.isEmpty() ? tr("Properties") : name, [apply, settings] { apply(settings); },
-         [apply, before] { apply(before); });
+         [apply, before] { apply(before); }, MergeKey(&m_params, field));
 }
 
-void CModelEditor::SetItemFields(CTavelinItem* item, const CItemFields& fields, const QString& name)
+void CModelEditor::SetItemFields(CTavelinItem* item, const CItemFields& fields, const QString& name,
+                                 const QString& field)
 {
     if (!item || static_cast<const CItemFields&>(*item) == fields)
         return;
@@ -256,10 +265,11 @@ void CModelEditor::SetItemFields(CTavelinItem* item, const CItemFields& fields, 
         emit ItemChanged(item);
     };
     Push(name.isEmpty() ? tr("Properties") : name, [apply, fields] { apply(fields); },
-         [apply, before] { apply(before); });
+         [apply, before] { apply(before); }, MergeKey(item, field));
 }
 
-void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name)
+void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name,
+                                const QString& field)
 {
     if (!menu || static_cast<const CMenuStyle&>(*menu) == style)
         return;
@@ -269,7 +279,7 @@ void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const Q
         emit MenuStyleChanged(menu);
     };
     Push(name.isEmpty() ? tr("Properties") : name, [apply, style] { apply(style); },
-         [apply, before] { apply(before); });
+         [apply, before] { apply(before); }, MergeKey(menu, field));
 }
 
 // Scope 0 is the item alone, 1 every item of its menu, 2 every item of the

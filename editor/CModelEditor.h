@@ -45,10 +45,15 @@ public:
     void PrepareSubMenu(CTavelinItem* leaf, int nestingDepth);
 
     // --- properties -------------------------------------------------------
-    // A store that changes nothing adds no step and announces nothing.
-    void SetAppletSettings(const CAppletSettings& settings, const QString& name = QString());
-    void SetItemFields(CTavelinItem* item, const CItemFields& fields, const QString& name = QString());
-    void SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name = QString());
+    // A store that changes nothing adds no step and announces nothing. field
+    // names the one field a store changes (empty: any number of them); a store
+    // to the same field of the same object as the step before joins that step.
+    void SetAppletSettings(const CAppletSettings& settings, const QString& name = QString(),
+                           const QString& field = QString());
+    void SetItemFields(CTavelinItem* item, const CItemFields& fields, const QString& name = QString(),
+                       const QString& field = QString());
+    void SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name = QString(),
+                      const QString& field = QString());
     // scope: 0 this item only, 1 all items of its menu, 2 all items.
     void ApplyImages(CTavelinItem* item, int scope, const std::string& normal,
                      const std::string& over, const std::string& click);
@@ -84,7 +89,10 @@ signals:
     void Changed();                           // after every change above
 
 private:
-    void Push(const QString& name, std::function<void()> redo, std::function<void()> undo);
+    void Push(const QString& name, std::function<void()> redo, std::function<void()> undo,
+              const QString& mergeKey = QString());
+    // The key under which stores to field of object merge (empty for none).
+    static QString MergeKey(const void* object, const QString& field);
     CTavelinItem* InsertItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth,
                              std::unique_ptr<CTavelinItem> fresh, const QString& name);
     void ApplyToScope(CTavelinItem* item, int scope, const QString& name,

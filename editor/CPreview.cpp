@@ -7,7 +7,7 @@
 #include "CBrowserLauncher.h"
 #include "CText.h"
 #include "IUserPrompts.h"
-#include "codec/CPageWriter.h"
+#include "codec/CProjectService.h"
 #include "codec/CPath.h"
 #include "templates/CAppSettings.h"
 
@@ -21,19 +21,18 @@ std::string CPreview::PreviewPagePath(const std::string& programDir)
     return CPath::Join(PreviewFolder(programDir), kPreviewPage);
 }
 
-bool CPreview::Preview(QWidget* owner, std::set<std::string>* created) const
+CProjectResult CPreview::Preview(QWidget* owner, std::set<std::string>* created) const
 {
     const std::string folder = PreviewFolder(m_ctx.programDir);
     const std::string page = PreviewPagePath(m_ctx.programDir);
     // A folder that cannot be made shows up as the writer's failure below.
     m_ctx.fileSystem.MakeDir(folder);
     const std::vector<std::string> before = m_ctx.fileSystem.ListFiles(folder);
-    CPageWriter writer(m_ctx.Params(), m_ctx.fileSystem, m_ctx.programDir);
-    const bool runtime = CAppSettings(m_ctx.settings).Html5Runtime();
-    writer.SetHtml5Runtime(runtime);
-    const std::string text = writer.BuildPage();
-    if (!writer.SaveFiles(page, folder, text, false, std::string()))
-        m_ctx.prompts.Message(owner, CText::ToQ(writer.LastError()));
+    CProjectService service(m_ctx.fileSystem, m_ctx.programDir);
+    service.SetHtml5Runtime(CAppSettings(m_ctx.settings).Html5Runtime());
+    const CProjectResult result = service.Save(m_ctx.Params(), page);
+    if (!result)
+        m_ctx.prompts.Message(owner, CText::ToQ(result.Error()));
     if (created) {
         // Both lists are sorted.
         const std::vector<std::string> after = m_ctx.fileSystem.ListFiles(folder);
@@ -42,7 +41,7 @@ bool CPreview::Preview(QWidget* owner, std::set<std::string>* created) const
     }
     // Whatever the earlier preview left there is still worth showing.
     m_ctx.browser.ShowPreview(CText::ToQ(page), owner);
-    return runtime;
+    return result;
 }
 
 void CPreview::ViewSample(QWidget* owner) const

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CEditorContext.h"
+#include "codec/CProjectResult.h"
 
 class QWidget;
 
@@ -22,11 +23,11 @@ public:
     explicit CPreview(const CEditorContext& context) : m_ctx(context) {}
 
     // Writes "~AppMenu.htm" and its companions into the preview folder "tmp"
-    // under the program folder and starts the chosen browser on it. False
-    // when the page carries no menu script (only the applet draws the menu).
-    // The names of the files this preview created there (that were not
-    // there before) are added to created.
-    bool Preview(QWidget* owner, std::set<std::string>* created = nullptr) const;
+    // under the program folder and starts the chosen browser on it. A write
+    // that failed has its message shown; the result carries the copies'
+    // warnings for the caller to show. The names of the files this preview
+    // created there (that were not there before) are added to created.
+    CProjectResult Preview(QWidget* owner, std::set<std::string>* created = nullptr) const;
     // Shows "Sample/Samples.htm" under the program folder in the chosen browser.
     void ViewSample(QWidget* owner = nullptr) const;
 

@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CPageWriter writer(params, fs, "/prog");
     const std::string page = writer.BuildPage();
     writer.SaveFiles("/site/menu.htm", "/site", page, false, "");
-    CParameterCheck(params, fs).Run(true);
+    CParameterCheck(params, fs).Run();
 
     fs.m_strBytes = first;
     const std::string second = LoadAndWrite(fs, params, false);

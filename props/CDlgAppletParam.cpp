@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <tuple>
 
 #include "CDlgAudio.h"
 #include "CDlgImage.h"
@@ -37,10 +36,11 @@ CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& 
 }
 
 CDlgAppletParam::CDlgAppletParam(const CEditorContext& context, QWidget* parent)
-    : CPropertyPage(context, QStringLiteral("Applet Parameters"), kDialogId, parent)
+    : CBoundPage(context, QStringLiteral("Applet Parameters"), kDialogId, parent)
 {
     Build();
-    DataToControls();   // the page's start values until the first load
+    BindFields();
+    Show(CAppletSettings());   // the page's start values until the first load
     FixPageSize();
 }
 
@@ -108,106 +108,48 @@ void CDlgAppletParam::Build()
                  browseAudio});
 }
 
+void CDlgAppletParam::BindFields()
+{
+    const std::pair<int, int> size(0, 5000);
+    Bind(QStringLiteral("Applet Name"), m_pName, &CAppletSettings::m_strName);
+    Bind(QStringLiteral("Align"), m_pAlign, &CAppletSettings::m_nAlign);
+    Bind(QStringLiteral("Applet Width"), m_pWidth, &CAppletSettings::m_nWidth, size);
+    Bind(QStringLiteral("Applet Height"), m_pHeight, &CAppletSettings::m_nHeight, size);
+    Bind(QStringLiteral("Background Color"), m_pBackground, &CAppletSettings::m_crBackground);
+    Bind(QStringLiteral("Background Image"), m_pBackImage, &CAppletSettings::m_strBackImage);
+    Bind(QStringLiteral("Display Image"), m_pImageMode, &CAppletSettings::m_nImageMode);
+    Bind(QStringLiteral("X Pos"), m_pImageX, &CAppletSettings::m_nImageX);
+    Bind(QStringLiteral("Y Pos"), m_pImageY, &CAppletSettings::m_nImageY);
+    Bind(QStringLiteral("Background Audio"), m_pBackAudio, &CAppletSettings::m_strBackAudio);
+}
+
 void CDlgAppletParam::LoadFromModel()
 {
-    const CAppletSettings& applet = Ctx().Params();
-    m_strName = applet.m_strName;
-    m_nAlign = applet.m_nAlign;
-    m_nWidth = applet.m_nWidth;
-    m_nHeight = applet.m_nHeight;
-    m_crBackground = applet.m_crBackground;
-    m_strBackImage = applet.m_strBackImage;
-    m_nImageMode = applet.m_nImageMode;
-    m_nImageX = applet.m_nImageX;
-    m_nImageY = applet.m_nImageY;
-    m_strBackAudio = applet.m_strBackAudio;
-    // The position boxes follow the mode loaded here, not later clicks.
-    m_pImageX->setEnabled(m_nImageMode == 0);
-    m_pImageY->setEnabled(m_nImageMode == 0);
-    DataToControls();
+    CBoundPage::LoadFromModel();
+    const bool specify = Source()->m_nImageMode == 0;
+    m_pImageX->setEnabled(specify);
+    m_pImageY->setEnabled(specify);
 }
 
-bool CDlgAppletParam::StoreToModel()
+const CAppletSettings* CDlgAppletParam::Source() const
 {
-    if (!ControlsToData())
-        return false;
-    CAppletSettings applet = Ctx().Params();
-    applet.m_strName = m_strName;
-    applet.m_nAlign = m_nAlign;
-    applet.m_nWidth = m_nWidth;
-    applet.m_nHeight = m_nHeight;
-    applet.m_crBackground = m_crBackground;
-    applet.m_strBackImage = m_strBackImage;
-    applet.m_nImageMode = m_nImageMode;
-    applet.m_nImageX = m_nImageX;
-    applet.m_nImageY = m_nImageY;
-    applet.m_strBackAudio = m_strBackAudio;
-    const StoreGuard guard;
-    Ctx().editor.SetAppletSettings(applet, Title());
-    return true;
+    return &Ctx().Params();
 }
 
-bool CDlgAppletParam::IsStale() const
+void CDlgAppletParam::Commit(const CAppletSettings& edited, const QString& name, const QString& field)
 {
-    const CAppletSettings& a = Ctx().Params();
-    return std::tie(m_strName, m_nAlign, m_nWidth, m_nHeight, m_crBackground, m_strBackImage, m_nImageMode,
-                    m_nImageX, m_nImageY, m_strBackAudio)
-           != std::tie(a.m_strName, a.m_nAlign, a.m_nWidth, a.m_nHeight, a.m_crBackground, a.m_strBackImage,
-                       a.m_nImageMode, a.m_nImageX, a.m_nImageY, a.m_strBackAudio);
-}
-
-void CDlgAppletParam::DataToControls()
-{
-    m_pName->setText(CText::ToQ(m_strName));
-    SetChoice(m_pAlign, m_nAlign);
-    m_pBackground->SetColor(m_crBackground);
-    m_pWidth->SetValue(m_nWidth);
-    m_pHeight->SetValue(m_nHeight);
-    m_pBackImage->setText(CText::ToQ(m_strBackImage));
-    SetChoice(m_pImageMode, m_nImageMode);
-    m_pImageX->SetValue(m_nImageX);
-    m_pImageY->SetValue(m_nImageY);
-    m_pBackAudio->setText(CText::ToQ(m_strBackAudio));
-}
-
-bool CDlgAppletParam::ControlsToData()
-{
-    int width = 0, height = 0, x = 0, y = 0;
-    if (!ReadInt(m_pWidth, width, 0, 5000) || !ReadInt(m_pHeight, height, 0, 5000)
-        || !ReadInt(m_pImageX, x) || !ReadInt(m_pImageY, y))
-        return false;
-    m_strName = CText::FromQ(m_pName->text());
-    m_nAlign = Choice(m_pAlign);
-    m_nWidth = width;
-    m_nHeight = height;
-    m_crBackground = m_pBackground->m_crColor;
-    m_strBackImage = CText::FromQ(m_pBackImage->text());
-    m_nImageMode = Choice(m_pImageMode);
-    m_nImageX = x;
-    m_nImageY = y;
-    m_strBackAudio = CText::FromQ(m_pBackAudio->text());
-    return true;
+    Ctx().editor.SetAppletSettings(edited, name, field);
 }
 
 // The name goes into the model as soon as its box loses the focus (the tree
 // renames its root from the editor's notice), once the page's input passes.
 // A box that loses the focus because its page is being hidden is stored by
 // the page's own store that follows.
-void CDlgAppletParam::StoreName()
-{
-    if (!isVisible() || !ControlsToData())
-        return;
-    CAppletSettings applet = Ctx().Params();
-    applet.m_strName = m_strName;
-    const StoreGuard guard;
-    Ctx().editor.SetAppletSettings(applet, QStringLiteral("Applet Name"));
-}
-
 bool CDlgAppletParam::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pName && event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        StoreName();
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && isVisible())
+        StoreBound(m_pName);
     return CPropertyPage::eventFilter(watched, event);
 }
 

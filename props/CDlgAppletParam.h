@@ -1,9 +1,7 @@
 #pragma once
 
-#include <string>
-
-#include "CPropertyPage.h"
-#include "model/Color.h"
+#include "CBoundPage.h"
+#include "model/CAppletSettings.h"
 
 class CColorButton;
 class CIntegerField;
@@ -13,36 +11,24 @@ class QLineEdit;
 
 // "Applet Parameters": the applet's name, alignment, size, background colour,
 // image and audio. The name is stored at once when its box loses the focus.
-class CDlgAppletParam : public CPropertyPage {
+class CDlgAppletParam : public CBoundPage<CAppletSettings> {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 103;
 
     explicit CDlgAppletParam(const CEditorContext& context, QWidget* parent = nullptr);
 
+    // The position boxes follow the mode loaded here, not later clicks.
     void LoadFromModel() override;
-    bool StoreToModel() override;
-    bool IsStale() const override;
-
-    std::string m_strName;
-    int m_nAlign = -1;
-    int m_nWidth = 0;
-    int m_nHeight = 0;
-    COLORREF m_crBackground = 0;
-    std::string m_strBackImage;
-    int m_nImageMode = -1;
-    int m_nImageX = 0;
-    int m_nImageY = 0;
-    std::string m_strBackAudio;
 
 protected:
+    const CAppletSettings* Source() const override;
+    void Commit(const CAppletSettings& edited, const QString& name, const QString& field) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Build();
-    void DataToControls();
-    bool ControlsToData();
-    void StoreName();
+    void BindFields();
     void Browse(QLineEdit* box, const QString& filter);
 
     QLineEdit* m_pName = nullptr;

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <tuple>
 
 #include "CDlgAnimateSpeed.h"
 #include "CDlgBackgroundStyle.h"
@@ -33,10 +32,11 @@ CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& 
 }
 
 CDlgAppletStyle::CDlgAppletStyle(const CEditorContext& context, QWidget* parent)
-    : CPropertyPage(context, QStringLiteral("More Styles"), kDialogId, parent)
+    : CBoundPage(context, QStringLiteral("More Styles"), kDialogId, parent)
 {
     Build();
-    DataToControls();   // the page's start values until the first load
+    BindFields();
+    Show(CAppletSettings());   // the page's start values until the first load
     FixPageSize();
 }
 
@@ -85,69 +85,25 @@ void CDlgAppletStyle::Build()
                  m_pDisplayFromY->Edit(), m_pLineColor, m_pLineThick->Edit(), m_pLineIndent->Edit()});
 }
 
-void CDlgAppletStyle::LoadFromModel()
+void CDlgAppletStyle::BindFields()
 {
-    const CAppletSettings& applet = Ctx().Params();
-    m_bShowSelection = applet.m_bShowSelection;
-    m_bShowAllBranches = applet.m_bShowAllBranches;
-    m_bHasLines = applet.m_bHasLines;
-    m_nDisplayFromY = applet.m_nDisplayFromY;
-    m_crLine = applet.m_crLine;
-    m_nLineThick = applet.m_nLineThick;
-    m_nLineIndent = applet.m_nLineIndent;
-    DataToControls();
+    Bind(QStringLiteral("Show Selection"), m_pShowSelection, &CAppletSettings::m_bShowSelection);
+    Bind(QStringLiteral("Show All Branches"), m_pShowAllBranches, &CAppletSettings::m_bShowAllBranches);
+    Bind(QStringLiteral("Has Lines"), m_pHasLines, &CAppletSettings::m_bHasLines);
+    Bind(QStringLiteral("Display From Y"), m_pDisplayFromY, &CAppletSettings::m_nDisplayFromY);
+    Bind(QStringLiteral("Line Color"), m_pLineColor, &CAppletSettings::m_crLine);
+    Bind(QStringLiteral("Line Thick"), m_pLineThick, &CAppletSettings::m_nLineThick);
+    Bind(QStringLiteral("Line Indent"), m_pLineIndent, &CAppletSettings::m_nLineIndent);
 }
 
-bool CDlgAppletStyle::StoreToModel()
+const CAppletSettings* CDlgAppletStyle::Source() const
 {
-    if (!ControlsToData())
-        return false;
-    CAppletSettings applet = Ctx().Params();
-    applet.m_bShowSelection = m_bShowSelection;
-    applet.m_bShowAllBranches = m_bShowAllBranches;
-    applet.m_bHasLines = m_bHasLines;
-    applet.m_nDisplayFromY = m_nDisplayFromY;
-    applet.m_crLine = m_crLine;
-    applet.m_nLineThick = m_nLineThick;
-    applet.m_nLineIndent = m_nLineIndent;
-    const StoreGuard guard;
-    Ctx().editor.SetAppletSettings(applet, Title());
-    return true;
+    return &Ctx().Params();
 }
 
-bool CDlgAppletStyle::IsStale() const
+void CDlgAppletStyle::Commit(const CAppletSettings& edited, const QString& name, const QString& field)
 {
-    const CAppletSettings& a = Ctx().Params();
-    return std::tie(m_bShowSelection, m_bShowAllBranches, m_bHasLines, m_nDisplayFromY, m_crLine, m_nLineThick,
-                    m_nLineIndent)
-           != std::tie(a.m_bShowSelection, a.m_bShowAllBranches, a.m_bHasLines, a.m_nDisplayFromY, a.m_crLine,
-                       a.m_nLineThick, a.m_nLineIndent);
-}
-
-void CDlgAppletStyle::DataToControls()
-{
-    m_pShowSelection->setChecked(m_bShowSelection != 0);
-    m_pShowAllBranches->setChecked(m_bShowAllBranches != 0);
-    m_pHasLines->setChecked(m_bHasLines != 0);
-    m_pDisplayFromY->SetValue(m_nDisplayFromY);
-    m_pLineColor->SetColor(m_crLine);
-    m_pLineThick->SetValue(m_nLineThick);
-    m_pLineIndent->SetValue(m_nLineIndent);
-}
-
-bool CDlgAppletStyle::ControlsToData()
-{
-    int fromY = 0, thick = 0, indent = 0;
-    if (!ReadInt(m_pDisplayFromY, fromY) || !ReadInt(m_pLineThick, thick) || !ReadInt(m_pLineIndent, indent))
-        return false;
-    m_bShowSelection = m_pShowSelection->isChecked() ? 1 : 0;
-    m_bShowAllBranches = m_pShowAllBranches->isChecked() ? 1 : 0;
-    m_bHasLines = m_pHasLines->isChecked() ? 1 : 0;
-    m_nDisplayFromY = fromY;
-    m_crLine = m_pLineColor->m_crColor;
-    m_nLineThick = thick;
-    m_nLineIndent = indent;
-    return true;
+    Ctx().editor.SetAppletSettings(edited, name, field);
 }
 
 // The two dialogs neither read nor store the page's own controls.
@@ -159,7 +115,6 @@ void CDlgAppletStyle::OnAnimateSpeed()
     CAppletSettings applet = Ctx().Params();
     applet.m_nOpenSpeed = dialog.m_nOpenSpeed;
     applet.m_nCloseSpeed = dialog.m_nCloseSpeed;
-    const StoreGuard guard;
     Ctx().editor.SetAppletSettings(applet, dialog.windowTitle());
 }
 
@@ -173,6 +128,5 @@ void CDlgAppletStyle::OnBackgroundStyle()
     applet.m_nBorder = dialog.m_nBorder;
     applet.m_nBackStyle = dialog.m_nBackStyle;
     applet.m_nGradientDir = dialog.m_nGradientDir;
-    const StoreGuard guard;
     Ctx().editor.SetAppletSettings(applet, dialog.windowTitle());
 }

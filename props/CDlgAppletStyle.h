@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CPropertyPage.h"
-#include "model/Color.h"
+#include "CBoundPage.h"
+#include "model/CAppletSettings.h"
 
 class CColorButton;
 class CIntegerField;
@@ -10,29 +10,20 @@ class QCheckBox;
 // "More Styles": the tree behaviour, the tree lines and where the menus start;
 // two buttons open the animation speed and background style dialogs, which
 // store at once on OK.
-class CDlgAppletStyle : public CPropertyPage {
+class CDlgAppletStyle : public CBoundPage<CAppletSettings> {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 167;
 
     explicit CDlgAppletStyle(const CEditorContext& context, QWidget* parent = nullptr);
 
-    void LoadFromModel() override;
-    bool StoreToModel() override;
-    bool IsStale() const override;
-
-    int m_bShowSelection = 0;
-    int m_bShowAllBranches = 0;
-    int m_bHasLines = 0;
-    int m_nDisplayFromY = 0;
-    COLORREF m_crLine = 0;
-    int m_nLineThick = 0;
-    int m_nLineIndent = 0;
+protected:
+    const CAppletSettings* Source() const override;
+    void Commit(const CAppletSettings& edited, const QString& name, const QString& field) override;
 
 private:
     void Build();
-    void DataToControls();
-    bool ControlsToData();
+    void BindFields();
     void OnAnimateSpeed();
     void OnBackgroundStyle();
 

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <tuple>
 
 #include "CDlgAudio.h"
 #include "CDlgImage.h"
@@ -39,10 +38,11 @@ QLabel* Note(QWidget* owner, const QString& text)
 }
 }
 
-CDlgItem::CDlgItem(const CEditorContext& context, QWidget* parent) : CPropertyPage(context, QStringLiteral("Item"), kDialogId, parent)
+CDlgItem::CDlgItem(const CEditorContext& context, QWidget* parent) : CBoundPage(context, QStringLiteral("Item"), kDialogId, parent)
 {
     Build();
-    DataToControls();   // the page's start values until the first load
+    BindFields();
+    Show(CItemFields());   // the page's start values until the first load
     FixPageSize();
 }
 
@@ -99,84 +99,55 @@ int CDlgItem::MatchTarget(const QStringList& entries, const QString& target)
     return -1;
 }
 
+// A non-empty target that begins a list entry shows as that whole entry.
+void CDlgItem::BindFields()
+{
+    Bind(QStringLiteral("Item Label"), m_pLabel, &CItemFields::m_strLabel);
+    Bind(QStringLiteral("Description"), m_pDescription, &CItemFields::m_strDescription);
+    Bind(QStringLiteral("Link to"), m_pLink, &CItemFields::m_strLink);
+    QComboBox* combo = m_pTarget;
+    auto show = [combo](const std::string& value) {
+        QStringList entries;
+        for (int i = 0; i < combo->count(); ++i)
+            entries << combo->itemText(i);
+        const QString target = CText::ToQ(value);
+        const int match = MatchTarget(entries, target);
+        combo->setCurrentIndex(match);
+        if (match < 0)
+            combo->setEditText(target);
+    };
+    auto read = [combo](std::string& value) {
+        value = CText::FromQ(combo->currentText());
+        return true;
+    };
+    Bind(QStringLiteral("Target Frame"), combo, &CItemFields::m_strTarget, show, read);
+}
+
 void CDlgItem::LoadFromModel()
 {
-    const CTavelinItem* item = Ctx().selection.Item();
-    m_strLabel = item ? item->m_strLabel : std::string();
-    m_strDescription = item ? item->m_strDescription : std::string();
-    m_strLink = item ? item->m_strLink : std::string();
-    m_strTarget = item ? item->m_strTarget : std::string();
-    DataToControls();
+    if (!Source())
+        Show(CItemFields());
+    CBoundPage::LoadFromModel();
 }
 
-bool CDlgItem::StoreToModel()
+const CItemFields* CDlgItem::Source() const
 {
-    ControlsToData();
-    CTavelinItem* item = Ctx().selection.Item();
-    if (!item)
-        return true;
-    CItemFields fields = *item;
-    fields.m_strLabel = m_strLabel;
-    fields.m_strDescription = m_strDescription;
-    fields.m_strLink = m_strLink;
-    fields.m_strTarget = m_strTarget;
-    const StoreGuard guard;
-    Ctx().editor.SetItemFields(item, fields, Title());
-    return true;
+    return Ctx().selection.Item();
 }
 
-bool CDlgItem::IsStale() const
+void CDlgItem::Commit(const CItemFields& edited, const QString& name, const QString& field)
 {
-    const CTavelinItem* item = Ctx().selection.Item();
-    return item
-           && std::tie(m_strLabel, m_strDescription, m_strLink, m_strTarget)
-                  != std::tie(item->m_strLabel, item->m_strDescription, item->m_strLink, item->m_strTarget);
-}
-
-// A non-empty target that begins a list entry shows as that whole entry.
-void CDlgItem::DataToControls()
-{
-    m_pLabel->setPlainText(CText::ToQMultiLine(m_strLabel));
-    m_pDescription->setText(CText::ToQ(m_strDescription));
-    m_pLink->setText(CText::ToQ(m_strLink));
-    QStringList entries;
-    for (int i = 0; i < m_pTarget->count(); ++i)
-        entries << m_pTarget->itemText(i);
-    const QString target = CText::ToQ(m_strTarget);
-    const int match = MatchTarget(entries, target);
-    m_pTarget->setCurrentIndex(match);
-    if (match < 0)
-        m_pTarget->setEditText(target);
-}
-
-void CDlgItem::ControlsToData()
-{
-    m_strLabel = CText::FromQMultiLine(m_pLabel->toPlainText());
-    m_strDescription = CText::FromQ(m_pDescription->text());
-    m_strLink = CText::FromQ(m_pLink->text());
-    m_strTarget = CText::FromQ(m_pTarget->currentText());
+    Ctx().editor.SetItemFields(Ctx().selection.Item(), edited, name, field);
 }
 
 // The label goes into the model as soon as its box loses the focus (the tree
 // renames the node from the editor's notice). A box that loses the focus
 // because its page is being hidden is stored by the page's own store.
-void CDlgItem::StoreLabel()
-{
-    CTavelinItem* item = Ctx().selection.Item();
-    if (!isVisible() || !item)
-        return;
-    ControlsToData();
-    CItemFields fields = *item;
-    fields.m_strLabel = m_strLabel;
-    const StoreGuard guard;
-    Ctx().editor.SetItemFields(item, fields, QStringLiteral("Item Label"));
-}
-
 bool CDlgItem::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pLabel && event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        StoreLabel();
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && isVisible())
+        StoreBound(m_pLabel);
     return CPropertyPage::eventFilter(watched, event);
 }
 
@@ -185,7 +156,6 @@ void CDlgItem::OnImage()
     CTavelinItem* item = Ctx().selection.Item();
     if (!item)
         return;
-    ControlsToData();
     CDlgImage dialog(Ctx().prompts, this);
     dialog.SetFile(CDlgImage::kNormal, item->m_strNormalImage);
     dialog.SetFile(CDlgImage::kOver, item->m_strOverImage);
@@ -193,7 +163,6 @@ void CDlgItem::OnImage()
     dialog.SetScope(0);
     if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
-    const StoreGuard guard;
     Ctx().editor.ApplyImages(item, dialog.Scope(), dialog.File(CDlgImage::kNormal),
                                   dialog.File(CDlgImage::kOver), dialog.File(CDlgImage::kClick));
 }
@@ -203,14 +172,12 @@ void CDlgItem::OnAudio()
     CTavelinItem* item = Ctx().selection.Item();
     if (!item)
         return;
-    ControlsToData();
     CDlgAudio dialog(Ctx().prompts, this);
     dialog.SetFile(CDlgAudio::kOver, item->m_strOverAudio);
     dialog.SetFile(CDlgAudio::kClick, item->m_strClickAudio);
     dialog.SetScope(0);
     if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
-    const StoreGuard guard;
     Ctx().editor.ApplyAudio(item, dialog.Scope(), dialog.File(CDlgAudio::kOver),
                                  dialog.File(CDlgAudio::kClick));
 }

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <tuple>
 
 #include "CDlgFont.h"
 #include "CIntegerField.h"
@@ -32,10 +31,11 @@ CIntegerField* OffsetField(IUserPrompts& prompts, QWidget* owner, const QString&
 
 CDlgItemState::CDlgItemState(const CEditorContext& context, const QString& title, int dialogId, int state,
                              QWidget* parent)
-    : CPropertyPage(context, title, dialogId, parent), m_nState(state)
+    : CBoundPage(context, title, dialogId, parent), m_nState(state)
 {
     Build();
-    DataToControls();   // the page's start values until the first load
+    BindFields();
+    Show(CMenuStyle());   // the page's start values until the first load
     FixPageSize();
 }
 
@@ -107,94 +107,43 @@ QWidget* CDlgItemState::BuildAlignGroup()
     return box;
 }
 
-void CDlgItemState::LoadFromModel()
+// The fields of the page's state block of the menu's style.
+void CDlgItemState::BindFields()
 {
-    if (!Ctx().selection.HasItem())
-        return;
-    const CItemStyle& style = Ctx().selection.Menu()->Style(m_nState);
-    m_crBack = style.m_crBack;
-    m_nTextAlign = style.m_nTextAlign;
-    m_nTextOffset = style.m_nTextOffset;
-    m_nImageAlign = style.m_nImageAlign;
-    m_nImageOffset = style.m_nImageOffset;
-    m_nBackStyle = style.m_nBackStyle;
-    m_nGradientDir = style.m_nGradientDir;
-    m_nBorder = style.m_nBorder;
-    DataToControls();
+    const int state = m_nState;
+    auto in = [state](auto member) {
+        return [state, member](auto& style) -> auto& { return style.Style(state).*member; };
+    };
+    Bind(QStringLiteral("Background Color"), m_pBack, in(&CItemStyle::m_crBack));
+    Bind(QStringLiteral("Text Align"), m_pTextAlign, in(&CItemStyle::m_nTextAlign));
+    Bind(QStringLiteral("Text Offset"), m_pTextOffset, in(&CItemStyle::m_nTextOffset));
+    Bind(QStringLiteral("Image Align"), m_pImageAlign, in(&CItemStyle::m_nImageAlign));
+    Bind(QStringLiteral("Image Offset"), m_pImageOffset, in(&CItemStyle::m_nImageOffset));
+    Bind(QStringLiteral("Item's Background"), m_pBackStyle, in(&CItemStyle::m_nBackStyle));
+    Bind(QStringLiteral("Gradient Direction"), m_pGradientDir, in(&CItemStyle::m_nGradientDir));
+    Bind(QStringLiteral("Border"), m_pBorder, in(&CItemStyle::m_nBorder));
 }
 
-bool CDlgItemState::StoreToModel()
+const CMenuStyle* CDlgItemState::Source() const
 {
-    if (!ControlsToData())
-        return false;
-    if (!Ctx().selection.HasItem())
-        return true;
-    CTavelin* menu = Ctx().selection.Menu();
-    CMenuStyle copy = *menu;
-    CItemStyle& style = copy.Style(m_nState);
-    style.m_crBack = m_crBack;
-    style.m_nTextAlign = m_nTextAlign;
-    style.m_nTextOffset = m_nTextOffset;
-    style.m_nImageAlign = m_nImageAlign;
-    style.m_nImageOffset = m_nImageOffset;
-    style.m_nBackStyle = m_nBackStyle;
-    style.m_nGradientDir = m_nGradientDir;
-    style.m_nBorder = m_nBorder;
-    const StoreGuard guard;
-    Ctx().editor.SetMenuStyle(menu, copy, Title());
-    return true;
+    return Ctx().selection.HasItem() ? Ctx().selection.Menu() : nullptr;
 }
 
-bool CDlgItemState::IsStale() const
+void CDlgItemState::Commit(const CMenuStyle& edited, const QString& name, const QString& field)
 {
-    if (!Ctx().selection.HasItem())
-        return false;
-    const CItemStyle& s = Ctx().selection.Menu()->Style(m_nState);
-    return std::tie(m_crBack, m_nTextAlign, m_nTextOffset, m_nImageAlign, m_nImageOffset, m_nBackStyle,
-                    m_nGradientDir, m_nBorder)
-           != std::tie(s.m_crBack, s.m_nTextAlign, s.m_nTextOffset, s.m_nImageAlign, s.m_nImageOffset,
-                       s.m_nBackStyle, s.m_nGradientDir, s.m_nBorder);
-}
-
-void CDlgItemState::DataToControls()
-{
-    m_pBack->SetColor(m_crBack);
-    SetChoice(m_pTextAlign, m_nTextAlign);
-    m_pTextOffset->SetValue(m_nTextOffset);
-    SetChoice(m_pImageAlign, m_nImageAlign);
-    m_pImageOffset->SetValue(m_nImageOffset);
-    SetChoice(m_pBackStyle, m_nBackStyle);
-    SetChoice(m_pGradientDir, m_nGradientDir);
-    SetChoice(m_pBorder, m_nBorder);
-}
-
-bool CDlgItemState::ControlsToData()
-{
-    int textOffset = 0, imageOffset = 0;
-    if (!ReadInt(m_pTextOffset, textOffset) || !ReadInt(m_pImageOffset, imageOffset))
-        return false;
-    m_crBack = m_pBack->m_crColor;
-    m_nTextAlign = Choice(m_pTextAlign);
-    m_nTextOffset = textOffset;
-    m_nImageAlign = Choice(m_pImageAlign);
-    m_nImageOffset = imageOffset;
-    m_nBackStyle = Choice(m_pBackStyle);
-    m_nGradientDir = Choice(m_pGradientDir);
-    m_nBorder = Choice(m_pBorder);
-    return true;
+    Ctx().editor.SetMenuStyle(Ctx().selection.Menu(), edited, name, field);
 }
 
 // The font belongs to the menu's state block and is stored at once on OK.
 void CDlgItemState::OnFont()
 {
     CTavelin* menu = Ctx().selection.Menu();
-    if (!menu || !ControlsToData())
+    if (!menu || !CheckInput())
         return;
     CDlgFont dialog(Ctx().prompts, menu->Style(m_nState), this);
     if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
     CMenuStyle copy = *menu;
     dialog.CopyTo(copy.Style(m_nState));
-    const StoreGuard guard;
     Ctx().editor.SetMenuStyle(menu, copy, dialog.windowTitle());
 }

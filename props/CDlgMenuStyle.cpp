@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <tuple>
 
 #include "CIntegerField.h"
 #include "editor/CSelection.h"
@@ -23,10 +22,11 @@ CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& 
 
 }
 
-CDlgMenuStyle::CDlgMenuStyle(const CEditorContext& context, QWidget* parent) : CPropertyPage(context, QStringLiteral("Menu Style"), kDialogId, parent)
+CDlgMenuStyle::CDlgMenuStyle(const CEditorContext& context, QWidget* parent) : CBoundPage(context, QStringLiteral("Menu Style"), kDialogId, parent)
 {
     Build();
-    DataToControls();   // the page's start values until the first load
+    BindFields();
+    Show(CMenuStyle());   // the page's start values until the first load
     FixPageSize();
 }
 
@@ -70,75 +70,23 @@ void CDlgMenuStyle::Build()
                  m_pItemGap->Edit()});
 }
 
-void CDlgMenuStyle::LoadFromModel()
+void CDlgMenuStyle::BindFields()
 {
-    if (!Ctx().selection.HasItem())
-        return;
-    const CTavelin& menu = *Ctx().selection.Menu();
-    m_nIndent = menu.m_nIndent;
-    m_nItemWidth = menu.m_nItemWidth;
-    m_nItemHeight = menu.m_nItemHeight;
-    m_nBorderThick = menu.m_nBorderThick;
-    m_nItemGap = menu.m_nItemGap;
-    m_nBackStyle = menu.m_nBackStyle;
-    m_crBackground = menu.m_crBackground;
-    DataToControls();
+    Bind(QStringLiteral("Indent of Menu"), m_pIndent, &CMenuStyle::m_nIndent);
+    Bind(QStringLiteral("Item Width"), m_pItemWidth, &CMenuStyle::m_nItemWidth);
+    Bind(QStringLiteral("Item Height"), m_pItemHeight, &CMenuStyle::m_nItemHeight);
+    Bind(QStringLiteral("Item Border Thick"), m_pBorderThick, &CMenuStyle::m_nBorderThick);
+    Bind(QStringLiteral("Item Gaps"), m_pItemGap, &CMenuStyle::m_nItemGap);
+    Bind(QStringLiteral("Menu Background"), m_pBackStyle, &CMenuStyle::m_nBackStyle);
+    Bind(QStringLiteral("Menu Background Color"), m_pBackground, &CMenuStyle::m_crBackground);
 }
 
-bool CDlgMenuStyle::StoreToModel()
+const CMenuStyle* CDlgMenuStyle::Source() const
 {
-    if (!ControlsToData())
-        return false;
-    if (!Ctx().selection.HasItem())
-        return true;
-    CTavelin* menu = Ctx().selection.Menu();
-    CMenuStyle style = *menu;
-    style.m_nIndent = m_nIndent;
-    style.m_nItemWidth = m_nItemWidth;
-    style.m_nItemHeight = m_nItemHeight;
-    style.m_nBorderThick = m_nBorderThick;
-    style.m_nItemGap = m_nItemGap;
-    style.m_nBackStyle = m_nBackStyle;
-    style.m_crBackground = m_crBackground;
-    const StoreGuard guard;
-    Ctx().editor.SetMenuStyle(menu, style, Title());
-    return true;
+    return Ctx().selection.HasItem() ? Ctx().selection.Menu() : nullptr;
 }
 
-bool CDlgMenuStyle::IsStale() const
+void CDlgMenuStyle::Commit(const CMenuStyle& edited, const QString& name, const QString& field)
 {
-    if (!Ctx().selection.HasItem())
-        return false;
-    const CTavelin& m = *Ctx().selection.Menu();
-    return std::tie(m_nIndent, m_nItemWidth, m_nItemHeight, m_nBorderThick, m_nItemGap, m_nBackStyle, m_crBackground)
-           != std::tie(m.m_nIndent, m.m_nItemWidth, m.m_nItemHeight, m.m_nBorderThick, m.m_nItemGap, m.m_nBackStyle,
-                       m.m_crBackground);
-}
-
-void CDlgMenuStyle::DataToControls()
-{
-    m_pIndent->SetValue(m_nIndent);
-    m_pItemWidth->SetValue(m_nItemWidth);
-    m_pItemHeight->SetValue(m_nItemHeight);
-    m_pBorderThick->SetValue(m_nBorderThick);
-    m_pItemGap->SetValue(m_nItemGap);
-    SetChoice(m_pBackStyle, m_nBackStyle);
-    m_pBackground->SetColor(m_crBackground);
-}
-
-bool CDlgMenuStyle::ControlsToData()
-{
-    int values[5] = {};
-    CIntegerField* fields[5] = {m_pIndent, m_pItemWidth, m_pItemHeight, m_pBorderThick, m_pItemGap};
-    for (int i = 0; i < 5; ++i)
-        if (!ReadInt(fields[i], values[i]))
-            return false;
-    m_nIndent = values[0];
-    m_nItemWidth = values[1];
-    m_nItemHeight = values[2];
-    m_nBorderThick = values[3];
-    m_nItemGap = values[4];
-    m_nBackStyle = Choice(m_pBackStyle);
-    m_crBackground = m_pBackground->m_crColor;
-    return true;
+    Ctx().editor.SetMenuStyle(Ctx().selection.Menu(), edited, name, field);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CPropertyPage.h"
-#include "model/Color.h"
+#include "CBoundPage.h"
+#include "model/CMenuStyle.h"
 
 class CColorButton;
 class CIntegerField;
@@ -10,29 +10,21 @@ class QComboBox;
 // "Menu Style": the indent and item geometry of the menu that holds the
 // selected item. The menu's background style and colour sit on hidden
 // controls: never shown, they only carry the values through a load and store.
-class CDlgMenuStyle : public CPropertyPage {
+class CDlgMenuStyle : public CBoundPage<CMenuStyle> {
     Q_OBJECT
 public:
     static constexpr int kDialogId = 141;
 
     explicit CDlgMenuStyle(const CEditorContext& context, QWidget* parent = nullptr);
 
-    void LoadFromModel() override;
-    bool StoreToModel() override;
-    bool IsStale() const override;
 
-    int m_nIndent = 0;
-    int m_nItemWidth = 0;
-    int m_nItemHeight = 0;
-    int m_nBorderThick = 0;
-    int m_nItemGap = 0;
-    int m_nBackStyle = -1;
-    COLORREF m_crBackground = 0;
+protected:
+    const CMenuStyle* Source() const override;
+    void Commit(const CMenuStyle& edited, const QString& name, const QString& field) override;
 
 private:
     void Build();
-    void DataToControls();
-    bool ControlsToData();
+    void BindFields();
 
     CIntegerField* m_pIndent = nullptr;
     CIntegerField* m_pItemWidth = nullptr;

@@ -148,6 +148,6 @@ void CPropertyFrame::FollowEditor()
 
 void CPropertyFrame::ReloadIfShown(CPropertySheet* sheet)
 {
-    if (m_pCurrentSheet == sheet && !isHidden() && !CPropertyPage::IsStoring() && sheet->ActivePage()->IsStale())
+    if (m_pCurrentSheet == sheet && !isHidden() && sheet->ActivePage()->IsStale())
         sheet->ActivePage()->LoadFromModel();
 }

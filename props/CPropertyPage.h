@@ -12,10 +12,10 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 
-// A page of a property sheet. It keeps its own copy of the values it shows:
-// LoadFromModel copies model values into that copy and into the controls when
-// the page becomes active; StoreToModel reads and checks the controls and
-// gives the values to the model editor when the page stops being active.
+// A page of a property sheet: LoadFromModel shows the model's values on the
+// controls when the page becomes active; StoreToModel reads and checks the
+// controls and gives the values to the model editor when the page stops being
+// active (CBoundPage does both from one table of bound fields).
 class CPropertyPage : public QWidget {
     Q_OBJECT
 public:
@@ -49,9 +49,6 @@ public:
     static void SetChoice(QComboBox* combo, int value);
     static int Choice(const QComboBox* combo);
     static void SetTabOrder(std::initializer_list<QWidget*> widgets);
-    // True while a page writes into the model, so that the frame reloads a
-    // page only for changes made elsewhere (undo, redo, the check's size).
-    static bool IsStoring() { return s_nStoring > 0; }
     static QButtonGroup* MakeRadioGroup(QWidget* owner, std::initializer_list<QAbstractButton*> buttons);
     // A drop-down list (not editable) named name, holding entries.
     static QComboBox* MakeList(QWidget* owner, const QString& name, const QStringList& entries);
@@ -62,14 +59,6 @@ public:
                                    QButtonGroup*& group, Qt::Orientation orientation = Qt::Horizontal);
 
 protected:
-    // Held around every write of a page into the model.
-    struct StoreGuard {
-        StoreGuard() { ++s_nStoring; }
-        ~StoreGuard() { --s_nStoring; }
-        StoreGuard(const StoreGuard&) = delete;
-        StoreGuard& operator=(const StoreGuard&) = delete;
-    };
-
     const CEditorContext& Ctx() const { return m_ctx; }
 
     // Fixes the page at the sheets' page area (grown if the controls need more).
@@ -78,7 +67,6 @@ protected:
     bool ReadInt(CIntegerField* field, int& value, int min, int max);
 
 private:
-    static inline int s_nStoring = 0;
     CEditorContext m_ctx;
     QString m_strTitle;
     CIntegerField* m_pRefused = nullptr;

@@ -7,6 +7,7 @@
 #include "../codec/CPageWriter.h"
 #include "../codec/CPath.h"
 #include "../codec/CProjectReader.h"
+#include "../codec/CProjectService.h"
 
 namespace {
 constexpr const char* kDefaultList = "Normal";
@@ -97,27 +98,23 @@ void CTemplateStore::LoadTemplate(CAppletParameters& params, int index)
 // The list is stored first, then the section is appended to the file; when
 // the file step fails the list goes back to what it was, so that no name
 // stands for a section that is not there.
-bool CTemplateStore::AddTemplate(CAppletParameters& params, const std::string& typed, int position)
+CProjectResult CTemplateStore::AddTemplate(CAppletParameters& params, const std::string& typed, int position)
 {
     m_strError.clear();
     const std::string name = TrimName(typed);
-    if (name.empty())
-        return Fail(kEmptyName);
-    if (!IsStorableName(name))
-        return Fail(kBadName);
+    if (name.empty() || !IsStorableName(name)) {
+        Fail(name.empty() ? kEmptyName : kBadName);
+        return CProjectResult::Failed(m_strError);
+    }
     const std::string list = NameList();
     const bool listed = Contains(SplitNames(list), name);
     if (!listed)
         StoreList(InsertName(list, name, position));
-    m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Image"));
-    m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Audio"));
-    CPageWriter writer(params, m_fs, m_strProgramDir);
-    if (writer.SaveFiles(CPageWriter::kTemplateFile, m_strProgramDir, "", true, name))
-        return true;
-    if (!listed)
+    CProjectResult result = CProjectService(m_fs, m_strProgramDir).SaveTemplate(params, name);
+    if (!result && !listed)
         StoreList(list);
-    m_strError = writer.LastError().empty() ? CPageWriter::kSaveFailed : writer.LastError();
-    return false;
+    m_strError = result.Error();
+    return result;
 }
 
 bool CTemplateStore::DeleteTemplate(const std::string& name)

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "../codec/CProjectResult.h"
 #include "../codec/IFileSystem.h"
 #include "../model/CAppletParameters.h"
 #include "CAppSettings.h"
@@ -39,8 +40,9 @@ public:
     // (empty for a refused move). The template file is only ever replaced
     // whole, and never when it could not be read; when its step fails the
     // name list is put back as it was. New names lose the spaces around them.
-    // Adding a listed name again keeps its place and appends a newer section.
-    bool AddTemplate(CAppletParameters& params, const std::string& name, int position);
+    // Adding a listed name again keeps its place and appends a newer section;
+    // the result also carries the warnings of media copies that failed.
+    CProjectResult AddTemplate(CAppletParameters& params, const std::string& name, int position);
     // Removes the name and every section of that name.
     bool DeleteTemplate(const std::string& name);
     // Refuses a new name that is listed or not storable; renames every

@@ -21,21 +21,21 @@ TEST(Check, SizeOfOpenMenus)
     MemoryFileSystem fs;
     CParameterCheck check(p, fs);
     p.m_nDisplayFromY = 10;
-    EXPECT_EQ(check.Run(false), kHeader + Recommend(4, 14) + CParameterCheck::kFooter);
+    EXPECT_EQ(check.Run().report, kHeader + Recommend(4, 14) + CParameterCheck::kFooter);
 
     p.m_nDisplayFromY = 0;
     CTavelin* top = p.AddTopMenu();
     top->SetItemCount(3, false);
-    EXPECT_NE(check.Run(false).find(Recommend(124, 74)), std::string::npos);
+    EXPECT_NE(check.Run().report.find(Recommend(124, 74)), std::string::npos);
     top->GetItem(0)->m_pSubMenu->SetItemCount(2, false);
-    EXPECT_NE(check.Run(false).find(Recommend(164, 119)), std::string::npos);
+    EXPECT_NE(check.Run().report.find(Recommend(164, 119)), std::string::npos);
     EXPECT_EQ(p.m_nWidth, 400);  // Auto-Change off: size kept
     EXPECT_EQ(p.m_nHeight, 200);
 
     // A menu whose items are all hidden adds nothing (not minus one gap).
     top->GetItem(0)->m_pSubMenu->GetItem(0)->m_bVisible = 0;
     top->GetItem(0)->m_pSubMenu->GetItem(1)->m_bVisible = 0;
-    EXPECT_NE(check.Run(false).find(Recommend(124, 74)), std::string::npos);
+    EXPECT_NE(check.Run().report.find(Recommend(124, 74)), std::string::npos);
     top->GetItem(0)->m_pSubMenu->GetItem(0)->m_bVisible = 1;
     top->GetItem(0)->m_pSubMenu->GetItem(1)->m_bVisible = 1;
 
@@ -43,11 +43,12 @@ TEST(Check, SizeOfOpenMenus)
     top->GetItem(1)->m_pSubMenu->SetItemCount(4, false);
     top->GetItem(1)->m_bVisible = 0;
     // 2 visible items now: 2*25-5 = 45, plus the sub-menu's 45.
-    EXPECT_NE(check.Run(false).find(Recommend(164, 94)), std::string::npos);
+    EXPECT_NE(check.Run().report.find(Recommend(164, 94)), std::string::npos);
     top->GetItem(0)->m_pSubMenu->m_nBackStyle = 2 + 16;  // only the low four bits count
-    EXPECT_NE(check.Run(true).find(Recommend(165, 95)), std::string::npos);
-    EXPECT_EQ(p.m_nWidth, 165);
-    EXPECT_EQ(p.m_nHeight, 95);
+    const CParameterCheck::Result sized = check.Run();
+    EXPECT_NE(sized.report.find(Recommend(165, 95)), std::string::npos);
+    EXPECT_EQ(std::make_pair(sized.width, sized.height), std::make_pair(165, 95));
+    EXPECT_EQ(p.m_nWidth, 400);  // the check only recommends
 
     // A hidden top-level menu adds nothing; huge values do not overflow.
     CTavelin* hidden = p.AddTopMenu();
@@ -55,8 +56,7 @@ TEST(Check, SizeOfOpenMenus)
     hidden->m_bVisible = 0;
     top->m_nItemHeight = 2000000000;
     top->m_nItemGap = 2000000000;
-    check.Run(true);
-    EXPECT_EQ(p.m_nHeight, 2147483647);
+    EXPECT_EQ(check.Run().height, 2147483647);
 }
 
 TEST(Check, MissingFilesInWalkOrder)
@@ -85,7 +85,7 @@ TEST(Check, MissingFilesInWalkOrder)
     p.MoveTopMenuDown(hidden);
 
     CParameterCheck check(p, fs);
-    EXPECT_EQ(check.Run(false),
+    EXPECT_EQ(check.Run().report,
               kHeader + Recommend(124, 49) +
                   "Warning:\t\tApplet background image file \"/bg.gif\" not exist.\r\n"
                   "Warning:\t\tItem \"one\r\ntwo\" normal image file \"/n.gif\" not exist.\r\n"
@@ -108,7 +108,7 @@ TEST(Check, CommaWarningsForPageTexts)
     top->GetItem(0)->m_strNormalImage = "/a,b.gif";
     top->GetItem(1)->m_strLabel = "x,y";
     top->GetItem(1)->m_bVisible = 0;  // not in the page: no warning
-    const std::string report = CParameterCheck(p, fs).Run(false);
+    const std::string report = CParameterCheck(p, fs).Run().report;
     const std::string expected =
         "Warning:\t\tItem \"item1\" link \"page.asp?a=1,2\" contains a comma, which the applet reads as a field "
         "separator.\r\n"

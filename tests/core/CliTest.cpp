@@ -107,7 +107,12 @@ protected:
         CAppletParameters params;
         CProjectReader reader(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
         EXPECT_TRUE(reader.LoadProject((m_dir / "site" / name).replace_extension(".tvx").string()));
-        const std::string report = CParameterCheck(params, CStdFileSystem::Instance()).Run(autoSize);
+        const CParameterCheck::Result check = CParameterCheck(params, CStdFileSystem::Instance()).Run();
+        if (autoSize) {
+            params.m_nWidth = check.width;
+            params.m_nHeight = check.height;
+        }
+        const std::string& report = check.report;
         CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
         writer.SetHtml5Runtime(true);  // the tool's default
         return {writer.BuildPage(), report};

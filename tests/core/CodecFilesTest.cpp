@@ -96,7 +96,7 @@ TEST(CodecFiles, SaveAndOpenOnDisk)
     EXPECT_EQ(RandomModel::Difference(p, loaded), "");
 
     // The check reports the folder and the device as unusable, the gone file as missing.
-    const std::string report = CParameterCheck(p, disk).Run(false);
+    const std::string report = CParameterCheck(p, disk).Run().report;
     EXPECT_NE(report.find("file \"/dev/null\" is not an image or audio file; it is not copied.\r\n"), std::string::npos);
     EXPECT_NE(report.find("folder.gif\" is not an image or audio file"), std::string::npos);
     EXPECT_NE(report.find("gone.png\" not exist.\r\n"), std::string::npos);

@@ -121,7 +121,7 @@ TEST_F(HostileInput, MediaLinksAreJudgedWithoutFollowingThem)
     EXPECT_EQ(st.st_mode & 0777 & ~0640u, 0u);
     EXPECT_EQ(ReadAll(m_dir / "site" / "menu.htm").find("logo.gif"), std::string::npos);
 
-    const std::string report = CParameterCheck(params, CStdFileSystem::Instance()).Run(false);
+    const std::string report = CParameterCheck(params, CStdFileSystem::Instance()).Run().report;
     for (const char* name : {"logo.gif", "fake.gif"})
         EXPECT_NE(report.find(std::string(name) + "\" is a symbolic link that does not lead to an image"),
                   std::string::npos)
@@ -145,7 +145,7 @@ TEST_F(HostileInput, FailedAndClashingCopiesAreReported)
     top->GetItem(0)->m_strOverImage = Path("b/same.gif");
     top->GetItem(1)->m_strNormalImage = Path("c/same.gif");
     ASSERT_TRUE(CProjectService(CStdFileSystem::Instance(), Path("prog")).Save(params, Path("site/menu.htm")));
-    const std::string report = CParameterCheck(params, CStdFileSystem::Instance()).Run(false);
+    const std::string report = CParameterCheck(params, CStdFileSystem::Instance()).Run().report;
     EXPECT_NE(report.find("have the same name; only the first is copied"), std::string::npos) << report;
 
     fs::create_directories(m_dir / "out" / "in.gif");

@@ -60,7 +60,7 @@ TEST(TemplateData, EveryBuiltinTemplateLoadsCompleteAndChecksClean)
             EXPECT_EQ(path.rfind(kData + "/Sample/", 0), 0u) << path;
 
         CParameterCheck check(params, CStdFileSystem::Instance());
-        const std::string report = check.Run(false);
+        const std::string report = check.Run().report;
         EXPECT_EQ(report.find("Warning"), std::string::npos) << report;
         looks.insert(report + params.m_arrMenus[0]->GetItem(0)->m_strLabel +
                      std::to_string(params.m_arrMenus[0]->m_styleNormal.m_crBack) +

@@ -145,7 +145,7 @@ TEST_F(DragDrop, MovingDropsPutTheItemFirstUnderTheTarget)
     EXPECT_EQ(ItemLabels(a2->m_pSubMenu.get()), QStringList({"a1x"}));
 
     // Refused moves change nothing.
-    doc->SetModifiedFlag(false);
+    doc->Context().editor.History().setClean();
     EXPECT_FALSE(view->DropNode(Node(b1), Node(b1x), false));
     EXPECT_FALSE(view->DropNode(Node(b1), view->RootNode(), false));
     EXPECT_EQ(ItemLabels(beta), QStringList({"b1"}));

@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QUndoStack>
 
 #include "FrameFixture.h"
 #include "ui/CDlgHtml.h"
 #include "editor/CModelEditor.h"
 #include "editor/CPreview.h"
+#include "editor/CText.h"
 #include "props/CPropertyFrame.h"
 #include "templates/CAppSettings.h"
 #include "ui/CFrameActions.h"
@@ -65,6 +68,43 @@ TEST_F(ModernPages, RuntimeOptionReachesSaveBuildHtmlAndPreview)
     Frame()->InfoView()->SetMessageText(QString());
     Trigger(A::Preview);
     EXPECT_FALSE(Messages().contains(QString::fromLatin1(CPreview::kAppletOnlyNote)));
+}
+
+// Save, Preview and Save As Template write through one service; the media
+// copies that failed are named in the message view each time.
+TEST_F(ModernPages, CopiesThatFailedAreNamedBySavePreviewAndTemplate)
+{
+    ASSERT_TRUE(Start());
+    // Two pictures of one file name in different folders: the second is not copied.
+    std::vector<CTavelinItem*> items;
+    for (const auto& menu : Params().m_arrMenus)
+        for (int i = 0; i < menu->GetItemCount() && items.size() < 2; ++i)
+            items.push_back(menu->GetItem(i));
+    ASSERT_EQ(items.size(), 2u);
+    for (const char* folder : {"one", "two"}) {
+        ASSERT_TRUE(QDir(WorkPath(QString())).mkpath(QString::fromLatin1(folder)));
+        QFile picture(WorkPath(QStringLiteral("%1/pic.gif").arg(QString::fromLatin1(folder))));
+        ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+        picture.write("GIF89a");
+        picture.close();
+        CItemFields fields = *items[folder[0] == 'o' ? 0 : 1];
+        fields.m_strNormalImage = CText::FromQ(picture.fileName());
+        Editor().SetItemFields(items[folder[0] == 'o' ? 0 : 1], fields);
+    }
+    auto notCopied = [this] {
+        const int count = int(Messages().count(QStringLiteral("was not copied")));
+        Frame()->InfoView()->SetMessageText(QString());
+        return count;
+    };
+
+    ASSERT_TRUE(SaveAs(QStringLiteral("menu.htm")));
+    EXPECT_FALSE(Doc()->IsModified());  // saved, though a copy failed
+    EXPECT_EQ(notCopied(), 1);
+    Trigger(A::Preview);
+    EXPECT_EQ(notCopied(), 1);
+    Doc()->SaveAsTemplate(QStringLiteral("Mine"), 0);
+    EXPECT_EQ(notCopied(), 1);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
 }
 
 TEST_F(ModernPages, ExportWritesListsOfLinksBesideTheRuntime)
@@ -137,6 +177,59 @@ TEST_F(ModernPages, UndoNamesItsStepAndReturnsToTheSavedState)
     Trigger(A::FileNew);
     EXPECT_FALSE(Editor().History().canUndo());
     EXPECT_FALSE(undo->isEnabled());
+}
+
+// The modified mark is the history's distance from the saved state: looking
+// at the properties marks nothing, a save clears the mark once, and undoing
+// past the save point marks the project again.
+TEST_F(ModernPages, ModifiedMarkFollowsTheSavedStateOfTheHistory)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(SaveAs(QStringLiteral("menu.htm")));
+    QSignalSpy marks(Doc(), &CAppletTavelinWizardDoc::ModifiedChanged);
+
+    // Open the properties of the applet and of an item, look, close.
+    Tree()->setCurrentItem(Tree()->RootNode());
+    Trigger(A::Property);
+    CTavelinItem* item = nullptr;
+    for (const auto& menu : Params().m_arrMenus)
+        if (!item && menu->GetItemCount() > 0)
+            item = menu->GetItem(0);
+    ASSERT_NE(item, nullptr);
+    Tree()->setCurrentItem(Tree()->NodeOf(item));
+    Trigger(A::Property);
+    Tree()->PropertyFrame()->CloseFrame();
+    EXPECT_FALSE(Doc()->IsModified());
+    EXPECT_TRUE(Doc()->SaveModified());
+    EXPECT_TRUE(prompts.saveQuestions.isEmpty());
+    EXPECT_EQ(marks.count(), 0);
+
+    // Edit, save: one mark on, one mark off.
+    Tree()->setCurrentItem(Tree()->RootNode());
+    Trigger(A::Insert);
+    Trigger(A::FileSave);
+    EXPECT_FALSE(Doc()->IsModified());
+    ASSERT_EQ(marks.count(), 2);
+    EXPECT_EQ(marks[0][0].toBool(), true);
+    EXPECT_EQ(marks[1][0].toBool(), false);
+    EXPECT_FALSE(Frame()->isWindowModified());
+
+    // Undo past the save is a change; redo comes back to the saved state.
+    Trigger(A::EditUndo);
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_TRUE(Frame()->isWindowModified());
+    Trigger(A::EditRedo);
+    EXPECT_FALSE(Doc()->IsModified());
+
+    // Undo, then a new edit: the saved state can no longer be reached.
+    Trigger(A::EditUndo);
+    Tree()->setCurrentItem(Tree()->RootNode());
+    Trigger(A::Insert);
+    Trigger(A::EditUndo);
+    EXPECT_TRUE(Doc()->IsModified());
+    prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::Cancel);
+    EXPECT_FALSE(Doc()->SaveModified());
+    EXPECT_EQ(prompts.saveQuestions.size(), 1);
 }
 
 // Typing on the property page after a save, then closing: the question comes.

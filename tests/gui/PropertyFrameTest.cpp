@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
 #include "PropertyFixture.h"
 #include "editor/CModelEditor.h"
@@ -283,6 +284,48 @@ TEST_F(PropertyFrame, ChangesMadeElsewhereReachTheShownPage)
     EXPECT_EQ(Params().m_strName, "Named");
     EXPECT_EQ(Params().m_nWidth, 400);
     EXPECT_EQ(Control<CIntegerField>("Width")->Text(), "300");
+}
+
+// Typing into one field again and again is one undo step, named after the
+// field; another field, or the same field of another item, is a step of its own.
+TEST_F(PropertyFrame, RepeatedEditsOfOneFieldAreOneUndoStep)
+{
+    ShowItem(s1, subA1);
+    ASSERT_TRUE(ActivateWindow(frame));
+    QUndoStack& history = Editor().History();
+    const int start = history.count();
+    auto* label = Control<QPlainTextEdit>("Label");
+    auto* description = Control<QLineEdit>("Description");
+    auto relabel = [&](const char* text) {
+        label->setFocus();
+        label->setPlainText(text);
+        description->setFocus();
+    };
+    for (const char* text : {"one", "two", "three"})
+        relabel(text);
+    EXPECT_EQ(s1->m_strLabel, "three");
+    EXPECT_EQ(history.count(), start + 1);
+    EXPECT_EQ(history.undoText(), "Item Label");
+
+    description->setText("said");
+    ASSERT_TRUE(frame->CommitActivePage());
+    EXPECT_EQ(history.count(), start + 2);
+    EXPECT_EQ(history.undoText(), "Description");
+    relabel("four");
+    EXPECT_EQ(history.count(), start + 3);
+
+    ShowItem(a1, menuA);
+    ASSERT_TRUE(ActivateWindow(frame));
+    relabel("other");
+    EXPECT_EQ(history.count(), start + 4);
+    EXPECT_EQ(a1->m_strLabel, "other");
+
+    for (int i = 0; i < 4; ++i)
+        history.undo();
+    EXPECT_EQ(a1->m_strLabel, "a1");
+    EXPECT_EQ(s1->m_strLabel, "s1");
+    EXPECT_EQ(s1->m_strDescription, "");
+    EXPECT_EQ(label->toPlainText(), "a1");  // the shown page follows the undo
 }
 
 TEST_F(PropertyFrame, RemovedObjectsStopBeingCurrent)

@@ -36,7 +36,7 @@ protected:
         view->SetDocument(doc.get());
         view->resize(300, 400);
         view->RebuildTree();
-        doc->SetModifiedFlag(false);
+        doc->Context().editor.History().setClean();
     }
 
     void TearDown() override

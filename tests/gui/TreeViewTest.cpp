@@ -199,7 +199,7 @@ TEST_F(TreeView, MovesSwapNeighboursAndRefuseTheEnds)
     EXPECT_EQ(Image(a1), 3);
 
     Select(a3);
-    doc->SetModifiedFlag(false);
+    doc->Context().editor.History().setClean();
     view->OnMoveDown();
     EXPECT_EQ(ItemLabels(alpha), QStringList({"a2", "a1", "a3"}));
     EXPECT_FALSE(doc->IsModified());
@@ -250,7 +250,7 @@ TEST_F(TreeView, VisibleSwitchesPictureAndCheckOnly)
 
     Select(view->RootNode());
     EXPECT_FALSE(view->CanVisible());
-    doc->SetModifiedFlag(false);
+    doc->Context().editor.History().setClean();
     view->OnVisible();
     EXPECT_FALSE(doc->IsModified());
 }
