@@ -50,6 +50,8 @@ protected:
 
 private:
     void OnCurrentChanged(int index);
+    // Shows the tab at index without storing or loading anything.
+    void TurnTo(int index);
     QPushButton* MakeModeButton(const QString& name, const QString& picture, const QString& tip, bool checked,
                                 bool itemMode);
     void FocusFirstControl(QWidget* page);
