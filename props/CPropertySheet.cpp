@@ -51,7 +51,7 @@ bool CPropertySheet::DeactivateActivePage()
 // yet loaded, behind it. The new page is loaded before it is shown.
 void CPropertySheet::OnCurrentChanged(int index)
 {
-    if (m_bReverting || index < 0 || index == m_nActive)
+    if (m_bTurning || index < 0 || index == m_nActive)
         return;
     TurnTo(m_nActive);
     CPropertyPage* leaving = ActivePage();
@@ -66,9 +66,9 @@ void CPropertySheet::OnCurrentChanged(int index)
 
 void CPropertySheet::TurnTo(int index)
 {
-    m_bReverting = true;
+    m_bTurning = true;
     m_pTabs->setCurrentIndex(index);
-    m_bReverting = false;
+    m_bTurning = false;
 }
 
 QSize CPropertySheet::LargestPageHint() const

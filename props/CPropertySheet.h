@@ -60,7 +60,7 @@ private:
     QTabWidget* m_pTabs = nullptr;
     std::vector<CPropertyPage*> m_arrPages;
     int m_nActive = 0;
-    bool m_bReverting = false;
+    bool m_bTurning = false;
     QPushButton* m_pMenuButton = nullptr;
     QPushButton* m_pItemButton = nullptr;
 };
