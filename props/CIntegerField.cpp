@@ -114,11 +114,22 @@ bool CIntegerField::Read(int& value, int min, int max) const
     return true;
 }
 
+// One message per refusal. The box takes the focus before its message: the
+// box that had it (an applet name, stored when it loses the focus) is left
+// now, inside this refusal, and the store that this sets off is refused
+// without a message of its own; closing the message brings the focus back
+// here, not to that box.
 bool CIntegerField::Refuse(const QString& message) const
 {
-    m_prompts.Message(window(), message);
+    const bool first = !s_bRefusing;
+    s_bRefusing = true;
     m_pEdit->setFocus(Qt::OtherFocusReason);
     m_pEdit->selectAll();
+    if (first) {
+        m_prompts.Message(window(), message);
+        s_bRefusing = false;
+        m_pEdit->setFocus(Qt::OtherFocusReason);
+    }
     return false;
 }
 

@@ -46,4 +46,6 @@ private:
     QToolButton* m_pDown = nullptr;
     int m_nMin = 0;
     int m_nMax = 0;
+    // A refusal's message is up: refusals meanwhile show none of their own.
+    static inline bool s_bRefusing = false;
 };

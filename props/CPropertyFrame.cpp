@@ -17,6 +17,8 @@ CPropertyFrame::CPropertyFrame(const CEditorContext& context, QWidget* owner)
       m_pItemSheet(new CItemPropertySheet(context, this))
 {
     setWindowTitle(QStringLiteral("Property Sheet"));
+    // Following the tree's selection never takes the keyboard from the tree.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     // Every page of every sheet gets the same area.
     QSize pageSize;
     for (CPropertySheet* sheet : {static_cast<CPropertySheet*>(m_pAppletSheet),
@@ -77,13 +79,15 @@ void CPropertyFrame::ShowSheet(Sheet sheet, const QString& caption, CTavelinItem
     m_pCurrentSheet = target;
 }
 
-// A frame that is already hidden stored its page when it was hidden.
+// A frame that is already hidden stored its page when it was hidden. Input
+// refused on the way out is dropped: the page shows the model's values again,
+// so the refusal is not met a second time when the frame comes back.
 void CPropertyFrame::CloseFrame()
 {
     const bool wasShown = !isHidden();
     hide();
-    if (wasShown && m_pCurrentSheet)
-        m_pCurrentSheet->DeactivateActivePage();
+    if (wasShown && m_pCurrentSheet && !m_pCurrentSheet->DeactivateActivePage())
+        m_pCurrentSheet->ActivePage()->LoadFromModel();
 }
 
 bool CPropertyFrame::CommitActivePage()

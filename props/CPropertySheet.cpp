@@ -45,21 +45,30 @@ bool CPropertySheet::DeactivateActivePage()
 }
 
 // A tab change first stores the page being left; when its input is refused
-// the old tab comes back and its refused control gets the focus.
+// the old tab stays and its refused control gets the focus. The tab widget has
+// already turned to the new page when it announces the change, so the old
+// page is put back before the store: a message never shows the new page, not
+// yet loaded, behind it. The new page is loaded before it is shown.
 void CPropertySheet::OnCurrentChanged(int index)
 {
-    if (m_bReverting || index < 0 || index == m_nActive)
+    if (m_bTurning || index < 0 || index == m_nActive)
         return;
+    TurnTo(m_nActive);
     CPropertyPage* leaving = ActivePage();
     if (leaving && !leaving->StoreToModel()) {
-        m_bReverting = true;
-        m_pTabs->setCurrentIndex(m_nActive);
-        m_bReverting = false;
         leaving->FocusRefused();
         return;
     }
     m_nActive = index;
     m_arrPages[size_t(index)]->LoadFromModel();
+    TurnTo(index);
+}
+
+void CPropertySheet::TurnTo(int index)
+{
+    m_bTurning = true;
+    m_pTabs->setCurrentIndex(index);
+    m_bTurning = false;
 }
 
 QSize CPropertySheet::LargestPageHint() const

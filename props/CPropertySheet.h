@@ -50,6 +50,8 @@ protected:
 
 private:
     void OnCurrentChanged(int index);
+    // Shows the tab at index without storing or loading anything.
+    void TurnTo(int index);
     QPushButton* MakeModeButton(const QString& name, const QString& picture, const QString& tip, bool checked,
                                 bool itemMode);
     void FocusFirstControl(QWidget* page);
@@ -58,7 +60,7 @@ private:
     QTabWidget* m_pTabs = nullptr;
     std::vector<CPropertyPage*> m_arrPages;
     int m_nActive = 0;
-    bool m_bReverting = false;
+    bool m_bTurning = false;
     QPushButton* m_pMenuButton = nullptr;
     QPushButton* m_pItemButton = nullptr;
 };

@@ -7,6 +7,8 @@
 #include <QDrag>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -579,15 +581,42 @@ void CAppletTavelinWizardView::SetDropHighlight(QTreeWidgetItem* node)
     viewport()->update();
 }
 
-// The drop target is drawn as selected while the pointer is over it.
+// The drop target is framed and tinted in the selection's colour, so that it
+// stands apart from the selected (dragged) node while the pointer is over it.
 void CAppletTavelinWizardView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                                        const QModelIndex& index) const
 {
-    if (m_hDropHighlight && itemFromIndex(index) == m_hDropHighlight) {
-        QStyleOptionViewItem highlighted(option);
-        highlighted.state |= QStyle::State_Selected;
-        QTreeWidget::drawRow(painter, highlighted, index);
+    QTreeWidget::drawRow(painter, option, index);
+    if (!m_hDropHighlight || itemFromIndex(index) != m_hDropHighlight)
+        return;
+    const QColor colour = palette().color(QPalette::Highlight);
+    QColor tint = colour;
+    tint.setAlpha(56);
+    painter->save();
+    const QRect row = option.rect.adjusted(1, 0, -2, -1);
+    painter->fillRect(row, tint);
+    painter->setPen(QPen(colour, 2, Qt::DashLine));
+    painter->drawRect(row.adjusted(1, 1, 0, 0));
+    painter->restore();
+}
+
+// A press on a node may start a drag; once that drag ran or was refused (the
+// root, a top-level menu), or when the press hit no node, moves with the button
+// down change nothing: the selection stays where the press put it.
+void CAppletTavelinWizardView::mousePressEvent(QMouseEvent* event)
+{
+    m_bMayDrag = itemAt(event->position().toPoint()) != nullptr;
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CAppletTavelinWizardView::mouseMoveEvent(QMouseEvent* event)
+{
+    if ((event->buttons() & Qt::LeftButton) && state() != DraggingState && !m_bMayDrag) {
+        event->accept();
         return;
     }
-    QTreeWidget::drawRow(painter, option, index);
+    const bool dragging = state() == DraggingState;
+    QTreeWidget::mouseMoveEvent(event);
+    if (dragging && state() != DraggingState)
+        m_bMayDrag = false;
 }

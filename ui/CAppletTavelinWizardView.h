@@ -73,6 +73,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                  const QModelIndex& index) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
     void NodesReplaced() override;
     void TreeRebuilt() override;
@@ -109,4 +111,6 @@ private:
     // Property hid the frame for a top-level menu; selecting another node
     // shows it again.
     bool m_bFrameHiddenForMenu = false;
+    // The last press hit a node and no drag has run from it yet.
+    bool m_bMayDrag = false;
 };

@@ -110,6 +110,21 @@ const CommandDef* Find(int id)
 
 } // namespace
 
+// The edit and tree commands act on the tree: their keys work only while the
+// focus is in the main window (the property frame is a window of its own,
+// where Ctrl+X, Del or Ctrl+Z belong to the focused box or button).
+bool CFrameActions::IsTreeCommand(int id)
+{
+    switch (id) {
+    case EditUndo: case EditRedo: case EditCut: case EditCopy: case EditPaste:
+    case Insert: case Delete: case Visible: case MoveUp: case MoveDown: case Property:
+    case EditFind: case EditFindNext:
+        return true;
+    default:
+        return false;
+    }
+}
+
 CFrameActions::CFrameActions(QWidget* owner) : QObject(owner)
 {
     for (const CommandDef& def : kCommands) {
@@ -126,6 +141,8 @@ CFrameActions::CFrameActions(QWidget* owner) : QObject(owner)
         if (def.icon)
             action->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(def.icon))));
         action->setCheckable(def.checkable);
+        if (IsTreeCommand(def.id))
+            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         owner->addAction(action);
         m_actions.insert(def.id, action);
     }

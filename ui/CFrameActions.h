@@ -38,6 +38,8 @@ public:
     static QString CommandString(int id);
     static QString Prompt(int id);
     static QString ToolTip(int id);
+    // Commands whose keys belong to the main window and its tree only.
+    static bool IsTreeCommand(int id);
 
 private:
     QHash<int, QAction*> m_actions;

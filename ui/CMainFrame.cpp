@@ -18,6 +18,7 @@
 
 #include "CAppletTavelinWizardView.h"
 #include "CFrameActions.h"
+#include "CHistoryFollower.h"
 #include "CKeyIndicators.h"
 #include "CLinkReport.h"
 #include "CMenuImportCommand.h"
@@ -79,6 +80,7 @@ void CMainFrame::CreateClient()
     // The tree view first, the message view second: the document knows them
     // in this order from the start.
     m_pTreeView = new CAppletTavelinWizardView(m_ctx, m_wndSplitter);
+    m_pHistory = new CHistoryFollower(m_ctx.editor, *m_pTreeView, this);
     m_pInfoView = new CWizardInfoView(m_wndSplitter);
     m_wndSplitter->addWidget(m_pTreeView);
     m_wndSplitter->addWidget(m_pInfoView);
@@ -330,14 +332,15 @@ void CMainFrame::UpdateCommandStates()
 }
 
 // Input not yet stored on the property page becomes a step of its own
-// first, so that undo takes back what the user did last.
+// first, so that undo takes back what the user did last. The tree then
+// selects what the step changed.
 void CMainFrame::StepHistory(bool undo)
 {
     CPropertyFrame* frame = m_pTreeView ? m_pTreeView->PropertyFrame() : nullptr;
     if (frame && frame->isVisible())
         frame->CommitActivePage();
-    QUndoStack& history = m_ctx.editor.History();
-    undo ? history.undo() : history.redo();
+    if (QTreeWidgetItem* node = m_pHistory->Step(undo))
+        m_pTreeView->setCurrentItem(node);
 }
 
 // "Undo Delete", "Redo Paste": the menu names the step.

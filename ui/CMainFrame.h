@@ -10,6 +10,7 @@ class CAppletTavelinWizardDoc;
 class CAppletTavelinWizardView;
 class CFrameActions;
 class CHelpSystem;
+class CHistoryFollower;
 class CKeyIndicators;
 class CLinkReport;
 class CMenuImportCommand;
@@ -100,6 +101,7 @@ private:
     QSplitter* m_wndSplitter = nullptr;
     CAppletTavelinWizardView* m_pTreeView = nullptr;
     CWizardInfoView* m_pInfoView = nullptr;
+    CHistoryFollower* m_pHistory = nullptr;
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentSeparator = nullptr;
     QList<QAction*> m_recentActions;

@@ -21,7 +21,12 @@ public:
         QString workingDirectory;
     };
 
-    void Message(QWidget*, const QString& text, Icon) override { messages << text; }
+    void Message(QWidget*, const QString& text, Icon) override
+    {
+        messages << text;
+        if (onMessage)
+            onMessage(text);
+    }
     bool Confirm(QWidget*, const QString& text) override
     {
         confirmations << text;
@@ -70,6 +75,8 @@ public:
         return startResult;
     }
 
+    // Runs while a message is up, to look at what the user sees behind it.
+    std::function<void(const QString&)> onMessage;
     QStringList messages, confirmations, saveQuestions, recoverQuestions, filters, dialogs;
     QList<QUrl> urls;
     std::vector<Start> starts;
