@@ -200,15 +200,26 @@
     }
 
     // Parameter names compare without regard to case, as applets read them.
+    // A name as the writer spells it is found at once; the table folded to
+    // lower case is made only when a name is asked for in another spelling
+    // or is missing. A Map (as readParams makes) is used as it is.
     function paramLookup(params) {
-        var table = {};
-        var put = function (k, v) { table[String(k).toLowerCase()] = String(v); };
-        if (params && typeof params.forEach === 'function' && !Array.isArray(params))
-            params.forEach(function (v, k) { put(k, v); });
-        else if (params)
-            Object.keys(params).forEach(function (k) { put(k, params[k]); });
-        var get = function (name) { return table[name.toLowerCase()]; };
-        get.size = Object.keys(table).length;
+        var table = params instanceof Map ? params : new Map();
+        if (params && table !== params)
+            Object.keys(params).forEach(function (k) { table.set(k, params[k]); });
+        var folded = null;
+        var get = function (name) {
+            var v = table.get(name);
+            if (v === undefined) {
+                if (!folded) {
+                    folded = new Map();
+                    table.forEach(function (value, k) { folded.set(String(k).toLowerCase(), value); });
+                }
+                v = folded.get(name.toLowerCase());
+            }
+            return v === undefined || v === null ? undefined : String(v);
+        };
+        get.size = table.size;
         return get;
     }
 
@@ -229,8 +240,9 @@
     }
 
     // Every item has a line of its own, so a count beyond the number of
-    // parameters is damage and is cut there.
-    function buildMenus(get, misc) {
+    // parameters is damage and is cut there. Lazy items keep their line as
+    // raw and are decoded by itemFields when first shown.
+    function buildMenus(get, misc, lazy) {
         var menus = [];
         var items = [];
         // Most menus share their style values: each distinct value is read once.
@@ -246,7 +258,8 @@
             menu.parentItem = null;
             menu.depth = -1;
             for (var j = 0; j < count; j++) {
-                var item = decodeItem(get('I' + m + '-' + j));
+                var value = get('I' + m + '-' + j);
+                var item = lazy ? { lazy: true, raw: value } : decodeItem(value);
                 item.menu = m;
                 item.index = j;
                 item.globalIndex = items.length;
@@ -311,18 +324,42 @@
      * name to value) into the menu tree:
      *   { applet, menus[number], items[globalIndex], roots[menu numbers] }
      * Items name their menu and sub-menu by number, menus their items by
-     * global index and the item they open from as parentItem.
+     * global index and the item they open from as parentItem. With lazy set,
+     * items keep their line as raw until itemFields decodes them, and
+     * itemLink reads only their link.
      */
-    function decode(params) {
+    function decode(params, lazy) {
         var get = paramLookup(params);
         var misc = decodeMisc(get('Misc')) || guessStructure(get);
-        var tree = buildMenus(get, misc);
+        var tree = buildMenus(get, misc, !!lazy);
         tree.applet = decodeApStyle(get('ApStyle'));
         tree.notice = get('Notice') || '';
         tree.roots = [];
         linkMenus(tree, misc.relations);
         setDepths(tree);
         return tree;
+    }
+
+    // The fields of an item of a lazily decoded tree, decoded on first use.
+    function itemFields(item) {
+        if (item.lazy) {
+            var fields = decodeItem(item.raw);
+            Object.keys(fields).forEach(function (k) { item[k] = fields[k]; });
+            item.lazy = false;
+            item.raw = undefined;
+        }
+        return item;
+    }
+
+    // An item's link without decoding the rest: it is the line's last field.
+    function itemLink(item) {
+        if (!item.lazy)
+            return item.link;
+        var s = String(item.raw === undefined ? '' : item.raw);
+        var at = -1;
+        for (var k = 0; k < 8 && (at = s.indexOf(',', at + 1)) >= 0; k++)
+            ;
+        return at < 0 ? '' : decodeText(s.slice(at + 1).trim());
     }
 
     // Links that would run script or carry a page of their own are refused
@@ -342,6 +379,8 @@
         decodeMisc: decodeMisc,
         decodeLabel: decodeLabel,
         decodeText: decodeText,
+        itemFields: itemFields,
+        itemLink: itemLink,
         safeLink: safeLink
     };
 
@@ -749,7 +788,7 @@
         var menu = tree.menus[number];
         var ul = el('ul', 'tv-menu tv-m' + number + ' tv-k' + menu.styleClass, { id: prefix + '-m' + number });
         menu.items.forEach(function (index) {
-            var item = tree.items[index];
+            var item = itemFields(tree.items[index]);
             var li = el('li', 'tv-li');
             li.setAttribute('data-tv-i', String(index));
             li.appendChild(itemElement(item));
@@ -806,13 +845,33 @@
         (doc.head || doc.documentElement).appendChild(style);
     }
 
+    // The applet's parameters as a Map from name to value. On a page of
+    // 10,000 items reading them is most of the work before the menu shows,
+    // so the lines are read from one serialisation of the applet when every
+    // one of them has the writer's form; otherwise element by element.
+    var PARAM_LINE = /<param name="([^"]*)" value="([^"]*)">/g;
+    var ENTITIES = { '&amp;': '&', '&quot;': '"', '&nbsp;': '\u00a0', '&lt;': '<', '&gt;': '>' };
+
+    function attributeText(s) {
+        return s.indexOf('&') < 0 ? s : s.replace(/&(amp|quot|nbsp|lt|gt);/g, function (e) { return ENTITIES[e]; });
+    }
+
     function readParams(applet) {
-        var params = {};
-        Array.prototype.forEach.call(applet.querySelectorAll('param'), function (p) {
-            var name = p.getAttribute('name');
+        var list = applet.getElementsByTagName('param');
+        var params = new Map();
+        var html = list.length > 0 ? applet.innerHTML : '';
+        var found = 0;
+        PARAM_LINE.lastIndex = 0;
+        for (var m = PARAM_LINE.exec(html); m; m = PARAM_LINE.exec(html), found++)
+            params.set(attributeText(m[1]), attributeText(m[2]));
+        if (found === list.length)
+            return params;
+        params = new Map();
+        for (var i = 0, n = list.length; i < n; i++) {
+            var name = list[i].getAttribute('name');
             if (name !== null)
-                params[name] = p.getAttribute('value') || '';
-        });
+                params.set(name, list[i].getAttribute('value') || '');
+        }
         return params;
     }
 
@@ -826,7 +885,7 @@
 
     // Replaces an applet element by the menu box it describes.
     function replaceApplet(applet) {
-        var tree = decode(readParams(applet));
+        var tree = decode(readParams(applet), true);
         var prefix = 'tv' + (++boxCount);
         while (doc.getElementById(prefix))
             prefix = 'tv' + (++boxCount);
@@ -1296,7 +1355,7 @@
     function currentInTree(tree) {
         var samePage = samePageTest();
         for (var i = 0; i < tree.items.length; i++) {
-            var link = tree.items[i].link;
+            var link = itemLink(tree.items[i]);
             if (link && samePage(link) && safeLink(link) && tree.menus[tree.items[i].menu].depth >= 0)
                 return i;
         }
