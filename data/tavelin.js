@@ -487,11 +487,11 @@
         '.tv-fluid{display:block;width:auto!important;height:auto!important;max-width:100%;overflow:visible}',
         '.tv-fluid .tv-menu{width:auto!important;margin-inline-start:0!important}',
         '.tv-fluid .tv-sub>.tv-menu{margin-inline-start:var(--tv-fluid-indent,16px)!important}',
-        '.tv-fluid .tv-item{display:flex;align-items:center;gap:4px;width:auto!important;height:auto!important;min-height:44px;padding:2px 8px}',
+        '.tv-fluid .tv-item{display:flex;align-items:center;gap:4px;width:auto!important;height:auto!important;min-height:44px;margin-block:0!important;padding:2px 8px}',
         '.tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}',
         '.tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}',
         '.tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}',
-        '.tv-fluid .tv-toggle{top:0;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
+        '.tv-fluid .tv-toggle{top:0!important;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
         '.tv-fluid button.tv-item[aria-expanded]::after{content:"\\25B8";margin-inline-start:auto;padding-inline-start:8px}',
         '.tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\\25C2"}',
         '.tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\\25BE"}',
@@ -512,6 +512,38 @@
     function mix(a, b, part) {
         var x = rgbOf(a), y = rgbOf(b);
         return hexOf(x.map(function (c, i) { return c + (y[i] - c) * part; }));
+    }
+
+    function luminance(hex) {
+        var c = rgbOf(hex).map(function (v) {
+            var s = v / 255;
+            return s <= 0.04045 ? s / 12.92 : Math.pow((s + 0.055) / 1.055, 2.4);
+        });
+        return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2];
+    }
+
+    function contrast(a, b) {
+        var x = luminance(a), y = luminance(b);
+        return (Math.max(x, y) + 0.05) / (Math.min(x, y) + 0.05);
+    }
+
+    // The text colour on a filled item: the look's own when it stands out
+    // 4.5:1 from the background, else the nearest mix towards white or black
+    // (first the side the text is on) that does.
+    var READABLE = 4.5;
+
+    function readableFont(state) {
+        if (state.backStyle !== 1 || contrast(state.font, state.back) >= READABLE)
+            return state.font;
+        var sides = luminance(state.font) >= luminance(state.back) ? ['#ffffff', '#000000'] : ['#000000', '#ffffff'];
+        for (var k = 1; k <= 10; k++) {
+            for (var s = 0; s < 2; s++) {
+                var c = mix(state.font, sides[s], k / 10);
+                if (contrast(c, state.back) >= READABLE)
+                    return c;
+            }
+        }
+        return sides[0];
     }
 
     function isLight(hex) {
@@ -572,7 +604,7 @@
     function itemCss(state, thick, s) {
         var v = STATE_VARS[s];
         return 'background:' + backgroundCss(state.backStyle, colorVar(v + 'back', state.back), state.gradientDir === 1) + ';' +
-            'color:' + colorVar(v + 'font', state.font) + ';' + itemBorderCss(state, thick) +
+            'color:' + colorVar(v + 'font', readableFont(state)) + ';' + itemBorderCss(state, thick) +
             'font-family:' + (FONT_FAMILIES[state.fontName] || FONT_FAMILIES[0]) + ';' +
             'font-size:' + Math.max(1, state.fontSize) + 'px;' +
             'font-weight:' + (state.fontStyle === 1 ? 'bold' : 'normal') + ';' +
@@ -626,10 +658,21 @@
         return css;
     }
 
+    // Items less than 24 px tall get this much room above and below, so that
+    // every target has a 24 px circle of its own (the spacing that WCAG's
+    // target size asks for); their drawn size stays as designed.
+    var TARGET_SIZE = 24;
+
+    function targetPad(height) {
+        height = Math.max(0, height);
+        return height >= TARGET_SIZE ? 0 : Math.ceil((TARGET_SIZE - height) / 2);
+    }
+
     function treeLineCss(menuSel, menu, applet) {
         var t = Math.max(1, applet.lineThick);
         var x = applet.lineIndent - menu.indent;
-        var mid = Math.round(menu.itemHeight / 2 - t / 2);
+        var pad = targetPad(menu.itemHeight);
+        var mid = Math.round(menu.itemHeight / 2 - t / 2) + pad;
         var li = menuSel + '>.tv-li';
         var line = 'content:"";position:absolute;z-index:0;background:' + colorVar('--tv-line', applet.lineColor) + ';';
         var out = '';
@@ -649,10 +692,13 @@
         var states = stateSelectors(sel);
         var out = rule([sel], menuBoxCss(menu));
         out += rule([sel + '>.tv-li+.tv-li'], 'margin-top:' + menu.itemGap + 'px;');
+        var pad = targetPad(menu.itemHeight);
+        if (pad > 0)
+            out += rule([sel + '>.tv-li'], 'display:flow-root;');
         out += rule([sel + '>.tv-li>.tv-item'], 'width:' + Math.max(0, menu.itemWidth) + 'px;height:' +
-            Math.max(0, menu.itemHeight) + 'px;');
-        out += rule([sel + '>.tv-li>.tv-toggle'], 'color:' + menu.states[1].font + ';background:' +
-            menu.states[1].back + ';line-height:' + Math.max(0, menu.itemHeight) + 'px;');
+            Math.max(0, menu.itemHeight) + 'px;' + (pad > 0 ? 'margin-block:' + pad + 'px;' : ''));
+        out += rule([sel + '>.tv-li>.tv-toggle'], 'color:' + readableFont(menu.states[1]) + ';background:' +
+            menu.states[1].back + ';line-height:' + Math.max(0, menu.itemHeight) + 'px;' + (pad > 0 ? 'top:' + pad + 'px;' : ''));
         menu.states.forEach(function (state, s) {
             out += rule(states[s], itemCss(state, menu.borderThick, s));
             out += rule(descendants(states[s], ' .tv-label'), labelCss(state));
@@ -715,7 +761,8 @@
         return out;
     }
 
-    var TavelinCss = { boxCss: boxCss, staticCss: STATIC_CSS, backgroundCss: backgroundCss, mix: mix };
+    var TavelinCss = { boxCss: boxCss, staticCss: STATIC_CSS, backgroundCss: backgroundCss, mix: mix, targetPad: targetPad,
+        contrast: contrast, readableFont: readableFont };
 
     /* ------------------------------------------------------------------
      * Node: only the pure parts.
