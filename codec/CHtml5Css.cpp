@@ -34,11 +34,11 @@ const char* const kStaticCss = R"css(
 .tv-fluid{display:block;width:auto!important;height:auto!important;max-width:100%;overflow:visible}
 .tv-fluid .tv-menu{width:auto!important;margin-inline-start:0!important}
 .tv-fluid .tv-sub>.tv-menu{margin-inline-start:var(--tv-fluid-indent,16px)!important}
-.tv-fluid .tv-item{display:flex;align-items:center;gap:4px;width:auto!important;height:auto!important;min-height:44px;padding:2px 8px}
+.tv-fluid .tv-item{display:flex;align-items:center;gap:4px;width:auto!important;height:auto!important;min-height:44px;margin-block:0!important;padding:2px 8px}
 .tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}
 .tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}
 .tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}
-.tv-fluid .tv-toggle{top:0;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}
+.tv-fluid .tv-toggle{top:0!important;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}
 .tv-fluid button.tv-item[aria-expanded]::after{content:"\25B8";margin-inline-start:auto;padding-inline-start:8px}
 .tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\25C2"}
 .tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\25BE"}
@@ -203,6 +203,40 @@ std::string CHtml5Css::ColorVar(const std::string& name, COLORREF color)
     return "var(" + name + ',' + Hex(color) + ')';
 }
 
+double CHtml5Css::Luminance(COLORREF color)
+{
+    auto linear = [](unsigned v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(color)) + 0.7152 * linear(GetGValue(color)) + 0.0722 * linear(GetBValue(color));
+}
+
+double CHtml5Css::Contrast(COLORREF a, COLORREF b)
+{
+    const double x = Luminance(a), y = Luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// The look's own text colour when it stands out 4.5:1 from a filled
+// background, else the nearest mix towards white or black (first the side
+// the text is on) that does. The runtime picks the same.
+COLORREF CHtml5Css::ReadableFont(const CItemStyle& s)
+{
+    constexpr double kReadable = 4.5;
+    if (s.m_nBackStyle != 1 || Contrast(s.m_crFont, s.m_crBack) >= kReadable)
+        return s.m_crFont;
+    const bool lighter = Luminance(s.m_crFont) >= Luminance(s.m_crBack);
+    const COLORREF sides[2] = {lighter ? kWhite : kBlack, lighter ? kBlack : kWhite};
+    for (int k = 1; k <= 10; ++k)
+        for (COLORREF side : sides) {
+            const COLORREF c = Mix(s.m_crFont, side, k / 10.0);
+            if (Contrast(c, s.m_crBack) >= kReadable)
+                return c;
+        }
+    return sides[0];
+}
+
 std::string CHtml5Css::ItemCss(const CItemStyle& s, int thick, int state)
 {
     static const char* const kVars[] = {"--tv-", "--tv-over-", "--tv-click-"};
@@ -214,7 +248,7 @@ std::string CHtml5Css::ItemCss(const CItemStyle& s, int thick, int state)
         border = thick > 0 ? "border:" + Px(thick) + " solid " + Hex(s.m_crFont) + ';' : "border:0;";
     const bool knownFont = s.m_nFontName >= 0 && s.m_nFontName < 3;
     return "background:" + BackgroundCss(s.m_nBackStyle, ColorVar(var + "back", s.m_crBack), s.m_nGradientDir == 1) +
-           ';' + "color:" + ColorVar(var + "font", s.m_crFont) + ';' + border +
+           ';' + "color:" + ColorVar(var + "font", ReadableFont(s)) + ';' + border +
            "font-family:" + kFontFamilies[knownFont ? s.m_nFontName : 0] + ';' +
            "font-size:" + Px(std::max(1, s.m_nFontSize)) + ';' +
            "font-weight:" + (s.m_nFontStyle == 1 ? "bold" : "normal") + ';' +
@@ -247,7 +281,7 @@ std::string CHtml5Css::TreeLineCss(const std::string& menuSel, const CTavelin& m
 {
     const int t = std::max(1, p.m_nLineThick);
     const int x = p.m_nLineIndent - menu.m_nIndent;
-    const int mid = static_cast<int>(std::floor(menu.m_nItemHeight / 2.0 - t / 2.0 + 0.5));
+    const int mid = static_cast<int>(std::floor(menu.m_nItemHeight / 2.0 - t / 2.0 + 0.5)) + TargetPad(menu.m_nItemHeight);
     const std::string li = menuSel + ">.tv-li";
     const std::string line =
         "content:\"\";position:absolute;z-index:0;background:" + ColorVar("--tv-line", p.m_crLine) + ';';
@@ -282,9 +316,14 @@ std::string CHtml5Css::MenuCss(const std::string& sel, const CTavelin& menu, int
     const CItemStyle over = AsPageGives(menu.m_styleOver);
     std::string out = Rule(sel, box);
     out += Rule(sel + ">.tv-li+.tv-li", "margin-top:" + Px(menu.m_nItemGap) + ';');
-    out += Rule(item, "width:" + Px(width) + ";height:" + Px(height) + ';');
-    out += Rule(sel + ">.tv-li>.tv-toggle", "color:" + Hex(over.m_crFont) + ";background:" + Hex(over.m_crBack) +
-                                                ";line-height:" + Px(height) + ';');
+    const int pad = TargetPad(height);
+    if (pad > 0)
+        out += Rule(sel + ">.tv-li", "display:flow-root;");
+    out += Rule(item, "width:" + Px(width) + ";height:" + Px(height) + ';' +
+                          (pad > 0 ? "margin-block:" + Px(pad) + ';' : std::string()));
+    out += Rule(sel + ">.tv-li>.tv-toggle", "color:" + Hex(ReadableFont(over)) + ";background:" + Hex(over.m_crBack) +
+                                                ";line-height:" + Px(height) + ';' +
+                                                (pad > 0 ? "top:" + Px(pad) + ';' : std::string()));
     for (int s = 0; s < 3; ++s) {
         const CItemStyle state = AsPageGives(menu.Style(s));
         out += Rule(states[s], ItemCss(state, menu.m_nBorderThick, s));

@@ -34,8 +34,17 @@ public:
     static std::string ColorVar(const std::string& name, COLORREF color);
     // The colour part way (0..1) from a to b.
     static COLORREF Mix(COLORREF a, COLORREF b, double part);
+    // Items less than 24 px tall get this much room above and below, so that
+    // every target has a 24 px circle of its own; their drawn size stays.
+    static int TargetPad(int itemHeight) { return itemHeight >= 24 ? 0 : (25 - std::max(0, itemHeight)) / 2; }
+    // WCAG's contrast ratio of two colours (1 to 21).
+    static double Contrast(COLORREF a, COLORREF b);
+    // The text colour an item state is drawn with: its own, unless that is
+    // below 4.5:1 on its filled background.
+    static COLORREF ReadableFont(const CItemStyle& state);
 
 private:
+    static double Luminance(COLORREF color);
     // sel stands for the menu's list.
     static std::string MenuCss(const std::string& sel, const CTavelin& menu, int number,
                                const CAppletParameters& params);

@@ -200,15 +200,26 @@
     }
 
     // Parameter names compare without regard to case, as applets read them.
+    // A name as the writer spells it is found at once; the table folded to
+    // lower case is made only when a name is asked for in another spelling
+    // or is missing. A Map (as readParams makes) is used as it is.
     function paramLookup(params) {
-        var table = {};
-        var put = function (k, v) { table[String(k).toLowerCase()] = String(v); };
-        if (params && typeof params.forEach === 'function' && !Array.isArray(params))
-            params.forEach(function (v, k) { put(k, v); });
-        else if (params)
-            Object.keys(params).forEach(function (k) { put(k, params[k]); });
-        var get = function (name) { return table[name.toLowerCase()]; };
-        get.size = Object.keys(table).length;
+        var table = params instanceof Map ? params : new Map();
+        if (params && table !== params)
+            Object.keys(params).forEach(function (k) { table.set(k, params[k]); });
+        var folded = null;
+        var get = function (name) {
+            var v = table.get(name);
+            if (v === undefined) {
+                if (!folded) {
+                    folded = new Map();
+                    table.forEach(function (value, k) { folded.set(String(k).toLowerCase(), value); });
+                }
+                v = folded.get(name.toLowerCase());
+            }
+            return v === undefined || v === null ? undefined : String(v);
+        };
+        get.size = table.size;
         return get;
     }
 
@@ -229,8 +240,9 @@
     }
 
     // Every item has a line of its own, so a count beyond the number of
-    // parameters is damage and is cut there.
-    function buildMenus(get, misc) {
+    // parameters is damage and is cut there. Lazy items keep their line as
+    // raw and are decoded by itemFields when first shown.
+    function buildMenus(get, misc, lazy) {
         var menus = [];
         var items = [];
         // Most menus share their style values: each distinct value is read once.
@@ -246,7 +258,8 @@
             menu.parentItem = null;
             menu.depth = -1;
             for (var j = 0; j < count; j++) {
-                var item = decodeItem(get('I' + m + '-' + j));
+                var value = get('I' + m + '-' + j);
+                var item = lazy ? { lazy: true, raw: value } : decodeItem(value);
                 item.menu = m;
                 item.index = j;
                 item.globalIndex = items.length;
@@ -311,18 +324,42 @@
      * name to value) into the menu tree:
      *   { applet, menus[number], items[globalIndex], roots[menu numbers] }
      * Items name their menu and sub-menu by number, menus their items by
-     * global index and the item they open from as parentItem.
+     * global index and the item they open from as parentItem. With lazy set,
+     * items keep their line as raw until itemFields decodes them, and
+     * itemLink reads only their link.
      */
-    function decode(params) {
+    function decode(params, lazy) {
         var get = paramLookup(params);
         var misc = decodeMisc(get('Misc')) || guessStructure(get);
-        var tree = buildMenus(get, misc);
+        var tree = buildMenus(get, misc, !!lazy);
         tree.applet = decodeApStyle(get('ApStyle'));
         tree.notice = get('Notice') || '';
         tree.roots = [];
         linkMenus(tree, misc.relations);
         setDepths(tree);
         return tree;
+    }
+
+    // The fields of an item of a lazily decoded tree, decoded on first use.
+    function itemFields(item) {
+        if (item.lazy) {
+            var fields = decodeItem(item.raw);
+            Object.keys(fields).forEach(function (k) { item[k] = fields[k]; });
+            item.lazy = false;
+            item.raw = undefined;
+        }
+        return item;
+    }
+
+    // An item's link without decoding the rest: it is the line's last field.
+    function itemLink(item) {
+        if (!item.lazy)
+            return item.link;
+        var s = String(item.raw === undefined ? '' : item.raw);
+        var at = -1;
+        for (var k = 0; k < 8 && (at = s.indexOf(',', at + 1)) >= 0; k++)
+            ;
+        return at < 0 ? '' : decodeText(s.slice(at + 1).trim());
     }
 
     // Links that would run script or carry a page of their own are refused
@@ -342,6 +379,8 @@
         decodeMisc: decodeMisc,
         decodeLabel: decodeLabel,
         decodeText: decodeText,
+        itemFields: itemFields,
+        itemLink: itemLink,
         safeLink: safeLink
     };
 
@@ -448,11 +487,11 @@
         '.tv-fluid{display:block;width:auto!important;height:auto!important;max-width:100%;overflow:visible}',
         '.tv-fluid .tv-menu{width:auto!important;margin-inline-start:0!important}',
         '.tv-fluid .tv-sub>.tv-menu{margin-inline-start:var(--tv-fluid-indent,16px)!important}',
-        '.tv-fluid .tv-item{display:flex;align-items:center;gap:4px;width:auto!important;height:auto!important;min-height:44px;padding:2px 8px}',
+        '.tv-fluid .tv-item{display:flex;align-items:center;gap:4px;width:auto!important;height:auto!important;min-height:44px;margin-block:0!important;padding:2px 8px}',
         '.tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}',
         '.tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}',
         '.tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}',
-        '.tv-fluid .tv-toggle{top:0;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
+        '.tv-fluid .tv-toggle{top:0!important;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
         '.tv-fluid button.tv-item[aria-expanded]::after{content:"\\25B8";margin-inline-start:auto;padding-inline-start:8px}',
         '.tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\\25C2"}',
         '.tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\\25BE"}',
@@ -473,6 +512,38 @@
     function mix(a, b, part) {
         var x = rgbOf(a), y = rgbOf(b);
         return hexOf(x.map(function (c, i) { return c + (y[i] - c) * part; }));
+    }
+
+    function luminance(hex) {
+        var c = rgbOf(hex).map(function (v) {
+            var s = v / 255;
+            return s <= 0.04045 ? s / 12.92 : Math.pow((s + 0.055) / 1.055, 2.4);
+        });
+        return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2];
+    }
+
+    function contrast(a, b) {
+        var x = luminance(a), y = luminance(b);
+        return (Math.max(x, y) + 0.05) / (Math.min(x, y) + 0.05);
+    }
+
+    // The text colour on a filled item: the look's own when it stands out
+    // 4.5:1 from the background, else the nearest mix towards white or black
+    // (first the side the text is on) that does.
+    var READABLE = 4.5;
+
+    function readableFont(state) {
+        if (state.backStyle !== 1 || contrast(state.font, state.back) >= READABLE)
+            return state.font;
+        var sides = luminance(state.font) >= luminance(state.back) ? ['#ffffff', '#000000'] : ['#000000', '#ffffff'];
+        for (var k = 1; k <= 10; k++) {
+            for (var s = 0; s < 2; s++) {
+                var c = mix(state.font, sides[s], k / 10);
+                if (contrast(c, state.back) >= READABLE)
+                    return c;
+            }
+        }
+        return sides[0];
     }
 
     function isLight(hex) {
@@ -533,7 +604,7 @@
     function itemCss(state, thick, s) {
         var v = STATE_VARS[s];
         return 'background:' + backgroundCss(state.backStyle, colorVar(v + 'back', state.back), state.gradientDir === 1) + ';' +
-            'color:' + colorVar(v + 'font', state.font) + ';' + itemBorderCss(state, thick) +
+            'color:' + colorVar(v + 'font', readableFont(state)) + ';' + itemBorderCss(state, thick) +
             'font-family:' + (FONT_FAMILIES[state.fontName] || FONT_FAMILIES[0]) + ';' +
             'font-size:' + Math.max(1, state.fontSize) + 'px;' +
             'font-weight:' + (state.fontStyle === 1 ? 'bold' : 'normal') + ';' +
@@ -587,10 +658,21 @@
         return css;
     }
 
+    // Items less than 24 px tall get this much room above and below, so that
+    // every target has a 24 px circle of its own (the spacing that WCAG's
+    // target size asks for); their drawn size stays as designed.
+    var TARGET_SIZE = 24;
+
+    function targetPad(height) {
+        height = Math.max(0, height);
+        return height >= TARGET_SIZE ? 0 : Math.ceil((TARGET_SIZE - height) / 2);
+    }
+
     function treeLineCss(menuSel, menu, applet) {
         var t = Math.max(1, applet.lineThick);
         var x = applet.lineIndent - menu.indent;
-        var mid = Math.round(menu.itemHeight / 2 - t / 2);
+        var pad = targetPad(menu.itemHeight);
+        var mid = Math.round(menu.itemHeight / 2 - t / 2) + pad;
         var li = menuSel + '>.tv-li';
         var line = 'content:"";position:absolute;z-index:0;background:' + colorVar('--tv-line', applet.lineColor) + ';';
         var out = '';
@@ -610,10 +692,13 @@
         var states = stateSelectors(sel);
         var out = rule([sel], menuBoxCss(menu));
         out += rule([sel + '>.tv-li+.tv-li'], 'margin-top:' + menu.itemGap + 'px;');
+        var pad = targetPad(menu.itemHeight);
+        if (pad > 0)
+            out += rule([sel + '>.tv-li'], 'display:flow-root;');
         out += rule([sel + '>.tv-li>.tv-item'], 'width:' + Math.max(0, menu.itemWidth) + 'px;height:' +
-            Math.max(0, menu.itemHeight) + 'px;');
-        out += rule([sel + '>.tv-li>.tv-toggle'], 'color:' + menu.states[1].font + ';background:' +
-            menu.states[1].back + ';line-height:' + Math.max(0, menu.itemHeight) + 'px;');
+            Math.max(0, menu.itemHeight) + 'px;' + (pad > 0 ? 'margin-block:' + pad + 'px;' : ''));
+        out += rule([sel + '>.tv-li>.tv-toggle'], 'color:' + readableFont(menu.states[1]) + ';background:' +
+            menu.states[1].back + ';line-height:' + Math.max(0, menu.itemHeight) + 'px;' + (pad > 0 ? 'top:' + pad + 'px;' : ''));
         menu.states.forEach(function (state, s) {
             out += rule(states[s], itemCss(state, menu.borderThick, s));
             out += rule(descendants(states[s], ' .tv-label'), labelCss(state));
@@ -676,7 +761,8 @@
         return out;
     }
 
-    var TavelinCss = { boxCss: boxCss, staticCss: STATIC_CSS, backgroundCss: backgroundCss, mix: mix };
+    var TavelinCss = { boxCss: boxCss, staticCss: STATIC_CSS, backgroundCss: backgroundCss, mix: mix, targetPad: targetPad,
+        contrast: contrast, readableFont: readableFont };
 
     /* ------------------------------------------------------------------
      * Node: only the pure parts.
@@ -749,7 +835,7 @@
         var menu = tree.menus[number];
         var ul = el('ul', 'tv-menu tv-m' + number + ' tv-k' + menu.styleClass, { id: prefix + '-m' + number });
         menu.items.forEach(function (index) {
-            var item = tree.items[index];
+            var item = itemFields(tree.items[index]);
             var li = el('li', 'tv-li');
             li.setAttribute('data-tv-i', String(index));
             li.appendChild(itemElement(item));
@@ -806,13 +892,33 @@
         (doc.head || doc.documentElement).appendChild(style);
     }
 
+    // The applet's parameters as a Map from name to value. On a page of
+    // 10,000 items reading them is most of the work before the menu shows,
+    // so the lines are read from one serialisation of the applet when every
+    // one of them has the writer's form; otherwise element by element.
+    var PARAM_LINE = /<param name="([^"]*)" value="([^"]*)">/g;
+    var ENTITIES = { '&amp;': '&', '&quot;': '"', '&nbsp;': '\u00a0', '&lt;': '<', '&gt;': '>' };
+
+    function attributeText(s) {
+        return s.indexOf('&') < 0 ? s : s.replace(/&(amp|quot|nbsp|lt|gt);/g, function (e) { return ENTITIES[e]; });
+    }
+
     function readParams(applet) {
-        var params = {};
-        Array.prototype.forEach.call(applet.querySelectorAll('param'), function (p) {
-            var name = p.getAttribute('name');
+        var list = applet.getElementsByTagName('param');
+        var params = new Map();
+        var html = list.length > 0 ? applet.innerHTML : '';
+        var found = 0;
+        PARAM_LINE.lastIndex = 0;
+        for (var m = PARAM_LINE.exec(html); m; m = PARAM_LINE.exec(html), found++)
+            params.set(attributeText(m[1]), attributeText(m[2]));
+        if (found === list.length)
+            return params;
+        params = new Map();
+        for (var i = 0, n = list.length; i < n; i++) {
+            var name = list[i].getAttribute('name');
             if (name !== null)
-                params[name] = p.getAttribute('value') || '';
-        });
+                params.set(name, list[i].getAttribute('value') || '');
+        }
         return params;
     }
 
@@ -826,7 +932,7 @@
 
     // Replaces an applet element by the menu box it describes.
     function replaceApplet(applet) {
-        var tree = decode(readParams(applet));
+        var tree = decode(readParams(applet), true);
         var prefix = 'tv' + (++boxCount);
         while (doc.getElementById(prefix))
             prefix = 'tv' + (++boxCount);
@@ -1296,7 +1402,7 @@
     function currentInTree(tree) {
         var samePage = samePageTest();
         for (var i = 0; i < tree.items.length; i++) {
-            var link = tree.items[i].link;
+            var link = itemLink(tree.items[i]);
             if (link && samePage(link) && safeLink(link) && tree.menus[tree.items[i].menu].depth >= 0)
                 return i;
         }

@@ -327,18 +327,15 @@ void CAppletTavelinWizardDoc::OnClearMessage()
 
 // Writes the menu as a page without the applet: lists of real links, a
 // style sheet and the runtime script, with the media beside it.
-void CAppletTavelinWizardDoc::OnExportHtml5()
+void CAppletTavelinWizardDoc::ExportHtml5(const QString& path, bool fragment)
 {
     CommitPropertyPage();
-    QString path = m_ctx.prompts.SaveFileName(Owner(), tr("Export HTML5 Menu"),
-                                              QStringLiteral("HTML Files(*.htm,*.html) (*.htm *.html)"),
-                                              QStringLiteral("menu.htm"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".htm");
     std::string error;
-    if (!CHtml5Exporter(m_ctx.fileSystem, m_ctx.programDir).Export(m_ctx.Params(), CText::FromQ(path), &error))
+    CHtml5Exporter exporter(m_ctx.fileSystem, m_ctx.programDir);
+    exporter.SetFragment(fragment);
+    if (!exporter.Export(m_ctx.Params(), CText::FromQ(path), &error))
         m_ctx.prompts.Message(Owner(), CText::ToQ(error.empty() ? CPageWriter::kSaveFailed : error));
     KeepPreviewFilesFor(path);
 }

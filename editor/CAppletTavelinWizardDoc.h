@@ -85,7 +85,9 @@ public slots:
     void OnClearMessage();
     void OnAutoChangeSize();
     void OnViewSample();
-    void OnExportHtml5();
+    // Writes the menu as a page without the applet at path (or, with
+    // fragment, only the menu and its style sheet); a failure is reported.
+    void ExportHtml5(const QString& path, bool fragment);
     void OnHtml5Runtime();
 
 signals:

@@ -29,6 +29,7 @@
 #include "editor/CAppletTavelinWizardDoc.h"
 #include "CAboutDlg.h"
 #include "CDlgAutoSave.h"
+#include "CDlgExportHtml5.h"
 #include "CDlgHtml.h"
 #include "CDlgWebBrowser.h"
 #include "CHelpSystem.h"
@@ -213,13 +214,13 @@ void CMainFrame::ConnectDocument()
     wire(A::ClearMessage, &CAppletTavelinWizardDoc::OnClearMessage);
     wire(A::AutoChangeSize, &CAppletTavelinWizardDoc::OnAutoChangeSize);
     wire(A::ViewSample, &CAppletTavelinWizardDoc::OnViewSample);
-    wire(A::ExportHtml5, &CAppletTavelinWizardDoc::OnExportHtml5);
     wire(A::Html5Runtime, &CAppletTavelinWizardDoc::OnHtml5Runtime);
     connect(doc, &CAppletTavelinWizardDoc::Html5RuntimeChanged, this, &CMainFrame::UpdateCommandStates);
     connect(Action(A::AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(A::About), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(Action(A::SaveAsTemplate), &QAction::triggered, this, &CMainFrame::OnFileSaveAsTemplate);
     connect(Action(A::BuildHtml), &QAction::triggered, this, &CMainFrame::OnBuildHtml);
+    connect(Action(A::ExportHtml5), &QAction::triggered, this, &CMainFrame::OnExportHtml5);
     connect(Action(A::WebBrowser), &QAction::triggered, this, &CMainFrame::OnWebBrowser);
     connect(Action(A::AutoSave), &QAction::triggered, this, &CMainFrame::OnAutoSaveOptions);
     connect(Action(A::Template), &QAction::triggered, this, &CMainFrame::OnManageTemplates);
@@ -490,6 +491,17 @@ void CMainFrame::OnBuildHtml()
     CDlgHtml dialog(this);
     dialog.SetHtml(m_pDoc->PageText());
     m_ctx.prompts.Exec(dialog);
+}
+
+// File > Export HTML5 Menu...: the page, or only the menu to paste into a
+// page; the choice is kept for the next export.
+void CMainFrame::OnExportHtml5()
+{
+    CDlgExportHtml5 dialog(this, m_bExportFragment);
+    if (m_ctx.prompts.Exec(dialog) != QDialog::Accepted)
+        return;
+    m_bExportFragment = dialog.Fragment();
+    m_pDoc->ExportHtml5(dialog.PagePath(), m_bExportFragment);
 }
 
 void CMainFrame::OnWebBrowser()

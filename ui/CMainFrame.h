@@ -72,6 +72,7 @@ public slots:
     void OnFileSaveAsTemplate();
     void OnBuildHtml();
     void OnWebBrowser();
+    void OnExportHtml5();
     void OnAutoSaveOptions();
     void OnManageTemplates();
 
@@ -111,4 +112,5 @@ private:
     CLinkReport* m_pLinkReport = nullptr;
     CTreeFinder* m_pFinder = nullptr;
     CLivePreviewPane* m_pLivePreview = nullptr;
+    bool m_bExportFragment = false;  // the export dialog's last choice
 };

@@ -2,8 +2,11 @@
 // Benchmark page, not a test: how long after navigation a menu of 1,000 and
 // of 10,000 items is ready (the first frame after the page's load event,
 // with the menu built), for the runtime page, the export, and the same tree
-// in SmartMenus 1.2 with jQuery from npm. Also the gzip size of the scripts.
-// Run: node bench.js [runs]   (after "npm ci" and a build of atw)
+// in SmartMenus 1.2 with jQuery from npm; and the runtime page without its
+// script, the floor of parsing the page alone. Also the gzip size of the
+// scripts.
+// Run: node bench.js [runs]   (after "npm ci" and a build of atw);
+// BENCH_RUNTIME=file measures another copy of the runtime on the same pages.
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
@@ -12,6 +15,7 @@ const { startServer, launch } = require('./harness.js');
 const { makeRunner, RUNTIME } = require('./pages.js');
 
 const RUNS = Number(process.argv[2]) || 5;
+const SCRIPT = process.env.BENCH_RUNTIME || RUNTIME;
 const READY = '<script>addEventListener("load",function(){requestAnimationFrame(function(){setTimeout(function(){' +
     'window.benchReady=performance.now();});});});</script>';
 
@@ -108,14 +112,17 @@ async function main() {
         fs.writeFileSync(path.join(dir, `${name}-src.htm`), '', 'latin1');
         run('save', path.join(dir, `${name}-src.htm`), path.join(dir, `${name}.htm`));
         run('export', path.join(dir, `${name}-src.htm`), path.join(dir, `${name}x.htm`));
-        fs.copyFileSync(RUNTIME, path.join(dir, 'tavelin.js'));
+        fs.copyFileSync(SCRIPT, path.join(dir, 'tavelin.js'));
         addReady(path.join(dir, `${name}.htm`));
+        const page = fs.readFileSync(path.join(dir, `${name}.htm`), 'latin1');
+        fs.writeFileSync(path.join(dir, `${name}f.htm`), page.replace(/<script src="tavelin\.js"><\/script>/, ''), 'latin1');
         addReady(path.join(dir, `${name}x.htm`));
         fs.writeFileSync(path.join(dir, `${name}sm.htm`), smartMenusPage(t));
         const size = (f) => fs.statSync(path.join(dir, f)).size;
         rows.push({
             items: t.count,
             runtime: await timeOf(browser, server.base + `${name}.htm`),
+            floor: await timeOf(browser, server.base + `${name}f.htm`),
             export: await timeOf(browser, server.base + `${name}x.htm`),
             smartmenus: await timeOf(browser, server.base + `${name}sm.htm`),
             bytes: { runtime: size(`${name}.htm`), export: size(`${name}x.htm`), smartmenus: size(`${name}sm.htm`) }
@@ -126,7 +133,7 @@ async function main() {
     run.cleanup();
     const gz = (files) => files.reduce((sum, f) => sum + zlib.gzipSync(fs.readFileSync(f), { level: 9 }).length, 0);
     const sizes = {
-        tavelin: gz([RUNTIME]),
+        tavelin: gz([SCRIPT]),
         smartmenus: gz([path.join(dir, 'jquery.min.js'), path.join(dir, 'jquery.smartmenus.min.js')])
     };
     if (process.env.BENCH_KEEP)
@@ -135,9 +142,9 @@ async function main() {
         fs.rmSync(dir, { recursive: true, force: true });
     console.log(`median of ${RUNS} runs, ms from navigation to the first frame after load with the menu built,`);
     console.log('in brackets from the end of parsing (DOMContentLoaded, where every menu script starts)');
-    console.log('items\truntime page\texport\tSmartMenus\tpage bytes (runtime/export/SmartMenus)');
+    console.log('items\truntime page\twithout script\texport\tSmartMenus\tpage bytes (runtime/export/SmartMenus)');
     for (const r of rows)
-        console.log(`${r.items}\t${r.runtime}\t${r.export}\t${r.smartmenus}\t` +
+        console.log(`${r.items}\t${r.runtime}\t${r.floor}\t${r.export}\t${r.smartmenus}\t` +
             `${r.bytes.runtime}/${r.bytes.export}/${r.bytes.smartmenus}`);
     console.log(`script gzip -9 bytes: tavelin.js ${sizes.tavelin}, jQuery + SmartMenus ${sizes.smartmenus}`);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "codec/CHtml5Css.h"
 #include "codec/CHtml5Exporter.h"
 #include "codec/CPageHead.h"
 #include "model/CAppletParameters.h"
@@ -293,4 +294,33 @@ TEST_F(ExportFixture, FailuresLeaveTheOldPageAndSayWhy)
     EXPECT_FALSE(exporter.Export(params, "/site/", &error)) << "no file name";
     EXPECT_TRUE(exporter.Export(params, "/site/menu.htm", nullptr));
     EXPECT_NE(fs.m_files["/site/menu.htm"], "old page");
+}
+
+// Text below 4.5:1 on a filled item is drawn in the nearest readable mix;
+// the runtime's own table (tests/js) expects the very same colours.
+TEST(Html5Css, ReadableFontKeepsGoodPairsAndMendsPoorOnes)
+{
+    struct Case {
+        COLORREF font, back;
+        int backStyle;
+        const char* drawn;
+    };
+    const Case cases[] = {
+        {RGB(0xff, 0xff, 0xff), RGB(0x00, 0xa0, 0xa0), 1, "#1a1a1a"},  // white on teal: to the dark side
+        {RGB(0xff, 0xe6, 0x78), RGB(0x00, 0x82, 0x00), 1, "#fff5c9"},  // light on green: a little lighter
+        {RGB(0x77, 0x77, 0x77), RGB(0x80, 0x80, 0x80), 1, "#0c0c0c"},
+        {RGB(0xff, 0xff, 0xff), RGB(0x00, 0x00, 0x00), 1, "#ffffff"},  // good pairs stay
+        {RGB(0xff, 0xff, 0xff), RGB(0x00, 0xa0, 0xa0), 6, "#ffffff"},  // gradients are left to the author
+    };
+    for (const Case& c : cases) {
+        CItemStyle s;
+        s.m_crFont = c.font;
+        s.m_crBack = c.back;
+        s.m_nBackStyle = c.backStyle;
+        const COLORREF drawn = CHtml5Css::ReadableFont(s);
+        EXPECT_EQ(CHtml5Css::Hex(drawn), c.drawn) << CHtml5Css::Hex(c.font) << " on " << CHtml5Css::Hex(c.back);
+        if (c.backStyle == 1) {
+            EXPECT_GE(CHtml5Css::Contrast(drawn, c.back), 4.5);
+        }
+    }
 }

@@ -7,8 +7,10 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QUndoStack>
+#include <functional>
 
 #include "FrameFixture.h"
+#include "ui/CDlgExportHtml5.h"
 #include "ui/CDlgHtml.h"
 #include "editor/CModelEditor.h"
 #include "editor/CPreview.h"
@@ -107,10 +109,24 @@ TEST_F(ModernPages, CopiesThatFailedAreNamedBySavePreviewAndTemplate)
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
 }
 
+// Answers the export dialog with a file and the state of its check box, and
+// tells what the box showed when the dialog opened.
+std::function<int(QDialog&)> ExportAnswer(const QString& path, bool fragment, bool* shown = nullptr)
+{
+    return [path, fragment, shown](QDialog& dialog) {
+        auto& exportDialog = dynamic_cast<CDlgExportHtml5&>(dialog);
+        if (shown)
+            *shown = exportDialog.Fragment();
+        exportDialog.SetFragment(fragment);
+        exportDialog.selectFile(path);
+        return int(QDialog::Accepted);
+    };
+}
+
 TEST_F(ModernPages, ExportWritesListsOfLinksBesideTheRuntime)
 {
     ASSERT_TRUE(Start());
-    prompts.fileNames.push_back(WorkPath(QStringLiteral("nav")));
+    prompts.dialogHandlers.push_back(ExportAnswer(WorkPath(QStringLiteral("nav")), false));
     Trigger(A::ExportHtml5);
     const QString page = ReadText(WorkPath(QStringLiteral("nav.htm")));
     EXPECT_TRUE(page.contains(QStringLiteral("<nav"))) << page.left(200).toStdString();
@@ -118,10 +134,28 @@ TEST_F(ModernPages, ExportWritesListsOfLinksBesideTheRuntime)
     EXPECT_TRUE(QFile::exists(WorkPath(QStringLiteral("tavelin.js"))));
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
 
-    // A folder that cannot be written: the writer's message, nothing else.
-    prompts.fileNames.push_back(WorkPath(QStringLiteral("no/such/folder/nav.htm")));
+    // The check box: only the menu, with its style sheet beside it; the
+    // choice is offered again next time.
+    bool shown = true;
+    prompts.dialogHandlers.push_back(ExportAnswer(WorkPath(QStringLiteral("part.htm")), true, &shown));
     Trigger(A::ExportHtml5);
+    EXPECT_FALSE(shown);
+    const QString fragment = ReadText(WorkPath(QStringLiteral("part.htm")));
+    EXPECT_TRUE(fragment.contains(QStringLiteral("<nav"))) << fragment.left(200).toStdString();
+    EXPECT_FALSE(fragment.contains(QStringLiteral("<html"), Qt::CaseInsensitive));
+    EXPECT_TRUE(fragment.contains(QStringLiteral("part.css")));
+    EXPECT_TRUE(QFile::exists(WorkPath(QStringLiteral("part.css"))));
+
+    // A folder that cannot be written: the writer's message, nothing else.
+    prompts.dialogHandlers.push_back(ExportAnswer(WorkPath(QStringLiteral("no/such/folder/nav.htm")), false, &shown));
+    Trigger(A::ExportHtml5);
+    EXPECT_TRUE(shown);
     EXPECT_EQ(prompts.messages, QStringList{"Save as file failed!"});
+
+    // Cancelled: nothing is written.
+    Trigger(A::ExportHtml5);
+    EXPECT_EQ(prompts.dialogs.last(), "Export HTML5 Menu");
+    EXPECT_EQ(prompts.messages.size(), 1);
 }
 
 TEST_F(ModernPages, UndoNamesItsStepAndReturnsToTheSavedState)

@@ -224,3 +224,23 @@ test('the exporter writes the same fixed style rules as the runtime', () => {
     assert.ok(m, 'the rules are one raw string in the exporter');
     assert.equal(m[1], TavelinCss.staticCss);
 });
+
+test('poor text colours on filled items become the nearest readable mix, as the exporter picks', () => {
+    // The same table as the exporter's own test (Html5Css.ReadableFont...).
+    for (const [font, back, backStyle, drawn] of [
+        ['#ffffff', '#00a0a0', 1, '#1a1a1a'], ['#ffe678', '#008200', 1, '#fff5c9'],
+        ['#777777', '#808080', 1, '#0c0c0c'], ['#ffffff', '#000000', 1, '#ffffff'],
+        ['#ffffff', '#00a0a0', 6, '#ffffff']]) {
+        assert.equal(TavelinCss.readableFont({ font, back, backStyle }), drawn, `${font} on ${back}`);
+    }
+});
+
+test('a page read lazily gives the same items once they are shown', () => {
+    const params = new Map(Object.entries(paramsOfFile(path.join(__dirname, 'fixtures', 'styled.htm'))));
+    const eager = TavelinParams.decode(params);
+    const lazy = TavelinParams.decode(params, true);
+    lazy.items.forEach((item, i) => {
+        assert.equal(TavelinParams.itemLink(item), eager.items[i].link, `link of item ${i}`);
+        assert.deepEqual(TavelinParams.itemFields(item), { ...eager.items[i], lazy: false, raw: undefined });
+    });
+});

@@ -1,0 +1,43 @@
+#include "CDlgExportHtml5.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGridLayout>
+
+CDlgExportHtml5::CDlgExportHtml5(QWidget* parent, bool fragment)
+    : QFileDialog(parent, QStringLiteral("Export HTML5 Menu"), QString(),
+                  QStringLiteral("HTML Files(*.htm,*.html) (*.htm *.html)"))
+{
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    selectFile(QStringLiteral("menu.htm"));
+    m_pFragment = new QCheckBox(QString::fromLatin1(kFragmentText), this);
+    m_pFragment->setObjectName(QStringLiteral("chkFragment"));
+    m_pFragment->setChecked(fragment);
+    m_pFragment->setToolTip(QStringLiteral("Write only the menu and a link to its style sheet, without the page around it"));
+    // Qt's own dialog lays itself out on a grid: the box goes below it.
+    if (auto* grid = qobject_cast<QGridLayout*>(layout()))
+        grid->addWidget(m_pFragment, grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+bool CDlgExportHtml5::Fragment() const
+{
+    return m_pFragment->isChecked();
+}
+
+void CDlgExportHtml5::SetFragment(bool on)
+{
+    m_pFragment->setChecked(on);
+}
+
+QString CDlgExportHtml5::PagePath() const
+{
+    const QStringList files = selectedFiles();
+    if (files.isEmpty() || files.first().isEmpty() || QFileInfo(files.first()).isDir())
+        return QString();
+    QString path = files.first();
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".htm");
+    return path;
+}

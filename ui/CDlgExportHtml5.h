@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFileDialog>
+
+class QCheckBox;
+
+// "Export HTML5 Menu": the file dialog for the exported page, with a check
+// box for writing only the menu (to paste into a page of one's own) and its
+// style sheet beside it, as "atw export --fragment" does.
+class CDlgExportHtml5 : public QFileDialog {
+    Q_OBJECT
+public:
+    static constexpr const char* kFragmentText = "&Menu only, to paste into a page (style sheet beside it)";
+
+    explicit CDlgExportHtml5(QWidget* parent = nullptr, bool fragment = false);
+
+    bool Fragment() const;
+    void SetFragment(bool on);
+    QCheckBox* FragmentBox() const { return m_pFragment; }
+
+    // The chosen file, with ".htm" added when it has no extension; empty
+    // when nothing was chosen.
+    QString PagePath() const;
+
+private:
+    QCheckBox* m_pFragment = nullptr;
+};
