@@ -1520,21 +1520,24 @@
         attrs['data-breakpoint'] = applet.getAttribute('data-breakpoint');
         Object.keys(attrs).forEach(function (k) { setAttr(box, k, attrs[k]); });
 
+        // An entry drawn here before knows its look; one the runtime made
+        // at the start is looked up in the tree it was made from.
         var kept = {};
         Array.prototype.forEach.call(box.querySelectorAll('.tv-li[data-tv-key]'), function (li) {
-            var old = oldTree.items[Number(li.getAttribute('data-tv-i'))];
-            if (old)
-                kept[li.getAttribute('data-tv-key')] = { li: li, look: itemLook(old) };
+            var old = li.tvLook === undefined ? oldTree.items[Number(li.getAttribute('data-tv-i'))] : null;
+            if (old || li.tvLook !== undefined)
+                kept[li.getAttribute('data-tv-key')] = { li: li, look: old ? itemLook(old) : li.tvLook };
         });
         var order = 0;
         var entry = function (item, number) {
             var key = keys[order++];
             var found = key !== undefined ? kept[key] : undefined;
+            var look = itemLook(item);
             var li;
             if (found) {
                 delete kept[key];
                 li = found.li;
-                if (found.look !== itemLook(item))
+                if (found.look !== look)
                     renewEntry(li, item, number, menu, prefix);
             } else {
                 li = el('li', 'tv-li');
@@ -1543,6 +1546,7 @@
                     li.appendChild(newSub(prefix, item.subMenu));
                 upgradeItem(li, number);
             }
+            li.tvLook = look;
             setAttr(li, 'data-tv-key', key);
             setAttr(li, 'data-tv-i', item.globalIndex);
             var p = parts(li);
