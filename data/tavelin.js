@@ -1433,9 +1433,10 @@
      * ------------------------------------------------------------------ */
 
     // What an item's entry is made from: equal looks make equal entries.
-    function itemLook(item) {
+    // The number counts only where it names an item without a label.
+    function itemLook(item, number) {
         return JSON.stringify([item.label, item.description, item.images, item.overAudio, item.clickAudio,
-            item.target, item.link, item.subMenu !== null]);
+            item.target, item.link, item.subMenu !== null, item.label.trim() === '' ? number : 0]);
     }
 
     function setAttr(e, name, value) {
@@ -1526,13 +1527,15 @@
         Array.prototype.forEach.call(box.querySelectorAll('.tv-li[data-tv-key]'), function (li) {
             var old = li.tvLook === undefined ? oldTree.items[Number(li.getAttribute('data-tv-i'))] : null;
             if (old || li.tvLook !== undefined)
-                kept[li.getAttribute('data-tv-key')] = { li: li, look: old ? itemLook(old) : li.tvLook };
+                kept[li.getAttribute('data-tv-key')] = { li: li, look: old ? itemLook(old, -1) : li.tvLook };
         });
-        var order = 0;
+        // Entries are numbered as the runtime numbers them when it starts:
+        // top-level ones in a row, the others by their place in the tree.
+        var order = 0, topLevel = 0;
         var entry = function (item, number) {
             var key = keys[order++];
             var found = key !== undefined ? kept[key] : undefined;
-            var look = itemLook(item);
+            var look = itemLook(item, number);
             var li;
             if (found) {
                 delete kept[key];
@@ -1564,7 +1567,10 @@
             ul = ul || el('ul');
             setAttr(ul, 'class', 'tv-menu tv-m' + number + ' tv-k' + m.styleClass);
             setAttr(ul, 'id', prefix + '-m' + number);
-            placeChildren(ul, m.items.map(function (index, k) { return entry(tree.items[index], k + 1); }));
+            placeChildren(ul, m.items.map(function (index) {
+                var item = tree.items[index];
+                return entry(item, m.depth === 0 ? ++topLevel : item.globalIndex + 1);
+            }));
             return ul;
         };
         var lists = nav.querySelectorAll(':scope > .tv-menu');

@@ -157,7 +157,8 @@ TEST_F(LivePreviewPaneTest, EditsRedrawOnlyWhatChangedAndMatchAFreshLoad)
     RunJs(page, Entry(1) + QStringLiteral(".atwProbe = 1; ") + Entry(4) + QStringLiteral(".atwProbe = 1"));
     const std::vector<std::function<void()>> edits{
         [&] { editor.SetItemFields(coffee, Named(*coffee, "Espresso")); },
-        [&] { Add(params.m_arrMenus.front().get(), nullptr, 0, "News"); },
+        [&] { Add(params.m_arrMenus.front().get(), nullptr, 0, " "); },   // named by its number
+        [&] { Add(params.m_arrMenus.front().get(), nullptr, 0, "News"); },   // which this changes
         [&] { editor.MoveItem(params.m_arrMenus.front().get(), contact, true); },
         [&] { Add(home->m_pSubMenu.get(), home, 1, "Blog"); },   // a leaf becomes a branch
         [&] { editor.RemoveItem(products->m_pSubMenu.get(), tea); },
@@ -168,12 +169,12 @@ TEST_F(LivePreviewPaneTest, EditsRedrawOnlyWhatChangedAndMatchAFreshLoad)
         edit();
         WaitCurrent();
     }
-    EXPECT_EQ(Labels(page), QStringList({"News", "Contact", "Shop", "Espresso"}));
+    EXPECT_EQ(Labels(page), QStringList({"News", " ", "Contact", "Shop", "Espresso"}));
     EXPECT_EQ(pane->Reloads(), reloads);
     const QString kept = QStringLiteral("Array.from(document.querySelectorAll('.tv-li')).filter(li => li.atwProbe)"
                                         ".map(li => li.querySelector('.tv-label').textContent)");
     EXPECT_EQ(RunJs(page, kept).toStringList(), QStringList({"Contact", "Shop"}));
-    EXPECT_FALSE(RunJs(page, Entry(2) + QStringLiteral(".querySelector('.tv-sub').hidden")).toBool());
+    EXPECT_FALSE(RunJs(page, Entry(3) + QStringLiteral(".querySelector('.tv-sub').hidden")).toBool());
 
     CLivePreviewPane fresh(editor, CStdFileSystem::Instance(), settings, program.path().toStdString(),
                            program.filePath("fresh").toStdString());
