@@ -3,19 +3,31 @@
 #include "CArchive.h"
 #include "CTavelin.h"
 
+#include <atomic>
+
+namespace {
+
+std::uint64_t NextSerial()
+{
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
+} // namespace
+
 CTavelinItem::CTavelinItem(const std::string& label)
-    : m_pSubMenu(std::make_unique<CTavelin>(0, "Menu"))
+    : m_pSubMenu(std::make_unique<CTavelin>(0, "Menu")), m_nSerial(NextSerial())
 {
     m_strLabel = label;
 }
 
-CTavelinItem::CTavelinItem(NoSubMenuYet)
+CTavelinItem::CTavelinItem(NoSubMenuYet) : m_nSerial(NextSerial())
 {
     m_strLabel = "item";
 }
 
 CTavelinItem::CTavelinItem(const CTavelinItem& other)
-    : CItemFields(other), m_pSubMenu(std::make_unique<CTavelin>(*other.m_pSubMenu))
+    : CItemFields(other), m_pSubMenu(std::make_unique<CTavelin>(*other.m_pSubMenu)), m_nSerial(NextSerial())
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -33,5 +34,13 @@ public:
     // Writes or reads the item's fields (see CArchive).
     virtual void Persist(CArchive& ar);
 
+    // A number no other item of this run has had or will have: a copy gets
+    // a new one, and a deleted item's number is never given again. Views
+    // outside the tree name items by it.
+    std::uint64_t Serial() const { return m_nSerial; }
+
     std::unique_ptr<CTavelin> m_pSubMenu;
+
+private:
+    const std::uint64_t m_nSerial;
 };

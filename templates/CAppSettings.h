@@ -33,6 +33,9 @@ public:
     // The Live Preview pane is shown, and at a phone's width.
     static constexpr Row kLivePreview{"Settings", "Live Preview", 0, nullptr};
     static constexpr Row kLivePreviewPhone{"Settings", "Live Preview Phone", 0, nullptr};
+    // Where the pane was docked or floated and its size: the frame's own
+    // layout record, as text.
+    static constexpr Row kLivePreviewDock{"Settings", "Live Preview Dock", 0, ""};
     // Seconds a recovery copy of unsaved work may lag behind while editing
     // goes on; 0 writes none.
     static constexpr Row kAutoSaveInterval{"Settings", "AutoSave Interval", 30, nullptr};

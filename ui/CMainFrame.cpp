@@ -416,6 +416,27 @@ void CMainFrame::InitialShowWindow(int showCmd)
     const int total = m_wndSplitter->height() - m_wndSplitter->handleWidth();
     const int tree = qMax(0, treeHeight);
     m_wndSplitter->setSizes({tree, qMax(0, total - tree)});
+    RestoreDockLayout();
+}
+
+// The Live Preview pane goes back where the user left it: docked on a side
+// or floating, at its size. The layout record also holds the toolbar, which
+// is shown as it always is; whether the pane shows is its own setting.
+void CMainFrame::RestoreDockLayout()
+{
+#ifdef ATW_WITH_WEBENGINE
+    if (!m_pLivePreview)
+        return;
+    const QByteArray layout = QByteArray::fromBase64(
+        QByteArray::fromStdString(CAppSettings(m_ctx.settings).GetText(CAppSettings::kLivePreviewDock)));
+    if (layout.isEmpty())
+        return;
+    const bool toolBar = !m_wndToolBar->isHidden();
+    const bool pane = CLivePreviewPane::Remembered(m_ctx.settings);
+    restoreState(layout, kDockLayoutVersion);
+    m_wndToolBar->setVisible(toolBar);
+    m_pLivePreview->setVisible(pane);
+#endif
 }
 
 void CMainFrame::SaveFrameSettings()
@@ -425,6 +446,8 @@ void CMainFrame::SaveFrameSettings()
     settings.SetTreeHeight(m_pTreeView->height());
     settings.SetTreeWidth(m_pTreeView->width());
     settings.SetAutoChangeSize(m_pDoc && m_pDoc->m_bAutoChangeSize);
+    if (m_pLivePreview)
+        settings.SetText(CAppSettings::kLivePreviewDock, saveState(kDockLayoutVersion).toBase64().toStdString());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -33,6 +33,7 @@ class CMainFrame : public QMainWindow, public IDocumentHost {
     Q_OBJECT
 public:
     static constexpr int kDefaultTreeSize = CAppSettings::kTreeHeight.intDefault;
+    static constexpr int kDockLayoutVersion = 1;   // of the layout record the frame keeps
 
     // help may be null (no help commands then).
     CMainFrame(const CEditorContext& context, CAppletTavelinWizardDoc* doc, CHelpSystem* help,
@@ -90,6 +91,7 @@ private:
     void ConnectHelp();
     void ConnectImportAndFind();
     void SaveFrameSettings();
+    void RestoreDockLayout();
     void SwitchPane();
     void StepHistory(bool undo);
     void UpdateHistoryTexts();

@@ -2,7 +2,7 @@
 // page showing it: one label edited, then the time until the pane has drawn
 // it (the debounce of CLivePreviewPane::kDebounceMs included), at 100,
 // 1,000 and 10,000 items. The first drawing (the page loaded afresh) is
-// measured on its own.
+// measured on its own, and so is a change of the structure.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <unistd.h>
 
 #include "BenchModel.h"
@@ -77,7 +78,7 @@ void BM_LivePreviewRefresh(benchmark::State& state)
     rig.pane->show();
     rig.WaitDrawn();
     CTavelinItem* item = rig.FirstItem();
-    int n = 0;
+    static int n = 0;   // the model is shared between runs: every label is new
     const int reloads = rig.pane->Reloads();
     for (auto _ : state) {
         CItemFields fields = *item;
@@ -92,11 +93,37 @@ void BM_LivePreviewRefresh(benchmark::State& state)
     state.counters["debounce_ms"] = CLivePreviewPane::kDebounceMs;
 }
 
+// A change of the structure: an item inserted at the top of the first shown menu,
+// then that insertion undone, in turns; each is one refresh.
+void BM_LivePreviewInsertOrUndo(benchmark::State& state)
+{
+    PreviewRig rig(static_cast<int>(state.range(0)));
+    rig.pane->show();
+    rig.WaitDrawn();
+    CTavelin* menu = nullptr;
+    for (const auto& top : rig.params.m_arrMenus)
+        if (!menu && top->m_bVisible)
+            menu = top.get();
+    bool insert = true;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        if (insert)
+            rig.editor.InsertNewItem(menu, nullptr, 0);
+        else
+            rig.editor.History().undo();
+        rig.WaitDrawn();
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        insert = !insert;
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_LivePreviewFirstDrawing)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime()->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LivePreviewRefresh)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LivePreviewInsertOrUndo)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

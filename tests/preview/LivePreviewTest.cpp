@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDockWidget>
 #include <QEventLoop>
 #include <QFile>
 #include <QSignalSpy>
@@ -11,6 +12,8 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <functional>
+#include <vector>
 
 #include "../gui/FrameFixture.h"
 #include "editor/CModelEditor.h"
@@ -128,6 +131,59 @@ TEST_F(LivePreviewPaneTest, ShowsTheModelFromItsOwnFolderAndFollowsEditsAndUndo)
     EXPECT_EQ(pane->Reloads(), reloads);
 }
 
+// The box's markup without the state a visitor gives it (open branches,
+// the selection, the editor's mark) and without the editor's item keys.
+QString Markup(QWebEnginePage* page)
+{
+    return RunJs(page, QStringLiteral(R"((() => {
+        const nav = document.querySelector('.tv-nav').cloneNode(true);
+        nav.querySelectorAll('*').forEach(e => {
+            ['data-tv-key', 'aria-expanded', 'hidden', 'style', 'data-closing'].forEach(a => e.removeAttribute(a));
+            e.classList.remove('tv-open', 'tv-shut', 'tv-sel', 'atw-mark');
+            if (e.getAttribute('class') === '')
+                e.removeAttribute('class');
+        });
+        return nav.outerHTML + document.querySelector('style[data-tavelin-for]').textContent;
+    })())")).toString();
+}
+
+// Each edit is drawn in place: the entries of untouched items are the same
+// nodes as before, an open branch stays open, and what is drawn is what a
+// fresh load of the page draws.
+TEST_F(LivePreviewPaneTest, EditsRedrawOnlyWhatChangedAndMatchAFreshLoad)
+{
+    const int reloads = pane->Reloads();
+    RunJs(page, Entry(1) + QStringLiteral(".querySelector('.tv-item').click()"));   // opens "Products"
+    RunJs(page, Entry(1) + QStringLiteral(".atwProbe = 1; ") + Entry(4) + QStringLiteral(".atwProbe = 1"));
+    const std::vector<std::function<void()>> edits{
+        [&] { editor.SetItemFields(coffee, Named(*coffee, "Espresso")); },
+        [&] { Add(params.m_arrMenus.front().get(), nullptr, 0, " "); },   // named by its number
+        [&] { Add(params.m_arrMenus.front().get(), nullptr, 0, "News"); },   // which this changes
+        [&] { editor.MoveItem(params.m_arrMenus.front().get(), contact, true); },
+        [&] { Add(home->m_pSubMenu.get(), home, 1, "Blog"); },   // a leaf becomes a branch
+        [&] { editor.RemoveItem(products->m_pSubMenu.get(), tea); },
+        [&] { editor.SetItemFields(products, Named(*products, "Shop", "shop.htm")); },   // a link with a branch
+        [&] { editor.SetItemVisible(home, false); },
+    };
+    for (const auto& edit : edits) {
+        edit();
+        WaitCurrent();
+    }
+    EXPECT_EQ(Labels(page), QStringList({"News", " ", "Contact", "Shop", "Espresso"}));
+    EXPECT_EQ(pane->Reloads(), reloads);
+    const QString kept = QStringLiteral("Array.from(document.querySelectorAll('.tv-li')).filter(li => li.atwProbe)"
+                                        ".map(li => li.querySelector('.tv-label').textContent)");
+    EXPECT_EQ(RunJs(page, kept).toStringList(), QStringList({"Contact", "Shop"}));
+    EXPECT_FALSE(RunJs(page, Entry(3) + QStringLiteral(".querySelector('.tv-sub').hidden")).toBool());
+
+    CLivePreviewPane fresh(editor, CStdFileSystem::Instance(), settings, program.path().toStdString(),
+                           program.filePath("fresh").toStdString());
+    fresh.resize(640, 480);
+    fresh.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fresh.IsCurrent(); }, kWaitMs));
+    EXPECT_EQ(Markup(page), Markup(fresh.View()->page()));
+}
+
 TEST_F(LivePreviewPaneTest, QuickChangesDrawOnlyTheLastState)
 {
     const int redraws = pane->Redraws();
@@ -219,6 +275,30 @@ TEST_F(LivePreviewFrameTest, ClickInThePaneSelectsTheNodeInTheTree)
     // Hiding the pane is remembered.
     pane->toggleViewAction()->trigger();
     EXPECT_EQ(CAppSettings(settings).GetInt(CAppSettings::kLivePreview), 0);
+}
+
+// Where the pane was put is where it comes back at the next start, docked
+// on another side or floating; a damaged record leaves it where it starts.
+TEST_F(LivePreviewFrameTest, ThePanesPlaceIsRememberedAcrossRuns)
+{
+    CAppSettings(settings).SetInt(CAppSettings::kLivePreview, 1);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Frame()->dockWidgetArea(Frame()->LivePreview()), Qt::RightDockWidgetArea);
+    Frame()->addDockWidget(Qt::LeftDockWidgetArea, Frame()->LivePreview());
+    ASSERT_TRUE(Frame()->close());
+    ASSERT_TRUE(Restart());
+    EXPECT_EQ(Frame()->dockWidgetArea(Frame()->LivePreview()), Qt::LeftDockWidgetArea);
+    EXPECT_TRUE(Frame()->LivePreview()->isVisible());
+
+    Frame()->LivePreview()->setFloating(true);
+    ASSERT_TRUE(Frame()->close());
+    ASSERT_TRUE(Restart());
+    EXPECT_TRUE(Frame()->LivePreview()->isFloating());
+
+    CAppSettings(settings).SetText(CAppSettings::kLivePreviewDock, "not a layout");
+    ASSERT_TRUE(Restart());
+    EXPECT_FALSE(Frame()->LivePreview()->isFloating());
+    EXPECT_EQ(Frame()->dockWidgetArea(Frame()->LivePreview()), Qt::RightDockWidgetArea);
 }
 
 } // namespace

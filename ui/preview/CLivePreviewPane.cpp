@@ -77,6 +77,11 @@ CLivePreviewPane::CLivePreviewPane(CModelEditor& editor, IFileSystem& fs, ISetti
     toggleViewAction()->setText(tr("&Live Preview"));
     toggleViewAction()->setStatusTip(tr("Show or hide the menu as the page draws it, updated while you edit"));
     connect(toggleViewAction(), &QAction::toggled, this, [this](bool on) {
+        // Closing the window hides the pane too, which is not the user's
+        // choice to hide it.
+        const QWidget* frame = parentWidget() ? parentWidget()->window() : nullptr;
+        if (!on && frame && !frame->isVisible())
+            return;
         CAppSettings(m_settings).SetInt(CAppSettings::kLivePreview, on ? 1 : 0);
     });
 }
@@ -175,7 +180,7 @@ void CLivePreviewPane::ConnectEditor()
     connect(&m_editor, &CModelEditor::Changed, this, &CLivePreviewPane::RequestRefresh);
     connect(&m_editor, &CModelEditor::ModelReset, this, [this] {
         m_bNeedReload = true;
-        m_nMarkId = -1;
+        m_nMark = 0;
         RequestRefresh();
     });
 }
@@ -235,7 +240,7 @@ void CLivePreviewPane::Refresh()
     }
     std::string key = text;
     for (CTavelinItem* item : m_drawn)
-        key += ',' + std::to_string(IdOf(item));
+        key += ',' + std::to_string(item->Serial());
     if (key == m_strDrawn) {
         Drawn(true);   // nothing the page shows has changed
         return;
@@ -260,21 +265,13 @@ bool CLivePreviewPane::WritePage(std::string& pageText)
 void CLivePreviewPane::CollectDrawnItems()
 {
     m_drawn.clear();
-    m_drawnById.clear();
+    m_drawnBySerial.clear();
     for (const auto& menu : m_editor.Params().m_arrMenus) {
         if (IsDrawn(menu.get()))
             CollectMenu(*menu, m_drawn);
     }
     for (CTavelinItem* item : m_drawn)
-        m_drawnById.insert(IdOf(item), item);
-}
-
-int CLivePreviewPane::IdOf(const CTavelinItem* item)
-{
-    auto it = m_ids.find(item);
-    if (it == m_ids.end())
-        it = m_ids.insert(item, m_nNextId++);
-    return it.value();
+        m_drawnBySerial.insert(item->Serial(), item);
 }
 
 void CLivePreviewPane::Reload()
@@ -304,10 +301,10 @@ void CLivePreviewPane::OnLoadFinished(bool ok)
 
 void CLivePreviewPane::Redraw(const std::string& pageText, const std::string& key)
 {
-    QJsonArray ids;
+    QJsonArray keys;
     for (CTavelinItem* item : m_drawn)
-        ids.append(IdOf(item));
-    const QJsonArray args{CText::ToQ(pageText), ids, m_nMarkId};
+        keys.append(QString::number(item->Serial()));
+    const QJsonArray args{CText::ToQ(pageText), keys, QString::number(m_nMark)};
     const QString script = QStringLiteral("window.atwLive ? atwLive.redraw.apply(null, %1) : false")
                                .arg(QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact)));
     m_bBusy = true;
@@ -335,16 +332,16 @@ void CLivePreviewPane::Drawn(bool ok)
         emit Refreshed();
 }
 
-void CLivePreviewPane::OnItemClicked(int id)
+void CLivePreviewPane::OnItemClicked(const QString& key)
 {
-    CTavelinItem* item = m_drawnById.value(id, nullptr);
+    CTavelinItem* item = m_drawnBySerial.value(key.toULongLong(), nullptr);
     if (item)
         emit ItemClicked(item);
 }
 
 void CLivePreviewPane::MarkItem(const CTavelinItem* item)
 {
-    m_nMarkId = item ? IdOf(item) : -1;
+    m_nMark = item ? item->Serial() : 0;
     if (m_pPage && m_bLoaded)
-        m_pPage->runJavaScript(QStringLiteral("window.atwLive && atwLive.mark(%1)").arg(m_nMarkId));
+        m_pPage->runJavaScript(QStringLiteral("window.atwLive && atwLive.mark('%1')").arg(m_nMark));
 }

@@ -80,9 +80,8 @@ private:
     void Redraw(const std::string& pageText, const std::string& key);
     void Drawn(bool ok);
     void OnLoadFinished(bool ok);
-    void OnItemClicked(int id);
+    void OnItemClicked(const QString& key);
     bool WritePage(std::string& pageText);
-    int IdOf(const CTavelinItem* item);
     void CollectDrawnItems();
 
     CModelEditor& m_editor;
@@ -106,12 +105,11 @@ private:
     bool m_bLoaded = false;
     int m_nReloads = 0;
     int m_nRedraws = 0;
-    int m_nMarkId = -1;
-    int m_nNextId = 0;
-    // Stable numbers of the items: a model object keeps its address through
-    // undo and redo, so it keeps its number and its open branch.
-    QHash<const CTavelinItem*, int> m_ids;
+    // Items are named in the page by their serial numbers: an item keeps
+    // its number through undo and redo, so it keeps its open branch, and a
+    // new item never gets the number of a deleted one.
+    quint64 m_nMark = 0;   // 0: none
     std::string m_strDrawn;   // the page text and item numbers the page shows
     std::vector<CTavelinItem*> m_drawn;      // page order
-    QHash<int, CTavelinItem*> m_drawnById;
+    QHash<quint64, CTavelinItem*> m_drawnBySerial;
 };

@@ -2,12 +2,13 @@
  * livepreview.js - the editor's side of the Live Preview pane, injected into
  * the preview page next to the menu runtime (tavelin.js).
  *
- * The editor calls atwLive.redraw(pageText, ids, markId) with the page that
- * Save would write: the menu box is drawn again from the page's new <param>
- * lines by the runtime, while open branches, the scroll position and the
- * editor's mark are kept. ids names the drawn items in page order (the
- * order of their list entries), so that a click can name its item to the
- * editor and the editor can mark one. Links never navigate: their address
+ * The editor calls atwLive.redraw(pageText, keys, markKey) with the page
+ * that Save would write: the runtime draws the menu box again from the
+ * page's new <param> lines, in place, while open branches, the scroll
+ * position and the editor's mark are kept. keys name the drawn items in
+ * page order (the order of their list entries; an item's serial number in
+ * the editor), so that a click can name its item to the editor and the
+ * editor can mark one. Links never navigate: their address
  * goes to the editor's status bar instead.
  */
 (function () {
@@ -18,7 +19,7 @@
     window.TavelinEagerBuild = true;
 
     var bridge = null;       // the editor's object, once the channel is up
-    var markId = -1;
+    var markKey = '0';
 
     function box() {
         return document.querySelector('[data-tavelin="applet"]');
@@ -32,8 +33,8 @@
         return b ? Array.prototype.slice.call(b.querySelectorAll('.tv-li')) : [];
     }
 
-    function entryOf(id) {
-        return document.querySelector('.tv-li[data-atw-id="' + id + '"]');
+    function entryOf(key) {
+        return document.querySelector('.tv-li[data-tv-key="' + key + '"]');
     }
 
     function parentEntry(li) {
@@ -44,13 +45,13 @@
     function openIds(b) {
         var menu = menuOf(b);
         return entries(b).filter(function (li) { return menu && menu.isOpen(li); })
-            .map(function (li) { return li.getAttribute('data-atw-id'); });
+            .map(function (li) { return li.getAttribute('data-tv-key'); });
     }
 
     function selectedId(b) {
         var menu = menuOf(b);
         var li = menu && menu.selected ? menu.selected.closest('.tv-li') : null;
-        return li ? li.getAttribute('data-atw-id') : null;
+        return li ? li.getAttribute('data-tv-key') : null;
     }
 
     // The runtime registers its page-wide listeners on every start; they are
@@ -68,12 +69,12 @@
             waiting.splice(0, waiting.length - 1);
     }
 
-    function applyMark(id, reveal) {
-        markId = id;
+    function applyMark(key, reveal) {
+        markKey = key;
         Array.prototype.forEach.call(document.querySelectorAll('.atw-mark'), function (e) {
             e.classList.remove('atw-mark');
         });
-        var li = entryOf(id);
+        var li = entryOf(key);
         if (!li)
             return false;
         var menu = menuOf(li.closest('[data-tavelin="applet"]'));
@@ -88,9 +89,49 @@
         return true;
     }
 
-    // Draws the menu again from the parameters of pageText; false when this
-    // page cannot (no runtime or no menu box): the editor then reloads it.
-    function redraw(pageText, ids, mark) {
+    // The first drawing after a load names the entries the runtime made, in
+    // page order; the runtime renews any whose item differs.
+    function nameEntries(b, keys) {
+        var list = entries(b);
+        if (list.length === 0 || list[0].hasAttribute('data-tv-key'))
+            return;
+        list.forEach(function (li, i) {
+            if (i < keys.length)
+                li.setAttribute('data-tv-key', keys[i]);
+        });
+    }
+
+    // Draws the menu box anew, for a runtime that cannot redraw in place:
+    // open branches and the selection are carried over by key.
+    function replaceBox(old, applet, keys) {
+        var open = openIds(old), selected = selectedId(old);
+        var style = document.querySelector('style[data-tavelin-for="' + old.id + '"]');
+        old.parentNode.replaceChild(document.importNode(applet, true), old);
+        if (style)
+            style.remove();
+        startRuntime();
+        var b = box();
+        var menu = menuOf(b);
+        entries(b).forEach(function (li, i) {
+            if (i < keys.length)
+                li.setAttribute('data-tv-key', keys[i]);
+        });
+        open.forEach(function (key) {
+            var li = entryOf(key);
+            if (li && menu)
+                menu.setOpen(li, true, true);
+        });
+        if (selected !== null && menu && entryOf(selected))
+            menu.select(entryOf(selected).querySelector('.tv-item'));
+        return b;
+    }
+
+    // Draws the menu again from the parameters of pageText, in place: only
+    // the entries whose items changed are made anew, so open branches, the
+    // selection and the scroll position stay. keys name the drawn items in
+    // page order (the order of their list entries). False when this page
+    // cannot (no runtime or no menu box): the editor then reloads it.
+    function redraw(pageText, keys, mark) {
         var old = box();
         if (!window.Tavelin || !old)
             return false;
@@ -98,38 +139,23 @@
         var applet = fresh.querySelector('applet');
         if (!applet)
             return false;
-        var open = openIds(old), selected = selectedId(old);
         var x = window.scrollX, y = window.scrollY, boxX = old.scrollLeft, boxY = old.scrollTop;
-        var style = document.querySelector('style[data-tavelin-for="' + old.id + '"]');
         var holder = old.parentNode;
         var freshHolder = applet.parentNode;
         if (freshHolder && freshHolder.getAttribute && holder.tagName === freshHolder.tagName)
             holder.setAttribute('align', freshHolder.getAttribute('align') || '');
         document.title = fresh.title;
-        holder.replaceChild(document.importNode(applet, true), old);
-        if (style)
-            style.remove();
-        startRuntime();
-        var b = box();
-        var menu = menuOf(b);
-        entries(b).forEach(function (li, i) {
-            if (i < ids.length)
-                li.setAttribute('data-atw-id', String(ids[i]));
-        });
-        open.forEach(function (id) {
-            var li = entryOf(id);
-            if (li && menu)
-                menu.setOpen(li, true, true);
-        });
-        if (selected !== null && menu && entryOf(selected))
-            menu.select(entryOf(selected).querySelector('.tv-item'));
+        nameEntries(old, keys);
+        var b = old;
+        if (!(window.Tavelin.redraw && window.Tavelin.redraw(old, applet, keys)))
+            b = replaceBox(old, applet, keys);
         applyMark(mark, false);
-        // Setting a scroll position lays the page out at once: only when needed.
-        if (boxX || boxY) {
+        // Setting a scroll position lays the page out at once: only when it moved.
+        if (b.scrollLeft !== boxX || b.scrollTop !== boxY) {
             b.scrollLeft = boxX;
             b.scrollTop = boxY;
         }
-        if (x || y)
+        if (window.scrollX !== x || window.scrollY !== y)
             window.scrollTo(x, y);
         return true;
     }
@@ -142,8 +168,8 @@
             if (bridge)
                 bridge.linkClicked(link.href);
         }
-        if (li && bridge && li.hasAttribute('data-atw-id'))
-            bridge.itemClicked(parseInt(li.getAttribute('data-atw-id'), 10));
+        if (li && bridge && li.hasAttribute('data-tv-key'))
+            bridge.itemClicked(li.getAttribute('data-tv-key'));
     }
 
     function addStyle() {
@@ -154,7 +180,7 @@
 
     window.atwLive = {
         redraw: redraw,
-        mark: function (id) { return applyMark(id, true); },
+        mark: function (key) { return applyMark(String(key), true); },
         openIds: function () { return openIds(box()); }
     };
     document.addEventListener('click', onClick, true);
