@@ -73,7 +73,8 @@ TEST_F(ModernPages, RuntimeOptionReachesSaveBuildHtmlAndPreview)
 }
 
 // Save, Preview and Save As Template write through one service; the media
-// copies that failed are named in the message view each time.
+// copies that failed are named in the message view. A template gives a
+// clashing sample a name of its own, so only the page's folder has a clash.
 TEST_F(ModernPages, CopiesThatFailedAreNamedBySavePreviewAndTemplate)
 {
     ASSERT_TRUE(Start());
@@ -105,7 +106,7 @@ TEST_F(ModernPages, CopiesThatFailedAreNamedBySavePreviewAndTemplate)
     Trigger(A::Preview);
     EXPECT_EQ(notCopied(), 1);
     Doc()->SaveAsTemplate(QStringLiteral("Mine"), 0);
-    EXPECT_EQ(notCopied(), 1);
+    EXPECT_EQ(notCopied(), 0);
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
 }
 
