@@ -13,10 +13,7 @@ bool CNumberingWalk::IsWritten(const CTavelin& menu) const
 
 const std::vector<CTavelin*>& CNumberingWalk::Run()
 {
-    m_params.m_nMenuCount = 0;
-    m_params.m_strRelation.clear();
-    m_params.m_arrWritten.clear();
-    m_menus.clear();
+    m_state.ClearWalk();
     m_topNumbers.clear();
     m_subNumberOfItem.clear();
 
@@ -32,9 +29,8 @@ const std::vector<CTavelin*>& CNumberingWalk::Run()
         stack.pop_back();
         if (!IsWritten(*menu))
             continue;
-        const int number = m_params.m_nMenuCount++;
-        menu->m_nNumber = number;
-        m_menus.push_back(menu);
+        const int number = m_state.MenuCount();
+        m_state.m_arrMenus.push_back(menu);
         if (parent < 0)
             m_topNumbers.push_back(number);
         else
@@ -44,25 +40,25 @@ const std::vector<CTavelin*>& CNumberingWalk::Run()
         for (const auto& item : menu->m_arrItems) {
             if (!Writes(*item))
                 continue;
-            children.emplace_back(item->m_pSubMenu.get(), static_cast<int>(m_params.m_arrWritten.size()));
-            m_params.m_arrWritten.push_back(item.get());
+            children.emplace_back(item->m_pSubMenu.get(), static_cast<int>(m_state.m_arrWritten.size()));
+            m_state.m_arrWritten.push_back(item.get());
             m_subNumberOfItem.push_back(-1);
             ++count;
         }
-        CNumberText::Append(m_params.m_strRelation, count);
-        m_params.m_strRelation += ',';
+        CNumberText::Append(m_state.m_strRelation, count);
+        m_state.m_strRelation += ',';
         stack.insert(stack.end(), children.rbegin(), children.rend());
     }
-    return m_menus;
+    return m_state.m_arrMenus;
 }
 
 std::string CNumberingWalk::StructureValue()
 {
     std::string value;
-    value.reserve(m_params.m_strRelation.size() * 3 + 16);
-    CNumberText::Append(value, m_params.m_nMenuCount);
+    value.reserve(m_state.m_strRelation.size() * 3 + 16);
+    CNumberText::Append(value, m_state.MenuCount());
     value += ',';
-    value += m_params.m_strRelation;
+    value += m_state.m_strRelation;
     for (int number : m_topNumbers) {
         value += '-';
         CNumberText::Append(value, number);
@@ -76,6 +72,6 @@ std::string CNumberingWalk::StructureValue()
         CNumberText::Append(value, m_subNumberOfItem[i]);
         value += ',';
     }
-    m_params.m_arrWritten.clear();
+    m_state.m_arrWritten.clear();
     return value;
 }

@@ -292,12 +292,12 @@ void CParamEncoder::AppendParamLine(std::string& out, const std::string& name, c
 
 // The menu's lines go straight into out: the values of menu lines hold no
 // character that needs escaping, item values are escaped as they are written.
-void CParamEncoder::WriteMenu(CTavelin& menu, std::string& out)
+void CParamEncoder::WriteMenu(CTavelin& menu, int number, std::string& out)
 {
-    char number[16];
-    const size_t digits = static_cast<size_t>(std::to_chars(number, number + sizeof number, menu.m_nNumber).ptr - number);
-    const std::string_view num(number, digits);
-    menu.m_nStartY = menu.m_nNumber == 0 ? m_params.m_nDisplayFromY : 0;
+    char digits[16];
+    const size_t length = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    const std::string_view num(digits, length);
+    menu.m_nStartY = number == 0 ? m_params.m_nDisplayFromY : 0;
     out += "\t<param name=\"MStyle-";
     out += num;
     out += "\" value=\"";
@@ -332,13 +332,13 @@ std::string CParamEncoder::WriteAllParams()
 void CParamEncoder::AppendAllParams(std::string& out)
 {
     m_fileRefs.clear();
-    CNumberingWalk walk(m_params, true);
+    CNumberingWalk walk(m_params, true, m_state);
     const auto& menus = walk.Run();
-    out.reserve(out.size() + 512 + menus.size() * 320 + m_params.m_arrWritten.size() * 160);
+    out.reserve(out.size() + 512 + menus.size() * 320 + m_state.m_arrWritten.size() * 160);
     AppendParamStart(out, "ApStyle");
     AppendApStyle(out, true);
     AppendParamEnd(out);
-    for (CTavelin* menu : menus)
-        WriteMenu(*menu, out);
+    for (size_t number = 0; number < menus.size(); ++number)
+        WriteMenu(*menus[number], static_cast<int>(number), out);
     AppendParamLine(out, "Misc", walk.StructureValue());
 }

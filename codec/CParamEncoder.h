@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "../model/CAppletParameters.h"
+#include "CWriteState.h"
 
 // The applet's parameter values: the numbering walk over written menus and the
 // layout of every value ("ApStyle", "MStyle-%d", "IStyle-%d", "I%d-%d", "Misc").
@@ -44,7 +45,7 @@ public:
     static void AppendParamLine(std::string& out, const std::string& name, const std::string& value);
 
     // Runs the numbering walk and returns the "ApStyle", menu, item and "Misc"
-    // lines; rewrites m_nNumber and m_nStartY of the written menus.
+    // lines; rewrites m_nStartY of the written menus.
     std::string WriteAllParams();
     // The same lines appended to out.
     void AppendAllParams(std::string& out);
@@ -65,10 +66,11 @@ private:
     const std::string& CachedFileRef(const std::string& path) const;
     static void AppendParamStart(std::string& out, std::string_view name);
     static void AppendParamEnd(std::string& out);
-    void WriteMenu(CTavelin& menu, std::string& out);
+    void WriteMenu(CTavelin& menu, int number, std::string& out);
 
     CAppletParameters& m_params;
     FileCheck m_fileCheck;
     mutable std::unordered_map<std::string, std::string> m_fileRefs;
+    CWriteState m_state;
     bool m_bEscapeText = false;
 };

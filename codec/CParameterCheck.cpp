@@ -57,13 +57,13 @@ CParameterCheck::Result CParameterCheck::Run()
     m_names.clear();
     m_clashes.clear();
     std::string report = "-----------------Checking " + m_params.m_strName + " Parameters--------------\r\n\r\n";
-    m_params.m_nMaxWidth = 0;
-    m_params.m_nTotalHeight = m_params.m_nDisplayFromY;
+    m_state.m_nMaxWidth = 0;
+    m_state.m_nTotalHeight = m_params.m_nDisplayFromY;
     for (const auto& menu : m_params.m_arrMenus)
         if (menu->m_bVisible != 0)
-            AccumulateSize(*menu, 0);
-    const int width = Clamp(std::int64_t{m_params.m_nMaxWidth} + 4);
-    const int height = Clamp(std::int64_t{m_params.m_nTotalHeight} + 4);
+            AccumulateSize(*menu, 0, m_state);
+    const int width = Clamp(std::int64_t{m_state.m_nMaxWidth} + 4);
+    const int height = Clamp(std::int64_t{m_state.m_nTotalHeight} + 4);
     report += "Recommend:\tApplet Width:" + std::to_string(width) + ",\tApplet Height:" +
               std::to_string(height) + "\r\n";
     CheckAppletFile(m_params.m_strBackImage, "image", report);
@@ -77,10 +77,10 @@ CParameterCheck::Result CParameterCheck::Run()
 
 // Every visible branch counts as open: heights add up, and each sub-menu
 // starts one indent further right than its parent.
-void CParameterCheck::AccumulateSize(const CTavelin& menu, int x)
+void CParameterCheck::AccumulateSize(const CTavelin& menu, int x, CWriteState& state)
 {
-    std::int64_t maxWidth = m_params.m_nMaxWidth;
-    std::int64_t total = m_params.m_nTotalHeight;
+    std::int64_t maxWidth = state.m_nMaxWidth;
+    std::int64_t total = state.m_nTotalHeight;
     std::vector<std::pair<const CTavelin*, std::int64_t>> stack{{&menu, x}};
     while (!stack.empty()) {
         const auto [m, left] = stack.back();
@@ -97,8 +97,8 @@ void CParameterCheck::AccumulateSize(const CTavelin& menu, int x)
             if (item->m_bVisible != 0)
                 stack.emplace_back(item->m_pSubMenu.get(), left + m->m_nIndent);
     }
-    m_params.m_nMaxWidth = Clamp(maxWidth);
-    m_params.m_nTotalHeight = Clamp(total);
+    state.m_nMaxWidth = Clamp(maxWidth);
+    state.m_nTotalHeight = Clamp(total);
 }
 
 void CParameterCheck::CheckMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
@@ -179,7 +179,7 @@ std::string CParameterCheck::CommaWarnings()
             out += std::string("Warning:\t\tApplet background ") + applet[i] + " file \"" + name +
                    "\" contains a comma, which the applet reads as a field separator.\r\n";
     }
-    CNumberingWalk walk(m_params, true);
+    CNumberingWalk walk(m_params, true, m_state);
     for (const CTavelin* menu : walk.Run()) {
         for (const auto& item : menu->m_arrItems) {
             if (item->m_bVisible == 0)
@@ -196,6 +196,6 @@ std::string CParameterCheck::CommaWarnings()
                     AppendCommaWarning(out, label, kFieldNames[i], FileNameOf(*paths[i]));
         }
     }
-    m_params.m_arrWritten.clear();
+    m_state.ClearWalk();
     return out;
 }

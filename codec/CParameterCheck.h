@@ -6,6 +6,7 @@
 
 #include "../model/CAppletParameters.h"
 #include "CMediaFiles.h"
+#include "CWriteState.h"
 #include "IFileSystem.h"
 
 // The check before publishing: the applet size that all open menus need and
@@ -28,7 +29,8 @@ public:
 
     Result Run();
 
-    void AccumulateSize(const CTavelin& menu, int x);
+    // Adds the open menus from menu down to the sizes of the state.
+    static void AccumulateSize(const CTavelin& menu, int x, CWriteState& state);
     // Check-only: appends warnings. Otherwise copies existing media into
     // folder (template mode: its "Sample/Image" and "Sample/Audio").
     void CheckMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
@@ -44,6 +46,7 @@ private:
     std::string CommaWarnings();
 
     CAppletParameters& m_params;
+    CWriteState m_state;
     CMediaFiles m_media;  // asks the file system about each path once per run
     std::unordered_map<std::string, std::string> m_names;  // file name -> the first media path of it
     std::unordered_set<std::string> m_clashes;             // paths already reported

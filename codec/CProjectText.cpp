@@ -78,13 +78,13 @@ void CProjectText::AddText(std::string& out, const std::string& text, bool label
 
 std::string CProjectText::ComposeOnce(const std::string& section)
 {
-    CNumberingWalk walk(m_params, false);
+    CNumberingWalk walk(m_params, false, m_state);
     const auto& menus = walk.Run();
     std::string out;
-    out.reserve(1024 + menus.size() * 240 + m_params.m_arrWritten.size() * 160);
+    out.reserve(1024 + menus.size() * 240 + m_state.m_arrWritten.size() * 160);
     Head(section, out);
-    for (const CTavelin* menu : menus) {
-        AppendMenuLines(*menu, menu->m_nNumber, out);
+    for (size_t number = 0; number < menus.size(); ++number) {
+        AppendMenuLines(*menus[number], static_cast<int>(number), out);
         if (m_bNeedsEscapes && !m_bEscapes)
             return {};  // Compose writes it again with the escapes
     }

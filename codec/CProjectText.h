@@ -5,6 +5,7 @@
 
 #include "../model/CAppletParameters.h"
 #include "CMediaFiles.h"
+#include "CWriteState.h"
 
 // The model as project-file text (or as a section of the template file):
 // the header, "ApStyle", "Notice" (project files only), every menu and item
@@ -58,6 +59,7 @@ private:
 
     CAppletParameters& m_params;
     CMediaFiles& m_media;
+    CWriteState m_state;
     bool m_bTemplateMode;
     bool m_bEscapes = false;       // this pass writes the escapes
     bool m_bNeedsEscapes = false;  // a field did not fit the plain layout

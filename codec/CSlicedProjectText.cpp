@@ -10,14 +10,10 @@ CSlicedProjectText::CSlicedProjectText(CAppletParameters& params, IFileSystem& f
 
 void CSlicedProjectText::Start()
 {
-    CNumberingWalk walk(m_params, false);
+    CNumberingWalk walk(m_params, false, m_state);
     const auto& menus = walk.Run();
-    m_menus.clear();
-    m_menus.reserve(menus.size());
-    for (const CTavelin* menu : menus)
-        m_menus.emplace_back(menu, menu->m_nNumber);
     m_strText.clear();
-    m_strText.reserve(1024 + menus.size() * 240 + m_params.m_arrWritten.size() * 160);
+    m_strText.reserve(1024 + menus.size() * 240 + m_state.m_arrWritten.size() * 160);
     m_strStructure = walk.StructureValue();
     m_text.emplace(m_params, m_media, false);
     m_text->Head(CProjectReader::kProjectSection, m_strText);
@@ -32,8 +28,9 @@ bool CSlicedProjectText::Step(size_t maxItems)
     if (!m_text)
         Start();
     size_t items = 0;
-    while (m_nNext < m_menus.size() && (items == 0 || items < maxItems)) {
-        const auto& [menu, number] = m_menus[m_nNext++];
+    while (m_nNext < m_state.m_arrMenus.size() && (items == 0 || items < maxItems)) {
+        const int number = static_cast<int>(m_nNext);
+        const CTavelin* menu = m_state.m_arrMenus[m_nNext++];
         m_text->AppendMenuLines(*menu, number, m_strText);
         items += menu->m_arrItems.size() + 1;
         if (m_text->NeedsEscapes()) {
@@ -45,11 +42,11 @@ bool CSlicedProjectText::Step(size_t maxItems)
             return false;
         }
     }
-    if (m_nNext < m_menus.size())
+    if (m_nNext < m_state.m_arrMenus.size())
         return false;
     CProjectText::Tail(m_strStructure, m_strText);
     m_strStructure.clear();
-    m_menus.clear();
+    m_state.ClearWalk();
     m_bDone = true;
     return true;
 }

@@ -4,17 +4,17 @@
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "../model/CAppletParameters.h"
 #include "CMediaFiles.h"
 #include "CProjectText.h"
+#include "CWriteState.h"
 
 // The project-file text of a large project composed a slice at a time, so
 // that the editor can write a recovery copy between two key presses. Start
-// numbers the menus and keeps what the numbering walk gave (the walk's
-// results in the model may be overwritten by a page build between slices);
-// each Step appends the lines of some menus. The model must not change
+// numbers the menus and keeps what the numbering walk gave in a write state
+// of its own, so that a page build between slices does not disturb it; each
+// Step appends the lines of some menus. The model must not change
 // between Start and the last Step: the caller starts again after an edit.
 // The finished text equals CPageWriter::ProjectText() of the same model.
 class CSlicedProjectText {
@@ -34,7 +34,7 @@ private:
     CAppletParameters& m_params;
     CMediaFiles m_media;
     std::optional<CProjectText> m_text;
-    std::vector<std::pair<const CTavelin*, int>> m_menus;  // menu and its number
+    CWriteState m_state;  // the written menus in number order
     size_t m_nNext = 0;
     std::string m_strStructure;
     std::string m_strText;

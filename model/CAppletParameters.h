@@ -43,13 +43,6 @@ public:
 
     std::vector<std::unique_ptr<CTavelin>> m_arrMenus;
 
-    // Working values of the writers and the check
-    std::string m_strRelation;
-    std::vector<CTavelinItem*> m_arrWritten;
-    int m_nMenuCount = 0;
-    int m_nMaxWidth = 0;
-    int m_nTotalHeight = 0;
-
     // Deepest nesting of a menu that holds items, top-level menus being at
     // depth 0: the editor builds items down to it and the readers read them
     // back. The items' own sub-menus, one level further, stay empty.

@@ -48,5 +48,4 @@ public:
 
     std::vector<std::unique_ptr<CTavelinItem>> m_arrItems;
     int m_bVisible = 1;
-    int m_nNumber = 0;  // working value of the writers
 };

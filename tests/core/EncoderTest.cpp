@@ -4,7 +4,9 @@
 #include <set>
 #include <string>
 
+#include "codec/CNumberingWalk.h"
 #include "codec/CParamEncoder.h"
+#include "codec/CWriteState.h"
 #include "model/CAppletParameters.h"
 
 namespace {
@@ -181,11 +183,18 @@ TEST(Encoder, NumberingSkipsHiddenMenusAndItems)
     // Menu 1 opens from item 0, menu 2 from item 1 (global index of the
     // third item, since the hidden one has none), menu 3 from item 3.
     EXPECT_EQ(Misc(p), "4,2,1,2,1,-0,0-1,1-2,3-3,");
-    EXPECT_EQ(top->m_nNumber, 0);
-    EXPECT_EQ(top->GetItem(2)->m_pSubMenu->m_nNumber, 2);
-    EXPECT_TRUE(p.m_arrWritten.empty());
-    EXPECT_EQ(p.m_nMenuCount, 4);
-    EXPECT_EQ(p.m_strRelation, "2,1,2,1,");
+    // The walk keeps its values in the state it is given; a menu's number
+    // is its index there.
+    CWriteState state;
+    CNumberingWalk walk(p, true, state);
+    const auto& menus = walk.Run();
+    ASSERT_EQ(state.MenuCount(), 4);
+    EXPECT_EQ(menus[0], top);
+    EXPECT_EQ(menus[2], top->GetItem(2)->m_pSubMenu.get());
+    EXPECT_EQ(state.m_arrWritten.size(), 6u);
+    EXPECT_EQ(state.m_strRelation, "2,1,2,1,");
+    EXPECT_EQ(walk.StructureValue(), "4,2,1,2,1,-0,0-1,1-2,3-3,");
+    EXPECT_TRUE(state.m_arrWritten.empty());
 
     // A hidden sub-menu and a sub-menu whose items are all hidden are left out.
     top->GetItem(0)->m_pSubMenu->m_bVisible = 0;
