@@ -29,7 +29,7 @@ public:
     std::string Text(bool awkward, int longTextPercent);
 
     // "" when both models hold the same values and shape; else the first
-    // difference found (working values are not compared).
+    // difference found.
     static std::string Difference(const CAppletParameters& a, const CAppletParameters& b);
 
 private:
