@@ -173,20 +173,14 @@ bool CAppletTavelinWizardDoc::OnOpenDocument(const QString& pagePath)
         m_ctx.prompts.Message(Owner(), QString::fromLatin1(kNotOurFile));
         return false;
     }
-    const QString cannotOpen = QStringLiteral("Can't open file ") + pagePath + QStringLiteral(".!Please check it.");
-    // Tried before the model is touched: an unreadable project file leaves
-    // the project being edited as it was.
-    std::string bytes;
-    if (!m_ctx.fileSystem.ReadFile(project, bytes)) {
-        m_ctx.prompts.Message(Owner(), cannotOpen);
-        return false;
-    }
-    // The current project stays when the new one cannot be read (a damaged
-    // file too large for the memory left).
+    // The file is read once, into a model of its own: the project being
+    // edited stays as it was when the new one cannot be read (unreadable, or
+    // too large for the memory left).
     const CProjectResult result = CProjectService(m_ctx.fileSystem, m_ctx.programDir)
                                       .Open(CText::FromQ(pagePath), m_ctx.Params(), [this] { ReleaseModel(); });
     if (!result) {
-        m_ctx.prompts.Message(Owner(), cannotOpen);
+        m_ctx.prompts.Message(Owner(), QStringLiteral("Can't open file ") + pagePath +
+                                           QStringLiteral(".!Please check it."));
         return false;
     }
     ModelReplaced();
