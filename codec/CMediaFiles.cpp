@@ -52,16 +52,26 @@ std::string CMediaFiles::FileRef(const std::string& path)
 
 // A file goes to each target path once, however many folders name the same
 // place ("a" and "a/").
-void CMediaFiles::CopyInto(const std::string& path, const std::string& folder)
+// The entry of a media file that has not yet gone into folder, else null.
+CMediaFiles::CEntry* CMediaFiles::UnplacedMedia(const std::string& path, const std::string& folder)
 {
     if (path.empty())
-        return;
+        return nullptr;
     CEntry& entry = EntryOf(path);
     if (entry.m_kind != Kind::Media)
-        return;
+        return nullptr;
     for (const auto& copy : entry.m_arrCopies)
         if (copy.first == folder)
-            return;
+            return nullptr;
+    return &entry;
+}
+
+void CMediaFiles::CopyInto(const std::string& path, const std::string& folder)
+{
+    CEntry* const placing = UnplacedMedia(path, folder);
+    if (!placing)
+        return;
+    CEntry& entry = *placing;
     std::string target = CPath::Join(folder, CPath::FileName(path));
     bool copied = false;
     for (const auto& copy : entry.m_arrCopies)
@@ -73,12 +83,10 @@ void CMediaFiles::CopyInto(const std::string& path, const std::string& folder)
 
 void CMediaFiles::CopyShared(const std::string& path, const std::string& folder)
 {
-    if (path.empty() || Classify(path) != Kind::Media)
+    CEntry* const placing = UnplacedMedia(path, folder);
+    if (!placing)
         return;
-    CEntry& entry = EntryOf(path);
-    for (const auto& copy : entry.m_arrCopies)
-        if (copy.first == folder)
-            return;
+    CEntry& entry = *placing;
     std::string bytes;
     if (!m_fs.ReadFile(path, bytes)) {
         m_warnings.push_back("The file \"" + path + "\" could not be read.");

@@ -51,6 +51,7 @@ private:
     };
 
     CEntry& EntryOf(const std::string& path);
+    CEntry* UnplacedMedia(const std::string& path, const std::string& folder);
     Kind Judge(const std::string& path);
     // The shared name for path in folder: taken when free or holding bytes.
     std::string FreeSharedName(const std::string& path, const std::string& folder, const std::string& bytes,
