@@ -28,8 +28,8 @@ void CHtml5Markup::Number(const CTavelin& menu)
     m_numbers[&menu] = static_cast<int>(m_menus.size());
     m_menus.push_back(&menu);
     for (const auto& item : menu.m_arrItems)
-        if (item->m_bVisible != 0 && IsWritten(*item->m_pSubMenu))
-            Number(*item->m_pSubMenu);
+        if (item->m_bVisible != 0 && IsWritten(item->SubMenu()))
+            Number(item->SubMenu());
 }
 
 std::string CHtml5Markup::Escape(const std::string& text)
@@ -162,10 +162,10 @@ void CHtml5Markup::AppendMenu(std::string& out, const CTavelin& menu) const
             continue;
         out += "<li class=\"tv-li\">";
         AppendItem(out, *item);
-        const auto sub = m_numbers.find(item->m_pSubMenu.get());
+        const auto sub = m_numbers.find(&item->SubMenu());
         if (sub != m_numbers.end()) {
             out += "<div class=\"tv-sub\" id=\"" + m_strPrefix + "-s" + std::to_string(sub->second) + "\">\r\n";
-            AppendMenu(out, *item->m_pSubMenu);
+            AppendMenu(out, item->SubMenu());
             out += "</div>";
         }
         out += "</li>\r\n";

@@ -8,7 +8,7 @@ namespace {
 constexpr size_t kMaxDetailedWarnings = 50;
 }
 
-CMenuLinker::CMenuLinker(std::vector<std::unique_ptr<CTavelin>>& menus, const std::vector<CTavelinItem*>& items,
+CMenuLinker::CMenuLinker(std::vector<CMenuSlot>& menus, const std::vector<CTavelinItem*>& items,
                          const std::vector<size_t>& firstItemOfMenu, std::vector<std::string>& warnings)
     : m_menus(menus), m_items(items), m_firstItemOfMenu(firstItemOfMenu), m_warnings(warnings),
       m_claimed(menus.size(), false), m_subOfItem(items.size(), -1)
@@ -51,7 +51,7 @@ void CMenuLinker::AddEntry(std::string_view entry)
 void CMenuLinker::GiveEmptySubMenu(CTavelinItem& item)
 {
     if (!item.m_pSubMenu)
-        item.SetSubMenu(std::make_unique<CTavelin>(0, "Menu"));
+        item.m_pSubMenu = CMenuSlot();
 }
 
 void CMenuLinker::AttachSubMenus(size_t top)
@@ -77,7 +77,7 @@ void CMenuLinker::AttachSubMenus(size_t top)
                 continue;
             }
             stack.emplace_back(static_cast<size_t>(sub), depth + 1);
-            m_items[g]->SetSubMenu(std::move(m_menus[subNumber]));
+            m_items[g]->m_pSubMenu = std::move(m_menus[subNumber]);
             GiveEmptySubMenu(*m_items[g]);
         }
     }
@@ -87,7 +87,7 @@ void CMenuLinker::Attach(CAppletParameters& params)
 {
     for (size_t top : m_tops) {
         AttachSubMenus(top);
-        params.AttachTopMenu(std::move(m_menus[top]), false);
+        params.AttachTopMenu(m_menus[top].release(), false);
     }
     if (m_bTooDeep)
         m_warnings.push_back(kTooDeep);
@@ -101,6 +101,5 @@ void CMenuLinker::Attach(CAppletParameters& params)
     if (m_nSkipped > kMaxDetailedWarnings)
         m_warnings.push_back("The project's menu list was damaged in " + std::to_string(m_nSkipped) +
                              " places; only the first were listed.");
-    for (auto& menu : m_menus)
-        menu.reset();
+    m_menus.clear();
 }

@@ -20,7 +20,7 @@ public:
     static constexpr const char* kTooDeep =
         "The project nests menus deeper than 1000 levels; the deeper menus were left out.";
 
-    CMenuLinker(std::vector<std::unique_ptr<CTavelin>>& menus, const std::vector<CTavelinItem*>& items,
+    CMenuLinker(std::vector<CMenuSlot>& menus, const std::vector<CTavelinItem*>& items,
                 const std::vector<size_t>& firstItemOfMenu, std::vector<std::string>& warnings);
 
     void AddEntry(std::string_view entry);
@@ -32,7 +32,7 @@ private:
     void AttachSubMenus(size_t top);
     static void GiveEmptySubMenu(CTavelinItem& item);
 
-    std::vector<std::unique_ptr<CTavelin>>& m_menus;
+    std::vector<CMenuSlot>& m_menus;
     const std::vector<CTavelinItem*>& m_items;
     const std::vector<size_t>& m_firstItemOfMenu;
     std::vector<std::string>& m_warnings;

@@ -11,7 +11,7 @@ bool CNumberingWalk::IsWritten(const CTavelin& menu) const
     return menu.m_bVisible != 0 && menu.GetItemCount(false) > 0;
 }
 
-const std::vector<CTavelin*>& CNumberingWalk::Run()
+const std::vector<const CTavelin*>& CNumberingWalk::Run()
 {
     m_state.ClearWalk();
     m_topNumbers.clear();
@@ -20,10 +20,10 @@ const std::vector<CTavelin*>& CNumberingWalk::Run()
     // Each entry: a menu to visit and the global index of the item it opens
     // from (-1 for a top-level menu). Pushed in reverse so that pops run in
     // list order.
-    std::vector<std::pair<CTavelin*, int>> stack;
+    std::vector<std::pair<const CTavelin*, int>> stack;
     for (auto it = m_params.m_arrMenus.rbegin(); it != m_params.m_arrMenus.rend(); ++it)
         stack.emplace_back(it->get(), -1);
-    std::vector<std::pair<CTavelin*, int>> children;
+    std::vector<std::pair<const CTavelin*, int>> children;
     while (!stack.empty()) {
         auto [menu, parent] = stack.back();
         stack.pop_back();
@@ -40,7 +40,7 @@ const std::vector<CTavelin*>& CNumberingWalk::Run()
         for (const auto& item : menu->m_arrItems) {
             if (!Writes(*item))
                 continue;
-            children.emplace_back(item->m_pSubMenu.get(), static_cast<int>(m_state.m_arrWritten.size()));
+            children.emplace_back(&item->SubMenu(), static_cast<int>(m_state.m_arrWritten.size()));
             m_state.m_arrWritten.push_back(item.get());
             m_subNumberOfItem.push_back(-1);
             ++count;

@@ -19,8 +19,8 @@ public:
         : m_params(params), m_state(state), m_bPageMode(pageMode) {}
 
     // The written menus in number order: a menu's number is its index.
-    const std::vector<CTavelin*>& Run();
-    const std::vector<CTavelin*>& Menus() const { return m_state.m_arrMenus; }
+    const std::vector<const CTavelin*>& Run();
+    const std::vector<const CTavelin*>& Menus() const { return m_state.m_arrMenus; }
     // Whether the item goes into the output of this walk.
     bool Writes(const CTavelinItem& item) const { return !m_bPageMode || item.m_bVisible != 0; }
     // The structure value: N, the item counts, the relation entries (each

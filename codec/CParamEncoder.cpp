@@ -292,12 +292,15 @@ void CParamEncoder::AppendParamLine(std::string& out, const std::string& name, c
 
 // The menu's lines go straight into out: the values of menu lines hold no
 // character that needs escaping, item values are escaped as they are written.
-void CParamEncoder::WriteMenu(CTavelin& menu, int number, std::string& out)
+void CParamEncoder::WriteMenu(const CTavelin& menu, int number, std::string& out)
 {
     char digits[16];
     const size_t length = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
     const std::string_view num(digits, length);
-    menu.m_nStartY = number == 0 ? m_params.m_nDisplayFromY : 0;
+    // The page's start row is kept in the model, where the project file
+    // records it. A written menu holds items, so it is never a shared empty one.
+    if (!menu.m_arrItems.empty())
+        const_cast<CTavelin&>(menu).m_nStartY = number == 0 ? m_params.m_nDisplayFromY : 0;
     out += "\t<param name=\"MStyle-";
     out += num;
     out += "\" value=\"";

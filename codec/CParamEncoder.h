@@ -66,7 +66,7 @@ private:
     const std::string& CachedFileRef(const std::string& path) const;
     static void AppendParamStart(std::string& out, std::string_view name);
     static void AppendParamEnd(std::string& out);
-    void WriteMenu(CTavelin& menu, int number, std::string& out);
+    void WriteMenu(const CTavelin& menu, int number, std::string& out);
 
     CAppletParameters& m_params;
     FileCheck m_fileCheck;

@@ -95,7 +95,7 @@ void CParameterCheck::AccumulateSize(const CTavelin& menu, int x, CWriteState& s
         total += visible * (std::int64_t{m->m_nItemHeight} + m->m_nItemGap) - m->m_nItemGap + b;
         for (const auto& item : m->m_arrItems)
             if (item->m_bVisible != 0)
-                stack.emplace_back(item->m_pSubMenu.get(), left + m->m_nIndent);
+                stack.emplace_back(&item->SubMenu(), left + m->m_nIndent);
     }
     state.m_nMaxWidth = Clamp(maxWidth);
     state.m_nTotalHeight = Clamp(total);

@@ -232,6 +232,7 @@ bool CProjectReader::ParseText(const std::string& section, bool templateMode)
     m_itemLooks.clear();
     m_lastMenuLook[0] = m_lastMenuLook[1] = {};
     m_lastItemLook = {};
+    m_emptyMenus.clear();
     m_text = {};
     m_buffer.reset();
     return loaded;
@@ -306,7 +307,7 @@ void CProjectReader::ReadMenus()
     const size_t menuCount = std::min(static_cast<size_t>(count), structure.size());
     structure.resize(2 * menuCount + 1);
 
-    std::vector<std::unique_ptr<CTavelin>> menus;
+    std::vector<CMenuSlot> menus;
     std::vector<size_t> firstItem;
     menus.reserve(menuCount);
     firstItem.reserve(menuCount + 1);
@@ -318,8 +319,10 @@ void CProjectReader::ReadMenus()
             break;
         }
         firstItem.push_back(m_items.size());
-        menus.push_back(ReadMenu(static_cast<int>(m)));
-        ReadItems(static_cast<int>(m), ToNumber(structure[m + 1]), *menus.back());
+        const int items = ToNumber(structure[m + 1]);
+        menus.push_back(ReadMenu(static_cast<int>(m), items <= 0));
+        if (items > 0)
+            ReadItems(static_cast<int>(m), items, *menus.back());
     }
     firstItem.push_back(m_items.size());
     if (m_nMadeUp > kMaxItemsWithoutRecord)
@@ -459,19 +462,28 @@ void CProjectReader::ReadApplet()
     p.m_nDisplayFromY = ToNumber(f[22]);
 }
 
-std::unique_ptr<CTavelin> CProjectReader::ReadMenu(int number)
+CMenuSlot CProjectReader::ReadMenu(int number, bool empty)
 {
-    auto menu = std::make_unique<CTavelin>(0, "Menu");
     const auto menuNumber = static_cast<std::uint32_t>(number);
     const std::string_view* menuRecord = FindNumbered(menuNumber, Kind::MenuStyle, 0);
     const CMenuLook& look = MenuLook(menuRecord ? *menuRecord : std::string_view());
     const std::string_view* itemRecord = FindNumbered(menuNumber, Kind::ItemStyle, 0);
     const ItemLooks& states = ItemLook(itemRecord ? *itemRecord : std::string_view());
+    std::shared_ptr<const CTavelin>* shared = nullptr;
+    if (empty) {
+        shared = &m_emptyMenus[{&look, &states}];
+        if (*shared)
+            return CMenuSlot(*shared);
+    }
+    auto menu = std::make_unique<CTavelin>(0, "Menu");
     static_cast<CMenuStyle&>(*menu) = look.m_style;
     menu->m_bVisible = look.m_bVisible;
     for (int state = 0; state < 3; ++state)
         menu->Style(state) = states[static_cast<size_t>(state)];
-    return menu;
+    if (!shared)
+        return CMenuSlot(std::move(menu));
+    *shared = std::move(menu);
+    return CMenuSlot(*shared);
 }
 
 const CProjectReader::CMenuLook& CProjectReader::MenuLook(std::string_view record)

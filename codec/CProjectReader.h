@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -81,7 +82,9 @@ private:
     size_t ItemRecordsOf(std::uint32_t menu) const;
     void ReadApplet();
     void ReadMenus();
-    std::unique_ptr<CTavelin> ReadMenu(int number);
+    // A menu with items is made; an empty one (most menus of a large
+    // project: each leaf's sub-menu) shares one menu per look.
+    CMenuSlot ReadMenu(int number, bool empty);
     // The looks that a menu's two style records give, each record parsed
     // once per distinct text: a large project repeats the same records for
     // most of its (empty) menus.
@@ -128,4 +131,6 @@ private:
     std::unordered_map<std::string_view, ItemLooks> m_itemLooks;
     std::pair<std::string_view, const CMenuLook*> m_lastMenuLook[2];
     std::pair<std::string_view, const ItemLooks*> m_lastItemLook;
+    // The shared empty menu of each pair of looks.
+    std::map<std::pair<const CMenuLook*, const ItemLooks*>, std::shared_ptr<const CTavelin>> m_emptyMenus;
 };

@@ -19,9 +19,9 @@ public:
     int MenuCount() const { return static_cast<int>(m_arrMenus.size()); }
 
     // The written menus in number order.
-    std::vector<CTavelin*> m_arrMenus;
+    std::vector<const CTavelin*> m_arrMenus;
     // The written items in walk order (an item's global index is its index).
-    std::vector<CTavelinItem*> m_arrWritten;
+    std::vector<const CTavelinItem*> m_arrWritten;
     // The written item count of each menu in number order, each with its
     // final comma.
     std::string m_strRelation;

@@ -64,9 +64,9 @@ CTavelinItem* CModelEditor::OwnerOf(const CTavelin* menu) const
         const CTavelin* m = stack.back();
         stack.pop_back();
         for (const auto& item : m->m_arrItems) {
-            if (item->m_pSubMenu.get() == menu)
+            if (&item->SubMenu() == menu)
                 return item.get();
-            stack.push_back(item->m_pSubMenu.get());
+            stack.push_back(&item->SubMenu());
         }
     }
     return nullptr;
@@ -95,7 +95,7 @@ CTavelin* CModelEditor::AddTopMenu()
 
 void CModelEditor::PrepareSubMenu(CTavelinItem* leaf, int nestingDepth)
 {
-    if (!leaf || leaf->m_pSubMenu->GetItemCount(true) > 0)
+    if (!leaf || leaf->SubMenu().GetItemCount(true) > 0)
         return;
     const CTavelin* source = m_params.FindMenuAtDepth(nestingDepth);
     if (!source)
@@ -303,7 +303,8 @@ void CModelEditor::ApplyToScope(CTavelinItem* item, int scope, const QString& na
             stack.pop_back();
             for (auto& each : m->m_arrItems) {
                 targets.push_back(each.get());
-                stack.push_back(each->m_pSubMenu.get());
+                if (CTavelin* sub = each->OwnSubMenu())
+                    stack.push_back(sub);
             }
         }
     }

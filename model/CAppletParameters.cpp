@@ -116,7 +116,8 @@ CTavelin* CAppletParameters::FindMenuAtDepth(int depth) const
             continue;
         auto& items = f.menu->m_arrItems;
         for (auto it = items.rbegin(); it != items.rend(); ++it)
-            stack.push_back({(*it)->m_pSubMenu.get(), f.depth + 1});
+            if (CTavelin* sub = (*it)->OwnSubMenu())
+                stack.push_back({sub, f.depth + 1});
     }
     return nullptr;
 }
@@ -133,7 +134,7 @@ CTavelin* CAppletParameters::FindMenuOfItem(const CTavelin* menu, const CTavelin
             if (it.get() == item)
                 return const_cast<CTavelin*>(m);
         for (auto it = m->m_arrItems.rbegin(); it != m->m_arrItems.rend(); ++it)
-            stack.push_back((*it)->m_pSubMenu.get());
+            stack.push_back(&(*it)->SubMenu());
     }
     return nullptr;
 }
@@ -158,8 +159,8 @@ void ForEachItem(CTavelin* menu, bool recurse, Fn fn)
         stack.pop_back();
         for (auto& item : m->m_arrItems) {
             fn(*item);
-            if (recurse)
-                stack.push_back(item->m_pSubMenu.get());
+            if (CTavelin* sub = recurse ? item->OwnSubMenu() : nullptr)
+                stack.push_back(sub);
         }
     }
 }

@@ -47,13 +47,13 @@ constexpr int kMaxBlockDepth = CAppletParameters::kMaxDepth + 1;
 int MenuDepth(const CTavelinItem& item)
 {
     int deepest = 0;
-    std::vector<std::pair<const CTavelin*, int>> stack{{item.m_pSubMenu.get(), 1}};
+    std::vector<std::pair<const CTavelin*, int>> stack{{&item.SubMenu(), 1}};
     while (!stack.empty()) {
         const auto [menu, depth] = stack.back();
         stack.pop_back();
         deepest = std::max(deepest, depth);
         for (const auto& child : menu->m_arrItems)
-            stack.emplace_back(child->m_pSubMenu.get(), depth + 1);
+            stack.emplace_back(&child->SubMenu(), depth + 1);
     }
     return deepest;
 }

@@ -104,8 +104,8 @@ bool CTavelin::RemoveAllItems()
     while (!pending.empty()) {
         std::unique_ptr<CTavelinItem> item = std::move(pending.back());
         pending.pop_back();
-        if (item && item->m_pSubMenu) {
-            auto& children = item->m_pSubMenu->m_arrItems;
+        if (CTavelin* sub = item ? item->OwnSubMenu() : nullptr) {
+            auto& children = sub->m_arrItems;
             for (auto& child : children)
                 pending.push_back(std::move(child));
             children.clear();
@@ -119,7 +119,8 @@ bool CTavelin::RemoveItemAt(int index)
     auto item = DetachItem(GetItem(index));
     if (!item)
         return false;
-    item->m_pSubMenu->RemoveAllItems();
+    if (CTavelin* sub = item->OwnSubMenu())
+        sub->RemoveAllItems();
     return true;
 }
 

@@ -16,18 +16,18 @@ std::uint64_t NextSerial()
 } // namespace
 
 CTavelinItem::CTavelinItem(const std::string& label)
-    : m_pSubMenu(std::make_unique<CTavelin>(0, "Menu")), m_nSerial(NextSerial())
+    : m_nSerial(NextSerial())
 {
     m_strLabel = label;
 }
 
-CTavelinItem::CTavelinItem(NoSubMenuYet) : m_nSerial(NextSerial())
+CTavelinItem::CTavelinItem(NoSubMenuYet) : m_pSubMenu(std::unique_ptr<CTavelin>()), m_nSerial(NextSerial())
 {
     m_strLabel = "item";
 }
 
 CTavelinItem::CTavelinItem(const CTavelinItem& other)
-    : CItemFields(other), m_pSubMenu(std::make_unique<CTavelin>(*other.m_pSubMenu)), m_nSerial(NextSerial())
+    : CItemFields(other), m_pSubMenu(other.m_pSubMenu), m_nSerial(NextSerial())
 {
 }
 
@@ -39,10 +39,16 @@ void CTavelinItem::SetSubMenu(std::unique_ptr<CTavelin> menu)
         m_pSubMenu = std::move(menu);
 }
 
+void CTavelinItem::ShareEmptySubMenu(std::shared_ptr<const CTavelin> emptyMenu)
+{
+    if (emptyMenu)
+        m_pSubMenu = CMenuSlot(std::move(emptyMenu));
+}
+
 std::unique_ptr<CTavelin> CTavelinItem::TakeSubMenu()
 {
-    auto old = std::move(m_pSubMenu);
-    m_pSubMenu = std::make_unique<CTavelin>(0, "Menu");
+    auto old = m_pSubMenu.release();
+    m_pSubMenu = CMenuSlot();
     return old;
 }
 
@@ -54,8 +60,8 @@ void CTavelinItem::Persist(CArchive& ar)
                               &m_strLink})
         ar.Exchange(*text);
     ar.Exchange(m_bVisible);
-    if (ar.IsStoring())
-        ar.WriteObject(*m_pSubMenu);
+    if (ar.IsStoring())  // storing only reads the menu: a shared one stays shared
+        ar.WriteObject(const_cast<CTavelin&>(SubMenu()));
     else
         SetSubMenu(ar.ReadObject<CTavelin>());
 }

@@ -5,12 +5,14 @@
 #include <string>
 
 #include "CItemFields.h"
+#include "CMenuSlot.h"
 
 class CArchive;
 class CTavelin;
 
 // One entry of a menu: its label, link, media files and the sub-menu that
-// opens from it. An item always owns a sub-menu; an empty one makes it a leaf.
+// opens from it. An item always has a sub-menu; an empty one makes it a leaf
+// (and may be shared with other leaves until it is changed, see CMenuSlot).
 class CTavelinItem : public CItemFields {
 public:
     explicit CTavelinItem(const std::string& label = "item");
@@ -28,8 +30,17 @@ public:
 
     // Takes ownership of menu (which must not be null) and drops the old one.
     void SetSubMenu(std::unique_ptr<CTavelin> menu);
+    // Shares emptyMenu (no items, never changed) with other items.
+    void ShareEmptySubMenu(std::shared_ptr<const CTavelin> emptyMenu);
     // Hands the sub-menu over to the caller and leaves a fresh empty one.
     std::unique_ptr<CTavelin> TakeSubMenu();
+    // The sub-menu for reading: walks that only look use this, so that no
+    // shared empty sub-menu is copied on the way.
+    const CTavelin& SubMenu() const { return m_pSubMenu.Read(); }
+    // The sub-menu when it is this item's own, else null. Every sub-menu
+    // with items is; walks that may change items go down through this one,
+    // so that they pass shared empty sub-menus by without copying them.
+    CTavelin* OwnSubMenu() { return m_pSubMenu && !m_pSubMenu.IsShared() ? m_pSubMenu.get() : nullptr; }
 
     // Writes or reads the item's fields (see CArchive).
     virtual void Persist(CArchive& ar);
@@ -39,7 +50,7 @@ public:
     // outside the tree name items by it.
     std::uint64_t Serial() const { return m_nSerial; }
 
-    std::unique_ptr<CTavelin> m_pSubMenu;
+    CMenuSlot m_pSubMenu;
 
 private:
     const std::uint64_t m_nSerial;

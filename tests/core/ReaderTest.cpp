@@ -229,3 +229,51 @@ TEST(Reader, DeepNestingIsCapped)
     ASSERT_EQ(l.reader.Warnings().size(), 1u);
     EXPECT_EQ(l.reader.Warnings()[0], CMenuLinker::kTooDeep);
 }
+
+// Leaves whose empty sub-menus have one look share one menu after loading;
+// whatever changes one leaf's sub-menu (or a copy's) leaves the others as
+// they were, and the changed one keeps its own menu from then on.
+TEST(Reader, LeavesShareAnEmptySubMenuUntilOneIsChanged)
+{
+    std::string text = "[Tavelin1.0]\r\nMStyle-0=0,0,0,0,40,0,80,20,5,0,top,1\r\nIStyle-0=" + kStyle + kStyle +
+                       kStyle + "\r\n";
+    for (const char* item : {"I0-1=a,,a.htm,,,,,,,1", "I0-2=b,,b.htm,,,,,,,1", "I0-3=c,,c.htm,,,,,,,1",
+                             "I0-4=d,,d.htm,,,,,,,1"})
+        text += std::string(item) + "\r\n";
+    for (int m = 1; m <= 4; ++m)
+        text += "MStyle-" + std::to_string(m) + "=0,0,0,0," + (m == 4 ? "41" : "40") +
+                ",15,80,20,5,0,Menu,1\r\nIStyle-" + std::to_string(m) + "=" + kStyle + kStyle + kStyle + "\r\n";
+    text += "Misc=5,4,0,0,0,0,-0,0-1,1-2,2-3,3-4,\r\n";
+
+    const std::vector<std::pair<const char*, void (*)(CTavelinItem&)>> changes = {
+        {"look", [](CTavelinItem& i) { i.m_pSubMenu->m_nIndent = 99; }},
+        {"name", [](CTavelinItem& i) { i.m_pSubMenu->m_strName = "Changed"; }},
+        {"items", [](CTavelinItem& i) { i.m_pSubMenu->InsertNewItem(); }},
+        {"taken", [](CTavelinItem& i) { i.TakeSubMenu()->m_nIndent = 99; }},
+        {"copy", [](CTavelinItem& i) { CTavelinItem(i).m_pSubMenu->m_nIndent = 99; }},
+    };
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        Loaded l(text);
+        ASSERT_TRUE(l.ok);
+        const CTavelin& top = *l.params.m_arrMenus[0];
+        CTavelinItem &a = *top.GetItem(0), &b = *top.GetItem(1), &c = *top.GetItem(2), &d = *top.GetItem(3);
+        ASSERT_TRUE(a.m_pSubMenu.IsShared());
+        EXPECT_EQ(&a.SubMenu(), &b.SubMenu());
+        EXPECT_EQ(&a.SubMenu(), &c.SubMenu());
+        EXPECT_NE(&a.SubMenu(), &d.SubMenu());
+        EXPECT_EQ(d.SubMenu().m_nIndent, 41);
+
+        change(b);
+        for (const CTavelinItem* other : {&a, &c}) {
+            EXPECT_EQ(other->SubMenu().m_nIndent, 40);
+            EXPECT_EQ(other->SubMenu().m_strName, "Menu");
+            EXPECT_EQ(other->SubMenu().GetItemCount(), 0);
+        }
+        EXPECT_EQ(&a.SubMenu(), &c.SubMenu());
+        CTavelin* own = b.m_pSubMenu.get();
+        EXPECT_EQ(b.m_pSubMenu.get(), own);
+        EXPECT_EQ(&b.SubMenu(), own);
+        EXPECT_FALSE(b.m_pSubMenu.IsShared());
+    }
+}
