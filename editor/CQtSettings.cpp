@@ -48,7 +48,12 @@ void CQtSettings::Store(const QString& key, const QVariant& value)
         return;
     }
     m_pSettings->setValue(key, value);
-    m_pSettings->sync();
+}
+
+void CQtSettings::Flush()
+{
+    if (m_pSettings && FileIsSafe())
+        m_pSettings->sync();
 }
 
 int CQtSettings::GetInt(const std::string& section, const std::string& key, int defaultValue)

@@ -12,6 +12,8 @@
 // file is no regular file (a pipe, a device, a broken link) it is neither
 // read nor written: the settings of the run are then kept in memory. Every
 // read takes in what another program (atw, a second editor) stored since.
+// Values set are written to the file together: by QSettings from the event
+// loop soon after, at exit, on Flush, or with the next read.
 class CQtSettings : public ISettingsStore {
 public:
     CQtSettings();
@@ -23,6 +25,7 @@ public:
     void SetString(const std::string& section, const std::string& key,
                    const std::string& value) override;
     bool Contains(const std::string& section, const std::string& key) override;
+    void Flush() override;
 
 private:
     static QString Key(const std::string& section, const std::string& key);

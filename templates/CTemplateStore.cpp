@@ -295,6 +295,7 @@ bool CTemplateStore::BeginsListedName(const std::vector<std::string>& names,
 void CTemplateStore::StoreList(const std::string& list)
 {
     m_settings.SetString(kSection, kKey, list);
+    m_settings.Flush();  // atw and a second editor read the list from the file
 }
 
 bool CTemplateStore::Restore(const std::string& list)

@@ -15,4 +15,8 @@ public:
                            const std::string& value) = 0;
     // True when a value is stored under section and key.
     virtual bool Contains(const std::string& section, const std::string& key) = 0;
+    // Writes what was set to the file now, for a value that other programs
+    // read at once (the template list). Stores that write each value as it
+    // is set, or keep none, need do nothing.
+    virtual void Flush() {}
 };
