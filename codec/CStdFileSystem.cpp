@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -132,6 +134,24 @@ bool CStdFileSystem::ReadFile(const std::string& path, std::string& bytes)
     return ok;
 }
 
+namespace {
+
+// A large buffer is backed by huge pages where the system offers them on
+// request: a project of tens of megabytes then costs a few page faults
+// instead of thousands. Only a hint; nothing changes where it is refused.
+void AskForHugePages(char* buffer, size_t size)
+{
+    constexpr std::uintptr_t kHuge = 2u << 20;
+    if (size < 2 * kHuge)
+        return;
+    const auto begin = (reinterpret_cast<std::uintptr_t>(buffer) + kHuge - 1) & ~(kHuge - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(buffer) + size) & ~(kHuge - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
+}  // namespace
+
 bool CStdFileSystem::ReadBytes(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size)
 {
     const int fd = path.empty() ? -1 : OpenRegular(path, O_RDONLY);
@@ -142,6 +162,7 @@ bool CStdFileSystem::ReadBytes(const std::string& path, std::unique_ptr<char[]>&
     // The size is a hint: the file may grow or shrink while it is read.
     size_t capacity = static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1;
     bytes = std::make_unique_for_overwrite<char[]>(capacity);
+    AskForHugePages(bytes.get(), capacity);
     size = 0;
     bool ok = true;
     for (;;) {
