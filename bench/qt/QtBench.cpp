@@ -272,7 +272,8 @@ struct BareSiblings {
         menu->addChildren(children);
         root->addChild(menu);
         tree.addTopLevelItem(root);
-        tree.expandAll();
+        tree.expandItem(root);
+        tree.expandItem(menu);
         tree.show();
         Paint(tree);
     }
@@ -335,8 +336,8 @@ void BM_TreeDelete_BarePeer(benchmark::State& state)
         state.PauseTiming();
         rig.tree.setCurrentItem(rig.menu->child(middle));
         state.ResumeTiming();
-        QTreeWidgetItem* gone = rig.menu->takeChild(middle);
         rig.tree.setCurrentItem(rig.menu);
+        QTreeWidgetItem* gone = rig.menu->takeChild(middle);
         Paint(rig.tree);
         state.PauseTiming();
         rig.menu->insertChild(middle, gone);
