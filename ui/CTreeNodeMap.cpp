@@ -7,6 +7,16 @@
 #include "editor/CText.h"
 #include "model/CAppletParameters.h"
 
+namespace {
+
+// A holder whose menu has items but which has no children yet.
+bool IsUnbuilt(const QTreeWidgetItem* node, const CTavelin* menu)
+{
+    return menu && node->childCount() == 0 && !menu->m_arrItems.empty();
+}
+
+}  // namespace
+
 int CTreeNodeMap::ItemImage(const CTavelinItem& item)
 {
     const bool hasItems = item.m_pSubMenu && item.m_pSubMenu->GetItemCount(true) > 0;
@@ -88,15 +98,6 @@ CTavelin* CTreeNodeMap::MenuShownBy(const QTreeWidgetItem* node)
     default: return nullptr;
     }
 }
-
-namespace {
-
-bool IsUnbuilt(const QTreeWidgetItem* node, const CTavelin* menu)
-{
-    return menu && node->childCount() == 0 && !menu->m_arrItems.empty();
-}
-
-}  // namespace
 
 void CTreeNodeMap::SyncIndicator(QTreeWidgetItem* node)
 {

@@ -1,3 +1,4 @@
+#include <QTest>
 #include <QUndoStack>
 #include <functional>
 
@@ -111,6 +112,13 @@ TEST_F(LazyTree, UnbuiltHoldersFollowTheirMenuAndRemovedSubTreesAreForgotten)
     ASSERT_NE(Node(a1y1), nullptr);
     EXPECT_EQ(Node(a1y1)->text(0), "a1y1");
     EXPECT_TRUE(InTree(Node(a1y1)));
+
+    // "*" expands and builds a whole branch.
+    view->RebuildTree();
+    Select(alpha);
+    QTest::keyClick(view.get(), Qt::Key_Asterisk);
+    EXPECT_TRUE(view->BuiltNodeOf(a1y1) && view->BuiltNodeOf(a1y1)->parent()->isExpanded());
+    EXPECT_EQ(NodeCount(), 4 + 6);
 }
 
 // Find reaches the end of a chain a hundred items deep beside a thousand
