@@ -142,6 +142,7 @@ void CAppletTavelinWizardView::OnInsert()
     }
     if (!fresh)
         return;
+    expandItem(target);
     setCurrentItem(fresh);
     emit CommandStateChanged();
 }

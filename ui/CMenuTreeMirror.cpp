@@ -17,7 +17,8 @@ bool IsItemKind(int kind)
 
 // The items from a top-level menu's item down to item, item last; empty
 // when the model does not hold item. *top is that top-level menu.
-std::vector<const CTavelinItem*> PathTo(const CAppletParameters& params, const CTavelinItem* item, CTavelin** top)
+std::vector<const CTavelinItem*> PathTo(const CAppletParameters& params, const CTavelinItem* item,
+                                        CTavelin** top)
 {
     struct Step {
         const CTavelinItem* item;
@@ -56,7 +57,8 @@ CMenuTreeMirror::CMenuTreeMirror(const CEditorContext& context, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     ConnectEditor();
-    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* node) { m_pNodes->BuildChildren(node); });
+    connect(this, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* node) { m_pNodes->BuildChildren(node); });
 }
 
 CMenuTreeMirror::~CMenuTreeMirror() = default;

@@ -202,7 +202,8 @@ void BM_ShowPeer_BareLazyTree(benchmark::State& state)
         bare->setHeaderHidden(true);
         bare->resize(300, 600);
         QObject::connect(bare.get(), &QTreeWidget::itemExpanded, bare.get(), [&icon](QTreeWidgetItem* node) {
-            const auto* menu = reinterpret_cast<const CTavelin*>(node->data(0, Qt::UserRole).value<quintptr>());
+            const quintptr object = node->data(0, Qt::UserRole).value<quintptr>();
+            const auto* menu = reinterpret_cast<const CTavelin*>(object);
             if (!menu || node->childCount() > 0)
                 return;
             QList<QTreeWidgetItem*> children;
@@ -251,7 +252,10 @@ struct SiblingsRig {
         view->expandItem(view->NodeOf(menu));
         Paint(*view);
     }
-    QTreeWidgetItem* Middle() { return view->NodeOf(menu->GetItem(static_cast<int>(menu->m_arrItems.size() / 2))); }
+    QTreeWidgetItem* Middle()
+    {
+        return view->NodeOf(menu->GetItem(static_cast<int>(menu->m_arrItems.size() / 2)));
+    }
 };
 
 // The peer's shape: a shown bare tree with a root, one menu node and
@@ -388,7 +392,8 @@ void BM_StartEditor_Project(benchmark::State& state)
 // The peer: the bare window showing a tree of the same top-level shape.
 void BM_StartBareWindow_Tree(benchmark::State& state)
 {
-    const QString menus = QString::number(BenchModel::Shared(static_cast<int>(state.range(0))).m_arrMenus.size());
+    const CAppletParameters& model = BenchModel::Shared(static_cast<int>(state.range(0)));
+    const QString menus = QString::number(model.m_arrMenus.size());
     StartLoop(state, QCoreApplication::applicationDirPath() + QStringLiteral("/atw_bare_window"), {menus});
 }
 }  // namespace
@@ -407,7 +412,11 @@ BENCHMARK(BM_TreeDelete_BarePeer)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StartEditor)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartBareWindow)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartEditor_Project)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StartBareWindow_Tree)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartBareWindow_Tree)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
