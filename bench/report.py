@@ -91,7 +91,7 @@ def main():
     print("| operation | per item at 10,000 (us) | per item at 100,000 (us) | growth | target |")
     print("|---|---:|---:|---:|---:|")
     for name in ("BM_LoadProject", "BM_BuildPage", "BM_SaveFiles", "BM_Check", "BM_ArchiveStore",
-                 "BM_ArchiveLoad", "BM_DeepCopy", "BM_RebuildTree"):
+                 "BM_ArchiveLoad", "BM_DeepCopy"):
         growth = scaling(runs, name)
         if growth is None:
             continue

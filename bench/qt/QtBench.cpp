@@ -1,6 +1,6 @@
 // The editor's own figures against Qt references, in one run: the project
 // reader against QSettings reading the same file, the tree's rebuild against
-// a bare tree widget of the same shape, edits on a large tree against the
+// a bare tree widget refilled the same lazy way, edits on a large tree against the
 // same edits on a small one, the editor showing a large project against a
 // bare tree of the same shape, an edit among many siblings against the same
 // edit on a bare tree widget, and the editor's start against a bare window.
@@ -94,20 +94,47 @@ void BM_RebuildTree(benchmark::State& state)
     PerItem(state);
 }
 
-QTreeWidgetItem* BareNode(const std::string& text, const QIcon& icon, const CTavelin* menu)
+// A bare tree's node of a menu: text and picture, with a button when the
+// menu has items; its children are made when it is first expanded.
+QTreeWidgetItem* LazyNode(const std::string& text, const QIcon& icon, const CTavelin* menu)
 {
     auto* node = new QTreeWidgetItem;
-    node->setText(0, QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+    node->setText(0, QString::fromStdString(text));
     node->setIcon(0, icon);
-    QList<QTreeWidgetItem*> children;
-    for (const auto& item : menu->m_arrItems)
-        children << BareNode(item->m_strLabel, icon, item->m_pSubMenu.get());
-    node->addChildren(children);
+    node->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(menu)));
+    if (!menu->m_arrItems.empty())
+        node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     return node;
 }
 
-// The peer: a bare tree widget filled with the same shape, text and
-// picture only, built bottom-up.
+// The root with a lazy node for each top-level menu, as a hand-written lazy
+// tree starts.
+QTreeWidgetItem* LazyRoot(const CAppletParameters& params, const QIcon& icon)
+{
+    auto* root = new QTreeWidgetItem(QStringList(QString::fromStdString(params.m_strName)));
+    root->setIcon(0, icon);
+    QList<QTreeWidgetItem*> menus;
+    for (const auto& menu : params.m_arrMenus)
+        menus << LazyNode(menu->m_strName, icon, menu.get());
+    root->addChildren(menus);
+    return root;
+}
+
+// The children of a lazy node, made when it is expanded.
+void AddLazyChildren(QTreeWidgetItem* node, const QIcon& icon)
+{
+    const quintptr object = node->data(0, Qt::UserRole).value<quintptr>();
+    const auto* menu = reinterpret_cast<const CTavelin*>(object);
+    if (!menu || node->childCount() > 0)
+        return;
+    QList<QTreeWidgetItem*> children;
+    for (const auto& item : menu->m_arrItems)
+        children << LazyNode(item->m_strLabel, icon, item->m_pSubMenu.get());
+    node->addChildren(children);
+}
+
+// The peer: a bare tree widget refilled with the same shape as the editor
+// builds (the root and lazy top-level menu nodes), text and picture only.
 void BM_TreePeer_BareWidget(benchmark::State& state)
 {
     TreeRig rig(static_cast<int>(state.range(0)));
@@ -116,11 +143,7 @@ void BM_TreePeer_BareWidget(benchmark::State& state)
     bare.resize(rig.view.size());
     for (auto _ : state) {
         bare.clear();
-        auto* root = new QTreeWidgetItem(QStringList(QStringLiteral("root")));
-        QList<QTreeWidgetItem*> menus;
-        for (const auto& menu : rig.run.params.m_arrMenus)
-            menus << BareNode(menu->m_strName, icon, menu.get());
-        root->addChildren(menus);
+        QTreeWidgetItem* root = LazyRoot(rig.run.params, icon);
         bare.addTopLevelItem(root);
         bare.expandItem(root);
         bare.setCurrentItem(root);
@@ -175,19 +198,6 @@ void BM_ShowProject_Editor(benchmark::State& state)
     PerItem(state);
 }
 
-// A bare tree's node of a menu: text and picture, with a button when the
-// menu has items; its children are made when it is first expanded.
-QTreeWidgetItem* LazyNode(const std::string& text, const QIcon& icon, const CTavelin* menu)
-{
-    auto* node = new QTreeWidgetItem;
-    node->setText(0, QString::fromStdString(text));
-    node->setIcon(0, icon);
-    node->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(menu)));
-    if (!menu->m_arrItems.empty())
-        node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    return node;
-}
-
 // The peer: a bare tree widget showing the same top-level shape, building
 // the rows under a node when it is expanded, as a hand-written lazy tree does.
 void BM_ShowPeer_BareLazyTree(benchmark::State& state)
@@ -201,22 +211,9 @@ void BM_ShowPeer_BareLazyTree(benchmark::State& state)
         auto bare = std::make_unique<QTreeWidget>();
         bare->setHeaderHidden(true);
         bare->resize(300, 600);
-        QObject::connect(bare.get(), &QTreeWidget::itemExpanded, bare.get(), [&icon](QTreeWidgetItem* node) {
-            const quintptr object = node->data(0, Qt::UserRole).value<quintptr>();
-            const auto* menu = reinterpret_cast<const CTavelin*>(object);
-            if (!menu || node->childCount() > 0)
-                return;
-            QList<QTreeWidgetItem*> children;
-            for (const auto& item : menu->m_arrItems)
-                children << LazyNode(item->m_strLabel, icon, item->m_pSubMenu.get());
-            node->addChildren(children);
-        });
-        auto* root = new QTreeWidgetItem(QStringList(QString::fromStdString(params.m_strName)));
-        root->setIcon(0, icon);
-        QList<QTreeWidgetItem*> menus;
-        for (const auto& menu : params.m_arrMenus)
-            menus << LazyNode(menu->m_strName, icon, menu.get());
-        root->addChildren(menus);
+        QObject::connect(bare.get(), &QTreeWidget::itemExpanded, bare.get(),
+                         [&icon](QTreeWidgetItem* node) { AddLazyChildren(node, icon); });
+        QTreeWidgetItem* root = LazyRoot(params, icon);
         bare->addTopLevelItem(root);
         bare->expandItem(root);
         bare->setCurrentItem(root);
