@@ -37,10 +37,10 @@ def clock(name):
     return "wall" if name.startswith(WALL) else "cpu"
 
 
-def row(runs, label, ours, ref, target, sizes=("1000", "10000", "100000")):
+def row(runs, label, ours, ref, target, sizes=("1000", "10000", "100000"), suffix=""):
     lines = []
     for n in sizes:
-        a, r = runs.get(f"{ours}/{n}"), runs.get(f"{ref}/{n}")
+        a, r = runs.get(f"{ours}/{n}{suffix}"), runs.get(f"{ref}/{n}{suffix}")
         if not a or not r:
             continue
         ratio = ms(a) / ms(r)
@@ -66,7 +66,15 @@ def main():
                  + row(runs, "load against QSettings", "BM_LoadProject_Ours", "BM_LoadPeer_QSettings", 0.5)
                  + row(runs, "BuildPage", "BM_BuildPage", "BM_BuildPageFloor_Append", 5)
                  + row(runs, "SaveFiles", "BM_SaveFiles", "BM_SaveFloor_WriteRename", 4)
-                 + row(runs, "RebuildTree", "BM_RebuildTree", "BM_TreePeer_BareWidget", 1.5)):
+                 + row(runs, "RebuildTree", "BM_RebuildTree", "BM_TreePeer_BareWidget", 1.5)
+                 + row(runs, "editor shows a project", "BM_ShowProject_Editor", "BM_ShowPeer_BareLazyTree", 3,
+                       ("100000",))
+                 + row(runs, "Insert among siblings", "BM_TreeInsert_Ours", "BM_TreeInsert_BarePeer", 1.5,
+                       ("20000",))
+                 + row(runs, "Delete among siblings", "BM_TreeDelete_Ours", "BM_TreeDelete_BarePeer", 1.5,
+                       ("20000",))
+                 + row(runs, "start with a project", "BM_StartEditor_Project", "BM_StartBareWindow_Tree", 3,
+                       ("100000",), "/iterations:5/manual_time")):
         print(line)
     edits_small, edits_large = runs.get("BM_TreeEdits1000/1000"), runs.get("BM_TreeEdits1000/100000")
     if edits_small and edits_large:
@@ -83,7 +91,7 @@ def main():
     print("| operation | per item at 10,000 (us) | per item at 100,000 (us) | growth | target |")
     print("|---|---:|---:|---:|---:|")
     for name in ("BM_LoadProject", "BM_BuildPage", "BM_SaveFiles", "BM_Check", "BM_ArchiveStore",
-                 "BM_ArchiveLoad", "BM_DeepCopy", "BM_RebuildTree"):
+                 "BM_ArchiveLoad", "BM_DeepCopy"):
         growth = scaling(runs, name)
         if growth is None:
             continue

@@ -347,8 +347,10 @@ void CModelEditor::ApplyAudio(CTavelinItem* item, int scope, const std::string& 
     });
 }
 
+// The views rebuild first: clearing the history announces its new state,
+// and whoever asks then must no longer reach objects of the old model.
 void CModelEditor::NotifyReset()
 {
-    m_history.clear();
     emit ModelReset();
+    m_history.clear();
 }

@@ -128,17 +128,17 @@ void CAppletTavelinWizardView::OnInsert()
     QTreeWidgetItem* target = SelectedNode() ? SelectedNode() : RootNode();
     if (!target)
         return;
-    QTreeWidgetItem* fresh = nullptr;
     const int kind = GetNodeKind(target);
+    if (IsItemKind(kind) && !CheckNesting(target, 1))
+        return;
+    CTavelinItem* owner = ItemOf(target);
+    QTreeWidgetItem* fresh = nullptr;
     if (kind == KindRoot) {
         fresh = NodeOf(m_ctx.editor.AddTopMenu());
-    } else if (kind == KindTopMenu) {
-        fresh = NodeOf(m_ctx.editor.InsertNewItem(TopMenuOf(target), nullptr, 0));
-    } else if (IsItemKind(kind)) {
-        if (!CheckNesting(target, 1))
-            return;
-        CTavelinItem* owner = ItemOf(target);
-        fresh = NodeOf(m_ctx.editor.InsertNewItem(owner->m_pSubMenu.get(), owner, GetNodeDepth(target) - 1));
+    } else if (kind == KindTopMenu || owner) {
+        CTavelin* menu = owner ? owner->m_pSubMenu.get() : TopMenuOf(target);
+        const int nesting = owner ? GetNodeDepth(target) - 1 : 0;
+        fresh = ExpandTo(target, m_ctx.editor.InsertNewItem(menu, owner, nesting));
     }
     if (!fresh)
         return;
@@ -223,6 +223,16 @@ void CAppletTavelinWizardView::Move(bool up)
     }
     setCurrentItem(fresh);
     emit CommandStateChanged();
+}
+
+// After item went under target: target expanded, and item's node.
+QTreeWidgetItem* CAppletTavelinWizardView::ExpandTo(QTreeWidgetItem* target, const CTavelinItem* item)
+{
+    if (!item)
+        return nullptr;
+    BuildChildNodes(target);
+    expandItem(target);
+    return BuiltNodeOf(item);
 }
 
 bool CAppletTavelinWizardView::CheckNesting(const QTreeWidgetItem* target, int itemLevels)
@@ -428,10 +438,9 @@ bool CAppletTavelinWizardView::PasteItemUnder(QTreeWidgetItem* target, const CTa
     if (!menu || !CheckNesting(target, ItemLevels(item)))
         return false;
     const int nesting = owner ? GetNodeDepth(target) - 1 : 0;
-    QTreeWidgetItem* fresh = NodeOf(m_ctx.editor.InsertItemCopy(menu, owner, nesting, item));
+    QTreeWidgetItem* fresh = ExpandTo(target, m_ctx.editor.InsertItemCopy(menu, owner, nesting, item));
     if (!fresh)
         return false;
-    expandItem(target);
     setCurrentItem(fresh);
     return true;
 }

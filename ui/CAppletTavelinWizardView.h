@@ -96,6 +96,7 @@ private:
     bool CommitPropertyPage();
     bool CopySelection();
     bool CheckNesting(const QTreeWidgetItem* target, int itemLevels);
+    QTreeWidgetItem* ExpandTo(QTreeWidgetItem* target, const CTavelinItem* item);
     void ShowPropertyFor(QTreeWidgetItem* node);
     void PlacePropertyFrame();
     bool UpdateDropState(QDragMoveEvent* event);

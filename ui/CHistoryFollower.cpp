@@ -5,7 +5,7 @@
 #include "CMenuTreeMirror.h"
 #include "editor/CModelEditor.h"
 
-CHistoryFollower::CHistoryFollower(CModelEditor& editor, const CMenuTreeMirror& tree, QObject* parent)
+CHistoryFollower::CHistoryFollower(CModelEditor& editor, CMenuTreeMirror& tree, QObject* parent)
     : QObject(parent), m_editor(editor), m_tree(tree)
 {
     FollowEditor();
@@ -36,7 +36,7 @@ void CHistoryFollower::Note(Rank rank, std::function<QTreeWidgetItem*()> node)
 void CHistoryFollower::FollowEditor()
 {
     CModelEditor* e = &m_editor;
-    const CMenuTreeMirror* t = &m_tree;
+    CMenuTreeMirror* t = &m_tree;
     auto itemAt = [t](CTavelin* menu, int index) {
         return [t, item = menu->m_arrItems.at(size_t(index)).get()] { return t->NodeOf(item); };
     };

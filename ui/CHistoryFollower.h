@@ -15,7 +15,7 @@ class QTreeWidgetItem;
 class CHistoryFollower : public QObject {
     Q_OBJECT
 public:
-    CHistoryFollower(CModelEditor& editor, const CMenuTreeMirror& tree, QObject* parent = nullptr);
+    CHistoryFollower(CModelEditor& editor, CMenuTreeMirror& tree, QObject* parent = nullptr);
 
     // Undoes (or redoes) one step; the node to select after it, null when
     // the step touched nothing the tree shows.
@@ -29,7 +29,7 @@ private:
     void FollowEditor();
 
     CModelEditor& m_editor;
-    const CMenuTreeMirror& m_tree;
+    CMenuTreeMirror& m_tree;
     bool m_bStepping = false;
     std::vector<std::pair<Rank, std::function<QTreeWidgetItem*()>>> m_candidates;
 };

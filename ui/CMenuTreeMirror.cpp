@@ -1,15 +1,48 @@
 #include "CMenuTreeMirror.h"
 
+#include <vector>
+
 #include "CTreeIcons.h"
 #include "CTreeNodeMap.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
+#include "model/CAppletParameters.h"
 
 namespace {
 
 bool IsItemKind(int kind)
 {
     return kind == CMenuTreeMirror::KindItem || kind == CMenuTreeMirror::KindLeaf;
+}
+
+// The items from a top-level menu's item down to item, item last; empty
+// when the model does not hold item. *top is that top-level menu.
+std::vector<const CTavelinItem*> PathTo(const CAppletParameters& params, const CTavelinItem* item,
+                                        CTavelin** top)
+{
+    struct Step {
+        const CTavelinItem* item;
+        size_t depth;
+    };
+    std::vector<const CTavelinItem*> path;
+    std::vector<Step> pending;
+    for (const auto& menu : params.m_arrMenus) {
+        *top = menu.get();
+        for (auto it = menu->m_arrItems.rbegin(); it != menu->m_arrItems.rend(); ++it)
+            pending.push_back({it->get(), 0});
+        while (!pending.empty()) {
+            const Step step = pending.back();
+            pending.pop_back();
+            path.resize(step.depth);
+            path.push_back(step.item);
+            if (step.item == item)
+                return path;
+            if (const CTavelin* sub = step.item->m_pSubMenu.get())
+                for (auto it = sub->m_arrItems.rbegin(); it != sub->m_arrItems.rend(); ++it)
+                    pending.push_back({it->get(), step.depth + 1});
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -24,6 +57,8 @@ CMenuTreeMirror::CMenuTreeMirror(const CEditorContext& context, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     ConnectEditor();
+    connect(this, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* node) { m_pNodes->BuildChildren(node); });
 }
 
 CMenuTreeMirror::~CMenuTreeMirror() = default;
@@ -48,7 +83,8 @@ void CMenuTreeMirror::ConnectEditor()
 
 // --- building the tree ------------------------------------------------------
 
-// The whole tree, built detached and bottom-up and added in one step.
+// The root and the top-level menus, built detached and added in one step;
+// the rows below come when they are asked for.
 void CMenuTreeMirror::RebuildTree()
 {
     m_ctx.selection.Clear();
@@ -95,9 +131,35 @@ QTreeWidgetItem* CMenuTreeMirror::RootNode() const
     return topLevelItemCount() > 0 ? topLevelItem(0) : nullptr;
 }
 
-QTreeWidgetItem* CMenuTreeMirror::NodeOf(const CTavelinItem* item) const
+QTreeWidgetItem* CMenuTreeMirror::NodeOf(const CTavelinItem* item)
+{
+    if (QTreeWidgetItem* node = BuiltNodeOf(item))
+        return node;
+    return item ? BuildPathTo(item) : nullptr;
+}
+
+QTreeWidgetItem* CMenuTreeMirror::BuiltNodeOf(const CTavelinItem* item) const
 {
     return m_pNodes->NodeOf(item);
+}
+
+void CMenuTreeMirror::BuildChildNodes(QTreeWidgetItem* node)
+{
+    m_pNodes->BuildChildren(node);
+}
+
+// The model has no way up from an item, so the items above it are found by
+// a walk from the top; then each node on the way gets its children.
+QTreeWidgetItem* CMenuTreeMirror::BuildPathTo(const CTavelinItem* item)
+{
+    CTavelin* top = nullptr;
+    const std::vector<const CTavelinItem*> path = PathTo(m_ctx.Params(), item, &top);
+    QTreeWidgetItem* node = path.empty() ? nullptr : NodeOf(top);
+    for (const CTavelinItem* step : path) {
+        m_pNodes->BuildChildren(node);
+        node = node ? m_pNodes->NodeOf(step) : nullptr;
+    }
+    return node;
 }
 
 QTreeWidgetItem* CMenuTreeMirror::NodeOf(const CTavelin* topMenu) const
@@ -164,30 +226,35 @@ void CMenuTreeMirror::OnTopMenuMoved(CTavelin* menu, int from, int to)
     ReplaceMovedNode(old, m_pNodes->MakeTopMenuNode(*menu), from, to);
 }
 
-void CMenuTreeMirror::OnItemInserted(CTavelin* menu, CTavelinItem*, int index)
+// Under a holder still to be built only its picture and button change; an
+// expanded holder without children (its menu was empty) gets them now.
+void CMenuTreeMirror::OnItemInserted(CTavelin* menu, CTavelinItem* owner, int index)
 {
-    QTreeWidgetItem* holder = m_pNodes->HolderOf(menu);
+    QTreeWidgetItem* holder = owner ? BuiltNodeOf(owner) : m_pNodes->HolderOf(menu);
     CTavelinItem* item = menu ? menu->GetItem(index) : nullptr;
     if (!holder || !item)
         return;
-    holder->insertChild(index, m_pNodes->MakeItemNode(*item));
-    RefreshItemImage(holder);
+    if (holder->childCount() > 0)
+        holder->insertChild(index, m_pNodes->MakeItemNode(*item));
+    else if (holder->isExpanded())
+        m_pNodes->BuildChildren(holder);
+    RefreshHolder(holder);
 }
 
 void CMenuTreeMirror::OnItemAboutToBeRemoved(CTavelin*, CTavelinItem* item)
 {
-    RemoveNode(NodeOf(item));
+    RemoveNode(BuiltNodeOf(item));
 }
 
 void CMenuTreeMirror::OnItemRemoved(CTavelin* menu, int)
 {
-    RefreshItemImage(m_pNodes->HolderOf(menu));
+    RefreshHolder(m_pNodes->HolderOf(menu));
 }
 
 void CMenuTreeMirror::OnItemMoved(CTavelin* menu, int from, int to)
 {
     CTavelinItem* item = menu ? menu->GetItem(to) : nullptr;
-    QTreeWidgetItem* old = item ? NodeOf(item) : nullptr;
+    QTreeWidgetItem* old = BuiltNodeOf(item);
     if (!old)
         return;
     m_pNodes->Forget(old);
@@ -208,10 +275,10 @@ void CMenuTreeMirror::OnTopMenuChanged(CTavelin* menu)
 
 void CMenuTreeMirror::OnItemChanged(CTavelinItem* item)
 {
-    QTreeWidgetItem* node = NodeOf(item);
+    QTreeWidgetItem* node = BuiltNodeOf(item);
     if (!node)
         return;
-    RefreshItemImage(node);
+    RefreshHolder(node);
     const QString label = CTreeNodeMap::Label(item->m_strLabel);
     if (node->text(0) != label)
         node->setText(0, label);
@@ -226,10 +293,13 @@ void CMenuTreeMirror::OnAppletChanged()
         root->setText(0, label);
 }
 
-void CMenuTreeMirror::RefreshItemImage(QTreeWidgetItem* node)
+// The picture of an item node, and the button of any holder, after its
+// menu gained or lost items.
+void CMenuTreeMirror::RefreshHolder(QTreeWidgetItem* node)
 {
     if (const CTavelinItem* item = ItemOf(node))
         m_pNodes->SetImage(node, CTreeNodeMap::ItemImage(*item));
+    CTreeNodeMap::SyncIndicator(node);
 }
 
 // Deletes node with its sub-tree. A selection inside it moves to the parent

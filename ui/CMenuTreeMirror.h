@@ -10,10 +10,13 @@ class CTavelinItem;
 class CTreeNodeMap;
 
 // The menu tree as a mirror of the model: the applet root, top-level menus,
-// items with sub-items and leaf items. It patches its nodes from the model
-// editor's typed change signals (on do, undo and redo alike) and rebuilds the
-// whole tree only for a new or opened model. It knows nodes and the model
-// objects behind them; the commands on them live in the tree view.
+// items with sub-items and leaf items. It builds only the rows it shows: the
+// root and the top-level menus at first, the children of a node when it is
+// first expanded or when a node below it is asked for. It patches the nodes
+// it has from the model editor's typed change signals (on do, undo and redo
+// alike) and rebuilds the tree only for a new or opened model. It knows nodes
+// and the model objects behind them; the commands on them live in the tree
+// view.
 class CMenuTreeMirror : public QTreeWidget {
     Q_OBJECT
 public:
@@ -31,8 +34,15 @@ public:
     int GetNodeDepth(const QTreeWidgetItem* node) const;
     int NodeImage(const QTreeWidgetItem* node) const;
     QTreeWidgetItem* RootNode() const;
-    QTreeWidgetItem* NodeOf(const CTavelinItem* item) const;
+    // The node of item, building the nodes down to it when they are not
+    // there yet (a search of the model from the top); null when the model
+    // does not hold item.
+    QTreeWidgetItem* NodeOf(const CTavelinItem* item);
     QTreeWidgetItem* NodeOf(const CTavelin* topMenu) const;
+    // The node of item when it is built already, else null.
+    QTreeWidgetItem* BuiltNodeOf(const CTavelinItem* item) const;
+    // Builds the children of node if they are still to be built.
+    void BuildChildNodes(QTreeWidgetItem* node);
 
     // --- nodes and the model objects behind them ---------------------------
     static int ItemImage(const CTavelinItem* item);
@@ -73,7 +83,8 @@ private:
     void ConnectEditor();
     void RemoveNode(QTreeWidgetItem* node);
     void ReplaceMovedNode(QTreeWidgetItem* old, QTreeWidgetItem* fresh, int from, int to);
-    void RefreshItemImage(QTreeWidgetItem* node);
+    void RefreshHolder(QTreeWidgetItem* node);
+    QTreeWidgetItem* BuildPathTo(const CTavelinItem* item);
 
     std::unique_ptr<CTreeNodeMap> m_pNodes;
     bool m_bRebuilding = false;

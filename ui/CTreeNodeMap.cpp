@@ -7,6 +7,16 @@
 #include "editor/CText.h"
 #include "model/CAppletParameters.h"
 
+namespace {
+
+// A holder whose menu has items but which has no children yet.
+bool IsUnbuilt(const QTreeWidgetItem* node, const CTavelin* menu)
+{
+    return menu && node->childCount() == 0 && !menu->m_arrItems.empty();
+}
+
+}  // namespace
+
 int CTreeNodeMap::ItemImage(const CTavelinItem& item)
 {
     const bool hasItems = item.m_pSubMenu && item.m_pSubMenu->GetItemCount(true) > 0;
@@ -80,29 +90,53 @@ QTreeWidgetItem* CTreeNodeMap::MakeNode(void* object, const std::string& label, 
     return node;
 }
 
-void CTreeNodeMap::AddMenuItems(QTreeWidgetItem* holder, CTavelin& menu)
+CTavelin* CTreeNodeMap::MenuShownBy(const QTreeWidgetItem* node)
 {
-    m_hashHolders.insert(&menu, holder);
-    if (menu.m_arrItems.empty())
+    switch (KindOfImage(Image(node))) {
+    case 1: return static_cast<CTavelin*>(Object(node));
+    case 3: case 5: return static_cast<CTavelinItem*>(Object(node))->m_pSubMenu.get();
+    default: return nullptr;
+    }
+}
+
+void CTreeNodeMap::SyncIndicator(QTreeWidgetItem* node)
+{
+    if (!node)
         return;
+    const auto policy = IsUnbuilt(node, MenuShownBy(node)) ? QTreeWidgetItem::ShowIndicator
+                                                           : QTreeWidgetItem::DontShowIndicatorWhenChildless;
+    if (node->childIndicatorPolicy() != policy)
+        node->setChildIndicatorPolicy(policy);
+}
+
+bool CTreeNodeMap::BuildChildren(QTreeWidgetItem* holder)
+{
+    CTavelin* menu = holder ? MenuShownBy(holder) : nullptr;
+    if (!IsUnbuilt(holder, menu))
+        return false;
     QList<QTreeWidgetItem*> children;
-    children.reserve(static_cast<qsizetype>(menu.m_arrItems.size()));
-    for (auto& item : menu.m_arrItems)
+    children.reserve(static_cast<qsizetype>(menu->m_arrItems.size()));
+    for (auto& item : menu->m_arrItems)
         children << MakeItemNode(*item);
     holder->addChildren(children);
+    SyncIndicator(holder);
+    return true;
 }
 
 QTreeWidgetItem* CTreeNodeMap::MakeItemNode(CTavelinItem& item)
 {
     QTreeWidgetItem* node = MakeNode(&item, item.m_strLabel, ItemImage(item));
-    AddMenuItems(node, *item.m_pSubMenu);
+    if (item.m_pSubMenu)
+        m_hashHolders.insert(item.m_pSubMenu.get(), node);
+    SyncIndicator(node);
     return node;
 }
 
 QTreeWidgetItem* CTreeNodeMap::MakeTopMenuNode(CTavelin& menu)
 {
     QTreeWidgetItem* node = MakeNode(&menu, menu.m_strName, TopMenuImage(menu));
-    AddMenuItems(node, menu);
+    m_hashHolders.insert(&menu, node);
+    SyncIndicator(node);
     return node;
 }
 
@@ -128,12 +162,7 @@ void CTreeNodeMap::Forget(QTreeWidgetItem* node)
         void* object = Object(n);
         if (m_hashNodes.value(object) == n)
             m_hashNodes.remove(object);
-        const int kind = KindOfImage(Image(n));
-        const CTavelin* menu = nullptr;
-        if (kind == 1)
-            menu = static_cast<CTavelin*>(object);
-        else if (kind == 3 || kind == 5)
-            menu = static_cast<CTavelinItem*>(object)->m_pSubMenu.get();
+        const CTavelin* menu = MenuShownBy(n);
         if (menu && m_hashHolders.value(menu) == n)
             m_hashHolders.remove(menu);
         for (int i = 0; i < n->childCount(); ++i)

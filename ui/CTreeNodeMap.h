@@ -13,8 +13,10 @@ class QTreeWidgetItem;
 // The tree's nodes and the model objects behind them. A node keeps a pointer
 // to its object and its picture index, which also tells its kind. The map
 // finds the node of an object, and the node whose children show a menu's
-// items, in constant time. Nodes are built detached and bottom-up, so that
-// filling the tree costs no per-node notifications.
+// items, in constant time, for the nodes built so far. A holder (a node
+// whose menu has items) gets its children only when they are first asked
+// for; until then it has none and shows a button. So a holder without
+// children whose menu has items is a holder still to be built.
 class CTreeNodeMap {
 public:
     static constexpr int kObjectRole = Qt::UserRole;      // the model object's pointer
@@ -34,12 +36,22 @@ public:
     void SetImage(QTreeWidgetItem* node, int image) const;
 
     void Clear();
-    // Each builds a detached node with its whole sub-tree and registers it.
+    // Each builds a detached node and registers it; the root comes with the
+    // top-level menu nodes, the others without children.
     QTreeWidgetItem* MakeRoot(CAppletParameters& params);
     QTreeWidgetItem* MakeTopMenuNode(CTavelin& menu);
     QTreeWidgetItem* MakeItemNode(CTavelinItem& item);
     // Unregisters node and its sub-tree; the model objects must still exist.
     void Forget(QTreeWidgetItem* node);
+
+    // The menu whose items the children of node show: a top-level menu's
+    // own, an item's sub-menu; null for the root and foreign nodes.
+    static CTavelin* MenuShownBy(const QTreeWidgetItem* node);
+    // Builds the children of a holder still to be built; false when there
+    // was nothing to build.
+    bool BuildChildren(QTreeWidgetItem* holder);
+    // A button on a holder still to be built, none otherwise.
+    static void SyncIndicator(QTreeWidgetItem* node);
 
     QTreeWidgetItem* NodeOf(const void* object) const { return m_hashNodes.value(object); }
     // The top-level menu node or item node whose children show menu's items.
@@ -47,7 +59,6 @@ public:
 
 private:
     QTreeWidgetItem* MakeNode(void* object, const std::string& label, int image);
-    void AddMenuItems(QTreeWidgetItem* holder, CTavelin& menu);
 
     const QList<QIcon>& m_images;
     QHash<const void*, QTreeWidgetItem*> m_hashNodes;

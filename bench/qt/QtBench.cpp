@@ -1,12 +1,15 @@
 // The editor's own figures against Qt references, in one run: the project
 // reader against QSettings reading the same file, the tree's rebuild against
-// a bare tree widget of the same shape, edits on a large tree against the
-// same edits on a small one, and the editor's start against a bare window.
+// a bare tree widget refilled the same lazy way, edits on a large tree against the
+// same edits on a small one, the editor showing a large project against a
+// bare tree of the same shape, an edit among many siblings against the same
+// edit on a bare tree widget, and the editor's start against a bare window.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QPixmap>
 #include <QSettings>
 #include <QTreeWidget>
 #include <filesystem>
@@ -91,20 +94,47 @@ void BM_RebuildTree(benchmark::State& state)
     PerItem(state);
 }
 
-QTreeWidgetItem* BareNode(const std::string& text, const QIcon& icon, const CTavelin* menu)
+// A bare tree's node of a menu: text and picture, with a button when the
+// menu has items; its children are made when it is first expanded.
+QTreeWidgetItem* LazyNode(const std::string& text, const QIcon& icon, const CTavelin* menu)
 {
     auto* node = new QTreeWidgetItem;
-    node->setText(0, QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+    node->setText(0, QString::fromStdString(text));
     node->setIcon(0, icon);
-    QList<QTreeWidgetItem*> children;
-    for (const auto& item : menu->m_arrItems)
-        children << BareNode(item->m_strLabel, icon, item->m_pSubMenu.get());
-    node->addChildren(children);
+    node->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(menu)));
+    if (!menu->m_arrItems.empty())
+        node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     return node;
 }
 
-// The peer: a bare tree widget filled with the same shape, text and
-// picture only, built bottom-up.
+// The root with a lazy node for each top-level menu, as a hand-written lazy
+// tree starts.
+QTreeWidgetItem* LazyRoot(const CAppletParameters& params, const QIcon& icon)
+{
+    auto* root = new QTreeWidgetItem(QStringList(QString::fromStdString(params.m_strName)));
+    root->setIcon(0, icon);
+    QList<QTreeWidgetItem*> menus;
+    for (const auto& menu : params.m_arrMenus)
+        menus << LazyNode(menu->m_strName, icon, menu.get());
+    root->addChildren(menus);
+    return root;
+}
+
+// The children of a lazy node, made when it is expanded.
+void AddLazyChildren(QTreeWidgetItem* node, const QIcon& icon)
+{
+    const quintptr object = node->data(0, Qt::UserRole).value<quintptr>();
+    const auto* menu = reinterpret_cast<const CTavelin*>(object);
+    if (!menu || node->childCount() > 0)
+        return;
+    QList<QTreeWidgetItem*> children;
+    for (const auto& item : menu->m_arrItems)
+        children << LazyNode(item->m_strLabel, icon, item->m_pSubMenu.get());
+    node->addChildren(children);
+}
+
+// The peer: a bare tree widget refilled with the same shape as the editor
+// builds (the root and lazy top-level menu nodes), text and picture only.
 void BM_TreePeer_BareWidget(benchmark::State& state)
 {
     TreeRig rig(static_cast<int>(state.range(0)));
@@ -113,11 +143,7 @@ void BM_TreePeer_BareWidget(benchmark::State& state)
     bare.resize(rig.view.size());
     for (auto _ : state) {
         bare.clear();
-        auto* root = new QTreeWidgetItem(QStringList(QStringLiteral("root")));
-        QList<QTreeWidgetItem*> menus;
-        for (const auto& menu : rig.run.params.m_arrMenus)
-            menus << BareNode(menu->m_strName, icon, menu.get());
-        root->addChildren(menus);
+        QTreeWidgetItem* root = LazyRoot(rig.run.params, icon);
         bare.addTopLevelItem(root);
         bare.expandItem(root);
         bare.setCurrentItem(root);
@@ -140,6 +166,183 @@ void BM_TreeEdits1000(benchmark::State& state)
             rig.view.OnDelete();
         }
         rig.run.editor.History().clear();
+    }
+}
+
+// Shown and painted: events delivered, then the rows drawn at once.
+void Paint(QTreeWidget& tree)
+{
+    QCoreApplication::processEvents();
+    tree.viewport()->repaint();
+}
+
+// The editor's tree showing a project, from an empty view to the painted
+// window: the nodes it builds, the layout and the first paint. The view is
+// dropped outside the timing.
+void BM_ShowProject_Editor(benchmark::State& state)
+{
+    CTestEditor run;
+    BenchModel::Fill(run.params, static_cast<int>(state.range(0)), BenchModel::Media());
+    CAppletTavelinWizardDoc doc(run.context);
+    for (auto _ : state) {
+        auto view = std::make_unique<CAppletTavelinWizardView>(run.context);
+        view->SetDocument(&doc);
+        view->resize(300, 600);
+        view->RebuildTree();
+        view->show();
+        Paint(*view);
+        state.PauseTiming();
+        view.reset();
+        state.ResumeTiming();
+    }
+    PerItem(state);
+}
+
+// The peer: a bare tree widget showing the same top-level shape, building
+// the rows under a node when it is expanded, as a hand-written lazy tree does.
+void BM_ShowPeer_BareLazyTree(benchmark::State& state)
+{
+    CAppletParameters params;
+    BenchModel::Fill(params, static_cast<int>(state.range(0)), BenchModel::Media());
+    QPixmap picture(16, 16);
+    picture.fill(Qt::darkCyan);
+    const QIcon icon(picture);
+    for (auto _ : state) {
+        auto bare = std::make_unique<QTreeWidget>();
+        bare->setHeaderHidden(true);
+        bare->resize(300, 600);
+        QObject::connect(bare.get(), &QTreeWidget::itemExpanded, bare.get(),
+                         [&icon](QTreeWidgetItem* node) { AddLazyChildren(node, icon); });
+        QTreeWidgetItem* root = LazyRoot(params, icon);
+        bare->addTopLevelItem(root);
+        bare->expandItem(root);
+        bare->setCurrentItem(root);
+        bare->show();
+        Paint(*bare);
+        state.PauseTiming();
+        bare.reset();
+        state.ResumeTiming();
+    }
+    PerItem(state);
+}
+
+// A shown tree whose first top-level menu holds range(0) leaf items, all
+// expanded.
+struct SiblingsRig {
+    CTestEditor run;
+    CAppletTavelinWizardDoc doc{run.context};
+    std::unique_ptr<CAppletTavelinWizardView> view;
+    CTavelin* menu = nullptr;
+
+    explicit SiblingsRig(int siblings)
+    {
+        run.params.m_strName = "Siblings";
+        run.params.m_arrMenus.push_back(std::make_unique<CTavelin>(0, "top-level Tavelina"));
+        menu = run.params.m_arrMenus.back().get();
+        for (int i = 0; i < siblings; ++i)
+            menu->m_arrItems.push_back(std::make_unique<CTavelinItem>("item " + std::to_string(i)));
+        view = std::make_unique<CAppletTavelinWizardView>(run.context);
+        view->SetDocument(&doc);
+        view->resize(300, 600);
+        view->RebuildTree();
+        view->show();
+        view->expandItem(view->NodeOf(menu));
+        Paint(*view);
+    }
+    QTreeWidgetItem* Middle()
+    {
+        return view->NodeOf(menu->GetItem(static_cast<int>(menu->m_arrItems.size() / 2)));
+    }
+};
+
+// The peer's shape: a shown bare tree with a root, one menu node and
+// range(0) children under it, expanded.
+struct BareSiblings {
+    QTreeWidget tree;
+    QTreeWidgetItem* menu = nullptr;
+
+    explicit BareSiblings(int siblings)
+    {
+        tree.setHeaderHidden(true);
+        tree.resize(300, 600);
+        auto* root = new QTreeWidgetItem(QStringList(QStringLiteral("Siblings")));
+        menu = new QTreeWidgetItem(QStringList(QStringLiteral("top-level Tavelina")));
+        QList<QTreeWidgetItem*> children;
+        for (int i = 0; i < siblings; ++i)
+            children << new QTreeWidgetItem(QStringList(QStringLiteral("item %1").arg(i)));
+        menu->addChildren(children);
+        root->addChild(menu);
+        tree.addTopLevelItem(root);
+        tree.expandItem(root);
+        tree.expandItem(menu);
+        tree.show();
+        Paint(tree);
+    }
+};
+
+// Insert on the selected top-level menu: a new first item, selected, shown.
+// Each insert is taken back by an untimed undo.
+void BM_TreeInsert_Ours(benchmark::State& state)
+{
+    SiblingsRig rig(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        rig.view->setCurrentItem(rig.view->NodeOf(rig.menu));
+        rig.view->OnInsert();
+        Paint(*rig.view);
+        state.PauseTiming();
+        rig.run.editor.History().undo();
+        rig.run.editor.History().clear();
+        state.ResumeTiming();
+    }
+}
+
+void BM_TreeInsert_BarePeer(benchmark::State& state)
+{
+    BareSiblings rig(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto* fresh = new QTreeWidgetItem(QStringList(QStringLiteral("New Item")));
+        rig.menu->insertChild(0, fresh);
+        rig.tree.setCurrentItem(fresh);
+        Paint(rig.tree);
+        state.PauseTiming();
+        rig.tree.setCurrentItem(rig.menu);
+        delete rig.menu->takeChild(0);
+        state.ResumeTiming();
+    }
+}
+
+// Delete of the selected middle item (confirmed); the menu node is selected
+// after it. Each delete is taken back by an untimed undo.
+void BM_TreeDelete_Ours(benchmark::State& state)
+{
+    SiblingsRig rig(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.view->setCurrentItem(rig.Middle());
+        state.ResumeTiming();
+        rig.view->OnDelete();
+        Paint(*rig.view);
+        state.PauseTiming();
+        rig.run.editor.History().undo();
+        rig.run.editor.History().clear();
+        state.ResumeTiming();
+    }
+}
+
+void BM_TreeDelete_BarePeer(benchmark::State& state)
+{
+    BareSiblings rig(static_cast<int>(state.range(0)));
+    const int middle = static_cast<int>(state.range(0)) / 2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.tree.setCurrentItem(rig.menu->child(middle));
+        state.ResumeTiming();
+        rig.tree.setCurrentItem(rig.menu);
+        QTreeWidgetItem* gone = rig.menu->takeChild(middle);
+        Paint(rig.tree);
+        state.PauseTiming();
+        rig.menu->insertChild(middle, gone);
+        state.ResumeTiming();
     }
 }
 
@@ -174,6 +377,22 @@ void BM_StartBareWindow(benchmark::State& state)
 {
     StartLoop(state, QCoreApplication::applicationDirPath() + QStringLiteral("/atw_bare_window"), {});
 }
+
+// The editor opening the 100,000-item project named on its command line.
+void BM_StartEditor_Project(benchmark::State& state)
+{
+    const std::string tvx = ProjectFile(static_cast<int>(state.range(0)));
+    const QString page = QString::fromStdString(tvx.substr(0, tvx.size() - 4) + ".htm");
+    StartLoop(state, QCoreApplication::applicationDirPath() + QStringLiteral("/AppletTavelinWizard"), {page});
+}
+
+// The peer: the bare window showing a tree of the same top-level shape.
+void BM_StartBareWindow_Tree(benchmark::State& state)
+{
+    const CAppletParameters& model = BenchModel::Shared(static_cast<int>(state.range(0)));
+    const QString menus = QString::number(model.m_arrMenus.size());
+    StartLoop(state, QCoreApplication::applicationDirPath() + QStringLiteral("/atw_bare_window"), {menus});
+}
 }  // namespace
 
 BENCHMARK(BM_LoadProject_Ours)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -181,8 +400,20 @@ BENCHMARK(BM_LoadPeer_QSettings)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(bench
 BENCHMARK(BM_RebuildTree)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TreePeer_BareWidget)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TreeEdits1000)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowProject_Editor)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowPeer_BareLazyTree)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TreeInsert_Ours)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeInsert_BarePeer)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeDelete_Ours)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeDelete_BarePeer)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StartEditor)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartBareWindow)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartEditor_Project)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartBareWindow_Tree)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

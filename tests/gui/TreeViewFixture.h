@@ -95,9 +95,10 @@ protected:
     int Image(const CTavelinItem* item) const { return view->NodeImage(Node(item)); }
     int Image(const CTavelin* menu) const { return view->NodeImage(Node(menu)); }
 
-    // The labels of the children of node, in tree order.
-    static QStringList ChildLabels(const QTreeWidgetItem* node)
+    // The labels of the children of node, in tree order, once they are built.
+    QStringList ChildLabels(QTreeWidgetItem* node) const
     {
+        view->BuildChildNodes(node);
         QStringList labels;
         for (int i = 0; node && i < node->childCount(); ++i)
             labels << node->child(i)->text(0);
