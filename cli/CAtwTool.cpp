@@ -56,6 +56,12 @@ int CAtwTool::Fail(const std::string& message)
     return kFailure;
 }
 
+void CAtwTool::PrintWarnings(const std::vector<std::string>& warnings)
+{
+    for (const std::string& warning : warnings)
+        m_err << warning << '\n';
+}
+
 void CAtwTool::Print(const std::string& text)
 {
     m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -116,9 +122,11 @@ int CAtwTool::Export(const std::string& page, const std::string& newPage)
     std::string error;
     CHtml5Exporter exporter(m_fs, m_strProgramDir);
     exporter.SetFragment(m_bFragment);
-    if (exporter.Export(m_params, newPage, &error))
-        return kSuccess;
-    return Fail(error.empty() ? CHtml5Exporter::kSaveFailed : error);
+    const bool done = exporter.Export(m_params, newPage, &error);
+    PrintWarnings(exporter.Warnings());
+    if (!done)
+        return Fail(error.empty() ? CHtml5Exporter::kSaveFailed : error);
+    return exporter.Warnings().empty() ? kSuccess : kFailure;
 }
 
 bool CAtwTool::LoadTemplate(int index)
@@ -172,8 +180,7 @@ int CAtwTool::CheckLinks(const std::string& page)
 int CAtwTool::SaveAs(const std::string& newPage)
 {
     const CProjectResult result = Service().Save(m_params, newPage);
-    for (const std::string& warning : result.Warnings())
-        m_err << warning << '\n';
+    PrintWarnings(result.Warnings());
     if (!result)
         return Fail(result.Error());
     return result.Warnings().empty() ? kSuccess : kFailure;

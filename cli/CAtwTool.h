@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "codec/CProjectService.h"
 #include "codec/IFileSystem.h"
@@ -31,6 +32,8 @@ public:
     CAppletParameters& Model() { return m_params; }
     IFileSystem& FileSystem() { return m_fs; }
     CIniSettings& Settings() { return m_settings; }
+    // Media copies that failed, one line each on standard error.
+    void PrintWarnings(const std::vector<std::string>& warnings);
     const std::string& ProgramDir() const { return m_strProgramDir; }
 
 private:

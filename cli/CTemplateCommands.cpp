@@ -43,7 +43,10 @@ int CTemplateCommands::SaveTemplate(const std::string& typed, int position, cons
         return m_tool.Fail(kNameExists);
     if (!m_tool.OpenPage(page) || !SettingsWritable())
         return CAtwTool::kFailure;
-    return Finish(m_store.AddTemplate(m_tool.Model(), name, position).Ok());
+    const CProjectResult result = m_store.AddTemplate(m_tool.Model(), name, position);
+    m_tool.PrintWarnings(result.Warnings());
+    const int status = Finish(result.Ok());
+    return status == CAtwTool::kSuccess && !result.Warnings().empty() ? CAtwTool::kFailure : status;
 }
 
 int CTemplateCommands::Rename(const std::string& oldName, const std::string& typed)

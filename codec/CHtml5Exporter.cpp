@@ -110,6 +110,7 @@ std::string CHtml5Exporter::FragmentText(const CAppletParameters& params, const 
 
 bool CHtml5Exporter::Export(const CAppletParameters& params, const std::string& pagePath, std::string* error)
 {
+    m_warnings.clear();
     const std::string runtime = CPath::Join(m_strProgramDir, kRuntimeFile);
     if (!m_fs.IsRegularFile(runtime))
         return Fail(error, kRuntimeMissing);
@@ -142,6 +143,7 @@ bool CHtml5Exporter::Export(const CAppletParameters& params, const std::string& 
                                         &item.m_strOverAudio, &item.m_strClickAudio})
             media.CopyInto(*path, folder);
     });
+    m_warnings = media.Warnings();
 
     if (!cssPath.empty() && !m_fs.WriteFileAtomic(cssPath, css))
         return Fail(error, kSaveFailed);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "../model/CAppletParameters.h"
 #include "IFileSystem.h"
@@ -26,6 +27,9 @@ public:
     // failure returns false with the message in *error (when error is not
     // null); a page already at pagePath then stays as it was.
     bool Export(const CAppletParameters& params, const std::string& pagePath, std::string* error);
+    // The media copies of the last Export that failed or clashed, one line
+    // each; the page is written without them.
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
 
     // With fragment on, Export writes at pagePath only the menu, to be pasted
     // into an existing page, and its style sheet beside it (the page's base
@@ -56,4 +60,5 @@ private:
     std::string m_strProgramDir;
     std::string m_strLanguage;
     bool m_bFragment = false;
+    std::vector<std::string> m_warnings;
 };

@@ -331,6 +331,7 @@ void CAppletTavelinWizardDoc::ExportHtml5(const QString& path, bool fragment)
     exporter.SetFragment(fragment);
     if (!exporter.Export(m_ctx.Params(), CText::FromQ(path), &error))
         m_ctx.prompts.Message(Owner(), CText::ToQ(error.empty() ? CPageWriter::kSaveFailed : error));
+    ShowWarnings(CProjectResult::Done(exporter.Warnings()));
     KeepPreviewFilesFor(path);
 }
 

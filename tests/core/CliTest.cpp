@@ -305,6 +305,37 @@ TEST_F(Cli, ExportWritesAPageWithoutTheApplet)
     EXPECT_EQ(Run({"export", "plain.htm", "x.htm"}).m_nCode, 1);  // no project beside it
 }
 
+// Two pictures of one name from different folders cannot both go beside a
+// page: the export and the template are written, the clash is named, and
+// the exit status says that something is missing.
+TEST_F(Cli, MediaCopiesThatFailAreNamedByExportAndSaveTemplate)
+{
+    WriteAll(m_dir / "a" / "pic.gif", "GIF89a-a");
+    WriteAll(m_dir / "b" / "pic.gif", "GIF89a-b");
+    WriteAll(m_dir / "prog" / "tavelin.js", "// runtime\n");
+    CAppletParameters params;
+    params.Reset();
+    CTavelin* top = params.AddTopMenu();
+    top->SetItemCount(2, false);
+    top->GetItem(0)->m_strNormalImage = (m_dir / "a" / "pic.gif").string();
+    top->GetItem(1)->m_strNormalImage = (m_dir / "b" / "pic.gif").string();
+    CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
+    writer.SaveFiles((m_dir / "site" / "menu.htm").string(), (m_dir / "site").string(), writer.BuildPage(), false, "");
+
+    fs::create_directories(m_dir / "site" / "out");
+    Result r = Run({"export", "menu.htm", "out/nav.htm"});
+    EXPECT_EQ(r.m_nCode, 1);
+    EXPECT_NE(r.m_strErr.find((m_dir / "b" / "pic.gif").string()), std::string::npos) << r.m_strErr;
+    EXPECT_TRUE(fs::exists(m_dir / "site" / "out" / "nav.htm"));
+    EXPECT_EQ(ReadAll(m_dir / "site" / "out" / "pic.gif"), "GIF89a-a");
+
+    WriteAll(m_dir / "prog" / "Sample" / "Image", "a file where the pictures' folder should be");
+    r = Run({"save-template", "Clash", "menu.htm"});
+    EXPECT_EQ(r.m_nCode, 1);
+    EXPECT_NE(r.m_strErr.find((m_dir / "a" / "pic.gif").string()), std::string::npos) << r.m_strErr;
+    EXPECT_EQ(Run({"templates"}).m_strOut.find("Clash"), 0u);
+}
+
 TEST_F(Cli, ImportBuildsANewProjectAndCheckLinksReportsIt)
 {
     WriteAll(m_dir / "site" / "old.html",

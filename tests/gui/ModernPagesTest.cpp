@@ -75,7 +75,7 @@ TEST_F(ModernPages, RuntimeOptionReachesSaveBuildHtmlAndPreview)
 // Save, Preview and Save As Template write through one service; the media
 // copies that failed are named in the message view. A template gives a
 // clashing sample a name of its own, so only the page's folder has a clash.
-TEST_F(ModernPages, CopiesThatFailedAreNamedBySavePreviewAndTemplate)
+TEST_F(ModernPages, CopiesThatFailedAreNamedBySavePreviewTemplateAndExport)
 {
     ASSERT_TRUE(Start());
     // Two pictures of one file name in different folders: the second is not copied.
@@ -107,6 +107,9 @@ TEST_F(ModernPages, CopiesThatFailedAreNamedBySavePreviewAndTemplate)
     EXPECT_EQ(notCopied(), 1);
     Doc()->SaveAsTemplate(QStringLiteral("Mine"), 0);
     EXPECT_EQ(notCopied(), 0);
+    Doc()->ExportHtml5(WorkPath(QStringLiteral("nav.htm")), false);
+    EXPECT_EQ(notCopied(), 1);
+    EXPECT_TRUE(QFile::exists(WorkPath(QStringLiteral("nav.htm"))));
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
 }
 
