@@ -70,8 +70,7 @@ void CAtwTool::Print(const std::string& text)
 bool CAtwTool::OpenPage(const std::string& page)
 {
     const CProjectResult result = Service().Open(page, m_params);
-    for (const std::string& warning : result.Warnings())
-        m_err << warning << '\n';
+    PrintWarnings(result.Warnings());
     if (!result)
         Fail(result.Error());
     return result.Ok();

@@ -32,7 +32,8 @@ public:
     CAppletParameters& Model() { return m_params; }
     IFileSystem& FileSystem() { return m_fs; }
     CIniSettings& Settings() { return m_settings; }
-    // Media copies that failed, one line each on standard error.
+    // Warnings (damage read past, media copies that failed), one line each
+    // on standard error.
     void PrintWarnings(const std::vector<std::string>& warnings);
     const std::string& ProgramDir() const { return m_strProgramDir; }
 

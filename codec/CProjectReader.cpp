@@ -469,21 +469,22 @@ CMenuSlot CProjectReader::ReadMenu(int number, bool empty)
     const CMenuLook& look = MenuLook(menuRecord ? *menuRecord : std::string_view());
     const std::string_view* itemRecord = FindNumbered(menuNumber, Kind::ItemStyle, 0);
     const ItemLooks& states = ItemLook(itemRecord ? *itemRecord : std::string_view());
-    std::shared_ptr<const CTavelin>* shared = nullptr;
-    if (empty) {
-        shared = &m_emptyMenus[{&look, &states}];
-        if (*shared)
-            return CMenuSlot(*shared);
-    }
+    if (!empty)
+        return CMenuSlot(MakeMenu(look, states));
+    std::shared_ptr<const CTavelin>& shared = m_emptyMenus[{&look, &states}];
+    if (!shared)
+        shared = MakeMenu(look, states);
+    return CMenuSlot(shared);
+}
+
+std::unique_ptr<CTavelin> CProjectReader::MakeMenu(const CMenuLook& look, const ItemLooks& states)
+{
     auto menu = std::make_unique<CTavelin>(0, "Menu");
     static_cast<CMenuStyle&>(*menu) = look.m_style;
     menu->m_bVisible = look.m_bVisible;
     for (int state = 0; state < 3; ++state)
         menu->Style(state) = states[static_cast<size_t>(state)];
-    if (!shared)
-        return CMenuSlot(std::move(menu));
-    *shared = std::move(menu);
-    return CMenuSlot(*shared);
+    return menu;
 }
 
 const CProjectReader::CMenuLook& CProjectReader::MenuLook(std::string_view record)

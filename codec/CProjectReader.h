@@ -95,6 +95,7 @@ private:
     using ItemLooks = std::array<CItemStyle, 3>;
     const CMenuLook& MenuLook(std::string_view record);
     const ItemLooks& ItemLook(std::string_view record);
+    static std::unique_ptr<CTavelin> MakeMenu(const CMenuLook& look, const ItemLooks& states);
     void ReadItems(int number, int count, CTavelin& menu);
     void ReadItem(const Fields& f, CTavelinItem& item);
     std::string MediaPath(std::string_view field, const char* sampleFolder) const;

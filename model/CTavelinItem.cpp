@@ -39,12 +39,6 @@ void CTavelinItem::SetSubMenu(std::unique_ptr<CTavelin> menu)
         m_pSubMenu = std::move(menu);
 }
 
-void CTavelinItem::ShareEmptySubMenu(std::shared_ptr<const CTavelin> emptyMenu)
-{
-    if (emptyMenu)
-        m_pSubMenu = CMenuSlot(std::move(emptyMenu));
-}
-
 std::unique_ptr<CTavelin> CTavelinItem::TakeSubMenu()
 {
     auto old = m_pSubMenu.release();

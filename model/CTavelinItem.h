@@ -30,8 +30,6 @@ public:
 
     // Takes ownership of menu (which must not be null) and drops the old one.
     void SetSubMenu(std::unique_ptr<CTavelin> menu);
-    // Shares emptyMenu (no items, never changed) with other items.
-    void ShareEmptySubMenu(std::shared_ptr<const CTavelin> emptyMenu);
     // Hands the sub-menu over to the caller and leaves a fresh empty one.
     std::unique_ptr<CTavelin> TakeSubMenu();
     // The sub-menu for reading: walks that only look use this, so that no

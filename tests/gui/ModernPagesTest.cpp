@@ -31,6 +31,15 @@ QString ReadText(const QString& path)
     return QString::fromLocal8Bit(file.readAll());
 }
 
+// The first item of the first menu that has items; null when none has.
+CTavelinItem* FirstItem(const CAppletParameters& params)
+{
+    for (const auto& menu : params.m_arrMenus)
+        if (menu->GetItemCount() > 0)
+            return menu->GetItem(0);
+    return nullptr;
+}
+
 class ModernPages : public FrameFixture {};
 }  // namespace
 
@@ -229,10 +238,7 @@ TEST_F(ModernPages, ModifiedMarkFollowsTheSavedStateOfTheHistory)
     // Open the properties of the applet and of an item, look, close.
     Tree()->setCurrentItem(Tree()->RootNode());
     Trigger(A::Property);
-    CTavelinItem* item = nullptr;
-    for (const auto& menu : Params().m_arrMenus)
-        if (!item && menu->GetItemCount() > 0)
-            item = menu->GetItem(0);
+    CTavelinItem* item = FirstItem(Params());
     ASSERT_NE(item, nullptr);
     Tree()->setCurrentItem(Tree()->NodeOf(item));
     Trigger(A::Property);
@@ -274,10 +280,7 @@ TEST_F(ModernPages, ModifiedMarkFollowsTheSavedStateOfTheHistory)
 TEST_F(ModernPages, InputLeftOnThePropertyPageIsNotLostAtClose)
 {
     ASSERT_TRUE(Start());
-    CTavelinItem* item = nullptr;
-    for (const auto& menu : Params().m_arrMenus)
-        if (!item && menu->GetItemCount() > 0)
-            item = menu->GetItem(0);
+    CTavelinItem* item = FirstItem(Params());
     ASSERT_NE(item, nullptr);
     Tree()->setCurrentItem(Tree()->NodeOf(item));
     Trigger(A::Property);
