@@ -139,7 +139,7 @@ bool CHtml5Exporter::Export(const CAppletParameters& params, const std::string& 
     media.CopyInto(params.m_strBackImage, folder);
     media.CopyInto(params.m_strBackAudio, folder);
     ForEachShownItem(markup.Menus(), [&](const CTavelinItem& item) {
-        for (const std::string* path : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
+        for (const CSharedText* path : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
                                         &item.m_strOverAudio, &item.m_strClickAudio})
             media.CopyInto(*path, folder);
     });

@@ -83,7 +83,7 @@ std::string CHtml5Markup::UnifyBreaks(const std::string& text)
     return out;
 }
 
-std::string CHtml5Markup::MediaRef(const std::string& path) const
+std::string CHtml5Markup::MediaRef(std::string_view path) const
 {
     return UrlPath(m_media.FileRef(path));
 }

@@ -29,7 +29,7 @@ public:
     // background sound), each with a leading space.
     std::string BoxAttributes() const;
     // The bare file name of a media file as a page-relative address, or "".
-    std::string MediaRef(const std::string& path) const;
+    std::string MediaRef(std::string_view path) const;
 
     // Text for HTML content and double- or single-quoted attribute values.
     static std::string Escape(const std::string& text);

@@ -113,19 +113,20 @@ std::string CLinkChecker::Problem(const std::string& address, bool media, bool& 
 
 void CLinkChecker::CheckItem(const CTavelinItem& item, const std::string& path, std::vector<CFinding>& out)
 {
-    const std::pair<const char*, const std::string*> references[] = {
-        {"link", &item.m_strLink},          {"image", &item.m_strNormalImage}, {"image", &item.m_strOverImage},
-        {"image", &item.m_strClickImage},   {"sound", &item.m_strOverAudio},   {"sound", &item.m_strClickAudio}};
-    std::set<std::string> seen;
-    for (const auto& [kind, address] : references) {
-        if (address->empty() || !seen.insert(*address).second)
+    const std::pair<const char*, std::string_view> references[] = {
+        {"link", item.m_strLink},          {"image", item.m_strNormalImage}, {"image", item.m_strOverImage},
+        {"image", item.m_strClickImage},   {"sound", item.m_strOverAudio},   {"sound", item.m_strClickAudio}};
+    std::set<std::string_view> seen;
+    for (const auto& [kind, view] : references) {
+        if (view.empty() || !seen.insert(view).second)
             continue;
+        const std::string address(view);
         bool external = false;
-        const std::string problem = Problem(*address, kind[0] != 'l', external);
+        const std::string problem = Problem(address, kind[0] != 'l', external);
         if (external)
-            out.push_back({&item, path + ": external " + kind + " \"" + *address + "\", not checked", false});
+            out.push_back({&item, path + ": external " + kind + " \"" + address + "\", not checked", false});
         else if (!problem.empty())
-            out.push_back({&item, path + ": broken " + kind + " \"" + *address + "\": " + problem, true});
+            out.push_back({&item, path + ": broken " + kind + " \"" + address + "\": " + problem, true});
     }
 }
 

@@ -27,33 +27,34 @@ CMediaFiles::Kind CMediaFiles::Judge(const std::string& path)
     return m_fs.Exists(path) ? Kind::NotMedia : Kind::Missing;
 }
 
-CMediaFiles::CEntry& CMediaFiles::EntryOf(const std::string& path)
+CMediaFiles::CEntry& CMediaFiles::EntryOf(std::string_view path)
 {
     auto found = m_entries.find(path);
     if (found != m_entries.end())
         return found->second;
+    std::string key(path);
     CEntry entry;
-    entry.m_kind = Judge(path);
-    return m_entries.emplace(path, std::move(entry)).first->second;
+    entry.m_kind = Judge(key);
+    return m_entries.emplace(std::move(key), std::move(entry)).first->second;
 }
 
-CMediaFiles::Kind CMediaFiles::Classify(const std::string& path)
+CMediaFiles::Kind CMediaFiles::Classify(std::string_view path)
 {
     return path.empty() ? Kind::Missing : EntryOf(path).m_kind;
 }
 
-std::string CMediaFiles::FileRef(const std::string& path)
+std::string CMediaFiles::FileRef(std::string_view path)
 {
     if (!IsMedia(path))
         return std::string();
     const std::string& shared = EntryOf(path).m_strSharedName;
-    return shared.empty() ? CPath::FileName(path) : shared;
+    return shared.empty() ? CPath::FileName(std::string(path)) : shared;
 }
 
 // A file goes to each target path once, however many folders name the same
 // place ("a" and "a/").
 // The entry of a media file that has not yet gone into folder, else null.
-CMediaFiles::CEntry* CMediaFiles::UnplacedMedia(const std::string& path, const std::string& folder)
+CMediaFiles::CEntry* CMediaFiles::UnplacedMedia(std::string_view path, const std::string& folder)
 {
     if (path.empty())
         return nullptr;
@@ -66,11 +67,12 @@ CMediaFiles::CEntry* CMediaFiles::UnplacedMedia(const std::string& path, const s
     return &entry;
 }
 
-void CMediaFiles::CopyInto(const std::string& path, const std::string& folder)
+void CMediaFiles::CopyInto(std::string_view pathText, const std::string& folder)
 {
-    CEntry* const placing = UnplacedMedia(path, folder);
+    CEntry* const placing = UnplacedMedia(pathText, folder);
     if (!placing)
         return;
+    const std::string path(pathText);
     CEntry& entry = *placing;
     std::string target = CPath::Join(folder, CPath::FileName(path));
     bool copied = false;
@@ -81,11 +83,12 @@ void CMediaFiles::CopyInto(const std::string& path, const std::string& folder)
         CopyProgramFile(path, target);
 }
 
-void CMediaFiles::CopyShared(const std::string& path, const std::string& folder)
+void CMediaFiles::CopyShared(std::string_view pathText, const std::string& folder)
 {
-    CEntry* const placing = UnplacedMedia(path, folder);
+    CEntry* const placing = UnplacedMedia(pathText, folder);
     if (!placing)
         return;
+    const std::string path(pathText);
     CEntry& entry = *placing;
     std::string bytes;
     if (!m_fs.ReadFile(path, bytes)) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "CTextKeyed.h"
 #include "IFileSystem.h"
 
 // What one run of a writer or the check knows about the media paths the model
@@ -21,20 +23,20 @@ public:
 
     static bool HasMediaExtension(const std::string& path);
 
-    Kind Classify(const std::string& path);
-    bool IsMedia(const std::string& path) { return Classify(path) == Kind::Media; }
+    Kind Classify(std::string_view path);
+    bool IsMedia(std::string_view path) { return Classify(path) == Kind::Media; }
     // The bare file name of a media file (the name CopyShared gave it, when
     // it did), else "".
-    std::string FileRef(const std::string& path);
+    std::string FileRef(std::string_view path);
     // Copies a media file to folder/its name (replacing); other paths are
     // skipped. A copy that fails, or that would land where another file of
     // the same name already went in this run, adds a line to Warnings().
-    void CopyInto(const std::string& path, const std::string& folder);
+    void CopyInto(std::string_view path, const std::string& folder);
     // Copies a media file into a folder that other templates share without
     // ever replacing a file there: a file of the same name and bytes is used
     // as it is, else the copy takes the first free name of "name_2.ext",
     // "name_3.ext" and so on. Failures are reported as by CopyInto.
-    void CopyShared(const std::string& path, const std::string& folder);
+    void CopyShared(std::string_view path, const std::string& folder);
     // Copies a file the program ships (not judged as media), with the same
     // reporting.
     void CopyProgramFile(const std::string& from, const std::string& to);
@@ -50,15 +52,15 @@ private:
         std::string m_strSharedName;
     };
 
-    CEntry& EntryOf(const std::string& path);
-    CEntry* UnplacedMedia(const std::string& path, const std::string& folder);
+    CEntry& EntryOf(std::string_view path);
+    CEntry* UnplacedMedia(std::string_view path, const std::string& folder);
     Kind Judge(const std::string& path);
     // The shared name for path in folder: taken when free or holding bytes.
     std::string FreeSharedName(const std::string& path, const std::string& folder, const std::string& bytes,
                                bool& present);
 
     IFileSystem& m_fs;
-    std::unordered_map<std::string, CEntry> m_entries;
+    CTextKeyed<CEntry> m_entries;
     // Target path -> the source copied there in this run.
     std::unordered_map<std::string, std::string> m_targets;
     std::vector<std::string> m_warnings;

@@ -77,7 +77,7 @@ std::string CPageWriter::EscapeTitle(const std::string& text)
 std::string CPageWriter::BuildPage()
 {
     m_media.Clear();
-    CParamEncoder encoder(m_params, [this](const std::string& path) { return m_media.IsMedia(path); });
+    CParamEncoder encoder(m_params, [this](std::string_view path) { return m_media.IsMedia(path); });
     encoder.SetEscapeText(m_bHtml5Runtime);
     std::string page;
     page += "<title>";
@@ -181,7 +181,7 @@ bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folde
 
 void CPageWriter::CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder, bool shared)
 {
-    const auto copy = [this, shared](const std::string& path, const std::string& folder) {
+    const auto copy = [this, shared](std::string_view path, const std::string& folder) {
         shared ? m_media.CopyShared(path, folder) : m_media.CopyInto(path, folder);
     };
     for (const auto& menu : m_params.m_arrMenus) {

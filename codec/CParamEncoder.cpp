@@ -121,24 +121,25 @@ std::string CParamEncoder::EscapeValue(const std::string& value)
     return out;
 }
 
-const std::string& CParamEncoder::CachedFileRef(const std::string& path) const
+const std::string& CParamEncoder::CachedFileRef(std::string_view pathText) const
 {
-    auto found = m_fileRefs.find(path);
+    auto found = m_fileRefs.find(pathText);
     if (found == m_fileRefs.end()) {
+        std::string path(pathText);
         std::string ref;
         if (m_fileCheck && m_fileCheck(path))
             ref = m_bEscapeText ? CFieldEscape::Escape(CPath::FileName(path)) : FlattenLines(CPath::FileName(path));
-        found = m_fileRefs.emplace(path, std::move(ref)).first;
+        found = m_fileRefs.emplace(std::move(path), std::move(ref)).first;
     }
     return found->second;
 }
 
-std::string CParamEncoder::FileRef(const std::string& path) const
+std::string CParamEncoder::FileRef(std::string_view path) const
 {
     return path.empty() ? std::string() : CachedFileRef(path);
 }
 
-void CParamEncoder::AppendFileRef(const std::string& path, std::string& out, bool html) const
+void CParamEncoder::AppendFileRef(std::string_view path, std::string& out, bool html) const
 {
     if (!path.empty())
         AppendText(out, CachedFileRef(path), {}, html ? kHtml : 0);
@@ -219,7 +220,7 @@ void CParamEncoder::AppendItem(const CTavelinItem& item, std::string& out, bool 
     out += ',';
     AppendField(out, item.m_strDescription, " ", html);
     out += ',';
-    for (const std::string* path : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
+    for (const CSharedText* path : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
                                     &item.m_strOverAudio, &item.m_strClickAudio}) {
         AppendFileRef(*path, out, html);
         out += ',';

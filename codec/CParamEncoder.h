@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "../model/CAppletParameters.h"
+#include "CTextKeyed.h"
 #include "CWriteState.h"
 
 // The applet's parameter values: the numbering walk over written menus and the
@@ -14,7 +15,7 @@ class CParamEncoder {
 public:
     // Answers whether a stored media path may be referenced in the page
     // (a regular file of a media type exists there).
-    using FileCheck = std::function<bool(const std::string& path)>;
+    using FileCheck = std::function<bool(std::string_view path)>;
 
     CParamEncoder(CAppletParameters& params, FileCheck fileCheck);
 
@@ -33,7 +34,7 @@ public:
     // "&" -> "&amp;", "\"" -> "&quot;".
     static std::string EscapeValue(const std::string& value);
     // The bare file name when fileCheck accepts path, else "".
-    std::string FileRef(const std::string& path) const;
+    std::string FileRef(std::string_view path) const;
 
     std::string ApStyleValue() const;
     std::string MStyleValue(const CTavelin& menu) const;
@@ -57,20 +58,20 @@ private:
     static void AppendMStyle(const CTavelin& menu, std::string& out);
     static void AppendIStyle(const CTavelin& menu, std::string& out);
     void AppendItem(const CTavelinItem& item, std::string& out, bool html) const;
-    void AppendFileRef(const std::string& path, std::string& out, bool html) const;
+    void AppendFileRef(std::string_view path, std::string& out, bool html) const;
     // A text field: escaped as SetEscapeText says, or with its line breaks
     // written as breakWith.
     void AppendField(std::string& out, const std::string& text, std::string_view breakWith, bool html) const;
     // The flattened file name of a path the check accepts, else ""; asked
     // once per distinct path.
-    const std::string& CachedFileRef(const std::string& path) const;
+    const std::string& CachedFileRef(std::string_view path) const;
     static void AppendParamStart(std::string& out, std::string_view name);
     static void AppendParamEnd(std::string& out);
     void WriteMenu(const CTavelin& menu, int number, std::string& out);
 
     CAppletParameters& m_params;
     FileCheck m_fileCheck;
-    mutable std::unordered_map<std::string, std::string> m_fileRefs;
+    mutable CTextKeyed<std::string> m_fileRefs;
     CWriteState m_state;
     bool m_bEscapeText = false;
 };

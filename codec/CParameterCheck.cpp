@@ -39,10 +39,10 @@ void AppendCommaWarning(std::string& out, const std::string& label, const char* 
 }
 
 // The file name after the last separator, as a view into path.
-std::string_view FileNameOf(const std::string& path)
+std::string_view FileNameOf(std::string_view path)
 {
     const size_t pos = path.rfind(CPath::kSep);
-    return pos == std::string::npos ? std::string_view(path) : std::string_view(path).substr(pos + 1);
+    return pos == std::string_view::npos ? path : path.substr(pos + 1);
 }
 }  // namespace
 
@@ -114,7 +114,7 @@ void CParameterCheck::WalkMenuFiles(const std::string& folder, const CTavelin& m
     const std::string imageFolder = templateMode ? CPath::Join(folder, "Sample/Image") : folder;
     const std::string audioFolder = templateMode ? CPath::Join(folder, "Sample/Audio") : folder;
     CItemWalk::ForEach(menu, [&](const CTavelinItem& item) {
-        const std::string* paths[] = {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
+        const CSharedText* paths[] = {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
                                       &item.m_strOverAudio, &item.m_strClickAudio};
         for (int i = 0; i < 5; ++i) {
             if (checkOnly)
@@ -125,12 +125,17 @@ void CParameterCheck::WalkMenuFiles(const std::string& folder, const CTavelin& m
     });
 }
 
-void CParameterCheck::CheckItemFile(const CTavelinItem& item, const std::string& path, const char* kind,
+void CParameterCheck::CheckItemFile(const CTavelinItem& item, std::string_view pathText, const char* kind,
                                     std::string& messages)
 {
-    if (path.empty())
+    if (pathText.empty())
         return;
-    const CMediaFiles::Kind found = m_media.Classify(path);
+    const CMediaFiles::Kind found = m_media.Classify(pathText);
+    if (found == CMediaFiles::Kind::Media) {
+        CheckSameName(pathText, messages);
+        return;
+    }
+    const std::string path(pathText);
     if (found == CMediaFiles::Kind::Missing)
         messages += "Warning:\t\tItem \"" + item.m_strLabel + kind + path + "\" not exist.\r\n";
     else if (found == CMediaFiles::Kind::NotMedia)
@@ -138,15 +143,21 @@ void CParameterCheck::CheckItemFile(const CTavelinItem& item, const std::string&
                     "\" is not an image or audio file; it is not copied.\r\n";
     else if (found == CMediaFiles::Kind::BadLink)
         messages += "Warning:\t\tItem \"" + item.m_strLabel + kind + path + "\"" + kBadLink;
-    else
-        CheckSameName(path, messages);
 }
 
 // Two different files of one name would land on one copy beside the page.
-void CParameterCheck::CheckSameName(const std::string& path, std::string& messages)
+void CParameterCheck::CheckSameName(std::string_view pathText, std::string& messages)
 {
-    const auto [first, isNew] = m_names.emplace(CPath::FileName(path), path);
-    if (!isNew && first->second != path && m_clashes.insert(path).second)
+    const std::string_view name = FileNameOf(pathText);
+    const auto first = m_names.find(name);
+    if (first == m_names.end()) {
+        m_names.emplace(name, pathText);
+        return;
+    }
+    if (first->second == pathText)
+        return;
+    const std::string path(pathText);
+    if (m_clashes.insert(path).second)
         messages += "Warning:\t\tThe files \"" + first->second + "\" and \"" + path +
                     "\" have the same name; only the first is copied beside the page.\r\n";
 }
@@ -189,7 +200,7 @@ std::string CParameterCheck::CommaWarnings()
             AppendCommaWarning(out, label, "description", item->m_strDescription);
             AppendCommaWarning(out, label, "target", item->m_strTarget);
             AppendCommaWarning(out, label, "link", item->m_strLink);
-            const std::string* paths[] = {&item->m_strNormalImage, &item->m_strOverImage, &item->m_strClickImage,
+            const CSharedText* paths[] = {&item->m_strNormalImage, &item->m_strOverImage, &item->m_strClickImage,
                                           &item->m_strOverAudio, &item->m_strClickAudio};
             for (int i = 0; i < 5; ++i)
                 if (m_media.IsMedia(*paths[i]))

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "../model/CAppletParameters.h"
 #include "CMediaFiles.h"
+#include "CTextKeyed.h"
 #include "CWriteState.h"
 #include "IFileSystem.h"
 
@@ -39,15 +41,15 @@ public:
 private:
     void WalkMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
                        bool checkOnly, bool templateMode);
-    void CheckItemFile(const CTavelinItem& item, const std::string& path, const char* kind,
+    void CheckItemFile(const CTavelinItem& item, std::string_view path, const char* kind,
                        std::string& messages);
     void CheckAppletFile(const std::string& path, const char* what, std::string& messages);
-    void CheckSameName(const std::string& path, std::string& messages);
+    void CheckSameName(std::string_view path, std::string& messages);
     std::string CommaWarnings();
 
     CAppletParameters& m_params;
     CWriteState m_state;
     CMediaFiles m_media;  // asks the file system about each path once per run
-    std::unordered_map<std::string, std::string> m_names;  // file name -> the first media path of it
+    CTextKeyed<std::string> m_names;          // file name -> the first media path of it
     std::unordered_set<std::string> m_clashes;             // paths already reported
 };

@@ -233,6 +233,7 @@ bool CProjectReader::ParseText(const std::string& section, bool templateMode)
     m_lastMenuLook[0] = m_lastMenuLook[1] = {};
     m_lastItemLook = {};
     m_emptyMenus.clear();
+    m_mediaPaths.clear();
     m_text = {};
     m_buffer.reset();
     return loaded;
@@ -439,6 +440,22 @@ std::string CProjectReader::MediaPath(std::string_view field, const char* sample
     return path;
 }
 
+CSharedText CProjectReader::ItemMediaPath(std::string_view field, const char* sampleFolder)
+{
+    if (field.empty())
+        return {};
+    // A plain field of a project is the path itself.
+    std::string made;
+    const std::string_view path =
+        m_bTemplateMode || IsMarked(field) ? std::string_view(made = MediaPath(field, sampleFolder)) : field;
+    const auto found = m_mediaPaths.find(path);
+    if (found != m_mediaPaths.end())
+        return found->second;
+    CSharedText shared(path);
+    m_mediaPaths.emplace(shared.view(), shared);
+    return shared;
+}
+
 void CProjectReader::ReadApplet()
 {
     const Fields& f = Record("ApStyle", kDefaultApStyle, 23);
@@ -565,10 +582,10 @@ void CProjectReader::ReadItem(const Fields& f, CTavelinItem& item)
     SetText(item.m_strDescription, f[1]);
     SetText(item.m_strLink, f[2]);
     SetText(item.m_strTarget, f[3]);
-    item.m_strNormalImage = MediaPath(f[4], "/Sample/Image/");
-    item.m_strOverImage = MediaPath(f[5], "/Sample/Image/");
-    item.m_strClickImage = MediaPath(f[6], "/Sample/Image/");
-    item.m_strOverAudio = MediaPath(f[7], "/Sample/Audio/");
-    item.m_strClickAudio = MediaPath(f[8], "/Sample/Audio/");
+    item.m_strNormalImage = ItemMediaPath(f[4], "/Sample/Image/");
+    item.m_strOverImage = ItemMediaPath(f[5], "/Sample/Image/");
+    item.m_strClickImage = ItemMediaPath(f[6], "/Sample/Image/");
+    item.m_strOverAudio = ItemMediaPath(f[7], "/Sample/Audio/");
+    item.m_strClickAudio = ItemMediaPath(f[8], "/Sample/Audio/");
     item.m_bVisible = ToNumber(f[9]);
 }

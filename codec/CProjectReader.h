@@ -99,6 +99,8 @@ private:
     void ReadItems(int number, int count, CTavelin& menu);
     void ReadItem(const Fields& f, CTavelinItem& item);
     std::string MediaPath(std::string_view field, const char* sampleFolder) const;
+    // The same path, shared with every item of this run that names it.
+    CSharedText ItemMediaPath(std::string_view field, const char* sampleFolder);
     // Text fields: escapes are read back only in a section that the writer
     // marked as using them; elsewhere only a label's "|_#`" means a line break.
     void NoteSection(std::string_view header, std::string_view key, std::string_view value);
@@ -132,6 +134,8 @@ private:
     std::unordered_map<std::string_view, ItemLooks> m_itemLooks;
     std::pair<std::string_view, const CMenuLook*> m_lastMenuLook[2];
     std::pair<std::string_view, const ItemLooks*> m_lastItemLook;
+    // The media paths read so far, by their text (views into the values).
+    std::unordered_map<std::string_view, CSharedText> m_mediaPaths;
     // The shared empty menu of each pair of looks.
     std::map<std::pair<const CMenuLook*, const ItemLooks*>, std::shared_ptr<const CTavelin>> m_emptyMenus;
 };

@@ -61,7 +61,7 @@ std::string CProjectText::Compose(const std::string& section)
     return ComposeOnce(section);
 }
 
-void CProjectText::AddText(std::string& out, const std::string& text, bool label)
+void CProjectText::AddText(std::string& out, std::string_view text, bool label)
 {
     if (m_bEscapes) {
         CFieldEscape::Escape(text, out);
@@ -175,7 +175,7 @@ void CProjectText::ItemRecord(const CTavelinItem& item, std::string& out)
     AddText(out, item.m_strDescription);
     AddText(out, item.m_strLink);
     AddText(out, item.m_strTarget);
-    for (const std::string* path : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
+    for (const CSharedText* path : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
                                     &item.m_strOverAudio, &item.m_strClickAudio})
         AppendItemMedia(*path, out);
     AddNum(out, item.m_bVisible);
@@ -239,7 +239,7 @@ void CProjectText::AppendMenuLines(const CTavelin& menu, int number, std::string
     }
 }
 
-void CProjectText::AppendItemMedia(const std::string& path, std::string& out)
+void CProjectText::AppendItemMedia(std::string_view path, std::string& out)
 {
     AddText(out, m_bTemplateMode ? m_media.FileRef(path) : path);
 }

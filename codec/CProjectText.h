@@ -51,10 +51,10 @@ private:
     using StyleKey = std::array<int, 39>;
 
     std::string ComposeOnce(const std::string& section);
-    void AddText(std::string& out, const std::string& text, bool label = false);
+    void AddText(std::string& out, std::string_view text, bool label = false);
     static MenuKey MenuKeyOf(const CTavelin& menu);
     static StyleKey StyleKeyOf(const CTavelin& menu);
-    void AppendItemMedia(const std::string& path, std::string& out);
+    void AppendItemMedia(std::string_view path, std::string& out);
     void AppendAppletMedia(const std::string& path, std::string& out);
 
     CAppletParameters& m_params;

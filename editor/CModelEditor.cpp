@@ -329,10 +329,12 @@ void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string&
 {
     if (!item)
         return;
+    // One copy of each path, which every item of the scope shares.
+    const CSharedText normalPath(normal), overPath(over), clickPath(click);
     ApplyToScope(item, scope, tr("Image"), [&](CItemFields& f) {
-        f.m_strNormalImage = normal;
-        f.m_strOverImage = over;
-        f.m_strClickImage = click;
+        f.m_strNormalImage = normalPath;
+        f.m_strOverImage = overPath;
+        f.m_strClickImage = clickPath;
     });
 }
 
@@ -341,9 +343,10 @@ void CModelEditor::ApplyAudio(CTavelinItem* item, int scope, const std::string& 
 {
     if (!item)
         return;
+    const CSharedText overPath(over), clickPath(click);
     ApplyToScope(item, scope, tr("Audio"), [&](CItemFields& f) {
-        f.m_strOverAudio = over;
-        f.m_strClickAudio = click;
+        f.m_strOverAudio = overPath;
+        f.m_strClickAudio = clickPath;
     });
 }
 

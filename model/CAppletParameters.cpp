@@ -169,18 +169,21 @@ void ForEachItem(CTavelin* menu, bool recurse, Fn fn)
 void CAppletParameters::ApplyImagesToMenu(const std::string& normal, const std::string& over,
                                           const std::string& click, CTavelin* menu, bool recurse)
 {
+    // One copy of each path, which every item shares.
+    const CSharedText normalPath(normal), overPath(over), clickPath(click);
     ForEachItem(menu, recurse, [&](CTavelinItem& item) {
-        item.m_strNormalImage = normal;
-        item.m_strOverImage = over;
-        item.m_strClickImage = click;
+        item.m_strNormalImage = normalPath;
+        item.m_strOverImage = overPath;
+        item.m_strClickImage = clickPath;
     });
 }
 
 void CAppletParameters::ApplyAudioToMenu(const std::string& over, const std::string& click,
                                          CTavelin* menu, bool recurse)
 {
+    const CSharedText overPath(over), clickPath(click);
     ForEachItem(menu, recurse, [&](CTavelinItem& item) {
-        item.m_strOverAudio = over;
-        item.m_strClickAudio = click;
+        item.m_strOverAudio = overPath;
+        item.m_strClickAudio = clickPath;
     });
 }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "CAppletParameters.h"
+#include "CSharedText.h"
 #include "CTavelin.h"
 #include "CTavelinItem.h"
 
@@ -120,6 +121,17 @@ void CArchive::Exchange(std::string& text)
         ReadText(text);
 }
 
+void CArchive::Exchange(CSharedText& text)
+{
+    if (m_bStoring) {
+        WriteText(text);
+    } else {
+        std::string read;
+        ReadText(read);
+        text = read;
+    }
+}
+
 void CArchive::WriteWord(std::uint16_t value)
 {
     const char bytes[2] = {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
@@ -138,7 +150,7 @@ void CArchive::WriteInt(int value)
     WriteDword(static_cast<std::uint32_t>(value));
 }
 
-void CArchive::WriteText(const std::string& text)
+void CArchive::WriteText(std::string_view text)
 {
     const std::size_t length = text.size();
     if (length < 0xFF) {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CTavelinItem;
@@ -19,6 +20,8 @@ class CTavelinItem;
 // k below 0x7FFF a reference to object number k, 0x7FFF a 4-byte number
 // (0x80000000 + class number, or an object number). One counter from 1
 // numbers classes and objects in the order they first appear.
+class CSharedText;
+
 class CArchive {
 public:
     static constexpr int kSchema = 1;
@@ -45,9 +48,10 @@ public:
     void Exchange(int& value);
     void Exchange(std::uint32_t& value);
     void Exchange(std::string& text);
+    void Exchange(CSharedText& text);
 
     void WriteInt(int value);
-    void WriteText(const std::string& text);
+    void WriteText(std::string_view text);
     // Writes the tag (and the class on first sight), then the object's fields.
     template <class T>
     void WriteObject(T& object);

@@ -49,10 +49,12 @@ std::unique_ptr<CTavelin> CTavelinItem::TakeSubMenu()
 // The nine texts, the visibility, then the sub-menu as a tagged object.
 void CTavelinItem::Persist(CArchive& ar)
 {
-    for (std::string* text : {&m_strLabel, &m_strDescription, &m_strNormalImage, &m_strOverImage,
-                              &m_strClickImage, &m_strOverAudio, &m_strClickAudio, &m_strTarget,
-                              &m_strLink})
-        ar.Exchange(*text);
+    ar.Exchange(m_strLabel);
+    ar.Exchange(m_strDescription);
+    for (CSharedText* path : {&m_strNormalImage, &m_strOverImage, &m_strClickImage, &m_strOverAudio, &m_strClickAudio})
+        ar.Exchange(*path);
+    ar.Exchange(m_strTarget);
+    ar.Exchange(m_strLink);
     ar.Exchange(m_bVisible);
     if (ar.IsStoring())  // storing only reads the menu: a shared one stays shared
         ar.WriteObject(const_cast<CTavelin&>(SubMenu()));

@@ -116,8 +116,8 @@ TEST(Encoder, ColorAndComposites)
 TEST(Encoder, ItemValueFieldsAndFileReferences)
 {
     CAppletParameters p;
-    std::set<std::string> existing{"/media/a.gif", "/media/b.wav"};
-    CParamEncoder enc(p, [&](const std::string& path) { return existing.count(path) != 0; });
+    std::set<std::string, std::less<>> existing{"/media/a.gif", "/media/b.wav"};
+    CParamEncoder enc(p, [&](std::string_view path) { return existing.count(path) != 0; });
     CTavelinItem item("one\r\ntwo");
     item.m_strDescription = "desc";
     item.m_strNormalImage = "/media/a.gif";

@@ -250,8 +250,17 @@ TEST(Model, CopiesAreDeepAndIndependent)
     CTavelinItem& b = *top->GetItem(1);
     b.m_strLink = "b.htm";
 
+    b.m_strNormalImage = "/media/n.gif";
     CTavelinItem copy(b);
     EXPECT_EQ(copy.m_strLink, "b.htm");
+    // A copy shares the path's bytes until either side is given another.
+    EXPECT_TRUE(copy.m_strNormalImage.SharesWith(b.m_strNormalImage));
+    copy.m_strNormalImage = "/media/other.gif";
+    EXPECT_EQ(b.m_strNormalImage, "/media/n.gif");
+    copy.m_strNormalImage.clear();
+    EXPECT_TRUE(copy.m_strNormalImage.empty());
+    EXPECT_STREQ(copy.m_strNormalImage.c_str(), "");
+    EXPECT_EQ(b.m_strNormalImage.str(), "/media/n.gif");
     ASSERT_EQ(copy.m_pSubMenu->GetItemCount(true), 2);
     EXPECT_NE(copy.m_pSubMenu.get(), b.m_pSubMenu.get());
     CTavelinItem* copyX = copy.m_pSubMenu->GetItem(1)->m_pSubMenu->GetItem(0);

@@ -230,6 +230,31 @@ TEST(Reader, DeepNestingIsCapped)
     EXPECT_EQ(l.reader.Warnings()[0], CMenuLinker::kTooDeep);
 }
 
+// Items that name one file hold one copy of its path, in a project and in a
+// template (whose bare names the reader completes); a template's bare name
+// and a project's full path of the same file read alike.
+TEST(Reader, ItemsThatNameOneFileShareItsPath)
+{
+    for (const bool templateMode : {false, true}) {
+        SCOPED_TRACE(templateMode ? "template" : "project");
+        const std::string path = templateMode ? "n.gif" : "/m/n.gif";
+        const std::string full = templateMode ? "/prog/Sample/Image/n.gif" : "/m/n.gif";
+        std::string text = "[Tavelin1.0]\r\nMStyle-0=0,0,0,0,40,0,80,20,5,0,top,1\r\nIStyle-0=" + kStyle + kStyle +
+                           kStyle + "\r\n";
+        text += "I0-1=a,,,," + path + "," + path + ",,,,1\r\nI0-2=b,,,," + path + ",/m/o.gif,,,,1\r\n";
+        text += "Misc=1,2,-0,\r\n";
+        Loaded l(text, templateMode);
+        ASSERT_TRUE(l.ok);
+        const CTavelin& top = *l.params.m_arrMenus[0];
+        const CTavelinItem &a = *top.GetItem(0), &b = *top.GetItem(1);
+        EXPECT_EQ(a.m_strNormalImage, full);
+        EXPECT_TRUE(a.m_strNormalImage.SharesWith(a.m_strOverImage));
+        EXPECT_TRUE(a.m_strNormalImage.SharesWith(b.m_strNormalImage));
+        EXPECT_EQ(b.m_strOverImage, "/m/o.gif");
+        EXPECT_TRUE(b.m_strClickImage.empty());
+    }
+}
+
 // Leaves whose empty sub-menus have one look share one menu after loading;
 // whatever changes one leaf's sub-menu (or a copy's) leaves the others as
 // they were, and the changed one keeps its own menu from then on.

@@ -25,7 +25,7 @@ std::string ReadAll(const std::filesystem::path& path)
 void CollectMedia(const CTavelin& menu, std::vector<std::string>& paths)
 {
     for (const auto& item : menu.m_arrItems) {
-        for (const std::string* path : {&item->m_strNormalImage, &item->m_strOverImage,
+        for (const CSharedText* path : {&item->m_strNormalImage, &item->m_strOverImage,
                                         &item->m_strClickImage, &item->m_strOverAudio,
                                         &item->m_strClickAudio})
             if (!path->empty())

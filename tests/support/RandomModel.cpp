@@ -104,7 +104,7 @@ void RandomModel::FillItem(CTavelinItem& item, const Options& o)
     item.m_strDescription = Text(o.awkwardText, o.longTextPercent);
     item.m_strLink = Text(o.awkwardText, o.longTextPercent);
     item.m_strTarget = Small(2) ? std::string() : Text(o.awkwardText, 0);
-    for (std::string* media : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
+    for (CSharedText* media : {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
                                &item.m_strOverAudio, &item.m_strClickAudio})
         *media = Media(o);
     item.m_bVisible = Small(100) < o.hiddenPercent ? 0 : 1;

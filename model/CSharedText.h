@@ -1,0 +1,66 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+// A text that copies share: one pointer wide, the bytes held once however
+// many values name them. An item's media paths are such texts, since a
+// large project names the same few files from thousands of items. The bytes
+// never change; assigning gives the value other bytes. Copies may be made
+// and dropped from several threads at once.
+class CSharedText {
+public:
+    CSharedText() noexcept = default;
+    CSharedText(std::string_view text);  // NOLINT: stands in for a std::string
+    CSharedText(const std::string& text) : CSharedText(std::string_view(text)) {}  // NOLINT
+    CSharedText(const char* text) : CSharedText(std::string_view(text)) {}         // NOLINT
+    CSharedText(const CSharedText& other) noexcept;
+    CSharedText(CSharedText&& other) noexcept : m_pBlock(other.m_pBlock) { other.m_pBlock = nullptr; }
+    CSharedText& operator=(const CSharedText& other) noexcept;
+    CSharedText& operator=(CSharedText&& other) noexcept;
+    CSharedText& operator=(std::string_view text) { return *this = CSharedText(text); }
+    CSharedText& operator=(const std::string& text) { return *this = CSharedText(text); }
+    CSharedText& operator=(const char* text) { return *this = CSharedText(text); }
+    ~CSharedText() { Release(); }
+
+    std::string_view view() const noexcept { return m_pBlock ? std::string_view(Text(), m_pBlock->m_nSize) : std::string_view(); }
+    operator std::string_view() const noexcept { return view(); }  // NOLINT
+    std::string str() const { return std::string(view()); }
+    operator std::string() const { return str(); }  // NOLINT: for callers that take a std::string
+
+    const char* c_str() const noexcept { return m_pBlock ? Text() : ""; }
+    const char* data() const noexcept { return c_str(); }
+    size_t size() const noexcept { return m_pBlock ? m_pBlock->m_nSize : 0; }
+    size_t length() const noexcept { return size(); }
+    bool empty() const noexcept { return !m_pBlock; }
+    void clear() noexcept { Release(); }
+    // Whether both name the same bytes (not only equal ones).
+    bool SharesWith(const CSharedText& other) const noexcept { return m_pBlock == other.m_pBlock; }
+
+    friend bool operator==(const CSharedText& a, const CSharedText& b) noexcept
+    {
+        return a.m_pBlock == b.m_pBlock || a.view() == b.view();
+    }
+    friend bool operator==(const CSharedText& a, std::string_view b) noexcept { return a.view() == b; }
+    friend bool operator==(const CSharedText& a, const std::string& b) noexcept { return a.view() == b; }
+    friend bool operator==(const CSharedText& a, const char* b) noexcept { return a.view() == b; }
+    friend std::string operator+(const std::string& a, const CSharedText& b) { return a + std::string(b.view()); }
+    friend std::string operator+(const CSharedText& a, const std::string& b) { return a.str() + b; }
+    friend std::string operator+(const char* a, const CSharedText& b) { return a + std::string(b.view()); }
+    friend std::string operator+(const CSharedText& a, const char* b) { return a.str() + b; }
+    friend std::ostream& operator<<(std::ostream& out, const CSharedText& text);
+
+private:
+    // The bytes follow the block, m_nSize of them and a NUL.
+    struct Block {
+        std::atomic<size_t> m_nRefs;
+        size_t m_nSize;
+    };
+    const char* Text() const noexcept { return reinterpret_cast<const char*>(m_pBlock + 1); }
+    void Release() noexcept;
+
+    Block* m_pBlock = nullptr;  // null for the empty text
+};
