@@ -7,18 +7,26 @@ import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 
+TIME = "/usr/bin/time"  # Debian package "time"
+
+
 def run(argv):
-    """Wall seconds and peak resident kilobytes of one run, output discarded."""
-    start = time.perf_counter()
-    child = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    _, status, usage = os.wait4(child.pid, 0)
-    elapsed = time.perf_counter() - start
-    if os.waitstatus_to_exitcode(status) != 0:
-        sys.exit(f"{argv} failed")
-    return elapsed, usage.ru_maxrss
+    """Wall seconds and peak resident kilobytes of one run, output discarded.
+    The program runs under /usr/bin/time, which reports the peak of the program
+    alone: a child of this script would count the script's own pages, which
+    the child held until it started the program."""
+    with tempfile.NamedTemporaryFile("r") as report:
+        start = time.perf_counter()
+        status = subprocess.run([TIME, "-f", "%M", "-o", report.name, *argv],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+        elapsed = time.perf_counter() - start
+        if status != 0:
+            sys.exit(f"{argv} failed")
+        return elapsed, int(report.read().split()[-1])
 
 
 def measure(argv, runs):
@@ -27,6 +35,8 @@ def measure(argv, runs):
 
 
 def main():
+    if not os.access(TIME, os.X_OK):
+        sys.exit(f"{TIME} is missing (Debian package time)")
     atw, page, items = sys.argv[1], sys.argv[2], int(sys.argv[3])
     runs = int(sys.argv[4]) if len(sys.argv) > 4 else 11
     project = os.path.splitext(page)[0] + ".tvx"

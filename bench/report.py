@@ -102,6 +102,11 @@ def main():
         print()
         print(f"Heap held by a loaded 100,000-item model: {memory['bytes_per_item']:.0f} bytes per item "
               f"(target 512 at rest).")
+    peak = runs.get("BM_LoadPeakMemory/100000/iterations:1")
+    if peak:
+        print()
+        print(f"Resident memory at the peak of loading 100,000 items, above what the process held before: "
+              f"{peak['bytes_per_item']:.0f} bytes per item (target 614).")
 
 
 if __name__ == "__main__":

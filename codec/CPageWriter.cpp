@@ -99,7 +99,9 @@ std::string CPageWriter::BuildPage()
         page += "\r\n";
     }
     page += "</p>\r\n</html>";
-    return PageStart(page) + page;
+    // In place: the page is the largest text the program holds.
+    page.insert(0, PageStart(page));
+    return page;
 }
 
 std::string CPageWriter::PageStart(const std::string& rest) const

@@ -241,6 +241,8 @@ bool CProjectReader::ParseText(const std::string& section, bool templateMode)
 
 void CProjectReader::Load(const std::string& section, bool templateMode)
 {
+    if (m_text.size() > UINT32_MAX)
+        throw std::bad_alloc();  // beyond what the record index can point into
     m_map.clear();
     m_numbered.clear();
     const std::string header = "[" + section + "]";
@@ -252,11 +254,11 @@ void CProjectReader::Load(const std::string& section, bool templateMode)
             AddEntry(key, value);
         }
     });
-    const auto before = [](const CNumbered& a, const CNumbered& b) {
-        return std::tie(a.m_nMenu, a.m_kind, a.m_nItem) < std::tie(b.m_nMenu, b.m_kind, b.m_nItem);
-    };
+    const auto before = [](const CNumbered& a, const CNumbered& b) { return a.m_nKey < b.m_nKey; };
     // Stable: of equal keys the last in the file stays last, and wins.
-    if (!std::is_sorted(m_numbered.begin(), m_numbered.end(), before))
+    m_bReleasable = std::is_sorted(m_numbered.begin(), m_numbered.end(), before);
+    m_nReleased = 0;
+    if (!m_bReleasable)
         std::stable_sort(m_numbered.begin(), m_numbered.end(), before);
     m_nCursor = 0;
     m_bTemplateMode = templateMode;
@@ -288,7 +290,8 @@ void CProjectReader::AddEntry(std::string_view key, std::string_view value)
         }
     }
     if (numbered)
-        m_numbered.push_back({menu, item, kind, value});
+        m_numbered.push_back({KeyOf(menu, kind, item), static_cast<std::uint32_t>(value.data() - m_text.data()),
+                              static_cast<std::uint32_t>(value.size())});
     else
         m_map.insert_or_assign(key, value);
 }
@@ -324,6 +327,7 @@ void CProjectReader::ReadMenus()
         menus.push_back(ReadMenu(static_cast<int>(m), items <= 0));
         if (items > 0)
             ReadItems(static_cast<int>(m), items, *menus.back());
+        ReleaseRead(*misc);
     }
     firstItem.push_back(m_items.size());
     if (m_nMadeUp > kMaxItemsWithoutRecord)
@@ -343,42 +347,52 @@ const std::string_view* CProjectReader::Find(std::string_view key) const
     return found == m_map.end() ? nullptr : &found->second;
 }
 
-const std::string_view* CProjectReader::FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item)
+std::optional<std::string_view> CProjectReader::FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item)
 {
-    const auto key = std::tie(menu, kind, item);
-    while (m_nCursor < m_numbered.size()) {
-        const CNumbered& r = m_numbered[m_nCursor];
-        if (std::tie(r.m_nMenu, r.m_kind, r.m_nItem) >= key)
-            break;
+    const std::uint64_t key = KeyOf(menu, kind, item);
+    while (m_nCursor < m_numbered.size() && m_numbered[m_nCursor].m_nKey < key)
         ++m_nCursor;
-    }
-    const std::string_view* found = nullptr;
-    while (m_nCursor < m_numbered.size()) {
-        const CNumbered& r = m_numbered[m_nCursor];
-        if (std::tie(r.m_nMenu, r.m_kind, r.m_nItem) != key)
-            break;
-        found = &r.m_value;
-        ++m_nCursor;
-    }
+    std::optional<std::string_view> found;
+    for (; m_nCursor < m_numbered.size() && m_numbered[m_nCursor].m_nKey == key; ++m_nCursor)
+        found = ValueOf(m_numbered[m_nCursor]);
     return found;
+}
+
+// Only the records and the relation list ("Misc") are read once the menus
+// are: the looks keep their own copies of the style records' text.
+void CProjectReader::ReleaseRead(std::string_view keep)
+{
+    constexpr size_t kStep = 4u << 20;
+    if (!m_bReleasable)
+        return;
+    const char* const text = m_text.data();
+    const char* limit = text + (m_nCursor < m_numbered.size() ? m_numbered[m_nCursor].m_nOffset : m_text.size());
+    const std::less<const char*> before;
+    if (!before(keep.data(), text) && before(keep.data(), limit))
+        limit = keep.data();
+    const auto end = static_cast<size_t>(limit - text);
+    if (end < m_nReleased + kStep)
+        return;
+    m_fs.ReleaseBytes(text + m_nReleased, end - m_nReleased);
+    m_nReleased = end;
 }
 
 bool CProjectReader::HasRecordOfMenu(std::uint32_t menu)
 {
-    while (m_nCursor < m_numbered.size() && m_numbered[m_nCursor].m_nMenu < menu)
+    while (m_nCursor < m_numbered.size() && MenuOf(m_numbered[m_nCursor].m_nKey) < menu)
         ++m_nCursor;
-    return m_nCursor < m_numbered.size() && m_numbered[m_nCursor].m_nMenu == menu;
+    return m_nCursor < m_numbered.size() && MenuOf(m_numbered[m_nCursor].m_nKey) == menu;
 }
 
 // The item records of the menu still ahead of the cursor.
 size_t CProjectReader::ItemRecordsOf(std::uint32_t menu) const
 {
     const auto first = m_numbered.begin() + static_cast<std::ptrdiff_t>(m_nCursor);
-    const auto range = std::equal_range(first, m_numbered.end(), CNumbered{menu, 0, Kind::Item, {}},
-                                        [](const CNumbered& a, const CNumbered& b) {
-                                            return std::tie(a.m_nMenu, a.m_kind) < std::tie(b.m_nMenu, b.m_kind);
-                                        });
-    return static_cast<size_t>(range.second - range.first);
+    const auto byKey = [](const CNumbered& r, std::uint64_t key) { return r.m_nKey < key; };
+    const auto from = std::lower_bound(first, m_numbered.end(), KeyOf(menu, Kind::Item, 0), byKey);
+    const auto to = std::upper_bound(from, m_numbered.end(), KeyOf(menu, Kind::Item, INT_MAX),
+                                     [](std::uint64_t key, const CNumbered& r) { return key < r.m_nKey; });
+    return static_cast<size_t>(to - from);
 }
 
 const CProjectReader::Fields& CProjectReader::Record(std::string_view key, std::string_view defaultText, size_t count)
@@ -482,9 +496,9 @@ void CProjectReader::ReadApplet()
 CMenuSlot CProjectReader::ReadMenu(int number, bool empty)
 {
     const auto menuNumber = static_cast<std::uint32_t>(number);
-    const std::string_view* menuRecord = FindNumbered(menuNumber, Kind::MenuStyle, 0);
+    const std::optional<std::string_view> menuRecord = FindNumbered(menuNumber, Kind::MenuStyle, 0);
     const CMenuLook& look = MenuLook(menuRecord ? *menuRecord : std::string_view());
-    const std::string_view* itemRecord = FindNumbered(menuNumber, Kind::ItemStyle, 0);
+    const std::optional<std::string_view> itemRecord = FindNumbered(menuNumber, Kind::ItemStyle, 0);
     const ItemLooks& states = ItemLook(itemRecord ? *itemRecord : std::string_view());
     if (!empty)
         return CMenuSlot(MakeMenu(look, states));
@@ -510,7 +524,10 @@ const CProjectReader::CMenuLook& CProjectReader::MenuLook(std::string_view recor
     auto& last = m_lastMenuLook[marked];
     if (last.second && last.first == record)
         return *last.second;
-    auto [found, added] = m_menuLooks[marked].try_emplace(record);
+    auto found = m_menuLooks[marked].find(record);
+    const bool added = found == m_menuLooks[marked].end();
+    if (added)
+        found = m_menuLooks[marked].emplace(std::string(record), CMenuLook()).first;
     CMenuLook& look = found->second;
     if (added) {
         SplitAll(record, ',', m_fields);
@@ -533,7 +550,10 @@ const CProjectReader::ItemLooks& CProjectReader::ItemLook(std::string_view recor
 {
     if (m_lastItemLook.second && m_lastItemLook.first == record)
         return *m_lastItemLook.second;
-    auto [found, added] = m_itemLooks.try_emplace(record);
+    auto found = m_itemLooks.find(record);
+    const bool added = found == m_itemLooks.end();
+    if (added)
+        found = m_itemLooks.emplace(std::string(record), ItemLooks()).first;
     ItemLooks& states = found->second;
     if (added) {
         SplitAll(record, ',', m_fields);
@@ -563,7 +583,7 @@ void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
     const size_t likely = ItemRecordsOf(static_cast<std::uint32_t>(number)) + std::min<size_t>(madeUpLeft, 64);
     menu.m_arrItems.reserve(count > 0 ? std::min(static_cast<size_t>(count), likely) : 0);
     for (int j = 1; j <= count; ++j) {
-        const std::string_view* found =
+        const std::optional<std::string_view> found =
             FindNumbered(static_cast<std::uint32_t>(number), Kind::Item, static_cast<std::uint32_t>(j));
         if (!found && ++m_nMadeUp > kMaxItemsWithoutRecord)
             break;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "../model/CAppletParameters.h"
+#include "CTextKeyed.h"
 #include "IFileSystem.h"
 
 // "[section]key" -> value, the last occurrence in the file winning.
@@ -37,8 +39,8 @@ public:
     static int ToNumber(std::string_view text);
 
     // Fills the (reset) model from the section; false only when the file
-    // cannot be opened, or is too large for the memory left (the model is
-    // then reset). Menus and items that the file counts without holding a
+    // cannot be opened, or is too large: 4 GiB or more, or more than the
+    // memory left (the model is then reset). Menus and items that the file counts without holding a
     // record of them are made up to kMaxItemsWithoutRecord each.
     bool LoadModel(const std::string& file, const std::string& section, bool templateMode);
     // Reset, then LoadModel with the project section.
@@ -58,13 +60,22 @@ private:
     // The records of menus and items are kept apart from the other keys, in
     // file order and sorted by this key, so that reading them in number order
     // walks them once from front to back.
+    // A record is 16 bytes: its (menu, kind, item) in one number that sorts
+    // in that order, and where its value lies in m_text (which is why a
+    // text of 4 GiB or more is refused).
     enum class Kind : std::uint8_t { MenuStyle, ItemStyle, Item };
     struct CNumbered {
-        std::uint32_t m_nMenu;
-        std::uint32_t m_nItem;  // 0 for the two style records
-        Kind m_kind;
-        std::string_view m_value;
+        std::uint64_t m_nKey;
+        std::uint32_t m_nOffset;
+        std::uint32_t m_nSize;
     };
+    // menu and item are at most INT_MAX; item is 0 for the style records.
+    static std::uint64_t KeyOf(std::uint32_t menu, Kind kind, std::uint32_t item)
+    {
+        return std::uint64_t{menu} << 33 | std::uint64_t{static_cast<std::uint8_t>(kind)} << 31 | item;
+    }
+    static std::uint32_t MenuOf(std::uint64_t key) { return static_cast<std::uint32_t>(key >> 33); }
+    std::string_view ValueOf(const CNumbered& r) const { return m_text.substr(r.m_nOffset, r.m_nSize); }
 
     // Fills the model from the section of m_text, then lets go of the
     // text and the indexes; false when the memory ran out on the way.
@@ -77,8 +88,10 @@ private:
     const std::string_view* Find(std::string_view key) const;
     // The value of a menu or item record; the calls must come in increasing
     // (menu, kind, item) order.
-    const std::string_view* FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item);
+    std::optional<std::string_view> FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item);
     bool HasRecordOfMenu(std::uint32_t menu);
+    // Lets go of the text before the next record and before keep.
+    void ReleaseRead(std::string_view keep);
     size_t ItemRecordsOf(std::uint32_t menu) const;
     void ReadApplet();
     void ReadMenus();
@@ -127,11 +140,16 @@ private:
     // template) may mix marked and unmarked values.
     std::vector<std::pair<size_t, bool>> m_occurrences;
     size_t m_nMarked = 0;
+    // Records in file order are read from front to back, so the text behind
+    // them goes back to the system as the menus are read (see ReleaseRead):
+    // whether it may, and how far it has.
+    bool m_bReleasable = false;
+    size_t m_nReleased = 0;
     // Parsed style records by their text (a menu's name may read differently
     // in a marked section, hence one table for each); the last one looked up
     // is checked first.
-    std::unordered_map<std::string_view, CMenuLook> m_menuLooks[2];
-    std::unordered_map<std::string_view, ItemLooks> m_itemLooks;
+    CTextKeyed<CMenuLook> m_menuLooks[2];
+    CTextKeyed<ItemLooks> m_itemLooks;
     std::pair<std::string_view, const CMenuLook*> m_lastMenuLook[2];
     std::pair<std::string_view, const ItemLooks*> m_lastItemLook;
     // The media paths read so far, by their text (views into the values).

@@ -185,6 +185,17 @@ bool CStdFileSystem::ReadBytes(const std::string& path, std::unique_ptr<char[]>&
     return ok;
 }
 
+// Only the whole pages inside the range go back: the allocator's own records
+// around the buffer stay as they are.
+void CStdFileSystem::ReleaseBytes(const char* begin, size_t count)
+{
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) & ~(page - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(begin) + count) & ~(page - 1);
+    if (end > first)
+        ::madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+}
+
 bool CStdFileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes)
 {
     return WriteFilesAtomic({{path, bytes}});

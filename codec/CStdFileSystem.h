@@ -22,6 +22,7 @@ public:
     bool Exists(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& bytes) override;
     bool ReadBytes(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size) override;
+    void ReleaseBytes(const char* begin, size_t count) override;
     bool WriteFileAtomic(const std::string& path, const std::string& bytes) override;
     bool WriteFilesAtomic(const std::vector<CFileWrite>& files, bool removeStale = false) override;
     bool CopyFile(const std::string& from, const std::string& to) override;

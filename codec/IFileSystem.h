@@ -38,6 +38,10 @@ public:
         size = text.size();
         return true;
     }
+    // The reader of a buffer that ReadBytes filled is done with count bytes
+    // of it from begin on: their memory may go back to the system, and they
+    // may read as anything afterwards. The buffer itself stays valid.
+    virtual void ReleaseBytes(const char* begin, size_t count) { (void)begin, (void)count; }
     // Writes bytes to a temporary file in the same folder and renames it over
     // path only when complete; on failure path is left as it was.
     virtual bool WriteFileAtomic(const std::string& path, const std::string& bytes) = 0;

@@ -89,3 +89,71 @@ TEST(ReaderRecordOrder, ShuffledProjectFilesLoadUnchanged)
         EXPECT_EQ(RandomModel::Difference(original, loaded), "") << "seed " << seed;
     }
 }
+
+namespace {
+// Scribbles over what the reader lets go of, so that a later read of it
+// shows in the model.
+class ScribblingFileSystem : public MemoryFileSystem {
+public:
+    void ReleaseBytes(const char* begin, size_t count) override
+    {
+        std::fill_n(const_cast<char*>(begin), count, '#');
+        m_nReleased += count;
+    }
+    size_t m_nReleased = 0;
+};
+}  // namespace
+
+// A large file read from front to back gives back the text behind the menus
+// read so far; the model is the same whether that text is gone or not, with
+// the relation list halfway through and with records out of order (nothing is let
+// go of then).
+TEST(ReaderRecordOrder, TextLetGoOfWhileReadingIsNeverReadAgain)
+{
+    RandomModel gen(5);
+    RandomModel::Options options;
+    options.items = 1000;
+    options.longTextPercent = 30;
+    options.mediaPaths = {"/m/a.gif", "/m/b.wav", ""};
+    CAppletParameters original;
+    gen.Fill(original, options);
+    ScribblingFileSystem fs;
+    const std::vector<std::string> written = Lines(CPageWriter(original, fs, "/prog").ProjectText());
+    const auto misc = std::find_if(written.begin(), written.end(),
+                                   [](const std::string& line) { return line.rfind("Misc=", 0) == 0; });
+    ASSERT_NE(misc, written.end());
+    const auto firstItem = std::find_if(written.begin(), written.end(),
+                                        [](const std::string& line) { return line.rfind("I0-1=", 0) == 0; });
+    ASSERT_NE(firstItem, written.end());
+
+    const struct {
+        const char* name;
+        bool letsGo;
+        void (*reorder)(std::vector<std::string>&, size_t misc, size_t item);
+    } cases[] = {
+        {"as written", true, [](std::vector<std::string>&, size_t, size_t) {}},
+        {"relations halfway", true,
+         [](std::vector<std::string>& l, size_t misc, size_t) {
+             std::rotate(l.begin() + static_cast<std::ptrdiff_t>(l.size() / 2), l.begin() + static_cast<std::ptrdiff_t>(misc),
+                         l.begin() + static_cast<std::ptrdiff_t>(misc) + 1);
+         }},
+        {"records out of order", false,
+         [](std::vector<std::string>& l, size_t, size_t item) { std::swap(l[item], l[l.size() - 2]); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> lines = written;
+        c.reorder(lines, static_cast<size_t>(misc - written.begin()), static_cast<size_t>(firstItem - written.begin()));
+        std::string text;
+        for (const std::string& line : lines)
+            text += line;
+        ASSERT_GT(text.size(), 8u << 20);
+        fs.m_files["/p/m.tvx"] = text;
+        fs.m_nReleased = 0;
+        CAppletParameters loaded;
+        CProjectReader reader(loaded, fs, "/prog");
+        ASSERT_TRUE(reader.LoadProject("/p/m.tvx"));
+        EXPECT_EQ(RandomModel::Difference(original, loaded), "");
+        EXPECT_EQ(fs.m_nReleased > 0, c.letsGo);
+    }
+}
