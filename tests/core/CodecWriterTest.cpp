@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "codec/CPageHead.h"
 #include "codec/CPageWriter.h"
 #include "codec/CProjectText.h"
 #include "model/CAppletParameters.h"
@@ -268,4 +269,21 @@ TEST(PageWriter, RuntimePageEscapesFieldsAndNamesItsCharset)
     EXPECT_NE(on.find("<meta charset=\"utf-8\">"), std::string::npos);
     item.m_strLabel = "Caf\xe9";
     EXPECT_NE(w.BuildPage().find("<meta charset=\"windows-1252\">"), std::string::npos);
+}
+
+// The charset test reads plain ASCII eight bytes at a time: a sequence is
+// judged alike wherever it falls against those steps, the end included.
+TEST(PageHead, Utf8IsJudgedAlikeAtEveryPlace)
+{
+    const std::pair<std::string, bool> sequences[] = {
+        {"\xc3\xa9", true}, {"\xe2\x82\xac", true}, {"\xf0\x9f\x98\x80", true}, {"\xe9", false},
+        {"\xa9", false},    {"\xe2\x82", false},    {"\xff", false}};
+    for (const auto& [sequence, valid] : sequences) {
+        for (size_t at = 0; at <= 17; ++at) {
+            for (size_t after : {size_t{0}, size_t{9}}) {
+                const std::string text = std::string(at, 'a') + sequence + std::string(after, 'b');
+                EXPECT_EQ(CPageHead::IsUtf8(text), valid) << "at " << at << " then " << after;
+            }
+        }
+    }
 }
