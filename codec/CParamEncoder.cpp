@@ -152,9 +152,9 @@ void CParamEncoder::AppendField(std::string& out, const std::string& text, std::
         AppendText(out, text, breakWith, Mask(html));
         return;
     }
-    std::string escaped;
-    CFieldEscape::Escape(text, escaped);
-    AppendText(out, escaped, {}, html ? kHtml : 0);
+    m_strEscaped.clear();
+    CFieldEscape::Escape(text, m_strEscaped);
+    AppendText(out, m_strEscaped, {}, html ? kHtml : 0);
 }
 
 void CParamEncoder::AppendApStyle(std::string& out, bool html) const
@@ -338,7 +338,9 @@ void CParamEncoder::AppendAllParams(std::string& out)
     m_fileRefs.clear();
     CNumberingWalk walk(m_params, true, m_state);
     const auto& menus = walk.Run();
-    out.reserve(out.size() + 512 + menus.size() * 320 + m_state.m_arrWritten.size() * 160);
+    // A hint on the large side: what is reserved and never written is never
+    // touched, while a short one copies the whole page once more.
+    out.reserve(out.size() + 512 + menus.size() * 320 + m_state.m_arrWritten.size() * 256);
     AppendParamStart(out, "ApStyle");
     AppendApStyle(out, true);
     AppendParamEnd(out);

@@ -72,6 +72,7 @@ private:
     CAppletParameters& m_params;
     FileCheck m_fileCheck;
     mutable CTextKeyed<std::string> m_fileRefs;
+    mutable std::string m_strEscaped;  // one field's escaped text, reused
     CWriteState m_state;
     bool m_bEscapeText = false;
 };

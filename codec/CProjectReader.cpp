@@ -362,7 +362,7 @@ std::optional<std::string_view> CProjectReader::FindNumbered(std::uint32_t menu,
 // are: the looks keep their own copies of the style records' text.
 void CProjectReader::ReleaseRead(std::string_view keep)
 {
-    constexpr size_t kStep = 4u << 20;
+    constexpr size_t kStep = 1u << 20;
     if (!m_bReleasable)
         return;
     const char* const text = m_text.data();

@@ -112,8 +112,8 @@ TEST(ReaderRecordOrder, TextLetGoOfWhileReadingIsNeverReadAgain)
 {
     RandomModel gen(5);
     RandomModel::Options options;
-    options.items = 1000;
-    options.longTextPercent = 30;
+    options.items = 400;
+    options.longTextPercent = 25;
     options.mediaPaths = {"/m/a.gif", "/m/b.wav", ""};
     CAppletParameters original;
     gen.Fill(original, options);
@@ -147,7 +147,7 @@ TEST(ReaderRecordOrder, TextLetGoOfWhileReadingIsNeverReadAgain)
         std::string text;
         for (const std::string& line : lines)
             text += line;
-        ASSERT_GT(text.size(), 8u << 20);
+        ASSERT_GT(text.size(), 3u << 20);
         fs.m_files["/p/m.tvx"] = text;
         fs.m_nReleased = 0;
         CAppletParameters loaded;
