@@ -152,6 +152,14 @@ std::string CProjectReader::ExtractField(const std::string& text, int index, cha
 
 int CProjectReader::ToNumber(std::string_view text)
 {
+    // The writers' own spelling: a few digits and nothing else.
+    if (!text.empty() && text.size() <= 9 && text[0] >= '0' && text[0] <= '9') {
+        int value = 0;
+        size_t i = 0;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            value = value * 10 + (text[i++] - '0');
+        return value;
+    }
     size_t i = 0;
     while (i < text.size() && kSpace.find(text[i]) != std::string_view::npos)
         ++i;
@@ -248,8 +256,15 @@ void CProjectReader::Load(const std::string& section, bool templateMode)
     const std::string header = "[" + section + "]";
     m_occurrences.clear();
     m_nMarked = 0;
+    // Every line of a section names the same header text: it is compared once.
+    std::string_view lastHeader;
+    bool inSection = false;
     ForEachEntry(m_text, [&](std::string_view h, std::string_view key, std::string_view value) {
-        if (h == header) {
+        if (h.data() != lastHeader.data() || h.size() != lastHeader.size()) {
+            lastHeader = h;
+            inSection = h == header;
+        }
+        if (inSection) {
             NoteSection(h, key, value);
             AddEntry(key, value);
         }
@@ -277,7 +292,8 @@ void CProjectReader::AddEntry(std::string_view key, std::string_view value)
     std::uint32_t item = 0;
     Kind kind = Kind::Item;
     bool numbered = false;
-    if (StartsWith(rest, "MStyle-") || StartsWith(rest, "IStyle-")) {
+    if (rest.size() > 7 && (rest[0] == 'M' || rest[0] == 'I') && rest[1] == 'S' &&
+        rest.substr(1, 6) == "Style-") {
         kind = rest[0] == 'M' ? Kind::MenuStyle : Kind::ItemStyle;
         rest.remove_prefix(7);
         numbered = TakeNumber(rest, menu) && rest.empty();
