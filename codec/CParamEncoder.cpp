@@ -1,5 +1,6 @@
 #include "CParamEncoder.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
@@ -12,6 +13,7 @@
 namespace {
 constexpr unsigned char kBreak = 1;  // CR or LF
 constexpr unsigned char kHtml = 2;   // "&" or "\""
+constexpr unsigned char kField = 4;  // "," or "|", which the field escapes may rewrite
 
 constexpr std::array<unsigned char, 256> MakeClasses()
 {
@@ -20,6 +22,8 @@ constexpr std::array<unsigned char, 256> MakeClasses()
     classes['\n'] = kBreak;
     classes['&'] = kHtml;
     classes['"'] = kHtml;
+    classes[','] = kField;
+    classes['|'] = kField;
     return classes;
 }
 constexpr std::array<unsigned char, 256> kClasses = MakeClasses();
@@ -150,6 +154,11 @@ void CParamEncoder::AppendField(std::string& out, const std::string& text, std::
 {
     if (!m_bEscapeText) {
         AppendText(out, text, breakWith, Mask(html));
+        return;
+    }
+    // Most texts hold nothing that either step rewrites.
+    if (std::none_of(text.begin(), text.end(), [](char c) { return kClasses[static_cast<unsigned char>(c)] != 0; })) {
+        out += text;
         return;
     }
     m_strEscaped.clear();
