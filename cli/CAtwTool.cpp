@@ -56,10 +56,11 @@ int CAtwTool::Fail(const std::string& message)
     return kFailure;
 }
 
-void CAtwTool::PrintWarnings(const std::vector<std::string>& warnings)
+int CAtwTool::PrintWarnings(const std::vector<std::string>& warnings)
 {
     for (const std::string& warning : warnings)
         m_err << warning << '\n';
+    return warnings.empty() ? kSuccess : kFailure;
 }
 
 void CAtwTool::Print(const std::string& text)
@@ -122,10 +123,10 @@ int CAtwTool::Export(const std::string& page, const std::string& newPage)
     CHtml5Exporter exporter(m_fs, m_strProgramDir);
     exporter.SetFragment(m_bFragment);
     const bool done = exporter.Export(m_params, newPage, &error);
-    PrintWarnings(exporter.Warnings());
+    const int status = PrintWarnings(exporter.Warnings());
     if (!done)
         return Fail(error.empty() ? CHtml5Exporter::kSaveFailed : error);
-    return exporter.Warnings().empty() ? kSuccess : kFailure;
+    return status;
 }
 
 bool CAtwTool::LoadTemplate(int index)
@@ -179,8 +180,8 @@ int CAtwTool::CheckLinks(const std::string& page)
 int CAtwTool::SaveAs(const std::string& newPage)
 {
     const CProjectResult result = Service().Save(m_params, newPage);
-    PrintWarnings(result.Warnings());
+    const int status = PrintWarnings(result.Warnings());
     if (!result)
         return Fail(result.Error());
-    return result.Warnings().empty() ? kSuccess : kFailure;
+    return status;
 }

@@ -33,8 +33,9 @@ public:
     IFileSystem& FileSystem() { return m_fs; }
     CIniSettings& Settings() { return m_settings; }
     // Warnings (damage read past, media copies that failed), one line each
-    // on standard error.
-    void PrintWarnings(const std::vector<std::string>& warnings);
+    // on standard error; the exit status of a command that left them:
+    // kSuccess without any, else kFailure.
+    int PrintWarnings(const std::vector<std::string>& warnings);
     const std::string& ProgramDir() const { return m_strProgramDir; }
 
 private:

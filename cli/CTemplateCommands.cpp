@@ -44,9 +44,9 @@ int CTemplateCommands::SaveTemplate(const std::string& typed, int position, cons
     if (!m_tool.OpenPage(page) || !SettingsWritable())
         return CAtwTool::kFailure;
     const CProjectResult result = m_store.AddTemplate(m_tool.Model(), name, position);
-    m_tool.PrintWarnings(result.Warnings());
+    const int warned = m_tool.PrintWarnings(result.Warnings());
     const int status = Finish(result.Ok());
-    return status == CAtwTool::kSuccess && !result.Warnings().empty() ? CAtwTool::kFailure : status;
+    return status == CAtwTool::kSuccess ? warned : status;
 }
 
 int CTemplateCommands::Rename(const std::string& oldName, const std::string& typed)

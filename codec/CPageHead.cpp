@@ -9,10 +9,13 @@ bool CPageHead::IsUtf8(const std::string& text)
 {
     for (size_t i = 0; i < text.size();) {
         // Eight plain ASCII bytes at a time: a page is mostly those.
-        std::uint64_t eight = 0;
-        if (i + 8 <= text.size() && (std::memcpy(&eight, text.data() + i, 8), (eight & 0x8080808080808080u) == 0)) {
-            i += 8;
-            continue;
+        if (i + 8 <= text.size()) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, text.data() + i, 8);
+            if ((eight & 0x8080808080808080u) == 0) {
+                i += 8;
+                continue;
+            }
         }
         const auto c = static_cast<unsigned char>(text[i]);
         const size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;

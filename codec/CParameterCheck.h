@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "../model/CAppletParameters.h"
@@ -50,6 +49,6 @@ private:
     CAppletParameters& m_params;
     CWriteState m_state;
     CMediaFiles m_media;  // asks the file system about each path once per run
-    CTextKeyed<std::string> m_names;          // file name -> the first media path of it
-    std::unordered_set<std::string> m_clashes;             // paths already reported
+    CTextKeyed<std::string> m_names;            // file name -> the first media path of it
+    std::unordered_set<std::string> m_clashes;  // paths already reported
 };

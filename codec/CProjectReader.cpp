@@ -476,8 +476,11 @@ CSharedText CProjectReader::ItemMediaPath(std::string_view field, const char* sa
         return {};
     // A plain field of a project is the path itself.
     std::string made;
-    const std::string_view path =
-        m_bTemplateMode || IsMarked(field) ? std::string_view(made = MediaPath(field, sampleFolder)) : field;
+    std::string_view path = field;
+    if (m_bTemplateMode || IsMarked(field)) {
+        made = MediaPath(field, sampleFolder);
+        path = made;
+    }
     const auto found = m_mediaPaths.find(path);
     if (found != m_mediaPaths.end())
         return found->second;

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -40,8 +40,9 @@ public:
 
     // Fills the (reset) model from the section; false only when the file
     // cannot be opened, or is too large: 4 GiB or more, or more than the
-    // memory left (the model is then reset). Menus and items that the file counts without holding a
-    // record of them are made up to kMaxItemsWithoutRecord each.
+    // memory left (the model is then reset). Menus and items that the file
+    // counts without holding a record of them are made up to
+    // kMaxItemsWithoutRecord each.
     bool LoadModel(const std::string& file, const std::string& section, bool templateMode);
     // Reset, then LoadModel with the project section.
     bool LoadProject(const std::string& path);
@@ -58,11 +59,10 @@ private:
     using SectionMap = std::unordered_map<std::string_view, std::string_view>;
 
     // The records of menus and items are kept apart from the other keys, in
-    // file order and sorted by this key, so that reading them in number order
-    // walks them once from front to back.
-    // A record is 16 bytes: its (menu, kind, item) in one number that sorts
-    // in that order, and where its value lies in m_text (which is why a
-    // text of 4 GiB or more is refused).
+    // file order and sorted by (menu, kind, item), so that reading them in
+    // number order walks them once from front to back. A record is 16 bytes:
+    // that triple in one number that sorts alike, and where its value lies in
+    // m_text (which is why a text of 4 GiB or more is refused).
     enum class Kind : std::uint8_t { MenuStyle, ItemStyle, Item };
     struct CNumbered {
         std::uint64_t m_nKey;

@@ -136,18 +136,24 @@ bool CStdFileSystem::ReadFile(const std::string& path, std::string& bytes)
 
 namespace {
 
+// Gives advice on the whole units (pages, huge pages) inside the range
+// only: the allocator's own records around a buffer stay as they are.
+void AdviseInside(const char* begin, size_t count, std::uintptr_t unit, int advice)
+{
+    const auto first = (reinterpret_cast<std::uintptr_t>(begin) + unit - 1) & ~(unit - 1);
+    const auto end = (reinterpret_cast<std::uintptr_t>(begin) + count) & ~(unit - 1);
+    if (end > first)
+        ::madvise(reinterpret_cast<void*>(first), end - first, advice);
+}
+
 // A large buffer is backed by huge pages where the system offers them on
 // request: a project of tens of megabytes then costs a few page faults
 // instead of thousands. Only a hint; nothing changes where it is refused.
-void AskForHugePages(char* buffer, size_t size)
+void AskForHugePages(const char* buffer, size_t size)
 {
     constexpr std::uintptr_t kHuge = 2u << 20;
-    if (size < 2 * kHuge)
-        return;
-    const auto begin = (reinterpret_cast<std::uintptr_t>(buffer) + kHuge - 1) & ~(kHuge - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(buffer) + size) & ~(kHuge - 1);
-    if (end > begin)
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+    if (size >= 2 * kHuge)
+        AdviseInside(buffer, size, kHuge, MADV_HUGEPAGE);
 }
 
 }  // namespace
@@ -185,15 +191,9 @@ bool CStdFileSystem::ReadBytes(const std::string& path, std::unique_ptr<char[]>&
     return ok;
 }
 
-// Only the whole pages inside the range go back: the allocator's own records
-// around the buffer stay as they are.
 void CStdFileSystem::ReleaseBytes(const char* begin, size_t count)
 {
-    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const auto first = (reinterpret_cast<std::uintptr_t>(begin) + page - 1) & ~(page - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(begin) + count) & ~(page - 1);
-    if (end > first)
-        ::madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+    AdviseInside(begin, count, static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE)), MADV_DONTNEED);
 }
 
 bool CStdFileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes)

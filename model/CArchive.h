@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+class CSharedText;
 class CTavelinItem;
 
 // The byte-stream archive of items and menus that the clipboard carries.
@@ -20,8 +21,6 @@ class CTavelinItem;
 // k below 0x7FFF a reference to object number k, 0x7FFF a 4-byte number
 // (0x80000000 + class number, or an object number). One counter from 1
 // numbers classes and objects in the order they first appear.
-class CSharedText;
-
 class CArchive {
 public:
     static constexpr int kSchema = 1;
