@@ -34,7 +34,9 @@ std::string_view Trim(std::string_view text)
 // Calls entry(header, key, value) for every key line of a sectioned text:
 // lines end at LF, are stripped of white space at both ends and skipped when
 // empty; a line beginning with "[" is the header of the lines after it; the
-// key is the stripped text before the first "=", the value all after it.
+// key is the stripped text before the first "=", the value all after it
+// (empty without "=", and then at the line's end: a value always lies in
+// the text, where the record index finds it by its offset).
 template <typename Entry>
 void ForEachEntry(std::string_view all, Entry entry)
 {
@@ -53,8 +55,7 @@ void ForEachEntry(std::string_view all, Entry entry)
             continue;
         }
         const size_t eq = line.find('=');
-        entry(header, Trim(line.substr(0, eq)),
-              eq == std::string_view::npos ? std::string_view() : line.substr(eq + 1));
+        entry(header, Trim(line.substr(0, eq)), line.substr(eq == std::string_view::npos ? line.size() : eq + 1));
     }
 }
 

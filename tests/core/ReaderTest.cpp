@@ -302,3 +302,16 @@ TEST(Reader, LeavesShareAnEmptySubMenuUntilOneIsChanged)
         EXPECT_FALSE(b.m_pSubMenu.IsShared());
     }
 }
+
+// A record key without "=" (a damaged line) reads as a record with an empty
+// value, wherever the record stands among the others.
+TEST(Reader, RecordsWithoutAValueReadAsEmpty)
+{
+    Loaded l("[Tavelin1.0]\r\nMStyle-0\r\nIStyle-0\r\nI0-1\r\nI0-2=b,,,,,,,,,1\r\nMisc=1,2,-0,\r\n");
+    ASSERT_TRUE(l.ok);
+    ASSERT_EQ(l.params.m_arrMenus.size(), 1u);
+    const CTavelin& top = *l.params.m_arrMenus[0];
+    ASSERT_EQ(top.GetItemCount(), 2);
+    EXPECT_EQ(top.GetItem(0)->m_strLabel, "");
+    EXPECT_EQ(top.GetItem(1)->m_strLabel, "b");
+}
