@@ -1,6 +1,7 @@
 #include "CProjectReader.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -8,6 +9,10 @@
 #include <new>
 #include <tuple>
 #include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "CFieldEscape.h"
 #include "CMenuLinker.h"
@@ -59,16 +64,35 @@ void ForEachEntry(std::string_view all, Entry entry)
     }
 }
 
-// Every part of text split at separator, empty parts included.
+// Every part of text split at separator, empty parts included. Sixteen
+// bytes are compared at a time where the processor offers it: a record
+// holds ten to forty-five short fields, too short for a search call each.
 void SplitAll(std::string_view text, char separator, std::vector<std::string_view>& parts)
 {
     parts.clear();
+    const char* const data = text.data();
+    const size_t size = text.size();
     size_t start = 0;
-    for (size_t pos = text.find(separator); pos != std::string_view::npos; pos = text.find(separator, start)) {
-        parts.push_back(text.substr(start, pos - start));
-        start = pos + 1;
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(separator);
+    for (; i + 16 <= size; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        for (auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))); found;
+             found &= found - 1) {
+            const size_t at = i + static_cast<size_t>(std::countr_zero(found));
+            parts.emplace_back(data + start, at - start);
+            start = at + 1;
+        }
     }
-    parts.push_back(text.substr(start));
+#endif
+    for (; i < size; ++i) {
+        if (data[i] == separator) {
+            parts.emplace_back(data + start, i - start);
+            start = i + 1;
+        }
+    }
+    parts.emplace_back(data + start, size - start);
 }
 
 COLORREF ToColor(std::string_view field)
@@ -80,10 +104,15 @@ COLORREF ToColor(std::string_view field)
 // at most INT_MAX. Removes it from the front of text.
 bool TakeNumber(std::string_view& text, std::uint32_t& number)
 {
-    size_t i = 0;
+    const size_t limit = std::min<size_t>(text.size(), 10);
     std::uint64_t value = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && i < 10)
-        value = value * 10 + static_cast<std::uint64_t>(text[i++] - '0');
+    size_t i = 0;
+    for (; i < limit; ++i) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
+        if (digit > 9)
+            break;
+        value = value * 10 + digit;
+    }
     if (i == 0 || (i > 1 && text[0] == '0') || value > INT_MAX)
         return false;
     number = static_cast<std::uint32_t>(value);
@@ -390,7 +419,7 @@ void CProjectReader::ReleaseRead(std::string_view keep)
     const auto end = static_cast<size_t>(limit - text);
     if (end < m_nReleased + kStep)
         return;
-    m_fs.ReleaseBytes(text + m_nReleased, end - m_nReleased);
+    m_fs.ReleaseBytes(m_text, m_nReleased, end);
     m_nReleased = end;
 }
 
@@ -450,13 +479,16 @@ bool CProjectReader::IsMarked(std::string_view field) const
 
 void CProjectReader::SetText(std::string& target, std::string_view field, bool label) const
 {
-    target.clear();
-    if (IsMarked(field))
+    if (IsMarked(field)) {
+        target.clear();
         CFieldEscape::Unescape(field, target);
-    else if (label)
+    } else if (label && field.find('|') != std::string_view::npos) {
+        target.clear();
         CFieldEscape::UnescapeLabel(field, target);
-    else
-        target.assign(field);
+    } else {
+        // Made to size: most targets are the empty texts of a new item.
+        target = std::string(field);
+    }
 }
 
 std::string CProjectReader::MediaPath(std::string_view field, const char* sampleFolder) const

@@ -191,9 +191,15 @@ bool CStdFileSystem::ReadBytes(const std::string& path, std::unique_ptr<char[]>&
     return ok;
 }
 
-void CStdFileSystem::ReleaseBytes(const char* begin, size_t count)
+// A buffer of a few megabytes comes from the allocator's heap, where its
+// pages serve the next read: a page handed back would only cost a fault (and
+// a zeroed page) when that read uses it again. Only a large buffer's pages go.
+void CStdFileSystem::ReleaseBytes(std::string_view buffer, size_t from, size_t to)
 {
-    AdviseInside(begin, count, static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE)), MADV_DONTNEED);
+    constexpr size_t kWorthHandingBack = 8u << 20;
+    if (buffer.size() < kWorthHandingBack || from >= to || to > buffer.size())
+        return;
+    AdviseInside(buffer.data() + from, to - from, static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE)), MADV_DONTNEED);
 }
 
 bool CStdFileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes)

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The core's only door to the file system, so that tests can replace it.
@@ -38,10 +39,10 @@ public:
         size = text.size();
         return true;
     }
-    // The reader of a buffer that ReadBytes filled is done with count bytes
-    // of it from begin on: their memory may go back to the system, and they
+    // The reader of a buffer that ReadBytes filled is done with its bytes
+    // from `from` up to `to`: their memory may go back to the system, and they
     // may read as anything afterwards. The buffer itself stays valid.
-    virtual void ReleaseBytes(const char* begin, size_t count) { (void)begin, (void)count; }
+    virtual void ReleaseBytes(std::string_view buffer, size_t from, size_t to) { (void)buffer, (void)from, (void)to; }
     // Writes bytes to a temporary file in the same folder and renames it over
     // path only when complete; on failure path is left as it was.
     virtual bool WriteFileAtomic(const std::string& path, const std::string& bytes) = 0;

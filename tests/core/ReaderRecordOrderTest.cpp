@@ -95,10 +95,10 @@ namespace {
 // shows in the model.
 class ScribblingFileSystem : public MemoryFileSystem {
 public:
-    void ReleaseBytes(const char* begin, size_t count) override
+    void ReleaseBytes(std::string_view buffer, size_t from, size_t to) override
     {
-        std::fill_n(const_cast<char*>(begin), count, '#');
-        m_nReleased += count;
+        std::fill(const_cast<char*>(buffer.data()) + from, const_cast<char*>(buffer.data()) + to, '#');
+        m_nReleased += to - from;
     }
     size_t m_nReleased = 0;
 };

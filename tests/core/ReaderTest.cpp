@@ -49,6 +49,27 @@ TEST(Reader, IniMapRules)
     CProjectReader::GetValues(map, "S", "Absent", "d,e", 3, list);
     EXPECT_EQ(list, (std::vector<std::string>{"d", "e", ""}));
 
+    // Records are cut sixteen bytes at a time: a separator at every place
+    // around those steps, and runs of them, split as one byte at a time would.
+    for (size_t length = 0; length <= 40; ++length) {
+        for (size_t at = 0; at < length; ++at) {
+            std::string record(length, 'x');
+            record[at] = ',';
+            if (at + 2 < length)
+                record[at + 2] = ',';
+            map["[S]R"] = record;
+            std::vector<std::string> expected(1);
+            for (const char c : record) {
+                if (c == ',')
+                    expected.emplace_back();
+                else
+                    expected.back().push_back(c);
+            }
+            CProjectReader::GetValues(map, "S", "R", "", static_cast<int>(expected.size()), list);
+            ASSERT_EQ(list, expected) << record;
+        }
+    }
+
     EXPECT_EQ(CProjectReader::ExtractField("1,,-0,", 2, ','), "-0");
     EXPECT_EQ(CProjectReader::ExtractField("1,,-0,", 1, ','), "");
     EXPECT_EQ(CProjectReader::ExtractField("1,,-0,", 9, ','), "");
