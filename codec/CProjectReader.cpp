@@ -185,9 +185,12 @@ int CProjectReader::ToNumber(std::string_view text)
     // The writers' own spelling: a few digits and nothing else.
     if (!text.empty() && text.size() <= 9 && text[0] >= '0' && text[0] <= '9') {
         int value = 0;
-        size_t i = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-            value = value * 10 + (text[i++] - '0');
+        for (const char c : text) {
+            const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c) - '0');
+            if (digit > 9)
+                break;
+            value = value * 10 + static_cast<int>(digit);
+        }
         return value;
     }
     size_t i = 0;
@@ -271,6 +274,7 @@ bool CProjectReader::ParseText(const std::string& section, bool templateMode)
     m_lastMenuLook[0] = m_lastMenuLook[1] = {};
     m_lastItemLook = {};
     m_emptyMenus.clear();
+    m_lastEmptyMenu = {};
     m_mediaPaths.clear();
     m_text = {};
     m_buffer.reset();
@@ -554,10 +558,14 @@ CMenuSlot CProjectReader::ReadMenu(int number, bool empty)
     const ItemLooks& states = ItemLook(itemRecord ? *itemRecord : std::string_view());
     if (!empty)
         return CMenuSlot(MakeMenu(look, states));
-    std::shared_ptr<const CTavelin>& shared = m_emptyMenus[{&look, &states}];
-    if (!shared)
-        shared = MakeMenu(look, states);
-    return CMenuSlot(shared);
+    // Most empty menus have the looks of the one before.
+    if (m_lastEmptyMenu.first != std::make_pair(&look, &states)) {
+        std::shared_ptr<const CTavelin>& shared = m_emptyMenus[{&look, &states}];
+        if (!shared)
+            shared = MakeMenu(look, states);
+        m_lastEmptyMenu = {{&look, &states}, &shared};
+    }
+    return CMenuSlot(*m_lastEmptyMenu.second);
 }
 
 std::unique_ptr<CTavelin> CProjectReader::MakeMenu(const CMenuLook& look, const ItemLooks& states)

@@ -155,5 +155,7 @@ private:
     // The media paths read so far, by their text (views into the values).
     std::unordered_map<std::string_view, CSharedText> m_mediaPaths;
     // The shared empty menu of each pair of looks.
-    std::map<std::pair<const CMenuLook*, const ItemLooks*>, std::shared_ptr<const CTavelin>> m_emptyMenus;
+    using LooksPair = std::pair<const CMenuLook*, const ItemLooks*>;
+    std::map<LooksPair, std::shared_ptr<const CTavelin>> m_emptyMenus;
+    std::pair<LooksPair, const std::shared_ptr<const CTavelin>*> m_lastEmptyMenu;
 };
