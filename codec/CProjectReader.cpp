@@ -1,7 +1,6 @@
 #include "CProjectReader.h"
 
 #include <algorithm>
-#include <bit>
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -10,114 +9,14 @@
 #include <tuple>
 #include <utility>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "CFieldEscape.h"
 #include "CMenuLinker.h"
+#include "CRecordText.h"
 
 namespace {
-constexpr std::string_view kSpace = " \t\r\n\v\f";
-
-bool IsSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-std::string_view Trim(std::string_view text)
-{
-    size_t first = 0;
-    size_t last = text.size();
-    while (first < last && IsSpace(text[first]))
-        ++first;
-    while (last > first && IsSpace(text[last - 1]))
-        --last;
-    return text.substr(first, last - first);
-}
-
-// Calls entry(header, key, value) for every key line of a sectioned text:
-// lines end at LF, are stripped of white space at both ends and skipped when
-// empty; a line beginning with "[" is the header of the lines after it; the
-// key is the stripped text before the first "=", the value all after it
-// (empty without "=", and then at the line's end: a value always lies in
-// the text, where the record index finds it by its offset).
-template <typename Entry>
-void ForEachEntry(std::string_view all, Entry entry)
-{
-    std::string_view header;
-    const char* at = all.data();
-    const char* const end = at + all.size();
-    while (at < end) {
-        const auto* newline = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)));
-        const char* const lineEnd = newline ? newline : end;
-        const std::string_view line = Trim(std::string_view(at, static_cast<size_t>(lineEnd - at)));
-        at = lineEnd + 1;
-        if (line.empty())
-            continue;
-        if (line.front() == '[') {
-            header = line;
-            continue;
-        }
-        const size_t eq = line.find('=');
-        entry(header, Trim(line.substr(0, eq)), line.substr(eq == std::string_view::npos ? line.size() : eq + 1));
-    }
-}
-
-// Every part of text split at separator, empty parts included. Sixteen
-// bytes are compared at a time where the processor offers it: a record
-// holds ten to forty-five short fields, too short for a search call each.
-void SplitAll(std::string_view text, char separator, std::vector<std::string_view>& parts)
-{
-    parts.clear();
-    const char* const data = text.data();
-    const size_t size = text.size();
-    size_t start = 0;
-    size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i wanted = _mm_set1_epi8(separator);
-    for (; i + 16 <= size; i += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        for (auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))); found;
-             found &= found - 1) {
-            const size_t at = i + static_cast<size_t>(std::countr_zero(found));
-            parts.emplace_back(data + start, at - start);
-            start = at + 1;
-        }
-    }
-#endif
-    for (; i < size; ++i) {
-        if (data[i] == separator) {
-            parts.emplace_back(data + start, i - start);
-            start = i + 1;
-        }
-    }
-    parts.emplace_back(data + start, size - start);
-}
-
 COLORREF ToColor(std::string_view field)
 {
-    return static_cast<COLORREF>(CProjectReader::ToNumber(field));
-}
-
-// A number as the writers spell it: "0", or digits without a leading zero,
-// at most INT_MAX. Removes it from the front of text.
-bool TakeNumber(std::string_view& text, std::uint32_t& number)
-{
-    const size_t limit = std::min<size_t>(text.size(), 10);
-    std::uint64_t value = 0;
-    size_t i = 0;
-    for (; i < limit; ++i) {
-        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
-        if (digit > 9)
-            break;
-        value = value * 10 + digit;
-    }
-    if (i == 0 || (i > 1 && text[0] == '0') || value > INT_MAX)
-        return false;
-    number = static_cast<std::uint32_t>(value);
-    text.remove_prefix(i);
-    return true;
+    return static_cast<COLORREF>(CRecordText::ToNumber(field));
 }
 
 bool StartsWith(std::string_view text, std::string_view start)
@@ -143,7 +42,7 @@ bool CProjectReader::ReadIniMap(IFileSystem& fs, const std::string& file, CIniMa
 void CProjectReader::ParseIni(const std::string& text, CIniMap& map)
 {
     std::string key;
-    ForEachEntry(text, [&](std::string_view header, std::string_view name, std::string_view value) {
+    CRecordText::ForEachEntry(text, [&](std::string_view header, std::string_view name, std::string_view value) {
         key.assign(header);
         key.append(name);
         auto found = map.find(key);
@@ -160,7 +59,7 @@ void CProjectReader::GetValues(const CIniMap& map, const std::string& section, c
     const auto found = map.find("[" + section + "]" + key);
     const std::string& text = found != map.end() ? found->second : defaultText;
     std::vector<std::string_view> parts;
-    SplitAll(text, ',', parts);
+    CRecordText::SplitAll(text, ',', parts);
     list.assign(parts.begin(), parts.end());
     list.resize(count > 0 ? static_cast<size_t>(count) : 0);
 }
@@ -178,38 +77,6 @@ std::string CProjectReader::ExtractField(const std::string& text, int index, cha
     }
     const size_t end = text.find(separator, start);
     return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-int CProjectReader::ToNumber(std::string_view text)
-{
-    // The writers' own spelling: a few digits and nothing else.
-    if (!text.empty() && text.size() <= 9 && text[0] >= '0' && text[0] <= '9') {
-        int value = 0;
-        for (const char c : text) {
-            const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c) - '0');
-            if (digit > 9)
-                break;
-            value = value * 10 + static_cast<int>(digit);
-        }
-        return value;
-    }
-    size_t i = 0;
-    while (i < text.size() && kSpace.find(text[i]) != std::string_view::npos)
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        value = INT_MAX;
-    return static_cast<int>(value);
 }
 
 bool CProjectReader::LoadProject(const std::string& path)
@@ -293,7 +160,7 @@ void CProjectReader::Load(const std::string& section, bool templateMode)
     // Every line of a section names the same header text: it is compared once.
     std::string_view lastHeader;
     bool inSection = false;
-    ForEachEntry(m_text, [&](std::string_view h, std::string_view key, std::string_view value) {
+    CRecordText::ForEachEntry(m_text, [&](std::string_view h, std::string_view key, std::string_view value) {
         if (h.data() != lastHeader.data() || h.size() != lastHeader.size()) {
             lastHeader = h;
             inSection = h == header;
@@ -330,13 +197,13 @@ void CProjectReader::AddEntry(std::string_view key, std::string_view value)
         rest.substr(1, 6) == "Style-") {
         kind = rest[0] == 'M' ? Kind::MenuStyle : Kind::ItemStyle;
         rest.remove_prefix(7);
-        numbered = TakeNumber(rest, menu) && rest.empty();
+        numbered = CRecordText::TakeNumber(rest, menu) && rest.empty();
     } else if (StartsWith(rest, "I")) {
         rest.remove_prefix(1);
-        numbered = TakeNumber(rest, menu) && StartsWith(rest, "-");
+        numbered = CRecordText::TakeNumber(rest, menu) && StartsWith(rest, "-");
         if (numbered) {
             rest.remove_prefix(1);
-            numbered = TakeNumber(rest, item) && rest.empty() && item > 0;
+            numbered = CRecordText::TakeNumber(rest, item) && rest.empty() && item > 0;
         }
     }
     if (numbered)
@@ -352,7 +219,7 @@ void CProjectReader::ReadMenus()
     if (!misc || misc->empty())
         return;
     Fields structure;
-    SplitAll(*misc, ',', structure);
+    CRecordText::SplitAll(*misc, ',', structure);
     // A menu needs at least its item count in the record: a larger N can
     // only come from a damaged file.
     const int count = ToNumber(structure[0]);
@@ -448,7 +315,7 @@ size_t CProjectReader::ItemRecordsOf(std::uint32_t menu) const
 const CProjectReader::Fields& CProjectReader::Record(std::string_view key, std::string_view defaultText, size_t count)
 {
     const std::string_view* value = Find(key);
-    SplitAll(value ? *value : defaultText, ',', m_fields);
+    CRecordText::SplitAll(value ? *value : defaultText, ',', m_fields);
     m_fields.resize(count);
     return m_fields;
 }
@@ -590,7 +457,7 @@ const CProjectReader::CMenuLook& CProjectReader::MenuLook(std::string_view recor
         found = m_menuLooks[marked].emplace(std::string(record), CMenuLook()).first;
     CMenuLook& look = found->second;
     if (added) {
-        SplitAll(record, ',', m_fields);
+        CRecordText::SplitAll(record, ',', m_fields);
         m_fields.resize(12);
         const Fields& f = m_fields;
         CMenuStyle& m = look.m_style;
@@ -616,7 +483,7 @@ const CProjectReader::ItemLooks& CProjectReader::ItemLook(std::string_view recor
         found = m_itemLooks.emplace(std::string(record), ItemLooks()).first;
     ItemLooks& states = found->second;
     if (added) {
-        SplitAll(record, ',', m_fields);
+        CRecordText::SplitAll(record, ',', m_fields);
         m_fields.resize(45);
         const Fields& s = m_fields;
         for (size_t state = 0; state < 3; ++state) {
@@ -648,7 +515,7 @@ void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
         if (!found && ++m_nMadeUp > kMaxItemsWithoutRecord)
             break;
         auto item = std::make_unique<CTavelinItem>(CTavelinItem::NoSubMenuYet{});
-        SplitAll(found ? *found : std::string_view(), ',', m_fields);
+        CRecordText::SplitAll(found ? *found : std::string_view(), ',', m_fields);
         m_fields.resize(10);
         ReadItem(m_fields, *item);
         m_items.push_back(item.get());

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../model/CAppletParameters.h"
+#include "CRecordText.h"
 #include "CTextKeyed.h"
 #include "IFileSystem.h"
 
@@ -36,7 +37,7 @@ public:
     static std::string ExtractField(const std::string& text, int index, char separator);
     // Leading white space, an optional sign and leading digits; anything else
     // reads 0. Values beyond the int range are clamped.
-    static int ToNumber(std::string_view text);
+    static int ToNumber(std::string_view text) { return CRecordText::ToNumber(text); }
 
     // Fills the (reset) model from the section; false only when the file
     // cannot be opened, or is too large: 4 GiB or more, or more than the

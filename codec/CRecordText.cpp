@@ -1,0 +1,109 @@
+#include "CRecordText.h"
+
+#include <algorithm>
+#include <bit>
+#include <climits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+constexpr std::string_view kSpace = " \t\r\n\v\f";
+
+bool IsSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+}  // namespace
+
+std::string_view CRecordText::Trim(std::string_view text)
+{
+    size_t first = 0;
+    size_t last = text.size();
+    while (first < last && IsSpace(text[first]))
+        ++first;
+    while (last > first && IsSpace(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+// Sixteen bytes are compared at a time where the processor offers it: a record
+// holds ten to forty-five short fields, too short for a search call each.
+void CRecordText::SplitAll(std::string_view text, char separator, std::vector<std::string_view>& parts)
+{
+    parts.clear();
+    const char* const data = text.data();
+    const size_t size = text.size();
+    size_t start = 0;
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(separator);
+    for (; i + 16 <= size; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        for (auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))); found;
+             found &= found - 1) {
+            const size_t at = i + static_cast<size_t>(std::countr_zero(found));
+            parts.emplace_back(data + start, at - start);
+            start = at + 1;
+        }
+    }
+#endif
+    for (; i < size; ++i) {
+        if (data[i] == separator) {
+            parts.emplace_back(data + start, i - start);
+            start = i + 1;
+        }
+    }
+    parts.emplace_back(data + start, size - start);
+}
+
+bool CRecordText::TakeNumber(std::string_view& text, std::uint32_t& number)
+{
+    const size_t limit = std::min<size_t>(text.size(), 10);
+    std::uint64_t value = 0;
+    size_t i = 0;
+    for (; i < limit; ++i) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
+        if (digit > 9)
+            break;
+        value = value * 10 + digit;
+    }
+    if (i == 0 || (i > 1 && text[0] == '0') || value > INT_MAX)
+        return false;
+    number = static_cast<std::uint32_t>(value);
+    text.remove_prefix(i);
+    return true;
+}
+
+int CRecordText::ToNumber(std::string_view text)
+{
+    // The writers' own spelling: a few digits and nothing else.
+    if (!text.empty() && text.size() <= 9 && text[0] >= '0' && text[0] <= '9') {
+        int value = 0;
+        for (const char c : text) {
+            const auto digit = static_cast<unsigned>(static_cast<unsigned char>(c) - '0');
+            if (digit > 9)
+                break;
+            value = value * 10 + static_cast<int>(digit);
+        }
+        return value;
+    }
+    size_t i = 0;
+    while (i < text.size() && kSpace.find(text[i]) != std::string_view::npos)
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        value = INT_MAX;
+    return static_cast<int>(value);
+}
