@@ -154,6 +154,10 @@ void CProjectReader::Load(const std::string& section, bool templateMode)
         throw std::bad_alloc();  // beyond what the record index can point into
     m_map.clear();
     m_numbered.clear();
+    // Room for more records than a file of this size usually holds (a line
+    // takes 100 to 200 bytes): what is never filled is never touched, while
+    // growing would copy the index and fault in fresh pages each time.
+    m_numbered.reserve(m_text.size() / 64);
     const std::string header = "[" + section + "]";
     m_occurrences.clear();
     m_nMarked = 0;
@@ -219,6 +223,7 @@ void CProjectReader::ReadMenus()
     if (!misc || misc->empty())
         return;
     Fields structure;
+    structure.reserve(misc->size() / 4);  // fields of two or more digits and a comma
     CRecordText::SplitAll(*misc, ',', structure);
     // A menu needs at least its item count in the record: a larger N can
     // only come from a damaged file.
