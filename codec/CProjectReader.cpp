@@ -168,11 +168,14 @@ void CProjectReader::Load(const std::string& section, bool templateMode)
         if (h.data() != lastHeader.data() || h.size() != lastHeader.size()) {
             lastHeader = h;
             inSection = h == header;
+            if (inSection)
+                m_occurrences.emplace_back(static_cast<size_t>(h.data() - m_text.data()), false);
         }
-        if (inSection) {
-            NoteSection(h, key, value);
-            AddEntry(key, value);
-        }
+        if (!inSection)
+            return;
+        if (key == "Notice")
+            NoteNotice(value);
+        AddEntry(key, value);
     });
     const auto before = [](const CNumbered& a, const CNumbered& b) { return a.m_nKey < b.m_nKey; };
     // Stable: of equal keys the last in the file stays last, and wins.
@@ -325,12 +328,9 @@ const CProjectReader::Fields& CProjectReader::Record(std::string_view key, std::
     return m_fields;
 }
 
-void CProjectReader::NoteSection(std::string_view header, std::string_view key, std::string_view value)
+void CProjectReader::NoteNotice(std::string_view value)
 {
-    const auto start = static_cast<size_t>(header.data() - m_text.data());
-    if (m_occurrences.empty() || m_occurrences.back().first != start)
-        m_occurrences.emplace_back(start, false);
-    if (key == "Notice" && !m_occurrences.back().second && CFieldEscape::IsMarked(value)) {
+    if (!m_occurrences.back().second && CFieldEscape::IsMarked(value)) {
         m_occurrences.back().second = true;
         ++m_nMarked;
     }

@@ -117,7 +117,8 @@ private:
     CSharedText ItemMediaPath(std::string_view field, const char* sampleFolder);
     // Text fields: escapes are read back only in a section that the writer
     // marked as using them; elsewhere only a label's "|_#`" means a line break.
-    void NoteSection(std::string_view header, std::string_view key, std::string_view value);
+    // A "Notice" value of the section occurrence begun last.
+    void NoteNotice(std::string_view value);
     bool IsMarked(std::string_view field) const;
     void SetText(std::string& target, std::string_view field, bool label = false) const;
 

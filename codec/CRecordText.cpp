@@ -8,16 +8,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace {
-constexpr std::string_view kSpace = " \t\r\n\v\f";
-
-bool IsSpace(char c)
-{
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
-}  // namespace
-
-std::string_view CRecordText::Trim(std::string_view text)
+std::string_view CRecordText::TrimSpaces(std::string_view text)
 {
     size_t first = 0;
     size_t last = text.size();
@@ -58,24 +49,6 @@ void CRecordText::SplitAll(std::string_view text, char separator, std::vector<st
     parts.emplace_back(data + start, size - start);
 }
 
-bool CRecordText::TakeNumber(std::string_view& text, std::uint32_t& number)
-{
-    const size_t limit = std::min<size_t>(text.size(), 10);
-    std::uint64_t value = 0;
-    size_t i = 0;
-    for (; i < limit; ++i) {
-        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
-        if (digit > 9)
-            break;
-        value = value * 10 + digit;
-    }
-    if (i == 0 || (i > 1 && text[0] == '0') || value > INT_MAX)
-        return false;
-    number = static_cast<std::uint32_t>(value);
-    text.remove_prefix(i);
-    return true;
-}
-
 int CRecordText::ToNumber(std::string_view text)
 {
     // The writers' own spelling: a few digits and nothing else.
@@ -90,7 +63,7 @@ int CRecordText::ToNumber(std::string_view text)
         return value;
     }
     size_t i = 0;
-    while (i < text.size() && kSpace.find(text[i]) != std::string_view::npos)
+    while (i < text.size() && IsSpace(text[i]))
         ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -11,7 +13,17 @@
 class CRecordText {
 public:
     // Without white space at either end.
-    static std::string_view Trim(std::string_view text);
+    static std::string_view Trim(std::string_view text)
+    {
+        // Lines as the writers write them have nothing to strip but the CR
+        // of their CR LF ends.
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+        if (!text.empty() && !IsSpace(text.front()) && !IsSpace(text.back()))
+            return text;
+        return TrimSpaces(text);
+    }
+    static bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
     // Calls entry(header, key, value) for every key line of a sectioned text:
     // lines end at LF, are stripped of white space at both ends and skipped when
@@ -45,8 +57,27 @@ public:
     static void SplitAll(std::string_view text, char separator, std::vector<std::string_view>& parts);
     // A number as the writers spell it: "0", or digits without a leading
     // zero, at most INT_MAX. Removes it from the front of text.
-    static bool TakeNumber(std::string_view& text, std::uint32_t& number);
+    static bool TakeNumber(std::string_view& text, std::uint32_t& number)
+    {
+        const size_t limit = std::min<size_t>(text.size(), 10);
+        std::uint64_t value = 0;
+        size_t i = 0;
+        for (; i < limit; ++i) {
+            const auto digit = static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
+            if (digit > 9)
+                break;
+            value = value * 10 + digit;
+        }
+        if (i == 0 || (i > 1 && text[0] == '0') || value > INT_MAX)
+            return false;
+        number = static_cast<std::uint32_t>(value);
+        text.remove_prefix(i);
+        return true;
+    }
     // Leading white space, an optional sign and leading digits; anything else
     // reads 0. Values beyond the int range are clamped.
     static int ToNumber(std::string_view text);
+
+private:
+    static std::string_view TrimSpaces(std::string_view text);
 };
