@@ -226,7 +226,9 @@ void CProjectReader::ReadMenus()
     if (!misc || misc->empty())
         return;
     Fields structure;
-    structure.reserve(misc->size() / 4);  // fields of two or more digits and a comma
+    // Fields of two or more digits and a comma, and no more than two for each
+    // menu there can be (a damaged list may be one long run of digits).
+    structure.reserve(std::min(misc->size() / 4, 2 * (m_numbered.size() + kMaxItemsWithoutRecord) + 1));
     CRecordText::SplitAll(*misc, ',', structure);
     // A menu needs at least its item count in the record: a larger N can
     // only come from a damaged file.
