@@ -8,7 +8,15 @@
 bool CPageHead::IsUtf8(const std::string& text)
 {
     for (size_t i = 0; i < text.size();) {
-        // Eight plain ASCII bytes at a time: a page is mostly those.
+        // Thirty-two, then eight plain ASCII bytes at a time: a page is mostly those.
+        if (i + 32 <= text.size()) {
+            std::uint64_t words[4];
+            std::memcpy(words, text.data() + i, sizeof words);
+            if (((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080u) == 0) {
+                i += 32;
+                continue;
+            }
+        }
         if (i + 8 <= text.size()) {
             std::uint64_t eight = 0;
             std::memcpy(&eight, text.data() + i, 8);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "codec/CFieldEscape.h"
 #include "codec/CPageHead.h"
 #include "codec/CPageWriter.h"
 #include "codec/CProjectText.h"
@@ -271,6 +272,30 @@ TEST(PageWriter, RuntimePageEscapesFieldsAndNamesItsCharset)
     EXPECT_NE(w.BuildPage().find("<meta charset=\"windows-1252\">"), std::string::npos);
 }
 
+// A field is scanned sixteen bytes at a time for what the runtime's escapes
+// rewrite: each such text is escaped alike wherever it falls against those
+// steps.
+TEST(PageWriter, RuntimeEscapesAlikeAtEveryPlace)
+{
+    CAppletParameters p;
+    HomeModel(p);
+    CTavelinItem& item = *p.m_arrMenus[0]->m_arrItems[0];
+    MemoryFileSystem fs;
+    CPageWriter w(p, fs, "/prog");
+    w.SetHtml5Runtime(true);
+    for (const std::string special : {",", "\r", "\n", "&", "\"", "|_#c`"}) {
+        for (size_t at = 0; at <= 36; ++at) {
+            std::string text(36, 'd');
+            text.insert(at, special);
+            item.m_strDescription = text;
+            std::string expected;
+            for (const char c : CFieldEscape::Escape(text))
+                expected += c == '&' ? "&amp;" : c == '"' ? "&quot;" : std::string(1, c);
+            EXPECT_NE(w.BuildPage().find("," + expected + ","), std::string::npos) << special << " at " << at;
+        }
+    }
+}
+
 // The charset test reads plain ASCII eight bytes at a time: a sequence is
 // judged alike wherever it falls against those steps, the end included.
 TEST(PageHead, Utf8IsJudgedAlikeAtEveryPlace)
@@ -279,8 +304,8 @@ TEST(PageHead, Utf8IsJudgedAlikeAtEveryPlace)
         {"\xc3\xa9", true}, {"\xe2\x82\xac", true}, {"\xf0\x9f\x98\x80", true}, {"\xe9", false},
         {"\xa9", false},    {"\xe2\x82", false},    {"\xff", false}};
     for (const auto& [sequence, valid] : sequences) {
-        for (size_t at = 0; at <= 17; ++at) {
-            for (size_t after : {size_t{0}, size_t{9}}) {
+        for (size_t at = 0; at <= 41; ++at) {
+            for (size_t after : {size_t{0}, size_t{9}, size_t{33}}) {
                 const std::string text = std::string(at, 'a') + sequence + std::string(after, 'b');
                 EXPECT_EQ(CPageHead::IsUtf8(text), valid) << "at " << at << " then " << after;
             }
