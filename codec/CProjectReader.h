@@ -35,8 +35,7 @@ public:
     static void GetValues(const CIniMap& map, const std::string& section, const std::string& key,
                           const std::string& defaultText, int count, std::vector<std::string>& list);
     static std::string ExtractField(const std::string& text, int index, char separator);
-    // Leading white space, an optional sign and leading digits; anything else
-    // reads 0. Values beyond the int range are clamped.
+    // The number rule of every field the reader reads (see CRecordText).
     static int ToNumber(std::string_view text) { return CRecordText::ToNumber(text); }
 
     // Fills the (reset) model from the section; false only when the file

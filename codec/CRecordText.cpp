@@ -1,6 +1,5 @@
 #include "CRecordText.h"
 
-#include <algorithm>
 #include <bit>
 #include <climits>
 
