@@ -368,6 +368,17 @@ void CProjectReader::SetText(std::string& target, std::string_view field, bool l
     }
 }
 
+void CProjectReader::SetText(CSharedText& target, std::string_view field, bool label)
+{
+    if (IsMarked(field) || (label && field.find('|') != std::string_view::npos)) {
+        std::string text;
+        SetText(text, field, label);
+        target = m_texts.Make(text);
+    } else {
+        target = m_texts.Make(field);
+    }
+}
+
 std::string CProjectReader::MediaPath(std::string_view field, const char* sampleFolder) const
 {
     std::string path;
@@ -394,7 +405,7 @@ CSharedText CProjectReader::ItemMediaPath(std::string_view field, const char* sa
     const auto found = m_mediaPaths.find(path);
     if (found != m_mediaPaths.end())
         return found->second;
-    CSharedText shared(path);
+    CSharedText shared = m_texts.Make(path);
     m_mediaPaths.emplace(shared.view(), shared);
     return shared;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../model/CAppletParameters.h"
+#include "../model/CTextArena.h"
 #include "CRecordText.h"
 #include "CTextKeyed.h"
 #include "IFileSystem.h"
@@ -120,6 +121,7 @@ private:
     void NoteNotice(std::string_view value);
     bool IsMarked(std::string_view field) const;
     void SetText(std::string& target, std::string_view field, bool label = false) const;
+    void SetText(CSharedText& target, std::string_view field, bool label = false);
 
     CAppletParameters& m_params;
     IFileSystem& m_fs;
@@ -155,6 +157,8 @@ private:
     std::pair<std::string_view, const ItemLooks*> m_lastItemLook;
     // The media paths read so far, by their text (views into the values).
     std::unordered_map<std::string_view, CSharedText> m_mediaPaths;
+    // Where the items' texts are made, side by side.
+    CTextArena m_texts;
     // The shared empty menu of each pair of looks.
     using LooksPair = std::pair<const CMenuLook*, const ItemLooks*>;
     std::map<LooksPair, std::shared_ptr<const CTavelin>> m_emptyMenus;

@@ -168,7 +168,7 @@ void CProjectText::StyleRecord(const CTavelin& menu, std::string& out)
 
 void CProjectText::ItemRecord(const CTavelinItem& item, std::string& out)
 {
-    if (item.m_strLabel.find('\t') == std::string::npos)
+    if (item.m_strLabel.view().find('\t') == std::string_view::npos)
         AddText(out, item.m_strLabel, true);
     else
         AddText(out, LabelForFile(item.m_strLabel), true);

@@ -1,6 +1,6 @@
 #include "CText.h"
 
-QString CText::ToQ(const std::string& text)
+QString CText::ToQ(std::string_view text)
 {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -20,7 +20,7 @@ std::string CText::FromQMultiLine(const QString& text)
     return FromQ(t);
 }
 
-QString CText::ToQMultiLine(const std::string& text)
+QString CText::ToQMultiLine(std::string_view text)
 {
     QString t = ToQ(text);
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));

@@ -1,22 +1,21 @@
 #pragma once
 
-#include <string>
-
 #include "CSharedText.h"
 
 // What an item shows: every value of an item but its sub-menu.
 struct CItemFields {
-    std::string m_strLabel;           // may hold CR LF
-    std::string m_strDescription;
-    // Full paths of the media files; the items that name one file share
-    // its path (see CSharedText).
+    // Texts are CSharedText: one pointer wide, and a project's reader lays
+    // them out together (see CTextArena). The items that name one media
+    // file share its path.
+    CSharedText m_strLabel;           // may hold CR LF
+    CSharedText m_strDescription;
     CSharedText m_strNormalImage;
     CSharedText m_strOverImage;
     CSharedText m_strClickImage;
     CSharedText m_strOverAudio;
     CSharedText m_strClickAudio;
-    std::string m_strTarget;          // empty means "_self" in the page
-    std::string m_strLink;
+    CSharedText m_strTarget;          // empty means "_self" in the page
+    CSharedText m_strLink;
     int m_bVisible = 1;
 
     bool operator==(const CItemFields&) const = default;

@@ -1,5 +1,7 @@
 #include "CSharedText.h"
 
+#include "CTextArena.h"
+
 #include <cstring>
 #include <new>
 #include <ostream>
@@ -30,24 +32,18 @@ CSharedText& CSharedText::operator=(const CSharedText& other) noexcept
     return *this;
 }
 
-CSharedText& CSharedText::operator=(CSharedText&& other) noexcept
-{
-    if (this != &other) {
-        Release();
-        m_pBlock = other.m_pBlock;
-        other.m_pBlock = nullptr;
-    }
-    return *this;
-}
-
-void CSharedText::Release() noexcept
+void CSharedText::Drop() noexcept
 {
     Block* const block = m_pBlock;
     m_pBlock = nullptr;
-    if (block && block->m_nRefs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-        block->~Block();
+    if (block->m_nRefs.fetch_sub(1, std::memory_order_acq_rel) != 1)
+        return;
+    const size_t word = block->m_nWord;
+    block->~Block();
+    if (word & Block::kInChunk)
+        CTextArena::ReleaseChunk(reinterpret_cast<char*>(block) - ((word & ~Block::kInChunk) >> 32));
+    else
         ::operator delete(block);
-    }
 }
 
 std::ostream& operator<<(std::ostream& out, const CSharedText& text)

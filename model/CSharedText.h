@@ -2,15 +2,19 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
+class CTextArena;
+
 // A text that copies share: one pointer wide, the bytes held once however
-// many values name them. An item's media paths are such texts, since a
-// large project names the same few files from thousands of items. The bytes
-// never change; assigning gives the value other bytes. Copies may be made
-// and dropped from several threads at once.
+// many values name them. An item's texts are such values: a large project
+// names the same few media files from thousands of items, and a reader lays
+// the texts of a whole file out together (CTextArena) instead of asking the
+// allocator for each. The bytes never change; assigning gives the value
+// other bytes. Copies may be made and dropped from several threads at once.
 class CSharedText {
 public:
     CSharedText() noexcept = default;
@@ -20,20 +24,28 @@ public:
     CSharedText(const CSharedText& other) noexcept;
     CSharedText(CSharedText&& other) noexcept : m_pBlock(other.m_pBlock) { other.m_pBlock = nullptr; }
     CSharedText& operator=(const CSharedText& other) noexcept;
-    CSharedText& operator=(CSharedText&& other) noexcept;
+    CSharedText& operator=(CSharedText&& other) noexcept
+    {
+        if (this != &other) {
+            Release();
+            m_pBlock = other.m_pBlock;
+            other.m_pBlock = nullptr;
+        }
+        return *this;
+    }
     CSharedText& operator=(std::string_view text) { return *this = CSharedText(text); }
     CSharedText& operator=(const std::string& text) { return *this = CSharedText(text); }
     CSharedText& operator=(const char* text) { return *this = CSharedText(text); }
     ~CSharedText() { Release(); }
 
-    std::string_view view() const noexcept { return m_pBlock ? std::string_view(Text(), m_pBlock->m_nSize) : std::string_view(); }
+    std::string_view view() const noexcept { return m_pBlock ? std::string_view(Text(), m_pBlock->Size()) : std::string_view(); }
     operator std::string_view() const noexcept { return view(); }  // NOLINT
     std::string str() const { return std::string(view()); }
     operator std::string() const { return str(); }  // NOLINT: for callers that take a std::string
 
     const char* c_str() const noexcept { return m_pBlock ? Text() : ""; }
     const char* data() const noexcept { return c_str(); }
-    size_t size() const noexcept { return m_pBlock ? m_pBlock->m_nSize : 0; }
+    size_t size() const noexcept { return m_pBlock ? m_pBlock->Size() : 0; }
     size_t length() const noexcept { return size(); }
     bool empty() const noexcept { return !m_pBlock; }
     void clear() noexcept { Release(); }
@@ -54,13 +66,26 @@ public:
     friend std::ostream& operator<<(std::ostream& out, const CSharedText& text);
 
 private:
-    // The bytes follow the block, m_nSize of them and a NUL.
+    friend class CTextArena;
+    // The bytes follow the block, Size() of them and a NUL. A block of its
+    // own holds its size in m_nWord. A block laid out in an arena's chunk
+    // has the top bit set, its distance from the chunk's start in the bits
+    // below it and its size in the low 32 bits; the chunk counts the
+    // blocks that are still named and goes when the last one does.
     struct Block {
+        static constexpr size_t kInChunk = size_t(1) << 63;
         std::atomic<size_t> m_nRefs;
-        size_t m_nSize;
+        size_t m_nWord;
+        size_t Size() const noexcept { return m_nWord & kInChunk ? static_cast<std::uint32_t>(m_nWord) : m_nWord; }
     };
+    explicit CSharedText(Block* block) noexcept : m_pBlock(block) {}
     const char* Text() const noexcept { return reinterpret_cast<const char*>(m_pBlock + 1); }
-    void Release() noexcept;
+    void Release() noexcept
+    {
+        if (m_pBlock)
+            Drop();
+    }
+    void Drop() noexcept;
 
     Block* m_pBlock = nullptr;  // null for the empty text
 };

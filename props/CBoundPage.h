@@ -128,8 +128,8 @@ protected:
     template <typename Field>
     void Bind(const QString& name, QLineEdit* edit, Field field)
     {
-        Bind(name, edit, field, [edit](const std::string& v) { edit->setText(CText::ToQ(v)); },
-             [edit](std::string& v) {
+        Bind(name, edit, field, [edit](const auto& v) { edit->setText(CText::ToQ(v)); },
+             [edit](auto& v) {
                  v = CText::FromQ(edit->text());
                  return true;
              });
@@ -139,8 +139,8 @@ protected:
     template <typename Field>
     void Bind(const QString& name, QPlainTextEdit* edit, Field field)
     {
-        Bind(name, edit, field, [edit](const std::string& v) { edit->setPlainText(CText::ToQMultiLine(v)); },
-             [edit](std::string& v) {
+        Bind(name, edit, field, [edit](const auto& v) { edit->setPlainText(CText::ToQMultiLine(v)); },
+             [edit](auto& v) {
                  v = CText::FromQMultiLine(edit->toPlainText());
                  return true;
              });

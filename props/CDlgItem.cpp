@@ -106,7 +106,7 @@ void CDlgItem::BindFields()
     Bind(QStringLiteral("Description"), m_pDescription, &CItemFields::m_strDescription);
     Bind(QStringLiteral("Link to"), m_pLink, &CItemFields::m_strLink);
     QComboBox* combo = m_pTarget;
-    auto show = [combo](const std::string& value) {
+    auto show = [combo](const CSharedText& value) {
         QStringList entries;
         for (int i = 0; i < combo->count(); ++i)
             entries << combo->itemText(i);
@@ -116,7 +116,7 @@ void CDlgItem::BindFields()
         if (match < 0)
             combo->setEditText(target);
     };
-    auto read = [combo](std::string& value) {
+    auto read = [combo](CSharedText& value) {
         value = CText::FromQ(combo->currentText());
         return true;
     };

@@ -39,20 +39,27 @@ enum class Field { Label, Description, Link, MenuName };
 
 // Fields of the first item, or the name of its sub-menu (a top-level menu's
 // name is not read back).
-std::string& FieldOf(CAppletParameters& p, Field field)
+void SetField(CAppletParameters& p, Field field, const std::string& text)
 {
     CTavelinItem& item = *p.m_arrMenus.at(0)->m_arrItems.at(0);
     switch (field) {
-    case Field::Label:
-        return item.m_strLabel;
-    case Field::Description:
-        return item.m_strDescription;
-    case Field::Link:
-        return item.m_strLink;
-    case Field::MenuName:
-        break;
+    case Field::Label: item.m_strLabel = text; return;
+    case Field::Description: item.m_strDescription = text; return;
+    case Field::Link: item.m_strLink = text; return;
+    case Field::MenuName: item.m_pSubMenu->m_strName = text; return;
     }
-    return item.m_pSubMenu->m_strName;
+}
+
+std::string FieldOf(const CAppletParameters& p, Field field)
+{
+    const CTavelinItem& item = *p.m_arrMenus.at(0)->m_arrItems.at(0);
+    switch (field) {
+    case Field::Label: return item.m_strLabel;
+    case Field::Description: return item.m_strDescription;
+    case Field::Link: return item.m_strLink;
+    case Field::MenuName: break;
+    }
+    return item.SubMenu().m_strName;
 }
 
 void HomeModel(CAppletParameters& p)
@@ -108,7 +115,7 @@ TEST(FileCompat, TextIsWrittenPlainWheneverItReadsBackSo)
     for (const Case& c : cases) {
         CAppletParameters p;
         HomeModel(p);
-        FieldOf(p, c.field) = c.text;
+        SetField(p, c.field, c.text);
         const std::string text = ProjectText(p);
         EXPECT_NE(text.find(c.marked ? kMarkedNotice : kPlainNotice), std::string::npos) << c.text;
         EXPECT_NE(text.find(c.written), std::string::npos) << c.text << "\n" << text;

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/CAppletParameters.h"
+#include "model/CTextArena.h"
 
 namespace {
 
@@ -41,7 +45,7 @@ TEST(Model, NewItemAndMenuDefaults)
     ASSERT_TRUE(item.m_pSubMenu);
     EXPECT_EQ(item.m_pSubMenu->m_strName, "Menu");
     EXPECT_EQ(item.m_pSubMenu->GetItemCount(true), 0);
-    EXPECT_EQ(item.m_strDescription + item.m_strNormalImage + item.m_strOverImage +
+    EXPECT_EQ(item.m_strDescription.str() + item.m_strNormalImage + item.m_strOverImage +
                   item.m_strClickImage + item.m_strOverAudio + item.m_strClickAudio +
                   item.m_strTarget + item.m_strLink,
               "");
@@ -279,6 +283,44 @@ TEST(Model, CopiesAreDeepAndIndependent)
     EXPECT_EQ(target.GetItem(0), inserted);
     EXPECT_NE(inserted, &b);
     EXPECT_EQ(Labels(*inserted->m_pSubMenu), (Labels_t{"b1", "b2"}));
+}
+
+// Texts laid out together live as long as any copy names them: past the
+// arena, past the chunk being filled, and when dropped in any order from two
+// threads (the sanitizer build sees a chunk given back too early or never).
+TEST(Model, ArenaTextsLiveAsLongAsTheirCopies)
+{
+    std::vector<CSharedText> texts;
+    std::vector<std::string> expected;
+    {
+        CTextArena arena;
+        EXPECT_TRUE(arena.Make("").empty());
+        const std::string longText(5000, 'L');
+        for (int i = 0; i < 6000; ++i) {
+            std::string text = i % 997 == 0 ? longText : "text " + std::to_string(i) + std::string(i % 40, 'x');
+            texts.push_back(arena.Make(text));
+            expected.push_back(std::move(text));
+            if (i % 3 == 0) {
+                texts.back() = "replaced while the chunk fills";
+                expected.back() = "replaced while the chunk fills";
+            }
+        }
+        CSharedText alone = arena.Make("only text of the last chunk");
+        alone = CSharedText();
+    }
+    for (size_t i = 0; i < texts.size(); ++i)
+        ASSERT_EQ(texts[i], expected[i]) << i;
+    EXPECT_EQ(texts[1].size(), expected[1].size());
+    EXPECT_EQ(texts[1].c_str()[texts[1].size()], '\0');
+
+    std::vector<CSharedText> copies = texts;
+    std::shuffle(texts.begin(), texts.end(), std::mt19937(7));
+    std::thread other([&] { texts.clear(); });
+    for (size_t i = 0; i < copies.size(); i += 2)
+        copies[i] = CSharedText();
+    other.join();
+    for (size_t i = 1; i < copies.size(); i += 2)
+        ASSERT_EQ(copies[i], expected[i]) << i;
 }
 
 TEST(Model, ResetKeepsTheAppletStyleValues)

@@ -170,7 +170,7 @@ TEST_F(EditorHistory, ARandomSessionUndoesToTheStartAndRedoesToTheEnd)
         case 4: m_editor.InsertItemCopy(otherMenu, nullptr, 1, *item); break;
         case 5: {
             CItemFields f = *item;
-            f.m_strLabel += std::to_string(step);
+            f.m_strLabel = f.m_strLabel + std::to_string(step);
             m_editor.SetItemFields(item, f);
             break;
         }

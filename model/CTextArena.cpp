@@ -1,0 +1,59 @@
+#include "CTextArena.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+constexpr size_t RoundUp(size_t n) { return (n + (alignof(size_t) - 1)) & ~(alignof(size_t) - 1); }
+}  // namespace
+
+CTextArena::~CTextArena()
+{
+    LeaveChunk();
+}
+
+CSharedText CTextArena::Make(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    if (text.size() > kLongText)
+        return CSharedText(text);
+    using Block = CSharedText::Block;
+    const size_t need = RoundUp(sizeof(Block) + text.size() + 1);
+    if (!m_pChunk || m_nUsed + need > kChunkSize)
+        NewChunk();
+    char* const at = m_pChunk + m_nUsed;
+    m_nUsed += need;
+    ++m_nMade;
+    const size_t offset = static_cast<size_t>(at - m_pChunk);
+    auto* const block = new (at) Block{{1}, Block::kInChunk | (offset << 32) | text.size()};
+    char* const bytes = at + sizeof(Block);
+    std::memcpy(bytes, text.data(), text.size());
+    bytes[text.size()] = '\0';
+    return CSharedText(block);
+}
+
+void CTextArena::LeaveChunk() noexcept
+{
+    if (m_pChunk)
+        ReleaseChunk(m_pChunk, kHeld - m_nMade);
+    m_pChunk = nullptr;
+}
+
+void CTextArena::NewChunk()
+{
+    LeaveChunk();
+    m_pChunk = static_cast<char*>(::operator new(kChunkSize));
+    new (m_pChunk) Chunk{{kHeld}};
+    m_nUsed = RoundUp(sizeof(Chunk));
+    m_nMade = 0;
+}
+
+void CTextArena::ReleaseChunk(char* chunk, size_t count) noexcept
+{
+    auto* const header = reinterpret_cast<Chunk*>(chunk);
+    if (header->m_nLive.fetch_sub(count, std::memory_order_acq_rel) == count) {
+        header->~Chunk();
+        ::operator delete(chunk);
+    }
+}

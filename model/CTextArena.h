@@ -1,0 +1,43 @@
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <string_view>
+
+#include "CSharedText.h"
+
+// Makes the texts of one pass (a project being read) side by side in chunks
+// of memory, one allocation for many texts. Each text is a CSharedText like
+// any other: copies share it and it lives for as long as a value names it.
+// A chunk is given back when the arena has moved past it and the last text
+// laid out in it is gone, so a model that outlives its reader keeps only the
+// chunks that still hold its texts.
+class CTextArena {
+public:
+    CTextArena() = default;
+    CTextArena(const CTextArena&) = delete;
+    CTextArena& operator=(const CTextArena&) = delete;
+    ~CTextArena();
+
+    // A text of these bytes. A long one gets a block of its own.
+    CSharedText Make(std::string_view text);
+
+private:
+    friend class CSharedText;
+    // While the arena fills a chunk, the chunk's count starts from kHeld
+    // and only the texts that go take from it; the arena settles the texts
+    // it made when it leaves the chunk. Making a text needs no atomic step.
+    struct Chunk {
+        std::atomic<size_t> m_nLive;
+    };
+    static constexpr size_t kHeld = size_t(1) << 62;
+    static constexpr size_t kChunkSize = 64 * 1024 - 64;  // stays in the allocator's heap
+    static constexpr size_t kLongText = 2048;
+    static void ReleaseChunk(char* chunk, size_t count = 1) noexcept;
+    void LeaveChunk() noexcept;
+    void NewChunk();
+
+    char* m_pChunk = nullptr;
+    size_t m_nUsed = 0;
+    size_t m_nMade = 0;  // texts made in the chunk being filled
+};
