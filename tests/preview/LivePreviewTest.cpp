@@ -2,6 +2,8 @@
 // back from the page's DOM.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QDir>
 #include <QDockWidget>
 #include <QEventLoop>
@@ -29,14 +31,18 @@ constexpr int kWaitMs = 20000;
 
 QVariant RunJs(QWebEnginePage* page, const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
+    // The answer may come after a timeout: it lands in state, not on this stack.
+    struct Answer {
+        QVariant value;
+        bool done = false;
+    };
+    auto state = std::make_shared<Answer>();
+    page->runJavaScript(script, [state](const QVariant& value) {
+        state->value = value;
+        state->done = true;
     });
-    QTest::qWaitFor([&] { return done; }, kWaitMs);
-    return result;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state->done; }, kWaitMs)) << script.toStdString();
+    return state->value;
 }
 
 QStringList Labels(QWebEnginePage* page)
