@@ -21,22 +21,43 @@ void CMenuLinker::Warn(const std::string& text)
         m_warnings.push_back(text);
 }
 
+// "I-M" or "-M" as the writers spell them, read in one pass; false for any
+// other spelling, which the general reading below takes.
+bool CMenuLinker::ReadPlainEntry(std::string_view entry, long long& item, long long& menu)
+{
+    std::uint32_t number = 0;
+    item = -1;
+    if (CRecordText::TakeNumber(entry, number))
+        item = number;
+    if (entry.empty() || entry.front() != '-')
+        return false;
+    entry.remove_prefix(1);
+    if (!CRecordText::TakeNumber(entry, number) || !entry.empty())
+        return false;
+    menu = number;
+    return true;
+}
+
 void CMenuLinker::AddEntry(std::string_view entry)
 {
-    const size_t dash = entry.find('-');
-    const std::string_view itemPart = entry.substr(0, dash);
-    const std::string_view menuPart = dash == std::string_view::npos ? std::string_view() : entry.substr(dash + 1);
-    const long long menu = CProjectReader::ToNumber(menuPart.substr(0, menuPart.find('-')));
+    long long item = -1;
+    long long menu = -1;
+    if (!ReadPlainEntry(entry, item, menu)) {
+        const size_t dash = entry.find('-');
+        const std::string_view itemPart = entry.substr(0, dash);
+        const std::string_view menuPart = dash == std::string_view::npos ? std::string_view() : entry.substr(dash + 1);
+        menu = CProjectReader::ToNumber(menuPart.substr(0, menuPart.find('-')));
+        item = itemPart.empty() ? -1 : CProjectReader::ToNumber(itemPart);
+    }
     if (menu < 0 || menu >= static_cast<long long>(m_menus.size()))
         return Warn("The project's menu list names menu " + std::to_string(menu) +
                     ", which does not exist; the entry was skipped.");
     if (m_claimed[static_cast<size_t>(menu)])
         return Warn("The project's menu list names menu " + std::to_string(menu) +
                     " twice; the second entry was skipped.");
-    if (itemPart.empty()) {
+    if (item == -1) {
         m_tops.push_back(static_cast<size_t>(menu));
     } else {
-        const long long item = CProjectReader::ToNumber(itemPart);
         if (item < 0 || item >= static_cast<long long>(m_items.size()))
             return Warn("The project's menu list names item " + std::to_string(item) +
                         ", which does not exist; the entry was skipped.");

@@ -28,6 +28,7 @@ public:
     void Attach(CAppletParameters& params);
 
 private:
+    static bool ReadPlainEntry(std::string_view entry, long long& item, long long& menu);
     void Warn(const std::string& text);
     void AttachSubMenus(size_t top);
     static void GiveEmptySubMenu(CTavelinItem& item);

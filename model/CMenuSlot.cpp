@@ -15,8 +15,6 @@ CMenuSlot::CMenuSlot(const CMenuSlot& other)
 {
 }
 
-CMenuSlot::CMenuSlot(CMenuSlot&&) noexcept = default;
-CMenuSlot& CMenuSlot::operator=(CMenuSlot&&) noexcept = default;
 CMenuSlot::~CMenuSlot() = default;
 
 CMenuSlot& CMenuSlot::operator=(std::unique_ptr<CTavelin> menu)

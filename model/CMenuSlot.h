@@ -20,8 +20,8 @@ public:
     explicit CMenuSlot(std::shared_ptr<const CTavelin> emptyMenu);
     // A shared menu stays shared; a menu of the other slot's own is copied.
     CMenuSlot(const CMenuSlot& other);
-    CMenuSlot(CMenuSlot&&) noexcept;
-    CMenuSlot& operator=(CMenuSlot&&) noexcept;
+    CMenuSlot(CMenuSlot&&) noexcept = default;
+    CMenuSlot& operator=(CMenuSlot&&) noexcept = default;
     CMenuSlot& operator=(const CMenuSlot&) = delete;
     CMenuSlot& operator=(std::unique_ptr<CTavelin> menu);
     ~CMenuSlot();

@@ -217,6 +217,9 @@ TEST(Reader, DamagedRelationListsNeverShareOrLoseOwnership)
         {"1,1,", 1, false},           // missing entry: read as "-0"
         {"999999999,1,-0,", 1, true}, // a count far beyond the record
         {"2,99999999,0,-0,0-1,", 1, true},  // an item count far beyond the records
+        // Spellings other than the writers' read as numbers all the same.
+        {"2,1,0,-00,+0-01,", 1, false},
+        {"2,1,0,-0,0-1-5,", 1, false},
     };
     for (const Case& c : cases) {
         Loaded l(std::string("[Tavelin1.0]\nMisc=") + c.misc + "\n");
