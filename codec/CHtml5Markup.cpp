@@ -32,7 +32,7 @@ void CHtml5Markup::Number(const CTavelin& menu)
             Number(item->SubMenu());
 }
 
-std::string CHtml5Markup::Escape(const std::string& text)
+std::string CHtml5Markup::Escape(std::string_view text)
 {
     std::string out;
     out.reserve(text.size() + 16);
@@ -67,7 +67,7 @@ std::string CHtml5Markup::UrlPath(const std::string& name)
     return out;
 }
 
-std::string CHtml5Markup::UnifyBreaks(const std::string& text)
+std::string CHtml5Markup::UnifyBreaks(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
@@ -102,7 +102,7 @@ std::string CHtml5Markup::BoxAttributes() const
     return out;
 }
 
-bool CHtml5Markup::IsSafeLink(const std::string& link)
+bool CHtml5Markup::IsSafeLink(std::string_view link)
 {
     // Browsers drop tabs and line breaks and skip leading blanks and control
     // characters before they read the scheme.

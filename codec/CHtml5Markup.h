@@ -32,14 +32,14 @@ public:
     std::string MediaRef(std::string_view path) const;
 
     // Text for HTML content and double- or single-quoted attribute values.
-    static std::string Escape(const std::string& text);
+    static std::string Escape(std::string_view text);
     // Percent-encodes everything of a file name but letters, digits and "-._~".
     static std::string UrlPath(const std::string& name);
     // False for links that would run script or carry a page of their own
     // ("javascript:", "vbscript:", "data:"); such items are written as text.
-    static bool IsSafeLink(const std::string& link);
+    static bool IsSafeLink(std::string_view link);
     // CR LF, CR and LF each become one LF.
-    static std::string UnifyBreaks(const std::string& text);
+    static std::string UnifyBreaks(std::string_view text);
 
 private:
     static bool IsWritten(const CTavelin& menu);

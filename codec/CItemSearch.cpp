@@ -9,7 +9,7 @@ char LowerChar(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-void AppendLower(std::string& out, const std::string& text)
+void AppendLower(std::string& out, std::string_view text)
 {
     const size_t start = out.size();
     out.append(text).push_back('\0');

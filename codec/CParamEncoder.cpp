@@ -179,7 +179,7 @@ void CParamEncoder::AppendFileRef(std::string_view path, std::string& out, bool 
         AppendText(out, CachedFileRef(path), {}, html ? kHtml : 0);
 }
 
-void CParamEncoder::AppendField(std::string& out, const std::string& text, std::string_view breakWith,
+void CParamEncoder::AppendField(std::string& out, std::string_view text, std::string_view breakWith,
                                bool html) const
 {
     if (!m_bEscapeText) {

@@ -61,7 +61,7 @@ private:
     void AppendFileRef(std::string_view path, std::string& out, bool html) const;
     // A text field: escaped as SetEscapeText says, or with its line breaks
     // written as breakWith.
-    void AppendField(std::string& out, const std::string& text, std::string_view breakWith, bool html) const;
+    void AppendField(std::string& out, std::string_view text, std::string_view breakWith, bool html) const;
     // The flattened file name of a path the check accepts, else ""; asked
     // once per distinct path.
     const std::string& CachedFileRef(std::string_view path) const;

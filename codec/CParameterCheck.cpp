@@ -25,7 +25,7 @@ int Clamp(std::int64_t value)
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
-void AppendCommaWarning(std::string& out, const std::string& label, const char* what, std::string_view text)
+void AppendCommaWarning(std::string& out, std::string_view label, const char* what, std::string_view text)
 {
     if (text.find(',') == std::string_view::npos)
         return;
@@ -195,7 +195,7 @@ std::string CParameterCheck::CommaWarnings()
         for (const auto& item : menu->m_arrItems) {
             if (item->m_bVisible == 0)
                 continue;
-            const std::string& label = item->m_strLabel;
+            const std::string_view label = item->m_strLabel;
             AppendCommaWarning(out, label, "label", label);
             AppendCommaWarning(out, label, "description", item->m_strDescription);
             AppendCommaWarning(out, label, "target", item->m_strTarget);

@@ -21,7 +21,7 @@ void AddColor(std::string& out, COLORREF c)
     AddNum(out, static_cast<std::int32_t>(c));
 }
 
-std::string LabelForFile(const std::string& label)
+std::string LabelForFile(std::string_view label)
 {
     std::string out;
     out.reserve(label.size());

@@ -41,7 +41,7 @@ public:
     std::string_view view() const noexcept { return m_pBlock ? std::string_view(Text(), m_pBlock->Size()) : std::string_view(); }
     operator std::string_view() const noexcept { return view(); }  // NOLINT
     std::string str() const { return std::string(view()); }
-    operator std::string() const { return str(); }  // NOLINT: for callers that take a std::string
+    explicit operator std::string() const { return str(); }
 
     const char* c_str() const noexcept { return m_pBlock ? Text() : ""; }
     const char* data() const noexcept { return c_str(); }

@@ -65,7 +65,7 @@ QWidget* CDlgMediaFiles::BuildBoxes(const QStringList& names)
     return boxes;
 }
 
-void CDlgMediaFiles::SetFile(int index, const std::string& path)
+void CDlgMediaFiles::SetFile(int index, std::string_view path)
 {
     m_arrBoxes.at(size_t(index))->setText(CText::ToQ(path));
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class IUserPrompts;
@@ -19,7 +20,7 @@ public:
     CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names, const QString& filter,
                    QWidget* parent = nullptr);
 
-    void SetFile(int index, const std::string& path);
+    void SetFile(int index, std::string_view path);
     std::string File(int index) const;
     void SetScope(int scope);
     int Scope() const;

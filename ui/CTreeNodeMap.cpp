@@ -60,7 +60,7 @@ void* CTreeNodeMap::Object(const QTreeWidgetItem* node)
 // CR LF in a label shows as a line break of the node. A very long text is
 // shown cut, with an ellipsis (the model keeps it whole): laying out
 // megabytes in one node would stall the tree.
-QString CTreeNodeMap::Label(const std::string& text)
+QString CTreeNodeMap::Label(std::string_view text)
 {
     if (text.size() <= kMaxLabelBytes)
         return CText::ToQMultiLine(text);
@@ -83,7 +83,7 @@ void CTreeNodeMap::Clear()
     m_hashHolders.clear();
 }
 
-QTreeWidgetItem* CTreeNodeMap::MakeNode(void* object, const std::string& label, int image)
+QTreeWidgetItem* CTreeNodeMap::MakeNode(void* object, std::string_view label, int image)
 {
     auto* node = new CTreeNode(object, Label(label), image, m_images);
     m_hashNodes.insert(object, node);

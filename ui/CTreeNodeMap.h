@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <string_view>
+
 class CAppletParameters;
 class CTavelin;
 class CTavelinItem;
@@ -32,7 +34,7 @@ public:
     static void* Object(const QTreeWidgetItem* node);
     // Longer labels show cut, ending in an ellipsis.
     static constexpr size_t kMaxLabelBytes = 1000;
-    static QString Label(const std::string& text);
+    static QString Label(std::string_view text);
     void SetImage(QTreeWidgetItem* node, int image) const;
 
     void Clear();
@@ -58,7 +60,7 @@ public:
     QTreeWidgetItem* HolderOf(const CTavelin* menu) const { return m_hashHolders.value(menu); }
 
 private:
-    QTreeWidgetItem* MakeNode(void* object, const std::string& label, int image);
+    QTreeWidgetItem* MakeNode(void* object, std::string_view label, int image);
 
     const QList<QIcon>& m_images;
     QHash<const void*, QTreeWidgetItem*> m_hashNodes;

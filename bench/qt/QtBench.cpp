@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QTreeWidget>
 #include <filesystem>
+#include <string_view>
 #include <unistd.h>
 
 #include "BenchModel.h"
@@ -96,10 +97,10 @@ void BM_RebuildTree(benchmark::State& state)
 
 // A bare tree's node of a menu: text and picture, with a button when the
 // menu has items; its children are made when it is first expanded.
-QTreeWidgetItem* LazyNode(const std::string& text, const QIcon& icon, const CTavelin* menu)
+QTreeWidgetItem* LazyNode(std::string_view text, const QIcon& icon, const CTavelin* menu)
 {
     auto* node = new QTreeWidgetItem;
-    node->setText(0, QString::fromStdString(text));
+    node->setText(0, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     node->setIcon(0, icon);
     node->setData(0, Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(menu)));
     if (!menu->m_arrItems.empty())

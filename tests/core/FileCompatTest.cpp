@@ -54,9 +54,9 @@ std::string FieldOf(const CAppletParameters& p, Field field)
 {
     const CTavelinItem& item = *p.m_arrMenus.at(0)->m_arrItems.at(0);
     switch (field) {
-    case Field::Label: return item.m_strLabel;
-    case Field::Description: return item.m_strDescription;
-    case Field::Link: return item.m_strLink;
+    case Field::Label: return item.m_strLabel.str();
+    case Field::Description: return item.m_strDescription.str();
+    case Field::Link: return item.m_strLink.str();
     case Field::MenuName: break;
     }
     return item.SubMenu().m_strName;

@@ -15,7 +15,7 @@ std::vector<std::string> Labels(const CTavelin& menu)
 {
     std::vector<std::string> labels;
     for (const auto& item : menu.m_arrItems)
-        labels.push_back(item->m_strLabel);
+        labels.push_back(item->m_strLabel.str());
     return labels;
 }
 

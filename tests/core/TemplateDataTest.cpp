@@ -29,7 +29,7 @@ void CollectMedia(const CTavelin& menu, std::vector<std::string>& paths)
                                         &item->m_strClickImage, &item->m_strOverAudio,
                                         &item->m_strClickAudio})
             if (!path->empty())
-                paths.push_back(*path);
+                paths.push_back(path->str());
         CollectMedia(*item->m_pSubMenu, paths);
     }
 }

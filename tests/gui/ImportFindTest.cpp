@@ -27,7 +27,7 @@ QStringList Labels(const CTavelin& menu)
 {
     QStringList labels;
     for (const auto& item : menu.m_arrItems)
-        labels << QString::fromStdString(item->m_strLabel);
+        labels << QString::fromStdString(item->m_strLabel.str());
     return labels;
 }
 
@@ -110,7 +110,7 @@ TEST_F(FrameFixture, FindSelectsMatchesAndCheckLinksLeadsToTheItem)
     ASSERT_TRUE(SaveAs("menu.htm"));
     Trigger(CFrameActions::CheckLinks);
     const QStringList lines = Messages().split('\n');
-    const int row = static_cast<int>(lines.indexOf(QString::fromStdString(last->m_strLabel) +
+    const int row = static_cast<int>(lines.indexOf(QString::fromStdString(last->m_strLabel.str()) +
                                                    ": broken link \"missing/Zebra.html\": no such file"));
     ASSERT_GE(row, 0) << Messages().toStdString();
     QPlainTextEdit* edit = Frame()->InfoView()->Messages();

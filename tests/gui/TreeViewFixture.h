@@ -110,7 +110,7 @@ protected:
     {
         QStringList labels;
         for (const auto& item : menu->m_arrItems)
-            labels << QString::fromStdString(item->m_strLabel);
+            labels << QString::fromStdString(item->m_strLabel.str());
         return labels;
     }
 
