@@ -3,6 +3,10 @@
 #include <cstring>
 #include <new>
 
+// A block in a chunk keeps its distance from the chunk's start and its size
+// in one word (see CSharedText::Block).
+static_assert(sizeof(size_t) == 8, "the block word needs 64 bits");
+
 namespace {
 constexpr size_t RoundUp(size_t n) { return (n + (alignof(size_t) - 1)) & ~(alignof(size_t) - 1); }
 }  // namespace

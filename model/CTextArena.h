@@ -33,6 +33,7 @@ private:
     static constexpr size_t kHeld = size_t(1) << 62;
     static constexpr size_t kChunkSize = 64 * 1024 - 64;  // stays in the allocator's heap
     static constexpr size_t kLongText = 2048;
+    static_assert(kChunkSize < (size_t(1) << 31) && kLongText < kChunkSize / 4);
     static void ReleaseChunk(char* chunk, size_t count = 1) noexcept;
     void LeaveChunk() noexcept;
     void NewChunk();
