@@ -354,29 +354,30 @@ bool CProjectReader::IsMarked(std::string_view field) const
     return after != m_occurrences.begin() && std::prev(after)->second;
 }
 
-void CProjectReader::SetText(std::string& target, std::string_view field, bool label) const
+std::string_view CProjectReader::FieldText(std::string_view field, bool label, std::string& scratch) const
 {
     if (IsMarked(field)) {
-        target.clear();
-        CFieldEscape::Unescape(field, target);
-    } else if (label && field.find('|') != std::string_view::npos) {
-        target.clear();
-        CFieldEscape::UnescapeLabel(field, target);
-    } else {
-        // Made to size: most targets are the empty texts of a new item.
-        target = std::string(field);
+        scratch.clear();
+        CFieldEscape::Unescape(field, scratch);
+        return scratch;
     }
+    if (label && field.find('|') != std::string_view::npos) {
+        scratch.clear();
+        CFieldEscape::UnescapeLabel(field, scratch);
+        return scratch;
+    }
+    return field;
+}
+
+void CProjectReader::SetText(std::string& target, std::string_view field, bool label) const
+{
+    std::string scratch;
+    target.assign(FieldText(field, label, scratch));
 }
 
 void CProjectReader::SetText(CSharedText& target, std::string_view field, bool label)
 {
-    if (IsMarked(field) || (label && field.find('|') != std::string_view::npos)) {
-        std::string text;
-        SetText(text, field, label);
-        target = m_texts.Make(text);
-    } else {
-        target = m_texts.Make(field);
-    }
+    target = m_texts.Make(FieldText(field, label, m_strScratch));
 }
 
 std::string CProjectReader::MediaPath(std::string_view field, const char* sampleFolder) const

@@ -120,6 +120,9 @@ private:
     // A "Notice" value of the section occurrence begun last.
     void NoteNotice(std::string_view value);
     bool IsMarked(std::string_view field) const;
+    // The text field stands for: field itself, or its unescaped text in
+    // scratch (which it overwrites).
+    std::string_view FieldText(std::string_view field, bool label, std::string& scratch) const;
     void SetText(std::string& target, std::string_view field, bool label = false) const;
     void SetText(CSharedText& target, std::string_view field, bool label = false);
 
@@ -157,8 +160,10 @@ private:
     std::pair<std::string_view, const ItemLooks*> m_lastItemLook;
     // The media paths read so far, by their text (views into the values).
     std::unordered_map<std::string_view, CSharedText> m_mediaPaths;
-    // Where the items' texts are made, side by side.
+    // Where the items' texts are made, side by side, and room for one
+    // unescaped on its way there.
     CTextArena m_texts;
+    std::string m_strScratch;
     // The shared empty menu of each pair of looks.
     using LooksPair = std::pair<const CMenuLook*, const ItemLooks*>;
     std::map<LooksPair, std::shared_ptr<const CTavelin>> m_emptyMenus;
