@@ -18,10 +18,6 @@ COLORREF ToColor(std::string_view field)
     return static_cast<COLORREF>(CRecordText::ToNumber(field));
 }
 
-bool StartsWith(std::string_view text, std::string_view start)
-{
-    return text.substr(0, start.size()) == start;
-}
 }  // namespace
 
 CProjectReader::CProjectReader(CAppletParameters& params, IFileSystem& fs, std::string programDir)
@@ -160,21 +156,28 @@ void CProjectReader::Load(const std::string& section, bool templateMode)
     const std::string header = "[" + section + "]";
     m_occurrences.clear();
     m_nMarked = 0;
-    // Every line of a section names the same header text: it is compared once.
-    std::string_view lastHeader;
     bool inSection = false;
-    CRecordText::ForEachEntry(m_text, [&](std::string_view h, std::string_view key, std::string_view value) {
-        if (h.data() != lastHeader.data() || h.size() != lastHeader.size()) {
-            lastHeader = h;
-            inSection = h == header;
-            if (inSection)
-                m_occurrences.emplace_back(static_cast<size_t>(h.data() - m_text.data()), false);
-        }
-        if (!inSection)
+    CRecordText::ForEachLine(m_text, [&](std::string_view line) {
+        if (inSection && AddRecordLine(line))
             return;
-        if (key == "Notice")
-            NoteNotice(value);
-        AddEntry(key, value);
+        std::string_view text;
+        std::string_view value;
+        switch (CRecordText::ReadLine(line, text, value)) {
+        case CRecordText::Line::Empty:
+            break;
+        case CRecordText::Line::Header:
+            inSection = text == header;
+            if (inSection)
+                m_occurrences.emplace_back(static_cast<size_t>(text.data() - m_text.data()), false);
+            break;
+        case CRecordText::Line::Key:
+            if (!inSection)
+                break;
+            if (text == "Notice")
+                NoteNotice(value);
+            AddEntry(text, value);
+            break;
+        }
     });
     const auto before = [](const CNumbered& a, const CNumbered& b) { return a.m_nKey < b.m_nKey; };
     // Stable: of equal keys the last in the file stays last, and wins.
@@ -190,33 +193,52 @@ void CProjectReader::Load(const std::string& section, bool templateMode)
     ReadMenus();
 }
 
-// "MStyle-N", "IStyle-N" and "IN-J" (J from 1) go to the numbered records,
-// every other key to the map, the last value of a key winning.
+bool CProjectReader::TakeRecordKey(std::string_view& text, std::uint64_t& key)
+{
+    std::uint32_t menu = 0;
+    if (text.size() > 7 && (text[0] == 'M' || text[0] == 'I') && text.substr(1, 6) == "Style-") {
+        const Kind kind = text[0] == 'M' ? Kind::MenuStyle : Kind::ItemStyle;
+        text.remove_prefix(7);
+        if (!CRecordText::TakeNumber(text, menu))
+            return false;
+        key = KeyOf(menu, kind, 0);
+        return true;
+    }
+    std::uint32_t item = 0;
+    if (text.empty() || text[0] != 'I')
+        return false;
+    text.remove_prefix(1);
+    if (!CRecordText::TakeNumber(text, menu) || text.empty() || text[0] != '-')
+        return false;
+    text.remove_prefix(1);
+    if (!CRecordText::TakeNumber(text, item) || item == 0)
+        return false;
+    key = KeyOf(menu, Kind::Item, item);
+    return true;
+}
+
+// The menu and item records go to the numbered records, every other key to
+// the map, the last value of a key winning.
 void CProjectReader::AddEntry(std::string_view key, std::string_view value)
 {
     std::string_view rest = key;
-    std::uint32_t menu = 0;
-    std::uint32_t item = 0;
-    Kind kind = Kind::Item;
-    bool numbered = false;
-    if (rest.size() > 7 && (rest[0] == 'M' || rest[0] == 'I') && rest[1] == 'S' &&
-        rest.substr(1, 6) == "Style-") {
-        kind = rest[0] == 'M' ? Kind::MenuStyle : Kind::ItemStyle;
-        rest.remove_prefix(7);
-        numbered = CRecordText::TakeNumber(rest, menu) && rest.empty();
-    } else if (StartsWith(rest, "I")) {
-        rest.remove_prefix(1);
-        numbered = CRecordText::TakeNumber(rest, menu) && StartsWith(rest, "-");
-        if (numbered) {
-            rest.remove_prefix(1);
-            numbered = CRecordText::TakeNumber(rest, item) && rest.empty() && item > 0;
-        }
-    }
-    if (numbered)
-        m_numbered.push_back({KeyOf(menu, kind, item), static_cast<std::uint32_t>(value.data() - m_text.data()),
-                              static_cast<std::uint32_t>(value.size())});
+    std::uint64_t number = 0;
+    if (TakeRecordKey(rest, number) && rest.empty())
+        AddRecord(number, value);
     else
         m_map.insert_or_assign(key, value);
+}
+
+// The key read as it stands, the value stripped at its end as ReadLine does:
+// the line begins with the key, which holds no white space and no "=".
+bool CProjectReader::AddRecordLine(std::string_view line)
+{
+    std::uint64_t key = 0;
+    if (!TakeRecordKey(line, key) || line.empty() || line.front() != '=')
+        return false;
+    line.remove_prefix(1);
+    AddRecord(key, CRecordText::TrimEnd(line));
+    return true;
 }
 
 void CProjectReader::ReadMenus()
@@ -271,17 +293,6 @@ const std::string_view* CProjectReader::Find(std::string_view key) const
 {
     const auto found = m_map.find(key);
     return found == m_map.end() ? nullptr : &found->second;
-}
-
-std::optional<std::string_view> CProjectReader::FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item)
-{
-    const std::uint64_t key = KeyOf(menu, kind, item);
-    while (m_nCursor < m_numbered.size() && m_numbered[m_nCursor].m_nKey < key)
-        ++m_nCursor;
-    std::optional<std::string_view> found;
-    for (; m_nCursor < m_numbered.size() && m_numbered[m_nCursor].m_nKey == key; ++m_nCursor)
-        found = ValueOf(m_numbered[m_nCursor]);
-    return found;
 }
 
 // Only the records and the relation list ("Misc") are read once the menus
@@ -354,9 +365,9 @@ bool CProjectReader::IsMarked(std::string_view field) const
     return after != m_occurrences.begin() && std::prev(after)->second;
 }
 
-std::string_view CProjectReader::FieldText(std::string_view field, bool label, std::string& scratch) const
+std::string_view CProjectReader::FieldText(std::string_view field, bool marked, bool label, std::string& scratch)
 {
-    if (IsMarked(field)) {
+    if (marked) {
         scratch.clear();
         CFieldEscape::Unescape(field, scratch);
         return scratch;
@@ -372,12 +383,12 @@ std::string_view CProjectReader::FieldText(std::string_view field, bool label, s
 void CProjectReader::SetText(std::string& target, std::string_view field, bool label) const
 {
     std::string scratch;
-    target.assign(FieldText(field, label, scratch));
+    target.assign(FieldText(field, IsMarked(field), label, scratch));
 }
 
 void CProjectReader::SetText(CSharedText& target, std::string_view field, bool label)
 {
-    target = m_texts.Make(FieldText(field, label, m_strScratch));
+    target = ItemText(field, IsMarked(field), label);
 }
 
 std::string CProjectReader::MediaPath(std::string_view field, const char* sampleFolder) const
@@ -392,23 +403,24 @@ std::string CProjectReader::MediaPath(std::string_view field, const char* sample
     return path;
 }
 
-CSharedText CProjectReader::ItemMediaPath(std::string_view field, const char* sampleFolder)
+CSharedText CProjectReader::ItemMediaPath(std::string_view field, bool marked, const char* sampleFolder)
 {
     if (field.empty())
         return {};
     // A plain field of a project is the path itself.
     std::string made;
     std::string_view path = field;
-    if (m_bTemplateMode || IsMarked(field)) {
+    if (m_bTemplateMode || marked) {
         made = MediaPath(field, sampleFolder);
         path = made;
     }
-    const auto found = m_mediaPaths.find(path);
-    if (found != m_mediaPaths.end())
-        return found->second;
-    CSharedText shared = m_texts.Make(path);
-    m_mediaPaths.emplace(shared.view(), shared);
-    return shared;
+    auto found = m_mediaPaths.find(path);
+    if (found == m_mediaPaths.end()) {
+        CSharedText made = m_texts.Make(path);
+        const std::string_view key = made.view();
+        found = m_mediaPaths.try_emplace(key, std::move(made)).first;
+    }
+    return found->second.Copy();
 }
 
 void CProjectReader::ReadApplet()
@@ -533,24 +545,27 @@ void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
         if (!found && ++m_nMadeUp > kMaxItemsWithoutRecord)
             break;
         auto item = std::make_unique<CTavelinItem>(CTavelinItem::NoSubMenuYet{});
-        CRecordText::SplitAll(found ? *found : std::string_view(), ',', m_fields);
-        m_fields.resize(10);
-        ReadItem(m_fields, *item);
+        ItemFields fields;
+        CRecordText::SplitFirst(found ? *found : std::string_view(), ',', fields.data(), fields.size());
+        ReadItem(fields, *item);
         m_items.push_back(item.get());
         menu.m_arrItems.push_back(std::move(item));
     }
 }
 
-void CProjectReader::ReadItem(const Fields& f, CTavelinItem& item)
+void CProjectReader::ReadItem(const ItemFields& f, CTavelinItem& item)
 {
-    SetText(item.m_strLabel, f[0], true);
-    SetText(item.m_strDescription, f[1]);
-    SetText(item.m_strLink, f[2]);
-    SetText(item.m_strTarget, f[3]);
-    item.m_strNormalImage = ItemMediaPath(f[4], "/Sample/Image/");
-    item.m_strOverImage = ItemMediaPath(f[5], "/Sample/Image/");
-    item.m_strClickImage = ItemMediaPath(f[6], "/Sample/Image/");
-    item.m_strOverAudio = ItemMediaPath(f[7], "/Sample/Audio/");
-    item.m_strClickAudio = ItemMediaPath(f[8], "/Sample/Audio/");
+    // A record lies in one occurrence of the section: its first field tells
+    // for all (a record without fields has only empty ones).
+    const bool marked = IsMarked(f[0]);
+    item.m_strLabel = ItemText(f[0], marked, true);
+    item.m_strDescription = ItemText(f[1], marked);
+    item.m_strLink = ItemText(f[2], marked);
+    item.m_strTarget = ItemText(f[3], marked);
+    item.m_strNormalImage = ItemMediaPath(f[4], marked, "/Sample/Image/");
+    item.m_strOverImage = ItemMediaPath(f[5], marked, "/Sample/Image/");
+    item.m_strClickImage = ItemMediaPath(f[6], marked, "/Sample/Image/");
+    item.m_strOverAudio = ItemMediaPath(f[7], marked, "/Sample/Audio/");
+    item.m_strClickAudio = ItemMediaPath(f[8], marked, "/Sample/Audio/");
     item.m_bVisible = ToNumber(f[9]);
 }

@@ -12,6 +12,7 @@
 
 #include "../model/CAppletParameters.h"
 #include "../model/CTextArena.h"
+#include "../model/CTextCopies.h"
 #include "CRecordText.h"
 #include "CTextKeyed.h"
 #include "IFileSystem.h"
@@ -76,20 +77,44 @@ private:
         return std::uint64_t{menu} << 33 | std::uint64_t{static_cast<std::uint8_t>(kind)} << 31 | item;
     }
     static std::uint32_t MenuOf(std::uint64_t key) { return static_cast<std::uint32_t>(key >> 33); }
-    std::string_view ValueOf(const CNumbered& r) const { return m_text.substr(r.m_nOffset, r.m_nSize); }
+    std::string_view ValueOf(const CNumbered& r) const { return {m_text.data() + r.m_nOffset, r.m_nSize}; }
+    // Reads "MStyle-N", "IStyle-N" or "IN-J" (J from 1) from the front of
+    // text, as the key of a menu or item record.
+    static bool TakeRecordKey(std::string_view& text, std::uint64_t& key);
 
     // Fills the model from the section of m_text, then lets go of the
     // text and the indexes; false when the memory ran out on the way.
     bool ParseText(const std::string& section, bool templateMode);
     void Load(const std::string& section, bool templateMode);
     void AddEntry(std::string_view key, std::string_view value);
+    // A record line as the writers write it, its key from the line's start
+    // up to "=", is added; false for any other line, which is read whole.
+    bool AddRecordLine(std::string_view line);
+    void AddRecord(std::uint64_t key, std::string_view value)
+    {
+        m_numbered.push_back({key, static_cast<std::uint32_t>(value.data() - m_text.data()),
+                              static_cast<std::uint32_t>(value.size())});
+    }
     // The fields of "[section]key" (or of defaultText when absent), exactly
     // count of them; views into the map or defaultText.
     const Fields& Record(std::string_view key, std::string_view defaultText, size_t count);
     const std::string_view* Find(std::string_view key) const;
     // The value of a menu or item record; the calls must come in increasing
     // (menu, kind, item) order.
-    std::optional<std::string_view> FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item);
+    std::optional<std::string_view> FindNumbered(std::uint32_t menu, Kind kind, std::uint32_t item)
+    {
+        const std::uint64_t key = KeyOf(menu, kind, item);
+        const CNumbered* const all = m_numbered.data();
+        const CNumbered* const end = all + m_numbered.size();
+        const CNumbered* at = all + m_nCursor;
+        while (at != end && at->m_nKey < key)
+            ++at;
+        const CNumbered* found = nullptr;
+        for (; at != end && at->m_nKey == key; ++at)
+            found = at;  // the last of equal keys wins
+        m_nCursor = static_cast<size_t>(at - all);
+        return found ? std::optional<std::string_view>(ValueOf(*found)) : std::nullopt;
+    }
     bool HasRecordOfMenu(std::uint32_t menu);
     // Lets go of the text before the next record and before keep.
     void ReleaseRead(std::string_view keep);
@@ -111,18 +136,25 @@ private:
     const ItemLooks& ItemLook(std::string_view record);
     static std::unique_ptr<CTavelin> MakeMenu(const CMenuLook& look, const ItemLooks& states);
     void ReadItems(int number, int count, CTavelin& menu);
-    void ReadItem(const Fields& f, CTavelinItem& item);
+    // The fields of an item record; those that the record lacks are empty.
+    using ItemFields = std::array<std::string_view, 10>;
+    void ReadItem(const ItemFields& f, CTavelinItem& item);
     std::string MediaPath(std::string_view field, const char* sampleFolder) const;
-    // The same path, shared with every item of this run that names it.
-    CSharedText ItemMediaPath(std::string_view field, const char* sampleFolder);
+    // The same path, shared with every item of this run that names it;
+    // marked as IsMarked(field) tells.
+    CSharedText ItemMediaPath(std::string_view field, bool marked, const char* sampleFolder);
     // Text fields: escapes are read back only in a section that the writer
     // marked as using them; elsewhere only a label's "|_#`" means a line break.
     // A "Notice" value of the section occurrence begun last.
     void NoteNotice(std::string_view value);
     bool IsMarked(std::string_view field) const;
     // The text field stands for: field itself, or its unescaped text in
-    // scratch (which it overwrites).
-    std::string_view FieldText(std::string_view field, bool label, std::string& scratch) const;
+    // scratch (which it overwrites); marked as IsMarked(field) tells.
+    static std::string_view FieldText(std::string_view field, bool marked, bool label, std::string& scratch);
+    CSharedText ItemText(std::string_view field, bool marked, bool label = false)
+    {
+        return m_texts.Make(FieldText(field, marked, label, m_strScratch));
+    }
     void SetText(std::string& target, std::string_view field, bool label = false) const;
     void SetText(CSharedText& target, std::string_view field, bool label = false);
 
@@ -158,8 +190,9 @@ private:
     CTextKeyed<ItemLooks> m_itemLooks;
     std::pair<std::string_view, const CMenuLook*> m_lastMenuLook[2];
     std::pair<std::string_view, const ItemLooks*> m_lastItemLook;
-    // The media paths read so far, by their text (views into the values).
-    std::unordered_map<std::string_view, CSharedText> m_mediaPaths;
+    // The media paths read so far, by their text (views into the values);
+    // each is handed to the items that name it without a count per item.
+    std::unordered_map<std::string_view, CTextCopies> m_mediaPaths;
     // Where the items' texts are made, side by side, and room for one
     // unescaped on its way there.
     CTextArena m_texts;

@@ -18,34 +18,68 @@ std::string_view CRecordText::TrimSpaces(std::string_view text)
     return text.substr(first, last - first);
 }
 
-// Sixteen bytes are compared at a time where the processor offers it: a record
-// holds ten to forty-five short fields, too short for a search call each.
+namespace {
+// Calls found(at) for the separators of the text in order until it returns
+// false. Sixteen bytes are compared at a time where the processor offers it:
+// a record holds ten to forty-five short fields, too short for a search call
+// each; the last bytes are the sixteen that end the text, less those seen.
+template <typename Found>
+void ForEachSeparator(const char* data, size_t size, char separator, Found found)
+{
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(separator);
+    const auto matches = [&](size_t from) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted)));
+    };
+    for (; i + 16 <= size; i += 16)
+        for (unsigned m = matches(i); m; m &= m - 1)
+            if (!found(i + static_cast<size_t>(std::countr_zero(m))))
+                return;
+    if (i < size && size >= 16) {
+        for (unsigned m = matches(size - 16) >> (16 - (size - i)); m; m &= m - 1)
+            if (!found(i + static_cast<size_t>(std::countr_zero(m))))
+                return;
+        return;
+    }
+#endif
+    for (; i < size; ++i)
+        if (data[i] == separator && !found(i))
+            return;
+}
+}  // namespace
+
 void CRecordText::SplitAll(std::string_view text, char separator, std::vector<std::string_view>& parts)
 {
     parts.clear();
     const char* const data = text.data();
-    const size_t size = text.size();
     size_t start = 0;
-    size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i wanted = _mm_set1_epi8(separator);
-    for (; i + 16 <= size; i += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        for (auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted))); found;
-             found &= found - 1) {
-            const size_t at = i + static_cast<size_t>(std::countr_zero(found));
-            parts.emplace_back(data + start, at - start);
-            start = at + 1;
-        }
-    }
-#endif
-    for (; i < size; ++i) {
-        if (data[i] == separator) {
-            parts.emplace_back(data + start, i - start);
-            start = i + 1;
-        }
-    }
-    parts.emplace_back(data + start, size - start);
+    ForEachSeparator(data, text.size(), separator, [&](size_t at) {
+        parts.emplace_back(data + start, at - start);
+        start = at + 1;
+        return true;
+    });
+    parts.emplace_back(data + start, text.size() - start);
+}
+
+void CRecordText::SplitFirst(std::string_view text, char separator, std::string_view* parts, size_t count)
+{
+    if (count == 0)
+        return;
+    const char* const data = text.data();
+    size_t start = 0;
+    size_t made = 0;
+    ForEachSeparator(data, text.size(), separator, [&](size_t at) {
+        parts[made++] = std::string_view(data + start, at - start);
+        start = at + 1;
+        return made < count;
+    });
+    if (made == count)
+        return;
+    parts[made++] = std::string_view(data + start, text.size() - start);
+    for (; made < count; ++made)
+        parts[made] = {};
 }
 
 int CRecordText::ToNumber(std::string_view text)

@@ -67,6 +67,7 @@ public:
 
 private:
     friend class CTextArena;
+    friend class CTextCopies;
     // The bytes follow the block, Size() of them and a NUL. A block of its
     // own holds its size in m_nWord. A block laid out in an arena's chunk
     // has the top bit set, its distance from the chunk's start in the bits

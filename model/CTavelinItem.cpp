@@ -23,9 +23,6 @@ CTavelinItem::CTavelinItem(const std::string& label)
 
 CTavelinItem::CTavelinItem(NoSubMenuYet) : m_pSubMenu(std::unique_ptr<CTavelin>()), m_nSerial(NextSerial())
 {
-    // A reader makes thousands of these: they share the one default label.
-    static const CSharedText defaultLabel("item");
-    m_strLabel = defaultLabel;
 }
 
 CTavelinItem::CTavelinItem(const CTavelinItem& other)

@@ -19,6 +19,7 @@ public:
     // An item whose sub-menu comes later: a reader that links menus to
     // items makes these and gives each one a sub-menu (SetSubMenu) before
     // anything else sees it, so that no empty menu is made only to be replaced.
+    // Its texts are empty: the reader sets them all.
     struct NoSubMenuYet {};
     explicit CTavelinItem(NoSubMenuYet);
     CTavelinItem(const CTavelinItem& other);

@@ -16,25 +16,14 @@ CTextArena::~CTextArena()
     LeaveChunk();
 }
 
-CSharedText CTextArena::Make(std::string_view text)
+CSharedText CTextArena::MakeElsewhere(std::string_view text)
 {
     if (text.empty())
         return {};
     if (text.size() > kLongText)
         return CSharedText(text);
-    using Block = CSharedText::Block;
-    const size_t need = RoundUp(sizeof(Block) + text.size() + 1);
-    if (!m_pChunk || m_nUsed + need > kChunkSize)
-        NewChunk();
-    char* const at = m_pChunk + m_nUsed;
-    m_nUsed += need;
-    ++m_nMade;
-    const size_t offset = static_cast<size_t>(at - m_pChunk);
-    auto* const block = new (at) Block{{1}, Block::kInChunk | (offset << 32) | text.size()};
-    char* const bytes = at + sizeof(Block);
-    std::memcpy(bytes, text.data(), text.size());
-    bytes[text.size()] = '\0';
-    return CSharedText(block);
+    NewChunk();
+    return Lay(text, RoundUp(sizeof(CSharedText::Block) + text.size() + 1));
 }
 
 void CTextArena::LeaveChunk() noexcept
@@ -42,6 +31,7 @@ void CTextArena::LeaveChunk() noexcept
     if (m_pChunk)
         ReleaseChunk(m_pChunk, kHeld - m_nMade);
     m_pChunk = nullptr;
+    m_nUsed = kChunkSize;
 }
 
 void CTextArena::NewChunk()

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstring>
+#include <new>
 #include <string_view>
 
 #include "CSharedText.h"
@@ -20,7 +22,13 @@ public:
     ~CTextArena();
 
     // A text of these bytes. A long one gets a block of its own.
-    CSharedText Make(std::string_view text);
+    CSharedText Make(std::string_view text)
+    {
+        const size_t need = (sizeof(CSharedText::Block) + text.size() + 1 + kAlign - 1) & ~(kAlign - 1);
+        if (text.empty() || text.size() > kLongText || m_nUsed + need > kChunkSize)
+            return MakeElsewhere(text);
+        return Lay(text, need);
+    }
 
 private:
     friend class CSharedText;
@@ -34,11 +42,27 @@ private:
     static constexpr size_t kChunkSize = 64 * 1024 - 64;  // stays in the allocator's heap
     static constexpr size_t kLongText = 2048;
     static_assert(kChunkSize < (size_t(1) << 31) && kLongText < kChunkSize / 4);
+    static constexpr size_t kAlign = alignof(size_t);
     static void ReleaseChunk(char* chunk, size_t count = 1) noexcept;
+    // Make for a text that is empty, long, or does not fit the chunk.
+    CSharedText MakeElsewhere(std::string_view text);
+    CSharedText Lay(std::string_view text, size_t need) noexcept
+    {
+        char* const at = m_pChunk + m_nUsed;
+        const size_t offset = m_nUsed;
+        m_nUsed += need;
+        ++m_nMade;
+        using Block = CSharedText::Block;
+        auto* const block = new (at) Block{{1}, Block::kInChunk | (offset << 32) | text.size()};
+        char* const bytes = at + sizeof(Block);
+        std::memcpy(bytes, text.data(), text.size());
+        bytes[text.size()] = '\0';
+        return CSharedText(block);
+    }
     void LeaveChunk() noexcept;
     void NewChunk();
 
     char* m_pChunk = nullptr;
-    size_t m_nUsed = 0;
+    size_t m_nUsed = kChunkSize;  // full: the first text takes a chunk
     size_t m_nMade = 0;  // texts made in the chunk being filled
 };
