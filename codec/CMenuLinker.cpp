@@ -38,17 +38,19 @@ bool CMenuLinker::ReadPlainEntry(std::string_view entry, long long& item, long l
     return true;
 }
 
-void CMenuLinker::AddEntry(std::string_view entry)
+void CMenuLinker::ReadEntry(std::string_view entry, long long& item, long long& menu)
 {
-    long long item = -1;
-    long long menu = -1;
-    if (!ReadPlainEntry(entry, item, menu)) {
-        const size_t dash = entry.find('-');
-        const std::string_view itemPart = entry.substr(0, dash);
-        const std::string_view menuPart = dash == std::string_view::npos ? std::string_view() : entry.substr(dash + 1);
-        menu = CProjectReader::ToNumber(menuPart.substr(0, menuPart.find('-')));
-        item = itemPart.empty() ? -1 : CProjectReader::ToNumber(itemPart);
-    }
+    if (ReadPlainEntry(entry, item, menu))
+        return;
+    const size_t dash = entry.find('-');
+    const std::string_view itemPart = entry.substr(0, dash);
+    const std::string_view menuPart = dash == std::string_view::npos ? std::string_view() : entry.substr(dash + 1);
+    menu = CProjectReader::ToNumber(menuPart.substr(0, menuPart.find('-')));
+    item = itemPart.empty() ? -1 : CProjectReader::ToNumber(itemPart);
+}
+
+void CMenuLinker::Link(long long item, long long menu)
+{
     if (menu < 0 || menu >= static_cast<long long>(m_menus.size()))
         return Warn("The project's menu list names menu " + std::to_string(menu) +
                     ", which does not exist; the entry was skipped.");

@@ -23,7 +23,17 @@ public:
     CMenuLinker(std::vector<CMenuSlot>& menus, const std::vector<CTavelinItem*>& items,
                 const std::vector<size_t>& firstItemOfMenu, std::vector<std::string>& warnings);
 
-    void AddEntry(std::string_view entry);
+    // A relation entry as its item (-1 for a top-level menu) and menu; any
+    // spelling reads as some numbers, which Link then judges.
+    static void ReadEntry(std::string_view entry, long long& item, long long& menu);
+    void Link(long long item, long long menu);
+    void AddEntry(std::string_view entry)
+    {
+        long long item = -1;
+        long long menu = -1;
+        ReadEntry(entry, item, menu);
+        Link(item, menu);
+    }
     // Moves the reached menus into the model; the rest is freed.
     void Attach(CAppletParameters& params);
 

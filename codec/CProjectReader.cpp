@@ -11,6 +11,7 @@
 #include "CFieldEscape.h"
 #include "CMenuLinker.h"
 #include "CRecordText.h"
+#include "CStructureRecord.h"
 
 namespace {
 COLORREF ToColor(std::string_view field)
@@ -246,18 +247,13 @@ void CProjectReader::ReadMenus()
     const std::string_view* misc = Find("Misc");
     if (!misc || misc->empty())
         return;
-    Fields structure;
+    CStructureRecord structure;
     // Fields of two or more digits and a comma, and no more than two for each
     // menu there can be (a damaged list may be one long run of digits).
-    structure.reserve(std::min(misc->size() / 4, 2 * (m_numbered.size() + kMaxItemsWithoutRecord) + 1));
-    CRecordText::SplitAll(*misc, ',', structure);
-    // A menu needs at least its item count in the record: a larger N can
-    // only come from a damaged file.
-    const int count = ToNumber(structure[0]);
-    if (count <= 0)
+    if (!structure.Read(*misc, std::min(misc->size() / 4, 2 * (m_numbered.size() + kMaxItemsWithoutRecord) + 1)))
         return;
-    const size_t menuCount = std::min(static_cast<size_t>(count), structure.size());
-    structure.resize(2 * menuCount + 1);
+    const std::vector<int>& counts = structure.Counts();
+    const size_t menuCount = counts.size();
 
     std::vector<CMenuSlot> menus;
     std::vector<size_t> firstItem;
@@ -271,7 +267,7 @@ void CProjectReader::ReadMenus()
             break;
         }
         firstItem.push_back(m_items.size());
-        const int items = ToNumber(structure[m + 1]);
+        const int items = counts[m];
         menus.push_back(ReadMenu(static_cast<int>(m), items <= 0));
         if (items > 0)
             ReadItems(static_cast<int>(m), items, *menus.back());
@@ -283,8 +279,8 @@ void CProjectReader::ReadMenus()
                              std::to_string(kMaxItemsWithoutRecord) + " without a record were left out.");
 
     CMenuLinker linker(menus, m_items, firstItem, m_warnings);
-    for (size_t k = menuCount + 1; k <= 2 * menuCount; ++k)
-        linker.AddEntry(structure[k]);
+    for (const CStructureRecord::CEntry& entry : structure.Entries())
+        linker.Link(entry.m_nItem, entry.m_nMenu);
     linker.Attach(m_params);
     m_items.clear();
 }
