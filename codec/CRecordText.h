@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <bit>
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -99,24 +98,14 @@ public:
     // zero, at most INT_MAX. Removes it from the front of text.
     static bool TakeNumber(std::string_view& text, std::uint32_t& number)
     {
-        size_t i = 0;
+        const size_t limit = std::min<size_t>(text.size(), 10);
         std::uint64_t value = 0;
-        if (text.size() >= 8) {
-            // Eight bytes at once: the digits before the first other byte.
-            std::uint64_t bytes = 0;
-            std::memcpy(&bytes, text.data(), 8);
-            i = LeadingDigits(bytes);
-            if (i > 0)
-                value = EightDigits((bytes - kZeros) << (8 * (8 - i)));
-        }
-        if (i == 8 || text.size() < 8) {
-            const size_t limit = std::min<size_t>(text.size(), 10);
-            for (; i < limit; ++i) {
-                const auto digit = static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
-                if (digit > 9)
-                    break;
-                value = value * 10 + digit;
-            }
+        size_t i = 0;
+        for (; i < limit; ++i) {
+            const auto digit = static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
+            if (digit > 9)
+                break;
+            value = value * 10 + digit;
         }
         if (i == 0 || (i > 1 && text[0] == '0') || value > INT_MAX)
             return false;
@@ -130,23 +119,4 @@ public:
 
 private:
     static std::string_view TrimSpaces(std::string_view text);
-
-    // Eight bytes of text in one word, the first in the lowest byte.
-    static constexpr std::uint64_t kZeros = 0x3030303030303030;
-    static constexpr std::uint64_t kHigh = 0xF0F0F0F0F0F0F0F0;
-    // How many of the eight bytes are digits before the first that is not:
-    // a digit's high half is 3, also after adding 6 (a carry out of a byte
-    // that is no digit only reaches the bytes after it).
-    static size_t LeadingDigits(std::uint64_t bytes)
-    {
-        const std::uint64_t other = ((bytes & kHigh) ^ kZeros) | (((bytes + 0x0606060606060606) & kHigh) ^ kZeros);
-        return other == 0 ? 8 : static_cast<size_t>(std::countr_zero(other)) / 8;
-    }
-    // The number that eight digit values spell, the first in the lowest byte.
-    static std::uint64_t EightDigits(std::uint64_t digits)
-    {
-        digits = digits * 10 + (digits >> 8);
-        return (((digits & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
-                (((digits >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32;
-    }
 };
