@@ -5,8 +5,8 @@
 
 #include "codec/CRecordText.h"
 
-// Numbers are read a word at a time where eight bytes are there: every
-// length of digits, each side of eight, with what may follow them.
+// Numbers as the writers spell them, at every length of digits up to the
+// int range, with what may follow them.
 TEST(RecordText, TakeNumberAtEveryLength)
 {
     struct Case {
