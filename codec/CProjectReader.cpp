@@ -344,10 +344,8 @@ void CProjectReader::NoteNotice(std::string_view value)
     }
 }
 
-bool CProjectReader::IsMarked(std::string_view field) const
+bool CProjectReader::IsMarkedAt(std::string_view field) const
 {
-    if (m_nMarked == 0)
-        return false;
     // Fields of the default records lie outside the file's text.
     const char* const text = m_text.data();
     const std::less<const char*> before;

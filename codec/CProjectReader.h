@@ -147,7 +147,8 @@ private:
     // marked as using them; elsewhere only a label's "|_#`" means a line break.
     // A "Notice" value of the section occurrence begun last.
     void NoteNotice(std::string_view value);
-    bool IsMarked(std::string_view field) const;
+    bool IsMarked(std::string_view field) const { return m_nMarked != 0 && IsMarkedAt(field); }
+    bool IsMarkedAt(std::string_view field) const;
     // The text field stands for: field itself, or its unescaped text in
     // scratch (which it overwrites); marked as IsMarked(field) tells.
     static std::string_view FieldText(std::string_view field, bool marked, bool label, std::string& scratch);
