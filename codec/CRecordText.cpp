@@ -20,7 +20,7 @@ std::string_view CRecordText::TrimSpaces(std::string_view text)
 
 namespace {
 // Calls found(at) for the separators of the text in order until it returns
-// false. Sixteen bytes are compared at a time where the processor offers it:
+// false. Sixteen bytes are compared at once where the processor offers it:
 // a record holds ten to forty-five short fields, too short for a search call
 // each; the last bytes are the sixteen that end the text, less those seen.
 template <typename Found>
@@ -33,6 +33,15 @@ void ForEachSeparator(const char* data, size_t size, char separator, Found found
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
         return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, wanted)));
     };
+    // Four blocks make one word of matches: fewer rounds, and fewer rounds
+    // that find nothing, than a block at a time.
+    for (; i + 64 <= size; i += 64) {
+        const std::uint64_t low = matches(i) | matches(i + 16) << 16;
+        const std::uint64_t high = matches(i + 32) | matches(i + 48) << 16;
+        for (std::uint64_t m = low | high << 32; m; m &= m - 1)
+            if (!found(i + static_cast<size_t>(std::countr_zero(m))))
+                return;
+    }
     for (; i + 16 <= size; i += 16)
         for (unsigned m = matches(i); m; m &= m - 1)
             if (!found(i + static_cast<size_t>(std::countr_zero(m))))

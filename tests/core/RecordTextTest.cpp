@@ -48,7 +48,7 @@ TEST(RecordText, TakeNumberAtEveryLength)
 TEST(RecordText, SplitFirstAgreesWithSplitAll)
 {
     std::vector<std::string> texts = {"", ",", "a", "a,b", ",,,,,,,,,,,,"};
-    for (size_t size : {15, 16, 17, 31, 32, 33, 250})
+    for (size_t size : {15, 16, 17, 31, 33, 63, 64, 65, 80, 128, 250})
         for (size_t step : {1, 3, 7, 16, 17})
             for (size_t first : {0, 5, 15}) {
                 std::string text(size, 'x');
