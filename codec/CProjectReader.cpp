@@ -538,7 +538,12 @@ void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
             FindNumbered(static_cast<std::uint32_t>(number), Kind::Item, static_cast<std::uint32_t>(j));
         if (!found && ++m_nMadeUp > kMaxItemsWithoutRecord)
             break;
-        auto item = std::make_unique<CTavelinItem>(CTavelinItem::NoSubMenuYet{});
+        if (m_nNextSerial == m_nSerialsEnd) {
+            constexpr std::uint64_t kSerials = 1024;
+            m_nNextSerial = CTavelinItem::ReserveSerials(kSerials);
+            m_nSerialsEnd = m_nNextSerial + kSerials;
+        }
+        auto item = std::make_unique<CTavelinItem>(CTavelinItem::NoSubMenuYet{m_nNextSerial++});
         ItemFields fields;
         CRecordText::SplitFirst(found ? *found : std::string_view(), ',', fields.data(), fields.size());
         ReadItem(fields, *item);

@@ -173,6 +173,9 @@ private:
     bool m_bTemplateMode = false;
     Fields m_fields;
     std::vector<CTavelinItem*> m_items;
+    // Serial numbers taken for the items still to be made: [next, end).
+    std::uint64_t m_nNextSerial = 0;
+    std::uint64_t m_nSerialsEnd = 0;
     size_t m_nMadeUp = 0;
     // Where each occurrence of the section's header begins in m_text, and
     // whether its "Notice" marks it: a section named twice (two saves of one

@@ -7,10 +7,11 @@
 
 namespace {
 
+std::atomic<std::uint64_t> g_nextSerial{1};
+
 std::uint64_t NextSerial()
 {
-    static std::atomic<std::uint64_t> next{1};
-    return next.fetch_add(1, std::memory_order_relaxed);
+    return g_nextSerial.fetch_add(1, std::memory_order_relaxed);
 }
 
 } // namespace
@@ -21,8 +22,13 @@ CTavelinItem::CTavelinItem(const std::string& label)
     m_strLabel = label;
 }
 
-CTavelinItem::CTavelinItem(NoSubMenuYet) : m_pSubMenu(std::unique_ptr<CTavelin>()), m_nSerial(NextSerial())
+CTavelinItem::CTavelinItem(NoSubMenuYet made) : m_pSubMenu(std::unique_ptr<CTavelin>()), m_nSerial(made.m_nSerial)
 {
+}
+
+std::uint64_t CTavelinItem::ReserveSerials(std::uint64_t count)
+{
+    return g_nextSerial.fetch_add(count, std::memory_order_relaxed);
 }
 
 CTavelinItem::CTavelinItem(const CTavelinItem& other)

@@ -19,9 +19,15 @@ public:
     // An item whose sub-menu comes later: a reader that links menus to
     // items makes these and gives each one a sub-menu (SetSubMenu) before
     // anything else sees it, so that no empty menu is made only to be replaced.
-    // Its texts are empty: the reader sets them all.
-    struct NoSubMenuYet {};
-    explicit CTavelinItem(NoSubMenuYet);
+    // Its texts are empty: the reader sets them all. The reader takes the
+    // serial numbers of its items in blocks (ReserveSerials).
+    struct NoSubMenuYet {
+        std::uint64_t m_nSerial;
+    };
+    explicit CTavelinItem(NoSubMenuYet made);
+    // The first of count serial numbers that no item has had or will have
+    // unless made with them.
+    static std::uint64_t ReserveSerials(std::uint64_t count);
     CTavelinItem(const CTavelinItem& other);
     CTavelinItem& operator=(const CTavelinItem&) = delete;
     virtual ~CTavelinItem();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -338,4 +339,29 @@ TEST(Reader, RecordsWithoutAValueReadAsEmpty)
     ASSERT_EQ(top.GetItemCount(), 2);
     EXPECT_EQ(top.GetItem(0)->m_strLabel, "");
     EXPECT_EQ(top.GetItem(1)->m_strLabel, "b");
+}
+
+// Readers take the serial numbers of their items in blocks: items of two
+// loads, a copy and a new item never share one.
+TEST(Reader, ItemsOfEveryLoadHaveTheirOwnSerials)
+{
+    const std::string text = "[Tavelin1.0]\r\nMStyle-0=0,0,0,0,40,0,80,20,5,0,top,1\r\nI0-1=a,,,,,,,,,1\r\n"
+                             "I0-2=b,,,,,,,,,1\r\nI0-3=c,,,,,,,,,1\r\nMisc=1,3,-0,\r\n";
+    Loaded first(text);
+    Loaded second(text);
+    std::set<std::uint64_t> serials;
+    size_t items = 0;
+    for (const Loaded* l : {&first, &second}) {
+        ASSERT_EQ(l->params.m_arrMenus.size(), 1u);
+        for (const auto& item : l->params.m_arrMenus[0]->m_arrItems) {
+            serials.insert(item->Serial());
+            ++items;
+        }
+    }
+    const CTavelinItem copy(*first.params.m_arrMenus[0]->m_arrItems[0]);
+    const CTavelinItem made;
+    serials.insert(copy.Serial());
+    serials.insert(made.Serial());
+    EXPECT_EQ(items, 6u);
+    EXPECT_EQ(serials.size(), items + 2);
 }
