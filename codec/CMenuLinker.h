@@ -27,13 +27,6 @@ public:
     // spelling reads as some numbers, which Link then judges.
     static void ReadEntry(std::string_view entry, long long& item, long long& menu);
     void Link(long long item, long long menu);
-    void AddEntry(std::string_view entry)
-    {
-        long long item = -1;
-        long long menu = -1;
-        ReadEntry(entry, item, menu);
-        Link(item, menu);
-    }
     // Moves the reached menus into the model; the rest is freed.
     void Attach(CAppletParameters& params);
 

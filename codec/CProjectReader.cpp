@@ -410,9 +410,9 @@ CSharedText CProjectReader::ItemMediaPath(std::string_view field, bool marked, c
     }
     auto found = m_mediaPaths.find(path);
     if (found == m_mediaPaths.end()) {
-        CSharedText made = m_texts.Make(path);
-        const std::string_view key = made.view();
-        found = m_mediaPaths.try_emplace(key, std::move(made)).first;
+        CSharedText text = m_texts.Make(path);
+        const std::string_view key = text.view();
+        found = m_mediaPaths.try_emplace(key, std::move(text)).first;
     }
     return found->second.Copy();
 }
