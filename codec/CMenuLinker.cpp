@@ -21,26 +21,10 @@ void CMenuLinker::Warn(const std::string& text)
         m_warnings.push_back(text);
 }
 
-// "I-M" or "-M" as the writers spell them, read in one pass; false for any
-// other spelling, which the general reading below takes.
-bool CMenuLinker::ReadPlainEntry(std::string_view entry, long long& item, long long& menu)
-{
-    std::uint32_t number = 0;
-    item = -1;
-    if (CRecordText::TakeNumber(entry, number))
-        item = number;
-    if (entry.empty() || entry.front() != '-')
-        return false;
-    entry.remove_prefix(1);
-    if (!CRecordText::TakeNumber(entry, number) || !entry.empty())
-        return false;
-    menu = number;
-    return true;
-}
-
 void CMenuLinker::ReadEntry(std::string_view entry, long long& item, long long& menu)
 {
-    if (ReadPlainEntry(entry, item, menu))
+    std::string_view rest = entry;
+    if (TakePlainEntry(rest, item, menu) && rest.empty())
         return;
     const size_t dash = entry.find('-');
     const std::string_view itemPart = entry.substr(0, dash);

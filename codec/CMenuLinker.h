@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../model/CAppletParameters.h"
+#include "CRecordText.h"
 
 // Joins the menus that the reader built into a tree by the relation entries of
 // the structure record ("-m" a top-level menu, "i-m" menu m opens from global
@@ -26,12 +27,27 @@ public:
     // A relation entry as its item (-1 for a top-level menu) and menu; any
     // spelling reads as some numbers, which Link then judges.
     static void ReadEntry(std::string_view entry, long long& item, long long& menu);
+    // "I-M" or "-M" as the writers spell them, taken from the front of text;
+    // false for any other spelling, which ReadEntry reads the general way.
+    static bool TakePlainEntry(std::string_view& text, long long& item, long long& menu)
+    {
+        std::uint32_t number = 0;
+        item = -1;
+        if (CRecordText::TakeNumber(text, number))
+            item = number;
+        if (text.empty() || text.front() != '-')
+            return false;
+        text.remove_prefix(1);
+        if (!CRecordText::TakeNumber(text, number))
+            return false;
+        menu = number;
+        return true;
+    }
     void Link(long long item, long long menu);
     // Moves the reached menus into the model; the rest is freed.
     void Attach(CAppletParameters& params);
 
 private:
-    static bool ReadPlainEntry(std::string_view entry, long long& item, long long& menu);
     void Warn(const std::string& text);
     void AttachSubMenus(size_t top);
     static void GiveEmptySubMenu(CTavelinItem& item);

@@ -44,15 +44,8 @@ bool CStructureRecord::ReadPlain(std::string_view record)
     }
     for (std::uint32_t m = 0; m < menus; ++m) {
         CEntry entry{-1, -1};
-        std::uint32_t number = 0;
-        if (CRecordText::TakeNumber(record, number))
-            entry.m_nItem = number;
-        if (record.empty() || record.front() != '-')
+        if (!CMenuLinker::TakePlainEntry(record, entry.m_nItem, entry.m_nMenu))
             return false;
-        record.remove_prefix(1);
-        if (!CRecordText::TakeNumber(record, number))
-            return false;
-        entry.m_nMenu = number;
         if (!takeComma() && (!record.empty() || m + 1 < menus))
             return false;
         m_entries.push_back(entry);

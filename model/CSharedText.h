@@ -68,6 +68,10 @@ public:
 private:
     friend class CTextArena;
     friend class CTextCopies;
+    // What a maker that hands out many copies (or lays many texts into one
+    // chunk) adds to a count at once, so that it need not count each with an
+    // atomic step: it takes back what it did not hand out when it lets go.
+    static constexpr size_t kHeld = size_t(1) << 62;
     // The bytes follow the block, Size() of them and a NUL. A block of its
     // own holds its size in m_nWord. A block laid out in an arena's chunk
     // has the top bit set, its distance from the chunk's start in the bits

@@ -7,29 +7,25 @@
 // in one word (see CSharedText::Block).
 static_assert(sizeof(size_t) == 8, "the block word needs 64 bits");
 
-namespace {
-constexpr size_t RoundUp(size_t n) { return (n + (alignof(size_t) - 1)) & ~(alignof(size_t) - 1); }
-}  // namespace
-
 CTextArena::~CTextArena()
 {
     LeaveChunk();
 }
 
-CSharedText CTextArena::MakeElsewhere(std::string_view text)
+CSharedText CTextArena::MakeElsewhere(std::string_view text, size_t need)
 {
     if (text.empty())
         return {};
     if (text.size() > kLongText)
         return CSharedText(text);
     NewChunk();
-    return Lay(text, RoundUp(sizeof(CSharedText::Block) + text.size() + 1));
+    return Lay(text, need);
 }
 
 void CTextArena::LeaveChunk() noexcept
 {
     if (m_pChunk)
-        ReleaseChunk(m_pChunk, kHeld - m_nMade);
+        ReleaseChunk(m_pChunk, CSharedText::kHeld - m_nMade);
     m_pChunk = nullptr;
     m_nUsed = kChunkSize;
 }
@@ -38,7 +34,7 @@ void CTextArena::NewChunk()
 {
     LeaveChunk();
     m_pChunk = static_cast<char*>(::operator new(kChunkSize));
-    new (m_pChunk) Chunk{{kHeld}};
+    new (m_pChunk) Chunk{{CSharedText::kHeld}};
     m_nUsed = RoundUp(sizeof(Chunk));
     m_nMade = 0;
 }

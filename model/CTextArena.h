@@ -24,28 +24,29 @@ public:
     // A text of these bytes. A long one gets a block of its own.
     CSharedText Make(std::string_view text)
     {
-        const size_t need = (sizeof(CSharedText::Block) + text.size() + 1 + kAlign - 1) & ~(kAlign - 1);
+        const size_t need = RoundUp(sizeof(CSharedText::Block) + text.size() + 1);
         if (text.empty() || text.size() > kLongText || m_nUsed + need > kChunkSize)
-            return MakeElsewhere(text);
+            return MakeElsewhere(text, need);
         return Lay(text, need);
     }
 
 private:
     friend class CSharedText;
-    // While the arena fills a chunk, the chunk's count starts from kHeld
-    // and only the texts that go take from it; the arena settles the texts
-    // it made when it leaves the chunk. Making a text needs no atomic step.
+    // While the arena fills a chunk, the chunk's count starts from
+    // CSharedText::kHeld and only the texts that go take from it; the arena
+    // settles the texts it made when it leaves the chunk. Making a text needs
+    // no atomic step.
     struct Chunk {
         std::atomic<size_t> m_nLive;
     };
-    static constexpr size_t kHeld = size_t(1) << 62;
     static constexpr size_t kChunkSize = 64 * 1024 - 64;  // stays in the allocator's heap
     static constexpr size_t kLongText = 2048;
     static_assert(kChunkSize < (size_t(1) << 31) && kLongText < kChunkSize / 4);
-    static constexpr size_t kAlign = alignof(size_t);
+    static constexpr size_t RoundUp(size_t n) { return (n + (alignof(size_t) - 1)) & ~(alignof(size_t) - 1); }
     static void ReleaseChunk(char* chunk, size_t count = 1) noexcept;
-    // Make for a text that is empty, long, or does not fit the chunk.
-    CSharedText MakeElsewhere(std::string_view text);
+    // Make for a text that is empty, long, or does not fit the chunk; need
+    // is the room it would take in a chunk.
+    CSharedText MakeElsewhere(std::string_view text, size_t need);
     CSharedText Lay(std::string_view text, size_t need) noexcept
     {
         char* const at = m_pChunk + m_nUsed;

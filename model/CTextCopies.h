@@ -21,8 +21,6 @@ public:
     std::string_view view() const noexcept { return m_text.view(); }
 
 private:
-    static constexpr size_t kHeld = size_t(1) << 62;
-
     CSharedText m_text;
     size_t m_nGiven = 0;
 };
