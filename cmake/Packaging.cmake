@@ -1,6 +1,8 @@
 # Installation in the usual places of a Debian system, and the .deb that
 # CPack builds from the same rules (scripts/setup.sh package):
 #   bin/                                  AppletTavelinWizard, atw
+#   lib/applettavelinwizard/              the Live Preview's browser engine plug-in,
+#                                         loaded by the editor when the pane shows
 #   share/applettavelinwizard/            the shipped data (template file, samples,
 #                                         help, tavelin.js); read only, each user
 #                                         works in a copy of it

@@ -42,7 +42,7 @@
 #include "editor/CText.h"
 #include "editor/CPreview.h"
 #ifdef ATW_WITH_WEBENGINE
-#include "ui/preview/CLivePreviewPane.h"
+#include "CLivePreviewPane.h"
 #endif
 
 CMainFrame::CMainFrame(const CEditorContext& context, CAppletTavelinWizardDoc* doc, CHelpSystem* help,

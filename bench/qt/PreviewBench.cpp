@@ -18,7 +18,7 @@
 #include "codec/CStdFileSystem.h"
 #include "model/CTavelin.h"
 #include "templates/CMemorySettings.h"
-#include "ui/preview/CLivePreviewPane.h"
+#include "ui/CLivePreviewPane.h"
 
 namespace {
 

@@ -1,12 +1,16 @@
 // The View menu's Live Preview entry in either kind of build: with the
 // browser engine it shows and hides the pane (off at first start); without
-// it, a disabled entry points to Preview.
+// it, a disabled entry points to Preview. And the engine's plug-in, when it
+// is missing or broken.
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 
 #include "FrameFixture.h"
 #include "templates/CAppSettings.h"
+#include "ui/CPreviewEngine.h"
 
 #include <QDockWidget>
 
@@ -41,6 +45,23 @@ TEST_F(LivePreviewEntry, ShowsThePaneOrPointsToPreview)
     EXPECT_TRUE(view->actions().contains(pane->toggleViewAction()));
     EXPECT_TRUE(pane->isHidden());
     EXPECT_EQ(CAppSettings(settings).GetInt(CAppSettings::kLivePreview), 0);
+}
+
+// A folder without the plug-in, or with a file of its name that is no
+// library, gives the pane a reason to show, never a crash.
+TEST(PreviewEngine, AMissingOrBrokenPlugInGivesAReason)
+{
+    QTemporaryDir empty;
+    QTemporaryDir broken;
+    QFile file(broken.filePath(QString::fromLatin1(CPreviewEngine::kFileName)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a library");
+    file.close();
+    QString error;
+    EXPECT_EQ(CPreviewEngine::Load({empty.path()}, error), nullptr);
+    EXPECT_TRUE(error.contains(QStringLiteral("not installed"))) << error.toStdString();
+    EXPECT_EQ(CPreviewEngine::Load({empty.path(), broken.path()}, error), nullptr);
+    EXPECT_TRUE(error.contains(QStringLiteral("could not be loaded"))) << error.toStdString();
 }
 
 } // namespace

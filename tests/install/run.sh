@@ -54,6 +54,8 @@ expected_files() {
         share/man/man1/atw.1.gz share/man/man1/AppletTavelinWizard.1.gz \
         share/bash-completion/completions/atw
     for s in 16 22 24 32 48 64 128 256; do echo "share/icons/hicolor/${s}x$s/apps/$pkg.png"; done
+    # The Live Preview's browser engine, a plug-in the editor loads when the pane is shown.
+    if [ -f "$build/bin/libatwwebpreview.so" ]; then echo "lib/$pkg/libatwwebpreview.so"; fi
 }
 
 check_layout() { # check_layout PREFIX_ROOT
@@ -62,7 +64,7 @@ check_layout() { # check_layout PREFIX_ROOT
         [ -e "$root/$f" ] || fail "missing $f"
     done
     # Nothing outside these places (no libraries, headers, or data left in bin/).
-    tree_of "$root" | grep -Ev '^(bin/(atw|AppletTavelinWizard)$|share/(applettavelinwizard|applications|metainfo|icons/hicolor|man/man1|bash-completion/completions)/)' \
+    tree_of "$root" | grep -Ev '^(bin/(atw|AppletTavelinWizard)$|lib/applettavelinwizard/libatwwebpreview\.so$|share/(applettavelinwizard|applications|metainfo|icons/hicolor|man/man1|bash-completion/completions)/)' \
         >"$work/stray" && fail "files outside the layout: $(tr '\n' ' ' <"$work/stray")"
     [ -z "$(find "$root/share/applettavelinwizard" -name '*.desktop')" ] || fail "desktop entry among the data"
     for s in 16 48 256; do
@@ -173,6 +175,12 @@ install_run_purge() {
         fail "the editor ended by itself (exit $rc) instead of running"
         cat "$work/editor.log" >&2
     }
+
+    # The plug-in finds every library it needs among the installed packages.
+    if [ -f /usr/lib/$pkg/libatwwebpreview.so ]; then
+        ldd /usr/lib/$pkg/libatwwebpreview.so >"$work/ldd" 2>&1 && ! grep -q "not found" "$work/ldd" && ok ||
+            fail "the browser engine's plug-in lacks libraries: $(grep 'not found' "$work/ldd" | tr '\n' ' ')"
+    fi
 
     # Run as root, yet nothing was written into the package's folder.
     written=$(find /usr/share/applettavelinwizard -newer "$work/marker")

@@ -1,24 +1,18 @@
 #include "CLivePreviewPane.h"
 
 #include <QActionGroup>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
 #include <QPointer>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebChannel>
-#include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 #include <utility>
 
-#include "CLivePreviewPage.h"
-#include "CPreviewBridge.h"
+#include "CPreviewEngine.h"
+#include "IPreviewBrowserFactory.h"
 #include "editor/CModelEditor.h"
 #include "editor/CText.h"
 #include "codec/CPageWriter.h"
@@ -28,12 +22,6 @@
 namespace {
 
 constexpr const char* kPageName = "~AppMenu.htm";
-
-QString ResourceText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 // The menus the page draws, as the runtime nests them: visible menus with
 // visible items, items in order, each followed by its sub-menu.
@@ -138,41 +126,30 @@ void CLivePreviewPane::CreateContents()
     setWidget(body);
 }
 
-// The engine starts only when the pane is first shown.
+// The engine is loaded, and starts, only when the pane is first shown.
 void CLivePreviewPane::CreateView()
 {
-    Q_INIT_RESOURCE(preview);   // the bridge script lives in this static library
-    auto* profile = new QWebEngineProfile(this);   // off the record: nothing kept on disk
-    m_pView = new QWebEngineView(m_pHolder);
-    m_pView->setObjectName(QStringLiteral("livePreviewView"));
-    m_pPage = new CLivePreviewPage(profile, m_pView);
-    m_pPage->settings()->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
-    m_pPage->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    m_pPage->SetHome(QUrl::fromLocalFile(CText::ToQ(PagePath())));
-    m_pBridge = new CPreviewBridge(this);
-    auto* channel = new QWebChannel(m_pPage);
-    channel->registerObject(QStringLiteral("atwEditor"), m_pBridge);
-    m_pPage->setWebChannel(channel);
-    QWebEngineScript script;
-    script.setName(QStringLiteral("atw-live-preview"));
-    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setWorldId(QWebEngineScript::MainWorld);
-    script.setSourceCode(ResourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")) + QLatin1Char('\n') +
-                         ResourceText(QStringLiteral(":/preview/livepreview.js")));
-    m_pPage->scripts().insert(script);
-    m_pView->setPage(m_pPage);
-    m_pHolder->layout()->addWidget(m_pView);
-    SetPhoneWidth(m_bPhone);
-
-    connect(m_pPage, &QWebEnginePage::loadFinished, this, &CLivePreviewPane::OnLoadFinished);
-    connect(m_pPage, &QWebEnginePage::linkHovered, this, &CLivePreviewPane::StatusMessage);
-    connect(m_pPage, &CLivePreviewPage::NavigationRefused, this, [this](const QUrl& url) {
-        emit StatusMessage(tr("Not followed in the preview: %1").arg(url.toString()));
-    });
-    connect(m_pBridge, &CPreviewBridge::ItemClicked, this, &CLivePreviewPane::OnItemClicked);
-    connect(m_pBridge, &CPreviewBridge::LinkClicked, this, [this](const QString& url) {
+    m_bViewTried = true;
+    QString error;
+    IPreviewBrowserFactory* engine = CPreviewEngine::Factory(error);
+    if (!engine) {
+        auto* missing = new QLabel(tr("%1.\nBuild > Preview shows the page in your browser.").arg(error), m_pHolder);
+        missing->setObjectName(QStringLiteral("livePreviewMissing"));
+        missing->setWordWrap(true);
+        missing->setAlignment(Qt::AlignCenter);
+        m_pHolder->layout()->addWidget(missing);
+        return;
+    }
+    IPreviewBrowser::CHandlers handlers;
+    handlers.m_loaded = [this](bool ok) { OnLoadFinished(ok); };
+    handlers.m_hovered = [this](const QString& url) { emit StatusMessage(url); };
+    handlers.m_refused = [this](const QString& url) {
         emit StatusMessage(tr("Not followed in the preview: %1").arg(url));
-    });
+    };
+    handlers.m_itemClicked = [this](const QString& key) { OnItemClicked(key); };
+    m_pBrowser = engine->CreateBrowser(std::move(handlers), m_pHolder);
+    m_pHolder->layout()->addWidget(m_pBrowser->Widget());
+    SetPhoneWidth(m_bPhone);
 }
 
 void CLivePreviewPane::ConnectEditor()
@@ -188,7 +165,7 @@ void CLivePreviewPane::ConnectEditor()
 void CLivePreviewPane::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
-    if (!m_pView)
+    if (!m_pBrowser && !m_bViewTried)
         CreateView();
     if (m_bStale || m_bNeedReload)
         RequestRefresh();
@@ -200,13 +177,14 @@ void CLivePreviewPane::SetPhoneWidth(bool phone)
     CAppSettings(m_settings).SetInt(CAppSettings::kLivePreviewPhone, phone ? 1 : 0);
     if (m_pPhone && m_pPhone->isChecked() != phone)
         (phone ? m_pPhone : m_pDesktop)->setChecked(true);
-    if (!m_pView)
+    if (!m_pBrowser)
         return;
+    QWidget* view = m_pBrowser->Widget();
     if (phone)
-        m_pView->setFixedWidth(kPhoneWidth);
+        view->setFixedWidth(kPhoneWidth);
     else {
-        m_pView->setMinimumWidth(0);
-        m_pView->setMaximumWidth(QWIDGETSIZE_MAX);
+        view->setMinimumWidth(0);
+        view->setMaximumWidth(QWIDGETSIZE_MAX);
     }
 }
 
@@ -218,13 +196,13 @@ bool CLivePreviewPane::IsCurrent() const
 void CLivePreviewPane::RequestRefresh()
 {
     m_bStale = true;
-    if (m_pView && isVisible())
+    if (m_pBrowser && isVisible())
         m_debounce.start();
 }
 
 void CLivePreviewPane::Refresh()
 {
-    if (!m_pView)
+    if (!m_pBrowser)
         return;
     if (m_bBusy)
         return;   // Drawn() takes the newest state once this drawing is done
@@ -281,7 +259,7 @@ void CLivePreviewPane::Reload()
     m_bLoaded = false;
     m_bNeedReload = false;
     ++m_nReloads;
-    m_pPage->load(QUrl::fromLocalFile(CText::ToQ(PagePath())));
+    m_pBrowser->Load(QUrl::fromLocalFile(CText::ToQ(PagePath())));
 }
 
 void CLivePreviewPane::OnLoadFinished(bool ok)
@@ -309,7 +287,7 @@ void CLivePreviewPane::Redraw(const std::string& pageText, const std::string& ke
                                .arg(QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact)));
     m_bBusy = true;
     QPointer<CLivePreviewPane> self(this);
-    m_pPage->runJavaScript(script, [self, key](const QVariant& result) {
+    m_pBrowser->Run(script, [self, key](const QVariant& result) {
         if (!self)
             return;
         self->m_strDrawn = result.toBool() ? key : std::string();
@@ -342,6 +320,6 @@ void CLivePreviewPane::OnItemClicked(const QString& key)
 void CLivePreviewPane::MarkItem(const CTavelinItem* item)
 {
     m_nMark = item ? item->Serial() : 0;
-    if (m_pPage && m_bLoaded)
-        m_pPage->runJavaScript(QStringLiteral("window.atwLive && atwLive.mark('%1')").arg(m_nMark));
+    if (m_pBrowser && m_bLoaded)
+        m_pBrowser->Run(QStringLiteral("window.atwLive && atwLive.mark('%1')").arg(m_nMark));
 }

@@ -8,17 +8,16 @@
 
 #include "model/CTavelinItem.h"
 
-class CLivePreviewPage;
 class CModelEditor;
-class CPreviewBridge;
 class IFileSystem;
+class IPreviewBrowser;
 class ISettingsStore;
 class QAction;
-class QWebEngineView;
 
 // The Live Preview pane: the page that Save would write, with the menu
 // runtime, shown in a browser engine beside the tree and kept up to date as
-// the model changes. The page lives in a folder of its own under the preview
+// the model changes. The engine comes from a plug-in (CPreviewEngine) that
+// is loaded when the pane is first shown; without it the pane says so. The page lives in a folder of its own under the preview
 // folder, together with the runtime and the media it uses.
 //
 // Every change of the model asks for a refresh; refreshes are debounced, and
@@ -48,8 +47,9 @@ public:
 
     std::string PageFolder() const;
     std::string PagePath() const;
-    // Null until the pane is first shown.
-    QWebEngineView* View() const { return m_pView; }
+    // The browser view; null until the pane is first shown, and when the
+    // browser engine is missing.
+    IPreviewBrowser* Browser() const { return m_pBrowser; }
     bool IsPhoneWidth() const { return m_bPhone; }
     void SetPhoneWidth(bool phone);
     // The page has drawn the model as it is now and nothing is pending.
@@ -91,14 +91,13 @@ private:
     std::string m_strPreviewFolder;
 
     QWidget* m_pHolder = nullptr;
-    QWebEngineView* m_pView = nullptr;
-    CLivePreviewPage* m_pPage = nullptr;
-    CPreviewBridge* m_pBridge = nullptr;
+    IPreviewBrowser* m_pBrowser = nullptr;   // a child of m_pHolder
     QAction* m_pPhone = nullptr;
     QAction* m_pDesktop = nullptr;
     QTimer m_debounce;
 
     bool m_bPhone = false;
+    bool m_bViewTried = false;  // the engine was asked for a view
     bool m_bStale = true;       // the model changed since the last drawing
     bool m_bNeedReload = true;  // the next refresh loads the page
     bool m_bBusy = false;       // a load or redraw is under way
