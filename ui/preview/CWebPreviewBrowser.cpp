@@ -26,7 +26,9 @@ CWebPreviewBrowser::CWebPreviewBrowser(CHandlers handlers, QWidget* parent)
 {
     Q_INIT_RESOURCE(preview);   // the bridge script lives in this library
     setObjectName(QStringLiteral("livePreviewView"));
-    auto* profile = new QWebEngineProfile(this);   // off the record: nothing kept on disk
+    // Off the record: nothing kept on disk. The profile must outlive the
+    // page: it belongs to the view's parent, which lets go of it after the view.
+    auto* profile = new QWebEngineProfile(parent ? static_cast<QObject*>(parent) : this);
     m_pPage = new CLivePreviewPage(profile, this);
     m_pPage->settings()->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     m_pPage->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
@@ -45,10 +47,12 @@ CWebPreviewBrowser::CWebPreviewBrowser(CHandlers handlers, QWidget* parent)
     Connect();
 }
 
-// The page goes before its profile, which the engine wants to outlive it.
+// The page (a child of the view) says nothing more to the pane on its way.
 CWebPreviewBrowser::~CWebPreviewBrowser()
 {
-    delete m_pPage;
+    m_handlers = {};
+    m_pPage->disconnect(this);
+    m_pBridge->disconnect(this);
 }
 
 void CWebPreviewBrowser::Connect()
