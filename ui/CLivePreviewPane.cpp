@@ -133,8 +133,10 @@ void CLivePreviewPane::CreateView()
     QString error;
     IPreviewBrowserFactory* engine = CPreviewEngine::Factory(error);
     if (!engine) {
-        auto* missing = new QLabel(tr("%1.\nBuild > Preview shows the page in your browser.").arg(error), m_pHolder);
-        missing->setObjectName(QStringLiteral("livePreviewMissing"));
+        if (!error.endsWith(QLatin1Char('.')))
+            error += QLatin1Char('.');
+        auto* missing = new QLabel(tr("%1\nBuild > Preview shows the page in your browser.").arg(error), m_pHolder);
+        missing->setObjectName(QStringLiteral("livePreviewEngineMissing"));
         missing->setWordWrap(true);
         missing->setAlignment(Qt::AlignCenter);
         m_pHolder->layout()->addWidget(missing);
