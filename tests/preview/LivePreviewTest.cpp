@@ -51,6 +51,12 @@ QStringList Labels(IPreviewBrowser* page)
         .toStringList();
 }
 
+// The address the page shows.
+QUrl Location(IPreviewBrowser* page)
+{
+    return QUrl(RunJs(page, QStringLiteral("location.href")).toString());
+}
+
 // The entry of an item by its place in the page, as a script expression.
 QString Entry(int index)
 {
@@ -115,7 +121,7 @@ TEST_F(LivePreviewPaneTest, ShowsTheModelFromItsOwnFolderAndFollowsEditsAndUndo)
 {
     const QStringList start{"Home", "Products", "Tea", "Coffee", "Contact"};
     EXPECT_EQ(Labels(page), start);
-    EXPECT_EQ(QUrl(RunJs(page, QStringLiteral("location.href")).toString()), QUrl::fromLocalFile(program.filePath("tmp/live/~AppMenu.htm")));
+    EXPECT_EQ(Location(page), QUrl::fromLocalFile(program.filePath("tmp/live/~AppMenu.htm")));
     EXPECT_TRUE(QFile::exists(program.filePath("tmp/live/tavelin.js")));
     const int reloads = pane->Reloads();
 
@@ -231,7 +237,7 @@ TEST_F(LivePreviewPaneTest, ClicksNameTheItemMarksOpenTheBranchAndLinksStay)
     ASSERT_TRUE(QTest::qWaitFor([&] { return clicked.count() > 0; }, kWaitMs));
     EXPECT_EQ(clicked.first().at(0).value<CTavelinItem*>(), home);
     QTest::qWait(200);
-    EXPECT_EQ(QUrl(RunJs(page, QStringLiteral("location.href")).toString()).fileName(), QStringLiteral("~AppMenu.htm"));
+    EXPECT_EQ(Location(page).fileName(), QStringLiteral("~AppMenu.htm"));
     ASSERT_FALSE(status.isEmpty());
     EXPECT_TRUE(status.last().at(0).toString().contains(QStringLiteral("https://example.org/")));
 
