@@ -1,5 +1,6 @@
 #include "CAtwTool.h"
 
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -153,8 +154,14 @@ int CAtwTool::Import(const std::string& source, int index, const std::string& ne
 {
     CMenuImport import;
     CImportNode root;
-    if (!import.Load(m_fs, source) || !import.Import(root))
+    // Both paths from the root, so that the way from the new page's folder
+    // to the source's can be written into the links.
+    std::error_code error;
+    const std::string from = std::filesystem::absolute(source, error).string();
+    const std::string to = std::filesystem::absolute(newPage, error).string();
+    if (!import.Load(m_fs, from.empty() ? source : from) || !import.Import(root))
         return Fail(import.Error());
+    import.LinkFrom(root, to.empty() ? newPage : to);
     if (!LoadTemplate(index))
         return kFailure;
     CImportBuilder::BuildProject(m_params, root);

@@ -174,6 +174,8 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
             const auto* child = static_cast<const GumboNode*>(children.data[i]);
             if (!IsElement(child) || IsSkipped(child))
                 continue;
+            if (child->v.element.tag == GUMBO_TAG_BASE && !Attribute(child, "href").empty())
+                m_bBase = true;
             if (!IsList(child)) {
                 stack.emplace_back(child, inNav || child->v.element.tag == GUMBO_TAG_NAV);
                 continue;

@@ -28,6 +28,9 @@ public:
     // nesting beyond maxDepth levels).
     bool Import(size_t index, CImportNode& root, int maxDepth);
     const std::string& Error() const { return m_strError; }
+    // True when the page names the address its links are read from
+    // (<base href>): they are then not relative to the page's file.
+    bool HasBase() const { return m_bBase; }
 
     static constexpr const char* kNoList =
         "The page has no menu list: no <nav>, <ul> or <ol> with <li> items was found.";
@@ -37,6 +40,7 @@ private:
     std::vector<CCandidate> m_candidates;
     std::vector<const void*> m_lists;  // the candidates' list elements
     std::string m_strError;
+    bool m_bBase = false;
     struct CDocument;
     std::shared_ptr<CDocument> m_doc;
 };

@@ -80,3 +80,13 @@ bool CImportText::IsBinary(std::string_view bytes)
     }
     return controls * 100 > bytes.size();
 }
+
+bool CImportText::HasScheme(std::string_view address)
+{
+    size_t i = 0;
+    while (i < address.size() && (std::isalnum(static_cast<unsigned char>(address[i])) || address[i] == '+' ||
+                                  address[i] == '-' || address[i] == '.'))
+        ++i;
+    return i >= 2 && i < address.size() && address[i] == ':' &&
+           std::isalpha(static_cast<unsigned char>(address[0]));
+}

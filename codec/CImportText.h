@@ -18,4 +18,7 @@ public:
     // True when bytes cannot be a text file: a NUL byte, or more than one
     // control character in a hundred.
     static bool IsBinary(std::string_view bytes);
+    // True when address begins with "scheme:" of two or more characters
+    // ("http:", "mailto:"), so that "C:" stays a drive.
+    static bool HasScheme(std::string_view address);
 };

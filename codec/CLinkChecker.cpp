@@ -2,7 +2,6 @@
 
 #include <gumbo.h>
 
-#include <cctype>
 #include <utility>
 
 #include "CImportText.h"
@@ -12,17 +11,6 @@ namespace {
 
 constexpr const char* kIndexPages[] = {"index.html", "index.htm", "index.php", "index.shtml", "default.htm",
                                        "default.html"};
-
-// "scheme:" of two or more characters, so that "C:" stays a drive.
-bool HasScheme(const std::string& address)
-{
-    size_t i = 0;
-    while (i < address.size() && (std::isalnum(static_cast<unsigned char>(address[i])) || address[i] == '+' ||
-                                  address[i] == '-' || address[i] == '.'))
-        ++i;
-    return i >= 2 && i < address.size() && address[i] == ':' &&
-           std::isalpha(static_cast<unsigned char>(address[0]));
-}
 
 bool IsHtml(const std::string& file)
 {
@@ -86,7 +74,7 @@ bool CLinkChecker::HasAnchor(const std::string& file, const std::string& anchor)
 
 std::string CLinkChecker::Problem(const std::string& address, bool media, bool& external)
 {
-    external = HasScheme(address) || address.rfind("//", 0) == 0 || (!media && address.front() == '/');
+    external = CImportText::HasScheme(address) || address.rfind("//", 0) == 0 || (!media && address.front() == '/');
     if (external)
         return {};
     ++m_nChecked;

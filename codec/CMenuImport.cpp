@@ -5,6 +5,7 @@
 
 #include "../model/CAppletParameters.h"
 #include "CImportText.h"
+#include "CLinkRebase.h"
 #include "COutlineImporter.h"
 #include "CPath.h"
 #include "CSitemapImporter.h"
@@ -55,6 +56,7 @@ bool CMenuImport::Load(IFileSystem& fs, const std::string& path)
 bool CMenuImport::LoadText(std::string bytes, const std::string& name)
 {
     m_strName = CPath::FileName(name);
+    m_strPath = name;
     m_html.reset();
     m_strError.clear();
     if (CImportText::IsBinary(bytes))
@@ -96,4 +98,10 @@ bool CMenuImport::Import(CImportNode& root, size_t candidate, int maxLevels)
         return true;
     root.m_children.clear();
     return Fail(error);
+}
+
+void CMenuImport::LinkFrom(CImportNode& root, const std::string& page) const
+{
+    if (m_kind == Kind::Html && m_html && !m_html->HasBase())
+        CLinkRebase(m_strPath, page).RebaseAll(root);
 }

@@ -28,6 +28,10 @@ public:
     // maxLevels: how many levels of items the editor still allows.
     bool Import(CImportNode& root, size_t candidate = 0, int maxLevels = kMaxLevels);
     const std::string& Error() const { return m_strError; }
+    // The links of an HTML page's list lead from page ("" when it is not
+    // saved yet) where they led from the source (see CLinkRebase). A page
+    // with <base href>, a sitemap and an outline keep their links as written.
+    void LinkFrom(CImportNode& root, const std::string& page) const;
 
     static constexpr int kMaxLevels = 1000;  // CAppletParameters::kMaxDepth
     static Kind Detect(const std::string& bytes, const std::string& name);
@@ -36,6 +40,7 @@ private:
     bool Fail(const std::string& message);
 
     std::string m_strName;
+    std::string m_strPath;
     std::string m_strBytes;
     Kind m_kind = Kind::Outline;
     std::unique_ptr<CHtmlMenuImporter> m_html;

@@ -291,10 +291,12 @@ void CMainFrame::ConnectImportAndFind()
     m_pFinder = new CTreeFinder(*m_pTreeView, m_ctx.editor, m_ctx.prompts);
     connect(Action(A::ImportMenu), &QAction::triggered, this, [this] {
         CImportNode root;
-        if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels))
+        if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels, QString()))
             m_pDoc->NewFromImport(root);
     });
-    connect(Action(A::ImportItems), &QAction::triggered, this, [this] { m_pImport->ImportItemsUnder(*m_pTreeView); });
+    connect(Action(A::ImportItems), &QAction::triggered, this, [this] {
+        m_pImport->ImportItemsUnder(*m_pTreeView, m_pDoc ? m_pDoc->PathName() : QString());
+    });
     connect(Action(A::CheckLinks), &QAction::triggered, this, [this] {
         if (CPropertyFrame* frame = m_pTreeView->PropertyFrame(); frame && frame->isVisible())
             frame->CommitActivePage();

@@ -18,14 +18,14 @@ CMenuImportCommand::CMenuImportCommand(QWidget* owner, IUserPrompts& prompts, IF
 {
 }
 
-bool CMenuImportCommand::ReadSource(CImportNode& root, int maxLevels)
+bool CMenuImportCommand::ReadSource(CImportNode& root, int maxLevels, const QString& page)
 {
     const QString path = m_prompts.OpenFileName(m_pOwner, tr("Import Menu"), QString::fromLatin1(kFilter),
                                                 QString());
-    return !path.isEmpty() && ReadFile(path, root, maxLevels);
+    return !path.isEmpty() && ReadFile(path, root, maxLevels, page);
 }
 
-bool CMenuImportCommand::ReadFile(const QString& path, CImportNode& root, int maxLevels)
+bool CMenuImportCommand::ReadFile(const QString& path, CImportNode& root, int maxLevels, const QString& page)
 {
     CMenuImport import;
     if (!import.Load(m_fs, CText::FromQ(path))) {
@@ -43,10 +43,11 @@ bool CMenuImportCommand::ReadFile(const QString& path, CImportNode& root, int ma
         m_prompts.Message(m_pOwner, CText::ToQ(import.Error()));
         return false;
     }
+    import.LinkFrom(root, CText::FromQ(page));
     return true;
 }
 
-bool CMenuImportCommand::ImportItemsUnder(CAppletTavelinWizardView& view)
+bool CMenuImportCommand::ImportItemsUnder(CAppletTavelinWizardView& view, const QString& page)
 {
     using View = CAppletTavelinWizardView;
     QTreeWidgetItem* target = view.currentItem() ? view.currentItem() : view.RootNode();
@@ -60,7 +61,7 @@ bool CMenuImportCommand::ImportItemsUnder(CAppletTavelinWizardView& view)
     if (CPropertyFrame* frame = view.PropertyFrame(); frame && frame->isVisible())
         frame->CommitActivePage();
     CImportNode root;
-    if (maxLevels < 1 || !ReadSource(root, maxLevels))
+    if (maxLevels < 1 || !ReadSource(root, maxLevels, page))
         return false;
 
     const auto items = CImportBuilder(m_editor.Params()).BuildItems(root, depth);

@@ -24,14 +24,17 @@ public:
     CMenuImportCommand(QWidget* owner, IUserPrompts& prompts, IFileSystem& fs, CModelEditor& editor);
 
     // Asks for the source and reads it into root; false when cancelled or
-    // refused (after the message). maxLevels: levels of items still allowed.
-    bool ReadSource(CImportNode& root, int maxLevels);
+    // refused (after the message). maxLevels: levels of items still allowed;
+    // page: the page the items go into ("" when not saved yet), from which
+    // a page's links are made to lead where they led from the source.
+    bool ReadSource(CImportNode& root, int maxLevels, const QString& page);
     // Reads path without asking for it.
-    bool ReadFile(const QString& path, CImportNode& root, int maxLevels);
+    bool ReadFile(const QString& path, CImportNode& root, int maxLevels, const QString& page);
     // Menu > Import Items...: the items go to the front of the selected
     // top-level menu or item (a new top-level menu when the root is
-    // selected), as one step "Import"; the first of them is selected.
-    bool ImportItemsUnder(CAppletTavelinWizardView& view);
+    // selected) of the project of page, as one step "Import"; the first of
+    // them is selected.
+    bool ImportItemsUnder(CAppletTavelinWizardView& view, const QString& page);
 
 private:
     QWidget* m_pOwner;

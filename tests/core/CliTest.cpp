@@ -339,8 +339,8 @@ TEST_F(Cli, MediaCopiesThatFailAreNamedByExportAndSaveTemplate)
 TEST_F(Cli, ImportBuildsANewProjectAndCheckLinksReportsIt)
 {
     WriteAll(m_dir / "site" / "old.html",
-             "<nav><ul><li><a href=\"about.html\">About</a><li><a href=\"gone.html\">Gone</a>"
-             "<ul><li><a href=\"https://example.com/\">Out</a></ul></ul></nav>");
+             "<h1 id=top>Old</h1><nav><ul><li><a href=\"about.html\">About</a><li><a href=\"gone.html\">Gone</a>"
+             "<ul><li><a href=\"https://example.com/\">Out</a></ul><li><a href=\"#top\">Top</a></ul></nav>");
     WriteAll(m_dir / "site" / "about.html", "<p>about</p>");
     Result r = Run({"import", "old.html", "menu.htm"});
     ASSERT_EQ(r.m_nCode, 0) << r.m_strErr;
@@ -354,9 +354,15 @@ TEST_F(Cli, ImportBuildsANewProjectAndCheckLinksReportsIt)
     EXPECT_EQ(r.m_nCode, 1);
     EXPECT_EQ(r.m_strOut, "Gone: broken link \"gone.html\": no such file\n"
                           "Gone > Out: external link \"https://example.com/\", not checked\n"
-                          "1 broken reference, 1 external, 2 checked.\n");
+                          "1 broken reference, 1 external, 3 checked.\n");
     WriteAll(m_dir / "site" / "gone.html", "");
     EXPECT_EQ(Run({"check-links", "menu.htm"}).m_nCode, 0);
+    // Into another folder, the links still lead to the old page's files.
+    fs::create_directories(m_dir / "site" / "nav");
+    ASSERT_EQ(Run({"import", "old.html", "nav/menu.htm"}).m_nCode, 0);
+    r = Run({"check-links", "nav/menu.htm"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strOut;
+    EXPECT_NE(ReadAll(m_dir / "site" / "nav" / "menu.tvx").find("../old.html#top"), std::string::npos);
 
     // Bad sources: a message, and no page written.
     WriteAll(m_dir / "site" / "blank.html", "<p>no lists</p>");

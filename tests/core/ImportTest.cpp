@@ -5,6 +5,7 @@
 
 #include "codec/CImportBuilder.h"
 #include "codec/CItemSearch.h"
+#include "codec/CLinkRebase.h"
 #include "codec/CMenuImport.h"
 #include "support/MemoryFileSystem.h"
 
@@ -176,6 +177,57 @@ TEST(Import, BadSourcesAreRefusedByLineOrElement)
     CMenuImport import;
     EXPECT_FALSE(import.Load(fs, "/nowhere/menu.htm"));
     EXPECT_EQ(import.Error(), "menu.htm: The file cannot be read.");
+}
+
+// A page's links lead from the page that takes the menu where they led from
+// the page they were read from, whichever folders the two lie in.
+TEST(Import, PageLinksLeadWhereTheyLedFromTheSource)
+{
+    struct Case {
+        const char* m_pszPage;  // where the menu goes
+        const char* m_pszLink;
+        const char* m_pszWanted;
+    };
+    const Case cases[] = {
+        {"/site/menu.htm", "a.html", "a.html"},
+        {"/site/menu.htm", "#intro", "old%20page.html#intro"},
+        {"", "#intro", "old%20page.html#intro"},
+        {"", "../up.html", "../up.html"},
+        {"/site/nav/menu.htm", "a.html?x=1#top", "../a.html?x=1#top"},
+        {"/site/nav/menu.htm", "?q", "../old%20page.html?q"},
+        {"/site/nav/menu.htm", "docs/", "../docs/"},
+        {"/site/nav/menu.htm", "..", "../.."},
+        {"/site/menu.htm", "docs/../b.html", "docs/../b.html"},
+        {"/menus/menu.htm", "../up.html", "../up.html"},
+        {"/menus/menu.htm", "b.html", "../site/b.html"},
+        {"/site/nav/menu.htm", "https://example.com/a", "https://example.com/a"},
+        {"/site/nav/menu.htm", "mailto:a@example.com", "mailto:a@example.com"},
+        {"/site/nav/menu.htm", "/root.html", "/root.html"},
+        {"/site/nav/menu.htm", "//cdn.example.com/x", "//cdn.example.com/x"},
+        {"/site/nav/menu.htm", "", ""},
+        {"relative/menu.htm", "b.html", "b.html"},  // the two folders' relation is unknown
+    };
+    for (const Case& c : cases) {
+        CMenuImport import;
+        CImportNode root;
+        const std::string page = std::string("<nav><ul><li><a href=\"") + c.m_pszLink + "\">X</a></ul></nav>";
+        ASSERT_TRUE(import.LoadText(page, "/site/old page.html") && import.Import(root));
+        import.LinkFrom(root, c.m_pszPage);
+        EXPECT_EQ(root.m_children.at(0)->m_strLink, c.m_pszWanted) << c.m_pszPage << " " << c.m_pszLink;
+    }
+    // From relative paths as the command line gives them, and a folder
+    // above the working one that cannot be named.
+    EXPECT_EQ(CLinkRebase("site/old.html", "out/menu.htm").Rebase("#a"), "../site/old.html#a");
+    EXPECT_EQ(CLinkRebase("old.html", "../menu.htm").Rebase("a.html"), "a.html");
+    // A page that sets its links' base, and an outline, keep them as written.
+    for (const auto& [name, text] : {std::pair{"based.html", "<base href=\"https://example.com/\"><ul><li><a href=a.html>A</a></ul>"},
+                                     std::pair{"outline.md", "- [A](a.html)\n"}}) {
+        CMenuImport import;
+        CImportNode root;
+        ASSERT_TRUE(import.LoadText(text, std::string("/site/") + name) && import.Import(root));
+        import.LinkFrom(root, "/other/menu.htm");
+        EXPECT_EQ(root.m_children.at(0)->m_strLink, "a.html") << name;
+    }
 }
 
 TEST(Import, ItemsTakeTheLooksOfTheTemplateByDepth)
