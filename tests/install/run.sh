@@ -96,6 +96,9 @@ check_completion() { # check_completion SCRIPT ATW
     completes "$script" "$folder" "products\\ tree" "$atw" move-template pro
     completes "$script" "$folder" down "$atw" move-template Normal d
     completes "$script" "$folder" --auto-size "$atw" check -
+    completes "$script" "$folder" --no-runtime "$atw" html -
+    completes "$script" "$folder" check-links "$atw" check-
+    completes "$script" "$folder" notes.txt "$atw" import no
     completes "$script" "$folder" menu.htm "$atw" check ""
     completes "$script" "$folder" site "$atw" save menu.htm ""
     local reply
