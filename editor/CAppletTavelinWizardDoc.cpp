@@ -58,6 +58,7 @@ QStringList CAppletTavelinWizardDoc::RecentFiles() const
 void CAppletTavelinWizardDoc::SetPathName(const QString& pagePath)
 {
     m_strPathName = pagePath;
+    m_strSaveFolder.clear();
     if (!pagePath.isEmpty()) {
         m_pRecent->Add(pagePath);
         emit RecentFilesChanged();
@@ -116,12 +117,13 @@ bool CAppletTavelinWizardDoc::OnNewDocument()
     return true;
 }
 
-bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root)
+bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root, const QString& source)
 {
     if (!NewDocument())
         return false;
     ReleaseModel();
     CImportBuilder::BuildProject(m_ctx.Params(), root);
+    m_strSaveFolder = QFileInfo(source).absolutePath();
     ModelReplaced();
     // Saved nowhere yet: no undo leads back to a saved state.
     m_ctx.editor.History().resetClean();
@@ -203,7 +205,9 @@ bool CAppletTavelinWizardDoc::OnFileSave()
 
 bool CAppletTavelinWizardDoc::OnFileSaveAs()
 {
-    const QString initial = m_strPathName.isEmpty() ? QStringLiteral("Untitled.htm") : m_strPathName;
+    QString initial = m_strPathName.isEmpty() ? QStringLiteral("Untitled.htm") : m_strPathName;
+    if (m_strPathName.isEmpty() && !m_strSaveFolder.isEmpty())
+        initial = QDir(m_strSaveFolder).filePath(initial);
     QString path = m_ctx.prompts.SaveFileName(Owner(), QStringLiteral("Save As"),
                                               QString::fromLatin1(kSaveFilter), initial);
     if (path.isEmpty())

@@ -57,8 +57,10 @@ public:
     // Offers to save a modified project; false when the user cancelled.
     bool SaveModified();
     // File > Import Menu...: a new project (the template chosen as New
-    // does) whose menu is the imported structure.
-    bool NewFromImport(const CImportNode& root);
+    // does) whose menu is the imported structure, read from source. Its
+    // first Save As starts in the source's folder, where the imported
+    // links lead from.
+    bool NewFromImport(const CImportNode& root, const QString& source);
 
     // Save As Template with the name and position the dialog gave.
     void SaveAsTemplate(const QString& name, int position);
@@ -120,6 +122,7 @@ private:
     IDocumentHost* m_pHost = nullptr;
     bool m_bFirstNew = true;
     QString m_strPathName;
+    QString m_strSaveFolder;  // where the first Save As of an unsaved project starts
     std::unique_ptr<CRecentFileList> m_pRecent;
     std::set<std::string> m_previewFiles;
 };

@@ -292,7 +292,7 @@ void CMainFrame::ConnectImportAndFind()
     connect(Action(A::ImportMenu), &QAction::triggered, this, [this] {
         CImportNode root;
         if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels, QString()))
-            m_pDoc->NewFromImport(root);
+            m_pDoc->NewFromImport(root, m_pImport->LastSource());
     });
     connect(Action(A::ImportItems), &QAction::triggered, this, [this] {
         m_pImport->ImportItemsUnder(*m_pTreeView, m_pDoc ? m_pDoc->PathName() : QString());

@@ -28,6 +28,7 @@ bool CMenuImportCommand::ReadSource(CImportNode& root, int maxLevels, const QStr
 bool CMenuImportCommand::ReadFile(const QString& path, CImportNode& root, int maxLevels, const QString& page)
 {
     CMenuImport import;
+    m_strLastSource = path;
     if (!import.Load(m_fs, CText::FromQ(path))) {
         m_prompts.Message(m_pOwner, CText::ToQ(import.Error()));
         return false;

@@ -35,10 +35,13 @@ public:
     // selected) of the project of page, as one step "Import"; the first of
     // them is selected.
     bool ImportItemsUnder(CAppletTavelinWizardView& view, const QString& page);
+    // The file read last.
+    QString LastSource() const { return m_strLastSource; }
 
 private:
     QWidget* m_pOwner;
     IUserPrompts& m_prompts;
     IFileSystem& m_fs;
     CModelEditor& m_editor;
+    QString m_strLastSource;
 };

@@ -81,6 +81,10 @@ TEST_F(FrameFixture, ImportedItemsAreOneUndoStepUnderTheSelection)
     ASSERT_EQ(Params().m_arrMenus.size(), 1u);
     EXPECT_EQ(Labels(*Params().m_arrMenus[0]), QStringList({"Products", "About"}));
     EXPECT_FALSE(history.canUndo());
+    // Its first Save As starts beside the source, where its links lead from.
+    Doc()->OnFileSaveAs();  // cancelled
+    ASSERT_FALSE(prompts.saveInitials.isEmpty());
+    EXPECT_EQ(prompts.saveInitials.last(), WorkPath("Untitled.htm"));
 }
 
 TEST_F(FrameFixture, FindSelectsMatchesAndCheckLinksLeadsToTheItem)

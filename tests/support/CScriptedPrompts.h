@@ -47,9 +47,10 @@ public:
         filters << filter;
         return Pop(fileNames, QString());
     }
-    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override
+    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString& initial) override
     {
         filters << filter;
+        saveInitials << initial;
         return Pop(fileNames, QString());
     }
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override
@@ -78,6 +79,7 @@ public:
     // Runs while a message is up, to look at what the user sees behind it.
     std::function<void(const QString&)> onMessage;
     QStringList messages, confirmations, saveQuestions, recoverQuestions, filters, dialogs;
+    QStringList saveInitials;  // the paths Save As dialogs started at
     QList<QUrl> urls;
     std::vector<Start> starts;
     std::deque<bool> confirmAnswers;
