@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the menu importers (the first byte picks the file
-// name, so every kind is reached), builds whatever they accept into a model
-// and checks its links against a folder that holds nothing: nothing may
+// name, so every kind is reached), rewrites a page's links for a page in
+// another folder, builds whatever they accept into a model and checks its
+// links against a folder that holds nothing: nothing may
 // crash, leak or hang, and a refusal must leave an empty tree.
 #include <cstddef>
 #include <cstdint>
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    static const char* const kNames[] = {"menu.html", "sitemap.xml", "outline.md", "menu.txt"};
+    static const char* const kNames[] = {"/site/menu.html", "sitemap.xml", "outline.md", "menu.txt"};
     const std::string name = kNames[data[0] % 4];
     CMenuImport import;
     if (!import.LoadText(std::string(reinterpret_cast<const char*>(data) + 1, size - 1), name))
@@ -44,6 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         return 0;
     }
+    import.LinkFrom(root, data[0] & 4 ? "/site/nav/menu.htm" : "/other/menu.htm");
     CAppletParameters params;
     CImportBuilder::BuildProject(params, root);
     EmptyFileSystem fs;
