@@ -232,7 +232,12 @@ bool CHtmlMenuImporter::Import(size_t index, CImportNode& root, int maxDepth)
             const GumboNode* source = parts.m_pAnchor ? parts.m_pAnchor : li;
             node->m_strLabel = TextOf(source);
             if (parts.m_pAnchor) {
-                node->m_strLink = Attribute(parts.m_pAnchor, "href");
+                // A browser takes the address without white space at its ends.
+                const std::string href = Attribute(parts.m_pAnchor, "href");
+                const size_t first = href.find_first_not_of(" \t\n\f\r");
+                node->m_strLink = first == std::string::npos
+                                      ? std::string()
+                                      : href.substr(first, href.find_last_not_of(" \t\n\f\r") + 1 - first);
                 node->m_strTarget = Attribute(parts.m_pAnchor, "target");
                 node->m_strDescription = Attribute(parts.m_pAnchor, "title");
             }

@@ -205,6 +205,7 @@ TEST(Import, PageLinksLeadWhereTheyLedFromTheSource)
         {"/site/nav/menu.htm", "/root.html", "/root.html"},
         {"/site/nav/menu.htm", "//cdn.example.com/x", "//cdn.example.com/x"},
         {"/site/nav/menu.htm", "", ""},
+        {"/site/nav/menu.htm", " \n#intro ", "../old%20page.html#intro"},
         {"relative/menu.htm", "b.html", "b.html"},  // the two folders' relation is unknown
     };
     for (const Case& c : cases) {
