@@ -186,6 +186,13 @@ int CAtwTool::CheckLinks(const std::string& page)
 // though the page and its project file were written.
 int CAtwTool::SaveAs(const std::string& newPage)
 {
+    // A page of the user's own, one without a project file beside it, is
+    // never written over: a slip of the hand (NEWPAGE naming the site's own
+    // page, or the page an import reads) must not cost that page.
+    const std::string project = CPath::ProjectFileFor(newPage);
+    if (m_fs.IsRegularFile(newPage) && !m_fs.Exists(project))
+        return Fail(CPath::FileName(newPage) + " exists and was not saved by Applet Tavelina Wizard (there is no " +
+                    CPath::FileName(project) + " beside it); it was left as it is.");
     const CProjectResult result = Service().Save(m_params, newPage);
     const int status = PrintWarnings(result.Warnings());
     if (!result)

@@ -206,9 +206,25 @@ TEST_F(Cli, PagesWithoutAProjectAreRefused)
         EXPECT_EQ(r.m_strErr, "This File is not saved by Applet Tavelin Wizard!\nSystem can't open it.\n");
         EXPECT_EQ(r.m_strOut, "");
     }
-    const Result r = Run({"save", "plain.htm", "other.htm"});
+    Result r = Run({"save", "plain.htm", "other.htm"});
     EXPECT_EQ(r.m_nCode, 1);
     EXPECT_FALSE(fs::exists(m_dir / "site" / "other.htm"));
+
+    // Nor written over by the commands that write a new page; a page saved
+    // before is saved over.
+    SaveProject("menu.htm");
+    WriteAll(m_dir / "site" / "nav.md", "- A\n");
+    const std::vector<std::vector<std::string>> writes = {
+        {"new", "plain.htm"}, {"import", "nav.md", "plain.htm"}, {"save", "menu.htm", "plain.htm"}};
+    for (const auto& args : writes) {
+        r = Run(args);
+        EXPECT_EQ(r.m_nCode, 1) << args[0];
+        EXPECT_EQ(r.m_strErr, "plain.htm exists and was not saved by Applet Tavelina Wizard (there is no "
+                              "plain.tvx beside it); it was left as it is.\n");
+        EXPECT_EQ(ReadAll(m_dir / "site" / "plain.htm"), "<html></html>");
+        EXPECT_FALSE(fs::exists(m_dir / "site" / "plain.tvx"));
+    }
+    EXPECT_EQ(Run({"import", "nav.md", "menu.htm"}).m_nCode, 0);
 }
 
 TEST_F(Cli, TemplatesComeFromTheEditorsSettingsAndTemplateFile)
