@@ -212,8 +212,14 @@ bool CAppletTavelinWizardDoc::OnFileSaveAs()
                                               QString::fromLatin1(kSaveFilter), initial);
     if (path.isEmpty())
         return false;
-    if (!QFileInfo(path).fileName().contains(QLatin1Char('.')))
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
         path += QStringLiteral(".htm");
+        // The dialog asked about the name as typed, not about this one.
+        if (QFileInfo::exists(path) &&
+            !m_ctx.prompts.Confirm(Owner(), QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                                .arg(QFileInfo(path).fileName())))
+            return false;
+    }
     return DoSave(path);
 }
 

@@ -11,6 +11,10 @@ CDlgExportHtml5::CDlgExportHtml5(QWidget* parent, bool fragment)
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
+    // A name typed without an extension gets ".htm" before the dialog asks
+    // whether to replace an existing file, so the question is about the
+    // file that will be written.
+    setDefaultSuffix(QStringLiteral("htm"));
     selectFile(QStringLiteral("menu.htm"));
     m_pFragment = new QCheckBox(QString::fromLatin1(kFragmentText), this);
     m_pFragment->setObjectName(QStringLiteral("chkFragment"));

@@ -140,6 +140,19 @@ TEST_F(Document, FailedOpenAndSaveKeepTheProject)
     EXPECT_FALSE(Doc()->OpenDocumentFile(WorkPath(QStringLiteral("none.htm"))));
     EXPECT_EQ(prompts.messages.size(), before + 1);
 
+    // Save As "stray" would write stray.htm, which the dialog did not ask
+    // about: asked here, and a "No" leaves the file alone.
+    QFile mine(WorkPath(QStringLiteral("stray.htm")));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("<p>mine</p>");
+    mine.close();
+    prompts.confirmAnswers.push_back(false);
+    EXPECT_FALSE(SaveAs(QStringLiteral("stray")));
+    EXPECT_EQ(prompts.confirmations.last(), "stray.htm already exists.\nDo you want to replace it?");
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(mine.readAll(), "<p>mine</p>");
+    EXPECT_EQ(Doc()->Title(), "kept.htm");
+
     // Saving into a folder that does not exist fails and keeps the project modified.
     Editor().AddTopMenu();
     EXPECT_FALSE(Doc()->DoSave(WorkPath(QStringLiteral("no/such/folder/page.htm"))));
