@@ -78,6 +78,16 @@ std::string CLinkChecker::Problem(const std::string& address, bool media, bool& 
     if (external)
         return {};
     ++m_nChecked;
+    // Items share their pictures and sounds, and often their links: each
+    // address is looked up on the disk once.
+    const auto [found, added] = m_problems.try_emplace(address);
+    if (added)
+        found->second = FileProblem(address);
+    return found->second;
+}
+
+std::string CLinkChecker::FileProblem(const std::string& address)
+{
     const size_t hash = address.find('#');
     const std::string fragment = hash == std::string::npos ? "" : address.substr(hash + 1);
     const std::string path = CImportText::PercentDecode(address.substr(0, address.find_first_of("?#")));

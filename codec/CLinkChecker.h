@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "../model/CAppletParameters.h"
@@ -36,11 +37,14 @@ private:
     void CheckItem(const CTavelinItem& item, const std::string& path, std::vector<CFinding>& out);
     // Empty when the address is sound; else why not. external is set for one not checked.
     std::string Problem(const std::string& address, bool media, bool& external);
+    // The same for an address that is not external, from the disk.
+    std::string FileProblem(const std::string& address);
     bool HasAnchor(const std::string& file, const std::string& anchor);
 
     IFileSystem& m_fs;
     std::string m_strPage;
     std::string m_strFolder;
     std::map<std::string, std::set<std::string>> m_anchors;  // by file
+    std::unordered_map<std::string, std::string> m_problems;  // by address, once looked up
     int m_nChecked = 0;
 };
