@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
@@ -12,6 +13,9 @@ CLinkReport::CLinkReport(QPlainTextEdit& messages, IUserPrompts& prompts, IFileS
     : QObject(&messages), m_messages(messages), m_prompts(prompts), m_fs(fs)
 {
     m_messages.viewport()->installEventFilter(this);
+    // Any other text in the view, a report of the check included, ends the
+    // lines' link to their items.
+    connect(m_messages.document(), &QTextDocument::contentsChanged, this, [this] { m_lineItems.clear(); });
 }
 
 bool CLinkReport::Run(const CAppletParameters& params, const QString& pagePath)
@@ -25,17 +29,16 @@ bool CLinkReport::Run(const CAppletParameters& params, const QString& pagePath)
     QStringList lines;
     for (const std::string& line : CLinkChecker::Lines(findings, checker.Checked()))
         lines << CText::ToQ(line);
-    m_lineItems.clear();
+    m_messages.setPlainText(lines.join(QLatin1Char('\n')));
+    m_lineItems.reserve(findings.size());
     for (const auto& finding : findings)
         m_lineItems.push_back(finding.m_pItem);
-    m_strShown = lines.join(QLatin1Char('\n'));
-    m_messages.setPlainText(m_strShown);
     return true;
 }
 
 const CTavelinItem* CLinkReport::ItemAtLine(int line) const
 {
-    if (line < 0 || static_cast<size_t>(line) >= m_lineItems.size() || m_messages.toPlainText() != m_strShown)
+    if (line < 0 || static_cast<size_t>(line) >= m_lineItems.size())
         return nullptr;
     return m_lineItems[static_cast<size_t>(line)];
 }

@@ -38,6 +38,5 @@ private:
     QPlainTextEdit& m_messages;
     IUserPrompts& m_prompts;
     IFileSystem& m_fs;
-    std::vector<const CTavelinItem*> m_lineItems;
-    QString m_strShown;
+    std::vector<const CTavelinItem*> m_lineItems;  // by line, while the view shows the report
 };

@@ -124,4 +124,10 @@ TEST_F(FrameFixture, FindSelectsMatchesAndCheckLinksLeadsToTheItem)
     Tree()->setCurrentItem(Tree()->RootNode());
     QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(Tree()->currentItem(), Tree()->NodeOf(last));
+
+    // Once other text is in the view, its lines lead nowhere.
+    Trigger(CFrameActions::CheckParameters);
+    Tree()->setCurrentItem(Tree()->RootNode());
+    QTest::mouseDClick(edit->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(Tree()->currentItem(), Tree()->RootNode());
 }
