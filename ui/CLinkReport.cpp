@@ -1,6 +1,8 @@
 #include "CLinkReport.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -24,6 +26,9 @@ bool CLinkReport::Run(const CAppletParameters& params, const QString& pagePath)
         m_prompts.Message(m_messages.window(), QString::fromLatin1(kNotSaved), IUserPrompts::Icon::Information);
         return false;
     }
+    // A large project's check takes a moment.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     CLinkChecker checker(m_fs, CText::FromQ(pagePath));
     const auto findings = checker.Run(params);
     QStringList lines;

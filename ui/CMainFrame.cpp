@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -209,7 +210,12 @@ void CMainFrame::ConnectDocument()
     wire(A::FileOpen, &CAppletTavelinWizardDoc::OnFileOpen);
     wire(A::FileSave, &CAppletTavelinWizardDoc::OnFileSave);
     wire(A::FileSaveAs, &CAppletTavelinWizardDoc::OnFileSaveAs);
-    wire(A::CheckParameters, &CAppletTavelinWizardDoc::OnCheckParameters);
+    // The check of a large project takes a moment, and asks nothing.
+    connect(Action(A::CheckParameters), &QAction::triggered, doc, [doc] {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        doc->OnCheckParameters();
+    });
     wire(A::Preview, &CAppletTavelinWizardDoc::OnPreview);
     wire(A::ClearMessage, &CAppletTavelinWizardDoc::OnClearMessage);
     wire(A::AutoChangeSize, &CAppletTavelinWizardDoc::OnAutoChangeSize);
