@@ -17,7 +17,17 @@
 
 namespace {
 constexpr const char* kVersion = "atw (Applet Tavelina Wizard) 1.0.0";
+
+// Output that did not reach its file (a full disk, a device error) makes
+// the command fail: a script must not publish half a page as a success.
+int Finished(int status)
+{
+    if (std::cout.flush())
+        return status;
+    std::cerr << "atw: the output could not be written.\n";
+    return CAtwTool::kFailure;
 }
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -34,7 +44,7 @@ int main(int argc, char** argv)
     }
     if (args.m_bHelp || args.m_bVersion) {
         std::cout << (args.m_bHelp ? CToolArgs::Help() : kVersion) << (args.m_bHelp ? "" : "\n");
-        return CAtwTool::kSuccess;
+        return Finished(CAtwTool::kSuccess);
     }
 
     CStdFileSystem& fs = CStdFileSystem::Instance();
@@ -57,5 +67,5 @@ int main(int argc, char** argv)
     // a tenth of `atw html`. A static holds it, so it still counts as reached.
     static CAtwTool* tool = nullptr;
     tool = new CAtwTool(fs, settings, dir, std::cout, std::cerr);
-    return tool->Run(args);
+    return Finished(tool->Run(args));
 }

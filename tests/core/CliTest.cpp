@@ -65,7 +65,8 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    Result Run(const std::vector<std::string>& args)
+    // out: where standard output goes (a file read back into the result by default).
+    Result Run(const std::vector<std::string>& args, const std::string& out = "")
     {
         std::string command = "cd " + Quote((m_dir / "site").string()) +
                               " && XDG_CONFIG_HOME=" + Quote((m_dir / "cfg").string()) +
@@ -74,7 +75,9 @@ protected:
                               Quote((m_dir / "prog").string());
         for (const std::string& arg : args)
             command += " " + Quote(arg);
-        command += " >" + Quote((m_dir / "out").string()) + " 2>" + Quote((m_dir / "err").string());
+        fs::remove(m_dir / "out");
+        command += " >" + Quote(out.empty() ? (m_dir / "out").string() : out) + " 2>" +
+                   Quote((m_dir / "err").string());
         const int status = std::system(command.c_str());
         Result result;
         result.m_nCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -184,6 +187,13 @@ TEST_F(Cli, HtmlCheckAndSaveOfASavedProject)
     EXPECT_EQ(r.m_strOut.substr(sized.size()),
               "Auto-Change Menu Size:" + widthAndHeight + " (the project keeps 400 x 200; nothing is saved)\r\n");
     EXPECT_EQ(ReadAll(m_dir / "site" / "menu.tvx"), tvxBefore);
+
+    // Output that cannot be written (a full disk) is a failure, not a success.
+    for (const auto& args : std::vector<std::vector<std::string>>{{"html", "menu.htm"}, {"templates"}, {"--help"}}) {
+        r = Run(args, "/dev/full");
+        EXPECT_EQ(r.m_nCode, 1) << args[0];
+        EXPECT_EQ(r.m_strErr.rfind("atw: the output could not be written", 0), 0u) << r.m_strErr;
+    }
 
     const std::string tvx = ReadAll(m_dir / "site" / "menu.tvx");
     r = Run({"save", "menu.htm", (m_dir / "copy" / "menu.v2.htm").string()});
