@@ -2,8 +2,8 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QScopeGuard>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextDocument>
 
