@@ -113,6 +113,9 @@ void CAppletTavelinWizardApp::StartAutoSave()
     CAppletTavelinWizardDoc* doc = d->doc.get();
     d->autoSaver = std::make_unique<CAutoSaver>(d->editor, *d->recovery, d->settings, fs,
                                                 [doc] { return doc->PathName(); });
+    CMainFrame* frame = d->frame.get();
+    QObject::connect(d->autoSaver.get(), &CAutoSaver::Written, frame,
+                     [frame, folder](bool ok) { frame->AutoSaveWritten(ok, folder); });
     d->autoSaver->OfferRecovery(d->prompts, d->frame.get(), [doc](const QString& page, const std::string& text) {
         return doc->OpenRecovered(page, text);
     });

@@ -69,8 +69,14 @@ void CAutoSaver::WriteSoon()
 {
     m_quiet.stop();
     m_deadline.stop();
-    if (IntervalMs() == 0 || !m_store.IsOpen())
+    if (IntervalMs() == 0)
         return;
+    // A folder that could not be made at start may be there by now; while it
+    // is not, each write that cannot happen is a failure that is told.
+    if (!m_store.IsOpen() && !m_store.Open()) {
+        emit Written(false);
+        return;
+    }
     if (m_pWriter) {
         m_bWriteAgain = true;
         return;

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
@@ -547,6 +548,18 @@ void CMainFrame::OnManageTemplates()
 }
 
 // Options > AutoSave...: how often a recovery copy of unsaved work is written.
+void CMainFrame::AutoSaveWritten(bool ok, const QString& folder)
+{
+    if (ok != m_bAutoSaveFailing)
+        return;
+    m_bAutoSaveFailing = !ok;
+    m_pInfoView->Messages()->appendPlainText(
+        ok ? QStringLiteral("Autosave writes its recovery copies again.")
+           : QStringLiteral("Warning:\t\tUnsaved changes could not be autosaved: the recovery folder %1 cannot be "
+                            "written. Save your work to keep it.")
+                 .arg(QDir::toNativeSeparators(folder)));
+}
+
 void CMainFrame::OnAutoSaveOptions()
 {
     CAppSettings settings(m_ctx.settings);

@@ -76,6 +76,10 @@ public slots:
     void OnExportHtml5();
     void OnAutoSaveOptions();
     void OnManageTemplates();
+    // A recovery copy was written (ok) or could not be, into folder: the
+    // message list says so when that changes, so that nobody trusts a copy
+    // that is not there.
+    void AutoSaveWritten(bool ok, const QString& folder);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,4 +119,5 @@ private:
     CTreeFinder* m_pFinder = nullptr;
     CLivePreviewPane* m_pLivePreview = nullptr;
     bool m_bExportFragment = false;  // the export dialog's last choice
+    bool m_bAutoSaveFailing = false;  // the last recovery copy could not be written
 };

@@ -90,6 +90,24 @@ TEST_F(AutoSave, CopyFollowsUnsavedChangesAndSaveAndExitRemoveIt)
     EXPECT_TRUE(Copies().isEmpty());
 }
 
+// A copy that cannot be written is told once in the message list, and its
+// return too.
+TEST_F(AutoSave, ACopyThatCannotBeWrittenIsTold)
+{
+    QFile blocker(WorkPath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    recoveryPath = WorkPath(QStringLiteral("blocker/recovery"));  // under a file: no folder can be made
+    ASSERT_TRUE(Start());
+    const QString failed = QStringLiteral("Unsaved changes could not be autosaved: the recovery folder ") +
+                           recoveryPath + QStringLiteral(" cannot be written.");
+    for (const char* name : {"First", "Second"}) {
+        Edit(QString::fromLatin1(name));
+        ASSERT_TRUE(WriteCopy());
+    }
+    EXPECT_EQ(Messages().count(failed), 1) << Messages().toStdString();
+}
+
 // Run as a child process by the test below: an editor that keeps editing
 // and autosaving until it is killed.
 TEST_F(AutoSave, ChildEditorKeepsEditing)
