@@ -46,7 +46,7 @@ int CAutoSaver::IntervalMs() const
 void CAutoSaver::OnChanged()
 {
     const int interval = IntervalMs();
-    if (interval == 0 || !m_store.IsOpen()) {
+    if (interval == 0) {
         Discard();
         return;
     }

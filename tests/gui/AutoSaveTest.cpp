@@ -98,13 +98,15 @@ TEST_F(AutoSave, ACopyThatCannotBeWrittenIsTold)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     recoveryPath = WorkPath(QStringLiteral("blocker/recovery"));  // under a file: no folder can be made
+    CAppSettings(settings).SetAutoSaveInterval(1);
     ASSERT_TRUE(Start());
     const QString failed = QStringLiteral("Unsaved changes could not be autosaved: the recovery folder ") +
                            recoveryPath + QStringLiteral(" cannot be written.");
-    for (const char* name : {"First", "Second"}) {
-        Edit(QString::fromLatin1(name));
-        ASSERT_TRUE(WriteCopy());
-    }
+    // Told by the write that an edit's timer starts, and only once.
+    Edit(QStringLiteral("First"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Messages().contains(failed); }, 10000)) << Messages().toStdString();
+    Edit(QStringLiteral("Second"));
+    QTest::qWait(1500);
     EXPECT_EQ(Messages().count(failed), 1) << Messages().toStdString();
 }
 
