@@ -7,8 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -547,7 +547,6 @@ void CMainFrame::OnManageTemplates()
     m_ctx.prompts.Exec(dialog);
 }
 
-// Options > AutoSave...: how often a recovery copy of unsaved work is written.
 void CMainFrame::AutoSaveWritten(bool ok, const QString& folder)
 {
     if (ok != m_bAutoSaveFailing)
@@ -560,6 +559,7 @@ void CMainFrame::AutoSaveWritten(bool ok, const QString& folder)
                  .arg(QDir::toNativeSeparators(folder)));
 }
 
+// Options > AutoSave...: how often a recovery copy of unsaved work is written.
 void CMainFrame::OnAutoSaveOptions()
 {
     CAppSettings settings(m_ctx.settings);
