@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "CImportText.h"
+#include "CRecordText.h"
 
 struct CHtmlMenuImporter::CDocument {
     GumboOutput* m_pOutput = nullptr;
@@ -233,11 +234,7 @@ bool CHtmlMenuImporter::Import(size_t index, CImportNode& root, int maxDepth)
             node->m_strLabel = TextOf(source);
             if (parts.m_pAnchor) {
                 // A browser takes the address without white space at its ends.
-                const std::string href = Attribute(parts.m_pAnchor, "href");
-                const size_t first = href.find_first_not_of(" \t\n\f\r");
-                node->m_strLink = first == std::string::npos
-                                      ? std::string()
-                                      : href.substr(first, href.find_last_not_of(" \t\n\f\r") + 1 - first);
+                node->m_strLink = CRecordText::Trim(Attribute(parts.m_pAnchor, "href"));
                 node->m_strTarget = Attribute(parts.m_pAnchor, "target");
                 node->m_strDescription = Attribute(parts.m_pAnchor, "title");
             }
