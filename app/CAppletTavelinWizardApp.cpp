@@ -4,9 +4,9 @@
 #include <QStandardPaths>
 #include <optional>
 
-#include "codec/CRecoveryStore.h"
+#include "core/project/CRecoveryStore.h"
 #include "editor/CAutoSaver.h"
-#include "codec/CStdFileSystem.h"
+#include "core/io/CStdFileSystem.h"
 #include "editor/CAppletTavelinWizardDoc.h"
 #include "editor/CBrowserLauncher.h"
 #include "editor/CCommandLine.h"
@@ -15,11 +15,11 @@
 #include "editor/CQtSettings.h"
 #include "editor/CSelection.h"
 #include "editor/CText.h"
-#include "templates/CProgramFolder.h"
-#include "templates/CTemplateStore.h"
-#include "ui/CHelpSystem.h"
-#include "ui/CMainFrame.h"
-#include "ui/CQtPrompts.h"
+#include "core/settings/CProgramFolder.h"
+#include "core/templates/CTemplateStore.h"
+#include "gui/widgets/CHelpSystem.h"
+#include "gui/frame/CMainFrame.h"
+#include "gui/frame/CQtPrompts.h"
 
 struct CAppletTavelinWizardApp::Private {
     Private(ISettingsStore* givenSettings, IUserPrompts* givenPrompts)

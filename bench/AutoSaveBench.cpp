@@ -10,10 +10,10 @@
 #include <random>
 
 #include "BenchModel.h"
-#include "codec/CPageWriter.h"
-#include "codec/CRecoveryStore.h"
-#include "codec/CSlicedProjectText.h"
-#include "codec/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
+#include "core/project/CRecoveryStore.h"
+#include "core/format/CSlicedProjectText.h"
+#include "core/io/CStdFileSystem.h"
 
 namespace {
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 #include <memory>
 #include <random>
 
-#include "codec/CStdFileSystem.h"
+#include "core/io/CStdFileSystem.h"
 
 namespace {
 const char* const kWords[] = {"Outdoor", "lighting", "garden", "accessories", "kitchen", "tools",

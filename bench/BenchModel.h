@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/CAppletParameters.h"
+#include "core/model/CAppletParameters.h"
 
 // The projects the benchmarks measure: a large product catalogue of a given
 // number of items, four top-level menus (one hidden), menus nested up to six

@@ -10,11 +10,11 @@
 #include <vector>
 #include <string>
 
-#include "codec/CPageWriter.h"
-#include "codec/CParameterCheck.h"
-#include "codec/CProjectReader.h"
-#include "codec/CStdFileSystem.h"
-#include "model/CAppletParameters.h"
+#include "core/publish/CPageWriter.h"
+#include "core/check/CParameterCheck.h"
+#include "core/format/CProjectReader.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/model/CAppletParameters.h"
 #include "BenchModel.h"
 
 namespace {

@@ -19,10 +19,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "codec/CPageWriter.h"
-#include "codec/CProjectReader.h"
-#include "codec/CStdFileSystem.h"
-#include "model/CArchive.h"
+#include "core/publish/CPageWriter.h"
+#include "core/format/CProjectReader.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/model/CArchive.h"
 #include "BenchModel.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "BenchModel.h"
-#include "codec/CImportBuilder.h"
-#include "codec/CItemSearch.h"
-#include "codec/CMenuImport.h"
+#include "core/import/CImportBuilder.h"
+#include "core/check/CItemSearch.h"
+#include "core/import/CMenuImport.h"
 
 namespace {
 

@@ -6,16 +6,16 @@
 
 #include "CTemplateCommands.h"
 #include "CToolArgs.h"
-#include "codec/CHtml5Exporter.h"
-#include "codec/CImportBuilder.h"
-#include "codec/CLinkChecker.h"
-#include "codec/CMenuImport.h"
-#include "codec/CPageWriter.h"
-#include "codec/CParameterCheck.h"
-#include "codec/CPath.h"
-#include "codec/CProjectService.h"
-#include "templates/CAppSettings.h"
-#include "templates/CTemplateStore.h"
+#include "core/publish/CHtml5Exporter.h"
+#include "core/import/CImportBuilder.h"
+#include "core/check/CLinkChecker.h"
+#include "core/import/CMenuImport.h"
+#include "core/publish/CPageWriter.h"
+#include "core/check/CParameterCheck.h"
+#include "core/io/CPath.h"
+#include "core/project/CProjectService.h"
+#include "core/settings/CAppSettings.h"
+#include "core/templates/CTemplateStore.h"
 
 CAtwTool::CAtwTool(IFileSystem& fs, CIniSettings& settings, std::string programDir,
                    std::ostream& out, std::ostream& err)

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "codec/CProjectService.h"
-#include "codec/IFileSystem.h"
-#include "model/CAppletParameters.h"
-#include "templates/CIniSettings.h"
+#include "core/project/CProjectService.h"
+#include "core/io/IFileSystem.h"
+#include "core/model/CAppletParameters.h"
+#include "core/settings/CIniSettings.h"
 
 class CToolArgs;
 

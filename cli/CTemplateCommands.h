@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "templates/CTemplateStore.h"
+#include "core/templates/CTemplateStore.h"
 
 class CAtwTool;
 class CToolArgs;

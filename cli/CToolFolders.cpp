@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "codec/CPath.h"
+#include "core/io/CPath.h"
 
 namespace fs = std::filesystem;
 

@@ -6,10 +6,10 @@
 #include "CAtwTool.h"
 #include "CToolArgs.h"
 #include "CToolFolders.h"
-#include "codec/CStdFileSystem.h"
-#include "templates/CIniSettings.h"
-#include "templates/CProgramFolder.h"
-#include "templates/CTemplateStore.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/settings/CIniSettings.h"
+#include "core/settings/CProgramFolder.h"
+#include "core/templates/CTemplateStore.h"
 
 #ifdef ATW_WITH_MIMALLOC
 #include <mimalloc.h>

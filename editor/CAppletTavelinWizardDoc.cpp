@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QUndoStack>
 
-#include "codec/CProjectReader.h"
+#include "core/format/CProjectReader.h"
 #include "CModelEditor.h"
 #include "CPreview.h"
 #include "CRecentFileList.h"
@@ -13,14 +13,14 @@
 #include "CText.h"
 #include "IDocumentHost.h"
 #include "IUserPrompts.h"
-#include "codec/CHtml5Exporter.h"
-#include "codec/CImportBuilder.h"
-#include "codec/CPageWriter.h"
-#include "codec/CParameterCheck.h"
-#include "codec/CPath.h"
-#include "codec/CProjectService.h"
-#include "templates/CAppSettings.h"
-#include "templates/CTemplateStore.h"
+#include "core/publish/CHtml5Exporter.h"
+#include "core/import/CImportBuilder.h"
+#include "core/publish/CPageWriter.h"
+#include "core/check/CParameterCheck.h"
+#include "core/io/CPath.h"
+#include "core/project/CProjectService.h"
+#include "core/settings/CAppSettings.h"
+#include "core/templates/CTemplateStore.h"
 
 CAppletTavelinWizardDoc::CAppletTavelinWizardDoc(const CEditorContext& context, QObject* parent)
     : QObject(parent), m_ctx(context), m_pRecent(std::make_unique<CRecentFileList>(context.settings))

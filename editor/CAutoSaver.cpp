@@ -8,8 +8,8 @@
 
 #include "CModelEditor.h"
 #include "CText.h"
-#include "codec/CSlicedProjectText.h"
-#include "templates/CAppSettings.h"
+#include "core/format/CSlicedProjectText.h"
+#include "core/settings/CAppSettings.h"
 
 namespace {
 constexpr int kMaxIntervalSeconds = 24 * 60 * 60;

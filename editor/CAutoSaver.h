@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "IUserPrompts.h"
-#include "codec/CRecoveryStore.h"
+#include "core/project/CRecoveryStore.h"
 
 class CModelEditor;
 class CSlicedProjectText;

@@ -6,7 +6,7 @@
 #include "CKnownBrowsers.h"
 #include "CText.h"
 #include "IUserPrompts.h"
-#include "templates/CAppSettings.h"
+#include "core/settings/CAppSettings.h"
 
 CBrowserLauncher::CBrowserLauncher(IUserPrompts& prompts, ISettingsStore& settings)
     : m_prompts(prompts), m_settings(settings)

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "model/CAppletParameters.h"
+#include "core/model/CAppletParameters.h"
 
 // The one door through which the editor changes the model. The tree view's
 // structure commands, the property pages and their dialogs all call these

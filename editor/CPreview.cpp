@@ -7,9 +7,9 @@
 #include "CBrowserLauncher.h"
 #include "CText.h"
 #include "IUserPrompts.h"
-#include "codec/CProjectService.h"
-#include "codec/CPath.h"
-#include "templates/CAppSettings.h"
+#include "core/project/CProjectService.h"
+#include "core/io/CPath.h"
+#include "core/settings/CAppSettings.h"
 
 std::string CPreview::PreviewFolder(const std::string& programDir)
 {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "CEditorContext.h"
-#include "codec/CProjectResult.h"
+#include "core/project/CProjectResult.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "templates/ISettingsStore.h"
+#include "core/settings/ISettingsStore.h"
 
 // The per-user settings store: QSettings under organisation "Quorvex" and
 // application "AppletTavelinWizard"; sections are groups. When the settings

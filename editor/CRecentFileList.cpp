@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "CText.h"
-#include "templates/CAppSettings.h"
+#include "core/settings/CAppSettings.h"
 
 CRecentFileList::CRecentFileList(ISettingsStore& settings) : m_settings(settings)
 {

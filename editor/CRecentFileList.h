@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "templates/CAppSettings.h"
+#include "core/settings/CAppSettings.h"
 
 class ISettingsStore;
 

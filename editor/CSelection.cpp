@@ -1,6 +1,6 @@
 #include "CSelection.h"
 
-#include "model/CAppletParameters.h"
+#include "core/model/CAppletParameters.h"
 
 void CSelection::Set(CTavelinItem* item, CTavelin* menu)
 {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/CArchive.h"
-#include "model/CTavelinItem.h"
+#include "core/model/CArchive.h"
+#include "core/model/CTavelinItem.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

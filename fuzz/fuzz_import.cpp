@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "codec/CImportBuilder.h"
-#include "codec/CLinkChecker.h"
-#include "codec/CMenuImport.h"
-#include "model/CAppletParameters.h"
-#include "codec/IFileSystem.h"
+#include "core/import/CImportBuilder.h"
+#include "core/check/CLinkChecker.h"
+#include "core/import/CMenuImport.h"
+#include "core/model/CAppletParameters.h"
+#include "core/io/IFileSystem.h"
 
 namespace {
 // A folder that holds nothing.

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "codec/CPageWriter.h"
-#include "codec/CParameterCheck.h"
-#include "codec/CProjectReader.h"
-#include "codec/IFileSystem.h"
-#include "model/CAppletParameters.h"
+#include "core/publish/CPageWriter.h"
+#include "core/check/CParameterCheck.h"
+#include "core/format/CProjectReader.h"
+#include "core/io/IFileSystem.h"
+#include "core/model/CAppletParameters.h"
 
 namespace {
 // One file in memory; media paths ending in "gif" exist.

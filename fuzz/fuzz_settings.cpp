@@ -8,10 +8,10 @@
 #include <map>
 #include <string>
 
-#include "codec/IFileSystem.h"
-#include "templates/CIniSettings.h"
-#include "templates/CMemorySettings.h"
-#include "templates/CTemplateStore.h"
+#include "core/io/IFileSystem.h"
+#include "core/settings/CIniSettings.h"
+#include "core/settings/CMemorySettings.h"
+#include "core/templates/CTemplateStore.h"
 
 namespace {
 class MapFileSystem : public IFileSystem {

@@ -15,10 +15,10 @@
 
 #include "BenchModel.h"
 #include "editor/CModelEditor.h"
-#include "codec/CStdFileSystem.h"
-#include "model/CTavelin.h"
-#include "templates/CMemorySettings.h"
-#include "ui/CLivePreviewPane.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/model/CTavelin.h"
+#include "core/settings/CMemorySettings.h"
+#include "gui/preview/CLivePreviewPane.h"
 
 namespace {
 

@@ -17,13 +17,13 @@
 #include <unistd.h>
 
 #include "BenchModel.h"
-#include "CTestEditor.h"
+#include "tests/support/CTestEditor.h"
 #include "editor/CAppletTavelinWizardDoc.h"
 #include "editor/CModelEditor.h"
-#include "codec/CPageWriter.h"
-#include "codec/CProjectReader.h"
-#include "codec/CStdFileSystem.h"
-#include "ui/CAppletTavelinWizardView.h"
+#include "core/publish/CPageWriter.h"
+#include "core/format/CProjectReader.h"
+#include "core/io/CStdFileSystem.h"
+#include "gui/tree/CAppletTavelinWizardView.h"
 
 namespace {
 namespace fs = std::filesystem;

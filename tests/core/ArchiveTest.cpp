@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "model/CAppletParameters.h"
-#include "model/CArchive.h"
+#include "core/model/CAppletParameters.h"
+#include "core/model/CArchive.h"
 
 namespace {
 

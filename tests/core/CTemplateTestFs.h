@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "codec/CStdFileSystem.h"
+#include "core/io/CStdFileSystem.h"
 
 // The real file system with faults on demand: every change under a
 // read-only folder is refused, and one file cannot be read.

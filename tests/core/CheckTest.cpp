@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "codec/CParameterCheck.h"
-#include "model/CAppletParameters.h"
+#include "core/check/CParameterCheck.h"
+#include "core/model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "codec/CHtml5Exporter.h"
-#include "codec/CPageWriter.h"
-#include "codec/CParameterCheck.h"
-#include "codec/CProjectReader.h"
-#include "codec/CStdFileSystem.h"
-#include "templates/CTemplateStore.h"
+#include "core/publish/CHtml5Exporter.h"
+#include "core/publish/CPageWriter.h"
+#include "core/check/CParameterCheck.h"
+#include "core/format/CProjectReader.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/templates/CTemplateStore.h"
 
 // Runs the built atw with its own settings, data and program folders.
 namespace {

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "codec/CFieldEscape.h"
-#include "codec/CPageHead.h"
-#include "codec/CPageWriter.h"
-#include "codec/CProjectText.h"
-#include "model/CAppletParameters.h"
+#include "core/format/CFieldEscape.h"
+#include "core/publish/CPageHead.h"
+#include "core/publish/CPageWriter.h"
+#include "core/format/CProjectText.h"
+#include "core/model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <set>
 #include <string>
 
-#include "codec/CNumberingWalk.h"
-#include "codec/CParamEncoder.h"
-#include "codec/CWriteState.h"
-#include "model/CAppletParameters.h"
+#include "core/format/CNumberingWalk.h"
+#include "core/format/CParamEncoder.h"
+#include "core/format/CWriteState.h"
+#include "core/model/CAppletParameters.h"
 
 namespace {
 // A top-level menu with the given visible items; returns it.

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "codec/CFieldEscape.h"
-#include "codec/CMenuLinker.h"
-#include "codec/CPageWriter.h"
-#include "codec/CParamEncoder.h"
-#include "codec/CProjectReader.h"
-#include "codec/CProjectText.h"
-#include "model/CAppletParameters.h"
+#include "core/format/CFieldEscape.h"
+#include "core/format/CMenuLinker.h"
+#include "core/publish/CPageWriter.h"
+#include "core/format/CParamEncoder.h"
+#include "core/format/CProjectReader.h"
+#include "core/format/CProjectText.h"
+#include "core/model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {

@@ -13,14 +13,14 @@
 #include <new>
 #include <sstream>
 
-#include "codec/CPageWriter.h"
-#include "codec/CParameterCheck.h"
-#include "codec/CProjectService.h"
-#include "codec/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
+#include "core/check/CParameterCheck.h"
+#include "core/project/CProjectService.h"
+#include "core/io/CStdFileSystem.h"
 #include "support/MemoryFileSystem.h"
-#include "templates/CIniSettings.h"
-#include "templates/CMemorySettings.h"
-#include "templates/CTemplateStore.h"
+#include "core/settings/CIniSettings.h"
+#include "core/settings/CMemorySettings.h"
+#include "core/templates/CTemplateStore.h"
 
 namespace {
 namespace fs = std::filesystem;

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "codec/CHtml5Css.h"
-#include "codec/CHtml5Exporter.h"
-#include "codec/CPageHead.h"
-#include "model/CAppletParameters.h"
+#include "core/publish/CHtml5Css.h"
+#include "core/publish/CHtml5Exporter.h"
+#include "core/publish/CPageHead.h"
+#include "core/model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "codec/CImportBuilder.h"
-#include "codec/CItemSearch.h"
-#include "codec/CLinkRebase.h"
-#include "codec/CMenuImport.h"
+#include "core/import/CImportBuilder.h"
+#include "core/check/CItemSearch.h"
+#include "core/import/CLinkRebase.h"
+#include "core/import/CMenuImport.h"
 #include "support/MemoryFileSystem.h"
 
 // The menu importers on sources of the shapes real sites have, and on the

@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "codec/CStdFileSystem.h"
-#include "templates/CIniCodec.h"
-#include "templates/CIniSettings.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/settings/CIniCodec.h"
+#include "core/settings/CIniSettings.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "codec/CLinkChecker.h"
+#include "core/check/CLinkChecker.h"
 #include "support/MemoryFileSystem.h"
 
 // The link check on a folder of pages held in memory.

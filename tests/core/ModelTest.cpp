@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "model/CAppletParameters.h"
-#include "model/CTextArena.h"
+#include "core/model/CAppletParameters.h"
+#include "core/model/CTextArena.h"
 
 namespace {
 

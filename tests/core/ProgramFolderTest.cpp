@@ -2,7 +2,7 @@
 
 #include "CTemplateTestDir.h"
 #include "CTemplateTestFs.h"
-#include "templates/CProgramFolder.h"
+#include "core/settings/CProgramFolder.h"
 
 namespace {
 // What a build tree lays beside the executable (into folder), plus things that are not data.

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "codec/CPageWriter.h"
-#include "codec/CProjectReader.h"
-#include "model/CAppletParameters.h"
+#include "core/publish/CPageWriter.h"
+#include "core/format/CProjectReader.h"
+#include "core/model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RandomModel.h"
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "codec/CMenuLinker.h"
-#include "codec/CPageWriter.h"
-#include "codec/CProjectReader.h"
-#include "model/CAppletParameters.h"
+#include "core/format/CMenuLinker.h"
+#include "core/publish/CPageWriter.h"
+#include "core/format/CProjectReader.h"
+#include "core/model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "codec/CRecordText.h"
+#include "core/format/CRecordText.h"
 
 // Numbers as the writers spell them, at every length of digits up to the
 // int range, with what may follow them.

@@ -8,11 +8,11 @@
 #include <unistd.h>
 
 #include "CTemplateTestDir.h"
-#include "codec/CPageWriter.h"
-#include "codec/CProjectReader.h"
-#include "codec/CRecoveryStore.h"
-#include "codec/CSlicedProjectText.h"
-#include "codec/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
+#include "core/format/CProjectReader.h"
+#include "core/project/CRecoveryStore.h"
+#include "core/format/CSlicedProjectText.h"
+#include "core/io/CStdFileSystem.h"
 #include "support/RandomModel.h"
 
 namespace {

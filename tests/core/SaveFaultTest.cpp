@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "codec/CPageWriter.h"
-#include "codec/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
+#include "core/io/CStdFileSystem.h"
 #include "support/RandomModel.h"
 
 namespace {

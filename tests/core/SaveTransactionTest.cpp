@@ -18,8 +18,8 @@
 #include <sstream>
 #include <thread>
 
-#include "codec/CPageWriter.h"
-#include "codec/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
+#include "core/io/CStdFileSystem.h"
 #include "support/RandomModel.h"
 
 namespace {

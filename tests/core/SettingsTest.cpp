@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "templates/CAppSettings.h"
-#include "templates/CMemorySettings.h"
+#include "core/settings/CAppSettings.h"
+#include "core/settings/CMemorySettings.h"
 
 TEST(Settings, MemoryStoreKeepsIntsAndTexts)
 {

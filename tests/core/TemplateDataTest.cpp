@@ -5,11 +5,11 @@
 #include <set>
 #include <sstream>
 
-#include "codec/CPageWriter.h"
-#include "codec/CParameterCheck.h"
-#include "codec/CStdFileSystem.h"
-#include "templates/CMemorySettings.h"
-#include "templates/CTemplateStore.h"
+#include "core/publish/CPageWriter.h"
+#include "core/check/CParameterCheck.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/settings/CMemorySettings.h"
+#include "core/templates/CTemplateStore.h"
 
 namespace {
 const std::string kData = ATW_SOURCE_DIR "/data";

@@ -2,9 +2,9 @@
 
 #include "CTemplateTestDir.h"
 #include "CTemplateTestFs.h"
-#include "codec/CPageWriter.h"
-#include "templates/CMemorySettings.h"
-#include "templates/CTemplateStore.h"
+#include "core/publish/CPageWriter.h"
+#include "core/settings/CMemorySettings.h"
+#include "core/templates/CTemplateStore.h"
 
 namespace {
 const std::string kTpl = CPageWriter::kTemplateFile;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "codec/CStdFileSystem.h"
-#include "templates/CMemorySettings.h"
-#include "templates/CTemplateStore.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/settings/CMemorySettings.h"
+#include "core/templates/CTemplateStore.h"
 
 namespace {
 using Names = std::vector<std::string>;

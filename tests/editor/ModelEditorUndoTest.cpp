@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "editor/CModelEditor.h"
-#include "codec/CPageWriter.h"
+#include "core/publish/CPageWriter.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RandomModel.h"
 

@@ -7,10 +7,10 @@
 #include <QTest>
 
 #include "PropertyFixture.h"
-#include "props/CDlgAnimateSpeed.h"
-#include "props/CDlgBackgroundStyle.h"
-#include "props/CIntegerField.h"
-#include "ui/CColorButton.h"
+#include "gui/props/CDlgAnimateSpeed.h"
+#include "gui/props/CDlgBackgroundStyle.h"
+#include "gui/widgets/CIntegerField.h"
+#include "gui/widgets/CColorButton.h"
 
 class AppletPage : public PropertyFixture {};
 

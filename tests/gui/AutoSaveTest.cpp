@@ -11,10 +11,10 @@
 #include "FrameFixture.h"
 #include "editor/CAutoSaver.h"
 #include "editor/CModelEditor.h"
-#include "codec/CPageWriter.h"
-#include "codec/CRecoveryStore.h"
-#include "codec/CStdFileSystem.h"
-#include "templates/CAppSettings.h"
+#include "core/publish/CPageWriter.h"
+#include "core/project/CRecoveryStore.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/settings/CAppSettings.h"
 
 namespace {
 constexpr const char* kChildFolder = "ATW_AUTOSAVE_CHILD";

@@ -10,14 +10,14 @@
 #include <QTest>
 
 #include "BrowserFakePath.h"
-#include "CScriptedPrompts.h"
+#include "support/CScriptedPrompts.h"
 #include "editor/CBrowserLauncher.h"
-#include "templates/CAppSettings.h"
-#include "ui/CDlgWebBrowser.h"
+#include "core/settings/CAppSettings.h"
+#include "gui/dialogs/CDlgWebBrowser.h"
 #include "editor/CKnownBrowsers.h"
 #include "editor/CPreview.h"
 #include "editor/CText.h"
-#include "templates/CMemorySettings.h"
+#include "core/settings/CMemorySettings.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <QMimeData>
 
 #include "TreeViewFixture.h"
-#include "model/CArchive.h"
-#include "ui/CTreeClipboard.h"
+#include "core/model/CArchive.h"
+#include "gui/tree/CTreeClipboard.h"
 
 namespace {
 

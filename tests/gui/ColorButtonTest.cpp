@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "CScriptedPrompts.h"
-#include "ui/CColorButton.h"
+#include "support/CScriptedPrompts.h"
+#include "gui/widgets/CColorButton.h"
 
 namespace {
 QImage Picture(CColorButton& button)

@@ -6,14 +6,14 @@
 #include <QPlainTextEdit>
 
 #include "FrameFixture.h"
-#include "ui/CDlgHtml.h"
+#include "gui/dialogs/CDlgHtml.h"
 #include "editor/CModelEditor.h"
-#include "codec/CPageWriter.h"
-#include "templates/CTemplateStore.h"
-#include "templates/dialogs/CDlgNewMenu.h"
-#include "templates/dialogs/CDlgSaveTemplate.h"
-#include "templates/dialogs/CTemplateList.h"
-#include "ui/CFrameActions.h"
+#include "core/publish/CPageWriter.h"
+#include "core/templates/CTemplateStore.h"
+#include "gui/dialogs/CDlgNewMenu.h"
+#include "gui/dialogs/CDlgSaveTemplate.h"
+#include "gui/dialogs/CTemplateList.h"
+#include "gui/frame/CFrameActions.h"
 
 namespace {
 

@@ -10,17 +10,17 @@
 #include <memory>
 #include <string>
 
-#include "CScriptedPrompts.h"
+#include "support/CScriptedPrompts.h"
 #include "app/CAppletTavelinWizardApp.h"
 #include "editor/CEditorContext.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
 #include "editor/CAppletTavelinWizardDoc.h"
 #include "editor/CText.h"
-#include "templates/CMemorySettings.h"
-#include "ui/CAppletTavelinWizardView.h"
-#include "ui/CMainFrame.h"
-#include "ui/CWizardInfoView.h"
+#include "core/settings/CMemorySettings.h"
+#include "gui/tree/CAppletTavelinWizardView.h"
+#include "gui/frame/CMainFrame.h"
+#include "gui/frame/CWizardInfoView.h"
 
 inline void PrintTo(const QString& text, std::ostream* out)
 {

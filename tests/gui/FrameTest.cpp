@@ -11,9 +11,9 @@
 #include "FrameFixture.h"
 #include "editor/CCommandLine.h"
 #include "editor/CModelEditor.h"
-#include "ui/CFrameActions.h"
-#include "ui/CKeyIndicators.h"
-#include "ui/CWindowPlacement.h"
+#include "gui/frame/CFrameActions.h"
+#include "gui/frame/CKeyIndicators.h"
+#include "gui/frame/CWindowPlacement.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "CScriptedPrompts.h"
+#include "support/CScriptedPrompts.h"
 #include "editor/CBrowserLauncher.h"
-#include "templates/CMemorySettings.h"
-#include "ui/CHelpSystem.h"
+#include "core/settings/CMemorySettings.h"
+#include "gui/widgets/CHelpSystem.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/CDlgHtml.h"
+#include "gui/dialogs/CDlgHtml.h"
 
 namespace {
 

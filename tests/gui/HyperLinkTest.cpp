@@ -2,8 +2,8 @@
 #include <QTest>
 
 #include "FrameFixture.h"
-#include "ui/CAboutDlg.h"
-#include "ui/CHyperLink.h"
+#include "gui/dialogs/CAboutDlg.h"
+#include "gui/widgets/CHyperLink.h"
 
 namespace {
 

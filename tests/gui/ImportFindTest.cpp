@@ -8,10 +8,10 @@
 
 #include "FrameFixture.h"
 #include "editor/CModelEditor.h"
-#include "ui/CDlgFind.h"
-#include "ui/CDlgImportSource.h"
-#include "ui/CFrameActions.h"
-#include "ui/CLinkReport.h"
+#include "gui/dialogs/CDlgFind.h"
+#include "gui/dialogs/CDlgImportSource.h"
+#include "gui/frame/CFrameActions.h"
+#include "gui/frame/CLinkReport.h"
 
 // Import, Check Links and Find through the main window's commands.
 namespace {

@@ -6,9 +6,9 @@
 #include <QTest>
 
 #include "PropertyFixture.h"
-#include "props/CDlgAudio.h"
-#include "props/CDlgImage.h"
-#include "props/CDlgItem.h"
+#include "gui/props/CDlgAudio.h"
+#include "gui/props/CDlgImage.h"
+#include "gui/props/CDlgItem.h"
 
 class ItemPage : public PropertyFixture {
 protected:

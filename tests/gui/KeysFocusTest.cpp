@@ -7,10 +7,10 @@
 #include <functional>
 
 #include "FrameFixture.h"
-#include "props/CPropertyFrame.h"
-#include "props/CPropertyPage.h"
-#include "props/CPropertySheet.h"
-#include "ui/CFrameActions.h"
+#include "gui/props/CPropertyFrame.h"
+#include "gui/props/CPropertyPage.h"
+#include "gui/props/CPropertySheet.h"
+#include "gui/frame/CFrameActions.h"
 
 using A = CFrameActions;
 

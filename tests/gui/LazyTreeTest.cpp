@@ -4,8 +4,8 @@
 
 #include "TreeViewFixture.h"
 #include "editor/CModelEditor.h"
-#include "ui/CHistoryFollower.h"
-#include "ui/CTreeFinder.h"
+#include "gui/tree/CHistoryFollower.h"
+#include "gui/tree/CTreeFinder.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 
 #include "FrameFixture.h"
-#include "templates/CAppSettings.h"
-#include "ui/CPreviewEngine.h"
+#include "core/settings/CAppSettings.h"
+#include "gui/preview/CPreviewEngine.h"
 
 #include <QDockWidget>
 

@@ -6,9 +6,9 @@
 #include <QTest>
 
 #include "PropertyFixture.h"
-#include "props/CDlgFont.h"
-#include "props/CIntegerField.h"
-#include "ui/CColorButton.h"
+#include "gui/props/CDlgFont.h"
+#include "gui/widgets/CIntegerField.h"
+#include "gui/widgets/CColorButton.h"
 
 // The menu sheet: "Menu Style" and the three item state pages.
 class MenuStylePage : public PropertyFixture {

@@ -10,14 +10,14 @@
 #include <functional>
 
 #include "FrameFixture.h"
-#include "ui/CDlgExportHtml5.h"
-#include "ui/CDlgHtml.h"
+#include "gui/dialogs/CDlgExportHtml5.h"
+#include "gui/dialogs/CDlgHtml.h"
 #include "editor/CModelEditor.h"
 #include "editor/CPreview.h"
 #include "editor/CText.h"
-#include "props/CPropertyFrame.h"
-#include "templates/CAppSettings.h"
-#include "ui/CFrameActions.h"
+#include "gui/props/CPropertyFrame.h"
+#include "core/settings/CAppSettings.h"
+#include "gui/frame/CFrameActions.h"
 
 // The menu script option, the export and the edit history, as the main
 // window offers them.

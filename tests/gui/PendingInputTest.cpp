@@ -5,13 +5,13 @@
 #include "FrameFixture.h"
 #include "editor/CBrowserLauncher.h"
 #include "editor/CPreview.h"
-#include "model/CArchive.h"
-#include "props/CPropertyFrame.h"
-#include "templates/CTemplateStore.h"
-#include "templates/dialogs/CDlgSaveTemplate.h"
-#include "templates/dialogs/CTemplateList.h"
-#include "ui/CFrameActions.h"
-#include "ui/CTreeClipboard.h"
+#include "core/model/CArchive.h"
+#include "gui/props/CPropertyFrame.h"
+#include "core/templates/CTemplateStore.h"
+#include "gui/dialogs/CDlgSaveTemplate.h"
+#include "gui/dialogs/CTemplateList.h"
+#include "gui/frame/CFrameActions.h"
+#include "gui/tree/CTreeClipboard.h"
 
 namespace {
 

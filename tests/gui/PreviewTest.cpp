@@ -6,11 +6,11 @@
 #include <QUrl>
 
 #include "BrowserFakePath.h"
-#include "CTestEditor.h"
+#include "support/CTestEditor.h"
 #include "editor/CModelEditor.h"
 #include "editor/CPreview.h"
 #include "editor/CText.h"
-#include "templates/CMemorySettings.h"
+#include "core/settings/CMemorySettings.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <memory>
 #include <ostream>
 
-#include "CTestEditor.h"
-#include "props/CPropertyFrame.h"
-#include "props/CPropertyPage.h"
-#include "props/CPropertySheet.h"
+#include "support/CTestEditor.h"
+#include "gui/props/CPropertyFrame.h"
+#include "gui/props/CPropertyPage.h"
+#include "gui/props/CPropertySheet.h"
 
 // Readable QString and QStringList values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os)

@@ -8,11 +8,11 @@
 
 #include "PropertyFixture.h"
 #include "editor/CModelEditor.h"
-#include "props/CAppletPropertySheet.h"
-#include "props/CIntegerField.h"
-#include "props/CItemPropertySheet.h"
-#include "props/CMenuPropertySheet.h"
-#include "props/CPropertyPage.h"
+#include "gui/props/CAppletPropertySheet.h"
+#include "gui/widgets/CIntegerField.h"
+#include "gui/props/CItemPropertySheet.h"
+#include "gui/props/CMenuPropertySheet.h"
+#include "gui/props/CPropertyPage.h"
 
 using Sheet = CPropertyFrame::Sheet;
 

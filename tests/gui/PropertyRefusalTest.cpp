@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "PropertyFixture.h"
-#include "props/CIntegerField.h"
+#include "gui/widgets/CIntegerField.h"
 
 // A refused value is told once, and what the user sees behind the message is
 // the page that refused it.

@@ -2,12 +2,12 @@
 #include <QTest>
 
 #include "PropertyFixture.h"
-#include "model/CItemStyle.h"
-#include "props/CDlgAnimateSpeed.h"
-#include "props/CDlgAudio.h"
-#include "props/CDlgBackgroundStyle.h"
-#include "props/CDlgFont.h"
-#include "props/CDlgImage.h"
+#include "core/model/CItemStyle.h"
+#include "gui/props/CDlgAnimateSpeed.h"
+#include "gui/props/CDlgAudio.h"
+#include "gui/props/CDlgBackgroundStyle.h"
+#include "gui/props/CDlgFont.h"
+#include "gui/props/CDlgImage.h"
 
 // Pictures of every sheet, tab and dialog for a look by eye; runs only when
 // ATW_SCREENSHOT_DIR names a folder.

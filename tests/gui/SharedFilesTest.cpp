@@ -5,15 +5,15 @@
 #include <functional>
 
 #include "FrameFixture.h"
-#include "codec/CPageWriter.h"
-#include "codec/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
+#include "core/io/CStdFileSystem.h"
 #include "editor/CQtSettings.h"
-#include "templates/CIniSettings.h"
-#include "templates/CTemplateStore.h"
-#include "templates/dialogs/CDlgManageTemplates.h"
-#include "templates/dialogs/CDlgSaveTemplate.h"
-#include "templates/dialogs/CTemplateList.h"
-#include "ui/CFrameActions.h"
+#include "core/settings/CIniSettings.h"
+#include "core/templates/CTemplateStore.h"
+#include "gui/dialogs/CDlgManageTemplates.h"
+#include "gui/dialogs/CDlgSaveTemplate.h"
+#include "gui/dialogs/CTemplateList.h"
+#include "gui/frame/CFrameActions.h"
 
 namespace {
 

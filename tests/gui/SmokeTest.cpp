@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "CTestEditor.h"
+#include "support/CTestEditor.h"
 
 TEST(Smoke, EditorAddsTopMenuThroughTheDoor)
 {

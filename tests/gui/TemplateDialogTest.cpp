@@ -2,13 +2,13 @@
 #include <QPushButton>
 
 #include "FrameFixture.h"
-#include "codec/CStdFileSystem.h"
+#include "core/io/CStdFileSystem.h"
 #include "editor/CBrowserLauncher.h"
-#include "templates/CTemplateStore.h"
-#include "templates/dialogs/CDlgManageTemplates.h"
-#include "templates/dialogs/CDlgNewMenu.h"
-#include "templates/dialogs/CDlgSaveTemplate.h"
-#include "templates/dialogs/CTemplateList.h"
+#include "core/templates/CTemplateStore.h"
+#include "gui/dialogs/CDlgManageTemplates.h"
+#include "gui/dialogs/CDlgNewMenu.h"
+#include "gui/dialogs/CDlgSaveTemplate.h"
+#include "gui/dialogs/CTemplateList.h"
 
 namespace {
 

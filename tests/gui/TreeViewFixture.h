@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
-#include "CTestEditor.h"
+#include "support/CTestEditor.h"
 #include "editor/CAppletTavelinWizardDoc.h"
-#include "model/CAppletParameters.h"
-#include "ui/CAppletTavelinWizardView.h"
+#include "core/model/CAppletParameters.h"
+#include "gui/tree/CAppletTavelinWizardView.h"
 
 // A tree view standing alone over a model of its own, with a document and
 // scripted prompts. The model it starts from:

@@ -8,8 +8,8 @@
 
 #include "TreeViewFixture.h"
 #include "editor/CModelEditor.h"
-#include "props/CPropertyFrame.h"
-#include "ui/CTreeNodeMap.h"
+#include "gui/props/CPropertyFrame.h"
+#include "gui/tree/CTreeNodeMap.h"
 
 using View = CAppletTavelinWizardView;
 

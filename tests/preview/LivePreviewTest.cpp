@@ -15,14 +15,14 @@
 #include <functional>
 #include <vector>
 
-#include "../gui/FrameFixture.h"
+#include "gui/FrameFixture.h"
 #include "editor/CModelEditor.h"
-#include "codec/CStdFileSystem.h"
-#include "model/CTavelin.h"
-#include "templates/CAppSettings.h"
-#include "templates/CMemorySettings.h"
-#include "ui/CLivePreviewPane.h"
-#include "ui/IPreviewBrowser.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/model/CTavelin.h"
+#include "core/settings/CAppSettings.h"
+#include "core/settings/CMemorySettings.h"
+#include "gui/preview/CLivePreviewPane.h"
+#include "gui/preview/IPreviewBrowser.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include <string>
 
 #include "CScriptedPrompts.h"
-#include "codec/CStdFileSystem.h"
+#include "core/io/CStdFileSystem.h"
 #include "editor/CBrowserLauncher.h"
 #include "editor/CEditorContext.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
-#include "model/CAppletParameters.h"
-#include "templates/CMemorySettings.h"
+#include "core/model/CAppletParameters.h"
+#include "core/settings/CMemorySettings.h"
 
 // The parts of a run for a test that makes its windows itself: a model with
 // its editor, a selection, settings in memory, scripted prompts, a browser

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "codec/IFileSystem.h"
+#include "core/io/IFileSystem.h"
 
 // An IFileSystem held in memory. Folders listed in m_readOnly (and
 // everything below them) refuse every write, so that tests can prove a failed

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/CAppletParameters.h"
+#include "core/model/CAppletParameters.h"
 
 // Builds random models for tests and benchmarks: any shape up to a depth,
 // hidden items and menus, every value random, texts with awkward characters.

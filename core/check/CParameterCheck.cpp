@@ -1,0 +1,212 @@
+#include "CParameterCheck.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/model/CItemWalk.h"
+#include "core/format/CNumberingWalk.h"
+#include "core/io/CPath.h"
+
+namespace {
+const char* const kKinds[] = {"\" normal image file \"", "\" mouse over image file \"",
+                              "\" mouse click image file \"", "\" mouse over audio file \"",
+                              "\" mouse click audio file \""};
+constexpr const char* kBadLink =
+    " is a symbolic link that does not lead to an image or audio file of its kind; it is not copied.\r\n";
+const char* const kFieldNames[] = {"normal image file", "mouse over image file", "mouse click image file",
+                                   "mouse over audio file", "mouse click audio file"};
+
+int Clamp(std::int64_t value)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+void AppendCommaWarning(std::string& out, std::string_view label, const char* what, std::string_view text)
+{
+    if (text.find(',') == std::string_view::npos)
+        return;
+    out += "Warning:\t\tItem \"";
+    out += label;
+    out += "\" ";
+    out += what;
+    out += " \"";
+    out += text;
+    out += "\" contains a comma, which the applet reads as a field separator.\r\n";
+}
+
+// The file name after the last separator, as a view into path.
+std::string_view FileNameOf(std::string_view path)
+{
+    const size_t pos = path.rfind(CPath::kSep);
+    return pos == std::string_view::npos ? path : path.substr(pos + 1);
+}
+}  // namespace
+
+CParameterCheck::CParameterCheck(CAppletParameters& params, IFileSystem& fs)
+    : m_params(params), m_media(fs)
+{
+}
+
+CParameterCheck::Result CParameterCheck::Run()
+{
+    m_media.Clear();
+    m_names.clear();
+    m_clashes.clear();
+    std::string report = "-----------------Checking " + m_params.m_strName + " Parameters--------------\r\n\r\n";
+    m_state.m_nMaxWidth = 0;
+    m_state.m_nTotalHeight = m_params.m_nDisplayFromY;
+    for (const auto& menu : m_params.m_arrMenus)
+        if (menu->m_bVisible != 0)
+            AccumulateSize(*menu, 0, m_state);
+    const int width = Clamp(std::int64_t{m_state.m_nMaxWidth} + 4);
+    const int height = Clamp(std::int64_t{m_state.m_nTotalHeight} + 4);
+    report += "Recommend:\tApplet Width:" + std::to_string(width) + ",\tApplet Height:" +
+              std::to_string(height) + "\r\n";
+    CheckAppletFile(m_params.m_strBackImage, "image", report);
+    CheckAppletFile(m_params.m_strBackAudio, "audio", report);
+    for (const auto& menu : m_params.m_arrMenus)
+        WalkMenuFiles(std::string(), *menu, report, true, false);
+    report += CommaWarnings();
+    report += kFooter;
+    return Result{std::move(report), width, height};
+}
+
+// Every visible branch counts as open: heights add up, and each sub-menu
+// starts one indent further right than its parent.
+void CParameterCheck::AccumulateSize(const CTavelin& menu, int x, CWriteState& state)
+{
+    std::int64_t maxWidth = state.m_nMaxWidth;
+    std::int64_t total = state.m_nTotalHeight;
+    std::vector<std::pair<const CTavelin*, std::int64_t>> stack{{&menu, x}};
+    while (!stack.empty()) {
+        const auto [m, left] = stack.back();
+        stack.pop_back();
+        // A menu whose items are all hidden is not shown: it adds nothing
+        // (rather than taking one gap off the height).
+        const std::int64_t visible = m->GetItemCount(false);
+        if (visible == 0)
+            continue;
+        const int b = (m->m_nBackStyle & 0xF) == 2 ? 1 : 0;
+        maxWidth = std::max(maxWidth, left + m->m_nIndent + m->m_nItemWidth + b);
+        total += visible * (std::int64_t{m->m_nItemHeight} + m->m_nItemGap) - m->m_nItemGap + b;
+        for (const auto& item : m->m_arrItems)
+            if (item->m_bVisible != 0)
+                stack.emplace_back(&item->SubMenu(), left + m->m_nIndent);
+    }
+    state.m_nMaxWidth = Clamp(maxWidth);
+    state.m_nTotalHeight = Clamp(total);
+}
+
+void CParameterCheck::CheckMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
+                                     bool checkOnly, bool templateMode)
+{
+    m_media.Clear();
+    WalkMenuFiles(folder, menu, messages, checkOnly, templateMode);
+}
+
+void CParameterCheck::WalkMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
+                                    bool checkOnly, bool templateMode)
+{
+    const std::string imageFolder = templateMode ? CPath::Join(folder, "Sample/Image") : folder;
+    const std::string audioFolder = templateMode ? CPath::Join(folder, "Sample/Audio") : folder;
+    CItemWalk::ForEach(menu, [&](const CTavelinItem& item) {
+        const CSharedText* paths[] = {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
+                                      &item.m_strOverAudio, &item.m_strClickAudio};
+        for (int i = 0; i < 5; ++i) {
+            if (checkOnly)
+                CheckItemFile(item, *paths[i], kKinds[i], messages);
+            else
+                m_media.CopyInto(*paths[i], i < 3 ? imageFolder : audioFolder);
+        }
+    });
+}
+
+void CParameterCheck::CheckItemFile(const CTavelinItem& item, std::string_view pathText, const char* kind,
+                                    std::string& messages)
+{
+    if (pathText.empty())
+        return;
+    const CMediaFiles::Kind found = m_media.Classify(pathText);
+    if (found == CMediaFiles::Kind::Media) {
+        CheckSameName(pathText, messages);
+        return;
+    }
+    const std::string path(pathText);
+    if (found == CMediaFiles::Kind::Missing)
+        messages += "Warning:\t\tItem \"" + item.m_strLabel + kind + path + "\" not exist.\r\n";
+    else if (found == CMediaFiles::Kind::NotMedia)
+        messages += "Warning:\t\tItem \"" + item.m_strLabel + kind + path +
+                    "\" is not an image or audio file; it is not copied.\r\n";
+    else if (found == CMediaFiles::Kind::BadLink)
+        messages += "Warning:\t\tItem \"" + item.m_strLabel + kind + path + "\"" + kBadLink;
+}
+
+// Two different files of one name would land on one copy beside the page.
+void CParameterCheck::CheckSameName(std::string_view pathText, std::string& messages)
+{
+    const std::string_view name = FileNameOf(pathText);
+    const auto first = m_names.find(name);
+    if (first == m_names.end()) {
+        m_names.emplace(name, pathText);
+        return;
+    }
+    if (first->second == pathText)
+        return;
+    const std::string path(pathText);
+    if (m_clashes.insert(path).second)
+        messages += "Warning:\t\tThe files \"" + first->second + "\" and \"" + path +
+                    "\" have the same name; only the first is copied beside the page.\r\n";
+}
+
+void CParameterCheck::CheckAppletFile(const std::string& path, const char* what, std::string& messages)
+{
+    if (path.empty())
+        return;
+    const CMediaFiles::Kind found = m_media.Classify(path);
+    const std::string start = std::string("Warning:\t\tApplet background ") + what + " file \"" + path;
+    if (found == CMediaFiles::Kind::Missing)
+        messages += start + "\" not exist.\r\n";
+    else if (found == CMediaFiles::Kind::NotMedia)
+        messages += start + "\" is not an image or audio file; it is not copied.\r\n";
+    else if (found == CMediaFiles::Kind::BadLink)
+        messages += start + "\"" + kBadLink;
+    else
+        CheckSameName(path, messages);
+}
+
+// Texts that reach the page with a comma in them: the applet would split them.
+std::string CParameterCheck::CommaWarnings()
+{
+    std::string out;
+    const char* const applet[] = {"image", "audio"};
+    const std::string* appletPaths[] = {&m_params.m_strBackImage, &m_params.m_strBackAudio};
+    for (int i = 0; i < 2; ++i) {
+        const std::string name = CPath::FileName(*appletPaths[i]);
+        if (m_media.IsMedia(*appletPaths[i]) && name.find(',') != std::string::npos)
+            out += std::string("Warning:\t\tApplet background ") + applet[i] + " file \"" + name +
+                   "\" contains a comma, which the applet reads as a field separator.\r\n";
+    }
+    CNumberingWalk walk(m_params, true, m_state);
+    for (const CTavelin* menu : walk.Run()) {
+        for (const auto& item : menu->m_arrItems) {
+            if (item->m_bVisible == 0)
+                continue;
+            const std::string_view label = item->m_strLabel;
+            AppendCommaWarning(out, label, "label", label);
+            AppendCommaWarning(out, label, "description", item->m_strDescription);
+            AppendCommaWarning(out, label, "target", item->m_strTarget);
+            AppendCommaWarning(out, label, "link", item->m_strLink);
+            const CSharedText* paths[] = {&item->m_strNormalImage, &item->m_strOverImage, &item->m_strClickImage,
+                                          &item->m_strOverAudio, &item->m_strClickAudio};
+            for (int i = 0; i < 5; ++i)
+                if (m_media.IsMedia(*paths[i]))
+                    AppendCommaWarning(out, label, kFieldNames[i], FileNameOf(*paths[i]));
+        }
+    }
+    m_state.ClearWalk();
+    return out;
+}

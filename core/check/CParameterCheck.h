@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+
+#include "core/model/CAppletParameters.h"
+#include "core/io/CMediaFiles.h"
+#include "core/model/CTextKeyed.h"
+#include "core/format/CWriteState.h"
+#include "core/io/IFileSystem.h"
+
+// The check before publishing: the applet size that all open menus need and
+// every file that the model names but that does not exist.
+class CParameterCheck {
+public:
+    static constexpr const char* kFooter =
+        "\r\n----------------------------------End Message--------------------------------\r\n\r\n";
+
+    // What a check found: the whole report text (CR LF line ends) and the
+    // applet size that all open menus need. The check changes no setting:
+    // Auto-Change Menu Size is the caller's to apply.
+    struct Result {
+        std::string report;
+        int width = 0;
+        int height = 0;
+    };
+
+    CParameterCheck(CAppletParameters& params, IFileSystem& fs);
+
+    Result Run();
+
+    // Adds the open menus from menu down to the sizes of the state.
+    static void AccumulateSize(const CTavelin& menu, int x, CWriteState& state);
+    // Check-only: appends warnings. Otherwise copies existing media into
+    // folder (template mode: its "Sample/Image" and "Sample/Audio").
+    void CheckMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
+                        bool checkOnly, bool templateMode);
+
+private:
+    void WalkMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
+                       bool checkOnly, bool templateMode);
+    void CheckItemFile(const CTavelinItem& item, std::string_view path, const char* kind,
+                       std::string& messages);
+    void CheckAppletFile(const std::string& path, const char* what, std::string& messages);
+    void CheckSameName(std::string_view path, std::string& messages);
+    std::string CommaWarnings();
+
+    CAppletParameters& m_params;
+    CWriteState m_state;
+    CMediaFiles m_media;  // asks the file system about each path once per run
+    CTextKeyed<std::string> m_names;            // file name -> the first media path of it
+    std::unordered_set<std::string> m_clashes;  // paths already reported
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "core/model/CAppletParameters.h"
+#include "core/io/CMediaFiles.h"
+#include "CProjectText.h"
+#include "CWriteState.h"
+
+// The project-file text of a large project composed a slice at a time, so
+// that the editor can write a recovery copy between two key presses. Start
+// numbers the menus and keeps what the numbering walk gave in a write state
+// of its own, so that a page build between slices does not disturb it; each
+// Step appends the lines of some menus. The model must not change
+// between Start and the last Step: the caller starts again after an edit.
+// The finished text equals CPageWriter::ProjectText() of the same model.
+class CSlicedProjectText {
+public:
+    CSlicedProjectText(CAppletParameters& params, IFileSystem& fs);
+
+    // Numbers the menus, composes the head and keeps the structure value.
+    void Start();
+    // Appends the lines of up to maxItems items (whole menus, at least one);
+    // true when the text is complete.
+    bool Step(size_t maxItems);
+    bool Done() const { return m_bDone; }
+    // The composed text; moved out, valid once Done().
+    std::string Take() { return std::move(m_strText); }
+
+private:
+    CAppletParameters& m_params;
+    CMediaFiles m_media;
+    std::optional<CProjectText> m_text;
+    CWriteState m_state;  // the written menus in number order
+    size_t m_nNext = 0;
+    std::string m_strStructure;
+    std::string m_strText;
+    bool m_bDone = false;
+};

@@ -1,0 +1,92 @@
+#include "CImportText.h"
+
+#include <cctype>
+
+#include "core/format/CNumberText.h"
+
+namespace {
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+}  // namespace
+
+std::string CImportText::Collapse(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    bool space = false;
+    for (char c : text) {
+        if (IsSpace(c)) {
+            space = !out.empty();
+            continue;
+        }
+        if (space)
+            out += ' ';
+        space = false;
+        out += c;
+    }
+    return out;
+}
+
+std::string CImportText::PercentDecode(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && CNumberText::HexDigit(text[i + 1]) >= 0 && CNumberText::HexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(CNumberText::HexDigit(text[i + 1]) * 16 + CNumberText::HexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string CImportText::Readable(std::string_view part)
+{
+    std::string decoded = PercentDecode(part);
+    if (const size_t dot = decoded.rfind('.'); dot != std::string::npos && dot > 0)
+        decoded.erase(dot);
+    for (char& c : decoded)
+        if (c == '-' || c == '_' || c == '+')
+            c = ' ';
+    std::string label = Collapse(decoded);
+    if (!label.empty())
+        label[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(label[0])));
+    return label;
+}
+
+std::string CImportText::LabelFromPath(std::string_view link)
+{
+    link = link.substr(0, link.find_first_of("?#"));
+    while (!link.empty() && link.back() == '/')
+        link.remove_suffix(1);
+    const size_t slash = link.rfind('/');
+    const std::string label = Readable(slash == std::string_view::npos ? link : link.substr(slash + 1));
+    return label.empty() ? "item" : label;
+}
+
+bool CImportText::IsBinary(std::string_view bytes)
+{
+    size_t controls = 0;
+    for (char c : bytes) {
+        if (c == '\0')
+            return true;
+        if (static_cast<unsigned char>(c) < 0x20 && !IsSpace(c) && c != '\x1b')
+            ++controls;
+    }
+    return controls * 100 > bytes.size();
+}
+
+bool CImportText::HasScheme(std::string_view address)
+{
+    size_t i = 0;
+    while (i < address.size() && (std::isalnum(static_cast<unsigned char>(address[i])) || address[i] == '+' ||
+                                  address[i] == '-' || address[i] == '.'))
+        ++i;
+    return i >= 2 && i < address.size() && address[i] == ':' &&
+           std::isalpha(static_cast<unsigned char>(address[0]));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/model/CAppletParameters.h"
+#include "CProjectResult.h"
+#include "core/io/IFileSystem.h"
+
+class CPageWriter;
+
+// Opens and saves a page with its project file and the copies beside it:
+// the one sequence behind File > Open, Save, Save As Template, the preview
+// and atw.
+class CProjectService {
+public:
+    static constexpr const char* kNotOurFile =
+        "This File is not saved by Applet Tavelin Wizard!\nSystem can't open it.";
+
+    CProjectService(IFileSystem& fs, std::string programDir);
+
+    // Pages then carry the runtime script line and a save copies the script.
+    void SetHtml5Runtime(bool on) { m_bHtml5Runtime = on; }
+
+    // "Can't open file PAGE.!Please check it."
+    static std::string CannotOpen(const std::string& page);
+
+    // Reads the project file beside page. params is replaced only when it
+    // was read: after a failure (no project file, unreadable, too large for
+    // the memory left) it is left as it was. Warnings: what a damaged file
+    // made the reader skip. beforeReplace runs just before params changes
+    // (the editor lets go of its pointers into the old model there).
+    CProjectResult Open(const std::string& page, CAppletParameters& params,
+                        const std::function<void()>& beforeReplace = {});
+    // Writes page, its project file and the copies into page's folder: the
+    // page and the project file together or not at all. Warnings: copies
+    // that failed or were refused; the page is written all the same.
+    CProjectResult Save(CAppletParameters& params, const std::string& page);
+    // Adds params as a section named name to the template file in the
+    // program folder, its media copied under "Sample". Warnings: copies that
+    // failed or were refused; the section is written all the same.
+    CProjectResult SaveTemplate(CAppletParameters& params, const std::string& name);
+    // The page text that Save writes.
+    std::string PageText(CAppletParameters& params);
+
+private:
+    // Runs save on a writer of params and turns its outcome into a result.
+    CProjectResult Write(CAppletParameters& params, const std::function<bool(CPageWriter&)>& save);
+
+    IFileSystem& m_fs;
+    std::string m_strProgramDir;
+    bool m_bHtml5Runtime = false;
+};

@@ -1,0 +1,204 @@
+#include "CPageWriter.h"
+
+#include <utility>
+
+#include "core/format/CFieldEscape.h"
+#include "CHtml5Markup.h"
+#include "core/model/CItemWalk.h"
+#include "core/format/CNumberText.h"
+#include "CPageHead.h"
+#include "core/format/CParamEncoder.h"
+#include "core/io/CPath.h"
+#include "core/format/CProjectText.h"
+
+namespace {
+const char* AlignWord(int align)
+{
+    static const char* const kWords[] = {"Center", "Left", "Right"};
+    return align >= 0 && align < 3 ? kWords[align] : "";
+}
+
+// The lines of a text file without their line ends (LF, an optional CR
+// before it), each followed by CR LF.
+std::string WithCrLfLines(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        const size_t next = end == std::string::npos ? text.size() : end + 1;
+        if (end == std::string::npos)
+            end = text.size();
+        if (end > start && text[end - 1] == '\r' && end != text.size())
+            --end;
+        out.append(text, start, end - start);
+        out += "\r\n";
+        start = next;
+    }
+    return out;
+}
+}  // namespace
+
+CPageWriter::CPageWriter(CAppletParameters& params, IFileSystem& fs, std::string programDir)
+    : m_params(params),
+      m_fs(fs),
+      m_strProgramDir(std::move(programDir)),
+      m_strLanguage(CPageHead::LanguageFromEnvironment()),
+      m_media(fs)
+{
+}
+
+std::string CPageWriter::EscapeField(const std::string& text)
+{
+    return CFieldEscape::Escape(text);
+}
+
+std::string CPageWriter::UnescapeField(const std::string& text)
+{
+    return CFieldEscape::Unescape(text);
+}
+
+std::string CPageWriter::EscapeTitle(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (char c : text) {
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string CPageWriter::BuildPage()
+{
+    m_media.Clear();
+    CParamEncoder encoder(m_params, [this](std::string_view path) { return m_media.IsMedia(path); });
+    encoder.SetEscapeText(m_bHtml5Runtime);
+    std::string page;
+    page += "<title>";
+    page += EscapeTitle(m_params.m_strName);
+    page += "</title></head>\r\n<p align=\"";
+    page += AlignWord(m_params.m_nAlign);
+    page += "\">\r\n<applet code=\"";
+    page += kClassFile;
+    page += "\" align=\"baseline\" width=\"";
+    CNumberText::Append(page, m_params.m_nWidth);
+    page += "\" height=\"";
+    CNumberText::Append(page, m_params.m_nHeight);
+    page += "\">\r\n";
+    CParamEncoder::AppendParamLine(page, "Notice", kNotice);
+    encoder.AppendAllParams(page);
+    page += "</applet>\r\n";
+    if (m_bHtml5Runtime) {
+        page += kRuntimeLine;
+        page += "\r\n";
+    }
+    page += "</p>\r\n</html>";
+    // In place: the page is the largest text the program holds.
+    page.insert(0, PageStart(page));
+    return page;
+}
+
+std::string CPageWriter::PageStart(const std::string& rest) const
+{
+    if (!m_bHtml5Runtime)
+        return "<html>\r\n<head>";
+    return "<html lang=\"" + CHtml5Markup::Escape(m_strLanguage) + "\">\r\n<head>" +
+           CPageHead::MetaLines(CPageHead::Charset(rest));
+}
+
+std::string CPageWriter::ProjectText(bool templateMode, const std::string& templateName)
+{
+    m_media.Clear();
+    CProjectText text(m_params, m_media, templateMode);
+    return text.Compose(templateMode ? templateName : "Tavelin1.0");
+}
+
+bool CPageWriter::SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText,
+                            bool templateMode, const std::string& templateName)
+{
+    m_strError.clear();
+    m_warnings.clear();
+    m_media.Clear();
+    const bool saved =
+        templateMode ? SaveTemplate(file, folder, templateName) : SaveProject(file, folder, pageText);
+    m_warnings = m_media.Warnings();
+    return saved;
+}
+
+// The project file is locked for the whole save, so that two saves of one
+// page (two editors, or the editor and atw) never mix. Copies go first; then
+// the project file and the page replace the old pair together, the project
+// file first, so that even a crash between the two renames cannot leave a
+// page newer than its project.
+bool CPageWriter::SaveProject(const std::string& file, const std::string& folder, const std::string& pageText)
+{
+    const std::string projectFile = CPath::Join(folder, CPath::FileName(CPath::ProjectFileFor(file)));
+    if (!m_fs.Lock(projectFile)) {
+        m_strError = kProjectBusy;
+        return false;
+    }
+    const std::string classFile = CPath::Join(m_strProgramDir, kClassFile);
+    if (m_fs.IsRegularFile(classFile))
+        m_media.CopyProgramFile(classFile, CPath::Join(folder, kClassFile));
+    const std::string runtime = CPath::Join(m_strProgramDir, kRuntimeFile);
+    if (m_bHtml5Runtime && m_fs.IsRegularFile(runtime))
+        m_media.CopyProgramFile(runtime, CPath::Join(folder, kRuntimeFile));
+    m_media.CopyInto(m_params.m_strBackImage, folder);
+    m_media.CopyInto(m_params.m_strBackAudio, folder);
+    CopyItemMedia(folder, folder, false);
+
+    const std::string project = CProjectText(m_params, m_media, false).Compose("Tavelin1.0");
+    const bool written = m_fs.WriteFilesAtomic({{projectFile, project}, {file, pageText}}, true);
+    m_fs.Unlock(projectFile);
+    return written || Fail();
+}
+
+bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName)
+{
+    const std::string imageFolder = CPath::Join(folder, "Sample/Image");
+    const std::string audioFolder = CPath::Join(folder, "Sample/Audio");
+    m_fs.MakeDir(imageFolder);
+    m_fs.MakeDir(audioFolder);
+    // The sample folders belong to every template: a file of the same name
+    // there is never replaced (CopyShared).
+    m_media.CopyShared(m_params.m_strBackImage, imageFolder);
+    m_media.CopyShared(m_params.m_strBackAudio, audioFolder);
+    CopyItemMedia(imageFolder, audioFolder, true);
+
+    const std::string section = CProjectText(m_params, m_media, true).Compose(templateName);
+    const std::string path = CPath::Join(folder, file);
+    std::string old;
+    // Never replace a template file that could not be read, nor read a pipe
+    // or a device in its place.
+    if (m_fs.Exists(path) && (!m_fs.IsRegularFile(path) || !m_fs.ReadFile(path, old)))
+        return Fail();
+    return m_fs.WriteFileAtomic(path, WithCrLfLines(old) + section) || Fail();
+}
+
+void CPageWriter::CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder, bool shared)
+{
+    const auto copy = [this, shared](std::string_view path, const std::string& folder) {
+        shared ? m_media.CopyShared(path, folder) : m_media.CopyInto(path, folder);
+    };
+    for (const auto& menu : m_params.m_arrMenus) {
+        CItemWalk::ForEach(*menu, [&](const CTavelinItem& item) {
+            copy(item.m_strNormalImage, imageFolder);
+            copy(item.m_strOverImage, imageFolder);
+            copy(item.m_strClickImage, imageFolder);
+            copy(item.m_strOverAudio, audioFolder);
+            copy(item.m_strClickAudio, audioFolder);
+        });
+    }
+}
+
+bool CPageWriter::Fail()
+{
+    m_strError = kSaveFailed;
+    return false;
+}

@@ -1,0 +1,41 @@
+#include "CAboutDlg.h"
+
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui/widgets/CHyperLink.h"
+
+CAboutDlg::CAboutDlg(IUserPrompts& prompts, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("About Applet Tavelina Wizard"));
+    setProperty("helpContext", kHelpContext);
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/app/applettavelinwizard.svg")).pixmap(48, 48));
+    auto* version = new QLabel(QStringLiteral("Applet Tavelina Wizard Version 1.0"), this);
+    auto* purpose = new QLabel(QStringLiteral("Create neat, efficient Java sliding menu applets for your Internet "
+                                              "or Intranet Web pages without coding. "),
+                               this);
+    purpose->setWordWrap(true);
+    auto* notice = new QLabel(QStringLiteral("Copyright (C) Quorvex. All rights reserved."), this);
+    auto* contact = new QLabel(QStringLiteral("Questions and suggestions: tavelina@quorvex.example"), this);
+    m_pLink = new CHyperLink(prompts, QStringLiteral("Visit the Quorvex web page"), this);
+    m_pLink->setObjectName(QStringLiteral("lnkMaker"));
+    m_pLink->SetURL(QString::fromLatin1(kMakerUrl));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(icon, 0, 0, 5, 1, Qt::AlignTop);
+    layout->addWidget(version, 0, 1);
+    layout->addWidget(purpose, 1, 1);
+    layout->addWidget(notice, 2, 1);
+    layout->addWidget(contact, 3, 1);
+    layout->addWidget(m_pLink, 4, 1, Qt::AlignLeft);
+    layout->addWidget(ok, 0, 2, Qt::AlignTop);
+    layout->setColumnStretch(1, 1);
+    setMinimumWidth(460);
+}

@@ -1,0 +1,69 @@
+#include "CDlgImportSource.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <utility>
+#include <vector>
+
+#include "editor/CText.h"
+#include "core/import/CMenuImport.h"
+
+namespace {
+// Shows the first levels of the structure; enough to tell the lists apart.
+constexpr int kPreviewLevels = 3;
+}
+
+CDlgImportSource::CDlgImportSource(CMenuImport& import, int maxLevels, QWidget* parent)
+    : QDialog(parent), m_import(import), m_nMaxLevels(maxLevels)
+{
+    setWindowTitle(tr("Import Menu"));
+    setObjectName(QStringLiteral("DlgImportSource"));
+    m_pList = new QListWidget(this);
+    m_pList->setObjectName(QStringLiteral("lstCandidates"));
+    for (const std::string& candidate : import.Candidates())
+        m_pList->addItem(CText::ToQ(candidate));
+    m_pPreview = new QTreeWidget(this);
+    m_pPreview->setObjectName(QStringLiteral("treePreview"));
+    m_pPreview->setHeaderLabels({tr("Label"), tr("Link")});
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_pList, &QListWidget::currentRowChanged, this, &CDlgImportSource::ShowPreview);
+    connect(m_pList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("The page holds several lists. Choose the one that is the menu:"), this));
+    layout->addWidget(m_pList);
+    layout->addWidget(m_pPreview, 1);
+    layout->addWidget(buttons);
+    resize(520, 420);
+    m_pList->setCurrentRow(0);
+}
+
+void CDlgImportSource::ShowPreview(int row)
+{
+    m_nSelected = row;
+    m_pPreview->clear();
+    CImportNode root;
+    if (row < 0 || !m_import.Import(root, static_cast<size_t>(row), m_nMaxLevels))
+        return;
+    std::vector<std::pair<const CImportNode*, QTreeWidgetItem*>> stack{{&root, nullptr}};
+    while (!stack.empty()) {
+        auto [node, parent] = stack.back();
+        stack.pop_back();
+        int level = 0;
+        for (const QTreeWidgetItem* up = parent; up; up = up->parent())
+            ++level;
+        if (level >= kPreviewLevels)
+            continue;
+        for (const auto& child : node->m_children) {
+            const QStringList texts{CText::ToQ(child->m_strLabel), CText::ToQ(child->m_strLink)};
+            auto* shown = parent ? new QTreeWidgetItem(parent, texts) : new QTreeWidgetItem(m_pPreview, texts);
+            stack.emplace_back(child.get(), shown);
+        }
+    }
+    m_pPreview->expandAll();
+}

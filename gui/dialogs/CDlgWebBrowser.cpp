@@ -1,0 +1,158 @@
+#include "CDlgWebBrowser.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "gui/widgets/CHelpSystem.h"
+#include "editor/CBrowserLauncher.h"
+#include "editor/CKnownBrowsers.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
+
+namespace {
+
+QRadioButton* AddChoice(QButtonGroup* group, QGridLayout* grid, const QString& text,
+                        const char* name, int id)
+{
+    auto* radio = new QRadioButton(text);
+    radio->setObjectName(QLatin1String(name));
+    group->addButton(radio, id);
+    grid->addWidget(radio, grid->rowCount(), 0, 1, 3);
+    return radio;
+}
+
+QPushButton* MakeButton(const QString& text, const char* name)
+{
+    auto* button = new QPushButton(text);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+}   // namespace
+
+CDlgWebBrowser::CDlgWebBrowser(IUserPrompts& prompts, const QStringList& knownNames, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts)
+{
+    setWindowTitle(QStringLiteral("Web Browser"));
+    setProperty("helpContext", CHelpSystem::kWebBrowserDialog);
+
+    auto* box = new QGroupBox(QStringLiteral("Web Browser"));
+    auto* grid = new QGridLayout(box);
+    m_pChoices = new QButtonGroup(this);
+    AddChoice(m_pChoices, grid, QStringLiteral("Use default browser"), "useDefault", 0);
+    AddChoice(m_pChoices, grid, QStringLiteral("Choose from known browsers"), "useKnown", 1);
+    m_pKnown = new QComboBox;
+    m_pKnown->setObjectName(QStringLiteral("knownBrowsers"));
+    m_pKnown->addItems(knownNames);
+    grid->addWidget(m_pKnown, grid->rowCount(), 1, 1, 2);
+    AddChoice(m_pChoices, grid, QStringLiteral("User specified browser"), "useSpecified", 2);
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(QStringLiteral("Execute File:")), row, 0);
+    m_pExePath = new QLineEdit;
+    m_pExePath->setObjectName(QStringLiteral("exePath"));
+    m_pExePath->setMinimumWidth(260);
+    grid->addWidget(m_pExePath, row, 1);
+    QPushButton* browse = MakeButton(QStringLiteral("..."), "browse");
+    browse->setAutoDefault(false);
+    browse->setMaximumWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 24);
+    grid->addWidget(browse, row, 2);
+    grid->setColumnMinimumWidth(0, 24);
+
+    QPushButton* ok = MakeButton(QStringLiteral("OK"), "ok");
+    ok->setDefault(true);
+    QPushButton* cancel = MakeButton(QStringLiteral("Cancel"), "cancel");
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(box, 1);
+    layout->addLayout(buttons);
+
+    connect(browse, &QPushButton::clicked, this, &CDlgWebBrowser::OnBrowse);
+    connect(ok, &QPushButton::clicked, this, &CDlgWebBrowser::accept);
+    connect(cancel, &QPushButton::clicked, this, &CDlgWebBrowser::reject);
+    ShowValues();
+}
+
+int CDlgWebBrowser::ChoiceForMode(int browserMode)
+{
+    if (browserMode == 1)
+        return 0;
+    return browserMode == 0 ? 2 : 1;
+}
+
+int CDlgWebBrowser::ModeForChoice(int choice)
+{
+    if (choice == 0)
+        return 1;
+    return choice == 1 ? 2 : 0;
+}
+
+void CDlgWebBrowser::ShowValues()
+{
+    if (QAbstractButton* radio = m_pChoices->button(m_nChoice))
+        radio->setChecked(true);
+    m_pKnown->setCurrentIndex(m_nKnownIndex >= 0 && m_nKnownIndex < m_pKnown->count() ? m_nKnownIndex : -1);
+    m_pExePath->setText(m_strExePath);
+}
+
+void CDlgWebBrowser::TakeValues()
+{
+    if (m_pChoices->checkedId() >= 0)
+        m_nChoice = m_pChoices->checkedId();
+    m_nKnownIndex = m_pKnown->currentIndex();
+    m_strExePath = m_pExePath->text().trimmed();
+}
+
+void CDlgWebBrowser::accept()
+{
+    TakeValues();
+    if (m_nChoice == 2 && m_strExePath.isEmpty()) {
+        m_prompts.Message(this, QStringLiteral("You must specify the web browser's execute file!"));
+        m_pExePath->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
+void CDlgWebBrowser::OnBrowse()
+{
+    TakeValues();
+    // Programs here carry no extension: any file may be the browser.
+    const QString path = m_prompts.OpenFileName(this, QString(), QStringLiteral("Web Browser (*)"),
+                                                         QString());
+    if (path.isEmpty())
+        return;
+    m_strExePath = path;
+    ShowValues();
+}
+
+// All three values are written, also those this choice left as they were.
+bool CDlgWebBrowser::Choose(IUserPrompts& prompts, CBrowserLauncher& browser, QWidget* owner)
+{
+    const CKnownBrowsers browsers;
+    CDlgWebBrowser dialog(prompts, browsers.Names(), owner);
+    dialog.m_nChoice = ChoiceForMode(browser.BrowserMode());
+    dialog.m_nKnownIndex = browser.KnownBrowser();
+    dialog.m_strExePath = CText::ToQ(browser.BrowserPath());
+    dialog.ShowValues();
+    if (prompts.Exec(dialog) != QDialog::Accepted)
+        return false;
+    int known = browser.KnownBrowser();
+    std::string path = browser.BrowserPath();
+    if (dialog.m_nChoice == 1)
+        known = dialog.m_nKnownIndex;
+    else if (dialog.m_nChoice == 2)
+        path = CText::FromQ(dialog.m_strExePath);
+    browser.SetChoice(ModeForChoice(dialog.m_nChoice), path, known);
+    return true;
+}

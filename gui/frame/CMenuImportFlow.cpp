@@ -1,0 +1,84 @@
+#include "CMenuImportFlow.h"
+
+#include <QDialog>
+#include <algorithm>
+
+#include "gui/tree/CAppletTavelinWizardView.h"
+#include "gui/dialogs/CDlgImportSource.h"
+#include "editor/CModelEditor.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
+#include "core/import/CImportBuilder.h"
+#include "core/import/CMenuImport.h"
+#include "gui/props/CPropertyFrame.h"
+
+CMenuImportFlow::CMenuImportFlow(QWidget* owner, IUserPrompts& prompts, IFileSystem& fs,
+                                       CModelEditor& editor)
+    : QObject(owner), m_pOwner(owner), m_prompts(prompts), m_fs(fs), m_editor(editor)
+{
+}
+
+bool CMenuImportFlow::ReadSource(CImportNode& root, int maxLevels, const QString& page)
+{
+    const QString path = m_prompts.OpenFileName(m_pOwner, tr("Import Menu"), QString::fromLatin1(kFilter),
+                                                QString());
+    return !path.isEmpty() && ReadFile(path, root, maxLevels, page);
+}
+
+bool CMenuImportFlow::ReadFile(const QString& path, CImportNode& root, int maxLevels, const QString& page)
+{
+    CMenuImport import;
+    m_strLastSource = path;
+    if (!import.Load(m_fs, CText::FromQ(path))) {
+        m_prompts.Message(m_pOwner, CText::ToQ(import.Error()));
+        return false;
+    }
+    size_t candidate = 0;
+    if (import.Candidates().size() > 1) {
+        CDlgImportSource dialog(import, maxLevels, m_pOwner);
+        if (m_prompts.Exec(dialog) != QDialog::Accepted)
+            return false;
+        candidate = static_cast<size_t>(std::max(dialog.m_nSelected, 0));
+    }
+    if (!import.Import(root, candidate, maxLevels)) {
+        m_prompts.Message(m_pOwner, CText::ToQ(import.Error()));
+        return false;
+    }
+    import.LinkFrom(root, CText::FromQ(page));
+    return true;
+}
+
+bool CMenuImportFlow::ImportItemsUnder(CAppletTavelinWizardView& view, const QString& page)
+{
+    using View = CAppletTavelinWizardView;
+    QTreeWidgetItem* target = view.currentItem() ? view.currentItem() : view.RootNode();
+    if (!target)
+        return false;
+    const int kind = view.GetNodeKind(target);
+    const bool isItem = kind == View::KindItem || kind == View::KindLeaf;
+    // The menu that takes the items lies at this nesting depth.
+    const int depth = isItem ? view.GetNodeDepth(target) - 1 : 0;
+    const int maxLevels = std::min(CMenuImport::kMaxLevels, CAppletParameters::kMaxDepth - depth + 1);
+    if (CPropertyFrame* frame = view.PropertyFrame(); frame && frame->isVisible())
+        frame->CommitActivePage();
+    CImportNode root;
+    if (maxLevels < 1 || !ReadSource(root, maxLevels, page))
+        return false;
+
+    const auto items = CImportBuilder(m_editor.Params()).BuildItems(root, depth);
+    m_editor.BeginMacro(tr("Import"));
+    CTavelinItem* owner = isItem ? view.ItemOf(target) : nullptr;
+    CTavelin* menu = owner ? owner->m_pSubMenu.get() : view.TopMenuOf(target);
+    if (kind == View::KindRoot)
+        menu = m_editor.AddTopMenu();
+    CTavelinItem* first = nullptr;
+    // Each goes to the front, so the last goes first.
+    for (auto item = items.rbegin(); item != items.rend(); ++item)
+        first = m_editor.InsertItemCopy(menu, owner, depth, **item);
+    m_editor.EndMacro();
+    if (QTreeWidgetItem* node = first ? view.NodeOf(first) : nullptr) {
+        view.expandItem(node->parent());
+        view.setCurrentItem(node);
+    }
+    return first != nullptr;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include "core/import/CImportNode.h"
+
+class CAppletTavelinWizardView;
+class CModelEditor;
+class IFileSystem;
+class IUserPrompts;
+class QWidget;
+
+// File > Import Menu... and Menu > Import Items...: asks for a page, a
+// sitemap or an outline, lets the user pick the list of a page that holds
+// several, and reads it. Every refusal is a message; the model changes only
+// through the model editor, all imported items in one step.
+class CMenuImportFlow : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kFilter =
+        "Menus (*.htm *.html *.xml *.txt *.md);;HTML Files (*.htm *.html);;Sitemaps (*.xml);;"
+        "Outlines (*.txt *.md);;All Files (*)";
+
+    CMenuImportFlow(QWidget* owner, IUserPrompts& prompts, IFileSystem& fs, CModelEditor& editor);
+
+    // Asks for the source and reads it into root; false when cancelled or
+    // refused (after the message). maxLevels: levels of items still allowed;
+    // page: the page the items go into ("" when not saved yet), from which
+    // a page's links are made to lead where they led from the source.
+    bool ReadSource(CImportNode& root, int maxLevels, const QString& page);
+    // Reads path without asking for it.
+    bool ReadFile(const QString& path, CImportNode& root, int maxLevels, const QString& page);
+    // Menu > Import Items...: the items go to the front of the selected
+    // top-level menu or item (a new top-level menu when the root is
+    // selected) of the project of page, as one step "Import"; the first of
+    // them is selected.
+    bool ImportItemsUnder(CAppletTavelinWizardView& view, const QString& page);
+    // The file read last.
+    QString LastSource() const { return m_strLastSource; }
+
+private:
+    QWidget* m_pOwner;
+    IUserPrompts& m_prompts;
+    IFileSystem& m_fs;
+    CModelEditor& m_editor;
+    QString m_strLastSource;
+};

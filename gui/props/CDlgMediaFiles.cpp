@@ -1,0 +1,94 @@
+#include "CDlgMediaFiles.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "CPropertyPage.h"
+#include "gui/widgets/CHelpSystem.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
+
+CDlgMediaFiles::CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names,
+                               const QString& filter, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_strFilter(filter), m_nHelpContext(CPropertyPage::HelpContextOf(dialogId))
+{
+    setWindowTitle(caption);
+    setProperty("helpContext", m_nHelpContext);
+    QWidget* boxes = BuildBoxes(names);
+    QGroupBox* scope = CPropertyPage::MakeRadioBox(
+        this, QStringLiteral("Apply to"),
+        {"Only This Item", "All the Items in the Same Menu", "All the Items"}, m_pScope, Qt::Vertical);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
+                                         Qt::Vertical, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [this] { CHelpSystem::Request(this, m_nHelpContext); });
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(boxes, 0, 0);
+    grid->addWidget(scope, 1, 0);
+    grid->addWidget(buttons, 0, 1, 2, 1);
+    CPropertyPage::SetChoice(m_pScope, -1);
+}
+
+QWidget* CDlgMediaFiles::BuildBoxes(const QStringList& names)
+{
+    auto* boxes = new QWidget(this);
+    auto* grid = new QGridLayout(boxes);
+    grid->setContentsMargins(0, 0, 0, 0);
+    QWidget* previous = nullptr;
+    for (const QString& name : names) {
+        auto* box = new QLineEdit(boxes);
+        box->setObjectName(QString(name).remove(QLatin1Char(' ')));
+        box->setMinimumWidth(CPropertyPage::DialogUnits(font(), 160, 0).width());
+        auto* browse = new QPushButton(QStringLiteral("..."), boxes);
+        browse->setObjectName(QStringLiteral("Browse") + box->objectName());
+        browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
+        browse->setAutoDefault(false);
+        connect(browse, &QPushButton::clicked, this, [this, box] { Browse(box); });
+        const int row = int(m_arrBoxes.size());
+        grid->addWidget(CPropertyPage::MakeLabel(name + QLatin1Char(':'), box), row, 0);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(browse, row, 2);
+        if (previous)
+            CPropertyPage::SetTabOrder({previous, box});
+        CPropertyPage::SetTabOrder({box, browse});
+        previous = browse;
+        m_arrBoxes.push_back(box);
+    }
+    return boxes;
+}
+
+void CDlgMediaFiles::SetFile(int index, std::string_view path)
+{
+    m_arrBoxes.at(size_t(index))->setText(CText::ToQ(path));
+}
+
+std::string CDlgMediaFiles::File(int index) const
+{
+    return CText::FromQ(m_arrBoxes.at(size_t(index))->text());
+}
+
+void CDlgMediaFiles::SetScope(int scope)
+{
+    CPropertyPage::SetChoice(m_pScope, scope);
+}
+
+int CDlgMediaFiles::Scope() const
+{
+    return CPropertyPage::Choice(m_pScope);
+}
+
+// No check that the file exists: that is the parameter check's task.
+void CDlgMediaFiles::Browse(QLineEdit* box)
+{
+    const QString path = m_prompts.OpenFileName(this, QStringLiteral("Open"), m_strFilter, box->text());
+    if (!path.isEmpty())
+        box->setText(path);
+}
