@@ -1,13 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CAppletTavelinWizardApp.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <optional>
 
-#include "core/project/CRecoveryStore.h"
-#include "editor/CAutoSaver.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/project/CRecoveryStore.h"
+#include "core/settings/CProgramFolder.h"
+#include "core/templates/CTemplateStore.h"
 #include "editor/CAppletTavelinWizardDoc.h"
+#include "editor/CAutoSaver.h"
 #include "editor/CBrowserLauncher.h"
 #include "editor/CCommandLine.h"
 #include "editor/CEditorContext.h"
@@ -15,18 +19,14 @@
 #include "editor/CQtSettings.h"
 #include "editor/CSelection.h"
 #include "editor/CText.h"
-#include "core/settings/CProgramFolder.h"
-#include "core/templates/CTemplateStore.h"
-#include "gui/widgets/CHelpSystem.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/frame/CQtPrompts.h"
+#include "gui/widgets/CHelpSystem.h"
 
 struct CAppletTavelinWizardApp::Private {
     Private(ISettingsStore* givenSettings, IUserPrompts* givenPrompts)
-        : editor(params),
-          qtSettings(givenSettings ? nullptr : std::make_unique<CQtSettings>()),
-          settings(givenSettings ? *givenSettings : *qtSettings),
-          prompts(givenPrompts ? *givenPrompts : qtPrompts),
+        : editor(params), qtSettings(givenSettings ? nullptr : std::make_unique<CQtSettings>()),
+          settings(givenSettings ? *givenSettings : *qtSettings), prompts(givenPrompts ? *givenPrompts : qtPrompts),
           browser(prompts, settings)
     {
     }
@@ -81,8 +81,8 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
     d->browser.Reload();
     d->selection.Clear();
     d->selection.SetItemSheetMode(true);
-    d->context.emplace(CEditorContext{d->editor, d->selection, d->settings, CStdFileSystem::Instance(),
-                                      d->prompts, d->browser, programDir});
+    d->context.emplace(CEditorContext{d->editor, d->selection, d->settings, CStdFileSystem::Instance(), d->prompts,
+                                      d->browser, programDir});
     CTemplateStore(d->settings, d->context->fileSystem, programDir).EnsureNameList();
 
     d->help = std::make_unique<CHelpSystem>(programDir, d->browser);
@@ -111,8 +111,8 @@ void CAppletTavelinWizardApp::StartAutoSave()
     d->recovery = std::make_unique<CRecoveryStore>(fs, CText::FromQ(folder));
     d->recovery->Open();
     CAppletTavelinWizardDoc* doc = d->doc.get();
-    d->autoSaver = std::make_unique<CAutoSaver>(d->editor, *d->recovery, d->settings, fs,
-                                                [doc] { return doc->PathName(); });
+    d->autoSaver =
+        std::make_unique<CAutoSaver>(d->editor, *d->recovery, d->settings, fs, [doc] { return doc->PathName(); });
     CMainFrame* frame = d->frame.get();
     QObject::connect(d->autoSaver.get(), &CAutoSaver::Written, frame,
                      [frame, folder](bool ok) { frame->AutoSaveWritten(ok, folder); });

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
@@ -17,7 +19,7 @@ bool Answered(const CCommandLine& line)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // The recovery copy against a normal save (BM_SaveFiles in CodecBench) on
 // projects of 1,000 to 100,000 items. The editor composes the copy on the
 // user-interface thread in slices (BM_AutoSaveStart, then one
@@ -5,15 +7,14 @@
 // (BM_AutoSaveWrite), so the longest pause typing can see is the larger of
 // the first two; BM_ProjectText is the text composed in one go, for scale.
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <random>
 
 #include "BenchModel.h"
-#include "core/publish/CPageWriter.h"
-#include "core/project/CRecoveryStore.h"
 #include "core/format/CSlicedProjectText.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/project/CRecoveryStore.h"
+#include "core/publish/CPageWriter.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -23,7 +24,10 @@ constexpr size_t kSliceItems = 4000;
 
 class RecoveryFolder {
 public:
-    RecoveryFolder() : m_path(fs::temp_directory_path() / ("atw-autosave-bench-" + std::to_string(std::random_device{}()))) {}
+    RecoveryFolder()
+        : m_path(fs::temp_directory_path() / ("atw-autosave-bench-" + std::to_string(std::random_device{}())))
+    {
+    }
     ~RecoveryFolder()
     {
         std::error_code ec;
@@ -37,9 +41,9 @@ private:
 
 void PerItem(benchmark::State& state)
 {
-    state.counters["per_item"] = benchmark::Counter(static_cast<double>(state.range(0)),
-                                                    benchmark::Counter::kIsIterationInvariantRate |
-                                                        benchmark::Counter::kInvert);
+    state.counters["per_item"] =
+        benchmark::Counter(static_cast<double>(state.range(0)),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_ProjectText(benchmark::State& state)

@@ -1,12 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "BenchModel.h"
-
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <random>
+#include <unistd.h>
 
 #include "core/io/CStdFileSystem.h"
 

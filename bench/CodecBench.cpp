@@ -1,21 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Codec speed on generated projects of 1,000, 10,000 and 100,000 items
 // (see BenchModel).
 // Each benchmark reports the time per item as "per_item".
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <random>
-#include <vector>
 #include <string>
+#include <vector>
 
-#include "core/publish/CPageWriter.h"
+#include "BenchModel.h"
 #include "core/check/CParameterCheck.h"
 #include "core/format/CProjectReader.h"
 #include "core/io/CStdFileSystem.h"
 #include "core/model/CAppletParameters.h"
-#include "BenchModel.h"
+#include "core/publish/CPageWriter.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -62,9 +63,9 @@ CAppletParameters& Model(int items)
 
 void PerItem(benchmark::State& state)
 {
-    state.counters["per_item"] = benchmark::Counter(static_cast<double>(state.range(0)),
-                                                    benchmark::Counter::kIsIterationInvariantRate |
-                                                        benchmark::Counter::kInvert);
+    state.counters["per_item"] =
+        benchmark::Counter(static_cast<double>(state.range(0)),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_BuildPage(benchmark::State& state)

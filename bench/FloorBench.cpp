@@ -1,29 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // The references that the codec's figures are measured against, in the same
 // run and on the same generated projects: the floor of each operation (a true
 // lower bound: the least any implementation must do with the same bytes), the
 // archive and a deep copy of the whole tree, and the memory a loaded model takes.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
-
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <map>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include "core/publish/CPageWriter.h"
+#include "BenchModel.h"
 #include "core/format/CProjectReader.h"
 #include "core/io/CStdFileSystem.h"
 #include "core/model/CArchive.h"
-#include "BenchModel.h"
+#include "core/publish/CPageWriter.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -40,7 +40,10 @@ const fs::path& Dir()
         }
         fs::path d = fs::temp_directory_path() / ("atw-floor-bench-" + std::to_string(::getpid()));
         fs::create_directories(d);
-        std::atexit([] { std::error_code ec; fs::remove_all(Dir(), ec); });
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(Dir(), ec);
+        });
         return d;
     }();
     return dir;
@@ -73,9 +76,9 @@ Project& Generated(int items)
 
 void PerItem(benchmark::State& state)
 {
-    state.counters["per_item"] = benchmark::Counter(static_cast<double>(state.range(0)),
-                                                    benchmark::Counter::kIsIterationInvariantRate |
-                                                        benchmark::Counter::kInvert);
+    state.counters["per_item"] =
+        benchmark::Counter(static_cast<double>(state.range(0)),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // Load floor: the file's bytes read into a buffer that every pass reuses (no

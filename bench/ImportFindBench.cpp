@@ -1,13 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Find and import on big menus. Find's target: the next match of a text
 // that no item holds (a scan of every item's texts) well within one frame
 // (16 ms) on 100,000 items, once the index is built.
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 #include "BenchModel.h"
-#include "core/import/CImportBuilder.h"
 #include "core/check/CItemSearch.h"
+#include "core/import/CImportBuilder.h"
 #include "core/import/CMenuImport.h"
 
 namespace {

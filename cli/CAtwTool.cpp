@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CAtwTool.h"
 
 #include <filesystem>
@@ -6,19 +8,19 @@
 
 #include "CTemplateCommands.h"
 #include "CToolArgs.h"
-#include "core/publish/CHtml5Exporter.h"
-#include "core/import/CImportBuilder.h"
 #include "core/check/CLinkChecker.h"
-#include "core/import/CMenuImport.h"
-#include "core/publish/CPageWriter.h"
 #include "core/check/CParameterCheck.h"
+#include "core/import/CImportBuilder.h"
+#include "core/import/CMenuImport.h"
 #include "core/io/CPath.h"
 #include "core/project/CProjectService.h"
+#include "core/publish/CHtml5Exporter.h"
+#include "core/publish/CPageWriter.h"
 #include "core/settings/CAppSettings.h"
 #include "core/templates/CTemplateStore.h"
 
-CAtwTool::CAtwTool(IFileSystem& fs, CIniSettings& settings, std::string programDir,
-                   std::ostream& out, std::ostream& err)
+CAtwTool::CAtwTool(IFileSystem& fs, CIniSettings& settings, std::string programDir, std::ostream& out,
+                   std::ostream& err)
     : m_fs(fs), m_settings(settings), m_strProgramDir(std::move(programDir)), m_out(out), m_err(err)
 {
 }
@@ -102,10 +104,9 @@ int CAtwTool::Check(const std::string& page, bool autoSize)
     // The tool saves nothing: it tells the size that Auto-Change Menu Size
     // would give the applet.
     if (autoSize)
-        Print("Auto-Change Menu Size:\tApplet Width:" + std::to_string(check.width) +
-              ",\tApplet Height:" + std::to_string(check.height) + " (the project keeps " +
-              std::to_string(m_params.m_nWidth) + " x " + std::to_string(m_params.m_nHeight) +
-              "; nothing is saved)\r\n");
+        Print("Auto-Change Menu Size:\tApplet Width:" + std::to_string(check.width) + ",\tApplet Height:" +
+              std::to_string(check.height) + " (the project keeps " + std::to_string(m_params.m_nWidth) + " x " +
+              std::to_string(m_params.m_nHeight) + "; nothing is saved)\r\n");
     return kSuccess;
 }
 
@@ -135,8 +136,8 @@ bool CAtwTool::LoadTemplate(int index)
     CTemplateStore store(m_settings, m_fs, m_strProgramDir);
     const int count = static_cast<int>(store.ListNames().size());
     if (index >= count) {
-        Fail("There is no template at position " + std::to_string(index) + "; the list holds " +
-             std::to_string(count) + ".");
+        Fail("There is no template at position " + std::to_string(index) + "; the list holds " + std::to_string(count) +
+             ".");
         return false;
     }
     store.LoadTemplate(m_params, index);

@@ -1,12 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "core/project/CProjectService.h"
 #include "core/io/IFileSystem.h"
 #include "core/model/CAppletParameters.h"
+#include "core/project/CProjectService.h"
 #include "core/settings/CIniSettings.h"
 
 class CToolArgs;
@@ -18,8 +20,7 @@ class CAtwTool {
 public:
     enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
 
-    CAtwTool(IFileSystem& fs, CIniSettings& settings, std::string programDir, std::ostream& out,
-             std::ostream& err);
+    CAtwTool(IFileSystem& fs, CIniSettings& settings, std::string programDir, std::ostream& out, std::ostream& err);
 
     int Run(const CToolArgs& args);
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CTemplateCommands.h"
 
 #include <algorithm>
@@ -77,8 +79,7 @@ int CTemplateCommands::Move(const std::string& name, bool up)
         return CAtwTool::kFailure;
     const int last = static_cast<int>(m_store.ListNames().size()) - 1;
     if (up ? position == 0 : position == last)
-        return m_tool.Fail("The template \"" + name + "\" is already the " +
-                           (up ? "first." : "last."));
+        return m_tool.Fail("The template \"" + name + "\" is already the " + (up ? "first." : "last."));
     return Finish(m_store.MoveTemplate(name, position, up));
 }
 
@@ -108,8 +109,7 @@ int CTemplateCommands::Finish(bool ok)
 {
     CIniSettings& settings = m_tool.Settings();
     if (!ok)
-        return m_tool.Fail(m_store.LastError().empty() ? "The template could not be changed."
-                                                       : m_store.LastError());
+        return m_tool.Fail(m_store.LastError().empty() ? "The template could not be changed." : m_store.LastError());
     if (settings.WriteFailed())
         return m_tool.Fail("Can't write the settings file " + settings.Path() + ".");
     return CAtwTool::kSuccess;

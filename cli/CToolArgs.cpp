@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CToolArgs.h"
 
 #include <algorithm>
@@ -118,8 +120,7 @@ bool CToolArgs::TakeOption(const std::vector<std::string>& args, std::size_t& i)
     return true;
 }
 
-bool CToolArgs::TakeNumber(const std::vector<std::string>& args, std::size_t& i, int& value,
-                           std::string& seen)
+bool CToolArgs::TakeNumber(const std::vector<std::string>& args, std::size_t& i, int& value, std::string& seen)
 {
     if (i + 1 >= args.size())
         return Fail(seen + " needs a number");

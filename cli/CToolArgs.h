@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -16,20 +18,19 @@ public:
 
     std::string m_strCommand;
     std::vector<std::string> m_arrOperands;
-    std::string m_strProgramDir;   // empty: the executable's folder
+    std::string m_strProgramDir;  // empty: the executable's folder
     bool m_bHelp = false;
     bool m_bVersion = false;
-    bool m_bAutoSize = false;      // check --auto-size
-    bool m_bNoRuntime = false;     // html, save --no-runtime
-    bool m_bFragment = false;      // export --fragment
-    int m_nTemplate = 0;           // new, import --template N
-    int m_nPosition = 0;           // save-template --position N
+    bool m_bAutoSize = false;   // check --auto-size
+    bool m_bNoRuntime = false;  // html, save --no-runtime
+    bool m_bFragment = false;   // export --fragment
+    int m_nTemplate = 0;        // new, import --template N
+    int m_nPosition = 0;        // save-template --position N
     std::string m_strError;
 
 private:
     bool TakeOption(const std::vector<std::string>& args, std::size_t& i);
-    bool TakeNumber(const std::vector<std::string>& args, std::size_t& i, int& value,
-                    std::string& seen);
+    bool TakeNumber(const std::vector<std::string>& args, std::size_t& i, int& value, std::string& seen);
     bool CheckCommand();
     bool Fail(const std::string& message);
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // atw: the editor's page, check and template operations from a shell.
 #include <iostream>
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CAppletTavelinWizardDoc.h"
 
 #include <QDir>
@@ -5,7 +7,6 @@
 #include <QFileInfo>
 #include <QUndoStack>
 
-#include "core/format/CProjectReader.h"
 #include "CModelEditor.h"
 #include "CPreview.h"
 #include "CRecentFileList.h"
@@ -13,12 +14,13 @@
 #include "CText.h"
 #include "IDocumentHost.h"
 #include "IUserPrompts.h"
-#include "core/publish/CHtml5Exporter.h"
-#include "core/import/CImportBuilder.h"
-#include "core/publish/CPageWriter.h"
 #include "core/check/CParameterCheck.h"
+#include "core/format/CProjectReader.h"
+#include "core/import/CImportBuilder.h"
 #include "core/io/CPath.h"
 #include "core/project/CProjectService.h"
+#include "core/publish/CHtml5Exporter.h"
+#include "core/publish/CPageWriter.h"
 #include "core/settings/CAppSettings.h"
 #include "core/templates/CTemplateStore.h"
 
@@ -134,8 +136,8 @@ bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root, const QStri
 
 void CAppletTavelinWizardDoc::OnFileOpen()
 {
-    const QString path = m_ctx.prompts.OpenFileName(Owner(), QStringLiteral("Open"),
-                                                    QString::fromLatin1(kOpenFilter), QString());
+    const QString path =
+        m_ctx.prompts.OpenFileName(Owner(), QStringLiteral("Open"), QString::fromLatin1(kOpenFilter), QString());
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -178,11 +180,13 @@ bool CAppletTavelinWizardDoc::OnOpenDocument(const QString& pagePath)
     // The file is read once, into a model of its own: the project being
     // edited stays as it was when the new one cannot be read (unreadable, or
     // too large for the memory left).
-    const CProjectResult result = CProjectService(m_ctx.fileSystem, m_ctx.programDir)
-                                      .Open(CText::FromQ(pagePath), m_ctx.Params(), [this] { ReleaseModel(); });
+    const CProjectResult result =
+        CProjectService(m_ctx.fileSystem, m_ctx.programDir).Open(CText::FromQ(pagePath), m_ctx.Params(), [this] {
+            ReleaseModel();
+        });
     if (!result) {
-        m_ctx.prompts.Message(Owner(), QStringLiteral("Can't open file ") + pagePath +
-                                           QStringLiteral(".!Please check it."));
+        m_ctx.prompts.Message(Owner(),
+                              QStringLiteral("Can't open file ") + pagePath + QStringLiteral(".!Please check it."));
         return false;
     }
     ModelReplaced();
@@ -208,16 +212,17 @@ bool CAppletTavelinWizardDoc::OnFileSaveAs()
     QString initial = m_strPathName.isEmpty() ? QStringLiteral("Untitled.htm") : m_strPathName;
     if (m_strPathName.isEmpty() && !m_strSaveFolder.isEmpty())
         initial = QDir(m_strSaveFolder).filePath(initial);
-    QString path = m_ctx.prompts.SaveFileName(Owner(), QStringLiteral("Save As"),
-                                              QString::fromLatin1(kSaveFilter), initial);
+    QString path =
+        m_ctx.prompts.SaveFileName(Owner(), QStringLiteral("Save As"), QString::fromLatin1(kSaveFilter), initial);
     if (path.isEmpty())
         return false;
     if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
         path += QStringLiteral(".htm");
         // The dialog asked about the name as typed, not about this one.
         if (QFileInfo::exists(path) &&
-            !m_ctx.prompts.Confirm(Owner(), QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                                .arg(QFileInfo(path).fileName())))
+            !m_ctx.prompts.Confirm(
+                Owner(),
+                QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName())))
             return false;
     }
     return DoSave(path);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CAutoSaver.h"
 
 #include <QDateTime>
@@ -17,8 +19,7 @@ constexpr int kMaxIntervalSeconds = 24 * 60 * 60;
 
 CAutoSaver::CAutoSaver(CModelEditor& editor, CRecoveryStore& store, ISettingsStore& settings, IFileSystem& fs,
                        std::function<QString()> pagePath, QObject* parent)
-    : QObject(parent), m_editor(editor), m_store(store), m_settings(settings), m_fs(fs),
-      m_pagePath(std::move(pagePath))
+    : QObject(parent), m_editor(editor), m_store(store), m_settings(settings), m_fs(fs), m_pagePath(std::move(pagePath))
 {
     m_quiet.setSingleShot(true);
     m_deadline.setSingleShot(true);
@@ -115,9 +116,8 @@ void CAutoSaver::ComposeSlice()
     m_composer.reset();
     CRecoveryStore* store = &m_store;
     std::atomic<bool>* ok = &m_bWriteOk;
-    m_pWriter = QThread::create([store, ok, copy = std::move(copy)] {
-        ok->store(store->WriteOwn(CRecoveryStore::Encode(copy)));
-    });
+    m_pWriter = QThread::create(
+        [store, ok, copy = std::move(copy)] { ok->store(store->WriteOwn(CRecoveryStore::Encode(copy))); });
     const quint64 generation = ++m_nWriteGeneration;
     connect(m_pWriter, &QThread::finished, this, [this, generation] { WriteFinished(generation); });
     m_pWriter->start(QThread::LowPriority);

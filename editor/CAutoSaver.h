@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
@@ -89,6 +91,6 @@ private:
     QThread* m_pWriter = nullptr;  // the worker writing a copy, while it runs
     std::atomic<bool> m_bWriteOk{false};
     quint64 m_nWriteGeneration = 0;
-    bool m_bDirty = false;        // changes not in the copy yet
-    bool m_bWriteAgain = false;   // a copy was due while one was being written
+    bool m_bDirty = false;       // changes not in the copy yet
+    bool m_bWriteAgain = false;  // a copy was due while one was being written
 };

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CCommandLine.h"
 
 #include <QCommandLineParser>
@@ -15,7 +17,7 @@ void Describe(QCommandLineParser& parser)
                                         QStringLiteral("DIR")));
 }
 
-} // namespace
+}  // namespace
 
 bool CCommandLine::Parse(const QStringList& arguments)
 {
@@ -42,15 +44,14 @@ bool CCommandLine::Parse(const QStringList& arguments)
 QString CCommandLine::HelpText()
 {
     // Written out here: it is printed before any application object exists.
-    return QStringLiteral(
-        "Usage: AppletTavelinWizard [--program-dir DIR] [page]\n"
-        "Applet Tavelina Wizard: build sliding menus for web pages without coding.\n\n"
-        "Options:\n"
-        "  -h, --help          Show this help and exit.\n"
-        "  --version           Show the version and exit.\n"
-        "  --program-dir DIR   Work in DIR instead of the program's own folder.\n\n"
-        "Arguments:\n"
-        "  page                A saved page (.htm) to open.\n");
+    return QStringLiteral("Usage: AppletTavelinWizard [--program-dir DIR] [page]\n"
+                          "Applet Tavelina Wizard: build sliding menus for web pages without coding.\n\n"
+                          "Options:\n"
+                          "  -h, --help          Show this help and exit.\n"
+                          "  --version           Show the version and exit.\n"
+                          "  --program-dir DIR   Work in DIR instead of the program's own folder.\n\n"
+                          "Arguments:\n"
+                          "  page                A saved page (.htm) to open.\n");
 }
 
 QString CCommandLine::VersionText()

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CEditCommand.h"
 
 #include <utility>
@@ -5,12 +7,11 @@
 namespace {
 // The one id of the steps that may merge; the key tells which of them do.
 constexpr int kMergeableId = 1;
-}
+}  // namespace
 
 CEditCommand::CEditCommand(const QString& text, std::function<void()> redo, std::function<void()> undo,
                            QString mergeKey)
-    : QUndoCommand(text), m_fnRedo(std::move(redo)), m_fnUndo(std::move(undo)),
-      m_strMergeKey(std::move(mergeKey))
+    : QUndoCommand(text), m_fnRedo(std::move(redo)), m_fnUndo(std::move(undo)), m_strMergeKey(std::move(mergeKey))
 {
 }
 

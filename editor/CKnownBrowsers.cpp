@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CKnownBrowsers.h"
 
 #include <QDir>
@@ -7,7 +9,7 @@ namespace {
 
 struct KnownBrowser {
     const char* name;
-    QStringList programs;   // tried in this order; the first found counts
+    QStringList programs;  // tried in this order; the first found counts
 };
 
 const QList<KnownBrowser>& Candidates()
@@ -28,9 +30,11 @@ const QList<KnownBrowser>& Candidates()
     return list;
 }
 
-}   // namespace
+}  // namespace
 
-CKnownBrowsers::CKnownBrowsers() : CKnownBrowsers(qEnvironmentVariable("PATH")) {}
+CKnownBrowsers::CKnownBrowsers() : CKnownBrowsers(qEnvironmentVariable("PATH"))
+{
+}
 
 CKnownBrowsers::CKnownBrowsers(const QString& searchPath)
 {

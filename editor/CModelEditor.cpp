@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CModelEditor.h"
 
 #include <optional>
@@ -17,8 +19,7 @@ Held<T> Hold(std::unique_ptr<T> object = nullptr)
 }
 }  // namespace
 
-CModelEditor::CModelEditor(CAppletParameters& params, QObject* parent)
-    : QObject(parent), m_params(params)
+CModelEditor::CModelEditor(CAppletParameters& params, QObject* parent) : QObject(parent), m_params(params)
 {
 }
 
@@ -81,15 +82,16 @@ CTavelin* CModelEditor::AddTopMenu()
         fresh->CopyStyle(*model);
     CTavelin* menu = fresh.get();
     auto hold = Hold(std::move(fresh));
-    Push(tr("Insert"),
-         [this, hold] {
-             m_params.m_arrMenus.insert(m_params.m_arrMenus.begin(), std::move(*hold));
-             emit TopMenuInserted(0);
-         },
-         [this, menu, hold] {
-             emit TopMenuAboutToBeRemoved(menu);
-             *hold = m_params.DetachTopMenu(menu);
-         });
+    Push(
+        tr("Insert"),
+        [this, hold] {
+            m_params.m_arrMenus.insert(m_params.m_arrMenus.begin(), std::move(*hold));
+            emit TopMenuInserted(0);
+        },
+        [this, menu, hold] {
+            emit TopMenuAboutToBeRemoved(menu);
+            *hold = m_params.DetachTopMenu(menu);
+        });
     return menu;
 }
 
@@ -114,24 +116,25 @@ CTavelinItem* CModelEditor::InsertItem(CTavelin* menu, CTavelinItem* owner, int 
     const bool prepare = owner && owner->m_pSubMenu.get() == menu && menu->GetItemCount(true) == 0;
     const CMenuStyle before = *menu;
     auto prepared = std::make_shared<std::optional<CMenuStyle>>();
-    Push(name,
-         [this, menu, owner, nestingDepth, hold, prepare, prepared] {
-             if (prepare && !*prepared) {
-                 PrepareSubMenu(owner, nestingDepth);
-                 *prepared = static_cast<const CMenuStyle&>(*menu);
-             } else if (prepare) {
-                 static_cast<CMenuStyle&>(*menu) = **prepared;
-             }
-             menu->AddItem(std::move(*hold), true);
-             emit ItemInserted(menu, owner, 0);
-         },
-         [this, menu, item, hold, prepare, before] {
-             emit ItemAboutToBeRemoved(menu, item);
-             *hold = menu->DetachItem(item);
-             if (prepare)
-                 static_cast<CMenuStyle&>(*menu) = before;
-             emit ItemRemoved(menu, 0);
-         });
+    Push(
+        name,
+        [this, menu, owner, nestingDepth, hold, prepare, prepared] {
+            if (prepare && !*prepared) {
+                PrepareSubMenu(owner, nestingDepth);
+                *prepared = static_cast<const CMenuStyle&>(*menu);
+            } else if (prepare) {
+                static_cast<CMenuStyle&>(*menu) = **prepared;
+            }
+            menu->AddItem(std::move(*hold), true);
+            emit ItemInserted(menu, owner, 0);
+        },
+        [this, menu, item, hold, prepare, before] {
+            emit ItemAboutToBeRemoved(menu, item);
+            *hold = menu->DetachItem(item);
+            if (prepare)
+                static_cast<CMenuStyle&>(*menu) = before;
+            emit ItemRemoved(menu, 0);
+        });
     return item;
 }
 
@@ -152,15 +155,16 @@ bool CModelEditor::RemoveTopMenu(CTavelin* menu)
     if (index < 0)
         return false;
     auto hold = Hold<CTavelin>();
-    Push(tr("Delete"),
-         [this, menu, hold] {
-             emit TopMenuAboutToBeRemoved(menu);
-             *hold = m_params.DetachTopMenu(menu);
-         },
-         [this, index, hold] {
-             m_params.m_arrMenus.insert(m_params.m_arrMenus.begin() + index, std::move(*hold));
-             emit TopMenuInserted(index);
-         });
+    Push(
+        tr("Delete"),
+        [this, menu, hold] {
+            emit TopMenuAboutToBeRemoved(menu);
+            *hold = m_params.DetachTopMenu(menu);
+        },
+        [this, index, hold] {
+            m_params.m_arrMenus.insert(m_params.m_arrMenus.begin() + index, std::move(*hold));
+            emit TopMenuInserted(index);
+        });
     return true;
 }
 
@@ -170,16 +174,17 @@ bool CModelEditor::RemoveItem(CTavelin* menu, CTavelinItem* item)
     if (index < 0)
         return false;
     auto hold = Hold<CTavelinItem>();
-    Push(tr("Delete"),
-         [this, menu, item, index, hold] {
-             emit ItemAboutToBeRemoved(menu, item);
-             *hold = menu->DetachItem(item);
-             emit ItemRemoved(menu, index);
-         },
-         [this, menu, index, hold] {
-             menu->m_arrItems.insert(menu->m_arrItems.begin() + index, std::move(*hold));
-             emit ItemInserted(menu, OwnerOf(menu), index);
-         });
+    Push(
+        tr("Delete"),
+        [this, menu, item, index, hold] {
+            emit ItemAboutToBeRemoved(menu, item);
+            *hold = menu->DetachItem(item);
+            emit ItemRemoved(menu, index);
+        },
+        [this, menu, index, hold] {
+            menu->m_arrItems.insert(menu->m_arrItems.begin() + index, std::move(*hold));
+            emit ItemInserted(menu, OwnerOf(menu), index);
+        });
     return true;
 }
 
@@ -193,7 +198,8 @@ bool CModelEditor::SetTopMenuVisible(CTavelin* menu, bool visible)
         menu->m_bVisible = value;
         emit TopMenuChanged(menu);
     };
-    Push(tr("Visible"), [apply, after] { apply(after); }, [apply, before] { apply(before); });
+    Push(
+        tr("Visible"), [apply, after] { apply(after); }, [apply, before] { apply(before); });
     return true;
 }
 
@@ -207,7 +213,8 @@ bool CModelEditor::SetItemVisible(CTavelinItem* item, bool visible)
         item->m_bVisible = value;
         emit ItemChanged(item);
     };
-    Push(tr("Visible"), [apply, after] { apply(after); }, [apply, before] { apply(before); });
+    Push(
+        tr("Visible"), [apply, after] { apply(after); }, [apply, before] { apply(before); });
     return true;
 }
 
@@ -221,8 +228,9 @@ bool CModelEditor::MoveTopMenu(CTavelin* menu, bool up)
         moveUp ? m_params.MoveTopMenuUp(menu) : m_params.MoveTopMenuDown(menu);
         emit TopMenuMoved(menu, a, b);
     };
-    Push(up ? tr("Move Up") : tr("Move Down"), [move, up, from, to] { move(up, from, to); },
-         [move, up, from, to] { move(!up, to, from); });
+    Push(
+        up ? tr("Move Up") : tr("Move Down"), [move, up, from, to] { move(up, from, to); },
+        [move, up, from, to] { move(!up, to, from); });
     return true;
 }
 
@@ -236,8 +244,9 @@ bool CModelEditor::MoveItem(CTavelin* menu, CTavelinItem* item, bool up)
         moveUp ? menu->MoveItemUp(item) : menu->MoveItemDown(item);
         emit ItemMoved(menu, a, b);
     };
-    Push(up ? tr("Move Up") : tr("Move Down"), [move, up, from, to] { move(up, from, to); },
-         [move, up, from, to] { move(!up, to, from); });
+    Push(
+        up ? tr("Move Up") : tr("Move Down"), [move, up, from, to] { move(up, from, to); },
+        [move, up, from, to] { move(!up, to, from); });
     return true;
 }
 
@@ -250,8 +259,9 @@ void CModelEditor::SetAppletSettings(const CAppletSettings& settings, const QStr
         static_cast<CAppletSettings&>(m_params) = value;
         emit AppletChanged();
     };
-    Push(name.isEmpty() ? tr("Properties") : name, [apply, settings] { apply(settings); },
-         [apply, before] { apply(before); }, MergeKey(&m_params, field));
+    Push(
+        name.isEmpty() ? tr("Properties") : name, [apply, settings] { apply(settings); },
+        [apply, before] { apply(before); }, MergeKey(&m_params, field));
 }
 
 void CModelEditor::SetItemFields(CTavelinItem* item, const CItemFields& fields, const QString& name,
@@ -264,12 +274,12 @@ void CModelEditor::SetItemFields(CTavelinItem* item, const CItemFields& fields, 
         static_cast<CItemFields&>(*item) = value;
         emit ItemChanged(item);
     };
-    Push(name.isEmpty() ? tr("Properties") : name, [apply, fields] { apply(fields); },
-         [apply, before] { apply(before); }, MergeKey(item, field));
+    Push(
+        name.isEmpty() ? tr("Properties") : name, [apply, fields] { apply(fields); },
+        [apply, before] { apply(before); }, MergeKey(item, field));
 }
 
-void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name,
-                                const QString& field)
+void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name, const QString& field)
 {
     if (!menu || static_cast<const CMenuStyle&>(*menu) == style)
         return;
@@ -278,8 +288,9 @@ void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const Q
         static_cast<CMenuStyle&>(*menu) = value;
         emit MenuStyleChanged(menu);
     };
-    Push(name.isEmpty() ? tr("Properties") : name, [apply, style] { apply(style); },
-         [apply, before] { apply(before); }, MergeKey(menu, field));
+    Push(
+        name.isEmpty() ? tr("Properties") : name, [apply, style] { apply(style); }, [apply, before] { apply(before); },
+        MergeKey(menu, field));
 }
 
 // Scope 0 is the item alone, 1 every item of its menu, 2 every item of the
@@ -321,11 +332,12 @@ void CModelEditor::ApplyToScope(CTavelinItem* item, int scope, const QString& na
             static_cast<CItemFields&>(*targets[i]) = values[i];
         emit ItemsChanged();
     };
-    Push(name, [apply, after] { apply(after); }, [apply, before] { apply(before); });
+    Push(
+        name, [apply, after] { apply(after); }, [apply, before] { apply(before); });
 }
 
-void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string& normal,
-                               const std::string& over, const std::string& click)
+void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string& normal, const std::string& over,
+                               const std::string& click)
 {
     if (!item)
         return;
@@ -338,8 +350,7 @@ void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string&
     });
 }
 
-void CModelEditor::ApplyAudio(CTavelinItem* item, int scope, const std::string& over,
-                              const std::string& click)
+void CModelEditor::ApplyAudio(CTavelinItem* item, int scope, const std::string& over, const std::string& click)
 {
     if (!item)
         return;

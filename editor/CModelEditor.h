@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
@@ -34,8 +36,7 @@ public:
     // holds owner.
     CTavelinItem* InsertNewItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth);
     // A deep copy of source at the front of menu (same rules as above).
-    CTavelinItem* InsertItemCopy(CTavelin* menu, CTavelinItem* owner, int nestingDepth,
-                                 const CTavelinItem& source);
+    CTavelinItem* InsertItemCopy(CTavelin* menu, CTavelinItem* owner, int nestingDepth, const CTavelinItem& source);
     bool RemoveTopMenu(CTavelin* menu);
     bool RemoveItem(CTavelin* menu, CTavelinItem* item);
     bool SetTopMenuVisible(CTavelin* menu, bool visible);
@@ -55,10 +56,9 @@ public:
     void SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name = QString(),
                       const QString& field = QString());
     // scope: 0 this item only, 1 all items of its menu, 2 all items.
-    void ApplyImages(CTavelinItem* item, int scope, const std::string& normal,
-                     const std::string& over, const std::string& click);
-    void ApplyAudio(CTavelinItem* item, int scope, const std::string& over,
-                    const std::string& click);
+    void ApplyImages(CTavelinItem* item, int scope, const std::string& normal, const std::string& over,
+                     const std::string& click);
+    void ApplyAudio(CTavelinItem* item, int scope, const std::string& over, const std::string& click);
 
     // The whole model was reset and refilled (new, open): the history is
     // cleared and the views rebuild.
@@ -80,21 +80,21 @@ signals:
     void ItemAboutToBeRemoved(CTavelin* menu, CTavelinItem* item);
     void ItemRemoved(CTavelin* menu, int index);
     void ItemMoved(CTavelin* menu, int from, int to);
-    void TopMenuChanged(CTavelin* menu);      // visibility
-    void ItemChanged(CTavelinItem* item);     // fields, visibility
+    void TopMenuChanged(CTavelin* menu);   // visibility
+    void ItemChanged(CTavelinItem* item);  // fields, visibility
     void MenuStyleChanged(CTavelin* menu);
     void AppletChanged();
-    void ItemsChanged();                      // media applied to many items
+    void ItemsChanged();  // media applied to many items
     void ModelReset();
-    void Changed();                           // after every change above
+    void Changed();  // after every change above
 
 private:
     void Push(const QString& name, std::function<void()> redo, std::function<void()> undo,
               const QString& mergeKey = QString());
     // The key under which stores to field of object merge (empty for none).
     static QString MergeKey(const void* object, const QString& field);
-    CTavelinItem* InsertItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth,
-                             std::unique_ptr<CTavelinItem> fresh, const QString& name);
+    CTavelinItem* InsertItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth, std::unique_ptr<CTavelinItem> fresh,
+                             const QString& name);
     void ApplyToScope(CTavelinItem* item, int scope, const QString& name,
                       const std::function<void(CItemFields&)>& change);
 

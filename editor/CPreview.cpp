@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CPreview.h"
 
 #include <QUrl>
@@ -7,8 +9,8 @@
 #include "CBrowserLauncher.h"
 #include "CText.h"
 #include "IUserPrompts.h"
-#include "core/project/CProjectService.h"
 #include "core/io/CPath.h"
+#include "core/project/CProjectService.h"
 #include "core/settings/CAppSettings.h"
 
 std::string CPreview::PreviewFolder(const std::string& programDir)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CQtSettings.h"
 
 #include <QFileInfo>
@@ -63,8 +65,7 @@ int CQtSettings::GetInt(const std::string& section, const std::string& key, int 
     return ok ? value : defaultValue;
 }
 
-std::string CQtSettings::GetString(const std::string& section, const std::string& key,
-                                   const std::string& defaultValue)
+std::string CQtSettings::GetString(const std::string& section, const std::string& key, const std::string& defaultValue)
 {
     const QVariant value = Value(Key(section, key));
     if (!value.isValid())

@@ -1,8 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QSettings>
 #include <QVariantMap>
-
 #include <memory>
 
 #include "core/settings/ISettingsStore.h"
@@ -19,11 +20,9 @@ public:
     CQtSettings();
 
     int GetInt(const std::string& section, const std::string& key, int defaultValue) override;
-    std::string GetString(const std::string& section, const std::string& key,
-                          const std::string& defaultValue) override;
+    std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) override;
     void SetInt(const std::string& section, const std::string& key, int value) override;
-    void SetString(const std::string& section, const std::string& key,
-                   const std::string& value) override;
+    void SetString(const std::string& section, const std::string& key, const std::string& value) override;
     bool Contains(const std::string& section, const std::string& key) override;
     void Flush() override;
 

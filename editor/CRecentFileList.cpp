@@ -1,7 +1,8 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CRecentFileList.h"
 
 #include <string>
-
 #include <vector>
 
 #include "CText.h"

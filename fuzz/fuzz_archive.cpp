@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the clipboard reader: it must refuse or accept
 // them without crashing, leaking or reading out of bounds. Every accepted
 // block must store again and read back.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the menu importers (the first byte picks the file
 // name, so every kind is reached), rewrites a page's links for a page in
 // another folder, builds whatever they accept into a model and checks its
@@ -8,11 +10,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/import/CImportBuilder.h"
 #include "core/check/CLinkChecker.h"
+#include "core/import/CImportBuilder.h"
 #include "core/import/CMenuImport.h"
-#include "core/model/CAppletParameters.h"
 #include "core/io/IFileSystem.h"
+#include "core/model/CAppletParameters.h"
 
 namespace {
 // A folder that holds nothing.

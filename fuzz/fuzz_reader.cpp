@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the project reader as a project file, then writes
 // the loaded model and reads it again: the second text must equal the first,
 // and nothing may crash, leak or hang.
@@ -6,11 +8,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/publish/CPageWriter.h"
 #include "core/check/CParameterCheck.h"
 #include "core/format/CProjectReader.h"
 #include "core/io/IFileSystem.h"
 #include "core/model/CAppletParameters.h"
+#include "core/publish/CPageWriter.h"
 
 namespace {
 // One file in memory; media paths ending in "gif" exist.

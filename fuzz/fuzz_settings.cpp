@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the settings file reader and the template store
 // as their files. Reading, writing back and reading again must agree, a
 // value just written must read back (or the write be refused), and nothing

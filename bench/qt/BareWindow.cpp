@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // The start-up yardstick: a bare Qt main window, shown, then the program
 // ends (with ATW_QUIT_AFTER_SHOW set, as the editor does). With a number as
 // its argument the window shows a tree: a root and that many rows under it,

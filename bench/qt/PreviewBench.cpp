@@ -1,23 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // How long the Live Preview pane takes from a change of the model to the
 // page showing it: one label edited, then the time until the pane has drawn
 // it (the debounce of CLivePreviewPane::kDebounceMs included), at 100,
 // 1,000 and 10,000 items. The first drawing (the page loaded afresh) is
 // measured on its own, and so is a change of the structure.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include "BenchModel.h"
-#include "editor/CModelEditor.h"
 #include "core/io/CStdFileSystem.h"
 #include "core/model/CTavelin.h"
 #include "core/settings/CMemorySettings.h"
+#include "editor/CModelEditor.h"
 #include "gui/preview/CLivePreviewPane.h"
 
 namespace {
@@ -27,8 +28,7 @@ struct PreviewRig {
     {
         QFile::copy(QStringLiteral(ATW_SOURCE_DIR "/data/tavelin.js"), program.filePath("tavelin.js"));
         pane = std::make_unique<CLivePreviewPane>(editor, CStdFileSystem::Instance(), settings,
-                                                  program.path().toStdString(),
-                                                  program.filePath("tmp").toStdString());
+                                                  program.path().toStdString(), program.filePath("tmp").toStdString());
         pane->resize(800, 600);
     }
 
@@ -78,7 +78,7 @@ void BM_LivePreviewRefresh(benchmark::State& state)
     rig.pane->show();
     rig.WaitDrawn();
     CTavelinItem* item = rig.FirstItem();
-    static int n = 0;   // the model is shared between runs: every label is new
+    static int n = 0;  // the model is shared between runs: every label is new
     const int reloads = rig.pane->Reloads();
     for (auto _ : state) {
         CItemFields fields = *item;
@@ -118,9 +118,14 @@ void BM_LivePreviewInsertOrUndo(benchmark::State& state)
     }
 }
 
-} // namespace
+}  // namespace
 
-BENCHMARK(BM_LivePreviewFirstDrawing)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime()->Iterations(3)
+BENCHMARK(BM_LivePreviewFirstDrawing)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->UseManualTime()
+    ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LivePreviewRefresh)->Arg(100)->Arg(1000)->Arg(10000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LivePreviewInsertOrUndo)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);

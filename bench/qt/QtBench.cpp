@@ -1,29 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // The editor's own figures against Qt references, in one run: the project
 // reader against QSettings reading the same file, the tree's rebuild against
 // a bare tree widget refilled the same lazy way, edits on a large tree against the
 // same edits on a small one, the editor showing a large project against a
 // bare tree of the same shape, an edit among many siblings against the same
 // edit on a bare tree widget, and the editor's start against a bare window.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QPixmap>
+#include <QProcess>
 #include <QSettings>
 #include <QTreeWidget>
+#include <benchmark/benchmark.h>
 #include <filesystem>
 #include <string_view>
 #include <unistd.h>
 
 #include "BenchModel.h"
-#include "tests/support/CTestEditor.h"
-#include "editor/CAppletTavelinWizardDoc.h"
-#include "editor/CModelEditor.h"
-#include "core/publish/CPageWriter.h"
 #include "core/format/CProjectReader.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
+#include "editor/CAppletTavelinWizardDoc.h"
+#include "editor/CModelEditor.h"
 #include "gui/tree/CAppletTavelinWizardView.h"
+#include "tests/support/CTestEditor.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -43,9 +44,9 @@ std::string ProjectFile(int items)
 
 void PerItem(benchmark::State& state)
 {
-    state.counters["per_item"] = benchmark::Counter(static_cast<double>(state.range(0)),
-                                                    benchmark::Counter::kIsIterationInvariantRate |
-                                                        benchmark::Counter::kInvert);
+    state.counters["per_item"] =
+        benchmark::Counter(static_cast<double>(state.range(0)),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_LoadProject_Ours(benchmark::State& state)
@@ -250,10 +251,7 @@ struct SiblingsRig {
         view->expandItem(view->NodeOf(menu));
         Paint(*view);
     }
-    QTreeWidgetItem* Middle()
-    {
-        return view->NodeOf(menu->GetItem(static_cast<int>(menu->m_arrItems.size() / 2)));
-    }
+    QTreeWidgetItem* Middle() { return view->NodeOf(menu->GetItem(static_cast<int>(menu->m_arrItems.size() / 2))); }
 };
 
 // The peer's shape: a shown bare tree with a root, one menu node and
@@ -353,8 +351,8 @@ double StartSeconds(const QString& program, const QStringList& arguments)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("ATW_QUIT_AFTER_SHOW"), QStringLiteral("1"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(fs::temp_directory_path().string()) +
-                                                      QStringLiteral("/atw-qt-bench-config"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+               QString::fromStdString(fs::temp_directory_path().string()) + QStringLiteral("/atw-qt-bench-config"));
     process.setProcessEnvironment(env);
     QElapsedTimer timer;
     timer.start();
@@ -410,11 +408,7 @@ BENCHMARK(BM_TreeDelete_BarePeer)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StartEditor)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartBareWindow)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartEditor_Project)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StartBareWindow_Tree)
-    ->Arg(100000)
-    ->UseManualTime()
-    ->Iterations(5)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartBareWindow_Tree)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

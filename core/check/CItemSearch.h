@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -24,7 +26,7 @@ public:
 private:
     const CTavelinItem* ItemAt(size_t position) const;
 
-    std::string m_strText;              // per item: label \0 description \0 link \0
-    std::vector<size_t> m_starts;       // where each item's texts begin
+    std::string m_strText;         // per item: label \0 description \0 link \0
+    std::vector<size_t> m_starts;  // where each item's texts begin
     std::vector<const CTavelinItem*> m_items;
 };

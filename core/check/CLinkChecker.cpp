@@ -1,7 +1,8 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CLinkChecker.h"
 
 #include <gumbo.h>
-
 #include <utility>
 
 #include "core/import/CImportText.h"
@@ -9,8 +10,8 @@
 
 namespace {
 
-constexpr const char* kIndexPages[] = {"index.html", "index.htm", "index.php", "index.shtml", "default.htm",
-                                       "default.html"};
+constexpr const char* kIndexPages[] = {"index.html",  "index.htm",   "index.php",
+                                       "index.shtml", "default.htm", "default.html"};
 
 bool IsHtml(const std::string& file)
 {
@@ -112,8 +113,8 @@ std::string CLinkChecker::FileProblem(const std::string& address)
 void CLinkChecker::CheckItem(const CTavelinItem& item, const std::string& path, std::vector<CFinding>& out)
 {
     const std::pair<const char*, std::string_view> references[] = {
-        {"link", item.m_strLink},          {"image", item.m_strNormalImage}, {"image", item.m_strOverImage},
-        {"image", item.m_strClickImage},   {"sound", item.m_strOverAudio},   {"sound", item.m_strClickAudio}};
+        {"link", item.m_strLink},        {"image", item.m_strNormalImage}, {"image", item.m_strOverImage},
+        {"image", item.m_strClickImage}, {"sound", item.m_strOverAudio},   {"sound", item.m_strClickAudio}};
     std::set<std::string_view> seen;
     for (const auto& [kind, view] : references) {
         if (view.empty() || !seen.insert(view).second)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <map>
@@ -6,8 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/model/CAppletParameters.h"
 #include "core/io/IFileSystem.h"
+#include "core/model/CAppletParameters.h"
 
 // Checks every item's link and media files against the files around a page:
 // a relative address must name a file that exists relative to the page's
@@ -44,7 +46,7 @@ private:
     IFileSystem& m_fs;
     std::string m_strPage;
     std::string m_strFolder;
-    std::map<std::string, std::set<std::string>> m_anchors;  // by file
+    std::map<std::string, std::set<std::string>> m_anchors;   // by file
     std::unordered_map<std::string, std::string> m_problems;  // by address, once looked up
     int m_nChecked = 0;
 };

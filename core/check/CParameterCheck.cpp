@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CParameterCheck.h"
 
 #include <algorithm>
@@ -7,14 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/model/CItemWalk.h"
 #include "core/format/CNumberingWalk.h"
 #include "core/io/CPath.h"
+#include "core/model/CItemWalk.h"
 
 namespace {
-const char* const kKinds[] = {"\" normal image file \"", "\" mouse over image file \"",
-                              "\" mouse click image file \"", "\" mouse over audio file \"",
-                              "\" mouse click audio file \""};
+const char* const kKinds[] = {"\" normal image file \"", "\" mouse over image file \"", "\" mouse click image file \"",
+                              "\" mouse over audio file \"", "\" mouse click audio file \""};
 constexpr const char* kBadLink =
     " is a symbolic link that does not lead to an image or audio file of its kind; it is not copied.\r\n";
 const char* const kFieldNames[] = {"normal image file", "mouse over image file", "mouse click image file",
@@ -46,8 +47,7 @@ std::string_view FileNameOf(std::string_view path)
 }
 }  // namespace
 
-CParameterCheck::CParameterCheck(CAppletParameters& params, IFileSystem& fs)
-    : m_params(params), m_media(fs)
+CParameterCheck::CParameterCheck(CAppletParameters& params, IFileSystem& fs) : m_params(params), m_media(fs)
 {
 }
 
@@ -64,8 +64,8 @@ CParameterCheck::Result CParameterCheck::Run()
             AccumulateSize(*menu, 0, m_state);
     const int width = Clamp(std::int64_t{m_state.m_nMaxWidth} + 4);
     const int height = Clamp(std::int64_t{m_state.m_nTotalHeight} + 4);
-    report += "Recommend:\tApplet Width:" + std::to_string(width) + ",\tApplet Height:" +
-              std::to_string(height) + "\r\n";
+    report +=
+        "Recommend:\tApplet Width:" + std::to_string(width) + ",\tApplet Height:" + std::to_string(height) + "\r\n";
     CheckAppletFile(m_params.m_strBackImage, "image", report);
     CheckAppletFile(m_params.m_strBackAudio, "audio", report);
     for (const auto& menu : m_params.m_arrMenus)

@@ -1,14 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <unordered_set>
 
-#include "core/model/CAppletParameters.h"
-#include "core/io/CMediaFiles.h"
-#include "core/model/CTextKeyed.h"
 #include "core/format/CWriteState.h"
+#include "core/io/CMediaFiles.h"
 #include "core/io/IFileSystem.h"
+#include "core/model/CAppletParameters.h"
+#include "core/model/CTextKeyed.h"
 
 // The check before publishing: the applet size that all open menus need and
 // every file that the model names but that does not exist.
@@ -34,21 +36,20 @@ public:
     static void AccumulateSize(const CTavelin& menu, int x, CWriteState& state);
     // Check-only: appends warnings. Otherwise copies existing media into
     // folder (template mode: its "Sample/Image" and "Sample/Audio").
-    void CheckMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
-                        bool checkOnly, bool templateMode);
+    void CheckMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages, bool checkOnly,
+                        bool templateMode);
 
 private:
-    void WalkMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages,
-                       bool checkOnly, bool templateMode);
-    void CheckItemFile(const CTavelinItem& item, std::string_view path, const char* kind,
-                       std::string& messages);
+    void WalkMenuFiles(const std::string& folder, const CTavelin& menu, std::string& messages, bool checkOnly,
+                       bool templateMode);
+    void CheckItemFile(const CTavelinItem& item, std::string_view path, const char* kind, std::string& messages);
     void CheckAppletFile(const std::string& path, const char* what, std::string& messages);
     void CheckSameName(std::string_view path, std::string& messages);
     std::string CommaWarnings();
 
     CAppletParameters& m_params;
     CWriteState m_state;
-    CMediaFiles m_media;  // asks the file system about each path once per run
+    CMediaFiles m_media;                        // asks the file system about each path once per run
     CTextKeyed<std::string> m_names;            // file name -> the first media path of it
     std::unordered_set<std::string> m_clashes;  // paths already reported
 };

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CFieldEscape.h"
 
 namespace {
@@ -19,17 +21,11 @@ std::string_view TokenAt(std::string_view rest, size_t& length)
         return {};
     length = 2;
     switch (rest[0]) {
-    case 'r':
-        return "\r";
-    case 'n':
-        return "\n";
-    case 'c':
-        return ",";
-    case 'p':
-        return kMarker;
-    default:
-        length = 0;
-        return {};
+    case 'r': return "\r";
+    case 'n': return "\n";
+    case 'c': return ",";
+    case 'p': return kMarker;
+    default: length = 0; return {};
     }
 }
 
@@ -87,8 +83,7 @@ void CFieldEscape::Escape(std::string_view text, std::string& out)
 void CFieldEscape::Unescape(std::string_view text, std::string& out)
 {
     size_t start = 0;
-    for (size_t pos = text.find(kMarker); pos != std::string_view::npos;
-         pos = text.find(kMarker, pos)) {
+    for (size_t pos = text.find(kMarker); pos != std::string_view::npos; pos = text.find(kMarker, pos)) {
         size_t length = 0;
         const std::string_view plain = TokenAt(text.substr(pos + kMarker.size()), length);
         if (length == 0) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CMenuLinker.h"
 
 #include <utility>
@@ -102,8 +104,7 @@ void CMenuLinker::Attach(CAppletParameters& params)
         if (m_menus[m] && m_claimed[m] && m_bTooDeep)
             continue;  // under a menu left out for depth: told above
         if (m_menus[m])
-            Warn("The project's menu list leaves menu " + std::to_string(m) +
-                 " unattached; it was left out.");
+            Warn("The project's menu list leaves menu " + std::to_string(m) + " unattached; it was left out.");
     }
     if (m_nSkipped > kMaxDetailedWarnings)
         m_warnings.push_back("The project's menu list was damaged in " + std::to_string(m_nSkipped) +

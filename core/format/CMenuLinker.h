@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
@@ -5,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/model/CAppletParameters.h"
 #include "CRecordText.h"
+#include "core/model/CAppletParameters.h"
 
 // Joins the menus that the reader built into a tree by the relation entries of
 // the structure record ("-m" a top-level menu, "i-m" menu m opens from global

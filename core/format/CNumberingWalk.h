@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "core/model/CAppletParameters.h"
 #include "CWriteState.h"
+#include "core/model/CAppletParameters.h"
 
 // Gives the menus their numbers in depth-first order: a menu takes the
 // counter's value, its items are collected, the counter goes up, then the
@@ -16,7 +18,9 @@
 class CNumberingWalk {
 public:
     CNumberingWalk(CAppletParameters& params, bool pageMode, CWriteState& state)
-        : m_params(params), m_state(state), m_bPageMode(pageMode) {}
+        : m_params(params), m_state(state), m_bPageMode(pageMode)
+    {
+    }
 
     // The written menus in number order: a menu's number is its index.
     const std::vector<const CTavelin*>& Run();
@@ -33,6 +37,6 @@ private:
     CAppletParameters& m_params;
     CWriteState& m_state;
     bool m_bPageMode;
-    std::vector<int> m_topNumbers;        // written top-level menus, list order
-    std::vector<int> m_subNumberOfItem;   // by global item index; -1 for none
+    std::vector<int> m_topNumbers;       // written top-level menus, list order
+    std::vector<int> m_subNumberOfItem;  // by global item index; -1 for none
 };

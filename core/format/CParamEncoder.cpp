@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CParamEncoder.h"
 
 #include <algorithm>
@@ -10,8 +12,8 @@
 #endif
 
 #include "CFieldEscape.h"
-#include "CNumberingWalk.h"
 #include "CNumberText.h"
+#include "CNumberingWalk.h"
 #include "core/io/CPath.h"
 
 namespace {
@@ -179,8 +181,7 @@ void CParamEncoder::AppendFileRef(std::string_view path, std::string& out, bool 
         AppendText(out, CachedFileRef(path), {}, html ? kHtml : 0);
 }
 
-void CParamEncoder::AppendField(std::string& out, std::string_view text, std::string_view breakWith,
-                               bool html) const
+void CParamEncoder::AppendField(std::string& out, std::string_view text, std::string_view breakWith, bool html) const
 {
     if (!m_bEscapeText) {
         AppendText(out, text, breakWith, Mask(html));

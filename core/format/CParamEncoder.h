@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <functional>
@@ -5,9 +7,9 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "CWriteState.h"
 #include "core/model/CAppletParameters.h"
 #include "core/model/CTextKeyed.h"
-#include "CWriteState.h"
 
 // The applet's parameter values: the numbering walk over written menus and the
 // layout of every value ("ApStyle", "MStyle-%d", "IStyle-%d", "I%d-%d", "Misc").

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CProjectReader.h"
 
 #include <algorithm>
@@ -164,8 +166,7 @@ void CProjectReader::Load(const std::string& section, bool templateMode)
         std::string_view text;
         std::string_view value;
         switch (CRecordText::ReadLine(line, text, value)) {
-        case CRecordText::Line::Empty:
-            break;
+        case CRecordText::Line::Empty: break;
         case CRecordText::Line::Header:
             inSection = text == header;
             if (inSection)
@@ -432,8 +433,8 @@ void CProjectReader::ReadApplet()
     p.m_nImageY = ToNumber(f[9]);
     p.m_strBackAudio = MediaPath(f[10], "/Sample/Audio/");
     int* const numbers[] = {&p.m_bShowSelection, &p.m_nOpenSpeed, &p.m_nCloseSpeed, &p.m_bShowAllBranches,
-                            &p.m_bHasLines, &p.m_nBorder, &p.m_nBackStyle, &p.m_nGradientDir,
-                            &p.m_nLineIndent, &p.m_nLineThick};
+                            &p.m_bHasLines,      &p.m_nBorder,    &p.m_nBackStyle,  &p.m_nGradientDir,
+                            &p.m_nLineIndent,    &p.m_nLineThick};
     for (size_t i = 0; i < std::size(numbers); ++i)
         *numbers[i] = ToNumber(f[11 + i]);
     p.m_crLine = ToColor(f[21]);
@@ -486,8 +487,8 @@ const CProjectReader::CMenuLook& CProjectReader::MenuLook(std::string_view recor
         const Fields& f = m_fields;
         CMenuStyle& m = look.m_style;
         m.m_crBackground = ToColor(f[0]);
-        int* const numbers[] = {&m.m_nBackStyle, &m.m_nReserved1, &m.m_nReserved2, &m.m_nIndent, &m.m_nStartY,
-                                &m.m_nItemWidth, &m.m_nItemHeight, &m.m_nItemGap, &m.m_nBorderThick};
+        int* const numbers[] = {&m.m_nBackStyle, &m.m_nReserved1,  &m.m_nReserved2, &m.m_nIndent,     &m.m_nStartY,
+                                &m.m_nItemWidth, &m.m_nItemHeight, &m.m_nItemGap,   &m.m_nBorderThick};
         for (size_t i = 0; i < std::size(numbers); ++i)
             *numbers[i] = ToNumber(f[1 + i]);
         SetText(m.m_strName, f[10]);
@@ -515,8 +516,8 @@ const CProjectReader::ItemLooks& CProjectReader::ItemLook(std::string_view recor
             const size_t b = state * 15;
             st.m_crBack = ToColor(s[b]);
             st.m_crFont = ToColor(s[b + 1]);
-            int* const values[] = {&st.m_nBackStyle, &st.m_nFontEffect, &st.m_nFontName, &st.m_nFontSize,
-                                   &st.m_nFontStyle, &st.m_nImageAlign, &st.m_nTextAlign, &st.m_nImageOffset,
+            int* const values[] = {&st.m_nBackStyle,  &st.m_nFontEffect,  &st.m_nFontName,  &st.m_nFontSize,
+                                   &st.m_nFontStyle,  &st.m_nImageAlign,  &st.m_nTextAlign, &st.m_nImageOffset,
                                    &st.m_nTextOffset, &st.m_nGradientDir, &st.m_nBorder};
             for (size_t i = 0; i < std::size(values); ++i)
                 *values[i] = ToNumber(s[b + 2 + i]);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>
@@ -10,12 +12,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "CRecordText.h"
+#include "core/io/IFileSystem.h"
 #include "core/model/CAppletParameters.h"
 #include "core/model/CTextArena.h"
 #include "core/model/CTextCopies.h"
-#include "CRecordText.h"
 #include "core/model/CTextKeyed.h"
-#include "core/io/IFileSystem.h"
 
 // "[section]key" -> value, the last occurrence in the file winning.
 using CIniMap = std::unordered_map<std::string, std::string>;
@@ -24,8 +26,7 @@ using CIniMap = std::unordered_map<std::string, std::string>;
 class CProjectReader {
 public:
     static constexpr const char* kProjectSection = "Tavelin1.0";
-    static constexpr const char* kDefaultApStyle =
-        "My Tavelina,0,200,500,0,0,,,,,,1,5,5,0,1,0,1,1,0,0,5,0";
+    static constexpr const char* kDefaultApStyle = "My Tavelina,0,200,500,0,0,,,,,,1,5,5,0,1,0,1,1,0,0,5,0";
     // Items that a menu count names beyond the records in the file are made
     // up to this number in all; the rest are left out (a damaged count).
     static constexpr size_t kMaxItemsWithoutRecord = 10000;
@@ -92,8 +93,8 @@ private:
     bool AddRecordLine(std::string_view line);
     void AddRecord(std::uint64_t key, std::string_view value)
     {
-        m_numbered.push_back({key, static_cast<std::uint32_t>(value.data() - m_text.data()),
-                              static_cast<std::uint32_t>(value.size())});
+        m_numbered.push_back(
+            {key, static_cast<std::uint32_t>(value.data() - m_text.data()), static_cast<std::uint32_t>(value.size())});
     }
     // The fields of "[section]key" (or of defaultText when absent), exactly
     // count of them; views into the map or defaultText.

@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CProjectText.h"
 
 #include <cstdint>
 
 #include "CFieldEscape.h"
-#include "CNumberingWalk.h"
 #include "CNumberText.h"
+#include "CNumberingWalk.h"
 #include "core/io/CPath.h"
 
 namespace {
@@ -131,9 +133,8 @@ void CProjectText::AppletRecord(std::string& out)
     AddNum(out, p.m_nImageX);
     AddNum(out, p.m_nImageY);
     AppendAppletMedia(p.m_strBackAudio, out);
-    for (int n : {p.m_bShowSelection, p.m_nOpenSpeed, p.m_nCloseSpeed, p.m_bShowAllBranches,
-                  p.m_bHasLines, p.m_nBorder, p.m_nBackStyle, p.m_nGradientDir, p.m_nLineIndent,
-                  p.m_nLineThick})
+    for (int n : {p.m_bShowSelection, p.m_nOpenSpeed, p.m_nCloseSpeed, p.m_bShowAllBranches, p.m_bHasLines, p.m_nBorder,
+                  p.m_nBackStyle, p.m_nGradientDir, p.m_nLineIndent, p.m_nLineThick})
         AddNum(out, n);
     AddColor(out, p.m_crLine);
     AddNum(out, p.m_nDisplayFromY);
@@ -143,8 +144,8 @@ void CProjectText::AppletRecord(std::string& out)
 void CProjectText::MenuRecord(const CTavelin& m, std::string& out)
 {
     AddColor(out, m.m_crBackground);
-    for (int n : {m.m_nBackStyle, m.m_nReserved1, m.m_nReserved2, m.m_nIndent, m.m_nStartY,
-                  m.m_nItemWidth, m.m_nItemHeight, m.m_nItemGap, m.m_nBorderThick})
+    for (int n : {m.m_nBackStyle, m.m_nReserved1, m.m_nReserved2, m.m_nIndent, m.m_nStartY, m.m_nItemWidth,
+                  m.m_nItemHeight, m.m_nItemGap, m.m_nBorderThick})
         AddNum(out, n);
     AddText(out, m.m_strName);
     AddNum(out, m.m_bVisible);
@@ -157,9 +158,8 @@ void CProjectText::StyleRecord(const CTavelin& menu, std::string& out)
         const CItemStyle& s = menu.Style(state);
         AddColor(out, s.m_crBack);
         AddColor(out, s.m_crFont);
-        for (int n : {s.m_nBackStyle, s.m_nFontEffect, s.m_nFontName, s.m_nFontSize, s.m_nFontStyle,
-                      s.m_nImageAlign, s.m_nTextAlign, s.m_nImageOffset, s.m_nTextOffset,
-                      s.m_nGradientDir, s.m_nBorder})
+        for (int n : {s.m_nBackStyle, s.m_nFontEffect, s.m_nFontName, s.m_nFontSize, s.m_nFontStyle, s.m_nImageAlign,
+                      s.m_nTextAlign, s.m_nImageOffset, s.m_nTextOffset, s.m_nGradientDir, s.m_nBorder})
             AddNum(out, n);
         out += ",,";
     }
@@ -184,8 +184,17 @@ void CProjectText::ItemRecord(const CTavelinItem& item, std::string& out)
 
 CProjectText::MenuKey CProjectText::MenuKeyOf(const CTavelin& m)
 {
-    return {static_cast<int>(m.m_crBackground), m.m_nBackStyle, m.m_nReserved1, m.m_nReserved2, m.m_nIndent,
-            m.m_nStartY, m.m_nItemWidth, m.m_nItemHeight, m.m_nItemGap, m.m_nBorderThick, m.m_bVisible};
+    return {static_cast<int>(m.m_crBackground),
+            m.m_nBackStyle,
+            m.m_nReserved1,
+            m.m_nReserved2,
+            m.m_nIndent,
+            m.m_nStartY,
+            m.m_nItemWidth,
+            m.m_nItemHeight,
+            m.m_nItemGap,
+            m.m_nBorderThick,
+            m.m_bVisible};
 }
 
 CProjectText::StyleKey CProjectText::StyleKeyOf(const CTavelin& menu)
@@ -195,8 +204,8 @@ CProjectText::StyleKey CProjectText::StyleKeyOf(const CTavelin& menu)
     for (int state = 0; state < 3; ++state) {
         const CItemStyle& s = menu.Style(state);
         for (int n : {static_cast<int>(s.m_crBack), static_cast<int>(s.m_crFont), s.m_nBackStyle, s.m_nFontEffect,
-                      s.m_nFontName, s.m_nFontSize, s.m_nFontStyle, s.m_nImageAlign, s.m_nTextAlign,
-                      s.m_nImageOffset, s.m_nTextOffset, s.m_nGradientDir, s.m_nBorder})
+                      s.m_nFontName, s.m_nFontSize, s.m_nFontStyle, s.m_nImageAlign, s.m_nTextAlign, s.m_nImageOffset,
+                      s.m_nTextOffset, s.m_nGradientDir, s.m_nBorder})
             key[i++] = n;
     }
     return key;

@@ -1,11 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "core/model/CAppletParameters.h"
-#include "core/io/CMediaFiles.h"
 #include "CWriteState.h"
+#include "core/io/CMediaFiles.h"
+#include "core/model/CAppletParameters.h"
 
 // The model as project-file text (or as a section of the template file):
 // the header, "ApStyle", "Notice" (project files only), every menu and item
@@ -21,7 +23,9 @@ public:
     // In template mode media fields hold the bare names of existing media
     // files (the applet's own image and audio keep a stored path otherwise).
     CProjectText(CAppletParameters& params, CMediaFiles& media, bool templateMode)
-        : m_params(params), m_media(media), m_bTemplateMode(templateMode) {}
+        : m_params(params), m_media(media), m_bTemplateMode(templateMode)
+    {
+    }
 
     std::string Compose(const std::string& section);
 

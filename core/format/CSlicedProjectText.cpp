@@ -1,10 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CSlicedProjectText.h"
 
 #include "CNumberingWalk.h"
 #include "CProjectReader.h"
 
-CSlicedProjectText::CSlicedProjectText(CAppletParameters& params, IFileSystem& fs)
-    : m_params(params), m_media(fs)
+CSlicedProjectText::CSlicedProjectText(CAppletParameters& params, IFileSystem& fs) : m_params(params), m_media(fs)
 {
 }
 

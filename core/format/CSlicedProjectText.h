@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>
@@ -5,10 +7,10 @@
 #include <string>
 #include <utility>
 
-#include "core/model/CAppletParameters.h"
-#include "core/io/CMediaFiles.h"
 #include "CProjectText.h"
 #include "CWriteState.h"
+#include "core/io/CMediaFiles.h"
+#include "core/model/CAppletParameters.h"
 
 // The project-file text of a large project composed a slice at a time, so
 // that the editor can write a recovery copy between two key presses. Start

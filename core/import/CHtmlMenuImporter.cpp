@@ -1,8 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CHtmlMenuImporter.h"
 
-#include <gumbo.h>
-
 #include <algorithm>
+#include <gumbo.h>
 #include <tuple>
 #include <utility>
 
@@ -35,8 +36,7 @@ bool IsSkipped(const GumboNode* node)
     if (!IsElement(node))
         return false;
     const GumboTag tag = node->v.element.tag;
-    return tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE || tag == GUMBO_TAG_TEMPLATE ||
-           tag == GUMBO_TAG_NOSCRIPT;
+    return tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE || tag == GUMBO_TAG_TEMPLATE || tag == GUMBO_TAG_NOSCRIPT;
 }
 
 const GumboVector& Children(const GumboNode* node)
@@ -79,8 +79,7 @@ std::string TextOf(const GumboNode* node)
 {
     std::string text;
     Walk(node, [&](const GumboNode* child) {
-        if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_CDATA ||
-            child->type == GUMBO_NODE_WHITESPACE)
+        if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_CDATA || child->type == GUMBO_NODE_WHITESPACE)
             text.append(" ").append(child->v.text.text);
         return !IsList(child) && !IsSkipped(child);
     });
@@ -198,9 +197,9 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
         }
     }
     // The walk above goes in reverse; put document order back, <nav> lists first.
-    std::sort(found.begin(), found.end(),
-              [](const CFound& a, const CFound& b) { return a.m_pList->v.element.start_pos.offset <
-                                                            b.m_pList->v.element.start_pos.offset; });
+    std::sort(found.begin(), found.end(), [](const CFound& a, const CFound& b) {
+        return a.m_pList->v.element.start_pos.offset < b.m_pList->v.element.start_pos.offset;
+    });
     std::stable_partition(found.begin(), found.end(), [](const CFound& f) { return f.m_candidate.m_bInNav; });
     for (const CFound& f : found) {
         m_candidates.push_back(f.m_candidate);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
@@ -16,7 +18,7 @@ public:
     struct CCandidate {
         std::string m_strDescription;  // e.g. "<nav> <ul id="main"> at line 12: 5 items, 2 levels"
         int m_nLine = 0;
-        int m_nItems = 0;               // all <li> below, at every level
+        int m_nItems = 0;  // all <li> below, at every level
         bool m_bInNav = false;
     };
 

@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
 #include <vector>
 
-#include "core/model/CAppletParameters.h"
 #include "CImportNode.h"
+#include "core/model/CAppletParameters.h"
 
 // Turns an imported structure into items that look like the menus of a
 // model: every menu built at nesting depth d takes the look of the model's

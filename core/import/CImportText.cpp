@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CImportText.h"
 
 #include <cctype>
@@ -35,7 +37,8 @@ std::string CImportText::PercentDecode(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && CNumberText::HexDigit(text[i + 1]) >= 0 && CNumberText::HexDigit(text[i + 2]) >= 0) {
+        if (text[i] == '%' && i + 2 < text.size() && CNumberText::HexDigit(text[i + 1]) >= 0 &&
+            CNumberText::HexDigit(text[i + 2]) >= 0) {
             out += static_cast<char>(CNumberText::HexDigit(text[i + 1]) * 16 + CNumberText::HexDigit(text[i + 2]));
             i += 2;
         } else {
@@ -87,6 +90,5 @@ bool CImportText::HasScheme(std::string_view address)
     while (i < address.size() && (std::isalnum(static_cast<unsigned char>(address[i])) || address[i] == '+' ||
                                   address[i] == '-' || address[i] == '.'))
         ++i;
-    return i >= 2 && i < address.size() && address[i] == ':' &&
-           std::isalpha(static_cast<unsigned char>(address[0]));
+    return i >= 2 && i < address.size() && address[i] == ':' && std::isalpha(static_cast<unsigned char>(address[0]));
 }

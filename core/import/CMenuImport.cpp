@@ -1,14 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CMenuImport.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "core/model/CAppletParameters.h"
 #include "CImportText.h"
 #include "CLinkRebase.h"
 #include "COutlineImporter.h"
-#include "core/io/CPath.h"
 #include "CSitemapImporter.h"
+#include "core/io/CPath.h"
+#include "core/model/CAppletParameters.h"
 
 static_assert(CMenuImport::kMaxLevels == CAppletParameters::kMaxDepth);
 

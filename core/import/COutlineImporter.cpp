@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "COutlineImporter.h"
 
 #include <vector>
@@ -22,8 +24,8 @@ int TakeIndent(std::string_view& line)
 std::string_view WithoutMarker(std::string_view text)
 {
     // A Markdown heading ("## Products") is an item of its own.
-    if (const size_t hashes = text.find_first_not_of('#'); hashes > 0 && hashes != std::string_view::npos &&
-                                                           hashes <= 6 && text[hashes] == ' ')
+    if (const size_t hashes = text.find_first_not_of('#');
+        hashes > 0 && hashes != std::string_view::npos && hashes <= 6 && text[hashes] == ' ')
         return text.substr(hashes + 1);
     if (text.size() >= 2 && (text[0] == '-' || text[0] == '*' || text[0] == '+') && (text[1] == ' ' || text[1] == '\t'))
         return text.substr(2);
@@ -99,8 +101,7 @@ bool COutlineImporter::Import(const std::string& text, CImportNode& root, int ma
             indents.push_back(indent);
             parents.push_back(last);
         } else {
-            while (indents.size() > 1 && indent < indents.back() &&
-                   indent <= indents[indents.size() - 2]) {
+            while (indents.size() > 1 && indent < indents.back() && indent <= indents[indents.size() - 2]) {
                 indents.pop_back();
                 parents.pop_back();
             }

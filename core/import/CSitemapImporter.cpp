@@ -1,9 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CSitemapImporter.h"
-
-#include <pugixml.hpp>
 
 #include <algorithm>
 #include <cctype>
+#include <pugixml.hpp>
 #include <unordered_map>
 #include <vector>
 

@@ -1,14 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CFileCommit.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <random>
 #include <set>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 #include "CPath.h"
 #include "CStdFileSystem.h"
@@ -113,8 +114,7 @@ bool CFileCommit::StageCopy(const std::string& path, const std::string& bytes, m
 
 // The temporary is created with at most the final permissions; a replaced
 // file's exact mode and group are set on it before it is synced.
-bool CFileCommit::Write(const std::string& target, const std::string& bytes, mode_t mode, bool exactMode,
-                        gid_t group)
+bool CFileCommit::Write(const std::string& target, const std::string& bytes, mode_t mode, bool exactMode, gid_t group)
 {
     CEntry entry;
     entry.m_strTarget = target;

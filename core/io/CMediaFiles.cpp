@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CMediaFiles.h"
 
 #include <array>
@@ -109,8 +111,8 @@ void CMediaFiles::CopyShared(std::string_view pathText, const std::string& folde
         m_warnings.push_back("The file \"" + path + "\" could not be copied to \"" + target + "\".");
 }
 
-std::string CMediaFiles::FreeSharedName(const std::string& path, const std::string& folder,
-                                        const std::string& bytes, bool& present)
+std::string CMediaFiles::FreeSharedName(const std::string& path, const std::string& folder, const std::string& bytes,
+                                        bool& present)
 {
     constexpr int kMaxTries = 1000;
     const std::string own = CPath::FileName(path);

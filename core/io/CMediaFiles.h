@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -6,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/model/CTextKeyed.h"
 #include "IFileSystem.h"
+#include "core/model/CTextKeyed.h"
 
 // What one run of a writer or the check knows about the media paths the model
 // names: each distinct path is asked about once, and each file is copied into

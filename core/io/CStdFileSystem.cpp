@@ -1,19 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CStdFileSystem.h"
-
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <thread>
+#include <unistd.h>
 
 #include "CFileCommit.h"
 #include "CPath.h"
@@ -288,7 +289,7 @@ bool CStdFileSystem::Lock(const std::string& path)
         if (held.m_fd < 0) {
             if (errno == EEXIST)
                 continue;  // made by another save just now
-            return true;  // nothing to lock: the save itself reports the failure
+            return true;   // nothing to lock: the save itself reports the failure
         }
         while (::flock(held.m_fd, LOCK_EX | LOCK_NB) != 0 && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));

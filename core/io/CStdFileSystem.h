@@ -1,9 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
-
-#include <sys/types.h>
 
 #include <cstdio>
 #include <map>
+#include <sys/types.h>
 
 #include "IFileSystem.h"
 

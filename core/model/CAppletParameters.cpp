@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CAppletParameters.h"
 
 #include <algorithm>
@@ -166,8 +168,8 @@ void ForEachItem(CTavelin* menu, bool recurse, Fn fn)
 }
 }  // namespace
 
-void CAppletParameters::ApplyImagesToMenu(const std::string& normal, const std::string& over,
-                                          const std::string& click, CTavelin* menu, bool recurse)
+void CAppletParameters::ApplyImagesToMenu(const std::string& normal, const std::string& over, const std::string& click,
+                                          CTavelin* menu, bool recurse)
 {
     // One copy of each path, which every item shares.
     const CSharedText normalPath(normal), overPath(over), clickPath(click);
@@ -178,8 +180,8 @@ void CAppletParameters::ApplyImagesToMenu(const std::string& normal, const std::
     });
 }
 
-void CAppletParameters::ApplyAudioToMenu(const std::string& over, const std::string& click,
-                                         CTavelin* menu, bool recurse)
+void CAppletParameters::ApplyAudioToMenu(const std::string& over, const std::string& click, CTavelin* menu,
+                                         bool recurse)
 {
     const CSharedText overPath(over), clickPath(click);
     ForEachItem(menu, recurse, [&](CTavelinItem& item) {

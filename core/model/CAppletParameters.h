@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
@@ -36,10 +38,9 @@ public:
     // Tries every top-level menu in order.
     CTavelin* FindMenuOfItem(const CTavelinItem* item) const;
 
-    static void ApplyImagesToMenu(const std::string& normal, const std::string& over,
-                                  const std::string& click, CTavelin* menu, bool recurse);
-    static void ApplyAudioToMenu(const std::string& over, const std::string& click,
-                                 CTavelin* menu, bool recurse);
+    static void ApplyImagesToMenu(const std::string& normal, const std::string& over, const std::string& click,
+                                  CTavelin* menu, bool recurse);
+    static void ApplyAudioToMenu(const std::string& over, const std::string& click, CTavelin* menu, bool recurse);
 
     std::vector<std::unique_ptr<CTavelin>> m_arrMenus;
 

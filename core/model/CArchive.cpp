@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CArchive.h"
 
 #include <algorithm>
@@ -61,7 +63,9 @@ int MenuDepth(const CTavelinItem& item)
 
 }  // namespace
 
-CArchive::CArchive(bool storing, const std::string* source) : m_bStoring(storing), m_pSource(source) {}
+CArchive::CArchive(bool storing, const std::string* source) : m_bStoring(storing), m_pSource(source)
+{
+}
 
 std::string CArchive::StoreItem(CTavelinItem& item)
 {
@@ -273,20 +277,17 @@ int CArchive::ReadNewClass()
 int CArchive::ClassAt(std::uint32_t number)
 {
     if (number == 0 || number > m_arrEntries.size() || m_arrEntries[number - 1].m_bObject)
-        Fail("a reference to class number " + std::to_string(number) +
-             ", which the data does not hold");
+        Fail("a reference to class number " + std::to_string(number) + ", which the data does not hold");
     return m_arrEntries[number - 1].m_nClass;
 }
 
 void CArchive::RefuseReference(std::uint32_t number)
 {
     if (number == 0 || number > m_arrEntries.size() || !m_arrEntries[number - 1].m_bObject)
-        Fail("a reference to object number " + std::to_string(number) +
-             ", which the data does not hold");
+        Fail("a reference to object number " + std::to_string(number) + ", which the data does not hold");
     if (!m_arrEntries[number - 1].m_bComplete)
         Fail("object number " + std::to_string(number) + " refers back to itself");
-    Fail("object number " + std::to_string(number) +
-         " is used twice, but a menu tree cannot share its parts");
+    Fail("object number " + std::to_string(number) + " is used twice, but a menu tree cannot share its parts");
 }
 
 // Reads the tag of an object that is about to follow and returns its class.
@@ -313,13 +314,11 @@ std::unique_ptr<T> CArchive::ReadObject()
     const int classIndex = ReadClassOfNewObject();
     const int expected = FindClass(T::kClassName);
     if (classIndex != expected)
-        Fail(std::string(kClasses[classIndex].m_pszNoun) + " (class \"" +
-             kClasses[classIndex].m_pszName + "\") stands where " + kClasses[expected].m_pszNoun +
-             " belongs");
+        Fail(std::string(kClasses[classIndex].m_pszNoun) + " (class \"" + kClasses[classIndex].m_pszName +
+             "\") stands where " + kClasses[expected].m_pszNoun + " belongs");
     constexpr bool isMenu = std::is_same_v<T, CTavelin>;
     if (isMenu && ++m_nMenuDepth > kMaxBlockDepth)
-        Fail("menus are nested deeper than " + std::to_string(CAppletParameters::kMaxDepth) +
-             " levels");
+        Fail("menus are nested deeper than " + std::to_string(CAppletParameters::kMaxDepth) + " levels");
     m_arrEntries.push_back({classIndex, true, false});
     const std::size_t slot = m_arrEntries.size() - 1;
     auto object = std::make_unique<T>();

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>
@@ -69,7 +71,7 @@ private:
     explicit CArchive(bool storing, const std::string* source = nullptr);
 
     struct CEntry {
-        int m_nClass = -1;        // index into the class table; -1 for an object entry
+        int m_nClass = -1;  // index into the class table; -1 for an object entry
         bool m_bObject = false;
         bool m_bComplete = false;
     };
@@ -87,11 +89,11 @@ private:
     [[noreturn]] static void Fail(const std::string& reason);
 
     bool m_bStoring;
-    std::string m_strBytes;                 // storing: the block so far
-    const std::string* m_pSource = nullptr; // loading: the block
+    std::string m_strBytes;                  // storing: the block so far
+    const std::string* m_pSource = nullptr;  // loading: the block
     std::size_t m_nPos = 0;
-    std::uint32_t m_nCounter = 0;           // the last number given out
+    std::uint32_t m_nCounter = 0;                    // the last number given out
     std::map<int, std::uint32_t> m_mapClassNumbers;  // storing: class index -> number
-    std::vector<CEntry> m_arrEntries;       // loading: number - 1 -> entry
+    std::vector<CEntry> m_arrEntries;                // loading: number - 1 -> entry
     int m_nMenuDepth = 0;
 };

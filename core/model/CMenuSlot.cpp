@@ -1,14 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CMenuSlot.h"
 
 #include <utility>
 
 #include "CTavelin.h"
 
-CMenuSlot::CMenuSlot() : m_pShared(DefaultEmpty()) {}
+CMenuSlot::CMenuSlot() : m_pShared(DefaultEmpty())
+{
+}
 
-CMenuSlot::CMenuSlot(std::unique_ptr<CTavelin> menu) : m_pOwn(std::move(menu)) {}
+CMenuSlot::CMenuSlot(std::unique_ptr<CTavelin> menu) : m_pOwn(std::move(menu))
+{
+}
 
-CMenuSlot::CMenuSlot(std::shared_ptr<const CTavelin> emptyMenu) : m_pShared(std::move(emptyMenu)) {}
+CMenuSlot::CMenuSlot(std::shared_ptr<const CTavelin> emptyMenu) : m_pShared(std::move(emptyMenu))
+{
+}
 
 CMenuSlot::CMenuSlot(const CMenuSlot& other)
     : m_pOwn(other.m_pOwn ? std::make_unique<CTavelin>(*other.m_pOwn) : nullptr), m_pShared(other.m_pShared)

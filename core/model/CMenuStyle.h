@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -10,7 +12,7 @@
 struct CMenuStyle {
     std::string m_strName;
     COLORREF m_crBackground = 0;
-    int m_nBackStyle = 0;             // 0..3, see the menu background list
+    int m_nBackStyle = 0;  // 0..3, see the menu background list
     int m_nReserved1 = 0;
     int m_nReserved2 = 0;
     int m_nIndent = 40;
@@ -23,7 +25,7 @@ struct CMenuStyle {
     CItemStyle m_styleOver;
     CItemStyle m_styleClick;
 
-    CItemStyle& Style(int state);     // 0 normal, 1 mouse over, 2 clicked
+    CItemStyle& Style(int state);  // 0 normal, 1 mouse over, 2 clicked
     const CItemStyle& Style(int state) const;
 
     bool operator==(const CMenuStyle&) const = default;

@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CSharedText.h"
-
-#include "CTextArena.h"
 
 #include <cstring>
 #include <new>
 #include <ostream>
+
+#include "CTextArena.h"
 
 CSharedText::CSharedText(std::string_view text)
 {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <atomic>
@@ -38,7 +40,10 @@ public:
     CSharedText& operator=(const char* text) { return *this = CSharedText(text); }
     ~CSharedText() { Release(); }
 
-    std::string_view view() const noexcept { return m_pBlock ? std::string_view(Text(), m_pBlock->Size()) : std::string_view(); }
+    std::string_view view() const noexcept
+    {
+        return m_pBlock ? std::string_view(Text(), m_pBlock->Size()) : std::string_view();
+    }
     operator std::string_view() const noexcept { return view(); }  // NOLINT
     std::string str() const { return std::string(view()); }
     explicit operator std::string() const { return str(); }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CTavelin.h"
 
 #include <utility>
@@ -170,10 +172,9 @@ void ExchangeStyle(CArchive& ar, CItemStyle& style)
 {
     for (COLORREF* color : {&style.m_crBack, &style.m_crFont})
         ar.Exchange(*color);
-    for (int* value : {&style.m_nBorder, &style.m_nBackStyle, &style.m_nGradientDir,
-                       &style.m_nFontEffect, &style.m_nFontName, &style.m_nFontSize,
-                       &style.m_nFontStyle, &style.m_nTextAlign, &style.m_nTextOffset,
-                       &style.m_nImageAlign, &style.m_nImageOffset})
+    for (int* value : {&style.m_nBorder, &style.m_nBackStyle, &style.m_nGradientDir, &style.m_nFontEffect,
+                       &style.m_nFontName, &style.m_nFontSize, &style.m_nFontStyle, &style.m_nTextAlign,
+                       &style.m_nTextOffset, &style.m_nImageAlign, &style.m_nImageOffset})
         ar.Exchange(*value);
     ar.Exchange(style.m_strExtra);
 }
@@ -185,8 +186,8 @@ void CTavelin::Persist(CArchive& ar)
 {
     ar.Exchange(m_strName);
     ar.Exchange(m_crBackground);
-    for (int* value : {&m_nBackStyle, &m_nReserved1, &m_nReserved2, &m_nIndent, &m_nStartY,
-                       &m_nItemWidth, &m_nItemHeight, &m_nItemGap, &m_nBorderThick})
+    for (int* value : {&m_nBackStyle, &m_nReserved1, &m_nReserved2, &m_nIndent, &m_nStartY, &m_nItemWidth,
+                       &m_nItemHeight, &m_nItemGap, &m_nBorderThick})
         ar.Exchange(*value);
     for (CItemStyle* style : {&m_styleNormal, &m_styleOver, &m_styleClick})
         ExchangeStyle(ar, *style);

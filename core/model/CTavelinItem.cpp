@@ -1,9 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CTavelinItem.h"
+
+#include <atomic>
 
 #include "CArchive.h"
 #include "CTavelin.h"
-
-#include <atomic>
 
 namespace {
 
@@ -14,10 +16,9 @@ std::uint64_t NextSerial()
     return g_nextSerial.fetch_add(1, std::memory_order_relaxed);
 }
 
-} // namespace
+}  // namespace
 
-CTavelinItem::CTavelinItem(const std::string& label)
-    : m_nSerial(NextSerial())
+CTavelinItem::CTavelinItem(const std::string& label) : m_nSerial(NextSerial())
 {
     m_strLabel = label;
 }

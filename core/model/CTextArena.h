@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <atomic>
@@ -65,5 +67,5 @@ private:
 
     char* m_pChunk = nullptr;
     size_t m_nUsed = kChunkSize;  // full: the first text takes a chunk
-    size_t m_nMade = 0;  // texts made in the chunk being filled
+    size_t m_nMade = 0;           // texts made in the chunk being filled
 };

@@ -1,11 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CProjectService.h"
 
 #include <new>
 #include <utility>
 
-#include "core/publish/CPageWriter.h"
-#include "core/io/CPath.h"
 #include "core/format/CProjectReader.h"
+#include "core/io/CPath.h"
+#include "core/publish/CPageWriter.h"
 
 CProjectService::CProjectService(IFileSystem& fs, std::string programDir)
     : m_fs(fs), m_strProgramDir(std::move(programDir))

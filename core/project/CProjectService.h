@@ -1,11 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <functional>
 #include <string>
 
-#include "core/model/CAppletParameters.h"
 #include "CProjectResult.h"
 #include "core/io/IFileSystem.h"
+#include "core/model/CAppletParameters.h"
 
 class CPageWriter;
 

@@ -1,10 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CRecoveryStore.h"
 
 #include <algorithm>
 #include <charconv>
 #include <random>
 #include <string_view>
-
 #include <unistd.h>
 
 #include "core/format/CFieldEscape.h"
@@ -62,7 +63,9 @@ std::string NewId()
 }
 }  // namespace
 
-CRecoveryStore::CRecoveryStore(IFileSystem& fs, std::string folder) : m_fs(fs), m_strFolder(std::move(folder)) {}
+CRecoveryStore::CRecoveryStore(IFileSystem& fs, std::string folder) : m_fs(fs), m_strFolder(std::move(folder))
+{
+}
 
 CRecoveryStore::~CRecoveryStore() = default;
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CHtml5Css.h"
 
 #include <algorithm>
@@ -46,10 +48,9 @@ const char* const kStaticCss = R"css(
 @media print{.tv-box{display:block;width:auto!important;height:auto!important;overflow:visible;background:none!important;border:0!important}.tv-sub[hidden]{display:block!important}.tv-toggle,.tv-img,.tv-li::before,.tv-li::after{display:none!important}.tv-menu{width:auto!important;margin-top:0!important;list-style:disc;padding-inline-start:1.5em;outline:0!important;background:none!important}.tv-li{list-style:inherit}.tv-item{display:list-item;width:auto!important;height:auto!important;background:none!important;color:#000!important;border:0!important;text-shadow:none!important}.tv-label{position:static;transform:none;white-space:pre-wrap}a.tv-item[href]::after{content:" <" attr(href) ">";font-size:smaller}}
 )css";
 
-const std::array<const char*, 3> kFontFamilies = {
-    "\"Times New Roman\", Times, \"Liberation Serif\", serif",
-    "Helvetica, Arial, \"Liberation Sans\", sans-serif",
-    "\"Courier New\", Courier, \"Liberation Mono\", monospace"};
+const std::array<const char*, 3> kFontFamilies = {"\"Times New Roman\", Times, \"Liberation Serif\", serif",
+                                                  "Helvetica, Arial, \"Liberation Sans\", sans-serif",
+                                                  "\"Courier New\", Courier, \"Liberation Mono\", monospace"};
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -125,16 +126,11 @@ std::string FontEffectCss(int effect, COLORREF font)
 {
     const std::string c = IsLight(font) ? "#000000" : "#ffffff";
     switch (effect) {
-    case 1:
-        return "text-shadow:-1px -1px 0 " + c + ",1px -1px 0 " + c + ",-1px 1px 0 " + c + ",1px 1px 0 " + c + ';';
-    case 2:
-        return "text-shadow:-1px -1px 0 rgba(0,0,0,.75),1px 1px 0 rgba(255,255,255,.6);";
-    case 3:
-        return "text-shadow:1px 1px 0 rgba(0,0,0,.75),-1px -1px 0 rgba(255,255,255,.6);";
-    case 4:
-        return "text-shadow:2px 2px 2px rgba(0,0,0,.7);";
-    default:
-        return "text-shadow:none;";
+    case 1: return "text-shadow:-1px -1px 0 " + c + ",1px -1px 0 " + c + ",-1px 1px 0 " + c + ",1px 1px 0 " + c + ';';
+    case 2: return "text-shadow:-1px -1px 0 rgba(0,0,0,.75),1px 1px 0 rgba(255,255,255,.6);";
+    case 3: return "text-shadow:1px 1px 0 rgba(0,0,0,.75),-1px -1px 0 rgba(255,255,255,.6);";
+    case 4: return "text-shadow:2px 2px 2px rgba(0,0,0,.7);";
+    default: return "text-shadow:none;";
     }
 }
 
@@ -281,24 +277,25 @@ std::string CHtml5Css::TreeLineCss(const std::string& menuSel, const CTavelin& m
 {
     const int t = std::max(1, p.m_nLineThick);
     const int x = p.m_nLineIndent - menu.m_nIndent;
-    const int mid = static_cast<int>(std::floor(menu.m_nItemHeight / 2.0 - t / 2.0 + 0.5)) + TargetPad(menu.m_nItemHeight);
+    const int mid =
+        static_cast<int>(std::floor(menu.m_nItemHeight / 2.0 - t / 2.0 + 0.5)) + TargetPad(menu.m_nItemHeight);
     const std::string li = menuSel + ">.tv-li";
     const std::string line =
         "content:\"\";position:absolute;z-index:0;background:" + ColorVar("--tv-line", p.m_crLine) + ';';
     std::string out;
     if (menu.m_nIndent > p.m_nLineIndent)
-        out += Rule(li + "::before", line + "inset-inline-start:" + Px(x) + ";width:" + Px(menu.m_nIndent - p.m_nLineIndent) +
-                                         ";top:" + Px(mid) + ";height:" + Px(t) + ';');
-    out += Rule(li + "::after", line + "inset-inline-start:" + Px(x) + ";width:" + Px(t) + ";top:" + Px(-menu.m_nItemGap) +
-                                    ";bottom:0;");
+        out += Rule(li + "::before", line + "inset-inline-start:" + Px(x) +
+                                         ";width:" + Px(menu.m_nIndent - p.m_nLineIndent) + ";top:" + Px(mid) +
+                                         ";height:" + Px(t) + ';');
+    out += Rule(li + "::after", line + "inset-inline-start:" + Px(x) + ";width:" + Px(t) +
+                                    ";top:" + Px(-menu.m_nItemGap) + ";bottom:0;");
     out += Rule(li + ":first-child::after", "top:0;");
     out += Rule(li + ":last-child::after", "bottom:auto;height:" + Px(menu.m_nItemGap + mid + t) + ';');
     out += Rule(li + ":first-child:last-child::after", "height:" + Px(mid + t) + ';');
     return out;
 }
 
-std::string CHtml5Css::MenuCss(const std::string& sel, const CTavelin& menu, int number,
-                               const CAppletParameters& p)
+std::string CHtml5Css::MenuCss(const std::string& sel, const CTavelin& menu, int number, const CAppletParameters& p)
 {
     const std::string item = sel + ">.tv-li>.tv-item";
     const std::array<std::string, 3> states = {item, item + ":hover," + item + ":focus-visible",
@@ -308,7 +305,8 @@ std::string CHtml5Css::MenuCss(const std::string& sel, const CTavelin& menu, int
     const int width = std::max(0, menu.m_nItemWidth);
     const int height = std::max(0, menu.m_nItemHeight);
     const int startY = number == 0 ? p.m_nDisplayFromY : 0;
-    std::string box = "margin-inline-start:" + Px(menu.m_nIndent) + ";width:" + Px(width) + ";margin-top:" + Px(startY) + ';';
+    std::string box =
+        "margin-inline-start:" + Px(menu.m_nIndent) + ";width:" + Px(width) + ";margin-top:" + Px(startY) + ';';
     if (filled)
         box += "background:" + Hex(menu.m_crBackground) + ';';
     if (bordered)
@@ -337,13 +335,13 @@ std::string CHtml5Css::MenuCss(const std::string& sel, const CTavelin& menu, int
 
 std::string CHtml5Css::AppletCss(const CAppletParameters& p, const std::string& imageUrl)
 {
-    const auto look = Digits<3>({p.m_nGradientDir, p.m_nBackStyle == 0 ? 1 : p.m_nBackStyle + 5, p.m_nBorder},
-                                {1, 1, 0});
+    const auto look =
+        Digits<3>({p.m_nGradientDir, p.m_nBackStyle == 0 ? 1 : p.m_nBackStyle + 5, p.m_nBorder}, {1, 1, 0});
     std::string layers;
     if (!imageUrl.empty()) {
         layers = "url(\"" + imageUrl + "\") ";
-        layers += p.m_nImageMode == 1 ? std::string("0 0 repeat")
-                                      : Px(p.m_nImageX) + ' ' + Px(p.m_nImageY) + " no-repeat";
+        layers +=
+            p.m_nImageMode == 1 ? std::string("0 0 repeat") : Px(p.m_nImageX) + ' ' + Px(p.m_nImageY) + " no-repeat";
     }
     const std::string back = BackgroundCss(look[1], p.m_crBackground, look[0] == 1);
     if (back.find("gradient") != std::string::npos)

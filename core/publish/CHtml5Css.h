@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -51,7 +53,6 @@ private:
     static std::string ItemCss(const CItemStyle& state, int thick, int stateIndex);
     static std::string LabelCss(const CItemStyle& state);
     static std::string ImageCss(const CItemStyle& state);
-    static std::string TreeLineCss(const std::string& menuSel, const CTavelin& menu,
-                                   const CAppletParameters& params);
+    static std::string TreeLineCss(const std::string& menuSel, const CTavelin& menu, const CAppletParameters& params);
     static std::string AppletCss(const CAppletParameters& params, const std::string& imageUrl);
 };

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CHtml5Exporter.h"
 
 #include <cctype>
@@ -5,8 +7,8 @@
 
 #include "CHtml5Css.h"
 #include "CHtml5Markup.h"
-#include "core/io/CMediaFiles.h"
 #include "CPageHead.h"
+#include "core/io/CMediaFiles.h"
 #include "core/io/CPath.h"
 
 namespace {
@@ -101,7 +103,8 @@ std::string CHtml5Exporter::FragmentText(const CAppletParameters& params, const 
     const Parts parts = MakeParts(params, boxId);
     std::string text = "<!-- " + CHtml5Markup::Escape(params.m_strName) +
                        ": put the link line into the page's head, the rest where the menu goes. The page is to "
-                       "be saved as " + parts.charset + ". -->\r\n";
+                       "be saved as " +
+                       parts.charset + ". -->\r\n";
     text += "<link rel=\"stylesheet\" href=\"" + CHtml5Markup::Escape(CHtml5Markup::UrlPath(cssName)) + "\">\r\n";
     text += parts.box;
     text += std::string("<script src=\"") + kRuntimeFile + "\" defer></script>\r\n";

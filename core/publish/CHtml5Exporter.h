@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "core/model/CAppletParameters.h"
 #include "core/io/IFileSystem.h"
+#include "core/model/CAppletParameters.h"
 
 // Writes the model as a page that works in today's browsers without the
 // applet: the menus as nested lists of real links, their looks as a style
@@ -15,8 +17,7 @@ class CHtml5Exporter {
 public:
     static constexpr const char* kRuntimeFile = "tavelin.js";
     static constexpr const char* kSaveFailed = "Save as file failed!";
-    static constexpr const char* kRuntimeMissing =
-        "The menu script \"tavelin.js\" is missing from the program folder.";
+    static constexpr const char* kRuntimeMissing = "The menu script \"tavelin.js\" is missing from the program folder.";
 
     CHtml5Exporter(IFileSystem& fs, std::string programDir);
 

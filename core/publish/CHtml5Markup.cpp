@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CHtml5Markup.h"
 
 #include <cctype>
@@ -54,8 +56,8 @@ std::string CHtml5Markup::UrlPath(const std::string& name)
     static const char* const kHex = "0123456789ABCDEF";
     std::string out;
     for (unsigned char c : name) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                           c == '-' || c == '.' || c == '_' || c == '~';
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+                           c == '.' || c == '_' || c == '~';
         if (plain) {
             out += static_cast<char>(c);
         } else {
@@ -124,7 +126,8 @@ bool CHtml5Markup::IsSafeLink(std::string_view link)
 void CHtml5Markup::AppendItem(std::string& out, const CTavelinItem& item) const
 {
     const bool link = !item.m_strLink.empty() && IsSafeLink(item.m_strLink);
-    out += link ? "<a class=\"tv-item\" href=\"" + Escape(item.m_strLink) + '"' : std::string("<span class=\"tv-item\"");
+    out +=
+        link ? "<a class=\"tv-item\" href=\"" + Escape(item.m_strLink) + '"' : std::string("<span class=\"tv-item\"");
     if (link && !item.m_strTarget.empty() && item.m_strTarget != "_self")
         out += " target=\"" + Escape(item.m_strTarget) + '"';
     if (!item.m_strDescription.empty())

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -5,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/model/CAppletParameters.h"
 #include "core/io/CMediaFiles.h"
+#include "core/model/CAppletParameters.h"
 
 // The menus of an exported page as nested lists: a nav element holding one
 // list per written top-level menu, an item as a link (or a plain text when

@@ -1,15 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CPageWriter.h"
 
 #include <utility>
 
-#include "core/format/CFieldEscape.h"
 #include "CHtml5Markup.h"
-#include "core/model/CItemWalk.h"
-#include "core/format/CNumberText.h"
 #include "CPageHead.h"
+#include "core/format/CFieldEscape.h"
+#include "core/format/CNumberText.h"
 #include "core/format/CParamEncoder.h"
-#include "core/io/CPath.h"
 #include "core/format/CProjectText.h"
+#include "core/io/CPath.h"
+#include "core/model/CItemWalk.h"
 
 namespace {
 const char* AlignWord(int align)
@@ -41,11 +43,8 @@ std::string WithCrLfLines(const std::string& text)
 }  // namespace
 
 CPageWriter::CPageWriter(CAppletParameters& params, IFileSystem& fs, std::string programDir)
-    : m_params(params),
-      m_fs(fs),
-      m_strProgramDir(std::move(programDir)),
-      m_strLanguage(CPageHead::LanguageFromEnvironment()),
-      m_media(fs)
+    : m_params(params), m_fs(fs), m_strProgramDir(std::move(programDir)),
+      m_strLanguage(CPageHead::LanguageFromEnvironment()), m_media(fs)
 {
 }
 
@@ -125,8 +124,7 @@ bool CPageWriter::SaveFiles(const std::string& file, const std::string& folder, 
     m_strError.clear();
     m_warnings.clear();
     m_media.Clear();
-    const bool saved =
-        templateMode ? SaveTemplate(file, folder, templateName) : SaveProject(file, folder, pageText);
+    const bool saved = templateMode ? SaveTemplate(file, folder, templateName) : SaveProject(file, folder, pageText);
     m_warnings = m_media.Warnings();
     return saved;
 }

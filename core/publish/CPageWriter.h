@@ -1,19 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "core/model/CAppletParameters.h"
 #include "core/io/CMediaFiles.h"
 #include "core/io/IFileSystem.h"
+#include "core/model/CAppletParameters.h"
 
 // Writes the model as the HTML page, the ".tvx" project file with copies of
 // the class and media files beside it, or as a section of the template file.
 class CPageWriter {
 public:
     static constexpr const char* kSaveFailed = "Save as file failed!";
-    static constexpr const char* kProjectBusy =
-        "The project file is being saved by another program. Please try again.";
+    static constexpr const char* kProjectBusy = "The project file is being saved by another program. Please try again.";
     static constexpr const char* kClassFile = "tavelin.class";
     static constexpr const char* kTemplateFile = "AppletTavelinWizard.tpl";
     static constexpr const char* kRuntimeFile = "tavelin.js";
@@ -45,8 +46,8 @@ public:
     // project file are replaced together or not at all; copies that failed
     // or were refused (two files of one name) are listed in Warnings() and
     // do not stop the save.
-    bool SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText,
-                   bool templateMode, const std::string& templateName);
+    bool SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText, bool templateMode,
+                   const std::string& templateName);
 
     const std::string& LastError() const { return m_strError; }
     const std::vector<std::string>& Warnings() const { return m_warnings; }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CAppSettings.h"
 
 std::string CAppSettings::TemplateList(const std::string& defaultValue) const

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CIniCodec.h"
 
 #include <cctype>
@@ -44,7 +46,10 @@ char SimpleEscape(char c)
     case 'r': return '\r';
     case 't': return '\t';
     case 'v': return '\v';
-    case '"': case '?': case '\'': case '\\': return c;
+    case '"':
+    case '?':
+    case '\'':
+    case '\\': return c;
     default: return 0;
     }
 }
@@ -94,7 +99,7 @@ unsigned CIniCodec::NextCodePoint(const std::string& text, std::size_t& pos)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned lead = byte(pos);
-    const int extra = lead >= 0xF0 && lead <= 0xF4   ? 3
+    const int extra = lead >= 0xF0 && lead <= 0xF4  ? 3
                       : lead >= 0xE0 && lead < 0xF0 ? 2
                       : lead >= 0xC2 && lead < 0xE0 ? 1
                                                     : 0;
@@ -264,8 +269,8 @@ std::string CIniCodec::Unquote(const std::string& raw, bool& isList)
                 }
                 if (any)
                     AppendUtf8(part, value);
-            } else if ((e == '\n' || e == '\r') && i < raw.size() &&
-                       (raw[i] == '\n' || raw[i] == '\r') && raw[i] != e) {
+            } else if ((e == '\n' || e == '\r') && i < raw.size() && (raw[i] == '\n' || raw[i] == '\r') &&
+                       raw[i] != e) {
                 ++i;  // an escaped line break joins the next line
             }
             chopLimit = part.size();

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CIniSettings.h"
 
 #include <algorithm>
@@ -7,8 +9,8 @@
 #include <unordered_map>
 #include <utility>
 
-#include "core/io/CPath.h"
 #include "CIniCodec.h"
+#include "core/io/CPath.h"
 
 namespace {
 
@@ -146,7 +148,9 @@ private:
     std::unordered_map<std::size_t, std::unordered_map<std::string, std::size_t>> m_keyAt;
 };
 
-CIniSettings::CIniSettings(IFileSystem& fs, std::string path) : m_fs(fs), m_strPath(std::move(path)) {}
+CIniSettings::CIniSettings(IFileSystem& fs, std::string path) : m_fs(fs), m_strPath(std::move(path))
+{
+}
 
 std::string CIniSettings::UserFile()
 {
@@ -274,8 +278,7 @@ int CIniSettings::GetInt(const std::string& section, const std::string& key, int
     return defaultValue;
 }
 
-std::string CIniSettings::GetString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue)
+std::string CIniSettings::GetString(const std::string& section, const std::string& key, const std::string& defaultValue)
 {
     std::string text;
     const CKeyLine* found = Find(section, key);
@@ -289,8 +292,7 @@ void CIniSettings::SetInt(const std::string& section, const std::string& key, in
     Store(section, key, std::to_string(value));
 }
 
-void CIniSettings::SetString(const std::string& section, const std::string& key,
-                             const std::string& value)
+void CIniSettings::SetString(const std::string& section, const std::string& key, const std::string& value)
 {
     Store(section, key, CIniCodec::EscapeValue(value));
 }

@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "core/io/IFileSystem.h"
 #include "ISettingsStore.h"
+#include "core/io/IFileSystem.h"
 
 // The editor's per-user settings read and written without Qt, in the INI
 // file that the editor's QSettings keeps (organisation "Quorvex",
@@ -20,11 +22,9 @@ public:
     static std::string UserFile();
 
     int GetInt(const std::string& section, const std::string& key, int defaultValue) override;
-    std::string GetString(const std::string& section, const std::string& key,
-                          const std::string& defaultValue) override;
+    std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) override;
     void SetInt(const std::string& section, const std::string& key, int value) override;
-    void SetString(const std::string& section, const std::string& key,
-                   const std::string& value) override;
+    void SetString(const std::string& section, const std::string& key, const std::string& value) override;
     bool Contains(const std::string& section, const std::string& key) override;
 
     const std::string& Path() const { return m_strPath; }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CMemorySettings.h"
 
 #include <charconv>
@@ -27,8 +29,7 @@ void CMemorySettings::SetInt(const std::string& section, const std::string& key,
     m_values[{section, key}] = std::to_string(value);
 }
 
-void CMemorySettings::SetString(const std::string& section, const std::string& key,
-                                const std::string& value)
+void CMemorySettings::SetString(const std::string& section, const std::string& key, const std::string& value)
 {
     m_values[{section, key}] = value;
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <map>
@@ -12,11 +14,9 @@
 class CMemorySettings : public ISettingsStore {
 public:
     int GetInt(const std::string& section, const std::string& key, int defaultValue) override;
-    std::string GetString(const std::string& section, const std::string& key,
-                          const std::string& defaultValue) override;
+    std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) override;
     void SetInt(const std::string& section, const std::string& key, int value) override;
-    void SetString(const std::string& section, const std::string& key,
-                   const std::string& value) override;
+    void SetString(const std::string& section, const std::string& key, const std::string& value) override;
     bool Contains(const std::string& section, const std::string& key) override;
 
     // Forgets one value (as if it had never been written).

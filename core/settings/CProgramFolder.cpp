@@ -1,7 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CProgramFolder.h"
 
-#include "core/publish/CPageWriter.h"
 #include "core/io/CPath.h"
+#include "core/publish/CPageWriter.h"
 
 namespace {
 constexpr const char* kProbeName = ".atw-write-probe";

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <set>
@@ -17,8 +19,8 @@ public:
     // Where an installation keeps the shipped data, from the executable's folder's parent.
     static constexpr const char* kInstalledData = "share/applettavelinwizard";
     // What the program folder holds when shipped; copied into a per-user folder.
-    static constexpr const char* kShipped[] = {"AppletTavelinWizard.tpl", "Sample", "help",
-                                               "tavelin.class", "tavelin.js"};
+    static constexpr const char* kShipped[] = {"AppletTavelinWizard.tpl", "Sample", "help", "tavelin.class",
+                                               "tavelin.js"};
 
     explicit CProgramFolder(IFileSystem& fs) : m_fs(fs) {}
 
@@ -48,8 +50,8 @@ public:
 
 private:
     // userDir filled from shippedDir, or fallback when userDir cannot be written.
-    std::string UserCopy(const std::string& shippedDir, const std::string& userDir,
-                         const std::string& fallback, bool refresh);
+    std::string UserCopy(const std::string& shippedDir, const std::string& userDir, const std::string& fallback,
+                         bool refresh);
     void CopyMissing(const std::string& from, const std::string& to, int depth, bool refresh);
     bool Differs(const std::string& a, const std::string& b);
 

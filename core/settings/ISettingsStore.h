@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -11,8 +13,7 @@ public:
     virtual std::string GetString(const std::string& section, const std::string& key,
                                   const std::string& defaultValue) = 0;
     virtual void SetInt(const std::string& section, const std::string& key, int value) = 0;
-    virtual void SetString(const std::string& section, const std::string& key,
-                           const std::string& value) = 0;
+    virtual void SetString(const std::string& section, const std::string& key, const std::string& value) = 0;
     // True when a value is stored under section and key.
     virtual bool Contains(const std::string& section, const std::string& key) = 0;
     // Writes what was set to the file now, for a value that other programs

@@ -1,13 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CTemplateStore.h"
 
 #include <algorithm>
 #include <cctype>
 #include <utility>
 
-#include "core/publish/CPageWriter.h"
-#include "core/io/CPath.h"
 #include "core/format/CProjectReader.h"
+#include "core/io/CPath.h"
 #include "core/project/CProjectService.h"
+#include "core/publish/CPageWriter.h"
 
 namespace {
 constexpr const char* kDefaultList = "Normal";
@@ -89,8 +91,7 @@ void CTemplateStore::EnsureNameList()
 void CTemplateStore::LoadTemplate(CAppletParameters& params, int index)
 {
     params.Reset();
-    const std::string name = index < 0 ? std::string()
-                                       : CProjectReader::ExtractField(NameList(), index, ',');
+    const std::string name = index < 0 ? std::string() : CProjectReader::ExtractField(NameList(), index, ',');
     CProjectReader reader(params, m_fs, m_strProgramDir);
     reader.LoadModel(TemplateFilePath(), name, true);
 }
@@ -188,8 +189,7 @@ bool CTemplateStore::MoveTemplate(const std::string& name, int position, bool up
     return true;
 }
 
-std::string CTemplateStore::InsertName(const std::string& list, const std::string& name,
-                                       int position)
+std::string CTemplateStore::InsertName(const std::string& list, const std::string& name, int position)
 {
     size_t cut = 0;
     for (int n = 0; n < position; ++n) {
@@ -225,8 +225,7 @@ std::string CTemplateStore::RemoveName(const std::string& list, const std::strin
     return JoinEntries(entries);
 }
 
-std::string CTemplateStore::RenameName(const std::string& list, const std::string& oldName,
-                                       const std::string& newName)
+std::string CTemplateStore::RenameName(const std::string& list, const std::string& oldName, const std::string& newName)
 {
     std::vector<std::string> entries = Entries(list);
     const auto it = std::find(entries.begin(), entries.end(), oldName);
@@ -281,14 +280,12 @@ bool CTemplateStore::IsStorableName(const std::string& name)
     return !name.empty() && name.find_first_of(",[]\r\n") == std::string::npos;
 }
 
-bool CTemplateStore::BeginsListedName(const std::vector<std::string>& names,
-                                      const std::string& name)
+bool CTemplateStore::BeginsListedName(const std::vector<std::string>& names, const std::string& name)
 {
     const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
     return std::any_of(names.begin(), names.end(), [&](const std::string& listed) {
-        return listed.size() >= name.size() &&
-               std::equal(name.begin(), name.end(), listed.begin(),
-                          [&](char a, char b) { return lower(a) == lower(b); });
+        return listed.size() >= name.size() && std::equal(name.begin(), name.end(), listed.begin(),
+                                                          [&](char a, char b) { return lower(a) == lower(b); });
     });
 }
 

@@ -1,11 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "core/project/CProjectResult.h"
 #include "core/io/IFileSystem.h"
 #include "core/model/CAppletParameters.h"
+#include "core/project/CProjectResult.h"
 #include "core/settings/CAppSettings.h"
 #include "core/settings/ISettingsStore.h"
 
@@ -23,15 +25,14 @@ public:
     static constexpr const char* kSaveFailed = "Save template failure!";
     // Refusals of a name that the list or the file could not hold.
     static constexpr const char* kEmptyName = "The template name must not be null!";
-    static constexpr const char* kBadName =
-        "A template name cannot contain a comma, a bracket or a line break.";
+    static constexpr const char* kBadName = "A template name cannot contain a comma, a bracket or a line break.";
     static constexpr const char* kNameTaken = "A template of that name already exists.";
 
     CTemplateStore(ISettingsStore& settings, IFileSystem& fs, std::string programDir);
 
     std::string TemplateFilePath() const;
-    std::string NameList();                       // the stored text, default "Normal"
-    std::vector<std::string> ListNames();         // by the reading rule
+    std::string NameList();                // the stored text, default "Normal"
+    std::vector<std::string> ListNames();  // by the reading rule
     // Writes the built-in list when the stored one is missing or empty.
     void EnsureNameList();
 
@@ -56,8 +57,7 @@ public:
     // The name list's editing rules, on the stored text form.
     static std::string InsertName(const std::string& list, const std::string& name, int position);
     static std::string RemoveName(const std::string& list, const std::string& name);
-    static std::string RenameName(const std::string& list, const std::string& oldName,
-                                  const std::string& newName);
+    static std::string RenameName(const std::string& list, const std::string& oldName, const std::string& newName);
     static std::vector<std::string> SplitNames(const std::string& list);
     // The template file's lines without their line ends, and back (CR LF).
     static std::vector<std::string> SplitLines(const std::string& text);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgExportHtml5.h"
 
 #include <QCheckBox>
@@ -19,7 +21,8 @@ CDlgExportHtml5::CDlgExportHtml5(QWidget* parent, bool fragment)
     m_pFragment = new QCheckBox(QString::fromLatin1(kFragmentText), this);
     m_pFragment->setObjectName(QStringLiteral("chkFragment"));
     m_pFragment->setChecked(fragment);
-    m_pFragment->setToolTip(QStringLiteral("Write only the menu and a link to its style sheet, without the page around it"));
+    m_pFragment->setToolTip(
+        QStringLiteral("Write only the menu and a link to its style sheet, without the page around it"));
     // Qt's own dialog lays itself out on a grid: the box goes below it.
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(m_pFragment, grid->rowCount(), 0, 1, grid->columnCount());

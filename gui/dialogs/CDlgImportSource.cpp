@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgImportSource.h"
 
 #include <QDialogButtonBox>
@@ -8,13 +10,13 @@
 #include <utility>
 #include <vector>
 
-#include "editor/CText.h"
 #include "core/import/CMenuImport.h"
+#include "editor/CText.h"
 
 namespace {
 // Shows the first levels of the structure; enough to tell the lists apart.
 constexpr int kPreviewLevels = 3;
-}
+}  // namespace
 
 CDlgImportSource::CDlgImportSource(CMenuImport& import, int maxLevels, QWidget* parent)
     : QDialog(parent), m_import(import), m_nMaxLevels(maxLevels)

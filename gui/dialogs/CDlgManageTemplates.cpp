@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgManageTemplates.h"
 
 #include <QGridLayout>
@@ -9,9 +11,9 @@
 #include <QVBoxLayout>
 
 #include "CTemplateList.h"
+#include "core/templates/CTemplateStore.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
-#include "core/templates/CTemplateStore.h"
 
 CDlgManageTemplates::CDlgManageTemplates(const CEditorContext& context, QWidget* parent)
     : QDialog(parent), m_prompts(context.prompts)

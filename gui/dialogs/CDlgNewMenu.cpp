@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgNewMenu.h"
 
 #include <QLabel>
@@ -7,8 +9,7 @@
 #include "CTemplateList.h"
 #include "editor/IUserPrompts.h"
 
-CDlgNewMenu::CDlgNewMenu(const CEditorContext& context, QWidget* parent)
-    : QDialog(parent), m_prompts(context.prompts)
+CDlgNewMenu::CDlgNewMenu(const CEditorContext& context, QWidget* parent) : QDialog(parent), m_prompts(context.prompts)
 {
     setWindowTitle(QStringLiteral("New Tavelina"));
     setProperty("helpContext", kHelpContext);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgSaveTemplate.h"
 
 #include <QGridLayout>
@@ -6,9 +8,9 @@
 #include <QPushButton>
 
 #include "CTemplateList.h"
+#include "core/templates/CTemplateStore.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
-#include "core/templates/CTemplateStore.h"
 
 CDlgSaveTemplate::CDlgSaveTemplate(const CEditorContext& context, QWidget* parent)
     : QDialog(parent), m_prompts(context.prompts)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgWebBrowser.h"
 
 #include <QButtonGroup>
@@ -11,16 +13,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "gui/widgets/CHelpSystem.h"
 #include "editor/CBrowserLauncher.h"
 #include "editor/CKnownBrowsers.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
+#include "gui/widgets/CHelpSystem.h"
 
 namespace {
 
-QRadioButton* AddChoice(QButtonGroup* group, QGridLayout* grid, const QString& text,
-                        const char* name, int id)
+QRadioButton* AddChoice(QButtonGroup* group, QGridLayout* grid, const QString& text, const char* name, int id)
 {
     auto* radio = new QRadioButton(text);
     radio->setObjectName(QLatin1String(name));
@@ -36,7 +37,7 @@ QPushButton* MakeButton(const QString& text, const char* name)
     return button;
 }
 
-}   // namespace
+}  // namespace
 
 CDlgWebBrowser::CDlgWebBrowser(IUserPrompts& prompts, const QStringList& knownNames, QWidget* parent)
     : QDialog(parent), m_prompts(prompts)
@@ -128,8 +129,7 @@ void CDlgWebBrowser::OnBrowse()
 {
     TakeValues();
     // Programs here carry no extension: any file may be the browser.
-    const QString path = m_prompts.OpenFileName(this, QString(), QStringLiteral("Web Browser (*)"),
-                                                         QString());
+    const QString path = m_prompts.OpenFileName(this, QString(), QStringLiteral("Web Browser (*)"), QString());
     if (path.isEmpty())
         return;
     m_strExePath = path;

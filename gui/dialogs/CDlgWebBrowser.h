@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDialog>
@@ -33,8 +35,8 @@ public:
     void ShowValues();
     void TakeValues();
 
-    int m_nChoice = 0;          // 0 default, 1 known browser, 2 user specified
-    int m_nKnownIndex = -1;     // position in the detected list, -1 for none
+    int m_nChoice = 0;       // 0 default, 1 known browser, 2 user specified
+    int m_nKnownIndex = -1;  // position in the detected list, -1 for none
     QString m_strExePath;
 
 public slots:

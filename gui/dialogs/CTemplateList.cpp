@@ -1,10 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CTemplateList.h"
 
-#include "editor/CText.h"
 #include "core/templates/CTemplateStore.h"
+#include "editor/CText.h"
 
-CTemplateList::CTemplateList(const CEditorContext& context, QWidget* parent)
-    : QListWidget(parent), m_ctx(context)
+CTemplateList::CTemplateList(const CEditorContext& context, QWidget* parent) : QListWidget(parent), m_ctx(context)
 {
     setObjectName(QStringLiteral("lstTemplates"));
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CFrameActions.h"
 
 #include <QAction>
@@ -10,27 +12,25 @@ namespace {
 struct CommandDef {
     int id;
     const char* text;
-    const char* keys;       // ";" between several key sequences
-    const char* string;     // "prompt\ntooltip"
+    const char* keys;    // ";" between several key sequences
+    const char* string;  // "prompt\ntooltip"
     const char* icon;
     bool checkable;
 };
 
 // Menu texts, keys and strings of every command of the main window.
 const CommandDef kCommands[] = {
-    {CFrameActions::FileNew, "&New Tavelina...\tCtrl+N", "Ctrl+N",
-     "Create a new Tavelina from templates list\nNew", "new", false},
-    {CFrameActions::FileOpen, "&Open...\tCtrl+O", "Ctrl+O",
-     "Open an previous saved Tavelina\nOpen", "open", false},
-    {CFrameActions::FileSave, "&Save\tCtrl+S", "Ctrl+S",
-     "Save an opend Tavelina using the same file name\nSave", "save", false},
-    {CFrameActions::FileSaveAs, "Save &As...", "",
-     "Save an opened Tavelina  to a specified file name\nSave As", nullptr, false},
+    {CFrameActions::FileNew, "&New Tavelina...\tCtrl+N", "Ctrl+N", "Create a new Tavelina from templates list\nNew",
+     "new", false},
+    {CFrameActions::FileOpen, "&Open...\tCtrl+O", "Ctrl+O", "Open an previous saved Tavelina\nOpen", "open", false},
+    {CFrameActions::FileSave, "&Save\tCtrl+S", "Ctrl+S", "Save an opend Tavelina using the same file name\nSave",
+     "save", false},
+    {CFrameActions::FileSaveAs, "Save &As...", "", "Save an opened Tavelina  to a specified file name\nSave As",
+     nullptr, false},
     {CFrameActions::SaveAsTemplate, "Save As &Template...", "",
      "Save an opened Tavelina as a template\nSave As Template", nullptr, false},
     {CFrameActions::ExportHtml5, "&Export HTML5 Menu...", "",
-     "Write the menu as a page that today's browsers show without the applet\nExport HTML5 Menu", nullptr,
-     false},
+     "Write the menu as a page that today's browsers show without the applet\nExport HTML5 Menu", nullptr, false},
     // Import, link check and find.
     {CFrameActions::ImportMenu, "&Import Menu...", "",
      "Start a new Tavelina from a page's menu list, a sitemap or an outline\nImport Menu", nullptr, false},
@@ -38,51 +38,42 @@ const CommandDef kCommands[] = {
      "Add items read from a page, a sitemap or an outline under the selection\nImport Items", nullptr, false},
     {CFrameActions::CheckLinks, "Check &Links", "",
      "Check the items' links, images and sounds against the page's folder\nCheck Links", nullptr, false},
-    {CFrameActions::EditFind, "&Find...\tCtrl+F", "Ctrl+F",
-     "Find an item by its label, description or link\nFind", nullptr, false},
-    {CFrameActions::EditFindNext, "Find &Next\tF3", "F3", "Find the next item that matches\nFind Next", nullptr,
-     false},
-    {CFrameActions::FileMru, "Recent File", "", "Open this document", nullptr, false},
-    {CFrameActions::AppExit, "E&xit", "", "Quit the application; prompts to save documents\nExit",
+    {CFrameActions::EditFind, "&Find...\tCtrl+F", "Ctrl+F", "Find an item by its label, description or link\nFind",
      nullptr, false},
-    {CFrameActions::EditUndo, "&Undo\tCtrl+Z", "Ctrl+Z;Alt+Backspace", "Undo the last action\nUndo", "undo",
+    {CFrameActions::EditFindNext, "Find &Next\tF3", "F3", "Find the next item that matches\nFind Next", nullptr, false},
+    {CFrameActions::FileMru, "Recent File", "", "Open this document", nullptr, false},
+    {CFrameActions::AppExit, "E&xit", "", "Quit the application; prompts to save documents\nExit", nullptr, false},
+    {CFrameActions::EditUndo, "&Undo\tCtrl+Z", "Ctrl+Z;Alt+Backspace", "Undo the last action\nUndo", "undo", false},
+    {CFrameActions::EditRedo, "&Redo\tCtrl+Y", "Ctrl+Y;Ctrl+Shift+Z", "Redo the previously undone action\nRedo", "redo",
      false},
-    {CFrameActions::EditRedo, "&Redo\tCtrl+Y", "Ctrl+Y;Ctrl+Shift+Z", "Redo the previously undone action\nRedo",
-     "redo", false},
-    {CFrameActions::EditCut, "Cu&t\tCtrl+X", "Ctrl+X;Shift+Del",
-     "Cut the selection and put it on the Clipboard\nCut", "cut", false},
+    {CFrameActions::EditCut, "Cu&t\tCtrl+X", "Ctrl+X;Shift+Del", "Cut the selection and put it on the Clipboard\nCut",
+     "cut", false},
     {CFrameActions::EditCopy, "&Copy\tCtrl+C", "Ctrl+C;Ctrl+Ins",
      "Copy the selection and put it on the Clipboard\nCopy", "copy", false},
-    {CFrameActions::EditPaste, "&Paste\tCtrl+V", "Ctrl+V;Shift+Ins", "Insert Clipboard contents\nPaste",
-     "paste", false},
-    {CFrameActions::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle ToolBar", nullptr, true},
-    {CFrameActions::ViewStatusBar, "&Status Bar", "", "Show or hide the status bar\nToggle StatusBar",
-     nullptr, true},
-    {CFrameActions::Insert, "&Insert Menu/Item", "",
-     "Insert a top-level Tavelina or a item into Tavelin\nInsert", "insert", false},
-    {CFrameActions::Delete, "&Delete\tDel", "Del", "Delete a top-level Tavelina or a item\nDelete", "delete",
+    {CFrameActions::EditPaste, "&Paste\tCtrl+V", "Ctrl+V;Shift+Ins", "Insert Clipboard contents\nPaste", "paste",
      false},
+    {CFrameActions::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle ToolBar", nullptr, true},
+    {CFrameActions::ViewStatusBar, "&Status Bar", "", "Show or hide the status bar\nToggle StatusBar", nullptr, true},
+    {CFrameActions::Insert, "&Insert Menu/Item", "", "Insert a top-level Tavelina or a item into Tavelin\nInsert",
+     "insert", false},
+    {CFrameActions::Delete, "&Delete\tDel", "Del", "Delete a top-level Tavelina or a item\nDelete", "delete", false},
     {CFrameActions::Visible, "&Visible", "", "", nullptr, true},
     {CFrameActions::MoveUp, "Move &Up", "", "Move item's position up\nMove Item Up", "moveup", false},
-    {CFrameActions::MoveDown, "Move Do&wn", "", "Move item's position down\nMove Item Down", "movedown",
-     false},
+    {CFrameActions::MoveDown, "Move Do&wn", "", "Move item's position down\nMove Item Down", "movedown", false},
     {CFrameActions::Property, "&Property\tAlt+Enter", "Alt+Return;Alt+Enter",
      "Edit the current selection's properties\nProperty", "property", false},
     {CFrameActions::CheckParameters, "&Check Parameters", "",
      "Check if parameters are valid\nCheck Tavelina's parameters", nullptr, false},
     {CFrameActions::BuildHtml, "Build &HTML...", "", "Get HTML of current Tavelina\nHTML", "buildhtml", false},
-    {CFrameActions::Preview, "&Preview\tCtrl+P", "Ctrl+P", "Preview current Tavelina\nPreview", "preview",
-     false},
-    {CFrameActions::ClearMessage, "&Clear Message", "", "Clear the warning message\nClear Message", nullptr,
-     false},
-    {CFrameActions::WebBrowser, "Web &Browser...", "",
-     "Specify the web browser to preview Tavelin\nWeb Browser", nullptr, false},
+    {CFrameActions::Preview, "&Preview\tCtrl+P", "Ctrl+P", "Preview current Tavelina\nPreview", "preview", false},
+    {CFrameActions::ClearMessage, "&Clear Message", "", "Clear the warning message\nClear Message", nullptr, false},
+    {CFrameActions::WebBrowser, "Web &Browser...", "", "Specify the web browser to preview Tavelin\nWeb Browser",
+     nullptr, false},
     {CFrameActions::Template, "&Template...\tCtrl+T", "Ctrl+T", "Edit templates\nTemplate", nullptr, false},
     {CFrameActions::AutoChangeSize, "Auto-Change Menu Size", "",
      "Auto-Change menu size when preview and build HTML\nAuto-Change Size", nullptr, true},
     {CFrameActions::Html5Runtime, "HTML5 Menu &Runtime", "",
-     "Add the script that draws the menu in today's browsers to every page\nHTML5 Menu Runtime", nullptr,
-     true},
+     "Add the script that draws the menu in today's browsers to every page\nHTML5 Menu Runtime", nullptr, true},
     {CFrameActions::AutoSave, "Auto&Save...", "",
      "Set how often a recovery copy of unsaved changes is written\nAutoSave", nullptr, false},
     {CFrameActions::HelpTopics, "&Help Topics", "", "List Help topics\nHelp Topics", nullptr, false},
@@ -90,8 +81,8 @@ const CommandDef kCommands[] = {
     {CFrameActions::SearchHelp, "&Search for Help on ...", "", "", nullptr, false},
     {CFrameActions::ViewSample, "&View Sample", "", "", nullptr, false},
     {CFrameActions::Faq, "&Frequently Asked Questions", "", "", nullptr, false},
-    {CFrameActions::About, "&About...", "",
-     "Display program information, version number and copyright\nAbout", nullptr, false},
+    {CFrameActions::About, "&About...", "", "Display program information, version number and copyright\nAbout", nullptr,
+     false},
     {CFrameActions::Help, "Help", "F1", "Display help for current task or command\nHelp", nullptr, false},
     {CFrameActions::ContextHelp, "Context Help", "Shift+F1",
      "Display help for clicked on buttons, menus and windows\nHelp", nullptr, false},
@@ -108,7 +99,7 @@ const CommandDef* Find(int id)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 // The edit and tree commands act on the tree: their keys work only while the
 // focus is in the main window (the property frame is a window of its own,
@@ -116,12 +107,20 @@ const CommandDef* Find(int id)
 bool CFrameActions::IsTreeCommand(int id)
 {
     switch (id) {
-    case EditUndo: case EditRedo: case EditCut: case EditCopy: case EditPaste:
-    case Insert: case Delete: case Visible: case MoveUp: case MoveDown: case Property:
-    case EditFind: case EditFindNext:
-        return true;
-    default:
-        return false;
+    case EditUndo:
+    case EditRedo:
+    case EditCut:
+    case EditCopy:
+    case EditPaste:
+    case Insert:
+    case Delete:
+    case Visible:
+    case MoveUp:
+    case MoveDown:
+    case Property:
+    case EditFind:
+    case EditFindNext: return true;
+    default: return false;
     }
 }
 

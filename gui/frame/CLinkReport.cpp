@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CLinkReport.h"
 
 #include <QGuiApplication>
@@ -7,9 +9,9 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include "core/check/CLinkChecker.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
-#include "core/check/CLinkChecker.h"
 
 CLinkReport::CLinkReport(QPlainTextEdit& messages, IUserPrompts& prompts, IFileSystem& fs)
     : QObject(&messages), m_messages(messages), m_prompts(prompts), m_fs(fs)

@@ -1,8 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CMainFrame.h"
-
-#include "gui/props/CPropertyFrame.h"
-
-#include "core/settings/CAppSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,37 +16,38 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "gui/tree/CAppletTavelinWizardView.h"
 #include "CFrameActions.h"
-#include "gui/tree/CHistoryFollower.h"
 #include "CKeyIndicators.h"
 #include "CLinkReport.h"
 #include "CMenuImportFlow.h"
-#include "gui/tree/CTreeFinder.h"
-#include "core/import/CMenuImport.h"
 #include "CWindowPlacement.h"
 #include "CWizardInfoView.h"
+#include "core/import/CMenuImport.h"
+#include "core/settings/CAppSettings.h"
 #include "editor/CAppletTavelinWizardDoc.h"
+#include "editor/CBrowserLauncher.h"
+#include "editor/CModelEditor.h"
+#include "editor/CPreview.h"
+#include "editor/CText.h"
+#include "editor/IUserPrompts.h"
 #include "gui/dialogs/CAboutDlg.h"
 #include "gui/dialogs/CDlgAutoSave.h"
 #include "gui/dialogs/CDlgExportHtml5.h"
 #include "gui/dialogs/CDlgHtml.h"
-#include "gui/dialogs/CDlgWebBrowser.h"
-#include "gui/widgets/CHelpSystem.h"
-#include "editor/CBrowserLauncher.h"
-#include "editor/IUserPrompts.h"
 #include "gui/dialogs/CDlgManageTemplates.h"
 #include "gui/dialogs/CDlgNewMenu.h"
 #include "gui/dialogs/CDlgSaveTemplate.h"
-#include "editor/CModelEditor.h"
-#include "editor/CText.h"
-#include "editor/CPreview.h"
+#include "gui/dialogs/CDlgWebBrowser.h"
+#include "gui/props/CPropertyFrame.h"
+#include "gui/tree/CAppletTavelinWizardView.h"
+#include "gui/tree/CHistoryFollower.h"
+#include "gui/tree/CTreeFinder.h"
+#include "gui/widgets/CHelpSystem.h"
 #ifdef ATW_WITH_WEBENGINE
 #include "gui/preview/CLivePreviewPane.h"
 #endif
 
-CMainFrame::CMainFrame(const CEditorContext& context, CAppletTavelinWizardDoc* doc, CHelpSystem* help,
-                       QWidget* parent)
+CMainFrame::CMainFrame(const CEditorContext& context, CAppletTavelinWizardDoc* doc, CHelpSystem* help, QWidget* parent)
     : QMainWindow(parent), m_ctx(context), m_pDoc(doc), m_pHelp(help)
 {
     setObjectName(QStringLiteral("MainFrame"));
@@ -109,22 +108,22 @@ void CMainFrame::CreateMenus()
     };
     m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     add(m_pFileMenu, {A::FileNew, A::FileOpen, A::FileSave, A::FileSaveAs, A::SaveAsTemplate, A::ExportHtml5,
-                        A::ImportMenu, 0, A::FileMru});
+                      A::ImportMenu, 0, A::FileMru});
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     add(m_pFileMenu, {A::AppExit});
-    add(menuBar()->addMenu(QStringLiteral("&Edit")), {A::EditUndo, A::EditRedo, 0, A::EditCut, A::EditCopy,
-                                                      A::EditPaste, 0, A::EditFind, A::EditFindNext});
+    add(menuBar()->addMenu(QStringLiteral("&Edit")),
+        {A::EditUndo, A::EditRedo, 0, A::EditCut, A::EditCopy, A::EditPaste, 0, A::EditFind, A::EditFindNext});
     QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     add(viewMenu, {A::ViewToolbar, A::ViewStatusBar});
     CreateLivePreview(viewMenu);
     add(menuBar()->addMenu(QStringLiteral("&Menu")),
         {A::Insert, A::Delete, A::Visible, 0, A::MoveUp, A::MoveDown, 0, A::ImportItems, 0, A::Property});
-    add(menuBar()->addMenu(QStringLiteral("&Build")), {A::CheckParameters, A::CheckLinks, A::BuildHtml, 0,
-                                                       A::Preview, A::ClearMessage});
-    add(menuBar()->addMenu(QStringLiteral("&Options")), {A::WebBrowser, A::Template, 0, A::AutoChangeSize,
-                                                         A::Html5Runtime, A::AutoSave});
-    add(menuBar()->addMenu(QStringLiteral("&Help")), {A::HelpTopics, A::GettingStarted, A::SearchHelp,
-                                                      A::ViewSample, 0, A::Faq, 0, A::About});
+    add(menuBar()->addMenu(QStringLiteral("&Build")),
+        {A::CheckParameters, A::CheckLinks, A::BuildHtml, 0, A::Preview, A::ClearMessage});
+    add(menuBar()->addMenu(QStringLiteral("&Options")),
+        {A::WebBrowser, A::Template, 0, A::AutoChangeSize, A::Html5Runtime, A::AutoSave});
+    add(menuBar()->addMenu(QStringLiteral("&Help")),
+        {A::HelpTopics, A::GettingStarted, A::SearchHelp, A::ViewSample, 0, A::Faq, 0, A::About});
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 }
@@ -144,12 +143,10 @@ void CMainFrame::CreateLivePreview(QMenu* viewMenu)
         if (QTreeWidgetItem* node = view->NodeOf(item))
             view->setCurrentItem(node);
     });
-    connect(view, &QTreeWidget::currentItemChanged, m_pLivePreview, [this, view](QTreeWidgetItem* node) {
-        m_pLivePreview->MarkItem(view->ItemOf(node));
-    });
-    connect(m_pLivePreview, &CLivePreviewPane::StatusMessage, statusBar(), [this](const QString& text) {
-        statusBar()->showMessage(text, text.isEmpty() ? 0 : 5000);
-    });
+    connect(view, &QTreeWidget::currentItemChanged, m_pLivePreview,
+            [this, view](QTreeWidgetItem* node) { m_pLivePreview->MarkItem(view->ItemOf(node)); });
+    connect(m_pLivePreview, &CLivePreviewPane::StatusMessage, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text, text.isEmpty() ? 0 : 5000); });
     m_pLivePreview->setVisible(CLivePreviewPane::Remembered(m_ctx.settings));
 #else
     QAction* entry = viewMenu->addAction(tr("&Live Preview (not in this build: use Build > Preview)"));
@@ -165,8 +162,9 @@ void CMainFrame::CreateToolBar()
     m_wndToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
     m_wndToolBar->setObjectName(QStringLiteral("wndToolBar"));
     m_wndToolBar->setIconSize(QSize(16, 16));
-    for (int id : std::initializer_list<int>{A::FileNew, A::FileOpen, A::FileSave, 0, A::EditCut, A::EditCopy, A::EditPaste, 0, A::EditUndo, A::EditRedo, 0, A::Insert,
-                   A::Delete, A::MoveUp, A::MoveDown, A::Property, 0, A::BuildHtml, A::Preview}) {
+    for (int id : std::initializer_list<int>{A::FileNew, A::FileOpen, A::FileSave, 0, A::EditCut, A::EditCopy,
+                                             A::EditPaste, 0, A::EditUndo, A::EditRedo, 0, A::Insert, A::Delete,
+                                             A::MoveUp, A::MoveDown, A::Property, 0, A::BuildHtml, A::Preview}) {
         if (id == 0)
             m_wndToolBar->addSeparator();
         else
@@ -177,9 +175,8 @@ void CMainFrame::CreateToolBar()
     QAction* toolbar = Action(A::ViewToolbar);
     toolbar->setChecked(true);
     connect(toolbar, &QAction::toggled, m_wndToolBar, &QToolBar::setVisible);
-    connect(m_wndToolBar, &QToolBar::visibilityChanged, toolbar, [this, toolbar](bool) {
-        toolbar->setChecked(!m_wndToolBar->isHidden());
-    });
+    connect(m_wndToolBar, &QToolBar::visibilityChanged, toolbar,
+            [this, toolbar](bool) { toolbar->setChecked(!m_wndToolBar->isHidden()); });
 }
 
 void CMainFrame::CreateStatusBar()
@@ -301,9 +298,8 @@ void CMainFrame::ConnectImportAndFind()
         if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels, QString()))
             m_pDoc->NewFromImport(root, m_pImport->LastSource());
     });
-    connect(Action(A::ImportItems), &QAction::triggered, this, [this] {
-        m_pImport->ImportItemsUnder(*m_pTreeView, m_pDoc ? m_pDoc->PathName() : QString());
-    });
+    connect(Action(A::ImportItems), &QAction::triggered, this,
+            [this] { m_pImport->ImportItemsUnder(*m_pTreeView, m_pDoc ? m_pDoc->PathName() : QString()); });
     connect(Action(A::CheckLinks), &QAction::triggered, this, [this] {
         if (CPropertyFrame* frame = m_pTreeView->PropertyFrame(); frame && frame->isVisible())
             frame->CommitActivePage();
@@ -361,10 +357,10 @@ void CMainFrame::UpdateHistoryTexts()
     const auto name = [](const QString& verb, const QString& step) {
         return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
     };
-    Action(A::EditUndo)->setText(QStringLiteral("&") + name(tr("Undo"), history.undoText()) +
-                                 QStringLiteral("\tCtrl+Z"));
-    Action(A::EditRedo)->setText(QStringLiteral("&") + name(tr("Redo"), history.redoText()) +
-                                 QStringLiteral("\tCtrl+Y"));
+    Action(A::EditUndo)
+        ->setText(QStringLiteral("&") + name(tr("Undo"), history.undoText()) + QStringLiteral("\tCtrl+Z"));
+    Action(A::EditRedo)
+        ->setText(QStringLiteral("&") + name(tr("Redo"), history.redoText()) + QStringLiteral("\tCtrl+Y"));
     Action(A::EditUndo)->setToolTip(name(tr("Undo"), history.undoText()));
     Action(A::EditRedo)->setToolTip(name(tr("Redo"), history.redoText()));
 }

@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QMainWindow>
 
+#include "core/settings/CAppSettings.h"
 #include "editor/CEditorContext.h"
 #include "editor/IDocumentHost.h"
-#include "core/settings/CAppSettings.h"
 
 class CAppletTavelinWizardDoc;
 class CAppletTavelinWizardView;
@@ -33,7 +35,7 @@ class CMainFrame : public QMainWindow, public IDocumentHost {
     Q_OBJECT
 public:
     static constexpr int kDefaultTreeSize = CAppSettings::kTreeHeight.intDefault;
-    static constexpr int kDockLayoutVersion = 1;   // of the layout record the frame keeps
+    static constexpr int kDockLayoutVersion = 1;  // of the layout record the frame keeps
 
     // help may be null (no help commands then).
     CMainFrame(const CEditorContext& context, CAppletTavelinWizardDoc* doc, CHelpSystem* help,
@@ -118,6 +120,6 @@ private:
     CLinkReport* m_pLinkReport = nullptr;
     CTreeFinder* m_pFinder = nullptr;
     CLivePreviewPane* m_pLivePreview = nullptr;
-    bool m_bExportFragment = false;  // the export dialog's last choice
+    bool m_bExportFragment = false;   // the export dialog's last choice
     bool m_bAutoSaveFailing = false;  // the last recovery copy could not be written
 };

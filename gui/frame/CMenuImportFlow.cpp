@@ -1,27 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CMenuImportFlow.h"
 
 #include <QDialog>
 #include <algorithm>
 
-#include "gui/tree/CAppletTavelinWizardView.h"
-#include "gui/dialogs/CDlgImportSource.h"
+#include "core/import/CImportBuilder.h"
+#include "core/import/CMenuImport.h"
 #include "editor/CModelEditor.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
-#include "core/import/CImportBuilder.h"
-#include "core/import/CMenuImport.h"
+#include "gui/dialogs/CDlgImportSource.h"
 #include "gui/props/CPropertyFrame.h"
+#include "gui/tree/CAppletTavelinWizardView.h"
 
-CMenuImportFlow::CMenuImportFlow(QWidget* owner, IUserPrompts& prompts, IFileSystem& fs,
-                                       CModelEditor& editor)
+CMenuImportFlow::CMenuImportFlow(QWidget* owner, IUserPrompts& prompts, IFileSystem& fs, CModelEditor& editor)
     : QObject(owner), m_pOwner(owner), m_prompts(prompts), m_fs(fs), m_editor(editor)
 {
 }
 
 bool CMenuImportFlow::ReadSource(CImportNode& root, int maxLevels, const QString& page)
 {
-    const QString path = m_prompts.OpenFileName(m_pOwner, tr("Import Menu"), QString::fromLatin1(kFilter),
-                                                QString());
+    const QString path = m_prompts.OpenFileName(m_pOwner, tr("Import Menu"), QString::fromLatin1(kFilter), QString());
     return !path.isEmpty() && ReadFile(path, root, maxLevels, page);
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CQtPrompts.h"
 
 #include <QColorDialog>
@@ -35,8 +37,8 @@ bool CQtPrompts::Confirm(QWidget* parent, const QString& text)
 
 IUserPrompts::SaveAnswer CQtPrompts::AskSave(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, Title(), text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Warning, Title(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent);
     switch (box.exec()) {
     case QMessageBox::Yes: return SaveAnswer::Yes;
     case QMessageBox::No: return SaveAnswer::No;
@@ -58,24 +60,19 @@ IUserPrompts::RecoverAnswer CQtPrompts::AskRecover(QWidget* parent, const QStrin
     return box.clickedButton() == discard ? RecoverAnswer::Discard : RecoverAnswer::Later;
 }
 
-QString CQtPrompts::OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
-                                 const QString& initial)
+QString CQtPrompts::OpenFileName(QWidget* parent, const QString& caption, const QString& filter, const QString& initial)
 {
-    return QFileDialog::getOpenFileName(parent, caption, initial, filter, nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    return QFileDialog::getOpenFileName(parent, caption, initial, filter, nullptr, QFileDialog::DontUseNativeDialog);
 }
 
-QString CQtPrompts::SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                                 const QString& initial)
+QString CQtPrompts::SaveFileName(QWidget* parent, const QString& caption, const QString& filter, const QString& initial)
 {
-    return QFileDialog::getSaveFileName(parent, caption, initial, filter, nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    return QFileDialog::getSaveFileName(parent, caption, initial, filter, nullptr, QFileDialog::DontUseNativeDialog);
 }
 
 std::optional<QColor> CQtPrompts::ChooseColor(QWidget* parent, const QColor& initial)
 {
-    const QColor color = QColorDialog::getColor(initial, parent, QString(),
-                                                QColorDialog::DontUseNativeDialog);
+    const QColor color = QColorDialog::getColor(initial, parent, QString(), QColorDialog::DontUseNativeDialog);
     if (!color.isValid())
         return std::nullopt;
     return color;
@@ -91,8 +88,7 @@ bool CQtPrompts::OpenUrl(const QUrl& url)
     return QDesktopServices::openUrl(url);
 }
 
-bool CQtPrompts::StartDetached(const QString& program, const QStringList& arguments,
-                               const QString& workingDirectory)
+bool CQtPrompts::StartDetached(const QString& program, const QStringList& arguments, const QString& workingDirectory)
 {
     return QProcess::startDetached(program, arguments, workingDirectory);
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "editor/IUserPrompts.h"
@@ -17,8 +19,7 @@ public:
     std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
     int Exec(QDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;
-    bool StartDetached(const QString& program, const QStringList& arguments,
-                       const QString& workingDirectory) override;
+    bool StartDetached(const QString& program, const QStringList& arguments, const QString& workingDirectory) override;
 
     static QString Title();
 };

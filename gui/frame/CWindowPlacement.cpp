@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CWindowPlacement.h"
 
 #include <QGuiApplication>
@@ -42,8 +44,8 @@ std::optional<CWindowPlacement> CWindowPlacement::Parse(const QString& text)
     p.m_nShowCmd = static_cast<unsigned>(values[1]);
     p.m_ptMinPosition = QPoint(int(values[2]), int(values[3]));
     p.m_ptMaxPosition = QPoint(int(values[4]), int(values[5]));
-    p.m_rcNormalPosition = QRect(QPoint(int(values[6]), int(values[7])),
-                                 QPoint(int(values[8]) - 1, int(values[9]) - 1));
+    p.m_rcNormalPosition =
+        QRect(QPoint(int(values[6]), int(values[7])), QPoint(int(values[8]) - 1, int(values[9]) - 1));
     return p;
 }
 
@@ -79,7 +81,7 @@ void CWindowPlacement::Apply(QWidget& window, unsigned showCmd) const
         window.showMaximized();
     } else if (cmd == ShowMinimized) {
         window.setWindowState((m_nFlags & kRestoreToMaximized) ? Qt::WindowMinimized | Qt::WindowMaximized
-                                                                : Qt::WindowMinimized);
+                                                               : Qt::WindowMinimized);
         window.show();
     } else {
         window.show();

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CLivePreviewPane.h"
 
 #include <QActionGroup>
@@ -13,11 +15,11 @@
 
 #include "CPreviewEngine.h"
 #include "IPreviewBrowserFactory.h"
+#include "core/io/CPath.h"
+#include "core/publish/CPageWriter.h"
+#include "core/settings/CAppSettings.h"
 #include "editor/CModelEditor.h"
 #include "editor/CText.h"
-#include "core/publish/CPageWriter.h"
-#include "core/io/CPath.h"
-#include "core/settings/CAppSettings.h"
 
 namespace {
 
@@ -48,7 +50,7 @@ void CollectMenu(const CTavelin& menu, std::vector<CTavelinItem*>& out)
     }
 }
 
-} // namespace
+}  // namespace
 
 CLivePreviewPane::CLivePreviewPane(CModelEditor& editor, IFileSystem& fs, ISettingsStore& settings,
                                    std::string programDir, std::string previewFolder, QWidget* parent)
@@ -207,7 +209,7 @@ void CLivePreviewPane::Refresh()
     if (!m_pBrowser)
         return;
     if (m_bBusy)
-        return;   // Drawn() takes the newest state once this drawing is done
+        return;  // Drawn() takes the newest state once this drawing is done
     if (m_bLoaded && !m_bStale && !m_bNeedReload)
         return;
     m_bStale = false;
@@ -222,7 +224,7 @@ void CLivePreviewPane::Refresh()
     for (CTavelinItem* item : m_drawn)
         key += ',' + std::to_string(item->Serial());
     if (key == m_strDrawn) {
-        Drawn(true);   // nothing the page shows has changed
+        Drawn(true);  // nothing the page shows has changed
         return;
     }
     Redraw(text, key);

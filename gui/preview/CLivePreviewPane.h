@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDockWidget>
@@ -17,8 +19,8 @@ class QAction;
 // The Live Preview pane: the page that Save would write, with the menu
 // runtime, shown in a browser engine beside the tree and kept up to date as
 // the model changes. The engine comes from a plug-in (CPreviewEngine) that
-// is loaded when the pane is first shown; without it the pane says so. The page lives in a folder of its own under the preview
-// folder, together with the runtime and the media it uses.
+// is loaded when the pane is first shown; without it the pane says so. The page lives in a folder of its own under the
+// preview folder, together with the runtime and the media it uses.
 //
 // Every change of the model asks for a refresh; refreshes are debounced, and
 // while one is being drawn further changes only mark the pane stale, so an
@@ -91,7 +93,7 @@ private:
     std::string m_strPreviewFolder;
 
     QWidget* m_pHolder = nullptr;
-    IPreviewBrowser* m_pBrowser = nullptr;   // a child of m_pHolder
+    IPreviewBrowser* m_pBrowser = nullptr;  // a child of m_pHolder
     QAction* m_pPhone = nullptr;
     QAction* m_pDesktop = nullptr;
     QTimer m_debounce;
@@ -107,8 +109,8 @@ private:
     // Items are named in the page by their serial numbers: an item keeps
     // its number through undo and redo, so it keeps its open branch, and a
     // new item never gets the number of a deleted one.
-    quint64 m_nMark = 0;   // 0: none
-    std::string m_strDrawn;   // the page text and item numbers the page shows
-    std::vector<CTavelinItem*> m_drawn;      // page order
+    quint64 m_nMark = 0;                 // 0: none
+    std::string m_strDrawn;              // the page text and item numbers the page shows
+    std::vector<CTavelinItem*> m_drawn;  // page order
     QHash<quint64, CTavelinItem*> m_drawnBySerial;
 };

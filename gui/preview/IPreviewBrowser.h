@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -15,9 +17,9 @@ class IPreviewBrowser {
 public:
     // What the page tells the pane. Each may be empty.
     struct CHandlers {
-        std::function<void(bool ok)> m_loaded;            // a load has ended
-        std::function<void(const QString& url)> m_hovered; // the link under the pointer, or empty
-        std::function<void(const QString& url)> m_refused; // a link or navigation that was not followed
+        std::function<void(bool ok)> m_loaded;              // a load has ended
+        std::function<void(const QString& url)> m_hovered;  // the link under the pointer, or empty
+        std::function<void(const QString& url)> m_refused;  // a link or navigation that was not followed
         std::function<void(const QString& key)> m_itemClicked;
     };
 

@@ -1,11 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CAppletPropertySheet.h"
 
 #include "CDlgAppletParam.h"
 #include "CDlgAppletStyle.h"
 
 CAppletPropertySheet::CAppletPropertySheet(const CEditorContext& context, QWidget* parent)
-    : CPropertySheet(context, parent),
-      m_pParamPage(new CDlgAppletParam(context)),
+    : CPropertySheet(context, parent), m_pParamPage(new CDlgAppletParam(context)),
       m_pStylePage(new CDlgAppletStyle(context))
 {
     AddPage(m_pParamPage);

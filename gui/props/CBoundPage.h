@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QButtonGroup>
@@ -10,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "gui/widgets/CIntegerField.h"
 #include "CPropertyPage.h"
 #include "editor/CText.h"
 #include "gui/widgets/CColorButton.h"
+#include "gui/widgets/CIntegerField.h"
 
 // A property page whose controls show fields of one model record (the
 // applet's settings, an item's fields, a menu's style). Each control is
@@ -128,62 +130,68 @@ protected:
     template <typename Field>
     void Bind(const QString& name, QLineEdit* edit, Field field)
     {
-        Bind(name, edit, field, [edit](const auto& v) { edit->setText(CText::ToQ(v)); },
-             [edit](auto& v) {
-                 v = CText::FromQ(edit->text());
-                 return true;
-             });
+        Bind(
+            name, edit, field, [edit](const auto& v) { edit->setText(CText::ToQ(v)); },
+            [edit](auto& v) {
+                v = CText::FromQ(edit->text());
+                return true;
+            });
     }
 
     // Lines of the box are kept with CR LF in the model.
     template <typename Field>
     void Bind(const QString& name, QPlainTextEdit* edit, Field field)
     {
-        Bind(name, edit, field, [edit](const auto& v) { edit->setPlainText(CText::ToQMultiLine(v)); },
-             [edit](auto& v) {
-                 v = CText::FromQMultiLine(edit->toPlainText());
-                 return true;
-             });
+        Bind(
+            name, edit, field, [edit](const auto& v) { edit->setPlainText(CText::ToQMultiLine(v)); },
+            [edit](auto& v) {
+                v = CText::FromQMultiLine(edit->toPlainText());
+                return true;
+            });
     }
 
     template <typename Field>
     void Bind(const QString& name, QComboBox* combo, Field field)
     {
-        Bind(name, combo, field, [combo](int v) { SetChoice(combo, v); },
-             [combo](int& v) {
-                 v = Choice(combo);
-                 return true;
-             });
+        Bind(
+            name, combo, field, [combo](int v) { SetChoice(combo, v); },
+            [combo](int& v) {
+                v = Choice(combo);
+                return true;
+            });
     }
 
     template <typename Field>
     void Bind(const QString& name, QButtonGroup* group, Field field)
     {
-        Bind(name, group, field, [group](int v) { SetChoice(group, v); },
-             [group](int& v) {
-                 v = Choice(group);
-                 return true;
-             });
+        Bind(
+            name, group, field, [group](int v) { SetChoice(group, v); },
+            [group](int& v) {
+                v = Choice(group);
+                return true;
+            });
     }
 
     template <typename Field>
     void Bind(const QString& name, QCheckBox* check, Field field)
     {
-        Bind(name, check, field, [check](int v) { check->setChecked(v != 0); },
-             [check](int& v) {
-                 v = check->isChecked() ? 1 : 0;
-                 return true;
-             });
+        Bind(
+            name, check, field, [check](int v) { check->setChecked(v != 0); },
+            [check](int& v) {
+                v = check->isChecked() ? 1 : 0;
+                return true;
+            });
     }
 
     template <typename Field>
     void Bind(const QString& name, CColorButton* button, Field field)
     {
-        Bind(name, button, field, [button](COLORREF v) { button->SetColor(v); },
-             [button](COLORREF& v) {
-                 v = button->m_crColor;
-                 return true;
-             });
+        Bind(
+            name, button, field, [button](COLORREF v) { button->SetColor(v); },
+            [button](COLORREF& v) {
+                v = button->m_crColor;
+                return true;
+            });
     }
 
     // An integer box, refused outside range when one is given.
@@ -191,9 +199,11 @@ protected:
     void Bind(const QString& name, CIntegerField* box, Field field,
               std::optional<std::pair<int, int>> range = std::nullopt)
     {
-        Bind(name, box, field, [box](int v) { box->SetValue(v); }, [this, box, range](int& v) {
-            return range ? ReadInt(box, v, range->first, range->second) : ReadInt(box, v);
-        });
+        Bind(
+            name, box, field, [box](int v) { box->SetValue(v); },
+            [this, box, range](int& v) {
+                return range ? ReadInt(box, v, range->first, range->second) : ReadInt(box, v);
+            });
     }
 
 private:
@@ -207,5 +217,5 @@ private:
     };
 
     std::vector<Binding> m_bindings;
-    Record m_shown{};   // the bound fields as last loaded or stored
+    Record m_shown{};  // the bound fields as last loaded or stored
 };

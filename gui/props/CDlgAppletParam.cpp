@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgAppletParam.h"
 
 #include <QButtonGroup>
@@ -12,12 +14,12 @@
 
 #include "CDlgAudio.h"
 #include "CDlgImage.h"
-#include "gui/widgets/CIntegerField.h"
-#include "editor/CSelection.h"
 #include "editor/CModelEditor.h"
+#include "editor/CSelection.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
 #include "gui/widgets/CColorButton.h"
+#include "gui/widgets/CIntegerField.h"
 
 namespace {
 QLineEdit* NamedEdit(QWidget* owner, const QString& name)
@@ -33,14 +35,14 @@ CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& 
     field->setObjectName(name);
     return field;
 }
-}
+}  // namespace
 
 CDlgAppletParam::CDlgAppletParam(const CEditorContext& context, QWidget* parent)
     : CBoundPage(context, QStringLiteral("Applet Parameters"), kDialogId, parent)
 {
     Build();
     BindFields();
-    Show(CAppletSettings());   // the page's start values until the first load
+    Show(CAppletSettings());  // the page's start values until the first load
     FixPageSize();
 }
 
@@ -103,9 +105,8 @@ void CDlgAppletParam::Build()
     grid->setColumnMinimumWidth(2, 8);
     grid->setColumnStretch(4, 1);
 
-    SetTabOrder({m_pName, m_pAlign, m_pWidth->Edit(), m_pHeight->Edit(), m_pBackground, m_pBackImage,
-                 browseImage, specify, tile, m_pImageX->Edit(), m_pImageY->Edit(), m_pBackAudio,
-                 browseAudio});
+    SetTabOrder({m_pName, m_pAlign, m_pWidth->Edit(), m_pHeight->Edit(), m_pBackground, m_pBackImage, browseImage,
+                 specify, tile, m_pImageX->Edit(), m_pImageY->Edit(), m_pBackAudio, browseAudio});
 }
 
 void CDlgAppletParam::BindFields()
@@ -147,8 +148,8 @@ void CDlgAppletParam::Commit(const CAppletSettings& edited, const QString& name,
 // the page's own store that follows.
 bool CDlgAppletParam::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pName && event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && isVisible())
+    if (watched == m_pName && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && isVisible())
         StoreBound(m_pName);
     return CPropertyPage::eventFilter(watched, event);
 }

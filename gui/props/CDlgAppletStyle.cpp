@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgAppletStyle.h"
 
 #include <QCheckBox>
@@ -9,11 +11,11 @@
 
 #include "CDlgAnimateSpeed.h"
 #include "CDlgBackgroundStyle.h"
-#include "gui/widgets/CIntegerField.h"
-#include "editor/CSelection.h"
 #include "editor/CModelEditor.h"
+#include "editor/CSelection.h"
 #include "editor/IUserPrompts.h"
 #include "gui/widgets/CColorButton.h"
+#include "gui/widgets/CIntegerField.h"
 
 namespace {
 QCheckBox* NamedCheck(QWidget* owner, const QString& text, const QString& name)
@@ -29,14 +31,14 @@ CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& 
     field->setObjectName(name);
     return field;
 }
-}
+}  // namespace
 
 CDlgAppletStyle::CDlgAppletStyle(const CEditorContext& context, QWidget* parent)
     : CBoundPage(context, QStringLiteral("More Styles"), kDialogId, parent)
 {
     Build();
     BindFields();
-    Show(CAppletSettings());   // the page's start values until the first load
+    Show(CAppletSettings());  // the page's start values until the first load
     FixPageSize();
 }
 
@@ -81,8 +83,8 @@ void CDlgAppletStyle::Build()
     grid->addWidget(group, 0, 2, 4, 1);
     grid->setColumnStretch(2, 1);
 
-    SetTabOrder({m_pShowSelection, m_pShowAllBranches, m_pHasLines, animate, background,
-                 m_pDisplayFromY->Edit(), m_pLineColor, m_pLineThick->Edit(), m_pLineIndent->Edit()});
+    SetTabOrder({m_pShowSelection, m_pShowAllBranches, m_pHasLines, animate, background, m_pDisplayFromY->Edit(),
+                 m_pLineColor, m_pLineThick->Edit(), m_pLineIndent->Edit()});
 }
 
 void CDlgAppletStyle::BindFields()

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgBackgroundStyle.h"
 
 #include <QComboBox>
@@ -15,18 +17,18 @@ CDlgBackgroundStyle::CDlgBackgroundStyle(int border, int backStyle, int gradient
     setWindowTitle(QStringLiteral("Appelt Background Style"));
     setProperty("helpContext", CPropertyPage::HelpContextOf(kDialogId));
     auto* layout = new QVBoxLayout(this);
-    m_pBackStyle = CPropertyPage::MakeList(this, QStringLiteral("BackStyle"),
-        {"Fullfilled with Color", "Vertical Gradient from Black to Color",
-         "Vertical Gradient from White to Color", "Vertical Gradient from Color to Black",
-         "Vertical Gradient from Color to White"});
+    m_pBackStyle = CPropertyPage::MakeList(
+        this, QStringLiteral("BackStyle"),
+        {"Fullfilled with Color", "Vertical Gradient from Black to Color", "Vertical Gradient from White to Color",
+         "Vertical Gradient from Color to Black", "Vertical Gradient from Color to White"});
     auto* row = new QHBoxLayout;
     row->addWidget(CPropertyPage::MakeLabel(QStringLiteral("Applet's Background Style:"), m_pBackStyle));
     row->addWidget(m_pBackStyle, 1);
     layout->addLayout(row);
     layout->addWidget(CPropertyPage::MakeRadioBox(this, QStringLiteral("Gradient Direction"),
                                                   {"Single Direction", "Bi-direction"}, m_pGradientDir));
-    layout->addWidget(CPropertyPage::MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"},
-                                                  m_pBorder));
+    layout->addWidget(
+        CPropertyPage::MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"}, m_pBorder));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

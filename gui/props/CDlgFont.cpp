@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgFont.h"
 
 #include <QButtonGroup>
@@ -9,18 +11,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/widgets/CIntegerField.h"
 #include "CPropertyPage.h"
 #include "core/model/CItemStyle.h"
 #include "gui/widgets/CColorButton.h"
+#include "gui/widgets/CIntegerField.h"
 
 CDlgFont::CDlgFont(IUserPrompts& prompts, const CItemStyle& style, QWidget* parent)
-    : QDialog(parent),
-      m_nFontName(style.m_nFontName),
-      m_crFont(style.m_crFont),
-      m_nFontSize(style.m_nFontSize),
-      m_nFontEffect(style.m_nFontEffect),
-      m_nFontStyle(style.m_nFontStyle)
+    : QDialog(parent), m_nFontName(style.m_nFontName), m_crFont(style.m_crFont), m_nFontSize(style.m_nFontSize),
+      m_nFontEffect(style.m_nFontEffect), m_nFontStyle(style.m_nFontStyle)
 {
     setWindowTitle(QStringLiteral("Font"));
     setProperty("helpContext", CPropertyPage::HelpContextOf(kDialogId));
@@ -61,8 +59,8 @@ void CDlgFont::Build(IUserPrompts& prompts)
     grid->addWidget(style, 0, 2, 4, 1);
     grid->addWidget(buttons, 0, 3, 4, 1);
     const QList<QAbstractButton*> styles = m_pFontStyle->buttons();
-    CPropertyPage::SetTabOrder({m_pFontName, m_pFontColor, m_pFontSize->Edit(), m_pFontEffect, styles[0],
-                                styles[1], styles[2]});
+    CPropertyPage::SetTabOrder(
+        {m_pFontName, m_pFontColor, m_pFontSize->Edit(), m_pFontEffect, styles[0], styles[1], styles[2]});
 }
 
 void CDlgFont::accept()

@@ -1,8 +1,9 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgImage.h"
 
 CDlgImage::CDlgImage(IUserPrompts& prompts, QWidget* parent)
-    : CDlgMediaFiles(prompts, QStringLiteral("Image"), kDialogId, {"Normal", "Mouse Over", "Click"},
-                     Filter(), parent)
+    : CDlgMediaFiles(prompts, QStringLiteral("Image"), kDialogId, {"Normal", "Mouse Over", "Click"}, Filter(), parent)
 {
 }
 

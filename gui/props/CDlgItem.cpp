@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgItem.h"
 
 #include <QComboBox>
@@ -10,8 +12,8 @@
 
 #include "CDlgAudio.h"
 #include "CDlgImage.h"
-#include "editor/CSelection.h"
 #include "editor/CModelEditor.h"
+#include "editor/CSelection.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
 
@@ -36,13 +38,14 @@ QLabel* Note(QWidget* owner, const QString& text)
     label->setWordWrap(true);
     return label;
 }
-}
+}  // namespace
 
-CDlgItem::CDlgItem(const CEditorContext& context, QWidget* parent) : CBoundPage(context, QStringLiteral("Item"), kDialogId, parent)
+CDlgItem::CDlgItem(const CEditorContext& context, QWidget* parent)
+    : CBoundPage(context, QStringLiteral("Item"), kDialogId, parent)
 {
     Build();
     BindFields();
-    Show(CItemFields());   // the page's start values until the first load
+    Show(CItemFields());  // the page's start values until the first load
     FixPageSize();
 }
 
@@ -75,11 +78,11 @@ void CDlgItem::Build()
     grid->addWidget(m_pLink, 3, 1);
     grid->addWidget(MakeLabel(QStringLiteral("Target Frame:"), m_pTarget), 4, 0);
     grid->addWidget(m_pTarget, 4, 1);
-    grid->addWidget(Note(this, QStringLiteral("You can specify the image to display for each states of the item:")),
-                    0, 3);
+    grid->addWidget(Note(this, QStringLiteral("You can specify the image to display for each states of the item:")), 0,
+                    3);
     grid->addWidget(image, 1, 3, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(Note(this, QStringLiteral("You can specify the audio to play for each states of the item:")),
-                    2, 3, 2, 1, Qt::AlignBottom);
+    grid->addWidget(Note(this, QStringLiteral("You can specify the audio to play for each states of the item:")), 2, 3,
+                    2, 1, Qt::AlignBottom);
     grid->addWidget(audio, 4, 3, Qt::AlignLeft);
     grid->setColumnMinimumWidth(2, 8);
     grid->setColumnStretch(1, 3);
@@ -145,8 +148,8 @@ void CDlgItem::Commit(const CItemFields& edited, const QString& name, const QStr
 // because its page is being hidden is stored by the page's own store.
 bool CDlgItem::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pLabel && event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && isVisible())
+    if (watched == m_pLabel && event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && isVisible())
         StoreBound(m_pLabel);
     return CPropertyPage::eventFilter(watched, event);
 }
@@ -163,8 +166,8 @@ void CDlgItem::OnImage()
     dialog.SetScope(0);
     if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
-    Ctx().editor.ApplyImages(item, dialog.Scope(), dialog.File(CDlgImage::kNormal),
-                                  dialog.File(CDlgImage::kOver), dialog.File(CDlgImage::kClick));
+    Ctx().editor.ApplyImages(item, dialog.Scope(), dialog.File(CDlgImage::kNormal), dialog.File(CDlgImage::kOver),
+                             dialog.File(CDlgImage::kClick));
 }
 
 void CDlgItem::OnAudio()
@@ -178,6 +181,5 @@ void CDlgItem::OnAudio()
     dialog.SetScope(0);
     if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
-    Ctx().editor.ApplyAudio(item, dialog.Scope(), dialog.File(CDlgAudio::kOver),
-                                 dialog.File(CDlgAudio::kClick));
+    Ctx().editor.ApplyAudio(item, dialog.Scope(), dialog.File(CDlgAudio::kOver), dialog.File(CDlgAudio::kClick));
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgItemMouseOver.h"
 
 CDlgItemMouseOver::CDlgItemMouseOver(const CEditorContext& context, QWidget* parent)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgItemNormal.h"
 
 CDlgItemNormal::CDlgItemNormal(const CEditorContext& context, QWidget* parent)

@@ -1,8 +1,10 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgItemState.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,15 +12,14 @@
 #include <QPushButton>
 
 #include "CDlgFont.h"
-#include "gui/widgets/CIntegerField.h"
-#include "editor/CSelection.h"
 #include "editor/CModelEditor.h"
+#include "editor/CSelection.h"
 #include "editor/IUserPrompts.h"
 #include "gui/widgets/CColorButton.h"
+#include "gui/widgets/CIntegerField.h"
 
 namespace {
 const QStringList kAlignments = {"Left", "Center", "Right"};
-
 
 CIntegerField* OffsetField(IUserPrompts& prompts, QWidget* owner, const QString& name)
 {
@@ -27,7 +28,7 @@ CIntegerField* OffsetField(IUserPrompts& prompts, QWidget* owner, const QString&
     field->SetSpinRange(-5000, 5000);
     return field;
 }
-}
+}  // namespace
 
 CDlgItemState::CDlgItemState(const CEditorContext& context, const QString& title, int dialogId, int state,
                              QWidget* parent)
@@ -35,7 +36,7 @@ CDlgItemState::CDlgItemState(const CEditorContext& context, const QString& title
 {
     Build();
     BindFields();
-    Show(CMenuStyle());   // the page's start values until the first load
+    Show(CMenuStyle());  // the page's start values until the first load
     FixPageSize();
 }
 
@@ -49,15 +50,15 @@ void CDlgItemState::Build()
     connect(font, &QPushButton::clicked, this, &CDlgItemState::OnFont);
     QWidget* align = BuildAlignGroup();
     m_pBackStyle = MakeList(this, QStringLiteral("ItemBackground"),
-        {"Transparent ", "Fullfilled with Color", "Horizontal Gradient from Black to Color",
-         "Horizontal Gradient from White to Color", "Horizontal Gradient from Color to Black",
-         "Horizontal Gradient from Color to White", "Vertical Gradient from Black to Color",
-         "Vertical Gradient from White to Color", "Vertical Gradient from Color to Black",
-         "Vertical Gradient from Color to White"});
-    QGroupBox* gradient = MakeRadioBox(this, QStringLiteral("Gradient Direction"),
-                                       {"Single Direction", "Bi-direction"}, m_pGradientDir);
-    QGroupBox* border = MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"}, m_pBorder,
-                                     Qt::Vertical);
+                            {"Transparent ", "Fullfilled with Color", "Horizontal Gradient from Black to Color",
+                             "Horizontal Gradient from White to Color", "Horizontal Gradient from Color to Black",
+                             "Horizontal Gradient from Color to White", "Vertical Gradient from Black to Color",
+                             "Vertical Gradient from White to Color", "Vertical Gradient from Color to Black",
+                             "Vertical Gradient from Color to White"});
+    QGroupBox* gradient =
+        MakeRadioBox(this, QStringLiteral("Gradient Direction"), {"Single Direction", "Bi-direction"}, m_pGradientDir);
+    QGroupBox* border =
+        MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"}, m_pBorder, Qt::Vertical);
 
     // The closed list shows its longest entry whole.
     m_pBackStyle->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -112,7 +113,10 @@ void CDlgItemState::BindFields()
 {
     const int state = m_nState;
     auto in = [state](auto member) {
-        return [state, member](auto& style) -> auto& { return style.Style(state).*member; };
+        return [ state, member ](auto& style) -> auto&
+        {
+            return style.Style(state).*member;
+        };
     };
     Bind(QStringLiteral("Background Color"), m_pBack, in(&CItemStyle::m_crBack));
     Bind(QStringLiteral("Text Align"), m_pTextAlign, in(&CItemStyle::m_nTextAlign));

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgMediaFiles.h"
 
 #include <QButtonGroup>
@@ -9,9 +11,9 @@
 #include <QPushButton>
 
 #include "CPropertyPage.h"
-#include "gui/widgets/CHelpSystem.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
+#include "gui/widgets/CHelpSystem.h"
 
 CDlgMediaFiles::CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names,
                                const QString& filter, QWidget* parent)
@@ -21,14 +23,13 @@ CDlgMediaFiles::CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, in
     setProperty("helpContext", m_nHelpContext);
     QWidget* boxes = BuildBoxes(names);
     QGroupBox* scope = CPropertyPage::MakeRadioBox(
-        this, QStringLiteral("Apply to"),
-        {"Only This Item", "All the Items in the Same Menu", "All the Items"}, m_pScope, Qt::Vertical);
+        this, QStringLiteral("Apply to"), {"Only This Item", "All the Items in the Same Menu", "All the Items"},
+        m_pScope, Qt::Vertical);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
                                          Qt::Vertical, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [this] { CHelpSystem::Request(this, m_nHelpContext); });
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { CHelpSystem::Request(this, m_nHelpContext); });
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(boxes, 0, 0);

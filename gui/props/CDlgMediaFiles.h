@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDialog>
@@ -17,8 +19,8 @@ class CDlgMediaFiles : public QDialog {
     Q_OBJECT
 public:
     // names: the box labels without their colon; filter: Qt's file filter.
-    CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names, const QString& filter,
-                   QWidget* parent = nullptr);
+    CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names,
+                   const QString& filter, QWidget* parent = nullptr);
 
     void SetFile(int index, std::string_view path);
     std::string File(int index) const;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CDlgMenuStyle.h"
 
 #include <QComboBox>
@@ -6,11 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "gui/widgets/CIntegerField.h"
+#include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
 #include "editor/IUserPrompts.h"
-#include "editor/CModelEditor.h"
 #include "gui/widgets/CColorButton.h"
+#include "gui/widgets/CIntegerField.h"
 
 namespace {
 CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& name, CIntegerField::Kind kind)
@@ -20,13 +22,14 @@ CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& 
     return field;
 }
 
-}
+}  // namespace
 
-CDlgMenuStyle::CDlgMenuStyle(const CEditorContext& context, QWidget* parent) : CBoundPage(context, QStringLiteral("Menu Style"), kDialogId, parent)
+CDlgMenuStyle::CDlgMenuStyle(const CEditorContext& context, QWidget* parent)
+    : CBoundPage(context, QStringLiteral("Menu Style"), kDialogId, parent)
 {
     Build();
     BindFields();
-    Show(CMenuStyle());   // the page's start values until the first load
+    Show(CMenuStyle());  // the page's start values until the first load
     FixPageSize();
 }
 
@@ -66,8 +69,8 @@ void CDlgMenuStyle::Build()
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(2, 1);
 
-    SetTabOrder({m_pIndent->Edit(), m_pItemWidth->Edit(), m_pItemHeight->Edit(), m_pBorderThick->Edit(),
-                 m_pItemGap->Edit()});
+    SetTabOrder(
+        {m_pIndent->Edit(), m_pItemWidth->Edit(), m_pItemHeight->Edit(), m_pBorderThick->Edit(), m_pItemGap->Edit()});
 }
 
 void CDlgMenuStyle::BindFields()

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "CBoundPage.h"
@@ -16,7 +18,6 @@ public:
     static constexpr int kDialogId = 141;
 
     explicit CDlgMenuStyle(const CEditorContext& context, QWidget* parent = nullptr);
-
 
 protected:
     const CMenuStyle* Source() const override;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CMenuPropertySheet.h"
 
 #include "CDlgItemClick.h"
@@ -6,10 +8,8 @@
 #include "CDlgMenuStyle.h"
 
 CMenuPropertySheet::CMenuPropertySheet(const CEditorContext& context, QWidget* parent)
-    : CPropertySheet(context, parent),
-      m_pMenuStylePage(new CDlgMenuStyle(context)),
-      m_pNormalPage(new CDlgItemNormal(context)),
-      m_pOverPage(new CDlgItemMouseOver(context)),
+    : CPropertySheet(context, parent), m_pMenuStylePage(new CDlgMenuStyle(context)),
+      m_pNormalPage(new CDlgItemNormal(context)), m_pOverPage(new CDlgItemMouseOver(context)),
       m_pClickPage(new CDlgItemClick(context))
 {
     setProperty("helpContext", kHelpContext);

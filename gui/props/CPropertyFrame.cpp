@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CPropertyFrame.h"
 
 #include <QCloseEvent>
@@ -6,28 +8,25 @@
 #include "CItemPropertySheet.h"
 #include "CMenuPropertySheet.h"
 #include "CPropertyPage.h"
-#include "editor/CSelection.h"
 #include "editor/CModelEditor.h"
+#include "editor/CSelection.h"
 
 CPropertyFrame::CPropertyFrame(const CEditorContext& context, QWidget* owner)
-    : QWidget(owner, Qt::Tool),
-      m_ctx(context),
-      m_pAppletSheet(new CAppletPropertySheet(context, this)),
-      m_pMenuSheet(new CMenuPropertySheet(context, this)),
-      m_pItemSheet(new CItemPropertySheet(context, this))
+    : QWidget(owner, Qt::Tool), m_ctx(context), m_pAppletSheet(new CAppletPropertySheet(context, this)),
+      m_pMenuSheet(new CMenuPropertySheet(context, this)), m_pItemSheet(new CItemPropertySheet(context, this))
 {
     setWindowTitle(QStringLiteral("Property Sheet"));
     // Following the tree's selection never takes the keyboard from the tree.
     setAttribute(Qt::WA_ShowWithoutActivating);
     // Every page of every sheet gets the same area.
     QSize pageSize;
-    for (CPropertySheet* sheet : {static_cast<CPropertySheet*>(m_pAppletSheet),
-                                  static_cast<CPropertySheet*>(m_pMenuSheet),
-                                  static_cast<CPropertySheet*>(m_pItemSheet)})
+    for (CPropertySheet* sheet :
+         {static_cast<CPropertySheet*>(m_pAppletSheet), static_cast<CPropertySheet*>(m_pMenuSheet),
+          static_cast<CPropertySheet*>(m_pItemSheet)})
         pageSize = pageSize.expandedTo(sheet->LargestPageHint());
-    for (CPropertySheet* sheet : {static_cast<CPropertySheet*>(m_pAppletSheet),
-                                  static_cast<CPropertySheet*>(m_pMenuSheet),
-                                  static_cast<CPropertySheet*>(m_pItemSheet)}) {
+    for (CPropertySheet* sheet :
+         {static_cast<CPropertySheet*>(m_pAppletSheet), static_cast<CPropertySheet*>(m_pMenuSheet),
+          static_cast<CPropertySheet*>(m_pItemSheet)}) {
         sheet->LayOut(pageSize);
         sheet->hide();
         connect(sheet, &CPropertySheet::SheetModeSwitched, this, &CPropertyFrame::SheetModeSwitched);

@@ -1,14 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CPropertyPage.h"
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QBoxLayout>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "gui/widgets/CIntegerField.h"
 
@@ -32,8 +34,7 @@ QSize CPropertyPage::sizeHint() const
 QSize CPropertyPage::DialogUnits(const QFont& font, int width, int height)
 {
     const QFontMetrics metrics(font);
-    static const QString alphabet =
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    static const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const int charWidth = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
     return QSize(width * charWidth / 4, height * metrics.height() / 8);
 }
@@ -123,8 +124,8 @@ QGroupBox* CPropertyPage::MakeRadioBox(QWidget* owner, const QString& title, con
 {
     auto* box = new QGroupBox(title, owner);
     box->setObjectName(title);
-    auto* layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight
-                                                                : QBoxLayout::TopToBottom, box);
+    auto* layout =
+        new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, box);
     group = new QButtonGroup(owner);
     for (const QString& text : texts) {
         auto* radio = new QRadioButton(text, box);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QWidget>
@@ -55,8 +57,8 @@ public:
     static QLabel* MakeLabel(const QString& text, QWidget* buddy);
     // A group box titled title (also its name) with one radio button per text,
     // numbered from 0 in group, laid out in a row or a column.
-    static QGroupBox* MakeRadioBox(QWidget* owner, const QString& title, const QStringList& texts,
-                                   QButtonGroup*& group, Qt::Orientation orientation = Qt::Horizontal);
+    static QGroupBox* MakeRadioBox(QWidget* owner, const QString& title, const QStringList& texts, QButtonGroup*& group,
+                                   Qt::Orientation orientation = Qt::Horizontal);
 
 protected:
     const CEditorContext& Ctx() const { return m_ctx; }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CPropertySheet.h"
 
 #include <QIcon>
@@ -10,7 +12,7 @@
 namespace {
 constexpr int kMargin = 6;
 constexpr int kModeTop = 25;
-}
+}  // namespace
 
 CPropertySheet::CPropertySheet(const CEditorContext& context, QWidget* parent)
     : QWidget(parent), m_ctx(context), m_pTabs(new QTabWidget(this))
@@ -95,9 +97,9 @@ void CPropertySheet::LayOut(const QSize& pageSize)
 
 void CPropertySheet::AddModeButtons(bool itemSheet)
 {
-    m_pMenuButton = MakeModeButton(QStringLiteral("Menu"), QStringLiteral(":/props/menu.svg"),
-                                   QStringLiteral("Properties:How to display this item and his siblings"),
-                                   !itemSheet, false);
+    m_pMenuButton =
+        MakeModeButton(QStringLiteral("Menu"), QStringLiteral(":/props/menu.svg"),
+                       QStringLiteral("Properties:How to display this item and his siblings"), !itemSheet, false);
     m_pItemButton = MakeModeButton(QStringLiteral("Item"), QStringLiteral(":/props/item.svg"),
                                    QStringLiteral("Properties:What is displayed on the item"), itemSheet, true);
 }
@@ -131,10 +133,9 @@ QPushButton* CPropertySheet::MakeModeButton(const QString& name, const QString& 
 
 void CPropertySheet::FocusFirstControl(QWidget* page)
 {
-    for (QWidget* widget = page->nextInFocusChain(); widget && widget != page;
-         widget = widget->nextInFocusChain()) {
-        if (page->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()
-            && widget->isVisibleTo(page)) {
+    for (QWidget* widget = page->nextInFocusChain(); widget && widget != page; widget = widget->nextInFocusChain()) {
+        if (page->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() &&
+            widget->isVisibleTo(page)) {
             widget->setFocus(Qt::OtherFocusReason);
             return;
         }

@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CAppletTavelinWizardView.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QContextMenuEvent>
 #include <QDrag>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -14,12 +16,12 @@
 #include <vector>
 
 #include "CTreeClipboard.h"
+#include "core/model/CArchive.h"
 #include "editor/CAppletTavelinWizardDoc.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
-#include "core/model/CArchive.h"
 #include "gui/props/CPropertyFrame.h"
 
 namespace {
@@ -54,8 +56,7 @@ CAppletTavelinWizardView::CAppletTavelinWizardView(const CEditorContext& context
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
     CreateContextMenu();
-    connect(this, &QTreeWidget::currentItemChanged, this,
-            &CAppletTavelinWizardView::OnCurrentNodeChanged);
+    connect(this, &QTreeWidget::currentItemChanged, this, &CAppletTavelinWizardView::OnCurrentNodeChanged);
     // Paste follows what the clipboard offers, also from other programs.
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, &CAppletTavelinWizardView::CommandStateChanged);
@@ -244,10 +245,10 @@ bool CAppletTavelinWizardView::CheckNesting(const QTreeWidgetItem* target, int i
     if (deepest <= CAppletParameters::kMaxDepth)
         return true;
     m_ctx.prompts.Message(this,
-                            tr("Menus can't be nested more than %1 levels deep: a project with deeper "
-                               "menus could not be opened again. Nothing was inserted.")
-                                .arg(CAppletParameters::kMaxDepth),
-                            IUserPrompts::Icon::Warning);
+                          tr("Menus can't be nested more than %1 levels deep: a project with deeper "
+                             "menus could not be opened again. Nothing was inserted.")
+                              .arg(CAppletParameters::kMaxDepth),
+                          IUserPrompts::Icon::Warning);
     return false;
 }
 
@@ -385,8 +386,7 @@ bool CAppletTavelinWizardView::CopySelection()
         return false;
     if (CTreeClipboard::Put(CArchive::StoreItem(*item)))
         return true;
-    m_ctx.prompts.Message(this, tr("The item could not be put on the clipboard."),
-                            IUserPrompts::Icon::Warning);
+    m_ctx.prompts.Message(this, tr("The item could not be put on the clipboard."), IUserPrompts::Icon::Warning);
     return false;
 }
 
@@ -420,9 +420,8 @@ void CAppletTavelinWizardView::OnEditPaste()
     std::string error;
     const std::unique_ptr<CTavelinItem> item = CArchive::LoadItem(*bytes, &error);
     if (!item) {
-        m_ctx.prompts.Message(this, error.empty() ? tr("The clipboard does not hold an item.")
-                                                    : CText::ToQ(error),
-                                IUserPrompts::Icon::Warning);
+        m_ctx.prompts.Message(this, error.empty() ? tr("The clipboard does not hold an item.") : CText::ToQ(error),
+                              IUserPrompts::Icon::Warning);
         return;
     }
     PasteItemUnder(target, *item);
@@ -470,8 +469,7 @@ bool CAppletTavelinWizardView::CanDragNode(const QTreeWidgetItem* node) const
 
 // A move may not land on the dragged item or inside its own sub-tree; a copy
 // may (the copy is made before it is inserted). Nothing lands on the root.
-bool CAppletTavelinWizardView::CanDropOn(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target,
-                                         bool ctrl) const
+bool CAppletTavelinWizardView::CanDropOn(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target, bool ctrl) const
 {
     if (!CanDragNode(dragged) || !target)
         return false;

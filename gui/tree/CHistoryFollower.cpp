@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CHistoryFollower.h"
 
 #include <algorithm>
@@ -50,9 +52,8 @@ void CHistoryFollower::FollowEditor()
             return owner ? t->NodeOf(owner) : t->NodeOf(menu);
         };
     };
-    connect(e, &CModelEditor::TopMenuInserted, this, [this, e, topMenu](int index) {
-        Note(Inserted, topMenu(e->Params().m_arrMenus.at(size_t(index)).get()));
-    });
+    connect(e, &CModelEditor::TopMenuInserted, this,
+            [this, e, topMenu](int index) { Note(Inserted, topMenu(e->Params().m_arrMenus.at(size_t(index)).get())); });
     connect(e, &CModelEditor::ItemInserted, this,
             [this, itemAt](CTavelin* menu, CTavelinItem*, int index) { Note(Inserted, itemAt(menu, index)); });
     connect(e, &CModelEditor::TopMenuMoved, this,

@@ -1,12 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CMenuTreeMirror.h"
 
 #include <vector>
 
-#include "gui/widgets/CTreeIcons.h"
 #include "CTreeNodeMap.h"
+#include "core/model/CAppletParameters.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
-#include "core/model/CAppletParameters.h"
+#include "gui/widgets/CTreeIcons.h"
 
 namespace {
 
@@ -17,8 +19,7 @@ bool IsItemKind(int kind)
 
 // The items from a top-level menu's item down to item, item last; empty
 // when the model does not hold item. *top is that top-level menu.
-std::vector<const CTavelinItem*> PathTo(const CAppletParameters& params, const CTavelinItem* item,
-                                        CTavelin** top)
+std::vector<const CTavelinItem*> PathTo(const CAppletParameters& params, const CTavelinItem* item, CTavelin** top)
 {
     struct Step {
         const CTavelinItem* item;
@@ -57,8 +58,7 @@ CMenuTreeMirror::CMenuTreeMirror(const CEditorContext& context, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     ConnectEditor();
-    connect(this, &QTreeWidget::itemExpanded, this,
-            [this](QTreeWidgetItem* node) { m_pNodes->BuildChildren(node); });
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* node) { m_pNodes->BuildChildren(node); });
 }
 
 CMenuTreeMirror::~CMenuTreeMirror() = default;
@@ -169,14 +169,12 @@ QTreeWidgetItem* CMenuTreeMirror::NodeOf(const CTavelin* topMenu) const
 
 CTavelinItem* CMenuTreeMirror::ItemOf(const QTreeWidgetItem* node) const
 {
-    return node && IsItemKind(GetNodeKind(node)) ? static_cast<CTavelinItem*>(CTreeNodeMap::Object(node))
-                                                 : nullptr;
+    return node && IsItemKind(GetNodeKind(node)) ? static_cast<CTavelinItem*>(CTreeNodeMap::Object(node)) : nullptr;
 }
 
 CTavelin* CMenuTreeMirror::TopMenuOf(const QTreeWidgetItem* node) const
 {
-    return node && GetNodeKind(node) == KindTopMenu ? static_cast<CTavelin*>(CTreeNodeMap::Object(node))
-                                                    : nullptr;
+    return node && GetNodeKind(node) == KindTopMenu ? static_cast<CTavelin*>(CTreeNodeMap::Object(node)) : nullptr;
 }
 
 CTavelin* CMenuTreeMirror::MenuHolding(const QTreeWidgetItem* node) const
@@ -190,8 +188,7 @@ CTavelin* CMenuTreeMirror::MenuHolding(const QTreeWidgetItem* node) const
     return owner ? owner->m_pSubMenu.get() : nullptr;
 }
 
-bool CMenuTreeMirror::IsDescendant(const QTreeWidgetItem* node,
-                                            const QTreeWidgetItem* ancestor) const
+bool CMenuTreeMirror::IsDescendant(const QTreeWidgetItem* node, const QTreeWidgetItem* ancestor) const
 {
     if (!node || !ancestor)
         return false;
@@ -317,8 +314,7 @@ void CMenuTreeMirror::RemoveNode(QTreeWidgetItem* node)
 }
 
 // A moved object comes back as a fresh, collapsed node at its new place.
-void CMenuTreeMirror::ReplaceMovedNode(QTreeWidgetItem* old, QTreeWidgetItem* fresh, int from,
-                                                int to)
+void CMenuTreeMirror::ReplaceMovedNode(QTreeWidgetItem* old, QTreeWidgetItem* fresh, int from, int to)
 {
     QTreeWidgetItem* parent = old->parent();
     from = parent->indexOfChild(old);

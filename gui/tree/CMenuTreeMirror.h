@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QTreeWidget>
@@ -30,7 +32,7 @@ public:
     ~CMenuTreeMirror() override;
 
     void RebuildTree();
-    int GetNodeKind(const QTreeWidgetItem* node) const;   // no node: KindRoot
+    int GetNodeKind(const QTreeWidgetItem* node) const;  // no node: KindRoot
     int GetNodeDepth(const QTreeWidgetItem* node) const;
     int NodeImage(const QTreeWidgetItem* node) const;
     QTreeWidgetItem* RootNode() const;
@@ -46,8 +48,8 @@ public:
 
     // --- nodes and the model objects behind them ---------------------------
     static int ItemImage(const CTavelinItem* item);
-    CTavelinItem* ItemOf(const QTreeWidgetItem* node) const;      // item nodes only
-    CTavelin* TopMenuOf(const QTreeWidgetItem* node) const;       // top-level menu nodes only
+    CTavelinItem* ItemOf(const QTreeWidgetItem* node) const;  // item nodes only
+    CTavelin* TopMenuOf(const QTreeWidgetItem* node) const;   // top-level menu nodes only
     // The menu whose items include the item of node: the parent's top-level
     // menu or the parent item's sub-menu; null for other nodes.
     CTavelin* MenuHolding(const QTreeWidgetItem* node) const;

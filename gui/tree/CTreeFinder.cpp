@@ -1,11 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CTreeFinder.h"
 
 #include "CAppletTavelinWizardView.h"
-#include "gui/dialogs/CDlgFind.h"
+#include "core/check/CItemSearch.h"
 #include "editor/CModelEditor.h"
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
-#include "core/check/CItemSearch.h"
+#include "gui/dialogs/CDlgFind.h"
 
 CTreeFinder::CTreeFinder(CAppletTavelinWizardView& view, CModelEditor& editor, IUserPrompts& prompts)
     : QObject(&view), m_view(view), m_editor(editor), m_prompts(prompts)

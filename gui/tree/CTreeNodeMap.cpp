@@ -1,11 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CTreeNodeMap.h"
 
 #include <QTreeWidgetItem>
 #include <vector>
 
 #include "CTreeNode.h"
-#include "editor/CText.h"
 #include "core/model/CAppletParameters.h"
+#include "editor/CText.h"
 
 namespace {
 
@@ -32,9 +34,12 @@ int CTreeNodeMap::KindOfImage(int image)
 {
     switch (image) {
     case 0: return 0;
-    case 1: case 2: return 1;
-    case 3: case 4: return 3;
-    case 5: case 6: return 5;
+    case 1:
+    case 2: return 1;
+    case 3:
+    case 4: return 3;
+    case 5:
+    case 6: return 5;
     default: return -1;
     }
 }
@@ -94,7 +99,8 @@ CTavelin* CTreeNodeMap::MenuShownBy(const QTreeWidgetItem* node)
 {
     switch (KindOfImage(Image(node))) {
     case 1: return static_cast<CTavelin*>(Object(node));
-    case 3: case 5: return static_cast<CTavelinItem*>(Object(node))->m_pSubMenu.get();
+    case 3:
+    case 5: return static_cast<CTavelinItem*>(Object(node))->m_pSubMenu.get();
     default: return nullptr;
     }
 }

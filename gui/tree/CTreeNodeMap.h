@@ -1,10 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QString>
-
 #include <string_view>
 
 class CAppletParameters;
@@ -21,8 +22,8 @@ class QTreeWidgetItem;
 // children whose menu has items is a holder still to be built.
 class CTreeNodeMap {
 public:
-    static constexpr int kObjectRole = Qt::UserRole;      // the model object's pointer
-    static constexpr int kImageRole = Qt::UserRole + 1;   // the picture index
+    static constexpr int kObjectRole = Qt::UserRole;     // the model object's pointer
+    static constexpr int kImageRole = Qt::UserRole + 1;  // the picture index
 
     explicit CTreeNodeMap(const QList<QIcon>& images) : m_images(images) {}
 
@@ -30,7 +31,7 @@ public:
     static int TopMenuImage(const CTavelin& menu);
     // 0 root, 1 top-level menu, 3 item with sub-items, 5 leaf, -1 otherwise.
     static int KindOfImage(int image);
-    static int Image(const QTreeWidgetItem* node);   // -1 without a picture
+    static int Image(const QTreeWidgetItem* node);  // -1 without a picture
     static void* Object(const QTreeWidgetItem* node);
     // Longer labels show cut, ending in an ellipsis.
     static constexpr size_t kMaxLabelBytes = 1000;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CColorButton.h"
 
 #include <QPainter>
@@ -7,7 +9,7 @@
 namespace {
 constexpr int kSwatchInset = 5;
 constexpr int kEdge = 2;
-}
+}  // namespace
 
 CColorButton::CColorButton(IUserPrompts& prompts, QWidget* parent) : QPushButton(parent), m_prompts(prompts)
 {

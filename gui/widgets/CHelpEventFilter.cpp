@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CHelpEventFilter.h"
 
 #include <QApplication>
@@ -32,9 +34,11 @@ private:
     int m_nContext;
 };
 
-}   // namespace
+}  // namespace
 
-CHelpEventFilter::CHelpEventFilter(CHelpSystem& help) : m_help(help) {}
+CHelpEventFilter::CHelpEventFilter(CHelpSystem& help) : m_help(help)
+{
+}
 
 CHelpEventFilter::~CHelpEventFilter()
 {
@@ -100,13 +104,10 @@ bool CHelpEventFilter::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-        return OnMouse(widget, event);
+    case QEvent::MouseButtonDblClick: return OnMouse(widget, event);
     case QEvent::ShortcutOverride:
-    case QEvent::KeyPress:
-        return OnKey(widget, event);
-    default:
-        return false;
+    case QEvent::KeyPress: return OnKey(widget, event);
+    default: return false;
     }
 }
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CHelpSystem.h"
 
 #include <QApplication>
@@ -9,10 +11,10 @@
 #include <QWidget>
 #include <utility>
 
-#include "editor/CBrowserLauncher.h"
 #include "CHelpEventFilter.h"
-#include "editor/CText.h"
 #include "core/io/CPath.h"
+#include "editor/CBrowserLauncher.h"
+#include "editor/CText.h"
 
 namespace {
 
@@ -57,7 +59,7 @@ QStatusBar* StatusBarOf(QWidget* owner)
     return nullptr;
 }
 
-}   // namespace
+}  // namespace
 
 CHelpSystem::CHelpSystem(const std::string& programDir, const CBrowserLauncher& browser)
     : m_strFolder(CText::ToQ(CPath::Join(programDir, "help"))), m_browser(browser),

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CIntegerField.h"
 
 #include <QHBoxLayout>
@@ -39,8 +41,7 @@ void CIntegerField::SetSpinRange(int min, int max)
     arrows->setContentsMargins(0, 0, 0, 0);
     arrows->setSpacing(0);
     const int height = m_pEdit->sizeHint().height();
-    for (auto [button, arrow, delta] : {std::tuple{&m_pUp, Qt::UpArrow, 1},
-                                        std::tuple{&m_pDown, Qt::DownArrow, -1}}) {
+    for (auto [button, arrow, delta] : {std::tuple{&m_pUp, Qt::UpArrow, 1}, std::tuple{&m_pDown, Qt::DownArrow, -1}}) {
         *button = new QToolButton(this);
         (*button)->setArrowType(arrow);
         (*button)->setAutoRepeat(true);

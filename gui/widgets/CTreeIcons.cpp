@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CTreeIcons.h"
 
 #include <QPainter>
@@ -13,7 +15,7 @@ static void RegisterResources()
 
 QString CTreeIcons::ResourcePath(int index)
 {
-    static const char* const kNames[kCount] = {"root",      "menu", "menu_hidden", "item",
+    static const char* const kNames[kCount] = {"root",        "menu", "menu_hidden", "item",
                                                "item_hidden", "leaf", "leaf_hidden"};
     if (index < 0 || index >= kCount)
         return {};

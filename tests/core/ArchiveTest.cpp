@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <vector>
@@ -88,17 +89,16 @@ std::unique_ptr<CTavelinItem> MakeTree()
     auto fill = [&next](CTavelin& menu, const std::string& name) {
         menu.m_strName = name;
         menu.m_crBackground = RGB(1, 2, next % 256);
-        for (int* v : {&menu.m_nBackStyle, &menu.m_nReserved1, &menu.m_nReserved2, &menu.m_nIndent,
-                       &menu.m_nStartY, &menu.m_nItemWidth, &menu.m_nItemHeight, &menu.m_nItemGap,
-                       &menu.m_nBorderThick})
+        for (int* v : {&menu.m_nBackStyle, &menu.m_nReserved1, &menu.m_nReserved2, &menu.m_nIndent, &menu.m_nStartY,
+                       &menu.m_nItemWidth, &menu.m_nItemHeight, &menu.m_nItemGap, &menu.m_nBorderThick})
             *v = next++;
         for (int state = 0; state < 3; ++state) {
             CItemStyle& s = menu.Style(state);
             s.m_crBack = RGB(next++, 0, 9);
             s.m_crFont = 0x00ABCDEF - static_cast<COLORREF>(next++);
-            for (int* v : {&s.m_nBorder, &s.m_nBackStyle, &s.m_nGradientDir, &s.m_nFontEffect,
-                           &s.m_nFontName, &s.m_nFontSize, &s.m_nFontStyle, &s.m_nTextAlign,
-                           &s.m_nTextOffset, &s.m_nImageAlign, &s.m_nImageOffset})
+            for (int* v :
+                 {&s.m_nBorder, &s.m_nBackStyle, &s.m_nGradientDir, &s.m_nFontEffect, &s.m_nFontName, &s.m_nFontSize,
+                  &s.m_nFontStyle, &s.m_nTextAlign, &s.m_nTextOffset, &s.m_nImageAlign, &s.m_nImageOffset})
                 *v = -(next++);
             s.m_strExtra = name + " extra " + std::to_string(state);
         }
@@ -185,25 +185,25 @@ std::unique_ptr<CTavelinItem> Chain(int depth)
 
 TEST(Archive, NewItemBlockIsByteExact)
 {
-    const std::string expected = FromHex(
-        "00 00 00 00 00 00 00 00 00"      // nine empty texts
-        "01 00 00 00"                     // visible
-        "FF FF 01 00 08 00"               // new class, schema 1, name length 8
-        "43 54 61 76 65 6C 69 6E"         // "CTavelin"
-        "04 4D 65 6E 75"                  // "Menu"
-        "00 00 00 00  00 00 00 00  00 00 00 00  00 00 00 00"  // colour, style, reserved
-        "28 00 00 00  0F 00 00 00  50 00 00 00  14 00 00 00"  // 40 15 80 20
-        "05 00 00 00  00 00 00 00"                            // gap 5, border 0
-        // three state blocks: black, white, border 0, style 1, bi-direction,
-        // effect 0, font 0, size 14, plain, left, 0, left, 0, empty extra
-        "00 00 00 00 FF FF FF 00 00 00 00 00 01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00"
-        "0E 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
-        "00 00 00 00 FF FF FF 00 00 00 00 00 01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00"
-        "0E 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
-        "00 00 00 00 FF FF FF 00 00 00 00 00 01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00"
-        "0E 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
-        "01 00 00 00"                     // menu visible
-        "00 00 00 00");                   // no items
+    const std::string expected =
+        FromHex("00 00 00 00 00 00 00 00 00"                          // nine empty texts
+                "01 00 00 00"                                         // visible
+                "FF FF 01 00 08 00"                                   // new class, schema 1, name length 8
+                "43 54 61 76 65 6C 69 6E"                             // "CTavelin"
+                "04 4D 65 6E 75"                                      // "Menu"
+                "00 00 00 00  00 00 00 00  00 00 00 00  00 00 00 00"  // colour, style, reserved
+                "28 00 00 00  0F 00 00 00  50 00 00 00  14 00 00 00"  // 40 15 80 20
+                "05 00 00 00  00 00 00 00"                            // gap 5, border 0
+                // three state blocks: black, white, border 0, style 1, bi-direction,
+                // effect 0, font 0, size 14, plain, left, 0, left, 0, empty extra
+                "00 00 00 00 FF FF FF 00 00 00 00 00 01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00"
+                "0E 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
+                "00 00 00 00 FF FF FF 00 00 00 00 00 01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00"
+                "0E 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
+                "00 00 00 00 FF FF FF 00 00 00 00 00 01 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00"
+                "0E 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
+                "01 00 00 00"    // menu visible
+                "00 00 00 00");  // no items
     CTavelinItem item("");
     EXPECT_EQ(CArchive::StoreItem(item), expected);
 
@@ -224,12 +224,12 @@ TEST(Archive, TextLengthForms)
     EXPECT_EQ(block.substr(0, 3), FromHex("FF 2C 01"));
     EXPECT_EQ(block.substr(3, 300), item.m_strLabel);
     EXPECT_EQ(block.substr(303, 7), FromHex("FF FF FF 70 11 01 00"));  // 70,000
-    std::size_t pos = 310 + 70000 + 4;                                // then four empty texts
+    std::size_t pos = 310 + 70000 + 4;                                 // then four empty texts
     EXPECT_EQ(block.substr(pos, 7), FromHex("FF FF FF FE FF 00 00"));  // click audio: 65534
     pos += 7 + 65534;
-    EXPECT_EQ(block.substr(pos, 3), FromHex("FF FD FF"));              // target: 65533
+    EXPECT_EQ(block.substr(pos, 3), FromHex("FF FD FF"));  // target: 65533
     pos += 3 + 65533;
-    EXPECT_EQ(static_cast<unsigned char>(block[pos]), 254u);           // link: short form
+    EXPECT_EQ(static_cast<unsigned char>(block[pos]), 254u);  // link: short form
 
     std::string error;
     auto loaded = CArchive::LoadItem(block, &error);
@@ -251,10 +251,19 @@ TEST(Archive, TreeRoundTripKeepsEveryValueAndNumbersInWriteOrder)
     CTavelinItem top("top");
     top.m_pSubMenu->AddItem(std::make_unique<CTavelinItem>("x"), false);
     top.m_pSubMenu->AddItem(std::make_unique<CTavelinItem>("y"), false);
-    EXPECT_EQ(CArchive::StoreItem(top),
-              Block().ItemFields("top").NewClass("CTavelin").MenuFields(2)
-                  .NewClass("CTavelinItem").ItemFields("x").Word(0x8001).MenuFields(0)
-                  .Word(0x8003).ItemFields("y").Word(0x8001).MenuFields(0).m_bytes);
+    EXPECT_EQ(CArchive::StoreItem(top), Block()
+                                            .ItemFields("top")
+                                            .NewClass("CTavelin")
+                                            .MenuFields(2)
+                                            .NewClass("CTavelinItem")
+                                            .ItemFields("x")
+                                            .Word(0x8001)
+                                            .MenuFields(0)
+                                            .Word(0x8003)
+                                            .ItemFields("y")
+                                            .Word(0x8001)
+                                            .MenuFields(0)
+                                            .m_bytes);
 
     // A block may be longer than the archive: what follows the item is ignored.
     loaded = CArchive::LoadItem(block + std::string(4096, '\xCD'), &error);
@@ -262,10 +271,21 @@ TEST(Archive, TreeRoundTripKeepsEveryValueAndNumbersInWriteOrder)
     ExpectSameTree(*tree, *loaded);
 
     // The large index form names a class as well as the short one does.
-    const std::string big = Block().ItemFields().NewClass("CTavelin").MenuFields(2)
-                                .NewClass("CTavelinItem").ItemFields().Word(0x8001).MenuFields(0)
-                                .Word(0x7FFF).Int(0x80000003LL).ItemFields("b")
-                                .Word(0x7FFF).Int(0x80000001LL).MenuFields(0).m_bytes;
+    const std::string big = Block()
+                                .ItemFields()
+                                .NewClass("CTavelin")
+                                .MenuFields(2)
+                                .NewClass("CTavelinItem")
+                                .ItemFields()
+                                .Word(0x8001)
+                                .MenuFields(0)
+                                .Word(0x7FFF)
+                                .Int(0x80000003LL)
+                                .ItemFields("b")
+                                .Word(0x7FFF)
+                                .Int(0x80000001LL)
+                                .MenuFields(0)
+                                .m_bytes;
     loaded = CArchive::LoadItem(big, &error);
     ASSERT_TRUE(loaded) << error;
     ASSERT_EQ(loaded->m_pSubMenu->GetItemCount(true), 2);
@@ -283,28 +303,31 @@ TEST(Archive, MalformedBlocksAreRefusedWithAReason)
     EXPECT_NE(LoadError(item().NewClass("CTavelin").MenuFields(1).Word(0x8001).MenuFields(0).m_bytes)
                   .find("a menu (class \"CTavelin\") stands where an item belongs"),
               std::string::npos);
-    EXPECT_NE(LoadError(item().NewClass("CTavelin", 2).MenuFields(0).m_bytes).find("schema 2"),
-              std::string::npos);
+    EXPECT_NE(LoadError(item().NewClass("CTavelin", 2).MenuFields(0).m_bytes).find("schema 2"), std::string::npos);
     EXPECT_NE(LoadError(item().Word(0).m_bytes).find("an object is missing"), std::string::npos);
-    EXPECT_NE(LoadError(item().Word(0x8005).MenuFields(0).m_bytes).find("class number 5"),
-              std::string::npos);
+    EXPECT_NE(LoadError(item().Word(0x8005).MenuFields(0).m_bytes).find("class number 5"), std::string::npos);
     // References to objects: to nothing, to the menu being read, to a finished item.
     EXPECT_NE(LoadError(item().Word(9).m_bytes).find("object number 9"), std::string::npos);
-    EXPECT_NE(LoadError(item().Word(0x7FFF).Int(70000).m_bytes).find("object number 70000"),
+    EXPECT_NE(LoadError(item().Word(0x7FFF).Int(70000).m_bytes).find("object number 70000"), std::string::npos);
+    EXPECT_NE(LoadError(item().NewClass("CTavelin").MenuFields(1).Word(2).m_bytes).find("refers back to itself"),
               std::string::npos);
-    EXPECT_NE(LoadError(item().NewClass("CTavelin").MenuFields(1).Word(2).m_bytes)
-                  .find("refers back to itself"),
-              std::string::npos);
-    EXPECT_NE(LoadError(item().NewClass("CTavelin").MenuFields(2).NewClass("CTavelinItem")
-                            .ItemFields().Word(0x8001).MenuFields(0).Word(4).m_bytes)
+    EXPECT_NE(LoadError(item()
+                            .NewClass("CTavelin")
+                            .MenuFields(2)
+                            .NewClass("CTavelinItem")
+                            .ItemFields()
+                            .Word(0x8001)
+                            .MenuFields(0)
+                            .Word(4)
+                            .m_bytes)
                   .find("used twice"),
               std::string::npos);
     EXPECT_NE(LoadError(item().NewClass("CTavelin").MenuFields(-1).m_bytes).find("negative item count"),
               std::string::npos);
     EXPECT_NE(LoadError(item().NewClass("CTavelin").MenuFields(0x7FFFFFFF).m_bytes).find("2147483647"),
               std::string::npos);
-    EXPECT_NE(LoadError(item().NewClass("CTavelin").MenuFields(1).NewClass("CTavelinItem")
-                            .ItemFields().m_bytes).find("ends early"),
+    EXPECT_NE(LoadError(item().NewClass("CTavelin").MenuFields(1).NewClass("CTavelinItem").ItemFields().m_bytes)
+                  .find("ends early"),
               std::string::npos);
     EXPECT_NE(LoadError(FromHex("FF FE FF 00")).find("form"), std::string::npos);
     EXPECT_NE(LoadError("").find("ends early"), std::string::npos);
@@ -372,12 +395,27 @@ TEST(Archive, FuzzSeeds)
         {"new_item", CArchive::StoreItem(plain)},
         {"tree", CArchive::StoreItem(*MakeTree())},
         {"long_texts", CArchive::StoreItem(longTexts)},
-        {"big_tags", Block().ItemFields().NewClass("CTavelin").MenuFields(1).NewClass("CTavelinItem")
-                         .ItemFields().Word(0x7FFF).Int(0x80000001LL).MenuFields(0).m_bytes},
+        {"big_tags", Block()
+                         .ItemFields()
+                         .NewClass("CTavelin")
+                         .MenuFields(1)
+                         .NewClass("CTavelinItem")
+                         .ItemFields()
+                         .Word(0x7FFF)
+                         .Int(0x80000001LL)
+                         .MenuFields(0)
+                         .m_bytes},
         {"nested_40", NestedBlock(40)},
-        {"shared_item", Block().ItemFields().NewClass("CTavelin").MenuFields(2)
-                            .NewClass("CTavelinItem").ItemFields().Word(0x8001).MenuFields(0)
-                            .Word(4).m_bytes},
+        {"shared_item", Block()
+                            .ItemFields()
+                            .NewClass("CTavelin")
+                            .MenuFields(2)
+                            .NewClass("CTavelinItem")
+                            .ItemFields()
+                            .Word(0x8001)
+                            .MenuFields(0)
+                            .Word(4)
+                            .m_bytes},
     };
     std::string error;
     for (const auto& [name, bytes] : seeds)

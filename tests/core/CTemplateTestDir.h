@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <filesystem>
@@ -12,8 +14,8 @@ public:
     CTemplateTestDir()
     {
         std::random_device rd;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("atw-tpl-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+        m_path =
+            std::filesystem::temp_directory_path() / ("atw-tpl-" + std::to_string(rd()) + "-" + std::to_string(rd()));
         std::filesystem::create_directories(m_path);
     }
     ~CTemplateTestDir()

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
@@ -19,10 +21,7 @@ public:
     {
         return path != m_strUnreadableFile && CStdFileSystem::ReadBytes(path, bytes, size);
     }
-    bool ProbeCreate(const std::string& path) override
-    {
-        return !Refused(path) && CStdFileSystem::ProbeCreate(path);
-    }
+    bool ProbeCreate(const std::string& path) override { return !Refused(path) && CStdFileSystem::ProbeCreate(path); }
     bool WriteFileAtomic(const std::string& path, const std::string& bytes) override
     {
         return !Refused(path) && CStdFileSystem::WriteFileAtomic(path, bytes);
@@ -35,14 +34,8 @@ public:
     {
         return IsDirectory(path) || (!Refused(path) && CStdFileSystem::MakeDir(path));
     }
-    bool RemoveFile(const std::string& path) override
-    {
-        return !Refused(path) && CStdFileSystem::RemoveFile(path);
-    }
-    bool RemoveDir(const std::string& path) override
-    {
-        return !Refused(path) && CStdFileSystem::RemoveDir(path);
-    }
+    bool RemoveFile(const std::string& path) override { return !Refused(path) && CStdFileSystem::RemoveFile(path); }
+    bool RemoveDir(const std::string& path) override { return !Refused(path) && CStdFileSystem::RemoveDir(path); }
 
 private:
     bool Refused(const std::string& path) const

@@ -1,21 +1,21 @@
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-#include <unistd.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
-#include "core/publish/CHtml5Exporter.h"
-#include "core/publish/CPageWriter.h"
 #include "core/check/CParameterCheck.h"
 #include "core/format/CProjectReader.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/publish/CHtml5Exporter.h"
+#include "core/publish/CPageWriter.h"
 #include "core/templates/CTemplateStore.h"
 
 // Runs the built atw with its own settings, data and program folders.
@@ -55,9 +55,8 @@ class Cli : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() /
-                ("atw-cli-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir = fs::temp_directory_path() / ("atw-cli-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir / "prog");
         fs::create_directories(m_dir / "site");
@@ -70,14 +69,12 @@ protected:
     {
         std::string command = "cd " + Quote((m_dir / "site").string()) +
                               " && XDG_CONFIG_HOME=" + Quote((m_dir / "cfg").string()) +
-                              " XDG_DATA_HOME=" + Quote((m_dir / "data").string()) + " " +
-                              Quote(ATW_BIN_DIR "/atw") + " --program-dir " +
-                              Quote((m_dir / "prog").string());
+                              " XDG_DATA_HOME=" + Quote((m_dir / "data").string()) + " " + Quote(ATW_BIN_DIR "/atw") +
+                              " --program-dir " + Quote((m_dir / "prog").string());
         for (const std::string& arg : args)
             command += " " + Quote(arg);
         fs::remove(m_dir / "out");
-        command += " >" + Quote(out.empty() ? (m_dir / "out").string() : out) + " 2>" +
-                   Quote((m_dir / "err").string());
+        command += " >" + Quote(out.empty() ? (m_dir / "out").string() : out) + " 2>" + Quote((m_dir / "err").string());
         const int status = std::system(command.c_str());
         Result result;
         result.m_nCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -1,15 +1,16 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <random>
 #include <set>
 #include <string>
 
-#include "core/publish/CPageWriter.h"
 #include "core/check/CParameterCheck.h"
 #include "core/format/CProjectReader.h"
 #include "core/io/CStdFileSystem.h"
 #include "core/model/CAppletParameters.h"
+#include "core/publish/CPageWriter.h"
 #include "support/RandomModel.h"
 
 namespace {
@@ -67,8 +68,8 @@ TEST(CodecFiles, SaveAndOpenOnDisk)
     RandomModel gen(7);
     RandomModel::Options options;
     options.items = 25;
-    options.mediaPaths = {t / "media/pic.JPG", t / "media/tune.au", t / "media/notes.txt",
-                          t / "media/folder.gif", "/dev/null", t / "media/gone.png"};
+    options.mediaPaths = {t / "media/pic.JPG",    t / "media/tune.au", t / "media/notes.txt",
+                          t / "media/folder.gif", "/dev/null",         t / "media/gone.png"};
     gen.Fill(p, options);
     p.m_arrMenus[0]->m_bVisible = 1;
     auto& first = *p.m_arrMenus[0]->InsertNewItem();
@@ -97,7 +98,8 @@ TEST(CodecFiles, SaveAndOpenOnDisk)
 
     // The check reports the folder and the device as unusable, the gone file as missing.
     const std::string report = CParameterCheck(p, disk).Run().report;
-    EXPECT_NE(report.find("file \"/dev/null\" is not an image or audio file; it is not copied.\r\n"), std::string::npos);
+    EXPECT_NE(report.find("file \"/dev/null\" is not an image or audio file; it is not copied.\r\n"),
+              std::string::npos);
     EXPECT_NE(report.find("folder.gif\" is not an image or audio file"), std::string::npos);
     EXPECT_NE(report.find("gone.png\" not exist.\r\n"), std::string::npos);
 

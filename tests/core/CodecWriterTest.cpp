@@ -1,12 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
-
 #include <string>
 
 #include "core/format/CFieldEscape.h"
-#include "core/publish/CPageHead.h"
-#include "core/publish/CPageWriter.h"
 #include "core/format/CProjectText.h"
 #include "core/model/CAppletParameters.h"
+#include "core/publish/CPageHead.h"
+#include "core/publish/CPageWriter.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {
@@ -29,19 +30,18 @@ TEST(PageWriter, PageTextExactly)
     p.m_nAlign = 2;
     MemoryFileSystem fs;
     CPageWriter w(p, fs, "/prog");
-    EXPECT_EQ(w.BuildPage(),
-              "<html>\r\n"
-              "<head><title>A &amp; B &lt;c> \"d\"</title></head>\r\n"
-              "<p align=\"Right\">\r\n"
-              "<applet code=\"tavelin.class\" align=\"baseline\" width=\"400\" height=\"200\">\r\n"
-              "\t<param name=\"Notice\" value=\"Tavelin1.0,Applet Tavelina Wizard menu applet\">\r\n"
-              "\t<param name=\"ApStyle\" value=\"000000,000000,,0,0,0,,1,5,5,0,1,160,0,0,050000\">\r\n"
-              "\t<param name=\"MStyle-0\" value=\"000000,01,0,0,40,0,80,20,5,0\">\r\n"
-              "\t<param name=\"IStyle-0\" value=\"000000,ffffff,111,0,0,14,0,00,0,0,,,"
-              "000000,ffffff,111,0,0,14,0,00,0,0,,,000000,ffffff,111,0,0,14,0,00,0,0,,,\">\r\n"
-              "\t<param name=\"I0-0\" value=\"Home,,,,,,,_self,index.htm\">\r\n"
-              "\t<param name=\"Misc\" value=\"1,1,-0,\">\r\n"
-              "</applet>\r\n</p>\r\n</html>");
+    EXPECT_EQ(w.BuildPage(), "<html>\r\n"
+                             "<head><title>A &amp; B &lt;c> \"d\"</title></head>\r\n"
+                             "<p align=\"Right\">\r\n"
+                             "<applet code=\"tavelin.class\" align=\"baseline\" width=\"400\" height=\"200\">\r\n"
+                             "\t<param name=\"Notice\" value=\"Tavelin1.0,Applet Tavelina Wizard menu applet\">\r\n"
+                             "\t<param name=\"ApStyle\" value=\"000000,000000,,0,0,0,,1,5,5,0,1,160,0,0,050000\">\r\n"
+                             "\t<param name=\"MStyle-0\" value=\"000000,01,0,0,40,0,80,20,5,0\">\r\n"
+                             "\t<param name=\"IStyle-0\" value=\"000000,ffffff,111,0,0,14,0,00,0,0,,,"
+                             "000000,ffffff,111,0,0,14,0,00,0,0,,,000000,ffffff,111,0,0,14,0,00,0,0,,,\">\r\n"
+                             "\t<param name=\"I0-0\" value=\"Home,,,,,,,_self,index.htm\">\r\n"
+                             "\t<param name=\"Misc\" value=\"1,1,-0,\">\r\n"
+                             "</applet>\r\n</p>\r\n</html>");
     p.m_nAlign = 7;
     EXPECT_NE(w.BuildPage().find("<p align=\"\">\r\n"), std::string::npos);
 }
@@ -54,16 +54,21 @@ TEST(PageWriter, ProjectTextMatchesTheWorkedExample)
     CPageWriter w(p, fs, "/prog");
     w.BuildPage();  // sets menu 0's start from the display value
     const std::string style = "0,16777215,1,0,0,14,0,0,0,0,0,1,0,,,";
-    EXPECT_EQ(w.ProjectText(),
-              "[Tavelin1.0]\r\n"
-              "ApStyle=Tavelina Applet,0,400,200,0,0,,0,0,0,,1,5,5,0,1,0,1,1,0,0,5,0\r\n"
-              "Notice=" + std::string(CProjectText::kNotice) + "\r\n"
-              "MStyle-0=0,0,0,0,40,0,80,20,5,0,top-level Tavelina,1\r\n"
-              "IStyle-0=" + style + style + style + "\r\n"
-              "I0-1=Home,,index.htm,,,,,,,1\r\n"
-              "MStyle-1=0,0,0,0,40,15,80,20,5,0,Menu,1\r\n"
-              "IStyle-1=" + style + style + style + "\r\n"
-              "Misc=2,1,0,-0,0-1,\r\n");
+    EXPECT_EQ(w.ProjectText(), "[Tavelin1.0]\r\n"
+                               "ApStyle=Tavelina Applet,0,400,200,0,0,,0,0,0,,1,5,5,0,1,0,1,1,0,0,5,0\r\n"
+                               "Notice=" +
+                                   std::string(CProjectText::kNotice) +
+                                   "\r\n"
+                                   "MStyle-0=0,0,0,0,40,0,80,20,5,0,top-level Tavelina,1\r\n"
+                                   "IStyle-0=" +
+                                   style + style + style +
+                                   "\r\n"
+                                   "I0-1=Home,,index.htm,,,,,,,1\r\n"
+                                   "MStyle-1=0,0,0,0,40,15,80,20,5,0,Menu,1\r\n"
+                                   "IStyle-1=" +
+                                   style + style + style +
+                                   "\r\n"
+                                   "Misc=2,1,0,-0,0-1,\r\n");
 
     // Hidden items and menus are all written, with their flags.
     p.m_arrMenus[0]->GetItem(0)->m_bVisible = 0;
@@ -79,8 +84,8 @@ TEST(PageWriter, ProjectTextMatchesTheWorkedExample)
 
 TEST(PageWriter, EscapedFieldsAreReversible)
 {
-    const std::string cases[] = {"a,b", "l1\r\nl2", "cr\ronly", "lf\nonly", "|_#`", "|_#", "|_#p`", "x|_#c`y",
-                                 "|_|_#", "end|", "|_#r", ",\r\n,\n\r"};
+    const std::string cases[] = {"a,b",   "l1\r\nl2", "cr\ronly", "lf\nonly", "|_#`", "|_#",
+                                 "|_#p`", "x|_#c`y",  "|_|_#",    "end|",     "|_#r", ",\r\n,\n\r"};
     for (const std::string& text : cases) {
         const std::string esc = CPageWriter::EscapeField(text);
         EXPECT_EQ(esc.find_first_of(",\r\n"), std::string::npos) << text;
@@ -196,8 +201,8 @@ TEST(PageWriter, TemplateModeAppendsSectionsAndRecordsBareNames)
     item->m_strNormalImage = "/pics/n.png";
     item->m_strOverImage = "/pics/missing.png";
     item->m_strOverAudio = "/snd/o.au";
-    p.m_strBackImage = "/pics/missing-bg.gif";  // kept as stored
-    p.m_strBackAudio = "/snd/o.au";             // recorded bare
+    p.m_strBackImage = "/pics/missing-bg.gif";                       // kept as stored
+    p.m_strBackAudio = "/snd/o.au";                                  // recorded bare
     fs.m_files["/prog/AppletTavelinWizard.tpl"] = "[Old]\nMisc=0,";  // LF only, no final line end
 
     CPageWriter w(p, fs, "/prog");
@@ -206,8 +211,7 @@ TEST(PageWriter, TemplateModeAppendsSectionsAndRecordsBareNames)
     EXPECT_EQ(fs.m_files["/prog/Sample/Image/n.png"], "PNG");
     EXPECT_EQ(fs.m_files["/prog/Sample/Audio/o.au"], "AU");
     const std::string& tpl = fs.m_files["/prog/AppletTavelinWizard.tpl"];
-    const std::string section =
-        "[Mine]\r\nApStyle=Tavelina Applet,0,400,200,0,0,/pics/missing-bg.gif,0,0,0,o.au,";
+    const std::string section = "[Mine]\r\nApStyle=Tavelina Applet,0,400,200,0,0,/pics/missing-bg.gif,0,0,0,o.au,";
     EXPECT_EQ(tpl.rfind("[Old]\r\nMisc=0,\r\n" + section, 0), 0u);
     EXPECT_NE(tpl.find(section, 30), std::string::npos);  // appended twice
     EXPECT_NE(tpl.find("I0-1=Home,,index.htm,,n.png,,,o.au,,1\r\n"), std::string::npos);
@@ -235,11 +239,11 @@ TEST(PageWriter, RuntimeLineAndScriptOnlyWhenAskedFor)
     const std::string head = "<html lang=\"de-CH\">\r\n<head><meta charset=\"utf-8\">\r\n"
                              "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n";
     EXPECT_EQ(page.rfind(head, 0), 0u);
-    EXPECT_NE(page.find("</applet>\r\n<script src=\"tavelin.js\"></script>\r\n</p>\r\n</html>"),
-              std::string::npos);
+    EXPECT_NE(page.find("</applet>\r\n<script src=\"tavelin.js\"></script>\r\n</p>\r\n</html>"), std::string::npos);
     // Between the head and the closing tags the page is as it always was.
     const size_t plainHead = std::string("<html>\r\n<head>").size();
-    EXPECT_EQ(page.substr(head.size(), plain.size() - 15 - plainHead), plain.substr(plainHead, plain.size() - 15 - plainHead));
+    EXPECT_EQ(page.substr(head.size(), plain.size() - 15 - plainHead),
+              plain.substr(plainHead, plain.size() - 15 - plainHead));
     ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", page, false, ""));
     EXPECT_EQ(fs.m_files["/site/tavelin.js"], "JS");
 }
@@ -301,8 +305,8 @@ TEST(PageWriter, RuntimeEscapesAlikeAtEveryPlace)
 TEST(PageHead, Utf8IsJudgedAlikeAtEveryPlace)
 {
     const std::pair<std::string, bool> sequences[] = {
-        {"\xc3\xa9", true}, {"\xe2\x82\xac", true}, {"\xf0\x9f\x98\x80", true}, {"\xe9", false},
-        {"\xa9", false},    {"\xe2\x82", false},    {"\xff", false}};
+        {"\xc3\xa9", true},  {"\xe2\x82\xac", true}, {"\xf0\x9f\x98\x80", true}, {"\xe9", false}, {"\xa9", false},
+        {"\xe2\x82", false}, {"\xff", false}};
     for (const auto& [sequence, valid] : sequences) {
         for (size_t at = 0; at <= 41; ++at) {
             for (size_t after : {size_t{0}, size_t{9}, size_t{33}}) {

@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <cctype>
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
 
@@ -107,10 +108,9 @@ TEST(Encoder, ColorAndComposites)
     n.m_nTextOffset = 6;
     menu.m_styleOver.m_nFontSize = 20;
     menu.m_styleClick.m_nFontSize = 22;
-    EXPECT_EQ(enc.IStyleValue(menu),
-              "010101,020202,073,4,2,18,1,21,5,6,,,"
-              "000000,ffffff,111,0,0,20,0,00,0,0,,,"
-              "000000,ffffff,111,0,0,22,0,00,0,0,,,");
+    EXPECT_EQ(enc.IStyleValue(menu), "010101,020202,073,4,2,18,1,21,5,6,,,"
+                                     "000000,ffffff,111,0,0,20,0,00,0,0,,,"
+                                     "000000,ffffff,111,0,0,22,0,00,0,0,,,");
 }
 
 TEST(Encoder, ItemValueFieldsAndFileReferences)
@@ -174,7 +174,7 @@ TEST(Encoder, NumberingSkipsHiddenMenusAndItems)
 
     // Hidden top-level menu first: the next written menu takes number 0.
     CTavelin* top = AddMenu(p, 3);
-    top->GetItem(1)->m_bVisible = 0;             // takes no number
+    top->GetItem(1)->m_bVisible = 0;                      // takes no number
     top->GetItem(1)->m_pSubMenu->SetItemCount(2, false);  // and its sub-menu is left out
     top->GetItem(0)->m_pSubMenu->SetItemCount(1, false);
     top->GetItem(2)->m_pSubMenu->SetItemCount(2, false);

@@ -1,19 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Project and template files read the same in every version: text fields
 // written plain when they can be, escapes only in marked files, one nesting
 // limit, template media paths, and numbers at the edge of the int range.
-#include <gtest/gtest.h>
-
 #include <climits>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 #include "core/format/CFieldEscape.h"
 #include "core/format/CMenuLinker.h"
-#include "core/publish/CPageWriter.h"
 #include "core/format/CParamEncoder.h"
 #include "core/format/CProjectReader.h"
 #include "core/format/CProjectText.h"
 #include "core/model/CAppletParameters.h"
+#include "core/publish/CPageWriter.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {
@@ -128,11 +129,10 @@ TEST(FileCompat, TextIsWrittenPlainWheneverItReadsBackSo)
 
 TEST(FileCompat, EscapesAreReadOnlyInMarkedFiles)
 {
-    const std::string body =
-        "ApStyle=Old|_#c`Name,0,400,200,0,0,,0,0,0,,1,5,5,0,1,0,1,1,0,0,5,0\r\n"
-        "MStyle-1=0,0,0,0,40,0,80,20,5,0,Menu|_#`,1\r\n"
-        "I0-1=One|_#`Two|_#c`,desc|_#n`,page.asp?q=|_#n`,|_#r`,,,,,,1\r\n"
-        "Misc=2,1,0,-0,0-1,\r\n";
+    const std::string body = "ApStyle=Old|_#c`Name,0,400,200,0,0,,0,0,0,,1,5,5,0,1,0,1,1,0,0,5,0\r\n"
+                             "MStyle-1=0,0,0,0,40,0,80,20,5,0,Menu|_#`,1\r\n"
+                             "I0-1=One|_#`Two|_#c`,desc|_#n`,page.asp?q=|_#n`,|_#r`,,,,,,1\r\n"
+                             "Misc=2,1,0,-0,0-1,\r\n";
     struct Case {
         std::string notice;
         bool marked;
@@ -175,8 +175,8 @@ TEST(FileCompat, RepeatedStyleRecordsReadByTheirOwnSectionsMark)
     const auto menuStyle = [](int n) {
         return "MStyle-" + std::to_string(n) + "=0,0,0,0,40,7,80,20,5,0,Menu|_#`,1\r\n";
     };
-    Loaded l("[Tavelin1.0]\r\n" + kMarkedNotice + menuStyle(1) + menuStyle(2) + "[Tavelin1.0]\r\n" +
-             menuStyle(3) + "Misc=4,4,0,0,0,-0,0-1,1-2,2-3\r\n");
+    Loaded l("[Tavelin1.0]\r\n" + kMarkedNotice + menuStyle(1) + menuStyle(2) + "[Tavelin1.0]\r\n" + menuStyle(3) +
+             "Misc=4,4,0,0,0,-0,0-1,1-2,2-3\r\n");
     const CTavelin& top = *l.params.m_arrMenus.at(0);
     ASSERT_EQ(top.m_arrItems.size(), 4u);
     for (const auto& item : top.m_arrItems)
@@ -201,8 +201,7 @@ TEST(FileCompat, TemplateSectionsCarryTheirOwnMark)
     CPageWriter w(p, fs, "/prog");
     ASSERT_TRUE(w.SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "T"));
     std::string& tpl = fs.m_files["/prog/AppletTavelinWizard.tpl"];
-    EXPECT_NE(tpl.find("Notice=" + std::string(CProjectText::kTemplateNotice) + ",Escapes1\r\n"),
-              std::string::npos);
+    EXPECT_NE(tpl.find("Notice=" + std::string(CProjectText::kTemplateNotice) + ",Escapes1\r\n"), std::string::npos);
     EXPECT_NE(tpl.find("I0-1=item,a|_#c`b,"), std::string::npos);
     tpl += "[T]\r\nI0-2=Home,,q=|_#n`,,,,,,,1\r\n";
 

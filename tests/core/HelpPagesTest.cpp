@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <regex>
 #include <set>
@@ -109,4 +110,4 @@ TEST(HelpPages, EveryLinkResolvesAndEveryPageIsReachable)
         EXPECT_TRUE(reached.count(entry.first)) << entry.first << " cannot be reached from the contents";
 }
 
-}   // namespace
+}  // namespace

@@ -1,26 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Projects, settings and template files made to hurt: links to private
 // files, counts of billions, pipes and devices in a file's place, damaged
 // settings. Each gets a message or a refusal, never a crash, a hang, a leak
 // of a private file or a loss of data.
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
-
+#include <new>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <new>
-#include <sstream>
-
-#include "core/publish/CPageWriter.h"
 #include "core/check/CParameterCheck.h"
-#include "core/project/CProjectService.h"
 #include "core/io/CStdFileSystem.h"
-#include "support/MemoryFileSystem.h"
+#include "core/project/CProjectService.h"
+#include "core/publish/CPageWriter.h"
 #include "core/settings/CIniSettings.h"
 #include "core/settings/CMemorySettings.h"
 #include "core/templates/CTemplateStore.h"
+#include "support/MemoryFileSystem.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -52,9 +52,8 @@ class HostileInput : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() /
-                ("atw-hostile-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir = fs::temp_directory_path() / ("atw-hostile-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir / "site");
         fs::create_directories(m_dir / "prog");
@@ -66,10 +65,9 @@ protected:
     // The built atw under a time limit; its exit code, standard error in err.
     int Atw(const std::string& args, std::string& err)
     {
-        const std::string command = "XDG_CONFIG_HOME=" + Quote(Path("cfg")) + " XDG_DATA_HOME=" +
-                                    Quote(Path("data")) + " timeout 20 " + Quote(ATW_BIN_DIR "/atw") +
-                                    " --program-dir " + Quote(Path("prog")) + " " + args + " >/dev/null 2>" +
-                                    Quote(Path("err"));
+        const std::string command = "XDG_CONFIG_HOME=" + Quote(Path("cfg")) + " XDG_DATA_HOME=" + Quote(Path("data")) +
+                                    " timeout 20 " + Quote(ATW_BIN_DIR "/atw") + " --program-dir " +
+                                    Quote(Path("prog")) + " " + args + " >/dev/null 2>" + Quote(Path("err"));
         const int status = std::system(command.c_str());
         err = ReadAll(m_dir / "err");
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

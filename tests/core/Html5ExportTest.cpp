@@ -1,11 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
-
 #include <string>
 
+#include "core/model/CAppletParameters.h"
 #include "core/publish/CHtml5Css.h"
 #include "core/publish/CHtml5Exporter.h"
 #include "core/publish/CPageHead.h"
-#include "core/model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {
@@ -79,7 +80,8 @@ TEST_F(ExportFixture, MenusBecomeNestedListsOfRealLinks)
     // Written menus are numbered depth-first as in the applet page:
     // top 0, its sub-menu 1, the last top-level menu 2.
     EXPECT_NE(page.find("<ul class=\"tv-menu tv-m0 tv-k0\" id=\"tv1-m0\">"), std::string::npos);
-    EXPECT_NE(page.find("<div class=\"tv-sub\" id=\"tv1-s1\">\r\n<ul class=\"tv-menu tv-m1 tv-k0\""), std::string::npos);
+    EXPECT_NE(page.find("<div class=\"tv-sub\" id=\"tv1-s1\">\r\n<ul class=\"tv-menu tv-m1 tv-k0\""),
+              std::string::npos);
     EXPECT_NE(page.find("<ul class=\"tv-menu tv-m2 tv-k0\" id=\"tv1-m2\">\r\n<li class=\"tv-li\">"
                         "<a class=\"tv-item\" href=\"contact.htm\">"),
               std::string::npos);
@@ -148,9 +150,10 @@ TEST_F(ExportFixture, LooksFollowTheModelAsThePageCarriesThem)
                         "#ffffff);color:var(--tv-font,#ffffff);border:2px solid #ffffff;font-family:\"Courier New\""),
               std::string::npos);
     EXPECT_NE(page.find("font-style:italic"), std::string::npos);
-    EXPECT_NE(page.find(".tv-item:focus-visible{background:var(--tv-over-back,#000000);"
-                        "color:var(--tv-over-font,#ffffff);border:2px solid;border-color:#999999 #000000 #000000 #999999;"),
-              std::string::npos);
+    EXPECT_NE(
+        page.find(".tv-item:focus-visible{background:var(--tv-over-back,#000000);"
+                  "color:var(--tv-over-font,#ffffff);border:2px solid;border-color:#999999 #000000 #000000 #999999;"),
+        std::string::npos);
     EXPECT_NE(page.find(".tv-item:active{background:var(--tv-click-back,#000000);color:var(--tv-click-font,#ffffff);"
                         "border:2px solid #ffffff;"),
               std::string::npos);
@@ -189,7 +192,8 @@ TEST_F(ExportFixture, ScriptLinksAreTextAndThePageNamesItsLanguage)
     CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
     const std::string anchor = "<a class=\"tv-item\"";
     const size_t links = Count(exporter.PageText(params), anchor);
-    for (const char* link : {"javascript:alert(1)", " JavaScript:x", "java\nscript:x", "VBScript:x", "data:text/html,x"}) {
+    for (const char* link :
+         {"javascript:alert(1)", " JavaScript:x", "java\nscript:x", "VBScript:x", "data:text/html,x"}) {
         home.m_strLink = link;
         EXPECT_EQ(Count(exporter.PageText(params), anchor), links - 1) << link;
     }
@@ -202,8 +206,8 @@ TEST_F(ExportFixture, ScriptLinksAreTextAndThePageNamesItsLanguage)
 
     const struct {
         const char *all, *messages, *lang, *tag;
-    } locales[] = {{nullptr, nullptr, nullptr, "en"},     {"", "", "C.UTF-8", "en"},
-                   {nullptr, nullptr, "POSIX", "en"},     {nullptr, nullptr, "de_CH.UTF-8@euro", "de-CH"},
+    } locales[] = {{nullptr, nullptr, nullptr, "en"},    {"", "", "C.UTF-8", "en"},
+                   {nullptr, nullptr, "POSIX", "en"},    {nullptr, nullptr, "de_CH.UTF-8@euro", "de-CH"},
                    {"fr_FR", nullptr, "de_DE", "fr-FR"}, {nullptr, "pt_BR.utf8", "de_DE", "pt-BR"},
                    {nullptr, nullptr, "ast", "ast"}};
     for (const auto& l : locales)
@@ -244,7 +248,7 @@ TEST_F(ExportFixture, ShownMediaAndTheRuntimeAreCopiedBesideThePage)
     CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
     home.m_strNormalImage = "/media/n.gif";
     home.m_strClickImage = "/media/c\"q.jpg";
-    home.m_strOverImage = "/media/notes.txt";        // not a media file
+    home.m_strOverImage = "/media/notes.txt";  // not a media file
     home.m_strOverAudio = "/media/over sound.au";
     home.m_strClickAudio = "/media/missing.au";
     params.m_arrMenus[0]->m_arrItems[2]->m_strNormalImage = "/media/hidden.gif";  // the hidden item

@@ -1,10 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "core/import/CImportBuilder.h"
 #include "core/check/CItemSearch.h"
+#include "core/import/CImportBuilder.h"
 #include "core/import/CLinkRebase.h"
 #include "core/import/CMenuImport.h"
 #include "support/MemoryFileSystem.h"
@@ -221,8 +222,9 @@ TEST(Import, PageLinksLeadWhereTheyLedFromTheSource)
     EXPECT_EQ(CLinkRebase("site/old.html", "out/menu.htm").Rebase("#a"), "../site/old.html#a");
     EXPECT_EQ(CLinkRebase("old.html", "../menu.htm").Rebase("a.html"), "a.html");
     // A page that sets its links' base, and an outline, keep them as written.
-    for (const auto& [name, text] : {std::pair{"based.html", "<base href=\"https://example.com/\"><ul><li><a href=a.html>A</a></ul>"},
-                                     std::pair{"outline.md", "- [A](a.html)\n"}}) {
+    for (const auto& [name, text] :
+         {std::pair{"based.html", "<base href=\"https://example.com/\"><ul><li><a href=a.html>A</a></ul>"},
+          std::pair{"outline.md", "- [A](a.html)\n"}}) {
         CMenuImport import;
         CImportNode root;
         ASSERT_TRUE(import.LoadText(text, std::string("/site/") + name) && import.Import(root));

@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 
@@ -82,7 +83,8 @@ TEST_F(IniSettings, ReadsTheEditorsFile)
     EXPECT_EQ(ini.GetInt("Settings", "Auto Change Size", 0), 1);
     EXPECT_EQ(ini.GetInt("Settings", "Tree Width", 0), -150);
     EXPECT_EQ(ini.GetString("Settings", "WindowPos", ""), "@at start");
-    EXPECT_EQ(ini.GetString("Settings", "Quotes", ""), "say \"hi\" \\ back\ttab\nnew\x01" "1x");
+    EXPECT_EQ(ini.GetString("Settings", "Quotes", ""), "say \"hi\" \\ back\ttab\nnew\x01"
+                                                       "1x");
     EXPECT_EQ(ini.GetString("Settings", "Lead", ""), " lead and trail ");
     EXPECT_EQ(ini.GetString("Settings", "Semi", ""), "a;b=c");
     EXPECT_EQ(ini.GetString("Settings", "Utf", ""), "caf\xC3\xA9");
@@ -125,8 +127,8 @@ TEST_F(IniSettings, WritesWhatTheEditorReadsAndKeepsTheRest)
     std::string every;
     for (int c = 0; c < 256; ++c)
         every += static_cast<char>(c);
-    for (const std::string& text : {every, std::string(" x "), std::string("@"), std::string(""),
-                                    std::string("\\x41"), std::string("a\n[b]\nc=d")}) {
+    for (const std::string& text : {every, std::string(" x "), std::string("@"), std::string(""), std::string("\\x41"),
+                                    std::string("a\n[b]\nc=d")}) {
         ini.SetString("Any", "Text", text);
         EXPECT_EQ(ini.GetString("Any", "Text", "missing"), text);
     }
@@ -164,8 +166,7 @@ TEST_F(IniSettings, UserFileFollowsTheConfigHome)
     EXPECT_EQ(CIniSettings::UserFile(), "/cfg/Quorvex/AppletTavelinWizard.conf");
     setenv("XDG_CONFIG_HOME", "", 1);
     const char* home = std::getenv("HOME");
-    EXPECT_EQ(CIniSettings::UserFile(),
-              std::string(home ? home : "") + "/.config/Quorvex/AppletTavelinWizard.conf");
+    EXPECT_EQ(CIniSettings::UserFile(), std::string(home ? home : "") + "/.config/Quorvex/AppletTavelinWizard.conf");
     if (saved)
         setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
     else

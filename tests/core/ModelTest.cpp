@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <thread>
@@ -45,9 +46,8 @@ TEST(Model, NewItemAndMenuDefaults)
     ASSERT_TRUE(item.m_pSubMenu);
     EXPECT_EQ(item.m_pSubMenu->m_strName, "Menu");
     EXPECT_EQ(item.m_pSubMenu->GetItemCount(true), 0);
-    EXPECT_EQ(item.m_strDescription.str() + item.m_strNormalImage + item.m_strOverImage +
-                  item.m_strClickImage + item.m_strOverAudio + item.m_strClickAudio +
-                  item.m_strTarget + item.m_strLink,
+    EXPECT_EQ(item.m_strDescription.str() + item.m_strNormalImage + item.m_strOverImage + item.m_strClickImage +
+                  item.m_strOverAudio + item.m_strClickAudio + item.m_strTarget + item.m_strLink,
               "");
 
     const CTavelin menu;
@@ -168,7 +168,8 @@ TEST(Model, AddTopMenuCopiesTheLookOfTheFirstNonEmptyMenu)
     CTavelin* fresh = params.AddTopMenu();
     EXPECT_EQ(params.m_arrMenus[0].get(), fresh);
     EXPECT_EQ(fresh->m_strName, "top-level Tavelina");
-    EXPECT_EQ(static_cast<const CMenuStyle&>(*fresh), static_cast<const CMenuStyle&>(CTavelin(0, "top-level Tavelina")));
+    EXPECT_EQ(static_cast<const CMenuStyle&>(*fresh),
+              static_cast<const CMenuStyle&>(CTavelin(0, "top-level Tavelina")));
 
     CTavelin* model = params.AddTopMenu();
     params.MoveTopMenuDown(model);  // order: fresh, model, empty

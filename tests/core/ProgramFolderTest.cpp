@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include "CTemplateTestDir.h"
@@ -28,8 +30,8 @@ TEST(ProgramFolder, WritableExecutableFolderIsUsedAsItIs)
     EXPECT_EQ(folder.Resolve(dir.Path("bin"), dir.Path("user")), dir.Path("bin"));
     EXPECT_FALSE(dir.Exists("user"));
     EXPECT_EQ(fs.ListFiles(dir.Path("bin")),
-              (std::vector<std::string>{"AppletTavelinWizard.tpl", "Sample", "atw", "help",
-                                        "tavelin.class", "tavelin.js"}));  // no probe left behind
+              (std::vector<std::string>{"AppletTavelinWizard.tpl", "Sample", "atw", "help", "tavelin.class",
+                                        "tavelin.js"}));  // no probe left behind
 }
 
 TEST(ProgramFolder, ReadOnlyInstallationGetsAPerUserCopy)
@@ -42,8 +44,7 @@ TEST(ProgramFolder, ReadOnlyInstallationGetsAPerUserCopy)
 
     ASSERT_EQ(folder.Resolve(dir.Path("bin"), dir.Path("user/atw")), dir.Path("user/atw"));
     for (const char* name : {"AppletTavelinWizard.tpl", "Sample/Samples.htm", "Sample/Image/arrow.gif",
-                             "Sample/Audio/click.au", "help/index.htm", "tavelin.class",
-                             "tavelin.js"})
+                             "Sample/Audio/click.au", "help/index.htm", "tavelin.class", "tavelin.js"})
         EXPECT_EQ(dir.Read(std::string("user/atw/") + name), dir.Read(std::string("bin/") + name)) << name;
     EXPECT_FALSE(dir.Exists("user/atw/atw"));
 
@@ -77,8 +78,8 @@ TEST(ProgramFolder, InstalledProgramAlwaysWorksInThePerUserCopy)
     EXPECT_EQ(dir.Read("user/help/index.htm"), "help");
     EXPECT_EQ(dir.Read("user/Sample/Image/arrow.gif"), "GIF89a;");
     EXPECT_FALSE(dir.Exists("user/atw"));
-    EXPECT_EQ(fs.ListFiles(data), (std::vector<std::string>{"AppletTavelinWizard.tpl", "Sample", "help",
-                                                            "tavelin.class", "tavelin.js"}));
+    EXPECT_EQ(fs.ListFiles(data),
+              (std::vector<std::string>{"AppletTavelinWizard.tpl", "Sample", "help", "tavelin.class", "tavelin.js"}));
 
     // An upgrade brings new help and scripts into the copy; the user's
     // templates and own sample pictures stay.

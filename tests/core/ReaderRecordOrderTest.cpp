@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "core/publish/CPageWriter.h"
 #include "core/format/CProjectReader.h"
 #include "core/model/CAppletParameters.h"
+#include "core/publish/CPageWriter.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RandomModel.h"
 
@@ -29,24 +30,25 @@ std::vector<std::string> Lines(const std::string& text)
 TEST(ReaderRecordOrder, OrderRepeatsAndSpellingsOfKeys)
 {
     MemoryFileSystem fs;
-    fs.m_files["/p/m.tvx"] =
-        "[Other]\r\n"
-        "I0-1=from another section,,,,,,,,,1\r\n"
-        "[Tavelin1.0]\r\n"
-        "I1-1=Child,,,,,,,,,1\r\n"
-        "I0-2=Second (old),,,,,,,,,1\r\n"
-        "MStyle-1=0,0,0,0,40,15,80,20,5,0,Sub,1\r\n"
-        "I0-01=leading zero,,,,,,,,,1\r\n"
-        "I00-1=leading zero,,,,,,,,,1\r\n"
-        "I0-0=item zero,,,,,,,,,1\r\n"
-        "MStyle-01=0,0,0,0,1,1,1,1,1,0,Wrong,1\r\n"
-        "I0-1=First,,,,,,,,,1\r\n"
-        "IStyle-0=" + kStyle + kStyle + kStyle + "\r\n"
-        "  I0-2 = Second,,,,,,,,,0\r\n"
-        "MStyle-0=0,0,0,0,40,15,77,20,5,0,Top,1\r\n"
-        "Misc=2,2,1,-0,0-1,\r\n"
-        "[Later]\r\n"
-        "I0-2=from a later section,,,,,,,,,1\r\n";
+    fs.m_files["/p/m.tvx"] = "[Other]\r\n"
+                             "I0-1=from another section,,,,,,,,,1\r\n"
+                             "[Tavelin1.0]\r\n"
+                             "I1-1=Child,,,,,,,,,1\r\n"
+                             "I0-2=Second (old),,,,,,,,,1\r\n"
+                             "MStyle-1=0,0,0,0,40,15,80,20,5,0,Sub,1\r\n"
+                             "I0-01=leading zero,,,,,,,,,1\r\n"
+                             "I00-1=leading zero,,,,,,,,,1\r\n"
+                             "I0-0=item zero,,,,,,,,,1\r\n"
+                             "MStyle-01=0,0,0,0,1,1,1,1,1,0,Wrong,1\r\n"
+                             "I0-1=First,,,,,,,,,1\r\n"
+                             "IStyle-0=" +
+                             kStyle + kStyle + kStyle +
+                             "\r\n"
+                             "  I0-2 = Second,,,,,,,,,0\r\n"
+                             "MStyle-0=0,0,0,0,40,15,77,20,5,0,Top,1\r\n"
+                             "Misc=2,2,1,-0,0-1,\r\n"
+                             "[Later]\r\n"
+                             "I0-2=from a later section,,,,,,,,,1\r\n";
     CAppletParameters p;
     CProjectReader reader(p, fs, "/prog");
     ASSERT_TRUE(reader.LoadProject("/p/m.tvx"));
@@ -134,7 +136,8 @@ TEST(ReaderRecordOrder, TextLetGoOfWhileReadingIsNeverReadAgain)
         {"as written", true, [](std::vector<std::string>&, size_t, size_t) {}},
         {"relations halfway", true,
          [](std::vector<std::string>& l, size_t misc, size_t) {
-             std::rotate(l.begin() + static_cast<std::ptrdiff_t>(l.size() / 2), l.begin() + static_cast<std::ptrdiff_t>(misc),
+             std::rotate(l.begin() + static_cast<std::ptrdiff_t>(l.size() / 2),
+                         l.begin() + static_cast<std::ptrdiff_t>(misc),
                          l.begin() + static_cast<std::ptrdiff_t>(misc) + 1);
          }},
         {"records out of order", false,

@@ -1,13 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/format/CMenuLinker.h"
-#include "core/publish/CPageWriter.h"
 #include "core/format/CProjectReader.h"
 #include "core/model/CAppletParameters.h"
+#include "core/publish/CPageWriter.h"
 #include "support/MemoryFileSystem.h"
 
 namespace {
@@ -34,11 +35,11 @@ TEST(Reader, IniMapRules)
     CProjectReader::ParseIni("Loose=1\r\n  [S]  \r\n\r\n  ApStyle = x\r\nKey\nLink=a?b=c \r\n"
                              "Tail= spaced\n[T]\nLink=t\n[S]\nLink=later\n",
                              map);
-    EXPECT_EQ(map["Loose"], "1");             // before any header
-    EXPECT_EQ(map["[S]ApStyle"], " x");       // key stripped, value not
+    EXPECT_EQ(map["Loose"], "1");        // before any header
+    EXPECT_EQ(map["[S]ApStyle"], " x");  // key stripped, value not
     EXPECT_EQ(map["[S]Key"], "");
     EXPECT_EQ(map["[S]Tail"], " spaced");
-    EXPECT_EQ(map["[S]Link"], "later");       // the later section of the same name wins
+    EXPECT_EQ(map["[S]Link"], "later");  // the later section of the same name wins
     EXPECT_EQ(map["[T]Link"], "t");
 
     std::vector<std::string> list;
@@ -93,10 +94,14 @@ TEST(Reader, ReadsTheWorkedExample)
              "ApStyle=Tavelina Applet,2,400,200,255,0,/i/bg.gif,0,0,0,,1,5,5,0,1,0,1,1,0,0,5,7\r\n"
              "Notice=Tavelin1.0,whatever\r\n"
              "MStyle-0=0,3,8,9,40,0,80,20,5,0,top-level Tavelina,1\r\n"
-             "IStyle-0=" + kStyle + kStyle + "1,2,3,4,5,6,7,8,9,10,11,12,13,,,\r\n"
+             "IStyle-0=" +
+             kStyle + kStyle +
+             "1,2,3,4,5,6,7,8,9,10,11,12,13,,,\r\n"
              "I0-1=Home|_#`Page,,page.asp?id=3,,,,,,,1\r\n"
              "MStyle-1=0,0,0,0,40,15,80,20,5,0,Menu,1\r\n"
-             "IStyle-1=" + kStyle + kStyle + kStyle + "\r\n"
+             "IStyle-1=" +
+             kStyle + kStyle + kStyle +
+             "\r\n"
              "Misc=2,1,0,-0,0-1,\r\n");
     ASSERT_TRUE(l.ok);
     EXPECT_TRUE(l.reader.Warnings().empty());
@@ -207,16 +212,16 @@ TEST(Reader, DamagedRelationListsNeverShareOrLoseOwnership)
         bool warns;
     };
     const Case cases[] = {
-        {"2,1,0,-0,0-1,", 1, false},  // sound
-        {"2,1,0,-0,-0,", 1, true},    // menu 0 named twice, menu 1 nowhere
-        {"2,1,0,-0,5-1,", 1, true},   // item out of range
-        {"2,1,0,-0,0-9,", 1, true},   // menu out of range
-        {"2,1,0,-0,-1,", 2, false},   // two top-level menus
-        {"1,1,0-0,", 0, true},        // a menu opening from its own item
-        {"2,1,1,0-1,1-0,", 0, true},  // a cycle of two
-        {"3,2,0,0,-0,0-1,0-2,", 1, true},  // item 0 given two sub-menus
-        {"1,1,", 1, false},           // missing entry: read as "-0"
-        {"999999999,1,-0,", 1, true}, // a count far beyond the record
+        {"2,1,0,-0,0-1,", 1, false},        // sound
+        {"2,1,0,-0,-0,", 1, true},          // menu 0 named twice, menu 1 nowhere
+        {"2,1,0,-0,5-1,", 1, true},         // item out of range
+        {"2,1,0,-0,0-9,", 1, true},         // menu out of range
+        {"2,1,0,-0,-1,", 2, false},         // two top-level menus
+        {"1,1,0-0,", 0, true},              // a menu opening from its own item
+        {"2,1,1,0-1,1-0,", 0, true},        // a cycle of two
+        {"3,2,0,0,-0,0-1,0-2,", 1, true},   // item 0 given two sub-menus
+        {"1,1,", 1, false},                 // missing entry: read as "-0"
+        {"999999999,1,-0,", 1, true},       // a count far beyond the record
         {"2,99999999,0,-0,0-1,", 1, true},  // an item count far beyond the records
         // Spellings other than the writers' read as numbers all the same.
         {"2,1,0,-00,+0-01,", 1, false},
@@ -248,7 +253,8 @@ TEST(Reader, DeepNestingIsCapped)
     Loaded l("[Tavelin1.0]\n" + records + misc + "\n");
     ASSERT_EQ(l.params.m_arrMenus.size(), 1u);
     int depth = 0;
-    for (const CTavelin* m = l.params.m_arrMenus[0].get(); !m->m_arrItems.empty(); m = m->m_arrItems[0]->m_pSubMenu.get())
+    for (const CTavelin* m = l.params.m_arrMenus[0].get(); !m->m_arrItems.empty();
+         m = m->m_arrItems[0]->m_pSubMenu.get())
         ++depth;
     EXPECT_EQ(depth, CAppletParameters::kMaxDepth + 1);  // menus with items at depths 0 to the limit
     ASSERT_EQ(l.reader.Warnings().size(), 1u);
@@ -264,8 +270,8 @@ TEST(Reader, ItemsThatNameOneFileShareItsPath)
         SCOPED_TRACE(templateMode ? "template" : "project");
         const std::string path = templateMode ? "n.gif" : "/m/n.gif";
         const std::string full = templateMode ? "/prog/Sample/Image/n.gif" : "/m/n.gif";
-        std::string text = "[Tavelin1.0]\r\nMStyle-0=0,0,0,0,40,0,80,20,5,0,top,1\r\nIStyle-0=" + kStyle + kStyle +
-                           kStyle + "\r\n";
+        std::string text =
+            "[Tavelin1.0]\r\nMStyle-0=0,0,0,0,40,0,80,20,5,0,top,1\r\nIStyle-0=" + kStyle + kStyle + kStyle + "\r\n";
         text += "I0-1=a,,,," + path + "," + path + ",,,,1\r\nI0-2=b,,,," + path + ",/m/o.gif,,,,1\r\n";
         text += "Misc=1,2,-0,\r\n";
         Loaded l(text, templateMode);
@@ -285,10 +291,10 @@ TEST(Reader, ItemsThatNameOneFileShareItsPath)
 // they were, and the changed one keeps its own menu from then on.
 TEST(Reader, LeavesShareAnEmptySubMenuUntilOneIsChanged)
 {
-    std::string text = "[Tavelin1.0]\r\nMStyle-0=0,0,0,0,40,0,80,20,5,0,top,1\r\nIStyle-0=" + kStyle + kStyle +
-                       kStyle + "\r\n";
-    for (const char* item : {"I0-1=a,,a.htm,,,,,,,1", "I0-2=b,,b.htm,,,,,,,1", "I0-3=c,,c.htm,,,,,,,1",
-                             "I0-4=d,,d.htm,,,,,,,1"})
+    std::string text =
+        "[Tavelin1.0]\r\nMStyle-0=0,0,0,0,40,0,80,20,5,0,top,1\r\nIStyle-0=" + kStyle + kStyle + kStyle + "\r\n";
+    for (const char* item :
+         {"I0-1=a,,a.htm,,,,,,,1", "I0-2=b,,b.htm,,,,,,,1", "I0-3=c,,c.htm,,,,,,,1", "I0-4=d,,d.htm,,,,,,,1"})
         text += std::string(item) + "\r\n";
     for (int m = 1; m <= 4; ++m)
         text += "MStyle-" + std::to_string(m) + "=0,0,0,0," + (m == 4 ? "41" : "40") +

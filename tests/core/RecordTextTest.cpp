@@ -1,5 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

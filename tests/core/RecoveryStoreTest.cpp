@@ -1,18 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Recovery copies: the file format and its checks, ownership between
 // processes, damaged copies kept aside, and recovery byte for byte.
-#include <gtest/gtest.h>
-
 #include <filesystem>
-
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "CTemplateTestDir.h"
-#include "core/publish/CPageWriter.h"
 #include "core/format/CProjectReader.h"
-#include "core/project/CRecoveryStore.h"
 #include "core/format/CSlicedProjectText.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/project/CRecoveryStore.h"
+#include "core/publish/CPageWriter.h"
 #include "support/RandomModel.h"
 
 namespace {
@@ -86,8 +86,8 @@ private:
 TEST(RecoveryStore, EncodeDecodeKeepsEveryByteAndRejectsDamage)
 {
     const std::string text = "[Tavelin1.0]\r\nApStyle=a|_#c`b,1,\r\nMisc=0,\r\n";
-    for (const std::string& page : {std::string("/home/u/web/menu.htm"), std::string(),
-                                    std::string("/odd\ndir/a,b|_#.htm")}) {
+    for (const std::string& page :
+         {std::string("/home/u/web/menu.htm"), std::string(), std::string("/odd\ndir/a,b|_#.htm")}) {
         CRecoveryCopy back;
         ASSERT_TRUE(CRecoveryStore::Decode(CRecoveryStore::Encode(Sample(page, text)), back)) << page;
         EXPECT_EQ(back.pagePath, page);
@@ -97,8 +97,13 @@ TEST(RecoveryStore, EncodeDecodeKeepsEveryByteAndRejectsDamage)
     const std::string good = CRecoveryStore::Encode(Sample("/w/menu.htm", text));
     std::string flipped = good;
     flipped[flipped.size() - 5] ^= 0x20;
-    const std::string damaged[] = {"", "garbage", good.substr(0, good.size() - 1), good + "x", flipped,
-                                   "ATW-RECOVERY 2" + good.substr(14), good.substr(0, good.find("time"))};
+    const std::string damaged[] = {"",
+                                   "garbage",
+                                   good.substr(0, good.size() - 1),
+                                   good + "x",
+                                   flipped,
+                                   "ATW-RECOVERY 2" + good.substr(14),
+                                   good.substr(0, good.find("time"))};
     for (const std::string& bytes : damaged) {
         CRecoveryCopy back;
         EXPECT_FALSE(CRecoveryStore::Decode(bytes, back)) << bytes.size();

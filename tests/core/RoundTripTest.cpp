@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
-#include "core/publish/CPageWriter.h"
 #include "core/format/CProjectReader.h"
 #include "core/model/CAppletParameters.h"
+#include "core/publish/CPageWriter.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RandomModel.h"
 

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
+#include <unistd.h>
 
-#include "core/publish/CPageWriter.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
 #include "support/RandomModel.h"
 
 namespace {

@@ -1,25 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // A save replaces the page and its project file as one transaction: killed,
 // out of disk, refused a rename or racing another save, it leaves the old
 // pair or the new one, never a mix and never a temporary file.
-#include <gtest/gtest.h>
-
+#include <chrono>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <grp.h>
+#include <gtest/gtest.h>
+#include <random>
 #include <signal.h>
+#include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
-#include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
-#include <thread>
-
-#include "core/publish/CPageWriter.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
 #include "support/RandomModel.h"
 
 namespace {
@@ -65,9 +65,8 @@ class SaveTransaction : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = fs::temp_directory_path() /
-                ("atw-save-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir = fs::temp_directory_path() / ("atw-save-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
         m_page = (m_dir / "menu.htm").string();

@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <set>
 #include <sstream>
 
-#include "core/publish/CPageWriter.h"
 #include "core/check/CParameterCheck.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
 #include "core/settings/CMemorySettings.h"
 #include "core/templates/CTemplateStore.h"
 
@@ -25,9 +26,8 @@ std::string ReadAll(const std::filesystem::path& path)
 void CollectMedia(const CTavelin& menu, std::vector<std::string>& paths)
 {
     for (const auto& item : menu.m_arrItems) {
-        for (const CSharedText* path : {&item->m_strNormalImage, &item->m_strOverImage,
-                                        &item->m_strClickImage, &item->m_strOverAudio,
-                                        &item->m_strClickAudio})
+        for (const CSharedText* path : {&item->m_strNormalImage, &item->m_strOverImage, &item->m_strClickImage,
+                                        &item->m_strOverAudio, &item->m_strClickAudio})
             if (!path->empty())
                 paths.push_back(path->str());
         CollectMedia(*item->m_pSubMenu, paths);

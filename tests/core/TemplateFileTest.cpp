@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include "CTemplateTestDir.h"
@@ -10,10 +12,9 @@ namespace {
 const std::string kTpl = CPageWriter::kTemplateFile;
 
 // Three sections with untidy blanks, as a hand-edited file might hold them.
-const std::string kFile =
-    "[Normal]\r\nApStyle=n\r\nMisc=0,\r\n"
-    "  [Tree]  \r\nApStyle=t\r\n\r\nMisc=1,0,-0,\r\n"
-    "[Line Tree]\r\n  ApStyle=l  \r\nMisc=0,\r\n";
+const std::string kFile = "[Normal]\r\nApStyle=n\r\nMisc=0,\r\n"
+                          "  [Tree]  \r\nApStyle=t\r\n\r\nMisc=1,0,-0,\r\n"
+                          "[Line Tree]\r\n  ApStyle=l  \r\nMisc=0,\r\n";
 
 struct Fixture {
     CTemplateTestDir dir;
@@ -36,8 +37,7 @@ TEST(TemplateFile, DeleteDropsEverySectionOfTheNameOnly)
     EXPECT_TRUE(f.store.DeleteTemplate("Tree"));
     EXPECT_EQ(f.List(), "Normal,Line Tree");
     // The kept lines come back trimmed, each with CR LF.
-    EXPECT_EQ(f.dir.Read(kTpl),
-              "[Normal]\r\nApStyle=n\r\nMisc=0,\r\n[Line Tree]\r\nApStyle=l\r\nMisc=0,\r\n");
+    EXPECT_EQ(f.dir.Read(kTpl), "[Normal]\r\nApStyle=n\r\nMisc=0,\r\n[Line Tree]\r\nApStyle=l\r\nMisc=0,\r\n");
 
     // A name saved twice leaves no stale section behind to be found later.
     f.dir.Write(kTpl, "[A]\r\nx=1\r\n[B]\r\nx=2\r\n[A]\r\nx=3\r\n");

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include "core/io/CStdFileSystem.h"
@@ -37,8 +39,7 @@ TEST(TemplateList, RemoveAndRenameTouchOnlyTheExactEntry)
 
     EXPECT_EQ(CTemplateStore::RemoveName("Line Tree,Tree,Tree View", "Tree"), "Line Tree,Tree View");
     EXPECT_EQ(CTemplateStore::RemoveName("Tree,Line Tree", "Tree"), "Line Tree");
-    EXPECT_EQ(CTemplateStore::RenameName("Line Tree,Tree,Trees", "Tree", "Bush"),
-              "Line Tree,Bush,Trees");
+    EXPECT_EQ(CTemplateStore::RenameName("Line Tree,Tree,Trees", "Tree", "Bush"), "Line Tree,Bush,Trees");
     EXPECT_EQ(CTemplateStore::RenameName("a,b,", "b", "c"), "a,c,");
 }
 

@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "editor/CModelEditor.h"
 #include "core/publish/CPageWriter.h"
+#include "editor/CModelEditor.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RandomModel.h"
 
@@ -27,10 +28,7 @@ protected:
         m_params.m_arrMenus.front()->m_styleNormal.m_strExtra = "spare";
     }
 
-    std::string Text()
-    {
-        return CPageWriter(m_params, m_fs, "/prog").ProjectText();
-    }
+    std::string Text() { return CPageWriter(m_params, m_fs, "/prog").ProjectText(); }
 
     // All items, depth first, with the menu that holds each.
     std::vector<std::pair<CTavelin*, CTavelinItem*>> Items()

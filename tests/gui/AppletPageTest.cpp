@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,8 +11,8 @@
 #include "PropertyFixture.h"
 #include "gui/props/CDlgAnimateSpeed.h"
 #include "gui/props/CDlgBackgroundStyle.h"
-#include "gui/widgets/CIntegerField.h"
 #include "gui/widgets/CColorButton.h"
+#include "gui/widgets/CIntegerField.h"
 
 class AppletPage : public PropertyFixture {};
 
@@ -65,7 +67,7 @@ TEST_F(AppletPage, ParametersLoadAndStoreEveryField)
     EXPECT_EQ(applet.m_nImageX, -3);
     EXPECT_EQ(applet.m_nImageY, 4);
     EXPECT_EQ(applet.m_strBackAudio, "/snd/b.au");
-    EXPECT_EQ(applet.m_nOpenSpeed, 33);   // not on this page
+    EXPECT_EQ(applet.m_nOpenSpeed, 33);  // not on this page
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
@@ -102,10 +104,10 @@ TEST_F(AppletPage, BrowseFillsTheBoxOnlyOnOk)
     prompts.fileNames = {"/media/hum.au"};
     QTest::mouseClick(Control<QPushButton>("BrowseAudio"), Qt::LeftButton);
     EXPECT_EQ(Control<QLineEdit>("BackgroundAudio")->text(), "/media/hum.au");
-    EXPECT_EQ(prompts.filters, QStringList({"Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)",
-                                            "Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)",
-                                            "Audio Files(*.au) (*.au)"}));
-    EXPECT_EQ(Params().m_strBackImage, "");   // stored when the page is left
+    EXPECT_EQ(prompts.filters,
+              QStringList({"Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)",
+                           "Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)", "Audio Files(*.au) (*.au)"}));
+    EXPECT_EQ(Params().m_strBackImage, "");  // stored when the page is left
     ClickTab(1);
     EXPECT_EQ(Params().m_strBackImage, "/media/back.jpg");
 }
@@ -161,7 +163,7 @@ TEST_F(AppletPage, AnimateSpeedStoresOnOkOnly)
         auto* open = dialog.findChild<QSlider*>("OpenSpeed");
         auto* close = dialog.findChild<QSlider*>("CloseSpeed");
         EXPECT_EQ(dialog.windowTitle(), "Tavelin Animate Speed");
-        EXPECT_EQ(open->value(), 50);   // shown at the nearer end
+        EXPECT_EQ(open->value(), 50);  // shown at the nearer end
         EXPECT_EQ(close->value(), 10);
         EXPECT_EQ(open->maximum(), 50);
         EXPECT_EQ(open->minimum(), 0);
@@ -192,7 +194,7 @@ TEST_F(AppletPage, BackgroundStyleStoresListAndRadioPositions)
     const int indent = applet.m_nLineIndent;
     ShowApplet();
     ClickTab(1);
-    Control<CIntegerField>("LineIndent")->SetText("9");   // not read by the dialog's button
+    Control<CIntegerField>("LineIndent")->SetText("9");  // not read by the dialog's button
     AnswerDialog<CDlgBackgroundStyle>([](CDlgBackgroundStyle& dialog) {
         auto* list = dialog.findChild<QComboBox*>("BackStyle");
         EXPECT_EQ(dialog.windowTitle(), "Appelt Background Style");
@@ -226,9 +228,9 @@ TEST_F(AppletPage, BackgroundStyleStoresListAndRadioPositions)
 TEST_F(AppletPage, TabOrderFollowsTheControlOrder)
 {
     ShowApplet();
-    EXPECT_EQ(TabOrder(), QStringList({"Name", "Align", "Width", "Height", "BackgroundColor", "BackgroundImage",
-                                       "BrowseImage", "Specify", "Tile", "XPos", "YPos", "BackgroundAudio",
-                                       "BrowseAudio"}));
+    EXPECT_EQ(TabOrder(),
+              QStringList({"Name", "Align", "Width", "Height", "BackgroundColor", "BackgroundImage", "BrowseImage",
+                           "Specify", "Tile", "XPos", "YPos", "BackgroundAudio", "BrowseAudio"}));
     ClickTab(1);
     EXPECT_EQ(TabOrder(), QStringList({"ShowSelection", "ShowAllBranches", "HasLines", "AnimateSpeed",
                                        "BackgroundStyle", "DisplayFromY", "LineColor", "LineThick", "LineIndent"}));

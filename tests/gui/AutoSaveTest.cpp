@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // Autosave and recovery in the running editor: a copy follows unsaved
 // changes, Save and a normal exit remove it, and an editor killed after an
 // edit leaves a copy that the next start offers and recovers byte for byte.
@@ -9,12 +11,12 @@
 #include <QTimer>
 
 #include "FrameFixture.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/project/CRecoveryStore.h"
+#include "core/publish/CPageWriter.h"
+#include "core/settings/CAppSettings.h"
 #include "editor/CAutoSaver.h"
 #include "editor/CModelEditor.h"
-#include "core/publish/CPageWriter.h"
-#include "core/project/CRecoveryStore.h"
-#include "core/io/CStdFileSystem.h"
-#include "core/settings/CAppSettings.h"
 
 namespace {
 constexpr const char* kChildFolder = "ATW_AUTOSAVE_CHILD";
@@ -22,10 +24,7 @@ constexpr const char* kChildPage = "ATW_AUTOSAVE_PAGE";
 
 class AutoSave : public FrameFixture {
 protected:
-    QStringList Copies() const
-    {
-        return QDir(recovery.path()).entryList({QStringLiteral("*.atwr")}, QDir::Files);
-    }
+    QStringList Copies() const { return QDir(recovery.path()).entryList({QStringLiteral("*.atwr")}, QDir::Files); }
     // One edit through the model editor, as the property pages make it.
     void Edit(const QString& name)
     {

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -8,16 +8,17 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <gtest/gtest.h>
 
 #include "BrowserFakePath.h"
-#include "support/CScriptedPrompts.h"
-#include "editor/CBrowserLauncher.h"
 #include "core/settings/CAppSettings.h"
-#include "gui/dialogs/CDlgWebBrowser.h"
+#include "core/settings/CMemorySettings.h"
+#include "editor/CBrowserLauncher.h"
 #include "editor/CKnownBrowsers.h"
 #include "editor/CPreview.h"
 #include "editor/CText.h"
-#include "core/settings/CMemorySettings.h"
+#include "gui/dialogs/CDlgWebBrowser.h"
+#include "support/CScriptedPrompts.h"
 
 namespace {
 
@@ -39,8 +40,8 @@ TEST(BrowserDetection, ListsTheBrowsersOnThePathInFixedOrder)
     MakeFile(first.path(), QStringLiteral("chromium-browser"), true);
     const QString chromium = MakeFile(second.path(), QStringLiteral("chromium"), true);
     MakeFile(second.path(), QStringLiteral("vivaldi"), true);
-    MakeFile(first.path(), QStringLiteral("opera"), false);      // not executable
-    QDir(first.path()).mkdir(QStringLiteral("falkon"));          // a folder, not a program
+    MakeFile(first.path(), QStringLiteral("opera"), false);  // not executable
+    QDir(first.path()).mkdir(QStringLiteral("falkon"));      // a folder, not a program
 
     const QString path = first.path() + QLatin1Char(':') + second.path();
     const CKnownBrowsers browsers(path);
@@ -162,8 +163,7 @@ TEST_F(BrowserDialogTest, UserChoiceNeedsAnExecutableThenStoresAllThreeSettings)
         Child<QRadioButton>(dialog, "useSpecified")->click();
         Child<QLineEdit>(dialog, "exePath")->setText(QStringLiteral("   "));
         EXPECT_NE(ClickOk(dialog), int(QDialog::Accepted));
-        EXPECT_EQ(m_prompts.messages,
-                  QStringList{QStringLiteral("You must specify the web browser's execute file!")});
+        EXPECT_EQ(m_prompts.messages, QStringList{QStringLiteral("You must specify the web browser's execute file!")});
         // "..." fills the path and leaves the radio choice alone.
         m_prompts.fileNames.push_back(QStringLiteral("/usr/local/bin/My Browser"));
         Child<QRadioButton>(dialog, "useDefault")->click();
@@ -209,4 +209,4 @@ TEST_F(BrowserDialogTest, KnownAndDefaultChoicesStoreTheirModes)
     EXPECT_EQ(m_browser.BrowserPath(), "/old/browser");
 }
 
-}   // namespace
+}  // namespace

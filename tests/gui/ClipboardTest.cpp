@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -60,8 +62,7 @@ protected:
 
     static void ExpectSameTree(const CTavelinItem& a, const CTavelinItem& b)
     {
-        EXPECT_TRUE(static_cast<const CItemFields&>(a) == static_cast<const CItemFields&>(b))
-            << a.m_strLabel;
+        EXPECT_TRUE(static_cast<const CItemFields&>(a) == static_cast<const CItemFields&>(b)) << a.m_strLabel;
         EXPECT_TRUE(static_cast<const CMenuStyle&>(*a.m_pSubMenu) == static_cast<const CMenuStyle&>(*b.m_pSubMenu))
             << a.m_strLabel;
         EXPECT_EQ(a.m_pSubMenu->m_bVisible, b.m_pSubMenu->m_bVisible);
@@ -187,9 +188,7 @@ TEST_F(Clipboard, PasteNeedsATargetAndThePrivateFormat)
 TEST_F(Clipboard, GarbageShowsOneMessageAndInsertsNothing)
 {
     const QByteArray samples[] = {
-        QByteArray("not an item at all"),
-        QByteArray(),
-        QByteArray("\x01x\x00\x00", 4),  // ends early
+        QByteArray("not an item at all"), QByteArray(), QByteArray("\x01x\x00\x00", 4),  // ends early
     };
     const std::string good = CArchive::StoreItem(*a1);
     QByteArray wrongClass(good.data(), static_cast<qsizetype>(good.size()));

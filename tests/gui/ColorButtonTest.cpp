@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QImage>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "support/CScriptedPrompts.h"
 #include "gui/widgets/CColorButton.h"
+#include "support/CScriptedPrompts.h"
 
 namespace {
 QImage Picture(CColorButton& button)
@@ -16,7 +18,7 @@ QColor At(const QImage& image, int x, int y)
 {
     return image.pixelColor(x, y);
 }
-}
+}  // namespace
 
 TEST(ColorButton, PaintsSwatchAndEdges)
 {
@@ -29,13 +31,13 @@ TEST(ColorButton, PaintsSwatchAndEdges)
     QImage image = Picture(button);
     EXPECT_EQ(At(image, 30, 15), QColor(10, 200, 30));
     EXPECT_EQ(At(image, 5, 5), QColor(10, 200, 30));
-    EXPECT_NE(At(image, 4, 15), QColor(10, 200, 30));    // 5 pixels in from every side
+    EXPECT_NE(At(image, 4, 15), QColor(10, 200, 30));  // 5 pixels in from every side
     EXPECT_NE(At(image, 55, 15), QColor(10, 200, 30));
-    EXPECT_EQ(At(image, 0, 15), QColor(Qt::white));       // top and left edges white when up
+    EXPECT_EQ(At(image, 0, 15), QColor(Qt::white));  // top and left edges white when up
     EXPECT_EQ(At(image, 1, 15), QColor(Qt::white));
     EXPECT_EQ(At(image, 30, 0), QColor(Qt::white));
     EXPECT_EQ(At(image, 30, 1), QColor(Qt::white));
-    EXPECT_EQ(At(image, 59, 15), QColor(Qt::black));      // right and bottom black
+    EXPECT_EQ(At(image, 59, 15), QColor(Qt::black));  // right and bottom black
     EXPECT_EQ(At(image, 58, 15), QColor(Qt::black));
     EXPECT_EQ(At(image, 30, 29), QColor(Qt::black));
     EXPECT_EQ(At(image, 30, 28), QColor(Qt::black));
@@ -84,7 +86,7 @@ TEST(ColorButton, FocusFrameOnTheSwatchEdge)
             const bool changed = focused.pixel(x, y) != unfocused.pixel(x, y);
             (onEdge ? changedOnEdge : changedElsewhere) += changed;
         }
-    EXPECT_GT(changedOnEdge, 20);   // dotted: about every other pixel
+    EXPECT_GT(changedOnEdge, 20);  // dotted: about every other pixel
     EXPECT_EQ(changedElsewhere, 0);
 }
 
@@ -93,10 +95,10 @@ TEST(ColorButton, ChooseKeepsTheColourOnlyOnOk)
     CScriptedPrompts prompts;
     CColorButton button(prompts);
     button.m_crColor = RGB(1, 2, 3);
-    EXPECT_FALSE(button.Choose());   // cancelled
+    EXPECT_FALSE(button.Choose());  // cancelled
     EXPECT_EQ(button.m_crColor, RGB(1, 2, 3));
     prompts.colors.push_back(QColor(0x11, 0x22, 0x33));
     EXPECT_TRUE(button.Choose());
-    EXPECT_EQ(button.m_crColor, 0x332211u);   // red in the low byte
+    EXPECT_EQ(button.m_crColor, 0x332211u);  // red in the low byte
     EXPECT_EQ(CColorButton::ToQColor(RGB(4, 5, 6)), QColor(4, 5, 6));
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QAction>
 #include <QDialog>
 #include <QFile>
@@ -6,10 +8,10 @@
 #include <QPlainTextEdit>
 
 #include "FrameFixture.h"
-#include "gui/dialogs/CDlgHtml.h"
-#include "editor/CModelEditor.h"
 #include "core/publish/CPageWriter.h"
 #include "core/templates/CTemplateStore.h"
+#include "editor/CModelEditor.h"
+#include "gui/dialogs/CDlgHtml.h"
 #include "gui/dialogs/CDlgNewMenu.h"
 #include "gui/dialogs/CDlgSaveTemplate.h"
 #include "gui/dialogs/CTemplateList.h"
@@ -233,9 +235,8 @@ TEST_F(Document, CheckReportsAndAutoChangeSetsTheSize)
     CTavelin* menu = Params().m_arrMenus.front().get();
     Editor().InsertNewItem(menu, nullptr, 0);
     Trigger(A::CheckParameters);
-    const QString recommend = QStringLiteral("Recommend:\tApplet Width:%1,\tApplet Height:%2")
-                                  .arg(Params().m_nWidth)
-                                  .arg(Params().m_nHeight);
+    const QString recommend =
+        QStringLiteral("Recommend:\tApplet Width:%1,\tApplet Height:%2").arg(Params().m_nWidth).arg(Params().m_nHeight);
     EXPECT_TRUE(Messages().contains(recommend)) << Messages().toStdString();
     EXPECT_TRUE(Params().m_nWidth != width || Params().m_nHeight != height);
     EXPECT_TRUE(Doc()->IsModified());
@@ -288,4 +289,4 @@ TEST_F(Document, SaveAsTemplateAddsTheNameAndExitKeepsFilesPreviewDidNotWrite)
     EXPECT_TRUE(QFileInfo::exists(program.filePath(QStringLiteral("tmp/old.gif"))));
 }
 
-} // namespace
+}  // namespace

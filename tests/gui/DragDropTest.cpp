@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -5,9 +7,8 @@
 #include <QTest>
 #include <QUndoStack>
 
-#include "editor/CModelEditor.h"
-
 #include "TreeViewFixture.h"
+#include "editor/CModelEditor.h"
 
 namespace {
 
@@ -99,16 +100,13 @@ TEST_F(DragDrop, DropRulesForEveryTarget)
         bool move, copy;
     };
     const Case cases[] = {
-        {view->RootNode(), false, false},
-        {Node(alpha), true, true},   // its own parent menu
-        {Node(beta), true, true},
-        {Node(gamma), true, true},   // empty menu
-        {dragged, false, true},      // itself
-        {Node(a1y), false, true},    // its child
-        {Node(a1y1), false, true},   // its grandchild
-        {Node(a2), true, true},      // a leaf sibling
-        {Node(b1), true, true},
-        {nullptr, false, false},
+        {view->RootNode(), false, false}, {Node(alpha), true, true},  // its own parent menu
+        {Node(beta), true, true},         {Node(gamma), true, true},  // empty menu
+        {dragged, false, true},                                       // itself
+        {Node(a1y), false, true},                                     // its child
+        {Node(a1y1), false, true},                                    // its grandchild
+        {Node(a2), true, true},                                       // a leaf sibling
+        {Node(b1), true, true},           {nullptr, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target ? c.target->text(0).toStdString() : "none");

@@ -1,26 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
-#include "support/CScriptedPrompts.h"
 #include "app/CAppletTavelinWizardApp.h"
+#include "core/settings/CMemorySettings.h"
+#include "editor/CAppletTavelinWizardDoc.h"
 #include "editor/CEditorContext.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
-#include "editor/CAppletTavelinWizardDoc.h"
 #include "editor/CText.h"
-#include "core/settings/CMemorySettings.h"
-#include "gui/tree/CAppletTavelinWizardView.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/frame/CWizardInfoView.h"
+#include "gui/tree/CAppletTavelinWizardView.h"
+#include "support/CScriptedPrompts.h"
 
 inline void PrintTo(const QString& text, std::ostream* out)
 {
@@ -39,10 +40,7 @@ protected:
         CopyTree(QStringLiteral(ATW_BIN_DIR), program.path(), 0);
     }
 
-    void TearDown() override
-    {
-        app.reset();
-    }
+    void TearDown() override { app.reset(); }
 
     // Starts the editor; extra arguments follow the program folder.
     bool Start(const QStringList& extra = {})

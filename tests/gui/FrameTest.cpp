@@ -1,12 +1,14 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QAction>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QTest>
+#include <QToolBar>
 
 #include "FrameFixture.h"
 #include "editor/CCommandLine.h"
@@ -49,20 +51,15 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
     EXPECT_EQ(popups, QStringList({"&File", "&Edit", "&View", "&Menu", "&Build", "&Options", "&Help"}));
     EXPECT_EQ(Entries("&File"), QStringList({"&New Tavelina...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
                                              "Save &As...", "Save As &Template...", "&Export HTML5 Menu...",
-                                             "&Import Menu...", "-",
-                                             "Recent File", "-",
-                                             "E&xit"}));
-    EXPECT_EQ(Entries("&Edit"), QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X",
-                                             "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "&Find...\tCtrl+F",
-                                             "Find &Next\tF3"}));
+                                             "&Import Menu...", "-", "Recent File", "-", "E&xit"}));
+    EXPECT_EQ(Entries("&Edit"), QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                                             "&Paste\tCtrl+V", "-", "&Find...\tCtrl+F", "Find &Next\tF3"}));
     EXPECT_EQ(Entries("&Menu"), QStringList({"&Insert Menu/Item", "&Delete\tDel", "&Visible", "-", "Move &Up",
                                              "Move Do&wn", "-", "Import I&tems...", "-", "&Property\tAlt+Enter"}));
-    EXPECT_EQ(Entries("&Build"),
-              QStringList({"&Check Parameters", "Check &Links", "Build &HTML...", "-", "&Preview\tCtrl+P",
-                           "&Clear Message"}));
-    EXPECT_EQ(Entries("&Options"),
-              QStringList({"Web &Browser...", "&Template...\tCtrl+T", "-", "Auto-Change Menu Size",
-                           "HTML5 Menu &Runtime", "Auto&Save..."}));
+    EXPECT_EQ(Entries("&Build"), QStringList({"&Check Parameters", "Check &Links", "Build &HTML...", "-",
+                                              "&Preview\tCtrl+P", "&Clear Message"}));
+    EXPECT_EQ(Entries("&Options"), QStringList({"Web &Browser...", "&Template...\tCtrl+T", "-", "Auto-Change Menu Size",
+                                                "HTML5 Menu &Runtime", "Auto&Save..."}));
     EXPECT_EQ(Entries("&Help"), QStringList({"&Help Topics", "&Getting Started", "&Search for Help on ...",
                                              "&View Sample", "-", "&Frequently Asked Questions", "-", "&About..."}));
 
@@ -74,9 +71,8 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
             EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
         }
     }
-    EXPECT_EQ(tips, QStringList({"New", "Open", "Save", "-", "Cut", "Copy", "Paste", "-", "Undo", "Redo", "-",
-                                 "Insert", "Delete",
-                                 "Move Item Up", "Move Item Down", "Property", "-", "HTML", "Preview"}));
+    EXPECT_EQ(tips, QStringList({"New", "Open", "Save", "-", "Cut", "Copy", "Paste", "-", "Undo", "Redo", "-", "Insert",
+                                 "Delete", "Move Item Up", "Move Item Down", "Property", "-", "HTML", "Preview"}));
     EXPECT_EQ(FrameFixture::Frame()->Action(A::FileSaveAs)->statusTip(),
               "Save an opened Tavelina  to a specified file name");
     EXPECT_EQ(FrameFixture::Frame()->Action(A::Faq)->statusTip(), "");
@@ -270,7 +266,7 @@ TEST_F(Frame, PlacementTextIsReadStrictly)
     EXPECT_EQ(FrameFixture::Frame()->Splitter()->sizes().value(0), 90);
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -298,4 +294,4 @@ TEST(FrameCommandLine, PageProgramFolderHelpAndVersion)
     EXPECT_FALSE(two.m_strError.isEmpty());
 }
 
-} // namespace
+}  // namespace

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -10,11 +10,12 @@
 #include <QTest>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <gtest/gtest.h>
 
-#include "support/CScriptedPrompts.h"
-#include "editor/CBrowserLauncher.h"
 #include "core/settings/CMemorySettings.h"
+#include "editor/CBrowserLauncher.h"
 #include "gui/widgets/CHelpSystem.h"
+#include "support/CScriptedPrompts.h"
 
 namespace {
 
@@ -22,9 +23,7 @@ namespace {
 // of these tests.
 class HelpTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-    }
+    void SetUp() override {}
     void TearDown() override { m_help.LeaveContextHelpMode(); }
     QUrl PageUrl(const QString& page) const
     {
@@ -34,7 +33,8 @@ protected:
     QString TakeOpenedPage()
     {
         EXPECT_EQ(m_prompts.urls.size(), 1);
-        const QString page = m_prompts.urls.isEmpty() ? QString() : QFileInfo(m_prompts.urls[0].toLocalFile()).fileName();
+        const QString page =
+            m_prompts.urls.isEmpty() ? QString() : QFileInfo(m_prompts.urls[0].toLocalFile()).fileName();
         m_prompts.urls.clear();
         return page;
     }
@@ -47,19 +47,18 @@ protected:
 
 TEST_F(HelpTest, EveryContextHasAPageOfItsOwn)
 {
-    const QList<int> required = {131175, 131239, 131213, 131216, 131218, 131219, 131220,
-                                 65655,  65656,  65657,  65658,
-                                 0x20000 + 139, 0x20000 + 150, 0x20000 + 151, 0x20000 + 169,
-                                 0x20000 + 170, 0x20000 + 131, 0x20000 + 152, 0x20000 + 154,
-                                 0x20000 + 155, 0x20000 + 153, 0x20000 + 100};
+    const QList<int> required = {131175,        131239,        131213,        131216,        131218,
+                                 131219,        131220,        65655,         65656,         65657,
+                                 65658,         0x20000 + 139, 0x20000 + 150, 0x20000 + 151, 0x20000 + 169,
+                                 0x20000 + 170, 0x20000 + 131, 0x20000 + 152, 0x20000 + 154, 0x20000 + 155,
+                                 0x20000 + 153, 0x20000 + 100};
     const QList<int> contexts = CHelpSystem::Contexts();
     QSet<QString> pages;
     for (int context : required) {
         EXPECT_TRUE(contexts.contains(context)) << context;
         const QString page = CHelpSystem::PageFor(context);
         EXPECT_NE(page, QStringLiteral("index.htm")) << context;
-        EXPECT_TRUE(QFileInfo::exists(m_help.HelpFolder() + QLatin1Char('/') + page))
-            << page.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(m_help.HelpFolder() + QLatin1Char('/') + page)) << page.toStdString();
         pages.insert(page);
     }
     EXPECT_EQ(pages.size(), required.size());
@@ -176,4 +175,4 @@ TEST_F(HelpTest, ContextHelpModeShowsTheHelpOfTheNextClick)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-}   // namespace
+}  // namespace

@@ -1,19 +1,19 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <gtest/gtest.h>
 
 #include "gui/dialogs/CDlgHtml.h"
 
 namespace {
 
-const char* const kPage =
-    "<html>\n<head>\n<title>My Tavelina</title>\n</head>\n<body>\n"
-    "<p align=\"center\">\n<applet code=\"tavelin.class\" width=\"400\" height=\"200\">\n"
-    "<param name=\"Misc\" value=\"1\">\n</applet>\n</p>\n</body>\n</html>\n";
+const char* const kPage = "<html>\n<head>\n<title>My Tavelina</title>\n</head>\n<body>\n"
+                          "<p align=\"center\">\n<applet code=\"tavelin.class\" width=\"400\" height=\"200\">\n"
+                          "<param name=\"Misc\" value=\"1\">\n</applet>\n</p>\n</body>\n</html>\n";
 
 TEST(HtmlDialog, CopyTakesTheAppletParagraphWithTheUsersEdits)
 {
@@ -53,4 +53,4 @@ TEST(HtmlDialog, CopyTakesTheWholeTextWithoutAParagraph)
     EXPECT_EQ(range.second, 16);
 }
 
-} // namespace
+}  // namespace

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QEnterEvent>
 #include <QTest>
 
@@ -64,4 +66,4 @@ TEST_F(HyperLink, AboutOpensFromTheHelpMenu)
     EXPECT_EQ(prompts.dialogs, QStringList{"About Applet Tavelina Wizard"});
 }
 
-} // namespace
+}  // namespace

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -71,8 +73,8 @@ TEST_F(ItemPage, LoadsAndStoresTheFourTexts)
 
 TEST_F(ItemPage, TargetThatBeginsAnEntryBecomesThatEntry)
 {
-    const std::pair<std::string, std::string> cases[] = {
-        {"_t", "_top"}, {"_P", "_parent"}, {"_", "_self"}, {"frameA", "frameA"}, {"_topmost", "_topmost"}, {"", ""}};
+    const std::pair<std::string, std::string> cases[] = {{"_t", "_top"},       {"_P", "_parent"},        {"_", "_self"},
+                                                         {"frameA", "frameA"}, {"_topmost", "_topmost"}, {"", ""}};
     for (const auto& [given, stored] : cases) {
         a1->m_strTarget = given;
         ShowItem(a1, menuA);
@@ -143,7 +145,7 @@ TEST_F(ItemPage, AudioAppliesByScopeAndBrowses)
         EXPECT_EQ(dialog.windowTitle(), "Audio");
         EXPECT_EQ(dialog.findChild<QLineEdit*>("MouseOver")->text(), "old");
         QTest::mouseClick(dialog.findChild<QPushButton*>("BrowseMouseOver"), Qt::LeftButton);
-        QTest::mouseClick(dialog.findChild<QPushButton*>("BrowseClick"), Qt::LeftButton);   // cancelled
+        QTest::mouseClick(dialog.findChild<QPushButton*>("BrowseClick"), Qt::LeftButton);  // cancelled
         WithText<QRadioButton>(&dialog, "All the Items in the Same Menu")->setChecked(true);
         return true;
     });

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QComboBox>
 #include <QMouseEvent>
@@ -7,10 +9,10 @@
 #include <functional>
 
 #include "FrameFixture.h"
+#include "gui/frame/CFrameActions.h"
 #include "gui/props/CPropertyFrame.h"
 #include "gui/props/CPropertyPage.h"
 #include "gui/props/CPropertySheet.h"
-#include "gui/frame/CFrameActions.h"
 
 using A = CFrameActions;
 
@@ -121,17 +123,24 @@ TEST_F(KeysFocus, UndoAndRedoSelectWhatTheyChanged)
         std::function<QTreeWidgetItem*()> afterUndo, afterRedo;
     };
     const Case cases[] = {
-        {"cut", [this] { return Node(i2); }, [this] { Trigger(A::EditCut); },
-         [this] { return Node(i2); }, [this] { return Node(m); }},
+        {"cut", [this] { return Node(i2); }, [this] { Trigger(A::EditCut); }, [this] { return Node(i2); },
+         [this] { return Node(m); }},
         {"delete a top-level menu", [this] { return Node(n); },
-         [this] { prompts.confirmAnswers.push_back(true); Trigger(A::Delete); },
+         [this] {
+             prompts.confirmAnswers.push_back(true);
+             Trigger(A::Delete);
+         },
          [this] { return Node(n); }, [this] { return Tree()->RootNode(); }},
-        {"move", [this] { return Node(i1); }, [this] { Trigger(A::MoveDown); },
-         [this] { return Node(i1); }, [this] { return Node(i1); }},
-        {"insert", [this] { return Node(i1); }, [this] { Trigger(A::Insert); },
-         [this] { return Node(i1); }, [this] { return Node(i1)->child(0); }},
+        {"move", [this] { return Node(i1); }, [this] { Trigger(A::MoveDown); }, [this] { return Node(i1); },
+         [this] { return Node(i1); }},
+        {"insert", [this] { return Node(i1); }, [this] { Trigger(A::Insert); }, [this] { return Node(i1); },
+         [this] { return Node(i1)->child(0); }},
         {"fields of an item not selected", [this] { return Tree()->RootNode(); },
-         [this] { CItemFields fields = *s; fields.m_strLink = "x.htm"; Editor().SetItemFields(s, fields); },
+         [this] {
+             CItemFields fields = *s;
+             fields.m_strLink = "x.htm";
+             Editor().SetItemFields(s, fields);
+         },
          [this] { return Node(s); }, [this] { return Node(s); }},
     };
     for (const Case& c : cases) {

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // The View menu's Live Preview entry in either kind of build: with the
 // browser engine it shows and hides the pane (off at first start); without
 // it, a disabled entry points to Preview. And the engine's plug-in, when it
 // is missing or broken.
 #include <QAction>
+#include <QDockWidget>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,8 +14,6 @@
 #include "FrameFixture.h"
 #include "core/settings/CAppSettings.h"
 #include "gui/preview/CPreviewEngine.h"
-
-#include <QDockWidget>
 
 namespace {
 
@@ -64,4 +65,4 @@ TEST(PreviewEngine, AMissingOrBrokenPlugInGivesAReason)
     EXPECT_TRUE(error.contains(QStringLiteral("could not be loaded"))) << error.toStdString();
 }
 
-} // namespace
+}  // namespace

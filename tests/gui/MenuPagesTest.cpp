@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,8 +9,8 @@
 
 #include "PropertyFixture.h"
 #include "gui/props/CDlgFont.h"
-#include "gui/widgets/CIntegerField.h"
 #include "gui/widgets/CColorButton.h"
+#include "gui/widgets/CIntegerField.h"
 
 // The menu sheet: "Menu Style" and the three item state pages.
 class MenuStylePage : public PropertyFixture {
@@ -65,7 +67,7 @@ TEST_F(MenuStylePage, HiddenBackgroundValuesComeBackUnchanged)
     EXPECT_EQ(menuA->m_nBackStyle, 2);
     EXPECT_EQ(menuA->m_crBackground, RGB(0x12, 0x34, 0x56));
     ShowItem(a1, menuA);
-    EXPECT_EQ(menuB->m_nBackStyle, -1);   // outside the list: no choice
+    EXPECT_EQ(menuB->m_nBackStyle, -1);  // outside the list: no choice
 }
 
 TEST_F(MenuStylePage, NoCurrentMenuNeitherLoadsNorStores)
@@ -90,7 +92,7 @@ TEST_F(ItemStatePage, EachPageEditsItsOwnStateBlock)
     ShowItem(a1, menuA);
     const char* titles[] = {"Item Normal", "Item Mouse Over", "Item Clicked"};
     for (int state = 0; state < 3; ++state) {
-        menuA->Style(state).m_nTextAlign = 2;   // seen when the tab is entered
+        menuA->Style(state).m_nTextAlign = 2;  // seen when the tab is entered
         ClickTab(state + 1);
         EXPECT_EQ(Shown()->Tabs()->tabText(state + 1), titles[state]);
         EXPECT_EQ(Control<QComboBox>("TextAlign")->currentText(), "Right");
@@ -137,8 +139,8 @@ TEST_F(ItemStatePage, ListsSpinsAndOutOfRangeValues)
     QStyleOptionComboBox closed;
     closed.initFrom(background);
     closed.rect = background->rect();
-    const QRect field = background->style()->subControlRect(QStyle::CC_ComboBox, &closed,
-                                                            QStyle::SC_ComboBoxEditField, background);
+    const QRect field =
+        background->style()->subControlRect(QStyle::CC_ComboBox, &closed, QStyle::SC_ComboBoxEditField, background);
     int longest = 0;
     for (int i = 0; i < background->count(); ++i)
         longest = qMax(longest, background->fontMetrics().horizontalAdvance(background->itemText(i)));
@@ -182,7 +184,7 @@ TEST_F(ItemStatePage, FontDialogWritesTheStateBlockAtOnce)
         EXPECT_EQ(dialog.findChild<QComboBox*>("SpecialEffects")->currentText(), "With Shadow");
         EXPECT_TRUE(WithText<QRadioButton>(&dialog, "Italic")->isChecked());
         dialog.findChild<CIntegerField*>("FontSize")->SetText("1x");
-        return true;   // refused: the dialog stays open
+        return true;  // refused: the dialog stays open
     });
     QTest::mouseClick(Control<QPushButton>("Font"), Qt::LeftButton);
     EXPECT_EQ(prompts.messages, QStringList{"Please enter an integer."});
@@ -219,7 +221,7 @@ TEST_F(ItemStatePage, TabOrderFollowsTheControlOrder)
     ShowItem(a1, menuA);
     EXPECT_EQ(TabOrder(), QStringList({"Indent", "ItemWidth", "ItemHeight", "BorderThick", "ItemGaps"}));
     ClickTab(2);
-    EXPECT_EQ(TabOrder(), QStringList({"BackgroundColor", "Font", "TextAlign", "TextOffset", "ImageAlign",
-                                       "ImageOffset", "ItemBackground", "Single Direction", "Bi-direction",
-                                       "Plain", "Raised", "Sunken"}));
+    EXPECT_EQ(TabOrder(),
+              QStringList({"BackgroundColor", "Font", "TextAlign", "TextOffset", "ImageAlign", "ImageOffset",
+                           "ItemBackground", "Single Direction", "Bi-direction", "Plain", "Raised", "Sunken"}));
 }

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -8,16 +8,17 @@
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <functional>
+#include <gtest/gtest.h>
 
 #include "FrameFixture.h"
-#include "gui/dialogs/CDlgExportHtml5.h"
-#include "gui/dialogs/CDlgHtml.h"
+#include "core/settings/CAppSettings.h"
 #include "editor/CModelEditor.h"
 #include "editor/CPreview.h"
 #include "editor/CText.h"
-#include "gui/props/CPropertyFrame.h"
-#include "core/settings/CAppSettings.h"
+#include "gui/dialogs/CDlgExportHtml5.h"
+#include "gui/dialogs/CDlgHtml.h"
 #include "gui/frame/CFrameActions.h"
+#include "gui/props/CPropertyFrame.h"
 
 // The menu script option, the export and the edit history, as the main
 // window offers them.

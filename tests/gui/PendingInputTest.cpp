@@ -1,16 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
 
 #include "FrameFixture.h"
+#include "core/model/CArchive.h"
+#include "core/templates/CTemplateStore.h"
 #include "editor/CBrowserLauncher.h"
 #include "editor/CPreview.h"
-#include "core/model/CArchive.h"
-#include "gui/props/CPropertyFrame.h"
-#include "core/templates/CTemplateStore.h"
 #include "gui/dialogs/CDlgSaveTemplate.h"
 #include "gui/dialogs/CTemplateList.h"
 #include "gui/frame/CFrameActions.h"
+#include "gui/props/CPropertyFrame.h"
 #include "gui/tree/CTreeClipboard.h"
 
 namespace {

@@ -1,16 +1,17 @@
-#include <gtest/gtest.h>
-
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <gtest/gtest.h>
 
 #include "BrowserFakePath.h"
-#include "support/CTestEditor.h"
+#include "core/settings/CMemorySettings.h"
 #include "editor/CModelEditor.h"
 #include "editor/CPreview.h"
 #include "editor/CText.h"
-#include "core/settings/CMemorySettings.h"
+#include "support/CTestEditor.h"
 
 namespace {
 
@@ -167,4 +168,4 @@ TEST_F(PreviewTest, ViewSampleUsesTheChoiceWithoutTheAppletViewerCase)
     EXPECT_FALSE(QFile::exists(TmpFolder()));
 }
 
-}   // namespace
+}  // namespace

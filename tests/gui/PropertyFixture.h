@@ -1,17 +1,19 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDialog>
 #include <QMainWindow>
 #include <QTabWidget>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 
-#include "support/CTestEditor.h"
 #include "gui/props/CPropertyFrame.h"
 #include "gui/props/CPropertyPage.h"
 #include "gui/props/CPropertySheet.h"
+#include "support/CTestEditor.h"
 
 // Readable QString and QStringList values in failure messages.
 inline void PrintTo(const QString& text, std::ostream* os)
@@ -52,10 +54,7 @@ protected:
         frame->show();
     }
 
-    void TearDown() override
-    {
-        window.reset();
-    }
+    void TearDown() override { window.reset(); }
 
     void ShowItem(CTavelinItem* item, CTavelin* menu)
     {
@@ -110,8 +109,8 @@ protected:
         QWidget* page = Shown()->ActivePage();
         QStringList names;
         for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
-            if (!page->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(page)
-                || w->focusProxy())
+            if (!page->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(page) ||
+                w->focusProxy())
                 continue;
             QString name = w->objectName();
             if (name.isEmpty() && w->parentWidget()->focusProxy() == w)

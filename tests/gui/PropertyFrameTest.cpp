@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,10 +11,10 @@
 #include "PropertyFixture.h"
 #include "editor/CModelEditor.h"
 #include "gui/props/CAppletPropertySheet.h"
-#include "gui/widgets/CIntegerField.h"
 #include "gui/props/CItemPropertySheet.h"
 #include "gui/props/CMenuPropertySheet.h"
 #include "gui/props/CPropertyPage.h"
+#include "gui/widgets/CIntegerField.h"
 
 using Sheet = CPropertyFrame::Sheet;
 
@@ -24,7 +26,7 @@ bool ActivateWindow(QWidget* window)
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
 }
-}
+}  // namespace
 
 TEST_F(PropertyFrame, StartsEmptyAndBelowTheOwner)
 {
@@ -100,15 +102,15 @@ TEST_F(PropertyFrame, ModeButtonsSwitchTheSheetModeForLaterItems)
     EXPECT_EQ(itemButton->geometry(), QRect(w, Shown()->height() - 75, 50, 50));
     EXPECT_FALSE(frame->SheetOf(Sheet::Applet)->MenuButton());
 
-    QTest::mouseClick(itemButton, Qt::LeftButton);   // the checked one: nothing
+    QTest::mouseClick(itemButton, Qt::LeftButton);  // the checked one: nothing
     EXPECT_TRUE(Selection().ItemSheetMode());
     EXPECT_TRUE(itemButton->isChecked());
     QTest::mouseClick(menuButton, Qt::LeftButton);
     EXPECT_FALSE(Selection().ItemSheetMode());
-    EXPECT_FALSE(menuButton->isChecked());   // the press does not toggle it
+    EXPECT_FALSE(menuButton->isChecked());  // the press does not toggle it
 
     Control<QLineEdit>("Link")->setText("x.htm");
-    ShowItem(a1, menuA);   // what the tree view does next
+    ShowItem(a1, menuA);  // what the tree view does next
     EXPECT_EQ(a1->m_strLink, "x.htm");
     EXPECT_TRUE(frame->ShowsSheet(Sheet::Menu));
     EXPECT_EQ(frame->windowTitle(), "Item's Properties");
@@ -126,10 +128,10 @@ TEST_F(PropertyFrame, CloseStoresAndReopeningKeepsSheetTabAndPlace)
     ClickTab(3);
     Control<CIntegerField>("TextOffset")->SetText("17");
     const QRect geometry = frame->geometry();
-    frame->CloseFrame();   // as for a top-level menu node
+    frame->CloseFrame();  // as for a top-level menu node
     EXPECT_TRUE(frame->isHidden());
     EXPECT_EQ(menuA->m_styleClick.m_nTextOffset, 17);
-    EXPECT_TRUE(frame->CommitActivePage());   // hidden: nothing to store again
+    EXPECT_TRUE(frame->CommitActivePage());  // hidden: nothing to store again
 
     frame->show();
     ShowItem(a1, menuA);
@@ -333,10 +335,10 @@ TEST_F(PropertyFrame, RemovedObjectsStopBeingCurrent)
     Selection().SetItemSheetMode(false);
     ShowItem(t1, subS1);
     Control<CIntegerField>("Indent")->SetText("5");
-    Editor().RemoveItem(menuA, a1);   // takes s1, its sub-menu and t1 along
+    Editor().RemoveItem(menuA, a1);  // takes s1, its sub-menu and t1 along
     EXPECT_EQ(Selection().Item(), nullptr);
     EXPECT_EQ(Selection().Menu(), nullptr);
-    ShowItem(b1, menuB);   // stores nothing into the deleted menu
+    ShowItem(b1, menuB);  // stores nothing into the deleted menu
     EXPECT_EQ(Selection().Item(), b1);
     Editor().RemoveTopMenu(menuA);
     EXPECT_EQ(Selection().Item(), b1);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -5,11 +7,11 @@
 #include <functional>
 
 #include "FrameFixture.h"
-#include "core/publish/CPageWriter.h"
 #include "core/io/CStdFileSystem.h"
-#include "editor/CQtSettings.h"
+#include "core/publish/CPageWriter.h"
 #include "core/settings/CIniSettings.h"
 #include "core/templates/CTemplateStore.h"
+#include "editor/CQtSettings.h"
 #include "gui/dialogs/CDlgManageTemplates.h"
 #include "gui/dialogs/CDlgSaveTemplate.h"
 #include "gui/dialogs/CTemplateList.h"
@@ -162,8 +164,8 @@ TEST_F(SharedFiles, FailedTemplateFileStepPutsTheListBack)
         dialog.OnDelete();
     });
     EXPECT_EQ(settings.GetString("TEMPLATE", "TemplateKey", ""), before);
-    EXPECT_EQ(prompts.messages, QStringList({CPageWriter::kSaveFailed, CTemplateStore::kOpenFailed,
-                                             CTemplateStore::kOpenFailed}));
+    EXPECT_EQ(prompts.messages,
+              QStringList({CPageWriter::kSaveFailed, CTemplateStore::kOpenFailed, CTemplateStore::kOpenFailed}));
 }
 
 // A template that atw added while the editor runs shows in the editor's
@@ -176,8 +178,8 @@ protected:
         QFile::remove(CText::ToQ(CIniSettings::UserFile()));
         app = std::make_unique<CAppletTavelinWizardApp>(&stored, &prompts);
         app->SetRecoveryFolder(recovery.path());
-        started = app->InitInstance({QStringLiteral("AppletTavelinWizard"), QStringLiteral("--program-dir"),
-                                     program.path()});
+        started =
+            app->InitInstance({QStringLiteral("AppletTavelinWizard"), QStringLiteral("--program-dir"), program.path()});
     }
 
     CQtSettings stored;  // the editor's settings file, as a user's run has it

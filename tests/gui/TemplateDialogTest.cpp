@@ -1,10 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "FrameFixture.h"
 #include "core/io/CStdFileSystem.h"
-#include "editor/CBrowserLauncher.h"
 #include "core/templates/CTemplateStore.h"
+#include "editor/CBrowserLauncher.h"
 #include "gui/dialogs/CDlgManageTemplates.h"
 #include "gui/dialogs/CDlgNewMenu.h"
 #include "gui/dialogs/CDlgSaveTemplate.h"
@@ -15,15 +17,13 @@ namespace {
 // The dialogs over a stored name list and the shipped template file.
 class TemplateDialog : public FrameFixture {
 protected:
-    void SetUp() override
-    {
-        FrameFixture::SetUp();
-    }
+    void SetUp() override { FrameFixture::SetUp(); }
     // The dialogs' context: this fixture's settings and prompts over the
     // temporary program folder.
     CEditorContext DialogContext()
     {
-        return {editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, CText::FromQ(program.path())};
+        return {
+            editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, CText::FromQ(program.path())};
     }
     void SetNames(const char* list) { settings.SetString("TEMPLATE", "TemplateKey", list); }
     std::string StoredNames() { return settings.GetString("TEMPLATE", "TemplateKey", ""); }
@@ -153,4 +153,4 @@ TEST_F(TemplateDialog, ManageRenamesAndMovesKeepingTheSelection)
     EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
 }
 
-} // namespace
+}  // namespace

@@ -1,15 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QTreeWidgetItem>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 
-#include "support/CTestEditor.h"
-#include "editor/CAppletTavelinWizardDoc.h"
 #include "core/model/CAppletParameters.h"
+#include "editor/CAppletTavelinWizardDoc.h"
 #include "gui/tree/CAppletTavelinWizardView.h"
+#include "support/CTestEditor.h"
 
 // A tree view standing alone over a model of its own, with a document and
 // scripted prompts. The model it starts from:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -151,10 +153,9 @@ TEST_F(TreeView, DeleteAsksByKindAndRefusesTheRoot)
         Select(node);
         view->OnDelete();
     }
-    EXPECT_EQ(prompts.confirmations,
-              QStringList({"Are you sure to delete this top-level Tavelina?",
-                           "Are you sure to delete this item and it's sub menu?",
-                           "Are you sure to delete this item?"}));
+    EXPECT_EQ(prompts.confirmations, QStringList({"Are you sure to delete this top-level Tavelina?",
+                                                  "Are you sure to delete this item and it's sub menu?",
+                                                  "Are you sure to delete this item?"}));
     EXPECT_EQ(ItemLabels(alpha), QStringList({"a1", "a2", "a3"}));
     EXPECT_FALSE(doc->IsModified());
 
@@ -399,8 +400,8 @@ TEST_F(TreeView, ContextMenuOffersTheStructureCommands)
     QStringList entries;
     for (QAction* action : menu->actions())
         entries << (action->isSeparator() ? QString("-") : action->text());
-    EXPECT_EQ(entries, QStringList({"&Insert Menu/Item", "&Delete", "&Visible", "-", "Move &Up",
-                                    "Move Do&wn", "-", "&Property"}));
+    EXPECT_EQ(entries, QStringList({"&Insert Menu/Item", "&Delete", "&Visible", "-", "Move &Up", "Move Do&wn", "-",
+                                    "&Property"}));
     QAction* visible = menu->actions().at(2);
     QAction* moveUp = menu->actions().at(4);
     QAction* property = menu->actions().at(7);

@@ -1,9 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 // The Live Preview pane in a real browser engine: what it shows is read
 // back from the page's DOM.
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include <QDir>
 #include <QDockWidget>
 #include <QEventLoop>
@@ -13,14 +11,16 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
-#include "gui/FrameFixture.h"
-#include "editor/CModelEditor.h"
 #include "core/io/CStdFileSystem.h"
 #include "core/model/CTavelin.h"
 #include "core/settings/CAppSettings.h"
 #include "core/settings/CMemorySettings.h"
+#include "editor/CModelEditor.h"
+#include "gui/FrameFixture.h"
 #include "gui/preview/CLivePreviewPane.h"
 #include "gui/preview/IPreviewBrowser.h"
 
@@ -46,8 +46,8 @@ QVariant RunJs(IPreviewBrowser* page, const QString& script)
 
 QStringList Labels(IPreviewBrowser* page)
 {
-    return RunJs(page, QStringLiteral(
-        "Array.from(document.querySelectorAll('.tv-li')).map(li => li.querySelector('.tv-label').textContent)"))
+    return RunJs(page, QStringLiteral("Array.from(document.querySelectorAll('.tv-li')).map(li => "
+                                      "li.querySelector('.tv-label').textContent)"))
         .toStringList();
 }
 
@@ -87,8 +87,7 @@ protected:
         home = Add(top, nullptr, 0, "Home", "https://example.org/");
         editor.History().clear();
         pane = std::make_unique<CLivePreviewPane>(editor, CStdFileSystem::Instance(), settings,
-                                                  program.path().toStdString(),
-                                                  program.filePath("tmp").toStdString());
+                                                  program.path().toStdString(), program.filePath("tmp").toStdString());
         pane->resize(640, 480);
         pane->show();
         WaitCurrent();
@@ -155,7 +154,8 @@ QString Markup(IPreviewBrowser* page)
                 e.removeAttribute('class');
         });
         return nav.outerHTML + document.querySelector('style[data-tavelin-for]').textContent;
-    })())")).toString();
+    })())"))
+        .toString();
 }
 
 // Each edit is drawn in place: the entries of untouched items are the same
@@ -164,16 +164,16 @@ QString Markup(IPreviewBrowser* page)
 TEST_F(LivePreviewPaneTest, EditsRedrawOnlyWhatChangedAndMatchAFreshLoad)
 {
     const int reloads = pane->Reloads();
-    RunJs(page, Entry(1) + QStringLiteral(".querySelector('.tv-item').click()"));   // opens "Products"
+    RunJs(page, Entry(1) + QStringLiteral(".querySelector('.tv-item').click()"));  // opens "Products"
     RunJs(page, Entry(1) + QStringLiteral(".atwProbe = 1; ") + Entry(4) + QStringLiteral(".atwProbe = 1"));
     const std::vector<std::function<void()>> edits{
         [&] { editor.SetItemFields(coffee, Named(*coffee, "Espresso")); },
-        [&] { Add(params.m_arrMenus.front().get(), nullptr, 0, " "); },   // named by its number
-        [&] { Add(params.m_arrMenus.front().get(), nullptr, 0, "News"); },   // which this changes
+        [&] { Add(params.m_arrMenus.front().get(), nullptr, 0, " "); },     // named by its number
+        [&] { Add(params.m_arrMenus.front().get(), nullptr, 0, "News"); },  // which this changes
         [&] { editor.MoveItem(params.m_arrMenus.front().get(), contact, true); },
-        [&] { Add(home->m_pSubMenu.get(), home, 1, "Blog"); },   // a leaf becomes a branch
+        [&] { Add(home->m_pSubMenu.get(), home, 1, "Blog"); },  // a leaf becomes a branch
         [&] { editor.RemoveItem(products->m_pSubMenu.get(), tea); },
-        [&] { editor.SetItemFields(products, Named(*products, "Shop", "shop.htm")); },   // a link with a branch
+        [&] { editor.SetItemFields(products, Named(*products, "Shop", "shop.htm")); },  // a link with a branch
         [&] { editor.SetItemVisible(home, false); },
     };
     for (const auto& edit : edits) {
@@ -211,9 +211,9 @@ TEST_F(LivePreviewPaneTest, KeepsOpenBranchSelectionAndScrollAcrossARefresh)
     for (int i = 0; i < 60; ++i)
         Add(params.m_arrMenus.front().get(), nullptr, 0, "Filler " + std::to_string(i));
     WaitCurrent();
-    RunJs(page, Entry(60 + 1) + QStringLiteral(".querySelector('.tv-item').click()"));   // "Products"
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return RunJs(page, QStringLiteral("atwLive.openIds().length")).toInt() == 1; }, kWaitMs));
+    RunJs(page, Entry(60 + 1) + QStringLiteral(".querySelector('.tv-item').click()"));  // "Products"
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return RunJs(page, QStringLiteral("atwLive.openIds().length")).toInt() == 1; }, kWaitMs));
     // The menu box scrolls inside the page.
     const QString box = QStringLiteral("document.querySelector('.tv-box').scrollTop");
     RunJs(page, box + QStringLiteral(" = 150"));
@@ -224,8 +224,8 @@ TEST_F(LivePreviewPaneTest, KeepsOpenBranchSelectionAndScrollAcrossARefresh)
     WaitCurrent();
     EXPECT_TRUE(Labels(page).contains(QStringLiteral("Write to us")));
     EXPECT_EQ(RunJs(page, Entry(61) + QStringLiteral(".querySelector('.tv-sub').hidden")).toBool(), false);
-    EXPECT_TRUE(RunJs(page, Entry(61) + QStringLiteral(".querySelector('.tv-item').classList.contains('tv-sel')"))
-                    .toBool());
+    EXPECT_TRUE(
+        RunJs(page, Entry(61) + QStringLiteral(".querySelector('.tv-item').classList.contains('tv-sel')")).toBool());
     EXPECT_EQ(RunJs(page, box).toInt(), scrolled);
 }
 
@@ -233,7 +233,7 @@ TEST_F(LivePreviewPaneTest, ClicksNameTheItemMarksOpenTheBranchAndLinksStay)
 {
     QSignalSpy clicked(pane.get(), &CLivePreviewPane::ItemClicked);
     QSignalSpy status(pane.get(), &CLivePreviewPane::StatusMessage);
-    RunJs(page, Entry(0) + QStringLiteral(".querySelector('.tv-item').click()"));   // "Home", a link
+    RunJs(page, Entry(0) + QStringLiteral(".querySelector('.tv-item').click()"));  // "Home", a link
     ASSERT_TRUE(QTest::qWaitFor([&] { return clicked.count() > 0; }, kWaitMs));
     EXPECT_EQ(clicked.first().at(0).value<CTavelinItem*>(), home);
     QTest::qWait(200);
@@ -244,8 +244,8 @@ TEST_F(LivePreviewPaneTest, ClicksNameTheItemMarksOpenTheBranchAndLinksStay)
     // A mark from the tree opens the shut branch down to the item.
     ASSERT_TRUE(RunJs(page, Entry(1) + QStringLiteral(".querySelector('.tv-sub').hidden")).toBool());
     pane->MarkItem(coffee);
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        return RunJs(page, QStringLiteral("document.querySelectorAll('.atw-mark').length")).toInt() == 1; },
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return RunJs(page, QStringLiteral("document.querySelectorAll('.atw-mark').length")).toInt() == 1; },
         kWaitMs));
     EXPECT_EQ(RunJs(page, QStringLiteral("document.querySelector('.atw-mark').textContent")).toString(),
               QStringLiteral("Coffee"));
@@ -256,11 +256,11 @@ TEST_F(LivePreviewPaneTest, PhoneWidthIsRememberedAndShownAtThreeHundredSixtyPix
 {
     pane->SetPhoneWidth(true);
     EXPECT_EQ(CAppSettings(settings).GetInt(CAppSettings::kLivePreviewPhone), 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return RunJs(page, QStringLiteral("window.innerWidth")).toInt() == 360; },
-                                kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return RunJs(page, QStringLiteral("window.innerWidth")).toInt() == 360; }, kWaitMs));
     pane->SetPhoneWidth(false);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return RunJs(page, QStringLiteral("window.innerWidth")).toInt() > 360; },
-                                kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return RunJs(page, QStringLiteral("window.innerWidth")).toInt() > 360; }, kWaitMs));
 }
 
 // The pane in the editor: shown again from the settings, and a click in it
@@ -280,9 +280,12 @@ TEST_F(LivePreviewFrameTest, ClickInThePaneSelectsTheNodeInTheTree)
     ASSERT_GE(labels.size(), 2);
     CAppletTavelinWizardView* tree = frame->TreeView();
     RunJs(page, Entry(1) + QStringLiteral(".querySelector('.tv-item').click()"));
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        const CTavelinItem* item = tree->ItemOf(tree->currentItem());
-        return item && CText::ToQ(item->m_strLabel).simplified() == labels.at(1).simplified(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const CTavelinItem* item = tree->ItemOf(tree->currentItem());
+            return item && CText::ToQ(item->m_strLabel).simplified() == labels.at(1).simplified();
+        },
+        kWaitMs));
     // Hiding the pane is remembered.
     pane->toggleViewAction()->trigger();
     EXPECT_EQ(CAppSettings(settings).GetInt(CAppSettings::kLivePreview), 0);
@@ -312,4 +315,4 @@ TEST_F(LivePreviewFrameTest, ThePanesPlaceIsRememberedAcrossRuns)
     EXPECT_EQ(Frame()->dockWidgetArea(Frame()->LivePreview()), Qt::RightDockWidgetArea);
 }
 
-} // namespace
+}  // namespace

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QColor>
@@ -53,10 +55,7 @@ public:
         saveInitials << initial;
         return Pop(fileNames, QString());
     }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override
-    {
-        return Pop(colors, std::optional<QColor>());
-    }
+    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return Pop(colors, std::optional<QColor>()); }
     // Each queued handler may fill the dialog's controls and returns its result.
     int Exec(QDialog& dialog) override
     {
@@ -69,8 +68,7 @@ public:
         urls << url;
         return openUrlResult;
     }
-    bool StartDetached(const QString& program, const QStringList& arguments,
-                       const QString& workingDirectory) override
+    bool StartDetached(const QString& program, const QStringList& arguments, const QString& workingDirectory) override
     {
         starts.push_back({program, arguments, workingDirectory});
         return startResult;

@@ -1,15 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string>
 
 #include "CScriptedPrompts.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/model/CAppletParameters.h"
+#include "core/settings/CMemorySettings.h"
 #include "editor/CBrowserLauncher.h"
 #include "editor/CEditorContext.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
-#include "core/model/CAppletParameters.h"
-#include "core/settings/CMemorySettings.h"
 
 // The parts of a run for a test that makes its windows itself: a model with
 // its editor, a selection, settings in memory, scripted prompts, a browser

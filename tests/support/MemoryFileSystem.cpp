@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "MemoryFileSystem.h"
 
 bool MemoryFileSystem::IsRegularFile(const std::string& path)

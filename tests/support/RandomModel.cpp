@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "RandomModel.h"
 
 #include <algorithm>
@@ -5,8 +7,8 @@
 #include <utility>
 
 namespace {
-const char* const kPieces[] = {",", "\r", "\n", "\r\n", "|_#`", "|_#", "|_#r`", "|_#c", "\"", "=", "[", "]",
-                               "&", "<", "\xe9", "\xff\x80", " ", "\t", "a", "word", "x=1&y=2", "|", "#`"};
+const char* const kPieces[] = {",", "\r", "\n",   "\r\n",     "|_#`", "|_#", "|_#r`", "|_#c", "\"",      "=", "[", "]",
+                               "&", "<",  "\xe9", "\xff\x80", " ",    "\t",  "a",     "word", "x=1&y=2", "|", "#`"};
 
 std::string DiffMenu(const CTavelin& a, const CTavelin& b, const std::string& where);
 
@@ -39,12 +41,9 @@ std::string DiffMenu(const CTavelin& a, const CTavelin& b, const std::string& wh
 int RandomModel::Int()
 {
     switch (Small(4)) {
-    case 0:
-        return static_cast<int>(m_rng());
-    case 1:
-        return -Small(1000);
-    default:
-        return Small(200);
+    case 0: return static_cast<int>(m_rng());
+    case 1: return -Small(1000);
+    default: return Small(200);
     }
 }
 
@@ -71,16 +70,16 @@ void RandomModel::FillStyle(CMenuStyle& m)
 {
     m.m_strName = Text(true, 0);
     m.m_crBackground = m_rng();
-    for (int* n : {&m.m_nBackStyle, &m.m_nReserved1, &m.m_nReserved2, &m.m_nIndent, &m.m_nStartY,
-                   &m.m_nItemWidth, &m.m_nItemHeight, &m.m_nItemGap, &m.m_nBorderThick})
+    for (int* n : {&m.m_nBackStyle, &m.m_nReserved1, &m.m_nReserved2, &m.m_nIndent, &m.m_nStartY, &m.m_nItemWidth,
+                   &m.m_nItemHeight, &m.m_nItemGap, &m.m_nBorderThick})
         *n = Int();
     for (int state = 0; state < 3; ++state) {
         CItemStyle& s = m.Style(state);
         s.m_crBack = m_rng();
         s.m_crFont = m_rng();
-        for (int* n : {&s.m_nBorder, &s.m_nBackStyle, &s.m_nGradientDir, &s.m_nFontEffect, &s.m_nFontName,
-                       &s.m_nFontSize, &s.m_nFontStyle, &s.m_nTextAlign, &s.m_nTextOffset, &s.m_nImageAlign,
-                       &s.m_nImageOffset})
+        for (int* n :
+             {&s.m_nBorder, &s.m_nBackStyle, &s.m_nGradientDir, &s.m_nFontEffect, &s.m_nFontName, &s.m_nFontSize,
+              &s.m_nFontStyle, &s.m_nTextAlign, &s.m_nTextOffset, &s.m_nImageAlign, &s.m_nImageOffset})
             *n = Int();
     }
 }
@@ -119,10 +118,10 @@ void RandomModel::Fill(CAppletParameters& params, const Options& o)
     s.m_strBackAudio = Media(o);
     s.m_crBackground = m_rng();
     s.m_crLine = m_rng();
-    for (int* n : {&s.m_nAlign, &s.m_nWidth, &s.m_nHeight, &s.m_nImageMode, &s.m_nImageX, &s.m_nImageY,
-                   &s.m_bShowSelection, &s.m_nOpenSpeed, &s.m_nCloseSpeed, &s.m_bShowAllBranches,
-                   &s.m_bHasLines, &s.m_nBorder, &s.m_nBackStyle, &s.m_nGradientDir, &s.m_nLineIndent,
-                   &s.m_nLineThick, &s.m_nDisplayFromY})
+    for (int* n :
+         {&s.m_nAlign, &s.m_nWidth, &s.m_nHeight, &s.m_nImageMode, &s.m_nImageX, &s.m_nImageY, &s.m_bShowSelection,
+          &s.m_nOpenSpeed, &s.m_nCloseSpeed, &s.m_bShowAllBranches, &s.m_bHasLines, &s.m_nBorder, &s.m_nBackStyle,
+          &s.m_nGradientDir, &s.m_nLineIndent, &s.m_nLineThick, &s.m_nDisplayFromY})
         *n = Int();
 
     std::vector<std::pair<CTavelin*, int>> menus;  // menu and its level
@@ -137,8 +136,9 @@ void RandomModel::Fill(CAppletParameters& params, const Options& o)
     }
     for (int i = 0; i < o.items; ++i) {
         // Favour the newest menus now and then so that deep branches appear.
-        const size_t pick = Small(4) == 0 ? menus.size() - 1 - static_cast<size_t>(Small(std::min<int>(3, menus.size())))
-                                          : static_cast<size_t>(Small(static_cast<int>(menus.size())));
+        const size_t pick = Small(4) == 0
+                                ? menus.size() - 1 - static_cast<size_t>(Small(std::min<int>(3, menus.size())))
+                                : static_cast<size_t>(Small(static_cast<int>(menus.size())));
         auto [menu, level] = menus[pick];
         auto item = std::make_unique<CTavelinItem>("item");
         FillItem(*item, o);

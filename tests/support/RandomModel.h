@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>
@@ -15,11 +17,11 @@
 class RandomModel {
 public:
     struct Options {
-        int items = 40;               // items in all
-        int maxDepth = 6;             // deepest menu level (top-level = 1)
-        int hiddenPercent = 15;       // chance of an invisible item or menu
-        bool awkwardText = true;      // commas, line breaks, escapes, quotes, high bytes
-        int longTextPercent = 2;      // chance of a text over 10,239 characters
+        int items = 40;                       // items in all
+        int maxDepth = 6;                     // deepest menu level (top-level = 1)
+        int hiddenPercent = 15;               // chance of an invisible item or menu
+        bool awkwardText = true;              // commas, line breaks, escapes, quotes, high bytes
+        int longTextPercent = 2;              // chance of a text over 10,239 characters
         std::vector<std::string> mediaPaths;  // chosen from for media fields ("" allowed)
     };
 

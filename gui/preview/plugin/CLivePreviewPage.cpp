@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CLivePreviewPage.h"
 
 bool CLivePreviewPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)

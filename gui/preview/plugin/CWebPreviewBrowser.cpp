@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
 #include "CWebPreviewBrowser.h"
 
 #include <QFile>
@@ -19,12 +21,12 @@ QString ResourceText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-} // namespace
+}  // namespace
 
 CWebPreviewBrowser::CWebPreviewBrowser(CHandlers handlers, QWidget* parent)
     : QWebEngineView(parent), m_handlers(std::move(handlers))
 {
-    Q_INIT_RESOURCE(preview);   // the bridge script lives in this library
+    Q_INIT_RESOURCE(preview);  // the bridge script lives in this library
     setObjectName(QStringLiteral("livePreviewView"));
     // Off the record: nothing kept on disk. The profile must outlive the
     // page: it belongs to the view's parent, which lets go of it after the view.
