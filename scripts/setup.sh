@@ -23,7 +23,7 @@ packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
 # AppStream data and the desktop entry.
 case "$mode" in
 package) packages+=(dpkg-dev file) ;;
-test) packages+=(dpkg-dev file appstream desktop-file-utils) ;;
+test) packages+=(dpkg-dev file appstream desktop-file-utils clang-format clang-tidy) ;;
 esac
 # The menu script's tests need node, npm and a real browser.
 [ "$mode" = test ] && packages+=(chromium)
@@ -43,7 +43,10 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 jobs=$(nproc)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The tests build with every warning an error, as CI does.
+werror=OFF
+[ "$mode" = test ] && werror=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DATW_WERROR=$werror
 cmake --build build -j "$jobs"
 
 case "$mode" in
@@ -58,6 +61,10 @@ run)
     exec build/bin/AppletTavelinWizard "$@"
     ;;
 test)
+    echo "== the house style and the static checks of the changed files"
+    scripts/check-format.sh
+    scripts/tidy-changed.sh build
+
     export QT_QPA_PLATFORM=offscreen
     # Tests never touch the user's own settings.
     XDG_CONFIG_HOME=$(mktemp -d)
@@ -66,10 +73,16 @@ test)
 
     echo "== core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DATW_BUILD_GUI=OFF \
-          -DATW_BUILD_BENCH=OFF -DATW_SANITIZE=address,undefined
-    cmake --build build-asan -j "$jobs" --target core_tests editor_tests
+          -DATW_BUILD_BENCH=OFF -DATW_SANITIZE=address,undefined -DATW_WERROR=ON
+    cmake --build build-asan -j "$jobs" --target core_tests editor_tests autosave_tests
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+    echo "== the autosaver and its worker thread under ThreadSanitizer"
+    cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DATW_BUILD_GUI=OFF \
+          -DATW_BUILD_BENCH=OFF -DATW_SANITIZE=thread -DATW_WERROR=ON
+    cmake --build build-tsan -j "$jobs" --target autosave_tests
+    TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/tests/autosave/tsan.supp" build-tsan/bin/autosave_tests
 
     if [ -f fuzz/CMakeLists.txt ]; then
         echo "== fuzzers, a short fixed run each"

@@ -39,7 +39,7 @@ CMenuImport::Kind CMenuImport::Detect(const std::string& bytes, const std::strin
         return head.find("<html") != std::string::npos ? Kind::Html : Kind::Sitemap;
     if (head.rfind("<urlset", 0) == 0 || head.rfind("<sitemapindex", 0) == 0)
         return Kind::Sitemap;
-    if (head.rfind("<", 0) == 0 || extension == "htm" || extension == "html" || extension == "xhtml")
+    if (head.rfind('<', 0) == 0 || extension == "htm" || extension == "html" || extension == "xhtml")
         return Kind::Html;
     if (extension == "xml")
         return Kind::Sitemap;

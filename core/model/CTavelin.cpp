@@ -12,7 +12,7 @@ CTavelin::CTavelin(int itemCount, const std::string& name)
     SetItemCount(itemCount, false);
 }
 
-CTavelin::CTavelin(const CTavelin& other)
+CTavelin::CTavelin(const CTavelin& other)  // NOLINT(bugprone-copy-constructor-init): CopyStyle copies the base
 {
     CopyStyle(other);
     m_bVisible = other.m_bVisible;
