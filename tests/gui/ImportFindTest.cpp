@@ -67,11 +67,11 @@ TEST_F(FrameFixture, ImportedItemsAreOneUndoStepUnderTheSelection)
     EXPECT_EQ(Labels(*owner->m_pSubMenu), before);
 
     // A bad source: the message names it, and nothing changes.
-    Write(WorkPath("empty.md"), "\n\n");
-    prompts.fileNames.push_back(WorkPath("empty.md"));
+    Write(WorkPath("empty.txt"), "\n\n");
+    prompts.fileNames.push_back(WorkPath("empty.txt"));
     Trigger(CFrameActions::ImportItems);
     ASSERT_FALSE(prompts.messages.isEmpty());
-    EXPECT_TRUE(prompts.messages.last().startsWith("empty.md: The outline has no items"));
+    EXPECT_TRUE(prompts.messages.last().startsWith("empty.txt: The outline has no items"));
     EXPECT_EQ(Labels(*owner->m_pSubMenu), before);
     EXPECT_EQ(history.count(), steps + 1);  // the undone step waits for redo
 
