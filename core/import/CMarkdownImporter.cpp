@@ -61,6 +61,7 @@ public:
             m_bAnyBlock = true;
         if (m_nSkip > 0 || type == MD_BLOCK_CODE || type == MD_BLOCK_HTML || type == MD_BLOCK_TABLE ||
             type == MD_BLOCK_QUOTE) {
+            m_nLeftOut += m_nSkip > 0 && type == MD_BLOCK_LI ? 1 : 0;
             ++m_nSkip;
             return 0;
         }
@@ -205,6 +206,7 @@ public:
     }
 
     std::string m_strError;
+    int m_nLeftOut = 0;  // list items inside quotes and tables
 
 private:
     // A linked item is labelled by its link; text after it ("- [A](a) - about A") describes it.
@@ -351,6 +353,10 @@ bool CMarkdownImporter::Import(const std::string& text, CImportNode& root, int m
         return false;
     }
     reader.Prune();
+    if (reader.m_nLeftOut > 0)
+        m_notes.push_back(std::to_string(reader.m_nLeftOut) +
+                          (reader.m_nLeftOut == 1 ? " list item was" : " list items were") +
+                          " left out: they stand in a quote or a table.");
     if (root.m_children.empty()) {
         m_strError = kEmpty;
         return false;

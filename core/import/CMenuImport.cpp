@@ -159,6 +159,7 @@ bool CMenuImport::Import(CImportNode& root, size_t candidate, int maxLevels)
         CMarkdownImporter markdown;
         done = markdown.Import(m_strBytes, root, maxLevels);
         error = markdown.Error();
+        m_notes = markdown.Notes();
     } else {
         COutlineImporter outline;
         done = outline.Import(m_strBytes, root, maxLevels);

@@ -255,6 +255,8 @@ TEST(Import, NothingABrowserShowsIsDropped)
          "<nav class=navbar><div class=navbar-nav><a class=\"nav-item nav-link\" href=/>Home</a>"
          "<a class=\"nav-item nav-link\" href=f.html>Features</a></div></nav>",
          "Home|/||\nFeatures|f.html||\n"},
+        // A README whose quote holds a list: told, not hidden.
+        {"quoted.md", "- [A](a.md)\n\n> Note:\n> - [B](b.md)\n> - [C](c.md)\n", "A|a.md||\n"},
         // The sitemaps.org example: addresses that differ by their query.
         {"sitemap.xml",
          "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
@@ -286,7 +288,10 @@ TEST(Import, NothingABrowserShowsIsDropped)
         CImportNode root;
         ASSERT_TRUE(import.Import(root)) << source.m_pszName << ": " << import.Error();
         EXPECT_EQ(Dump(root), source.m_pszTree) << source.m_pszName;
-        if (std::string(source.m_pszName) == "sitemap.xml") {
+        if (std::string(source.m_pszName) == "quoted.md") {
+            EXPECT_EQ(import.Notes(), std::vector<std::string>{
+                                          "quoted.md: 2 list items were left out: they stand in a quote or a table."});
+        } else if (std::string(source.m_pszName) == "sitemap.xml") {
             const std::vector<std::string> notes = {"sitemap.xml: 1 URL was left out: each repeats an earlier <loc>.",
                                                     "sitemap.xml: 1 <url> was left out: no <loc> gives an address."};
             EXPECT_EQ(import.Notes(), notes);
