@@ -135,9 +135,11 @@ std::string TextOf(const GumboNode* node)
             continue;
         }
         const auto* child = static_cast<const GumboNode*>(children.data[index++]);
-        if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_CDATA || child->type == GUMBO_NODE_WHITESPACE)
+        if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_CDATA || child->type == GUMBO_NODE_WHITESPACE) {
             text += child->v.text.text;
-        else if (IsElement(child) && !IsList(child) && !IsSkipped(child)) {
+        } else if (IsElement(child) && child->v.element.tag == GUMBO_TAG_IMG) {
+            text += Attribute(child, "alt");  // a picture's words: what a logo link says
+        } else if (IsElement(child) && !IsList(child) && !IsSkipped(child)) {
             if (BreaksText(child))
                 text += ' ';
             stack.emplace_back(child, 0);

@@ -412,8 +412,9 @@ TEST(Import, TextIsReadInItsDeclaredEncodingAndLaidOutAsInABrowser)
         {"outline16.md", "\xFE\xFF" + utf16("- One\n  - Two\n", false), "One\n  Two\n"},
         {"inline.html",
          "<ul><li><a href=c.html>C<span class=pp>++</span> API</a><li><a href=h.html><b>H</b>ome</a>"
-         "<li>One<br>Two<li><div>A</div><div>B</div><li>x <em> y </em>z</ul>",
-         "C++ API|c.html||\nHome|h.html||\nOne Two\nA B\nx y z\n"},
+         "<li>One<br>Two<li><div>A</div><div>B</div><li>x <em> y </em>z"
+         "<li><a href=/><img src=logo.svg alt=\"Example Inc.\"></a></ul>",
+         "C++ API|c.html||\nHome|h.html||\nOne Two\nA B\nx y z\nExample Inc.|/||\n"},
         {"labels.xml",
          "<urlset><url><loc>https://e.org/C%2B%2B/</loc></url><url><loc>https://e.org/caf%E9.html</loc></url>"
          "<url><loc>https://e.org/hello+big-world_map</loc></url></urlset>",
