@@ -41,8 +41,10 @@ int CAtwTool::Run(const CToolArgs& args)
         return Export(operands[0], operands[1]);
     if (command == "new")
         return New(args.m_nTemplate, operands[0]);
+    if (command == "import" && args.m_bListOnly)
+        return ListCandidates(operands[0]);
     if (command == "import")
-        return Import(operands[0], args.m_nTemplate, operands[1]);
+        return Import(operands[0], args.m_nTemplate, args.m_nList, operands[1]);
     if (command == "check-links")
         return CheckLinks(operands[0]);
     return CTemplateCommands(*this, m_out).Run(args);
@@ -149,9 +151,11 @@ int CAtwTool::New(int index, const std::string& newPage)
     return LoadTemplate(index) ? SaveAs(newPage) : kFailure;
 }
 
-// The page's first <nav> list (or its first list), the sitemap or the
-// outline, in the looks of template index, saved as a new project.
-int CAtwTool::Import(const std::string& source, int index, const std::string& newPage)
+// The page's list (the first the editor offers unless list names another),
+// the sitemap or the outline, in the looks of template index, saved as a new
+// project. What the source held and the menu leaves out is named on
+// standard error.
+int CAtwTool::Import(const std::string& source, int index, int list, const std::string& newPage)
 {
     CMenuImport import;
     CImportNode root;
@@ -160,13 +164,40 @@ int CAtwTool::Import(const std::string& source, int index, const std::string& ne
     std::error_code error;
     const std::string from = std::filesystem::absolute(source, error).string();
     const std::string to = std::filesystem::absolute(newPage, error).string();
-    if (!import.Load(m_fs, from.empty() ? source : from) || !import.Import(root))
+    if (!import.Load(m_fs, from.empty() ? source : from))
         return Fail(import.Error());
+    const size_t count = import.Candidates().size();
+    if (list > 0 && static_cast<size_t>(list) >= count)
+        return Fail(CPath::FileName(source) + ": there is no list " + std::to_string(list) + "; the page offers " +
+                    std::to_string(count) + " (atw import --list " + source + " prints them).");
+    if (!import.Import(root, static_cast<size_t>(list)))
+        return Fail(import.Error());
+    for (const std::string& note : import.Notes())
+        m_err << note << '\n';
     import.LinkFrom(root, to.empty() ? newPage : to);
     if (!LoadTemplate(index))
         return kFailure;
     CImportBuilder::BuildProject(m_params, root);
     return SaveAs(newPage);
+}
+
+int CAtwTool::ListCandidates(const std::string& source)
+{
+    CMenuImport import;
+    if (!import.Load(m_fs, source))
+        return Fail(import.Error());
+    if (import.SourceKind() != CMenuImport::Kind::Html)
+        return Fail(CPath::FileName(source) +
+                    ": a sitemap or an outline holds one menu; there are no lists to choose.");
+    const std::vector<std::string> candidates = import.Candidates();
+    if (candidates.empty()) {
+        CImportNode root;
+        import.Import(root);
+        return Fail(import.Error());
+    }
+    for (size_t i = 0; i < candidates.size(); ++i)
+        Print(std::to_string(i) + ": " + candidates[i] + "\n");
+    return kSuccess;
 }
 
 int CAtwTool::CheckLinks(const std::string& page)

@@ -47,7 +47,9 @@ private:
     int Save(const std::string& page, const std::string& newPage);
     int Export(const std::string& page, const std::string& newPage);
     int New(int index, const std::string& newPage);
-    int Import(const std::string& source, int index, const std::string& newPage);
+    int Import(const std::string& source, int index, int list, const std::string& newPage);
+    // atw import --list: the lists of a page, numbered as --list takes them.
+    int ListCandidates(const std::string& source);
     int CheckLinks(const std::string& page);
     // Loads template index into the model; false after reporting a bad index.
     bool LoadTemplate(int index);

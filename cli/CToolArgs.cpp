@@ -4,26 +4,28 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 
 namespace {
 
 struct CCommandForm {
     const char* m_pszName;
     std::size_t m_nOperands;
-    const char* m_pszOption;  // the one option the command takes, or ""
+    const char* m_pszOptions;  // the options the command takes, each followed by a space
     const char* m_pszForm;
 };
 
 constexpr CCommandForm kCommands[] = {
-    {"html", 1, "--no-runtime", "atw html [--no-runtime] PAGE"},
-    {"check", 1, "--auto-size", "atw check [--auto-size] PAGE"},
-    {"save", 2, "--no-runtime", "atw save [--no-runtime] PAGE NEWPAGE"},
-    {"export", 2, "--fragment", "atw export [--fragment] PAGE NEWPAGE"},
+    {"html", 1, "--no-runtime ", "atw html [--no-runtime] PAGE"},
+    {"check", 1, "--auto-size ", "atw check [--auto-size] PAGE"},
+    {"save", 2, "--no-runtime ", "atw save [--no-runtime] PAGE NEWPAGE"},
+    {"export", 2, "--fragment ", "atw export [--fragment] PAGE NEWPAGE"},
     {"templates", 0, "", "atw templates"},
-    {"new", 1, "--template", "atw new [--template N] NEWPAGE"},
-    {"import", 2, "--template", "atw import SOURCE NEWPAGE [--template N]"},
+    {"new", 1, "--template ", "atw new [--template N] NEWPAGE"},
+    {"import", 2, "--template --list ",
+     "atw import SOURCE NEWPAGE [--template N] [--list N], or atw import --list SOURCE"},
     {"check-links", 1, "", "atw check-links PAGE"},
-    {"save-template", 2, "--position", "atw save-template NAME [--position N] PAGE"},
+    {"save-template", 2, "--position ", "atw save-template NAME [--position N] PAGE"},
     {"rename-template", 2, "", "atw rename-template OLD NEW"},
     {"delete-template", 1, "", "atw delete-template NAME"},
     {"move-template", 2, "", "atw move-template NAME up|down"},
@@ -46,8 +48,11 @@ const char* CToolArgs::Help()
            "                                   its style sheet as NEWPAGE's name with .css\n"
            "  atw templates                    list the template names, one a line, in list order\n"
            "  atw new [--template N] NEWPAGE   new project from template N (default 0), saved as NEWPAGE\n"
-           "  atw import SOURCE NEWPAGE [--template N]   new project whose menu is read from SOURCE: an HTML\n"
-           "                                   page (its first <nav> list), a sitemap.xml or a text outline\n"
+           "  atw import SOURCE NEWPAGE [--template N] [--list N]   new project whose menu is read from\n"
+           "                                   SOURCE: an HTML page (its list N, by default the first the\n"
+           "                                   editor offers), a sitemap (.xml, .xml.gz) or a text outline\n"
+           "  atw import --list SOURCE         print the lists of the page SOURCE, numbered from 0, as the\n"
+           "                                   editor offers them\n"
            "  atw check-links PAGE             list the broken and the external links and media of PAGE's\n"
            "                                   project; exit status 1 when any is broken\n"
            "  atw save-template NAME [--position N] PAGE   add PAGE's project as template NAME at position N\n"
@@ -112,6 +117,13 @@ bool CToolArgs::TakeOption(const std::vector<std::string>& args, std::size_t& i)
         m_arrCommandOptions.push_back(arg);
     } else if (arg == "--template") {
         return TakeNumber(args, i, m_nTemplate, m_arrCommandOptions.emplace_back(arg));
+    } else if (arg == "--list") {
+        m_arrCommandOptions.push_back(arg);
+        // "--list N" picks a list; a bare "--list" prints them.
+        if (i + 1 < args.size() && !args[i + 1].empty() &&
+            args[i + 1].find_first_not_of("0123456789") == std::string::npos)
+            return TakeNumber(args, i, m_nList, m_arrCommandOptions.back());
+        m_bListOnly = true;
     } else if (arg == "--position") {
         return TakeNumber(args, i, m_nPosition, m_arrCommandOptions.emplace_back(arg));
     } else {
@@ -140,9 +152,10 @@ bool CToolArgs::CheckCommand()
     if (form == std::end(kCommands))
         return Fail("unknown command \"" + m_strCommand + "\"");
     for (const std::string& option : m_arrCommandOptions)
-        if (option != form->m_pszOption)
+        if (std::string_view(form->m_pszOptions).find(option + " ") == std::string_view::npos)
             return Fail(option + " is not an option of " + m_strCommand + "; usage: " + form->m_pszForm);
-    if (m_arrOperands.size() != form->m_nOperands)
+    const std::size_t operands = m_bListOnly ? 1 : form->m_nOperands;
+    if (m_arrOperands.size() != operands)
         return Fail("wrong number of arguments; usage: " + std::string(form->m_pszForm));
     if (m_strCommand == "move-template" && m_arrOperands[1] != "up" && m_arrOperands[1] != "down")
         return Fail("the direction must be up or down; usage: " + std::string(form->m_pszForm));

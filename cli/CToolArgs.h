@@ -26,6 +26,8 @@ public:
     bool m_bFragment = false;   // export --fragment
     int m_nTemplate = 0;        // new, import --template N
     int m_nPosition = 0;        // save-template --position N
+    int m_nList = 0;            // import --list N
+    bool m_bListOnly = false;   // import --list without a number: print the lists
     std::string m_strError;
 
 private:

@@ -17,6 +17,7 @@
 #include "core/check/CParameterCheck.h"
 #include "core/format/CProjectReader.h"
 #include "core/import/CImportBuilder.h"
+#include "core/import/CLinkRebase.h"
 #include "core/io/CPath.h"
 #include "core/project/CProjectService.h"
 #include "core/publish/CHtml5Exporter.h"
@@ -61,6 +62,7 @@ void CAppletTavelinWizardDoc::SetPathName(const QString& pagePath)
 {
     m_strPathName = pagePath;
     m_strSaveFolder.clear();
+    m_strImportSource.clear();
     if (!pagePath.isEmpty()) {
         m_pRecent->Add(pagePath);
         emit RecentFilesChanged();
@@ -126,6 +128,7 @@ bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root, const QStri
     ReleaseModel();
     CImportBuilder::BuildProject(m_ctx.Params(), root);
     m_strSaveFolder = QFileInfo(source).absolutePath();
+    m_strImportSource = QFileInfo(source).absoluteFilePath();
     ModelReplaced();
     // Saved nowhere yet: no undo leads back to a saved state.
     m_ctx.editor.History().resetClean();
@@ -239,16 +242,51 @@ bool CAppletTavelinWizardDoc::DoSave(const QString& pagePath)
 bool CAppletTavelinWizardDoc::OnSaveDocument(const QString& pagePath)
 {
     CommitPropertyPage();
+    const bool rebased = RebaseImportedLinks(pagePath);
     const CProjectResult result = Service().Save(m_ctx.Params(), CText::FromQ(pagePath));
     ShowWarnings(result);
     if (!result) {
-        // What is on disk is not the project: the history keeps its saved state.
+        // What is on disk is not the project: the history keeps its saved
+        // state, and the links lead from the source's folder again.
+        if (rebased)
+            m_ctx.editor.History().undo();
         m_ctx.prompts.Message(Owner(), CText::ToQ(result.Error()));
         return false;
     }
     KeepPreviewFilesFor(pagePath);
     m_ctx.editor.History().setClean();
     return true;
+}
+
+bool CAppletTavelinWizardDoc::RebaseImportedLinks(const QString& pagePath)
+{
+    if (m_strImportSource.isEmpty())
+        return false;
+    const CLinkRebase rebase(CText::FromQ(m_strImportSource), CText::FromQ(QFileInfo(pagePath).absoluteFilePath()));
+    std::vector<CTavelin*> menus;
+    for (const auto& top : m_ctx.Params().m_arrMenus)
+        menus.push_back(top.get());
+    bool begun = false;
+    while (!menus.empty()) {
+        CTavelin* menu = menus.back();
+        menus.pop_back();
+        for (const auto& item : menu->m_arrItems) {
+            menus.push_back(item->m_pSubMenu.get());
+            const std::string link = item->m_strLink.str();
+            const std::string moved = rebase.Rebase(link);
+            if (moved == link)
+                continue;
+            if (!begun)
+                m_ctx.editor.BeginMacro(QStringLiteral("Rebase Links"));
+            begun = true;
+            CItemFields fields = *item;
+            fields.m_strLink = moved;
+            m_ctx.editor.SetItemFields(item.get(), fields);
+        }
+    }
+    if (begun)
+        m_ctx.editor.EndMacro();
+    return begun;
 }
 
 CProjectService CAppletTavelinWizardDoc::Service() const

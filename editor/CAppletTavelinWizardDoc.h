@@ -61,7 +61,8 @@ public:
     // File > Import Menu...: a new project (the template chosen as New
     // does) whose menu is the imported structure, read from source. Its
     // first Save As starts in the source's folder, where the imported
-    // links lead from.
+    // links lead from; wherever it saves, its relative links are rewritten
+    // in that save (one step "Rebase Links") to lead where they led.
     bool NewFromImport(const CImportNode& root, const QString& source);
 
     // Save As Template with the name and position the dialog gave.
@@ -119,12 +120,17 @@ private:
     // A project or export written into the preview folder may use the files
     // Preview left there: they stay.
     void KeepPreviewFilesFor(const QString& pagePath);
+    // An imported project saved the first time: its links made to lead from
+    // pagePath's folder where they led from the source's; false when no
+    // link changed (no step added).
+    bool RebaseImportedLinks(const QString& pagePath);
 
     CEditorContext m_ctx;
     IDocumentHost* m_pHost = nullptr;
     bool m_bFirstNew = true;
     QString m_strPathName;
-    QString m_strSaveFolder;  // where the first Save As of an unsaved project starts
+    QString m_strSaveFolder;    // where the first Save As of an unsaved project starts
+    QString m_strImportSource;  // the file an unsaved imported project was read from
     std::unique_ptr<CRecentFileList> m_pRecent;
     std::set<std::string> m_previewFiles;
 };

@@ -2,16 +2,20 @@
 // SPDX-License-Identifier: MIT
 #include "CLinkChecker.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gumbo.h>
+#include <string_view>
 #include <utility>
 
+#include "core/import/CCharset.h"
 #include "core/import/CImportText.h"
+#include "core/import/CNestingScan.h"
 #include "core/io/CPath.h"
 
 namespace {
 
-constexpr const char* kIndexPages[] = {"index.html",  "index.htm",   "index.php",
-                                       "index.shtml", "default.htm", "default.html"};
+constexpr int kMaxLists = 1000;
 
 bool IsHtml(const std::string& file)
 {
@@ -27,9 +31,12 @@ void CollectAnchors(const GumboNode* root, std::set<std::string>& anchors)
         stack.pop_back();
         const GumboVector* children = &node->v.document.children;
         if (node->type == GUMBO_NODE_ELEMENT || node->type == GUMBO_NODE_TEMPLATE) {
-            for (const char* name : {"id", "name"})
-                if (const GumboAttribute* attr = gumbo_get_attribute(&node->v.element.attributes, name))
-                    anchors.insert(attr->value);
+            // An id names a target on any element, a name only on <a> (not on <input>).
+            if (const GumboAttribute* attr = gumbo_get_attribute(&node->v.element.attributes, "id"))
+                anchors.insert(attr->value);
+            const GumboAttribute* name = gumbo_get_attribute(&node->v.element.attributes, "name");
+            if (name && node->v.element.tag == GUMBO_TAG_A)
+                anchors.insert(name->value);
             children = &node->v.element.children;
         } else if (node->type != GUMBO_NODE_DOCUMENT) {
             continue;
@@ -61,16 +68,22 @@ bool CLinkChecker::HasAnchor(const std::string& file, const std::string& anchor)
 {
     auto found = m_anchors.find(file);
     if (found == m_anchors.end()) {
-        std::set<std::string> anchors;
+        std::optional<std::set<std::string>> anchors;
         std::string html;
-        if (m_fs.ReadFile(file, html)) {
+        const bool read = m_fs.ReadFile(file, html);
+        // A page nested too deep to parse quickly is not looked into: its
+        // anchors are taken to be there.
+        if (!read || CNestingScan(html, kMaxLists).Problem().empty()) {
+            anchors.emplace();
+            // Ids compared as the browser reads them: in the page's own charset.
+            html = CCharset::ToUtf8(html);
             GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, html.data(), html.size());
-            CollectAnchors(output->document, anchors);
+            CollectAnchors(output->document, *anchors);
             gumbo_destroy_output(&kGumboDefaultOptions, output);
         }
         found = m_anchors.emplace(file, std::move(anchors)).first;
     }
-    return found->second.count(anchor) > 0;
+    return !found->second || found->second->count(anchor) > 0;
 }
 
 std::string CLinkChecker::Problem(const std::string& address, bool media, bool& external)
@@ -87,8 +100,11 @@ std::string CLinkChecker::Problem(const std::string& address, bool media, bool& 
     return found->second;
 }
 
-std::string CLinkChecker::FileProblem(const std::string& address)
+std::string CLinkChecker::FileProblem(const std::string& written)
 {
+    // Browsers read "\\" in a relative address as "/".
+    std::string address = written;
+    std::replace(address.begin(), address.end(), '\\', '/');
     const size_t hash = address.find('#');
     const std::string fragment = hash == std::string::npos ? "" : address.substr(hash + 1);
     const std::string path = CImportText::PercentDecode(address.substr(0, address.find_first_of("?#")));
@@ -97,17 +113,39 @@ std::string CLinkChecker::FileProblem(const std::string& address)
         file.pop_back();
     if (path.empty() && !m_fs.IsRegularFile(file))
         return {};  // the page itself, not written yet
-    if (m_fs.IsDirectory(file)) {
-        for (const char* index : kIndexPages)
-            if (m_fs.IsRegularFile(CPath::Join(file, index)))
-                return {};
-        return "the folder holds no index page";
-    }
+    // A folder without an index page shows as a list of its files.
+    if (m_fs.IsDirectory(file))
+        return {};
     if (!m_fs.IsRegularFile(file))
-        return "no such file";
-    if (!fragment.empty() && IsHtml(file) && !HasAnchor(file, CImportText::PercentDecode(fragment)))
+        return LeavesFolder(path) ? "no such file; the link leads out of the page's folder" : "no such file";
+    // "#top" and "#" lead to the top of any page.
+    std::string lower = fragment;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (lower.empty() || lower == "top" || !IsHtml(file))
+        return {};
+    if (!HasAnchor(file, CImportText::PercentDecode(fragment)))
         return "no id or name \"" + fragment + "\" in " + CPath::FileName(file);
     return {};
+}
+
+bool CLinkChecker::LeavesFolder(const std::string& path)
+{
+    if (path.empty() || path.front() == '/')
+        return false;
+    int depth = 0;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view part(path.data() + start, end - start);
+        if (part == "..")
+            --depth;
+        else if (!part.empty() && part != ".")
+            ++depth;
+        if (depth < 0)
+            return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 void CLinkChecker::CheckItem(const CTavelinItem& item, const std::string& path, std::vector<CFinding>& out)

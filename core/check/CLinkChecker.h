@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -11,10 +12,11 @@
 #include "core/io/IFileSystem.h"
 #include "core/model/CAppletParameters.h"
 
-// Checks every item's link and media files against the files around a page:
-// a relative address must name a file that exists relative to the page's
-// folder (a folder must hold an index page), a "#fragment" must name an id or
-// a name in its page when that page is local HTML. Addresses with a scheme
+// Checks every item's link and media files against the files around a page,
+// as a browser opening the page from the disk follows them: a relative
+// address must name a file or a folder that exists relative to the page's
+// folder ("\\" read as "/"), a "#fragment" must name an id, or the name of an
+// <a>, in its page when that page is local HTML ("#top" always does). Addresses with a scheme
 // ("http:", "mailto:", ...) or rooted at the site ("/a.html", "//host") are
 // listed as external and never fetched.
 class CLinkChecker {
@@ -42,11 +44,14 @@ private:
     // The same for an address that is not external, from the disk.
     std::string FileProblem(const std::string& address);
     bool HasAnchor(const std::string& file, const std::string& anchor);
+    // True when a relative path climbs above the page's folder ("../a.html").
+    static bool LeavesFolder(const std::string& path);
 
     IFileSystem& m_fs;
     std::string m_strPage;
     std::string m_strFolder;
-    std::map<std::string, std::set<std::string>> m_anchors;   // by file
+    // By file; none for a page too deep to read.
+    std::map<std::string, std::optional<std::set<std::string>>> m_anchors;
     std::unordered_map<std::string, std::string> m_problems;  // by address, once looked up
     int m_nChecked = 0;
 };

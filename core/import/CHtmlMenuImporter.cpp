@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "CImportText.h"
+#include "CLinkRebase.h"
 #include "core/format/CRecordText.h"
 
 struct CHtmlMenuImporter::CDocument {
@@ -28,7 +29,10 @@ bool IsElement(const GumboNode* node)
 
 bool IsList(const GumboNode* node)
 {
-    return IsElement(node) && (node->v.element.tag == GUMBO_TAG_UL || node->v.element.tag == GUMBO_TAG_OL);
+    // A <dl> of links is a table of contents as DocBook and gtk-doc write them:
+    // <dt> entries, the sub-list in the <dd> after each.
+    return IsElement(node) && (node->v.element.tag == GUMBO_TAG_UL || node->v.element.tag == GUMBO_TAG_OL ||
+                               node->v.element.tag == GUMBO_TAG_DL);
 }
 
 bool IsSkipped(const GumboNode* node)
@@ -48,6 +52,16 @@ std::string Attribute(const GumboNode* node, const char* name)
 {
     const GumboAttribute* attr = gumbo_get_attribute(&node->v.element.attributes, name);
     return attr ? attr->value : "";
+}
+
+// The address an <a> leads to, without white space at its ends as a browser
+// takes it; "" for one that only opens a dropdown ("#", "javascript:void(0)").
+std::string LinkOf(const GumboNode* anchor)
+{
+    std::string link(CRecordText::Trim(Attribute(anchor, "href")));
+    if (link == "#" || link == "#!" || link.rfind("javascript:", 0) == 0)
+        return {};
+    return link;
 }
 
 int Line(const GumboNode* node)
@@ -74,19 +88,96 @@ void Walk(const GumboNode* node, Visit visit)
     }
 }
 
-// The text of node's content, lists and scripts left out.
+// Elements a browser lays out as blocks or breaks: text on either side of
+// them does not run together.
+bool BreaksText(const GumboNode* node)
+{
+    switch (node->v.element.tag) {
+    case GUMBO_TAG_BR:
+    case GUMBO_TAG_P:
+    case GUMBO_TAG_DIV:
+    case GUMBO_TAG_LI:
+    case GUMBO_TAG_DT:
+    case GUMBO_TAG_DD:
+    case GUMBO_TAG_TD:
+    case GUMBO_TAG_TH:
+    case GUMBO_TAG_TR:
+    case GUMBO_TAG_H1:
+    case GUMBO_TAG_H2:
+    case GUMBO_TAG_H3:
+    case GUMBO_TAG_H4:
+    case GUMBO_TAG_H5:
+    case GUMBO_TAG_H6:
+    case GUMBO_TAG_HR:
+    case GUMBO_TAG_BLOCKQUOTE:
+    case GUMBO_TAG_PRE:
+    case GUMBO_TAG_TABLE:
+    case GUMBO_TAG_SECTION:
+    case GUMBO_TAG_HEADER:
+    case GUMBO_TAG_FOOTER: return true;
+    default: return false;
+    }
+}
+
+// The text of node's content as a browser lays it out, lists and scripts
+// left out: inline markup inside a word ("<b>H</b>ome") joins no space in.
 std::string TextOf(const GumboNode* node)
 {
     std::string text;
-    Walk(node, [&](const GumboNode* child) {
-        if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_CDATA || child->type == GUMBO_NODE_WHITESPACE)
-            text.append(" ").append(child->v.text.text);
-        return !IsList(child) && !IsSkipped(child);
-    });
+    std::vector<std::pair<const GumboNode*, unsigned>> stack{{node, 0}};
+    while (!stack.empty()) {
+        auto& [current, index] = stack.back();
+        const GumboVector& children = Children(current);
+        if (index >= children.length) {
+            if (current != node && BreaksText(current))
+                text += ' ';
+            stack.pop_back();
+            continue;
+        }
+        const auto* child = static_cast<const GumboNode*>(children.data[index++]);
+        if (child->type == GUMBO_NODE_TEXT || child->type == GUMBO_NODE_CDATA || child->type == GUMBO_NODE_WHITESPACE) {
+            text += child->v.text.text;
+        } else if (IsElement(child) && child->v.element.tag == GUMBO_TAG_IMG) {
+            text += Attribute(child, "alt");  // a picture's words: what a logo link says
+        } else if (IsElement(child) && !IsList(child) && !IsSkipped(child)) {
+            if (BreaksText(child))
+                text += ' ';
+            stack.emplace_back(child, 0);
+        }
+    }
     // A no-break space (&nbsp;) is an ordinary space in a label.
     for (size_t at = text.find("\xC2\xA0"); at != std::string::npos; at = text.find("\xC2\xA0", at))
         text.replace(at, 2, " ");
     return CImportText::Collapse(text);
+}
+
+bool HasClass(const GumboNode* node, std::string_view name)
+{
+    const std::string classes = Attribute(node, "class");
+    for (size_t at = classes.find(name); at != std::string::npos; at = classes.find(name, at + 1)) {
+        const size_t after = at + name.size();
+        if ((at == 0 || classes[at - 1] == ' ') && (after == classes.size() || classes[after] == ' '))
+            return true;
+    }
+    return false;
+}
+
+bool IsAnchor(const GumboNode* node)
+{
+    return IsElement(node) && node->v.element.tag == GUMBO_TAG_A;
+}
+
+// A group of links shown as a sub-menu without a list: a dropdown of the
+// Bootstrap 4 kind (<div class="dropdown-menu"> of <a class="dropdown-item">).
+bool IsLinkGroup(const GumboNode* node)
+{
+    return IsElement(node) && !IsList(node) && HasClass(node, "dropdown-menu");
+}
+
+// A list proper, or a group of links standing for one.
+bool IsSubList(const GumboNode* node)
+{
+    return IsList(node) || IsLinkGroup(node);
 }
 
 // What one <li> holds outside its nested lists: its first link, and those lists.
@@ -95,38 +186,73 @@ struct CItemParts {
     std::vector<const GumboNode*> m_lists;
 };
 
-CItemParts PartsOf(const GumboNode* li)
+// One item of a list: an <li> (an <a> in a group of links), and the lists
+// that a browser shows nested under it though they stand outside it (a <ul>
+// directly in a <ul>).
+struct CEntry {
+    const GumboNode* m_pItem = nullptr;
+    std::vector<const GumboNode*> m_strays;
+};
+
+CItemParts PartsOf(const CEntry& entry)
 {
     CItemParts parts;
-    Walk(li, [&](const GumboNode* child) {
-        if (IsList(child)) {
-            parts.m_lists.push_back(child);
-            return false;
-        }
-        if (!parts.m_pAnchor && IsElement(child) && child->v.element.tag == GUMBO_TAG_A)
-            parts.m_pAnchor = child;
-        return !IsSkipped(child);
-    });
+    if (IsAnchor(entry.m_pItem)) {
+        parts.m_pAnchor = entry.m_pItem;
+    } else {
+        Walk(entry.m_pItem, [&](const GumboNode* child) {
+            if (IsSubList(child)) {
+                parts.m_lists.push_back(child);
+                return false;
+            }
+            if (!parts.m_pAnchor && IsAnchor(child))
+                parts.m_pAnchor = child;
+            return !IsSkipped(child);
+        });
+    }
+    parts.m_lists.insert(parts.m_lists.end(), entry.m_strays.begin(), entry.m_strays.end());
     return parts;
 }
 
-// The <li> items of a list, those of lists wrapped in it included.
-std::vector<const GumboNode*> ItemsOf(const GumboNode* list)
+// The items of a list, those of lists wrapped in it included; in a group of
+// links (a dropdown, a <nav> without lists) its links.
+std::vector<CEntry> ItemsOf(const GumboNode* list)
 {
-    std::vector<const GumboNode*> items;
+    const bool links = !IsList(list);
+    const GumboTag itemTag = list->v.element.tag == GUMBO_TAG_DL ? GUMBO_TAG_DT : GUMBO_TAG_LI;
+    std::vector<CEntry> items;
     Walk(list, [&](const GumboNode* child) {
-        if (IsElement(child) && child->v.element.tag == GUMBO_TAG_LI) {
-            items.push_back(child);
+        if (!IsElement(child))
+            return false;
+        if (links ? IsAnchor(child) : child->v.element.tag == itemTag) {
+            items.push_back({child, {}});
             return false;
         }
-        return !IsList(child) && !IsSkipped(child);
+        if (IsSubList(child)) {
+            // A list before any item: its items are this list's.
+            if (items.empty())
+                return true;
+            items.back().m_strays.push_back(child);
+            return false;
+        }
+        return !IsSkipped(child);
     });
     return items;
 }
 
+bool HoldsList(const GumboNode* node)
+{
+    bool found = false;
+    Walk(node, [&](const GumboNode* child) {
+        found = found || IsList(child);
+        return !found && !IsSkipped(child);
+    });
+    return found;
+}
+
 std::string ElementName(const GumboNode* list)
 {
-    std::string name = list->v.element.tag == GUMBO_TAG_OL ? "<ol" : "<ul";
+    std::string name = std::string("<") + gumbo_normalized_tagname(list->v.element.tag);
     if (const std::string id = Attribute(list, "id"); !id.empty())
         name += " id=\"" + id + "\"";
     if (const std::string cls = Attribute(list, "class"); !cls.empty())
@@ -134,23 +260,31 @@ std::string ElementName(const GumboNode* list)
     return name + "> at line " + std::to_string(Line(list));
 }
 
-// Items at every level and the number of levels below list.
-std::pair<int, int> Measure(const GumboNode* list)
+struct CMeasure {
+    int m_nItems = 0;
+    int m_nLevels = 0;
+    int m_nLinks = 0;  // items with an address
+};
+
+// Items at every level, the number of levels below list, and the items with a link.
+CMeasure Measure(const GumboNode* list)
 {
-    int items = 0;
-    int levels = 0;
+    CMeasure measure;
     std::vector<std::pair<const GumboNode*, int>> stack{{list, 1}};
     while (!stack.empty()) {
         auto [current, level] = stack.back();
         stack.pop_back();
-        for (const GumboNode* li : ItemsOf(current)) {
-            ++items;
-            levels = std::max(levels, level);
-            for (const GumboNode* sub : PartsOf(li).m_lists)
+        for (const CEntry& entry : ItemsOf(current)) {
+            ++measure.m_nItems;
+            measure.m_nLevels = std::max(measure.m_nLevels, level);
+            const CItemParts parts = PartsOf(entry);
+            if (parts.m_pAnchor && !LinkOf(parts.m_pAnchor).empty())
+                ++measure.m_nLinks;
+            for (const GumboNode* sub : parts.m_lists)
                 stack.emplace_back(sub, level + 1);
         }
     }
-    return {items, levels};
+    return measure;
 }
 
 }  // namespace
@@ -164,6 +298,8 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
         const GumboNode* m_pList;
     };
     std::vector<CFound> found;
+    std::vector<std::pair<unsigned, std::string>> empty;  // the lists without items, by offset
+    std::vector<std::pair<unsigned, std::string>> frames;
     // Outermost lists, and whether a <nav> holds them.
     std::vector<std::pair<const GumboNode*, bool>> stack{{m_doc->m_pOutput->document, false}};
     while (!stack.empty()) {
@@ -174,36 +310,80 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
             const auto* child = static_cast<const GumboNode*>(children.data[i]);
             if (!IsElement(child) || IsSkipped(child))
                 continue;
-            if (child->v.element.tag == GUMBO_TAG_BASE && !Attribute(child, "href").empty())
-                m_bBase = true;
-            if (!IsList(child)) {
-                stack.emplace_back(child, inNav || child->v.element.tag == GUMBO_TAG_NAV);
+            const GumboTag tag = child->v.element.tag;
+            if (tag == GUMBO_TAG_BASE && m_strBase.empty())
+                m_strBase = CRecordText::Trim(Attribute(child, "href"));
+            if (tag == GUMBO_TAG_FRAME)
+                frames.emplace_back(child->v.element.start_pos.offset, Attribute(child, "src"));
+            // A <nav> of bare links is a list of its links.
+            const bool bareNav = tag == GUMBO_TAG_NAV && !HoldsList(child);
+            if (!IsList(child) && !bareNav) {
+                stack.emplace_back(child, inNav || tag == GUMBO_TAG_NAV);
                 continue;
             }
-            const auto [items, levels] = Measure(child);
-            if (items == 0) {
-                if (m_strError.empty())
-                    m_strError = "The list " + ElementName(child) + " has no items.";
+            const CMeasure measure = Measure(child);
+            if (measure.m_nItems == 0) {
+                if (!bareNav)
+                    empty.emplace_back(child->v.element.start_pos.offset, ElementName(child));
                 continue;
             }
             CCandidate c;
             c.m_nLine = Line(child);
-            c.m_nItems = items;
-            c.m_bInNav = inNav;
-            c.m_strDescription = (inNav ? "<nav> " : "") + ElementName(child) + ": " + std::to_string(items) +
-                                 (items == 1 ? " item, " : " items, ") + std::to_string(levels) +
-                                 (levels == 1 ? " level" : " levels");
+            c.m_nItems = measure.m_nItems;
+            c.m_nLinks = measure.m_nLinks;
+            c.m_bInNav = inNav || bareNav;
+            c.m_strDescription = (inNav ? "<nav> " : "") + ElementName(child) + ": " +
+                                 std::to_string(measure.m_nItems) + (measure.m_nItems == 1 ? " item, " : " items, ") +
+                                 std::to_string(measure.m_nLevels) +
+                                 (measure.m_nLevels == 1 ? " level, " : " levels, ") +
+                                 std::to_string(measure.m_nLinks) + (measure.m_nLinks == 1 ? " link" : " links");
             found.push_back({c, child});
         }
     }
-    // The walk above goes in reverse; put document order back, <nav> lists first.
+    std::sort(empty.begin(), empty.end());
+    std::sort(frames.begin(), frames.end());
+    for (auto& frame : frames)
+        m_frames.push_back(std::move(frame.second));
+    std::vector<std::string> emptyNames;
+    for (auto& list : empty)
+        emptyNames.push_back(std::move(list.second));
+    NameEmptyLists(emptyNames);
+    // The walk above goes in reverse; put document order back. Lists whose
+    // items are mostly links come first (a breadcrumb of two links, or
+    // buttons without links, are not what a person takes for the menu),
+    // those in a <nav> first among them, then the longer ones.
     std::sort(found.begin(), found.end(), [](const CFound& a, const CFound& b) {
         return a.m_pList->v.element.start_pos.offset < b.m_pList->v.element.start_pos.offset;
     });
-    std::stable_partition(found.begin(), found.end(), [](const CFound& f) { return f.m_candidate.m_bInNav; });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const CFound& a, const CFound& b) { return Rank(a.m_candidate) > Rank(b.m_candidate); });
     for (const CFound& f : found) {
         m_candidates.push_back(f.m_candidate);
         m_lists.push_back(f.m_pList);
+    }
+}
+
+int CHtmlMenuImporter::Rank(const CCandidate& c)
+{
+    const bool linked = c.m_nLinks * 2 >= c.m_nItems && c.m_nLinks > 0;
+    // A breadcrumb or a pager: a few links only.
+    const bool substantial = c.m_nLinks >= 3;
+    return (linked ? 4 : 0) + (linked && substantial ? 2 : 0) + (c.m_bInNav ? 1 : 0);
+}
+
+void CHtmlMenuImporter::NameEmptyLists(const std::vector<std::string>& empty)
+{
+    if (empty.size() == 1)
+        m_strError = "The list " + empty[0] + " has no items.";
+    else if (empty.size() > 1)
+        m_strError = "The lists " + empty[0] + " and " + empty[1] +
+                     (empty.size() > 2 ? " (and " + std::to_string(empty.size() - 2) + " more)" : std::string()) +
+                     " have no items.";
+    if (!m_frames.empty()) {
+        std::string names;
+        for (const std::string& frame : m_frames)
+            names += (names.empty() ? "" : ", ") + (frame.empty() ? std::string("(no source)") : frame);
+        m_strError = "The page is a frameset; import the page of one of its frames instead: " + names + ".";
     }
 }
 
@@ -225,20 +405,18 @@ bool CHtmlMenuImporter::Import(size_t index, CImportNode& root, int maxDepth)
                          " levels, more than the editor allows.";
             return false;
         }
-        for (const GumboNode* li : ItemsOf(list)) {
-            const CItemParts parts = PartsOf(li);
+        for (const CEntry& entry : ItemsOf(list)) {
+            const CItemParts parts = PartsOf(entry);
             CImportNode* node = parent->AddChild();
-            node->m_nLine = Line(li);
-            const GumboNode* source = parts.m_pAnchor ? parts.m_pAnchor : li;
-            node->m_strLabel = TextOf(source);
+            node->m_nLine = Line(entry.m_pItem);
+            node->m_strLabel = TextOf(parts.m_pAnchor ? parts.m_pAnchor : entry.m_pItem);
             if (parts.m_pAnchor) {
-                // A browser takes the address without white space at its ends.
-                node->m_strLink = CRecordText::Trim(Attribute(parts.m_pAnchor, "href"));
+                node->m_strLink = CLinkRebase::Resolve(m_strBase, LinkOf(parts.m_pAnchor));
                 node->m_strTarget = Attribute(parts.m_pAnchor, "target");
                 node->m_strDescription = Attribute(parts.m_pAnchor, "title");
             }
             if (node->m_strDescription.empty())
-                node->m_strDescription = Attribute(li, "title");
+                node->m_strDescription = Attribute(entry.m_pItem, "title");
             if (node->m_strLabel.empty())
                 node->m_strLabel = node->m_strLink.empty() ? "item" : CImportText::LabelFromPath(node->m_strLink);
             // Pushed in reverse, so that the sub-lists are read in order.

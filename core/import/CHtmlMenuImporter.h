@@ -10,15 +10,17 @@
 
 // Reads a menu structure out of an HTML page with a real HTML5 parser, so
 // that unclosed <li>, entities, comments and scripts come out as a browser
-// would see them. Every outermost <ul>/<ol> holding <li> items is a
-// candidate; those inside a <nav> come first, and the first candidate is the
-// one taken unless the user picks another.
+// would see them. Every outermost <ul>/<ol> holding <li> items, and every
+// <nav> of bare links, is a candidate; lists of links come first, those
+// inside a <nav> first among them, and the first candidate is the one taken
+// unless the user picks another.
 class CHtmlMenuImporter {
 public:
     struct CCandidate {
         std::string m_strDescription;  // e.g. "<nav> <ul id="main"> at line 12: 5 items, 2 levels"
         int m_nLine = 0;
         int m_nItems = 0;  // all <li> below, at every level
+        int m_nLinks = 0;  // those with an address
         bool m_bInNav = false;
     };
 
@@ -30,9 +32,8 @@ public:
     // nesting beyond maxDepth levels).
     bool Import(size_t index, CImportNode& root, int maxDepth);
     const std::string& Error() const { return m_strError; }
-    // True when the page names the address its links are read from
-    // (<base href>): they are then not relative to the page's file.
-    bool HasBase() const { return m_bBase; }
+    // The address the page's links are read from (<base href>), "" when none.
+    const std::string& Base() const { return m_strBase; }
 
     static constexpr const char* kNoList =
         "The page has no menu list: no <nav>, <ul> or <ol> with <li> items was found.";
@@ -41,8 +42,14 @@ private:
     std::string m_strHtml;
     std::vector<CCandidate> m_candidates;
     std::vector<const void*> m_lists;  // the candidates' list elements
+    // The order of the candidates: higher first.
+    static int Rank(const CCandidate& c);
+    // The message when no list can be taken: the empty lists, or the frames.
+    void NameEmptyLists(const std::vector<std::string>& empty);
+
     std::string m_strError;
-    bool m_bBase = false;
+    std::string m_strBase;
+    std::vector<std::string> m_frames;  // the sources of a frameset's frames
     struct CDocument;
     std::shared_ptr<CDocument> m_doc;
 };

@@ -4,6 +4,7 @@
 
 #include <cctype>
 
+#include "CCharset.h"
 #include "core/format/CNumberText.h"
 
 namespace {
@@ -48,15 +49,23 @@ std::string CImportText::PercentDecode(std::string_view text)
     return out;
 }
 
-std::string CImportText::Readable(std::string_view part)
+std::string CImportText::Words(std::string_view part)
 {
-    std::string decoded = PercentDecode(part);
-    if (const size_t dot = decoded.rfind('.'); dot != std::string::npos && dot > 0)
-        decoded.erase(dot);
-    for (char& c : decoded)
+    // Word marks first, so that an escaped "+" ("C%2B%2B") stays a plus.
+    std::string marked(part);
+    for (char& c : marked)
         if (c == '-' || c == '_' || c == '+')
             c = ' ';
-    std::string label = Collapse(decoded);
+    // Escapes of bytes that are no UTF-8 ("caf%E9") read as Windows-1252, as browsers show them.
+    return Collapse(CCharset::RepairUtf8(PercentDecode(marked)));
+}
+
+std::string CImportText::Readable(std::string_view part)
+{
+    std::string label = Words(part);
+    if (const size_t dot = label.rfind('.'); dot != std::string::npos && dot > 0)
+        label.erase(dot);
+    label = Collapse(label);
     if (!label.empty())
         label[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(label[0])));
     return label;

@@ -17,6 +17,9 @@ public:
     // capitalised ("software-tools.html" -> "Software tools").
     static std::string LabelFromPath(std::string_view link);
     static std::string Readable(std::string_view part);
+    // "-", "_" and "+" made spaces, then decoded (bytes that are no UTF-8
+    // read as Windows-1252), white space collapsed.
+    static std::string Words(std::string_view part);
     // True when bytes cannot be a text file: a NUL byte, or more than one
     // control character in a hundred.
     static bool IsBinary(std::string_view bytes);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "CLinkRebase.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,44 @@ std::string CLinkRebase::Rebase(const std::string& link) const
     const size_t end = link.find_first_of("?#");
     const std::string joined = fs::path(m_strPrefix + link.substr(0, end)).lexically_normal().generic_string();
     return (joined == "." ? "./" : joined) + (end == std::string::npos ? "" : link.substr(end));
+}
+
+std::string CLinkRebase::Resolve(const std::string& base, const std::string& link)
+{
+    if (link.empty() || base.empty() || CImportText::HasScheme(link))
+        return link;
+    // base: [scheme:][//authority]path[?query][#fragment]
+    size_t at = CImportText::HasScheme(base) ? base.find(':') + 1 : 0;
+    const std::string scheme = base.substr(0, at);
+    if (link.rfind("//", 0) == 0)
+        return scheme + link;
+    if (base.compare(at, 2, "//") == 0)
+        at = std::min(base.find_first_of("/?#", at + 2), base.size());
+    const std::string origin = base.substr(0, at);  // scheme and authority
+    const std::string rest =
+        base.substr(at, base.find('#', at) == std::string::npos ? std::string::npos : base.find('#', at) - at);
+    const std::string path = rest.substr(0, rest.find('?'));
+    if (link.front() == '#')
+        return origin + rest + link;
+    if (link.front() == '?')
+        return origin + path + link;
+    const size_t end = link.find_first_of("?#");
+    std::string joined =
+        link.front() == '/' ? link.substr(0, end) : path.substr(0, path.rfind('/') + 1) + link.substr(0, end);
+    const bool slash = joined.back() == '/';
+    joined = fs::path(joined).lexically_normal().generic_string();
+    if (joined == ".")
+        joined = "./";
+    else if (slash && joined.back() != '/')
+        joined += '/';
+    // Above the root of an address there is only its root.
+    if (!origin.empty()) {
+        while (joined.rfind("/..", 0) == 0)
+            joined.erase(0, 3);
+        if (joined.empty() || joined.front() != '/')
+            joined.insert(0, "/");
+    }
+    return origin + joined + (end == std::string::npos ? "" : link.substr(end));
 }
 
 void CLinkRebase::RebaseAll(CImportNode& root) const

@@ -20,6 +20,10 @@ public:
     CLinkRebase(const std::string& sourcePage, const std::string& page);
 
     std::string Rebase(const std::string& link) const;
+    // link read against base (a page's <base href>) as a browser reads it:
+    // "a.html" against "https://e.org/docs/x.html" is "https://e.org/docs/a.html",
+    // against "sub/" it is "sub/a.html". An empty link stays empty.
+    static std::string Resolve(const std::string& base, const std::string& link);
     // Every link of root's tree.
     void RebaseAll(CImportNode& root) const;
 

@@ -4,18 +4,20 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CHtmlMenuImporter.h"
 #include "CImportNode.h"
 #include "core/io/IFileSystem.h"
 
-// Reads a menu structure from a file: an HTML page, a sitemap or a text
-// outline, told apart by their content. Nothing in the model changes here;
+// Reads a menu structure from a file: an HTML page, a sitemap, a Markdown
+// file, an MkDocs configuration or a text outline, told apart by their name
+// and content together. Nothing in the model changes here;
 // a failure leaves a message that names the file and the line or element.
 class CMenuImport {
 public:
-    enum class Kind { Html, Sitemap, Outline };
+    enum class Kind { Html, Sitemap, Outline, MkDocs };
 
     // Reads and parses path; false with Error() set when it cannot be read
     // or is none of the three kinds.
@@ -30,13 +32,22 @@ public:
     // maxLevels: how many levels of items the editor still allows.
     bool Import(CImportNode& root, size_t candidate = 0, int maxLevels = kMaxLevels);
     const std::string& Error() const { return m_strError; }
+    // What the last Import left out of the source and why, one line each.
+    const std::vector<std::string>& Notes() const { return m_notes; }
     // The links of an HTML page's list lead from page ("" when it is not
-    // saved yet) where they led from the source (see CLinkRebase). A page
-    // with <base href>, a sitemap and an outline keep their links as written.
+    // saved yet) where they led from the source (see CLinkRebase), and so do
+    // those of an outline; a sitemap's full addresses stay as they are.
     void LinkFrom(CImportNode& root, const std::string& page) const;
 
     static constexpr int kMaxLevels = 1000;  // CAppletParameters::kMaxDepth
+    // What a packed source may unpack to: a sitemap may hold 50 MB.
+    static constexpr size_t kMaxUnpacked = 64u << 20;
+    // The extension (".gz" aside) and the content together decide.
     static Kind Detect(const std::string& bytes, const std::string& name);
+    static std::string FirstElement(std::string_view text);
+    // A Markdown file by its name (".md", ".markdown"): read by a Markdown
+    // parser rather than as a plain outline.
+    static bool IsMarkdown(const std::string& name);
 
 private:
     bool Fail(const std::string& message);
@@ -47,4 +58,5 @@ private:
     Kind m_kind = Kind::Outline;
     std::unique_ptr<CHtmlMenuImporter> m_html;
     std::string m_strError;
+    std::vector<std::string> m_notes;
 };

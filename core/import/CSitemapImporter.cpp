@@ -6,6 +6,7 @@
 #include <cctype>
 #include <pugixml.hpp>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "CImportText.h"
@@ -49,11 +50,23 @@ std::vector<std::string> PathParts(std::string_view url, bool& endsWithSlash)
     return parts;
 }
 
+// "index.html", "default.aspx": a folder's own page ("index.rs.html" is a page of its own).
 bool IsIndexPage(const std::string& part)
 {
     std::string lower(part);
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    return lower.rfind("index.", 0) == 0 || lower.rfind("default.", 0) == 0;
+    for (const std::string_view stem : {"index.", "default."})
+        if (lower.rfind(stem, 0) == 0 && lower.find('.', stem.size()) == std::string::npos)
+            return true;
+    return false;
+}
+
+// The query of an address ("" when none), without its "?".
+std::string QueryOf(std::string_view url)
+{
+    url = url.substr(0, url.find('#'));
+    const size_t mark = url.find('?');
+    return mark == std::string_view::npos ? std::string() : std::string(url.substr(mark + 1));
 }
 
 std::string WithoutExtension(const std::string& part)
@@ -73,7 +86,8 @@ bool CSitemapImporter::Fail(std::string message)
 bool CSitemapImporter::Import(const std::string& xml, CImportNode& root, int maxDepth)
 {
     pugi::xml_document doc;
-    const pugi::xml_parse_result parsed = doc.load_buffer(xml.data(), xml.size());
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer(xml.data(), xml.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed)
         return Fail("The sitemap is not well-formed XML: " + std::string(parsed.description()) + " at line " +
                     std::to_string(LineAt(xml, parsed.offset)) + ".");
@@ -86,7 +100,11 @@ bool CSitemapImporter::Import(const std::string& xml, CImportNode& root, int max
 
     // Folder path ("a/b") -> its item; "" is root.
     std::unordered_map<std::string, CImportNode*> folders{{"", &root}};
+    std::unordered_map<const CImportNode*, CImportNode*> parents;
+    std::unordered_set<std::string> seen;
     int count = 0;
+    int repeated = 0;
+    int withoutLoc = 0;
     // Lines counted on from the last <loc>, as the entries come in file order.
     std::ptrdiff_t counted = 0;
     int line = 1;
@@ -98,8 +116,14 @@ bool CSitemapImporter::Import(const std::string& xml, CImportNode& root, int max
             if (LocalName(child) == "loc")
                 loc = child;
         const std::string address = CImportText::Collapse(loc.text().get());
-        if (address.empty())
+        if (address.empty()) {
+            ++withoutLoc;
             continue;
+        }
+        if (!seen.insert(address).second) {
+            ++repeated;
+            continue;
+        }
         const std::ptrdiff_t offset =
             std::clamp<std::ptrdiff_t>(loc.offset_debug(), counted, static_cast<std::ptrdiff_t>(xml.size()));
         line += static_cast<int>(std::count(xml.begin() + counted, xml.begin() + offset, '\n'));
@@ -111,14 +135,20 @@ bool CSitemapImporter::Import(const std::string& xml, CImportNode& root, int max
         if (static_cast<int>(parts.size()) > maxDepth)
             return Fail("The <loc> at line " + std::to_string(line) + " nests " + std::to_string(parts.size()) +
                         " folders deep, more than the editor allows (" + std::to_string(maxDepth) + " levels).");
+        // Addresses that differ by their query are pages of their own.
+        const std::string query = QueryOf(address);
         CImportNode* node = &root;
         std::string key;
         for (const std::string& part : parts) {
-            key += "/" + (&part == &parts.back() ? WithoutExtension(part) : part);
+            const bool last = &part == &parts.back();
+            key += "/" + (last ? WithoutExtension(part) + (query.empty() ? "" : "?" + query) : part);
             CImportNode*& known = folders[key];
             if (!known) {
                 known = node->AddChild();
+                parents[known] = node;
                 known->m_strLabel = CImportText::Readable(part);
+                if (last && !query.empty())
+                    known->m_strLabel += " (" + CImportText::Words(query) + ")";
                 known->m_nLine = line;
                 if (known->m_strLabel.empty())
                     known->m_strLabel = "item";
@@ -129,15 +159,28 @@ bool CSitemapImporter::Import(const std::string& xml, CImportNode& root, int max
             CImportNode*& home = folders["/"];
             if (!home) {
                 home = root.AddChild();
+                parents[home] = &root;
                 home->m_strLabel = "Home";
                 home->m_nLine = line;
             }
             node = home;
         }
-        if (node->m_strLink.empty())
-            node->m_strLink = address;
+        if (!node->m_strLink.empty()) {
+            // Another page for an item that has one ("a.html" and "a/index.html"): an item beside it.
+            CImportNode* twin = parents[node]->AddChild();
+            twin->m_strLabel = node->m_strLabel;
+            twin->m_nLine = line;
+            node = twin;
+        }
+        node->m_strLink = address;
         ++count;
     }
+    if (repeated > 0)
+        m_notes.push_back(std::to_string(repeated) + (repeated == 1 ? " URL was" : " URLs were") +
+                          " left out: each repeats an earlier <loc>.");
+    if (withoutLoc > 0)
+        m_notes.push_back(std::to_string(withoutLoc) + (withoutLoc == 1 ? " <url> was" : " <url> entries were") +
+                          " left out: no <loc> gives an address.");
     if (count == 0)
         return Fail(kNoUrls);
     return true;

@@ -50,6 +50,11 @@ std::string CProjectService::PageText(CAppletParameters& params)
 
 CProjectResult CProjectService::Save(CAppletParameters& params, const std::string& page)
 {
+    // Checked before any copy is written beside the page.
+    if (const std::string folder = CPath::Folder(page); !folder.empty() && !m_fs.IsDirectory(folder))
+        return CProjectResult::Failed((m_fs.Exists(folder) ? folder + " is a file, not a folder; "
+                                                           : "The folder " + folder + " does not exist; ") +
+                                      CPath::FileName(page) + " was not saved.");
     return Write(params, [&](CPageWriter& writer) {
         writer.SetHtml5Runtime(m_bHtml5Runtime);
         const std::string text = writer.BuildPage();

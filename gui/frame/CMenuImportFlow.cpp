@@ -45,6 +45,13 @@ bool CMenuImportFlow::ReadFile(const QString& path, CImportNode& root, int maxLe
         return false;
     }
     import.LinkFrom(root, CText::FromQ(page));
+    // What the source held and the menu leaves out is told, not hidden.
+    if (!import.Notes().empty()) {
+        std::string notes;
+        for (const std::string& note : import.Notes())
+            notes += (notes.empty() ? "" : "\n") + note;
+        m_prompts.Message(m_pOwner, CText::ToQ(notes));
+    }
     return true;
 }
 

@@ -14,14 +14,15 @@ class QWidget;
 
 // File > Import Menu... and Menu > Import Items...: asks for a page, a
 // sitemap or an outline, lets the user pick the list of a page that holds
-// several, and reads it. Every refusal is a message; the model changes only
+// several, and reads it. Every refusal is a message, and so is what the
+// source held that the menu leaves out; the model changes only
 // through the model editor, all imported items in one step.
 class CMenuImportFlow : public QObject {
     Q_OBJECT
 public:
     static constexpr const char* kFilter =
-        "Menus (*.htm *.html *.xml *.txt *.md);;HTML Files (*.htm *.html);;Sitemaps (*.xml);;"
-        "Outlines (*.txt *.md);;All Files (*)";
+        "Menus (*.htm *.html *.xhtml *.xml *.xml.gz *.txt *.md *.markdown *.yml);;HTML Files (*.htm *.html *.xhtml);;"
+        "Sitemaps (*.xml *.xml.gz);;Outlines (*.txt *.md *.markdown);;MkDocs (*.yml *.yaml);;All Files (*)";
 
     CMenuImportFlow(QWidget* owner, IUserPrompts& prompts, IFileSystem& fs, CModelEditor& editor);
 

@@ -195,7 +195,7 @@ TEST_F(Cli, HtmlCheckAndSaveOfASavedProject)
     const std::string tvx = ReadAll(m_dir / "site" / "menu.tvx");
     r = Run({"save", "menu.htm", (m_dir / "copy" / "menu.v2.htm").string()});
     EXPECT_EQ(r.m_nCode, 1);  // the folder does not exist
-    EXPECT_EQ(r.m_strErr, std::string(CPageWriter::kSaveFailed) + "\n");
+    EXPECT_EQ(r.m_strErr, "The folder " + (m_dir / "copy").string() + " does not exist; menu.v2.htm was not saved.\n");
     fs::create_directories(m_dir / "copy");
     r = Run({"save", "menu.htm", (m_dir / "copy" / "menu.v2.htm").string()});
     EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
@@ -397,4 +397,61 @@ TEST_F(Cli, ImportBuildsANewProjectAndCheckLinksReportsIt)
     }
     EXPECT_EQ(Run({"import", "old.html", "x.htm", "--template", "99"}).m_nCode, 1);
     EXPECT_FALSE(fs::exists(m_dir / "site" / "x.htm"));
+}
+
+// Each kind of source, imported into a folder beside the site's, leads where
+// it led: the link check then names only the links broken on purpose (see
+// data/import/README.md).
+TEST_F(Cli, ImportsOfRealShapesIntoAnotherFolderKeepTheirLinks)
+{
+    fs::copy(fs::path(ATW_SOURCE_DIR) / "tests" / "core" / "data" / "import" / "site", m_dir / "site",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::create_directories(m_dir / "menus");
+    struct Case {
+        const char* m_pszSource;
+        const char* m_pszReport;
+    };
+    const Case cases[] = {
+        {"manual.html", "Gone: broken link \"../site/gone.html\": no such file; the link leads out of the page's "
+                        "folder\n1 broken reference, 0 external, 7 checked.\n"},
+        {"navbar.html", "More > Missing: broken link \"../site/docs/missing.html\": no such file; the link leads out "
+                        "of the page's folder\n1 broken reference, 0 external, 4 checked.\n"},
+        {"book/SUMMARY.md",
+         "Start > News: broken link \"../site/docs/news.html#latest\": no id or name \"latest\" in news.html\n"
+         "Missing chapter: broken link \"../site/book/chapter.md\": no such file; the link leads out of the "
+         "page's folder\n2 broken references, 0 external, 4 checked.\n"},
+        {"mkdocs.yml", "Updates > Old notes: broken link \"../site/docs/notes/old.md\": no such file; the link leads "
+                       "out of the page's folder\nRepository: external link \"https://example.org/repo\", not "
+                       "checked\n1 broken reference, 1 external, 3 checked.\n"},
+        {"sitemap.xml.gz", "Home: external link \"https://example.org/\", not checked\n"
+                           "Docs > Start: external link \"https://example.org/docs/start/\", not checked\n"
+                           "Docs > News: external link \"https://example.org/docs/news/\", not checked\n"
+                           "0 broken references, 3 external, 0 checked.\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string page = "../menus/" + fs::path(c.m_pszSource).stem().string() + ".htm";
+        Result r = Run({"import", c.m_pszSource, page});
+        ASSERT_EQ(r.m_nCode, 0) << c.m_pszSource << ": " << r.m_strErr;
+        r = Run({"check-links", page});
+        EXPECT_EQ(r.m_strOut, c.m_pszReport) << c.m_pszSource;
+    }
+    // The page's lists as the editor offers them, and one picked by number.
+    Result r = Run({"import", "--list", "manual.html"});
+    EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
+    EXPECT_EQ(r.m_strOut, "0: <ul> at line 7: 7 items, 1 level, 7 links\n"
+                          "1: <ul> at line 6: 1 item, 1 level, 1 link\n");
+    ASSERT_EQ(Run({"import", "manual.html", "top.htm", "--list", "1"}).m_nCode, 0);
+    EXPECT_NE(ReadAll(m_dir / "site" / "top.tvx").find("#top"), std::string::npos);
+    r = Run({"import", "manual.html", "none.htm", "--list", "2"});
+    EXPECT_EQ(r.m_nCode, 1);
+    EXPECT_EQ(r.m_strErr, "manual.html: there is no list 2; the page offers 2 (atw import --list manual.html prints "
+                          "them).\n");
+    EXPECT_EQ(Run({"import", "--list", "book/SUMMARY.md"}).m_nCode, 1);
+    // A new page in a folder that is not there: the folder is named.
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"import", "manual.html", "nowhere/menu.htm"},
+                                                 std::vector<std::string>{"new", "nowhere/menu.htm"}}) {
+        r = Run(args);
+        EXPECT_EQ(r.m_nCode, 1);
+        EXPECT_EQ(r.m_strErr, "The folder nowhere does not exist; menu.htm was not saved.\n");
+    }
 }

@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Quorvex
 // SPDX-License-Identifier: MIT
+#include <chrono>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
+#include <zlib.h>
 
 #include "core/check/CItemSearch.h"
 #include "core/import/CImportBuilder.h"
@@ -34,6 +37,22 @@ std::string Dump(const CImportNode& root)
     return out;
 }
 
+// text packed as gzip does it.
+std::string Gzip(const std::string& text)
+{
+    z_stream stream{};
+    EXPECT_EQ(deflateInit2(&stream, 9, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY), Z_OK);
+    std::string out(deflateBound(&stream, text.size()), '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+    stream.avail_in = static_cast<uInt>(text.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+    EXPECT_EQ(deflate(&stream, Z_FINISH), Z_STREAM_END);
+    out.resize(stream.total_out);
+    deflateEnd(&stream);
+    return out;
+}
+
 struct Source {
     const char* m_pszName;
     std::string m_strText;
@@ -62,7 +81,7 @@ TEST(Import, RealWorldShapesBecomeTrees)
          "  kits|hw.html||\n"
          "About us\n"
          "  Our team|team.html||\n"},
-        {"outline.md",
+        {"outline.txt",
          "# Our site\n"
          "- [Home](index.html \"Start here\")\n"
          "- Products\n"
@@ -80,6 +99,66 @@ TEST(Import, RealWorldShapesBecomeTrees)
          "    Pro|sw/pro.html||\n"
          "  Hardware\n"
          "Contact\n"},
+        // An MkDocs configuration: its "nav:", pages from its docs folder.
+        {"mkdocs.yml",
+         "site_name: My Docs\ndocs_dir: documentation\nmarkdown_extensions:\n  - pymdownx.emoji:\n"
+         "      emoji_index: !!python/name:material.extensions.emoji.twemoji\n"
+         "nav:\n  - Home: index.md\n  - 'User Guide':\n      - 'Writing your docs': 'user-guide/writing.md'\n"
+         "      - user-guide/styling.md\n  - About:\n      - Issues: https://github.com/x/y/issues\n",
+         "Home|documentation/index.md||\n"
+         "User Guide\n"
+         "  Writing your docs|documentation/user-guide/writing.md||\n"
+         "  Styling|documentation/user-guide/styling.md||\n"
+         "About\n"
+         "  Issues|https://github.com/x/y/issues||\n"},
+        // The same as Markdown: the title and the prose are no items.
+        {"outline.md",
+         "# Our site\n"
+         "- [Home](index.html \"Start here\")\n"
+         "- Products\n"
+         "\t- [Software](sw/) - tools we make\n"
+         "    * Editor\n"
+         "\t\t1. [Pro](sw/pro.html)\n"
+         "  - Hardware\n"
+         "\n"
+         "Contact\n",
+         "Home|index.html|Start here|\n"
+         "Products\n"
+         "  Software|sw/|tools we make|\n"
+         "  Editor\n"
+         "    Pro|sw/pro.html||\n"
+         "  Hardware\n"},
+        // An mdBook SUMMARY.md: prefix chapter, separators, a part title, a draft chapter.
+        {"SUMMARY.md",
+         "# Summary\n\n[Introduction](README.md)\n\n---\n\n- [Guide](guide/index.md)\n"
+         "  - [Foo (bar)](Foo_(bar).md \"The foo\")\n\n---\n\n# Reference\n\n- [CLI](cli.md)\n- [Draft]()\n\n"
+         "[Contributors](misc/contributors.md)\n",
+         "Introduction|README.md||\n"
+         "Guide|guide/index.md||\n"
+         "  Foo (bar)|Foo_(bar).md|The foo|\n"
+         "Reference\n"
+         "  CLI|cli.md||\n"
+         "  Draft\n"
+         "  Contributors|misc/contributors.md||\n"},
+        // A GitBook SUMMARY.md: "## Section" headings are parents.
+        {"gitbook.md",
+         "# Table of contents\n\n* [Welcome](README.md)\n\n## Basics\n\n* [Setup](basics/setup.md)\n"
+         "  * [Linux](basics/linux.md)\n\n## More\n\n* [FAQ](more/faq.md)\n",
+         "Welcome|README.md||\n"
+         "Basics\n"
+         "  Setup|basics/setup.md||\n"
+         "    Linux|basics/linux.md||\n"
+         "More\n"
+         "  FAQ|more/faq.md||\n"},
+        // A README with a doctoc table of contents that starts with HTML.
+        {"README.md",
+         "<!-- START doctoc generated TOC please keep comment here to allow auto update -->\n"
+         "<div align=\"center\"><img src=\"logo.png\"></div>\n\n"
+         "**Table of Contents**\n\n- [Install](#install)\n- [Use `it`](#use-it)\n  - [C&amp;C++](#cc)\n\n"
+         "<!-- END doctoc -->\n\n## Install\n\nRun `make`.\n\n## Use it\n\nSee above.\n",
+         "Install|#install||\n"
+         "Use it|#use-it||\n"
+         "  C&C++|#cc||\n"},
         {"sitemap.xml",
          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">\n"
@@ -110,14 +189,116 @@ TEST(Import, PageListsAreOfferedNavFirst)
                                 "<nav><div><ol class=\"menu\"><li>Nav</ol></div></nav><ul><li></ul>",
                                 "page.htm"));
     const std::vector<std::string> expected = {
-        "<nav> <ol class=\"menu\"> at line 1: 1 item, 1 level",
-        "<ul id=\"a\"> at line 1: 3 items, 2 levels",
-        "<ul> at line 1: 1 item, 1 level",
+        "<nav> <ol class=\"menu\"> at line 1: 1 item, 1 level, 0 links",
+        "<ul id=\"a\"> at line 1: 3 items, 2 levels, 0 links",
+        "<ul> at line 1: 1 item, 1 level, 0 links",
     };
     EXPECT_EQ(import.Candidates(), expected);
     CImportNode root;
     ASSERT_TRUE(import.Import(root, 1));
     EXPECT_EQ(Dump(root), "One\nTwo\n  Sub\n");
+}
+
+// The list a person takes for the menu comes first: one whose items are
+// links, before a breadcrumb of two links in a <nav> and theme buttons
+// without links (the shapes of an mdBook page and a Sphinx page).
+TEST(Import, ListsOfLinksAreOfferedFirst)
+{
+    CMenuImport import;
+    ASSERT_TRUE(
+        import.LoadText("<nav aria-label=breadcrumb><ol><li><a href=/>Docs</a><li><a href=x.html>X</a></ol></nav>\n"
+                        "<ul class=themes><li><button>Light</button><li><button>Rust</button>"
+                        "<li><button>Coal</button></ul>\n"
+                        "<div class=toc><ol class=chapter><li><a href=intro.html>Intro</a>"
+                        "<li><a href=use.html>Use</a><ol><li><a href=use.html#cli>CLI</a></ol>"
+                        "<li><a href=faq.html>FAQ</a></ol></div>",
+                        "book.html"));
+    const std::vector<std::string> expected = {
+        "<ol class=\"chapter\"> at line 3: 4 items, 2 levels, 4 links",
+        "<nav> <ol> at line 1: 2 items, 1 level, 2 links",
+        "<ul class=\"themes\"> at line 2: 3 items, 1 level, 0 links",
+    };
+    EXPECT_EQ(import.Candidates(), expected);
+    CImportNode root;
+    ASSERT_TRUE(import.Import(root));
+    EXPECT_EQ(Dump(root), "Intro|intro.html||\nUse|use.html||\n  CLI|use.html#cli||\nFAQ|faq.html||\n");
+}
+
+// What a browser shows nested is imported nested, and what is left out is told.
+TEST(Import, NothingABrowserShowsIsDropped)
+{
+    const Source sources[] = {
+        // npm's installed documentation: a <ul> directly inside a <ul>.
+        {"npm.html",
+         "<ul><li><a href=a.html>A</a></li><ul><li><a href=a1.html>A1</a></li><li><a href=a2.html>A2</a></li>"
+         "</ul><li><a href=b.html>B</a></li></ul>",
+         "A|a.html||\n  A1|a1.html||\n  A2|a2.html||\nB|b.html||\n"},
+        {"leading.html", "<ul><ul><li>Inner</ul><li>Outer</ul>", "Inner\nOuter\n"},
+        // A Bootstrap 4 navbar: the dropdown holds links in a <div>, its toggle leads nowhere.
+        {"bs4.html",
+         "<nav class=\"navbar navbar-expand-lg\"><ul class=\"navbar-nav\">"
+         "<li class=nav-item><a class=nav-link href=\"index.html\">Home</a></li>"
+         "<li class=\"nav-item dropdown\"><a class=\"nav-link dropdown-toggle\" href=\"#\" "
+         "data-toggle=dropdown>More</a><div class=\"dropdown-menu\"><a class=dropdown-item href=a.html>Action</a>"
+         "<div class=dropdown-divider></div><a class=dropdown-item href=b.html>Other</a></div></li>"
+         "<li class=nav-item><a class=nav-link href=\"javascript:void(0)\">Theme</a></ul></nav>",
+         "Home|index.html||\nMore\n  Action|a.html||\n  Other|b.html||\nTheme\n"},
+        // A gtk-doc (DocBook) table of contents: <dt> entries, sub-lists in <dd>.
+        {"gtkdoc.html",
+         "<div class=toc><dl><dt><span class=preface><a href=pr01.html>Introduction</a></span></dt>"
+         "<dt><span class=reference><a href=ch01.html>API Reference</a></span></dt><dd><dl>"
+         "<dt><span class=refentrytitle><a href=gtk-x.html>GtkX</a></span><span class=refpurpose> \xE2\x80\x94 "
+         "an x</span></dt></dl></dd></dl></div>",
+         "Introduction|pr01.html||\nAPI Reference|ch01.html||\n  GtkX|gtk-x.html||\n"},
+        // A <nav> of bare links, the Bootstrap 4 way without a list.
+        {"bare.html",
+         "<nav class=navbar><div class=navbar-nav><a class=\"nav-item nav-link\" href=/>Home</a>"
+         "<a class=\"nav-item nav-link\" href=f.html>Features</a></div></nav>",
+         "Home|/||\nFeatures|f.html||\n"},
+        // A README whose quote holds a list: told, not hidden.
+        {"quoted.md", "- [A](a.md)\n\n> Note:\n> - [B](b.md)\n> - [C](c.md)\n", "A|a.md||\n"},
+        // The sitemaps.org example: addresses that differ by their query.
+        {"sitemap.xml",
+         "<urlset xmlns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">"
+         "<url><loc>http://www.example.com/</loc></url>"
+         "<url><loc>http://www.example.com/catalog?item=12&amp;desc=vacation_hawaii</loc></url>"
+         "<url><loc>http://www.example.com/catalog?item=73&amp;desc=vacation_new_zealand</loc></url>"
+         "<url><loc>http://www.example.com/catalog?item=74&amp;desc=vacation_newfoundland</loc></url>"
+         "<url><loc>http://www.example.com/catalog?item=83&amp;desc=vacation_usa</loc></url>"
+         "<url><loc>http://www.example.com/catalog?item=83&amp;desc=vacation_usa</loc></url>"
+         "<url><lastmod>2005-01-01</lastmod></url></urlset>",
+         "Home|http://www.example.com/||\n"
+         "Catalog (item=12&desc=vacation hawaii)|http://www.example.com/catalog?item=12&desc=vacation_hawaii||\n"
+         "Catalog (item=73&desc=vacation new "
+         "zealand)|http://www.example.com/catalog?item=73&desc=vacation_new_zealand||\n"
+         "Catalog (item=74&desc=vacation "
+         "newfoundland)|http://www.example.com/catalog?item=74&desc=vacation_newfoundland||\n"
+         "Catalog (item=83&desc=vacation usa)|http://www.example.com/catalog?item=83&desc=vacation_usa||\n"},
+        // rustdoc: X.html beside X/index.html, and index.rs.html a page of its own.
+        {"rustdoc.xml",
+         "<?xml version=\"1.0\"?><!-- made by a site generator --><urlset>"
+         "<url><loc>https://d.rs/std/index.html</loc></url><url><loc>https://d.rs/std.html</loc></url>"
+         "<url><loc>https://d.rs/src/std/index.rs.html</loc></url></urlset>",
+         "Std|https://d.rs/std/index.html||\nStd|https://d.rs/std.html||\nSrc\n  Std\n    "
+         "Index.rs|https://d.rs/src/std/index.rs.html||\n"},
+    };
+    for (const Source& source : sources) {
+        CMenuImport import;
+        ASSERT_TRUE(import.LoadText(source.m_strText, source.m_pszName)) << import.Error();
+        CImportNode root;
+        ASSERT_TRUE(import.Import(root)) << source.m_pszName << ": " << import.Error();
+        EXPECT_EQ(Dump(root), source.m_pszTree) << source.m_pszName;
+        if (std::string(source.m_pszName) == "quoted.md") {
+            EXPECT_EQ(import.Notes(), std::vector<std::string>{
+                                          "quoted.md: 2 list items were left out: they stand in a quote or a table."});
+        } else if (std::string(source.m_pszName) == "sitemap.xml") {
+            const std::vector<std::string> notes = {"sitemap.xml: 1 URL was left out: each repeats an earlier <loc>.",
+                                                    "sitemap.xml: 1 <url> was left out: no <loc> gives an address."};
+            EXPECT_EQ(import.Notes(), notes);
+        } else {
+            EXPECT_TRUE(import.Notes().empty()) << source.m_pszName;
+        }
+    }
 }
 
 TEST(Import, ASitemapOf500UrlsGroupsByFolder)
@@ -147,6 +328,12 @@ TEST(Import, BadSourcesAreRefusedByLineOrElement)
             text += std::string(static_cast<size_t>(i), ' ') + "- x\n";
         return text;
     }();
+    const std::string deepMarkdown = [] {
+        std::string text;
+        for (int i = 0; i <= CMenuImport::kMaxLevels; ++i)
+            text += std::string(static_cast<size_t>(i) * 2, ' ') + "- x\n";
+        return text;
+    }();
     const std::string deepPage = [] {
         std::string text = "<nav>";
         for (int i = 0; i <= CMenuImport::kMaxLevels; ++i)
@@ -154,7 +341,8 @@ TEST(Import, BadSourcesAreRefusedByLineOrElement)
         return text;
     }();
     const Source bad[] = {
-        {"empty.md", "\n  \n- \n", "empty.md: The outline has no items: every line is empty."},
+        {"empty.txt", "\n  \n- \n", "empty.txt: The outline has no items: every line is empty."},
+        {"empty.md", "\n  \n- \n", "empty.md: The Markdown file holds no list, heading or link"},
         {"blank.htm", "<html><body><p>Welcome</p></body></html>", "blank.htm: The page has no menu list"},
         {"empty.htm", "<nav>\n<ul id=\"m\">\n</ul></nav>", "empty.htm: The list <ul id=\"m\"> at line 2 has no items."},
         {"logo.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "logo.png: The file is not an HTML page"},
@@ -163,21 +351,151 @@ TEST(Import, BadSourcesAreRefusedByLineOrElement)
         {"feed.xml", "<?xml version=\"1.0\"?><rss><channel/></rss>",
          "feed.xml: The XML file is not a sitemap: its root element is <rss>, not <urlset>."},
         {"none.xml", "<urlset><url><lastmod>2024</lastmod></url></urlset>", "none.xml: The sitemap lists no URLs"},
-        {"deep.md", deepOutline, "deep.md: Line 1001 nests deeper than 1000 levels"},
-        {"deep.htm", deepPage, "deep.htm: The list <ul> at line 1 nests deeper than 1000 levels"},
+        {"deep.txt", deepOutline, "deep.txt: Line 1001 nests deeper than 1000 levels"},
+        {"deep.md", deepMarkdown, "deep.md: The Markdown lists nest deeper than 1000 levels"},
+        {"quotes.md", std::string(20000, '>') + " - x\n", "quotes.md: A line of the Markdown file nests deeper"},
+        {"prose.md", "# Title\n\nJust text, [a link](a.html) in it.\n\n## Part\n\nMore text.\n",
+         "prose.md: The Markdown file holds no list"},
+        {"empties.htm", "<ul id=a></ul>\n<ol class=b></ol><ul></ul>",
+         "empties.htm: The lists <ul id=\"a\"> at line 1 and <ol class=\"b\"> at line 2 (and 1 more) have no items."},
+        {"frames.htm",
+         "<html><frameset cols=\"20%,80%\"><frame src=\"toc.html\"><frame src=\"main.html\"></frameset></html>",
+         "frames.htm: The page is a frameset; import the page of one of its frames instead: toc.html, main.html."},
+        {"cut.xml.gz", Gzip("<urlset><url><loc>https://e.org/</loc></url></urlset>").substr(0, 30),
+         "cut.xml.gz: The packed file cannot be read: the packed data is cut off."},
+        {"bomb.xml.gz", Gzip(std::string(65u << 20, ' ')),
+         "bomb.xml.gz: The packed file cannot be read: it unpacks to more than 64 MB."},
+        {"plain.yml", "site_name: x\ntheme: readthedocs\n", "plain.yml: The MkDocs configuration has no \"nav:\" list"},
+        {"broken.yaml", "nav:\n  - [a\n", "broken.yaml: The YAML cannot be read"},
+        {"deep.yml", "nav: " + std::string(50000, '['), "deep.yml: The YAML nests deeper than 1000 levels"},
+        {"deep.htm", deepPage, "deep.htm: The page nests its lists more than 1000 levels deep (at line 1)"},
     };
     for (const Source& source : bad) {
         CMenuImport import;
         CImportNode root;
         const bool done = import.LoadText(source.m_strText, source.m_pszName) && import.Import(root);
         EXPECT_FALSE(done) << source.m_pszName;
-        EXPECT_EQ(import.Error().rfind(source.m_pszTree, 0), 0u) << import.Error();
+        EXPECT_EQ(import.Error().rfind(source.m_pszTree, 0), 0u) << source.m_pszName << ": " << import.Error();
         EXPECT_TRUE(root.m_children.empty()) << source.m_pszName;
     }
     MemoryFileSystem fs;
     CMenuImport import;
     EXPECT_FALSE(import.Load(fs, "/nowhere/menu.htm"));
     EXPECT_EQ(import.Error(), "menu.htm: The file cannot be read.");
+}
+
+// Text as a browser shows it: in the encoding the file declares (or the
+// browsers' default), with inline markup inside a word joining no space in.
+TEST(Import, TextIsReadInItsDeclaredEncodingAndLaidOutAsInABrowser)
+{
+    // ASCII text in UTF-16, low or high byte first; "\xE9" is U+00E9.
+    const auto utf16 = [](std::string_view text, bool little) {
+        std::string out;
+        for (const char c : text)
+            out += little ? std::string{c, '\0'} : std::string{'\0', c};
+        return out;
+    };
+    const std::string list = "<ul><li><a href=a.html>Su\xE1rez</a></ul>";
+    const Source sources[] = {
+        // The head of Debian's libxslt manual pages.
+        {"latin1.html",
+         "<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><meta http-equiv=\"Content-Type\" "
+         "content=\"text/html; charset=ISO-8859-1\" /></head><body>" +
+             list,
+         "Su\xC3\xA1rez|a.html||\n"},
+        {"meta.html", "<meta charset='windows-1252'>" + list, "Su\xC3\xA1rez|a.html||\n"},
+        {"xhtml.html", "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<html>" + list, "Su\xC3\xA1rez|a.html||\n"},
+        {"undeclared.html", "<ul><li>\x93Quoted\x94</ul>", "\xE2\x80\x9CQuoted\xE2\x80\x9D\n"},
+        {"utf8.html", "\xEF\xBB\xBF<meta charset=iso-8859-1><ul><li>Caf\xC3\xA9</ul>", "Caf\xC3\xA9\n"},
+        {"utf16le.html", "\xFF\xFE" + utf16("<ul><li>Su\xE1rez</ul>", true), "Su\xC3\xA1rez\n"},
+        {"utf16be.html", utf16("<ul><li>Su\xE1rez</ul>", false), "Su\xC3\xA1rez\n"},
+        {"outline16.md", "\xFE\xFF" + utf16("- One\n  - Two\n", false), "One\n  Two\n"},
+        {"inline.html",
+         "<ul><li><a href=c.html>C<span class=pp>++</span> API</a><li><a href=h.html><b>H</b>ome</a>"
+         "<li>One<br>Two<li><div>A</div><div>B</div><li>x <em> y </em>z"
+         "<li><a href=/><img src=logo.svg alt=\"Example Inc.\"></a></ul>",
+         "C++ API|c.html||\nHome|h.html||\nOne Two\nA B\nx y z\nExample Inc.|/||\n"},
+        {"labels.xml",
+         "<urlset><url><loc>https://e.org/C%2B%2B/</loc></url><url><loc>https://e.org/caf%E9.html</loc></url>"
+         "<url><loc>https://e.org/hello+big-world_map</loc></url></urlset>",
+         "C++|https://e.org/C%2B%2B/||\nCaf\xC3\xA9|https://e.org/caf%E9.html||\n"
+         "Hello big world map|https://e.org/hello+big-world_map||\n"},
+    };
+    for (const Source& source : sources) {
+        CMenuImport import;
+        ASSERT_TRUE(import.LoadText(source.m_strText, source.m_pszName)) << import.Error();
+        CImportNode root;
+        ASSERT_TRUE(import.Import(root)) << source.m_pszName << ": " << import.Error();
+        EXPECT_EQ(Dump(root), source.m_pszTree) << source.m_pszName;
+    }
+}
+
+// The extension and the content decide together: Markdown may start with
+// HTML, a sitemap with a comment, and a name without extension says nothing.
+TEST(Import, ExtensionAndContentTellTheKind)
+{
+    using Kind = CMenuImport::Kind;
+    const std::tuple<const char*, const char*, Kind> cases[] = {
+        {"README.md", "<!-- START doctoc -->\n- [A](#a)\n", Kind::Outline},
+        {"README.markdown", "<div align=\"center\"><img src=logo.png></div>\n", Kind::Outline},
+        {"notes.txt", "<b>not a page</b>\n", Kind::Outline},
+        {"sitemap.xml", "<!-- generated -->\n<urlset>", Kind::Sitemap},
+        {"sitemap", "\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<!-- c --><urlset>", Kind::Sitemap},
+        {"sitemap.xml.gz", "<ns:urlset xmlns:ns=\"http://www.sitemaps.org/schemas/sitemap/0.9\">", Kind::Sitemap},
+        {"page.xml", "<?xml version=\"1.0\"?><!DOCTYPE html><html>", Kind::Html},
+        {"feed.xml", "<rss>", Kind::Sitemap},  // refused then as no sitemap, by its root element
+        {"page", "  <!doctype html><title>x</title>", Kind::Html},
+        {"page.HTM", "Welcome", Kind::Html},
+        {"menu", "- a\n", Kind::Outline},
+        {"mkdocs.yml", "site_name: x\n", Kind::MkDocs},
+    };
+    for (const auto& [name, text, kind] : cases)
+        EXPECT_EQ(static_cast<int>(CMenuImport::Detect(text, name)), static_cast<int>(kind)) << name;
+}
+
+// Deep nesting is refused by a scan before the parser, which would take
+// minutes on it; what only looks like a tag does not count.
+TEST(Import, DeepNestingIsRefusedBeforeParsing)
+{
+    const auto repeat = [](const std::string& part, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += part;
+        return text;
+    };
+    struct Case {
+        const char* m_pszName;
+        std::string m_strHtml;
+        const char* m_pszError;  // "" when the page is read
+    };
+    const Case cases[] = {
+        {"unclosed lists", "<nav>\n" + repeat("<ul><li>x\n", 100000),
+         "The page nests its lists more than 1000 levels deep (at line 1002)"},
+        {"unclosed ol and dl", repeat("<ol><li><dl><dt>x</dt><dd>", 600),
+         "The page nests its lists more than 1000 levels deep"},
+        {"divs", "<ul><li>a</ul>" + repeat("<div>", 300000), "The page nests its elements more than 4000 deep"},
+        {"closed lists", repeat("<ul><li>x</li></ul>", 200000), ""},
+        {"flat unclosed items", "<ul>" + repeat("<li><p>x", 200000), ""},
+        {"lists closed by an outer end tag", repeat("<div>" + repeat("<ul><li>x", 900) + "</div>", 50), ""},
+        {"lists in comments, scripts and values",
+         "<ul><li>a</ul><!--" + repeat("<ul>", 2000) + "--><script>\"" + repeat("<ul>", 2000) +
+             "\"</script><p title=\"" + repeat("<ul>", 2000) + "\">",
+         ""},
+    };
+    for (const Case& c : cases) {
+        const auto start = std::chrono::steady_clock::now();
+        CMenuImport import;
+        CImportNode root;
+        const bool read = import.LoadText(c.m_strHtml, "deep.html");
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_EQ(read, *c.m_pszError == '\0') << c.m_pszName << ": " << import.Error();
+        if (!read) {
+            EXPECT_EQ(import.Error().rfind(std::string("deep.html: ") + c.m_pszError, 0), 0u) << import.Error();
+        }
+        // About a second a megabyte at most (0.1 s on a quiet machine), with
+        // room for a busy one; the refusals take milliseconds.
+        EXPECT_LT(seconds, 1.0 + 2 * static_cast<double>(c.m_strHtml.size()) / 1e6) << c.m_pszName;
+    }
 }
 
 // A page's links lead from the page that takes the menu where they led from
@@ -221,16 +539,54 @@ TEST(Import, PageLinksLeadWhereTheyLedFromTheSource)
     // above the working one that cannot be named.
     EXPECT_EQ(CLinkRebase("site/old.html", "out/menu.htm").Rebase("#a"), "../site/old.html#a");
     EXPECT_EQ(CLinkRebase("old.html", "../menu.htm").Rebase("a.html"), "a.html");
-    // A page that sets its links' base, and an outline, keep them as written.
-    for (const auto& [name, text] :
-         {std::pair{"based.html", "<base href=\"https://example.com/\"><ul><li><a href=a.html>A</a></ul>"},
-          std::pair{"outline.md", "- [A](a.html)\n"}}) {
+    // A page's <base href> is where its links are read from, and an
+    // outline's "#part" names the outline itself.
+    const std::pair<const char*, const char*> sources[] = {
+        {"based.html", "<base href=\"https://example.com/docs/\"><ul><li><a href=a.html>A</a>"
+                       "<li><a href=#b>B</a></ul>"},
+        {"relative.html", "<base href=\"sub/\"><ul><li><a href=a.html>A</a><li><a href=#b>B</a></ul>"},
+        {"outline.md", "- [A](a.html)\n- [B](#b)\n"},
+    };
+    const std::pair<const char*, const char*> wanted[] = {
+        {"https://example.com/docs/a.html", "https://example.com/docs/#b"},
+        {"../site/sub/a.html", "../site/sub/#b"},
+        {"../site/a.html", "../site/outline.md#b"},
+    };
+    for (size_t i = 0; i < std::size(sources); ++i) {
         CMenuImport import;
         CImportNode root;
-        ASSERT_TRUE(import.LoadText(text, std::string("/site/") + name) && import.Import(root));
+        ASSERT_TRUE(import.LoadText(sources[i].second, std::string("/site/") + sources[i].first) &&
+                    import.Import(root));
         import.LinkFrom(root, "/other/menu.htm");
-        EXPECT_EQ(root.m_children.at(0)->m_strLink, "a.html") << name;
+        EXPECT_EQ(root.m_children.at(0)->m_strLink, wanted[i].first) << sources[i].first;
+        EXPECT_EQ(root.m_children.at(1)->m_strLink, wanted[i].second) << sources[i].first;
     }
+}
+
+TEST(Import, LinksAreReadAgainstTheBaseAsABrowserReadsThem)
+{
+    struct Case {
+        const char* m_pszBase;
+        const char* m_pszLink;
+        const char* m_pszWanted;
+    };
+    const Case cases[] = {
+        {"https://e.org/x/y.html?p#q", "a.html", "https://e.org/x/a.html"},
+        {"https://e.org/x/y.html?p#q", "#f", "https://e.org/x/y.html?p#f"},
+        {"https://e.org/x/y.html?p#q", "?r", "https://e.org/x/y.html?r"},
+        {"https://e.org/x/y.html", "/root.html", "https://e.org/root.html"},
+        {"https://e.org/x/y.html", "../../../z.html", "https://e.org/z.html"},
+        {"https://e.org/x/y.html", "sub/./b/../c/", "https://e.org/x/sub/c/"},
+        {"https://e.org", "a.html", "https://e.org/a.html"},
+        {"https://e.org/x/", "//cdn.org/s.js", "https://cdn.org/s.js"},
+        {"https://e.org/x/", "mailto:a@e.org", "mailto:a@e.org"},
+        {"../", "a.html?x#y", "../a.html?x#y"},
+        {"docs/index.html", "a.html", "docs/a.html"},
+        {"", "a.html", "a.html"},
+        {"https://e.org/", "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CLinkRebase::Resolve(c.m_pszBase, c.m_pszLink), c.m_pszWanted) << c.m_pszBase << " " << c.m_pszLink;
 }
 
 TEST(Import, ItemsTakeTheLooksOfTheTemplateByDepth)

@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 
 #include "FrameFixture.h"
-#include "core/publish/CPageWriter.h"
 #include "core/templates/CTemplateStore.h"
 #include "editor/CModelEditor.h"
 #include "gui/dialogs/CDlgHtml.h"
@@ -158,7 +157,8 @@ TEST_F(Document, FailedOpenAndSaveKeepTheProject)
     // Saving into a folder that does not exist fails and keeps the project modified.
     Editor().AddTopMenu();
     EXPECT_FALSE(Doc()->DoSave(WorkPath(QStringLiteral("no/such/folder/page.htm"))));
-    EXPECT_EQ(prompts.messages.last(), CPageWriter::kSaveFailed);
+    EXPECT_EQ(prompts.messages.last(),
+              "The folder " + WorkPath(QStringLiteral("no/such/folder")) + " does not exist; page.htm was not saved.");
     EXPECT_TRUE(Doc()->IsModified());
     EXPECT_EQ(Doc()->Title(), "kept.htm");
 }

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quorvex
 // SPDX-License-Identifier: MIT
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -67,11 +68,11 @@ TEST_F(FrameFixture, ImportedItemsAreOneUndoStepUnderTheSelection)
     EXPECT_EQ(Labels(*owner->m_pSubMenu), before);
 
     // A bad source: the message names it, and nothing changes.
-    Write(WorkPath("empty.md"), "\n\n");
-    prompts.fileNames.push_back(WorkPath("empty.md"));
+    Write(WorkPath("empty.txt"), "\n\n");
+    prompts.fileNames.push_back(WorkPath("empty.txt"));
     Trigger(CFrameActions::ImportItems);
     ASSERT_FALSE(prompts.messages.isEmpty());
-    EXPECT_TRUE(prompts.messages.last().startsWith("empty.md: The outline has no items"));
+    EXPECT_TRUE(prompts.messages.last().startsWith("empty.txt: The outline has no items"));
     EXPECT_EQ(Labels(*owner->m_pSubMenu), before);
     EXPECT_EQ(history.count(), steps + 1);  // the undone step waits for redo
 
@@ -87,6 +88,17 @@ TEST_F(FrameFixture, ImportedItemsAreOneUndoStepUnderTheSelection)
     Doc()->OnFileSaveAs();  // cancelled
     ASSERT_FALSE(prompts.saveInitials.isEmpty());
     EXPECT_EQ(prompts.saveInitials.last(), WorkPath("Untitled.htm"));
+    // Saved into another folder, its links still lead to the source's files,
+    // in one step that is undone when the save fails.
+    ASSERT_TRUE(QDir(WorkPath(QString())).mkpath("site/menus"));
+    ASSERT_FALSE(SaveAs("missing/menu.htm"));
+    CTavelinItem* software = Params().m_arrMenus[0]->GetItem(0)->m_pSubMenu->GetItem(0);
+    EXPECT_EQ(software->m_strLink, "sw.html");
+    ASSERT_TRUE(SaveAs("site/menus/menu.htm"));
+    EXPECT_EQ(software->m_strLink, "../../sw.html");
+    EXPECT_FALSE(Doc()->IsModified());
+    ASSERT_TRUE(SaveAs("site/other.htm"));  // saved once: the links are the project's own now
+    EXPECT_EQ(software->m_strLink, "../../sw.html");
 }
 
 TEST_F(FrameFixture, FindSelectsMatchesAndCheckLinksLeadsToTheItem)

@@ -149,7 +149,7 @@ TEST_F(PreviewTest, WriteFailureIsShownAndTheBrowserStillStarts)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     EXPECT_EQ(PreviewUrls().size(), 1);
-    EXPECT_EQ(m_prompts.messages, QStringList{QStringLiteral("Save as file failed!")});
+    EXPECT_EQ(m_prompts.messages, QStringList{TmpFolder() + " is a file, not a folder; ~AppMenu.htm was not saved."});
 }
 
 TEST_F(PreviewTest, ViewSampleUsesTheChoiceWithoutTheAppletViewerCase)
