@@ -243,7 +243,7 @@ QString CAutoSaver::AsideMessage(const CRecoveryStore::CScan& scan, const QStrin
 void CAutoSaver::OfferRecovery(IUserPrompts& prompts, QWidget* parent, const OpenRecovered& open)
 {
     CRecoveryStore::CScan scan = m_store.ClaimOrphans();
-    if (scan.refused)
+    if (scan.refused || m_store.Refused())
         prompts.Message(parent,
                         QStringLiteral("The recovery folder %1 is not yours (or is a link to a folder that is not "
                                        "yours). It is not used: unsaved changes are not autosaved.")

@@ -226,9 +226,9 @@ bool CRecoveryStore::TryClaim(const std::string& id, CScan& scan)
 // possible, a readable copy is copied.
 std::string CRecoveryStore::KeepAside(const std::string& id, bool readable)
 {
-    const std::string from = CopyPath(id);
+    std::string from = CopyPath(id);
     const std::string folder = CPath::Join(m_strFolder, kDamagedFolder);
-    const std::string to = CPath::Join(folder, id + kCopyExt);
+    std::string to = CPath::Join(folder, id + kCopyExt);
     if (!CPrivateFolder::Make(folder))
         return from;
     if (CPrivateFolder::Move(from, to) || (readable && m_fs.CopyFile(from, to) && m_fs.RemoveFile(from)))

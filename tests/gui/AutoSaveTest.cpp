@@ -362,3 +362,29 @@ TEST_F(AutoSave, AnotherUsersCopyIsToldOnceAndOwnCopiesArePrivate)
     ASSERT_TRUE(Restart());
     EXPECT_EQ(prompts.messages.size(), 1);
 }
+
+// A recovery folder that is a link to another user's folder (or a link left
+// dangling) is not used, and the start says so; nothing is written there.
+TEST_F(AutoSave, ARecoveryFolderOfAnotherUserIsRefusedAndTold)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making files of another user needs root";
+    const QString theirs = WorkPath(QStringLiteral("theirs"));
+    ASSERT_TRUE(QDir().mkpath(theirs));
+    ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
+    for (const QString& target : {theirs, WorkPath(QStringLiteral("gone"))}) {
+        recoveryPath = WorkPath(QStringLiteral("link"));
+        QFile::remove(recoveryPath);
+        ASSERT_TRUE(QFile::link(target, recoveryPath));
+        prompts.messages.clear();
+        CAppSettings(settings).SetAutoSaveInterval(1);
+        ASSERT_TRUE(Restart()) << target.toStdString();
+        ASSERT_EQ(prompts.messages.size(), 1) << target.toStdString();
+        EXPECT_TRUE(prompts.messages[0].startsWith(
+            QStringLiteral("The recovery folder %1 is not yours").arg(QDir::toNativeSeparators(recoveryPath))));
+        Edit(QStringLiteral("Mine"));
+        app->AutoSaver()->WriteSoon();
+        app->AutoSaver()->WaitForWrite();
+        EXPECT_TRUE(QDir(theirs).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+}
