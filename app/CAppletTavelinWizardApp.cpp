@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 #include <optional>
+#include <sys/resource.h>
 
 #include "core/io/CStdFileSystem.h"
 #include "core/project/CRecoveryStore.h"
@@ -100,10 +101,25 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
     return true;
 }
 
+namespace {
+// Each left copy on offer is held by a lock of its own, so that no other
+// editor offers it too: a thousand left copies need a thousand open files,
+// more than the usual soft limit leaves beside the program's own.
+void AllowOpenFilesUpToHardLimit()
+{
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
+}  // namespace
+
 // Recovery copies of unsaved work; copies left by a run that ended without
 // removing them are offered first.
 void CAppletTavelinWizardApp::StartAutoSave()
 {
+    AllowOpenFilesUpToHardLimit();
     QString folder = d->recoveryFolder;
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");

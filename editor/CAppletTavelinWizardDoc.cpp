@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUndoStack>
+#include <new>
 
 #include "CModelEditor.h"
 #include "CPreview.h"
@@ -107,7 +108,7 @@ bool CAppletTavelinWizardDoc::OnNewDocument()
     ReleaseModel();
     if (m_bFirstNew || !m_pHost) {
         m_bFirstNew = false;
-        store.LoadTemplate(m_ctx.Params(), 0);
+        LoadTemplate(store, 0);
         return true;
     }
     m_ctx.Params().Reset();
@@ -117,8 +118,20 @@ bool CAppletTavelinWizardDoc::OnNewDocument()
     if (!chosen)
         return false;
     ReleaseModel();
-    store.LoadTemplate(m_ctx.Params(), *chosen);
+    LoadTemplate(store, *chosen);
     return true;
+}
+
+// A template file that is missing or cannot be read (a folder, a pipe, a
+// device in its place) is told: the new project is bare then.
+void CAppletTavelinWizardDoc::LoadTemplate(CTemplateStore& store, int index)
+{
+    std::string bytes;
+    if (!m_ctx.fileSystem.ReadFile(store.TemplateFilePath(), bytes))
+        m_ctx.prompts.Message(Owner(), QStringLiteral("The template file %1 is missing or cannot be read. The new "
+                                                      "project starts without a template.")
+                                           .arg(QDir::toNativeSeparators(CText::ToQ(store.TemplateFilePath()))));
+    store.LoadTemplate(m_ctx.Params(), index);
 }
 
 bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root, const QString& source)
@@ -166,8 +179,13 @@ bool CAppletTavelinWizardDoc::OpenDocumentFile(const QString& pagePath)
         return false;
     }
     page.close();
-    if (!OnOpenDocument(pagePath))
+    try {
+        if (!OnOpenDocument(pagePath))
+            return false;
+    } catch (const std::bad_alloc&) {
+        m_ctx.prompts.Message(Owner(), NotEnoughMemory(QStringLiteral("Can't open file %1").arg(pagePath)));
         return false;
+    }
     m_bFirstNew = false;
     SetPathName(QFileInfo(pagePath).absoluteFilePath());
     return true;
@@ -188,8 +206,8 @@ bool CAppletTavelinWizardDoc::OnOpenDocument(const QString& pagePath)
             ReleaseModel();
         });
     if (!result) {
-        m_ctx.prompts.Message(Owner(),
-                              QStringLiteral("Can't open file ") + pagePath + QStringLiteral(".!Please check it."));
+        // The service names the page and what went wrong.
+        m_ctx.prompts.Message(Owner(), CText::ToQ(result.Error()));
         return false;
     }
     ModelReplaced();
@@ -233,8 +251,14 @@ bool CAppletTavelinWizardDoc::OnFileSaveAs()
 
 bool CAppletTavelinWizardDoc::DoSave(const QString& pagePath)
 {
-    if (!OnSaveDocument(pagePath))
+    try {
+        if (!OnSaveDocument(pagePath))
+            return false;
+    } catch (const std::bad_alloc&) {
+        // What is on disk is as it was: the save writes through temporaries.
+        m_ctx.prompts.Message(Owner(), NotEnoughMemory(QStringLiteral("%1 was not saved").arg(pagePath)));
         return false;
+    }
     SetPathName(QFileInfo(pagePath).absoluteFilePath());
     return true;
 }
@@ -287,6 +311,11 @@ bool CAppletTavelinWizardDoc::RebaseImportedLinks(const QString& pagePath)
     if (begun)
         m_ctx.editor.EndMacro();
     return begun;
+}
+
+QString CAppletTavelinWizardDoc::NotEnoughMemory(const QString& what)
+{
+    return what + QStringLiteral(": not enough memory.");
 }
 
 CProjectService CAppletTavelinWizardDoc::Service() const
@@ -424,6 +453,20 @@ bool CAppletTavelinWizardDoc::OpenRecovered(const QString& pagePath, const std::
     ModelReplaced();
     m_bFirstNew = false;
     m_strPathName = pagePath;
+    m_strSaveFolder.clear();
+    // A page that is there without its project file was not saved here (a
+    // page written by hand, or one whose project file went): Save never
+    // writes over it unasked. The work stays untitled and its Save As starts
+    // beside that page.
+    const std::string page = CText::FromQ(pagePath);
+    if (!page.empty() && m_ctx.fileSystem.Exists(page) &&
+        !m_ctx.fileSystem.IsRegularFile(CPath::ProjectFileFor(page))) {
+        m_strPathName.clear();
+        m_strSaveFolder = QFileInfo(pagePath).absolutePath();
+        emit MessageAppended(QStringLiteral("Warning:\t\tThe recovered changes were made to %1, which now has no "
+                                            "project file beside it: Save asks where to save them.")
+                                 .arg(QDir::toNativeSeparators(pagePath)));
+    }
     emit TitleChanged(Title());
     // Not saved anywhere: no undo leads back to a saved state.
     m_ctx.editor.History().resetClean();

@@ -15,6 +15,7 @@ struct CImportNode;
 class CProjectResult;
 class CProjectService;
 class CRecentFileList;
+class CTemplateStore;
 class IDocumentHost;
 class QWidget;
 
@@ -73,6 +74,11 @@ public:
     // the model, which stays modified and keeps its page path.
     bool OpenRecovered(const QString& pagePath, const std::string& projectText);
 
+    // The message of a step that ran out of memory: what was not done and
+    // "not enough memory". Open, Import and Save end with it instead of
+    // ending the program; the document and the files stay as they were.
+    static QString NotEnoughMemory(const QString& what);
+
     // The files Preview created in the preview folder during this run, by
     // name; shut-down removes these and nothing else there.
     const std::set<std::string>& PreviewFiles() const { return m_previewFiles; }
@@ -107,6 +113,7 @@ signals:
 
 private:
     QWidget* Owner() const;
+    void LoadTemplate(CTemplateStore& store, int index);
     // The project service with the user's options.
     CProjectService Service() const;
     void ShowWarnings(const CProjectResult& result);

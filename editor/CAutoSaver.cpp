@@ -3,7 +3,7 @@
 #include "CAutoSaver.h"
 
 #include <QDateTime>
-#include <QFileInfo>
+#include <QDir>
 #include <QThread>
 #include <QUndoStack>
 #include <algorithm>
@@ -11,11 +11,42 @@
 #include "CModelEditor.h"
 #include "CText.h"
 #include "core/format/CSlicedProjectText.h"
+#include "core/io/CPath.h"
 #include "core/settings/CAppSettings.h"
 
 namespace {
 constexpr int kMaxIntervalSeconds = 24 * 60 * 60;
+
+// At most this many paths are named in one message; the rest are counted.
+constexpr int kListedPaths = 20;
+
+QString PageName(const CRecoveryCopy& copy)
+{
+    const QString page = CText::ToQ(copy.pagePath);
+    return page.isEmpty() ? QStringLiteral("Untitled") : QDir::toNativeSeparators(page);
 }
+
+QString SavedAt(const CRecoveryCopy& copy)
+{
+    return QDateTime::fromSecsSinceEpoch(copy.savedAt).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+// One for a single thing, else many with its count.
+QString Counted(size_t count, const QString& one, const QString& many)
+{
+    return count == 1 ? one : many.arg(count);
+}
+
+QString PathList(const std::vector<std::string>& paths)
+{
+    QStringList lines;
+    for (size_t i = 0; i < paths.size() && i < static_cast<size_t>(kListedPaths); ++i)
+        lines << QDir::toNativeSeparators(CText::ToQ(paths[i]));
+    if (paths.size() > static_cast<size_t>(kListedPaths))
+        lines << QStringLiteral("and %1 more").arg(paths.size() - kListedPaths);
+    return lines.join(QLatin1Char('\n'));
+}
+}  // namespace
 
 CAutoSaver::CAutoSaver(CModelEditor& editor, CRecoveryStore& store, ISettingsStore& settings, IFileSystem& fs,
                        std::function<QString()> pagePath, QObject* parent)
@@ -167,34 +198,99 @@ void CAutoSaver::Shutdown()
 
 QString CAutoSaver::RecoverQuestion(const CRecoveryCopy& copy)
 {
-    const QString page = CText::ToQ(copy.pagePath);
-    const QString name = page.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(page).fileName();
-    const QString time = QDateTime::fromSecsSinceEpoch(copy.savedAt).toString(QStringLiteral("HH:mm"));
-    return QStringLiteral("Recover unsaved changes to %1 from %2?").arg(name, time);
+    return QStringLiteral("Recover unsaved changes to %1 from %2?").arg(PageName(copy), SavedAt(copy));
+}
+
+QString CAutoSaver::RecoverRow(const CRecoveryCopy& copy)
+{
+    return QStringLiteral("%1    %2").arg(SavedAt(copy), PageName(copy));
+}
+
+QString CAutoSaver::AsideMessage(const CRecoveryStore::CScan& scan, const QString& keptFolder)
+{
+    QStringList parts;
+    std::vector<std::string> stuck;
+    for (const auto* list : {&scan.damaged, &scan.foreign}) {
+        std::vector<std::string> moved;
+        for (const std::string& path : *list)
+            (CText::ToQ(path).startsWith(keptFolder + QLatin1Char('/')) ? moved : stuck).push_back(path);
+        if (moved.empty())
+            continue;
+        const QString text =
+            list == &scan.damaged
+                ? Counted(moved.size(),
+                          QStringLiteral("A recovery copy of unsaved changes could not be read. It has been kept "
+                                         "aside in %1:"),
+                          QStringLiteral("%1 recovery copies of unsaved changes could not be read. They have been "
+                                         "kept aside in %2:"))
+                : Counted(moved.size(),
+                          QStringLiteral("A recovery copy of unsaved changes belongs to another user. It has been "
+                                         "kept aside in %1:"),
+                          QStringLiteral("%1 recovery copies of unsaved changes belong to another user. They have "
+                                         "been kept aside in %2:"));
+        parts << text.arg(QDir::toNativeSeparators(keptFolder)) + QLatin1Char('\n') + PathList(moved);
+    }
+    if (!stuck.empty())
+        parts << Counted(stuck.size(),
+                         QStringLiteral("A recovery copy of unsaved changes that could not be read, or is not "
+                                        "yours, could not be moved aside:"),
+                         QStringLiteral("%1 recovery copies of unsaved changes that could not be read, or are not "
+                                        "yours, could not be moved aside:")) +
+                     QLatin1Char('\n') + PathList(stuck);
+    return parts.join(QStringLiteral("\n\n"));
 }
 
 void CAutoSaver::OfferRecovery(IUserPrompts& prompts, QWidget* parent, const OpenRecovered& open)
 {
     CRecoveryStore::CScan scan = m_store.ClaimOrphans();
-    for (const std::string& path : scan.damaged)
-        prompts.Message(parent, QStringLiteral("A recovery copy of unsaved changes could not be read. "
-                                               "It has been kept aside as \"%1\".")
-                                    .arg(CText::ToQ(path)));
-    for (CRecoveryCopy& copy : scan.copies) {
-        switch (prompts.AskRecover(parent, RecoverQuestion(copy))) {
-        case IUserPrompts::RecoverAnswer::Recover:
-            if (!open(CText::ToQ(copy.pagePath), copy.projectText)) {
-                m_store.Release(copy.id);
-                break;
-            }
-            // The recovered work is this editor's now: its copy first, then
-            // the left one goes.
-            Discard();
-            m_store.WriteOwn(CRecoveryStore::Encode(copy));
+    if (scan.refused || m_store.Refused())
+        prompts.Message(parent,
+                        QStringLiteral("The recovery folder %1 is not yours (or is a link to a folder that is not "
+                                       "yours). It is not used: unsaved changes are not autosaved.")
+                            .arg(QDir::toNativeSeparators(CText::ToQ(m_store.Folder()))));
+    const QString aside = AsideMessage(scan, CText::ToQ(CPath::Join(m_store.Folder(), CRecoveryStore::kDamagedFolder)));
+    if (!aside.isEmpty())
+        prompts.Message(parent, aside);
+    if (scan.copies.empty())
+        return;
+    const IUserPrompts::RecoverListAnswer answer = Ask(prompts, parent, scan.copies);
+    for (size_t i = 0; i < scan.copies.size(); ++i) {
+        const CRecoveryCopy& copy = scan.copies[i];
+        if (answer.answer == IUserPrompts::RecoverAnswer::Discard)
             m_store.Discard(copy.id);
-            break;
-        case IUserPrompts::RecoverAnswer::Discard: m_store.Discard(copy.id); break;
-        case IUserPrompts::RecoverAnswer::Later: m_store.Release(copy.id); break;
-        }
+        else if (answer.answer == IUserPrompts::RecoverAnswer::Recover && static_cast<int>(i) == answer.row)
+            Recover(copy, open);
+        else
+            m_store.Release(copy.id);
     }
+}
+
+// One question for one copy, one list for several.
+IUserPrompts::RecoverListAnswer CAutoSaver::Ask(IUserPrompts& prompts, QWidget* parent,
+                                                const std::vector<CRecoveryCopy>& copies)
+{
+    if (copies.size() == 1)
+        return {prompts.AskRecover(parent, RecoverQuestion(copies[0])), 0};
+    QStringList rows;
+    for (const CRecoveryCopy& copy : copies)
+        rows << RecoverRow(copy);
+    return prompts.AskRecoverList(parent,
+                                  QStringLiteral("%1 recovery copies of unsaved changes were left by runs that ended "
+                                                 "abruptly. Recover one, discard them all, or keep them for the next "
+                                                 "start:")
+                                      .arg(copies.size()),
+                                  rows);
+}
+
+void CAutoSaver::Recover(const CRecoveryCopy& copy, const OpenRecovered& open)
+{
+    if (!open(CText::ToQ(copy.pagePath), copy.projectText)) {
+        m_store.Release(copy.id);
+        return;
+    }
+    // The recovered work is this editor's now: its copy first, then the
+    // left one goes.
+    Discard();
+    m_store.WriteOwn(CRecoveryStore::Encode(copy));
+    m_store.Discard(copy.id);
 }

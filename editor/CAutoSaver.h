@@ -28,8 +28,8 @@ class QWidget;
 // typing never waits for a large project. A clean history (save, undo back
 // to the saved state) and a replaced model (new, open) remove the copy.
 //
-// At start-up OfferRecovery asks about each copy left by a run that ended
-// without removing it.
+// At start-up OfferRecovery asks about the copies left by runs that ended
+// without removing them: one question for one copy, one list for several.
 class CAutoSaver : public QObject {
     Q_OBJECT
 public:
@@ -46,11 +46,18 @@ public:
     // Opens a recovered project: true when it was opened (it is then the
     // project being edited, modified, with its page path).
     using OpenRecovered = std::function<bool(const QString& pagePath, const std::string& projectText)>;
-    // Asks about each left copy in turn: Recover opens it through open (the
-    // copy becomes this editor's own), Discard removes it, Later keeps it
-    // for the next start. Damaged copies are reported.
+    // Asks once about the left copies: Recover opens the chosen one through
+    // open (the copy becomes this editor's own; the others stay for the next
+    // start), Discard removes them all, Later keeps them all for the next
+    // start. Copies kept aside (damaged, another user's) are told in one
+    // message, and so is a recovery folder that is not the user's.
     void OfferRecovery(IUserPrompts& prompts, QWidget* parent, const OpenRecovered& open);
+    // The question about one copy, and a copy's row in the list of several.
     static QString RecoverQuestion(const CRecoveryCopy& copy);
+    static QString RecoverRow(const CRecoveryCopy& copy);
+    // The one message about the copies a scan kept aside in keptFolder (and
+    // those it could not move); "" for none.
+    static QString AsideMessage(const CRecoveryStore::CScan& scan, const QString& keptFolder);
 
     // Removes this editor's copy: the work it held has been saved or given up.
     void Discard();
@@ -69,6 +76,9 @@ signals:
     void Written(bool ok);
 
 private:
+    static IUserPrompts::RecoverListAnswer Ask(IUserPrompts& prompts, QWidget* parent,
+                                               const std::vector<CRecoveryCopy>& copies);
+    void Recover(const CRecoveryCopy& copy, const OpenRecovered& open);
     void OnChanged();
     void OnCleanChanged(bool clean);
     int IntervalMs() const;

@@ -33,6 +33,15 @@ public:
     // "Recover", "Discard" and "Later", for "Recover unsaved changes to %1
     // from %2?"; closing the box is Later.
     virtual RecoverAnswer AskRecover(QWidget* parent, const QString& text) = 0;
+    // The choice made in the list of several recovery copies: Recover opens
+    // the copy in row, Discard removes them all, Later keeps them all.
+    struct RecoverListAnswer {
+        RecoverAnswer answer = RecoverAnswer::Later;
+        int row = -1;
+    };
+    // One list of recovery copies (a row each) under text, with "Recover"
+    // (the chosen row), "Discard All" and "Later"; closing it is Later.
+    virtual RecoverListAnswer AskRecoverList(QWidget* parent, const QString& text, const QStringList& rows) = 0;
     // Empty when cancelled. filter uses Qt's "Text (*.a *.b)" form.
     virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& initial) = 0;

@@ -10,6 +10,7 @@
 
 #include "core/format/CFieldEscape.h"
 #include "core/io/CPath.h"
+#include "core/io/CPrivateFolder.h"
 
 namespace {
 constexpr int kOpenAttempts = 8;
@@ -78,7 +79,7 @@ bool CRecoveryStore::Open()
 {
     if (IsOpen())
         return true;
-    if (m_strFolder.empty() || !m_fs.MakeDir(m_strFolder))
+    if (m_strFolder.empty() || !CPrivateFolder::Make(m_strFolder))
         return false;
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
         std::string id = NewId();
@@ -90,6 +91,11 @@ bool CRecoveryStore::Open()
         }
     }
     return false;
+}
+
+bool CRecoveryStore::Refused() const
+{
+    return !m_strFolder.empty() && m_fs.Exists(m_strFolder) && !CPrivateFolder::IsOurs(m_strFolder);
 }
 
 std::string CRecoveryStore::Encode(const CRecoveryCopy& copy)
@@ -134,7 +140,14 @@ bool CRecoveryStore::Decode(const std::string& bytes, CRecoveryCopy& copy)
 
 bool CRecoveryStore::WriteOwn(const std::string& encoded) const
 {
-    return IsOpen() && m_fs.WriteFileAtomic(CopyPath(m_strId), encoded);
+    if (!IsOpen())
+        return false;
+    // Made private before the first byte goes in; the atomic write keeps
+    // the mode of the file it replaces.
+    const std::string path = CopyPath(m_strId);
+    if (!m_fs.Exists(path) && !CPrivateFolder::CreateFile(path))
+        return false;
+    return CPrivateFolder::IsOurFile(path) && m_fs.WriteFileAtomic(path, encoded);
 }
 
 void CRecoveryStore::DiscardOwn()
@@ -164,6 +177,10 @@ CRecoveryStore::CScan CRecoveryStore::ClaimOrphans()
     CScan scan;
     if (m_strFolder.empty() || !m_fs.IsDirectory(m_strFolder))
         return scan;
+    if (!CPrivateFolder::IsOurs(m_strFolder)) {
+        scan.refused = true;
+        return scan;
+    }
     for (const std::string& name : m_fs.ListFiles(m_strFolder)) {
         const std::string id = IdOf(name, kCopyExt);
         if (!id.empty() && id != m_strId && m_claims.count(id) == 0)
@@ -187,8 +204,15 @@ bool CRecoveryStore::TryClaim(const std::string& id, CScan& scan)
         lock.RemoveAndRelease();  // removed by its owner meanwhile
         return false;
     }
+    if (!CPrivateFolder::IsOurFile(path)) {
+        // Another user's file (or a link) in the user's own folder: never
+        // read, only moved out of the way.
+        scan.foreign.push_back(KeepAside(id, false));
+        lock.RemoveAndRelease();
+        return false;
+    }
     if (!m_fs.ReadFile(path, bytes) || !Decode(bytes, copy)) {
-        scan.damaged.push_back(KeepAside(id));
+        scan.damaged.push_back(KeepAside(id, true));
         lock.RemoveAndRelease();
         return false;
     }
@@ -198,12 +222,16 @@ bool CRecoveryStore::TryClaim(const std::string& id, CScan& scan)
     return true;
 }
 
-std::string CRecoveryStore::KeepAside(const std::string& id)
+// Renamed (whoever owns the file and whatever its mode); where that is not
+// possible, a readable copy is copied.
+std::string CRecoveryStore::KeepAside(const std::string& id, bool readable)
 {
-    const std::string from = CopyPath(id);
+    std::string from = CopyPath(id);
     const std::string folder = CPath::Join(m_strFolder, kDamagedFolder);
-    const std::string to = CPath::Join(folder, id + kCopyExt);
-    if (m_fs.MakeDir(folder) && m_fs.CopyFile(from, to) && m_fs.RemoveFile(from))
+    std::string to = CPath::Join(folder, id + kCopyExt);
+    if (!CPrivateFolder::Make(folder))
+        return from;
+    if (CPrivateFolder::Move(from, to) || (readable && m_fs.CopyFile(from, to) && m_fs.RemoveFile(from)))
         return to;
     return from;
 }

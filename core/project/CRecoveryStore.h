@@ -26,8 +26,13 @@ struct CRecoveryCopy {
 // nobody holds was left by a run that ended without removing it (a crash, a
 // kill, a power cut) and is offered for recovery; while it is offered the
 // offering editor holds its lock, so no other editor offers it at the same
-// time. A copy that cannot be read or does not pass its checks is moved into
-// the folder "damaged" and reported, never loaded.
+// time. A copy that cannot be read or does not pass its checks, and a copy
+// that is not the user's own file, is moved into the folder "damaged" and
+// reported once, never loaded.
+//
+// The copies hold the user's unsaved work: the folder is the user's alone
+// (mode 0700; a folder, or a link to one, of anyone else is refused) and each
+// copy is readable by the user alone (mode 0600).
 //
 // A copy file: the line "ATW-RECOVERY 1", then "page <path>" (the path
 // escaped as a project-file field), "time <seconds>", "size <bytes>",
@@ -41,11 +46,14 @@ public:
     static constexpr const char* kMagic = "ATW-RECOVERY 1";
 
     // What a scan for left copies found: the copies now claimed by this
-    // store (oldest first) and the damaged ones, as the paths they were kept
-    // aside under (or their own path when even that failed).
+    // store (oldest first), the damaged ones and those of another user, as
+    // the paths they were kept aside under (or their own path when even that
+    // failed), and whether the folder was refused as not the user's.
     struct CScan {
         std::vector<CRecoveryCopy> copies;
         std::vector<std::string> damaged;
+        std::vector<std::string> foreign;
+        bool refused = false;
     };
 
     CRecoveryStore(IFileSystem& fs, std::string folder);
@@ -57,6 +65,8 @@ public:
     // Makes the folder and takes this editor's own lock; false when that is
     // not possible (no copies are written then).
     bool Open();
+    // True when the folder exists but is not the user's (see above).
+    bool Refused() const;
     bool IsOpen() const { return m_ownLock.Held(); }
     const std::string& Folder() const { return m_strFolder; }
     const std::string& Id() const { return m_strId; }
@@ -86,7 +96,7 @@ public:
 private:
     static std::string IdOf(const std::string& fileName, const char* ext);
     bool TryClaim(const std::string& id, CScan& scan);
-    std::string KeepAside(const std::string& id);
+    std::string KeepAside(const std::string& id, bool readable);
     void RemoveStaleLocks();
 
     IFileSystem& m_fs;

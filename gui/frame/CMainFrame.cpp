@@ -15,6 +15,8 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <functional>
+#include <new>
 
 #include "CFrameActions.h"
 #include "CKeyIndicators.h"
@@ -293,13 +295,25 @@ void CMainFrame::ConnectImportAndFind()
     m_pImport = new CMenuImportFlow(this, m_ctx.prompts, m_ctx.fileSystem, m_ctx.editor);
     m_pLinkReport = new CLinkReport(*m_pInfoView->Messages(), m_ctx.prompts, m_ctx.fileSystem);
     m_pFinder = new CTreeFinder(*m_pTreeView, m_ctx.editor, m_ctx.prompts);
-    connect(Action(A::ImportMenu), &QAction::triggered, this, [this] {
-        CImportNode root;
-        if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels, QString()))
-            m_pDoc->NewFromImport(root, m_pImport->LastSource());
+    // A source too large for the memory left is told; it never ends the program.
+    const auto guarded = [this](const std::function<void()>& step) {
+        try {
+            step();
+        } catch (const std::bad_alloc&) {
+            m_ctx.prompts.Message(this, CAppletTavelinWizardDoc::NotEnoughMemory(
+                                            tr("%1 could not be imported").arg(m_pImport->LastSource())));
+        }
+    };
+    connect(Action(A::ImportMenu), &QAction::triggered, this, [this, guarded] {
+        guarded([this] {
+            CImportNode root;
+            if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels, QString()))
+                m_pDoc->NewFromImport(root, m_pImport->LastSource());
+        });
     });
-    connect(Action(A::ImportItems), &QAction::triggered, this,
-            [this] { m_pImport->ImportItemsUnder(*m_pTreeView, m_pDoc ? m_pDoc->PathName() : QString()); });
+    connect(Action(A::ImportItems), &QAction::triggered, this, [this, guarded] {
+        guarded([this] { m_pImport->ImportItemsUnder(*m_pTreeView, m_pDoc ? m_pDoc->PathName() : QString()); });
+    });
     connect(Action(A::CheckLinks), &QAction::triggered, this, [this] {
         if (CPropertyFrame* frame = m_pTreeView->PropertyFrame(); frame && frame->isVisible())
             frame->CommitActivePage();

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "gui/dialogs/CDlgRecoverCopies.h"
+
 QString CQtPrompts::Title()
 {
     return QStringLiteral("Applet Tavelina Wizard");
@@ -58,6 +60,14 @@ IUserPrompts::RecoverAnswer CQtPrompts::AskRecover(QWidget* parent, const QStrin
     if (box.clickedButton() == recover)
         return RecoverAnswer::Recover;
     return box.clickedButton() == discard ? RecoverAnswer::Discard : RecoverAnswer::Later;
+}
+
+IUserPrompts::RecoverListAnswer CQtPrompts::AskRecoverList(QWidget* parent, const QString& text,
+                                                           const QStringList& rows)
+{
+    CDlgRecoverCopies dialog(text, rows, parent);
+    dialog.exec();
+    return dialog.Answer();
 }
 
 QString CQtPrompts::OpenFileName(QWidget* parent, const QString& caption, const QString& filter, const QString& initial)

@@ -12,6 +12,7 @@ public:
     bool Confirm(QWidget* parent, const QString& text) override;
     SaveAnswer AskSave(QWidget* parent, const QString& text) override;
     RecoverAnswer AskRecover(QWidget* parent, const QString& text) override;
+    RecoverListAnswer AskRecoverList(QWidget* parent, const QString& text, const QStringList& rows) override;
     QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& initial) override;
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,

@@ -4,6 +4,7 @@
 // processes, damaged copies kept aside, and recovery byte for byte.
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -220,4 +221,114 @@ TEST(RecoveryStore, RecoveryGivesTheProjectByteForByte)
         EXPECT_EQ(CPageWriter(recovered, fs, dir.Path()).ProjectText(), text);
         next.Discard(scan.copies[0].id);
     }
+}
+
+namespace {
+constexpr uid_t kOtherUser = 65534;  // nobody
+
+int ModeOf(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? static_cast<int>(st.st_mode & 07777) : -1;
+}
+}  // namespace
+
+// The copies hold unsaved work: nobody but the user reads them, whatever
+// the umask and whatever mode the folder had before.
+TEST(RecoveryStore, CopiesAndTheirFolderAreTheUsersAlone)
+{
+    CTemplateTestDir dir;
+    const std::string folder = dir.Path("recovery");
+    std::filesystem::create_directories(folder);
+    ::chmod(folder.c_str(), 0755);
+    const mode_t umask = ::umask(0);
+    CRecoveryStore store(CStdFileSystem::Instance(), folder);
+    ASSERT_TRUE(store.Open());
+    ASSERT_TRUE(store.WriteOwn(CRecoveryStore::Encode(Sample("/w/a.htm", "first"))));
+    EXPECT_EQ(ModeOf(store.CopyPath(store.Id())), 0600);
+    // Rewritten, and written again after a save removed it.
+    ASSERT_TRUE(store.WriteOwn(CRecoveryStore::Encode(Sample("/w/a.htm", "second"))));
+    EXPECT_EQ(ModeOf(store.CopyPath(store.Id())), 0600);
+    store.DiscardOwn();
+    ASSERT_TRUE(store.WriteOwn(CRecoveryStore::Encode(Sample("/w/a.htm", "third"))));
+    EXPECT_EQ(ModeOf(store.CopyPath(store.Id())), 0600);
+    EXPECT_EQ(ModeOf(folder), 0700);
+    ::umask(umask);
+    store.Close();
+}
+
+// A recovery folder reached through a link is used only when the link and
+// the folder it leads to are both the user's; otherwise nothing is written
+// there and nothing read from it.
+TEST(RecoveryStore, AFolderOrLinkOfAnotherUserIsRefused)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making files of another user needs root";
+    struct Case {
+        const char* name;
+        bool linkOurs;
+        bool targetOurs;
+        bool used;
+    };
+    for (const Case& c : {Case{"our link to our folder", true, true, true},
+                          Case{"our link to another user's folder", true, false, false},
+                          Case{"another user's link to our folder", false, true, false},
+                          Case{"another user's folder itself", true, false, false}}) {
+        CTemplateTestDir dir;
+        const std::string target = dir.Path("target");
+        std::filesystem::create_directories(target);
+        const bool direct = std::string(c.name) == "another user's folder itself";
+        const std::string folder = direct ? target : dir.Path("recovery");
+        if (!direct)
+            std::filesystem::create_symlink(target, folder);
+        if (!c.targetOurs) {
+            ASSERT_EQ(::chown(target.c_str(), kOtherUser, kOtherUser), 0);
+        }
+        if (!c.linkOurs) {
+            ASSERT_EQ(::lchown(folder.c_str(), kOtherUser, kOtherUser), 0);
+        }
+        dir.Write("target/5-left.atwr", CRecoveryStore::Encode(Sample("/w/a.htm", "left")));
+
+        CRecoveryStore store(CStdFileSystem::Instance(), folder);
+        EXPECT_EQ(store.Open(), c.used) << c.name;
+        EXPECT_EQ(store.Refused(), !c.used) << c.name;
+        EXPECT_EQ(store.WriteOwn(CRecoveryStore::Encode(Sample("", "mine"))), c.used) << c.name;
+        const CRecoveryStore::CScan scan = store.ClaimOrphans();
+        EXPECT_EQ(scan.refused, !c.used) << c.name;
+        EXPECT_EQ(scan.copies.size(), c.used ? 1u : 0u) << c.name;
+        if (!c.used) {
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target), {}), 1) << c.name;
+        }
+        store.Close();
+    }
+}
+
+// A copy that is not the user's own file (another user's, or a link) is
+// never read or offered: it is moved aside once and not reported again.
+TEST(RecoveryStore, ACopyOfAnotherUserIsMovedAsideOnce)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making files of another user needs root";
+    CTemplateTestDir dir;
+    const std::string good = CRecoveryStore::Encode(Sample("/w/a.htm", "[Tavelin1.0]\r\n"));
+    dir.Write("recovery/21-theirs.atwr", good);
+    ASSERT_EQ(::chown(dir.Path("recovery/21-theirs.atwr").c_str(), kOtherUser, kOtherUser), 0);
+    ::chmod(dir.Path("recovery/21-theirs.atwr").c_str(), 0600);
+    dir.Write("elsewhere.atwr", good);
+    std::filesystem::create_symlink(dir.Path("elsewhere.atwr"), dir.Path("recovery/22-link.atwr"));
+    dir.Write("recovery/23-mine.atwr", good);
+
+    CRecoveryStore store(CStdFileSystem::Instance(), dir.Path("recovery"));
+    const CRecoveryStore::CScan scan = store.ClaimOrphans();
+    EXPECT_EQ(Ids(scan), std::vector<std::string>{"23-mine"});
+    EXPECT_TRUE(scan.damaged.empty());
+    EXPECT_EQ(scan.foreign, (std::vector<std::string>{dir.Path("recovery/damaged/21-theirs.atwr"),
+                                                      dir.Path("recovery/damaged/22-link.atwr")}));
+    EXPECT_FALSE(dir.Exists("recovery/21-theirs.atwr"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path("recovery/damaged/22-link.atwr")));
+    EXPECT_EQ(dir.Read("elsewhere.atwr"), good);  // the link's target is left alone
+    store.Release("23-mine");
+    const CRecoveryStore::CScan again = store.ClaimOrphans();
+    EXPECT_TRUE(again.foreign.empty());
+    EXPECT_TRUE(again.damaged.empty());
 }

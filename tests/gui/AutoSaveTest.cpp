@@ -5,10 +5,16 @@
 // edit leaves a copy that the next start offers and recovers byte for byte.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "FrameFixture.h"
 #include "core/io/CStdFileSystem.h"
@@ -17,6 +23,7 @@
 #include "core/settings/CAppSettings.h"
 #include "editor/CAutoSaver.h"
 #include "editor/CModelEditor.h"
+#include "gui/dialogs/CDlgRecoverCopies.h"
 
 namespace {
 constexpr const char* kChildFolder = "ATW_AUTOSAVE_CHILD";
@@ -42,6 +49,23 @@ protected:
         while (saver->Busy() && clock.elapsed() < 10000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         return !saver->Busy();
+    }
+    // A copy left in the recovery folder by a run that ended abruptly.
+    void LeaveCopy(const QString& id, const std::string& page, const std::string& name, std::int64_t at = 1796688000)
+    {
+        CRecoveryCopy copy;
+        copy.pagePath = page;
+        copy.savedAt = at;
+        copy.projectText = "[Tavelin1.0]\r\nApStyle=" + name + ",0,200,500,0,0,,,,,,1,5,5,0,1,0,1,1,0,0,5,0\r\n";
+        LeaveFile(id + QStringLiteral(".atwr"), QByteArray::fromStdString(CRecoveryStore::Encode(copy)));
+    }
+    // A file in the recovery folder (not synced: a thousand of them stay quick).
+    void LeaveFile(const QString& name, const QByteArray& bytes)
+    {
+        QDir().mkpath(recovery.path());
+        QFile file(recovery.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
     }
     std::string ProjectText() const
     {
@@ -168,7 +192,11 @@ TEST_F(AutoSave, KilledEditorIsOfferedAndRecoveredByteForByte)
     prompts.recoverAnswers.push_back(IUserPrompts::RecoverAnswer::Recover);
     ASSERT_TRUE(Start());
     ASSERT_EQ(prompts.recoverQuestions.size(), 1);
-    EXPECT_TRUE(prompts.recoverQuestions[0].startsWith(QStringLiteral("Recover unsaved changes to menu.htm from ")));
+    // The question names the page with its folder.
+    EXPECT_TRUE(
+        prompts.recoverQuestions[0].startsWith(QStringLiteral("Recover unsaved changes to %1 from ")
+                                                   .arg(QDir::toNativeSeparators(QFileInfo(page).absoluteFilePath()))))
+        << prompts.recoverQuestions[0].toStdString();
     EXPECT_EQ(prompts.recoverQuestions[0], CAutoSaver::RecoverQuestion(left));
     EXPECT_EQ(ProjectText(), left.projectText);
     EXPECT_TRUE(Doc()->IsModified());
@@ -208,4 +236,155 @@ TEST_F(AutoSave, LaterKeepsTheCopyAndDiscardRemovesIt)
     EXPECT_TRUE(Copies().isEmpty());
     ASSERT_TRUE(Restart());
     EXPECT_EQ(prompts.recoverQuestions.size(), 2);
+}
+
+// A recovered copy of a page that has no project file beside it (a page
+// written by hand) never replaces that page unasked: the work comes back
+// untitled and Save asks where, starting beside that page.
+TEST_F(AutoSave, RecoveredWorkNeverReplacesAHandWrittenPageUnasked)
+{
+    const QString page = WorkPath(QStringLiteral("site/index.htm"));
+    QDir().mkpath(QFileInfo(page).path());
+    const std::string hand = "<html><body>written by hand</body></html>\n";
+    ASSERT_TRUE(CStdFileSystem::Instance().WriteFileAtomic(CText::FromQ(page), hand));
+    LeaveCopy(QStringLiteral("9-hand"), CText::FromQ(page), "Recovered");
+
+    prompts.recoverAnswers.push_back(IUserPrompts::RecoverAnswer::Recover);
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(prompts.recoverQuestions.size(), 1);
+    EXPECT_TRUE(prompts.recoverQuestions[0].contains(QDir::toNativeSeparators(page)))
+        << prompts.recoverQuestions[0].toStdString();
+    EXPECT_EQ(Params().m_strName, "Recovered");
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_TRUE(Messages().contains(QStringLiteral("Save asks where")));
+
+    // Save asks (and here is cancelled): the page is as it was.
+    EXPECT_FALSE(Doc()->OnFileSave());
+    ASSERT_EQ(prompts.saveInitials.size(), 1);
+    EXPECT_EQ(QFileInfo(prompts.saveInitials[0]).absolutePath(), QFileInfo(page).absolutePath());
+    std::string bytes;
+    ASSERT_TRUE(CStdFileSystem::Instance().ReadFile(CText::FromQ(page), bytes));
+    EXPECT_EQ(bytes, hand);
+    EXPECT_FALSE(QFileInfo::exists(WorkPath(QStringLiteral("site/index.tvx"))));
+}
+
+// Many left copies are one list, many damaged ones one message; the list's
+// Recover takes the chosen copy and keeps the rest, Discard All removes all.
+TEST_F(AutoSave, ManyCopiesAreOneListAndDamagedOnesOneMessage)
+{
+    // More than the usual soft limit of open files lets one process hold
+    // (a lock is held open for each copy on offer).
+    constexpr int kCopies = 1200;
+    for (int i = 0; i < kCopies; ++i)
+        LeaveCopy(QStringLiteral("%1-left").arg(100 + i), "/w/page" + std::to_string(i) + ".htm",
+                  "Copy " + std::to_string(i), 1796688000 + i);
+    for (int i = 0; i < 6; ++i)
+        LeaveFile(QStringLiteral("%1-bad.atwr").arg(i), "not a copy");
+
+    // The usual soft limit of open files of a desktop session.
+    struct rlimit files {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &files), 0);
+    const struct rlimit before = files;
+    files.rlim_cur = std::min<rlim_t>(1024, files.rlim_max);
+    ::setrlimit(RLIMIT_NOFILE, &files);
+    prompts.recoverListAnswers.push_back({IUserPrompts::RecoverAnswer::Recover, 500});
+    const bool started = Start();
+    ::setrlimit(RLIMIT_NOFILE, &before);
+    ASSERT_TRUE(started);
+    ASSERT_EQ(prompts.recoverQuestions.size(), 1);
+    ASSERT_EQ(prompts.recoverLists.size(), 1u);
+    ASSERT_EQ(prompts.recoverLists[0].size(), kCopies);
+    EXPECT_TRUE(prompts.recoverLists[0][500].contains(QDir::toNativeSeparators(QStringLiteral("/w/page500.htm"))));
+    ASSERT_EQ(prompts.messages.size(), 1) << prompts.messages.join("|").toStdString();
+    EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("6 recovery copies")));
+    EXPECT_EQ(prompts.messages[0].count(QStringLiteral("-bad.atwr")), 6);
+    EXPECT_EQ(Params().m_strName, "Copy 500");
+    // This editor's own copy of the recovered work, and all the others.
+    EXPECT_EQ(Copies().size(), kCopies);
+
+    ASSERT_TRUE(Restart());  // Later
+    ASSERT_EQ(prompts.recoverLists.size(), 2u);
+    EXPECT_EQ(prompts.recoverLists[1].size(), kCopies - 1);
+    EXPECT_EQ(prompts.messages.size(), 1);  // the damaged ones are not told again
+
+    prompts.recoverListAnswers.push_back({IUserPrompts::RecoverAnswer::Discard, -1});
+    ASSERT_TRUE(Restart());
+    EXPECT_EQ(prompts.recoverLists.size(), 3u);
+    EXPECT_TRUE(Copies().isEmpty());
+}
+
+// The list itself: Recover gives the chosen row (the newest at first),
+// Discard All no row, closing it Later.
+TEST_F(AutoSave, RecoverListDialogGivesTheChoice)
+{
+    const QStringList rows{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+    {
+        CDlgRecoverCopies dialog(QStringLiteral("Three"), rows);
+        EXPECT_EQ(dialog.Answer().answer, IUserPrompts::RecoverAnswer::Later);
+        EXPECT_EQ(dialog.List()->currentRow(), 2);
+        dialog.List()->setCurrentRow(1);
+        dialog.RecoverButton()->click();
+        EXPECT_EQ(dialog.Answer().answer, IUserPrompts::RecoverAnswer::Recover);
+        EXPECT_EQ(dialog.Answer().row, 1);
+    }
+    {
+        CDlgRecoverCopies dialog(QStringLiteral("Three"), rows);
+        dialog.DiscardAllButton()->click();
+        EXPECT_EQ(dialog.Answer().answer, IUserPrompts::RecoverAnswer::Discard);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    {
+        CDlgRecoverCopies dialog(QStringLiteral("Three"), rows);
+        dialog.reject();
+        EXPECT_EQ(dialog.Answer().answer, IUserPrompts::RecoverAnswer::Later);
+    }
+}
+
+// Another user's copy is moved out of the way once and said once; copies
+// are written readable by the user alone.
+TEST_F(AutoSave, AnotherUsersCopyIsToldOnceAndOwnCopiesArePrivate)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making files of another user needs root";
+    LeaveCopy(QStringLiteral("3-theirs"), "/w/theirs.htm", "Theirs");
+    const QByteArray theirs = QFile::encodeName(recovery.filePath(QStringLiteral("3-theirs.atwr")));
+    ASSERT_EQ(::chown(theirs.constData(), 65534, 65534), 0);
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(prompts.recoverQuestions.isEmpty());
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("to another user")));
+    EXPECT_NE(Params().m_strName, "Theirs");
+    Edit(QStringLiteral("Mine"));
+    ASSERT_TRUE(WriteCopy());
+    ASSERT_EQ(Copies().size(), 1);
+    EXPECT_EQ(QFile::permissions(recovery.filePath(Copies()[0])),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    ASSERT_TRUE(Restart());
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
+
+// A recovery folder that is a link to another user's folder (or a link left
+// dangling) is not used, and the start says so; nothing is written there.
+TEST_F(AutoSave, ARecoveryFolderOfAnotherUserIsRefusedAndTold)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "making files of another user needs root";
+    const QString theirs = WorkPath(QStringLiteral("theirs"));
+    ASSERT_TRUE(QDir().mkpath(theirs));
+    ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
+    for (const QString& target : {theirs, WorkPath(QStringLiteral("gone"))}) {
+        recoveryPath = WorkPath(QStringLiteral("link"));
+        QFile::remove(recoveryPath);
+        ASSERT_TRUE(QFile::link(target, recoveryPath));
+        prompts.messages.clear();
+        CAppSettings(settings).SetAutoSaveInterval(1);
+        ASSERT_TRUE(Restart()) << target.toStdString();
+        ASSERT_EQ(prompts.messages.size(), 1) << target.toStdString();
+        EXPECT_TRUE(prompts.messages[0].startsWith(
+            QStringLiteral("The recovery folder %1 is not yours").arg(QDir::toNativeSeparators(recoveryPath))));
+        Edit(QStringLiteral("Mine"));
+        app->AutoSaver()->WriteSoon();
+        app->AutoSaver()->WaitForWrite();
+        EXPECT_TRUE(QDir(theirs).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
 }

@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <functional>
+#include <sys/stat.h>
+#include <vector>
 
 #include "FrameFixture.h"
 #include "core/templates/CTemplateStore.h"
@@ -290,3 +293,60 @@ TEST_F(Document, SaveAsTemplateAddsTheNameAndExitKeepsFilesPreviewDidNotWrite)
 }
 
 }  // namespace
+
+// A template file that is missing or cannot be read is told at the first
+// New of the run and at each later one; the project starts bare.
+TEST_F(Document, NewTellsATemplateFileThatCannotBeRead)
+{
+    const QString tpl = program.filePath(QString::fromLatin1(CPageWriter::kTemplateFile));
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"missing", [&] { QFile::remove(tpl); }},
+        {"a folder", [&] { QDir().mkpath(tpl); }},
+        {"a pipe", [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(tpl).constData(), 0600), 0); }},
+    };
+    for (const auto& [name, make] : cases) {
+        app.reset();
+        QFile::remove(tpl);
+        QDir().rmdir(tpl);
+        make();
+        prompts.messages.clear();
+        ASSERT_TRUE(Start()) << name;
+        const QString told =
+            QStringLiteral("The template file %1 is missing or cannot be read.").arg(QDir::toNativeSeparators(tpl));
+        ASSERT_EQ(prompts.messages.size(), 1) << name;
+        EXPECT_TRUE(prompts.messages[0].startsWith(told)) << prompts.messages[0].toStdString();
+        EXPECT_TRUE(Params().m_arrMenus.empty()) << name;
+        prompts.dialogHandlers.push_back(Choose(0));
+        Trigger(A::FileNew);
+        EXPECT_EQ(prompts.messages.size(), 2) << name;
+    }
+}
+
+// A source larger than the memory that can be had (a sparse file of a
+// terabyte) is told; the editor goes on with its project as it was.
+TEST_F(Document, ImportTooLargeForMemoryIsToldAndKeepsTheProject)
+{
+    QFile overcommit(QStringLiteral("/proc/sys/vm/overcommit_memory"));
+    if (overcommit.open(QIODevice::ReadOnly) && overcommit.readAll().trimmed() == "1")
+        GTEST_SKIP() << "the system grants any allocation";
+    const QString source = WorkPath(QStringLiteral("huge.htm"));
+    QFile huge(source);
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    if (!huge.resize(qint64(1) << 40))
+        GTEST_SKIP() << "no sparse file of a terabyte here";
+    huge.close();
+    ASSERT_TRUE(Start());
+    const std::string name = Params().m_strName;
+    const size_t menus = Params().m_arrMenus.size();
+    for (int action : {int(A::ImportMenu), int(A::ImportItems)}) {
+        prompts.messages.clear();
+        prompts.fileNames.push_back(source);
+        Trigger(action);
+        ASSERT_EQ(prompts.messages.size(), 1) << action;
+        EXPECT_EQ(prompts.messages[0], QStringLiteral("%1 could not be imported: not enough memory.").arg(source));
+        EXPECT_EQ(Params().m_strName, name);
+        EXPECT_EQ(Params().m_arrMenus.size(), menus);
+        EXPECT_FALSE(Doc()->IsModified());
+    }
+    QFile::remove(source);
+}

@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "editor/IUserPrompts.h"
 
@@ -43,6 +44,12 @@ public:
     {
         recoverQuestions << text;
         return Pop(recoverAnswers, RecoverAnswer::Later);
+    }
+    RecoverListAnswer AskRecoverList(QWidget*, const QString& text, const QStringList& rows) override
+    {
+        recoverQuestions << text;
+        recoverLists.push_back(rows);
+        return Pop(recoverListAnswers, RecoverListAnswer{});
     }
     QString OpenFileName(QWidget*, const QString&, const QString& filter, const QString&) override
     {
@@ -83,6 +90,8 @@ public:
     std::deque<bool> confirmAnswers;
     std::deque<SaveAnswer> saveAnswers;
     std::deque<RecoverAnswer> recoverAnswers;
+    std::vector<QStringList> recoverLists;  // the rows of each list of copies shown
+    std::deque<RecoverListAnswer> recoverListAnswers;
     std::deque<QString> fileNames;
     std::deque<std::optional<QColor>> colors;
     std::deque<std::function<int(QDialog&)>> dialogHandlers;
