@@ -8,7 +8,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { startServer, launch } = require('./harness.js');
-const { makeRunner, makeTemplatePages, exportPage, RUNTIME } = require('./pages.js');
+const { makeRunner, makeTemplatePages, exportPage, runtimeScript } = require('./pages.js');
 
 const AXE = require.resolve('axe-core/axe.min.js');
 // Rules about the whole page that a bare test page holding only the menu
@@ -20,7 +20,7 @@ let dir, run, pages, server;
 test.before(async () => {
     dir = fs.mkdtempSync(path.join(os.tmpdir(), 'atw-a11y-'));
     run = makeRunner();
-    pages = makeTemplatePages(dir, run);
+    pages = await makeTemplatePages(dir, run);
     for (const t of pages) {
         t.exported = t.file.replace(/\.htm$/, 'x.htm');
         exportPage(run, path.join(dir, t.file), path.join(dir, t.exported));
@@ -112,7 +112,7 @@ function pageWithLabel(name, labelBytes) {
     fs.copyFileSync(path.join(dir, 't0.htm'), path.join(dir, `${name}-src.htm`));
     const saved = run('save', path.join(dir, `${name}-src.htm`), path.join(dir, `${name}.htm`));
     assert.equal(saved.status, 0, saved.stderr);
-    fs.copyFileSync(RUNTIME, path.join(dir, 'tavelin.js'));  // the checkout's own
+    fs.copyFileSync(runtimeScript(), path.join(dir, 'tavelin.js'));  // as this build made it
     return `${name}.htm`;
 }
 

@@ -14,7 +14,7 @@ let dir, run, pages, server, desk, phone;
 test.before(async () => {
     dir = fs.mkdtempSync(path.join(os.tmpdir(), 'atw-behaviour-'));
     run = makeRunner();
-    pages = makeTemplatePages(dir, run);
+    pages = await makeTemplatePages(dir, run);
     server = await startServer(dir);
     desk = await launch({ viewport: { width: 1280, height: 800 }, touch: true });
     phone = await launch({ viewport: { width: 320, height: 640 }, touch: true });

@@ -12,10 +12,10 @@ const os = require('node:os');
 const path = require('node:path');
 const zlib = require('node:zlib');
 const { startServer, launch } = require('./harness.js');
-const { makeRunner, RUNTIME } = require('./pages.js');
+const { makeRunner, runtimeScript } = require('./pages.js');
 
 const RUNS = Number(process.argv[2]) || 5;
-const SCRIPT = process.env.BENCH_RUNTIME || RUNTIME;
+const SCRIPT = process.env.BENCH_RUNTIME || runtimeScript();
 const READY = '<script>addEventListener("load",function(){requestAnimationFrame(function(){setTimeout(function(){' +
     'window.benchReady=performance.now();});});});</script>';
 

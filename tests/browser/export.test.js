@@ -16,7 +16,7 @@ let missing = null;
 test.before(async () => {
     dir = fs.mkdtempSync(path.join(os.tmpdir(), 'atw-export-'));
     run = makeRunner();
-    pages = makeTemplatePages(dir, run);
+    pages = await makeTemplatePages(dir, run);
     for (const t of pages) {
         t.exported = t.file.replace(/\.htm$/, 'x.htm');
         if (!exportPage(run, path.join(dir, t.file), path.join(dir, t.exported))) {

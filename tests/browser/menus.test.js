@@ -8,15 +8,15 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { startServer, launch, pixels, cssHex } = require('./harness.js');
-const { makeRunner, makeTemplatePages, withRuntime, describePage, ROOT } = require('./pages.js');
-const { TavelinCss } = require('../../data/tavelin.js');
+const { makeRunner, makeTemplatePages, withRuntime, describePage, runtimeModules, ROOT } = require('./pages.js');
 
-let dir, run, pages, server, browser;
+let dir, run, pages, server, browser, TavelinCss;
 
 test.before(async () => {
     dir = fs.mkdtempSync(path.join(os.tmpdir(), 'atw-pages-'));
     run = makeRunner();
-    pages = makeTemplatePages(dir, run);
+    pages = await makeTemplatePages(dir, run);
+    TavelinCss = (await runtimeModules()).css;
     for (const name of ['basic.htm', 'styled.htm']) {
         fs.copyFileSync(path.join(ROOT, 'tests', 'js', 'fixtures', name), path.join(dir, name));
         withRuntime(path.join(dir, name));
