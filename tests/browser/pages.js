@@ -88,9 +88,10 @@ async function makeTemplatePages(dir, run) {
     return pages;
 }
 
-// Exports a saved page; false when this build of atw has no export yet.
-function exportPage(run, page, target) {
-    const done = run('export', page, target);
+// Exports a saved page (options such as --fragment before it); false when
+// this build of atw has no export yet.
+function exportPage(run, page, target, options = []) {
+    const done = run('export', ...options, page, target);
     if (done.status !== 0 && /usage|unknown|command/i.test(done.stderr + done.stdout))
         return false;
     if (done.status !== 0)

@@ -102,9 +102,9 @@ TEST_F(ExportFixture, MenusBecomeNestedListsOfRealLinks)
         EXPECT_EQ(page.find(absent), std::string::npos) << absent;
 
     // The looks: one rule set for menus that look alike, the box's own size and behaviour.
-    EXPECT_NE(page.find("#tv1{width:400px;height:200px;"), std::string::npos);
+    EXPECT_NE(page.find(".tv1{width:400px;height:200px;"), std::string::npos);
     EXPECT_EQ(Count(page, "{margin-inline-start:40px;width:80px;margin-top:0px;}"), 1u);
-    EXPECT_NE(page.find("#tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos);
+    EXPECT_NE(page.find(".tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos);
     EXPECT_EQ(page.find(".tv-k1"), std::string::npos);
     EXPECT_NE(page.find("data-tavelin=\"export\" data-open-speed=\"5\" data-close-speed=\"5\" "
                         "data-show-selection=\"1\" data-show-all=\"0\">"),
@@ -137,14 +137,14 @@ TEST_F(ExportFixture, LooksFollowTheModelAsThePageCarriesThem)
     params.m_bHasLines = 0;
 
     const std::string page = exporter.PageText(params);
-    EXPECT_NE(page.find("#tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:17px;background:#204060;"
+    EXPECT_NE(page.find(".tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:17px;background:#204060;"
                         "outline:1px solid #122335;}"),
               std::string::npos);
-    EXPECT_NE(page.find("#tv1 .tv-k1{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos)
+    EXPECT_NE(page.find(".tv1 .tv-k1{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos)
         << "only the first menu starts at the display Y";
     EXPECT_NE(page.find("<ul class=\"tv-menu tv-m2 tv-k1\""), std::string::npos);
     // Colours are custom properties with the model's colour as fallback.
-    EXPECT_NE(page.find("#tv1 .tv-k0>.tv-li>.tv-item{background:linear-gradient(to bottom,var(--tv-back,#996633),"
+    EXPECT_NE(page.find(".tv1 .tv-k0>.tv-li>.tv-item{background:linear-gradient(to bottom,var(--tv-back,#996633),"
                         "#ffffff);color:var(--tv-font,#ffffff);border:2px solid #ffffff;font-family:\"Courier New\""),
               std::string::npos);
     EXPECT_NE(page.find("font-style:italic"), std::string::npos);
@@ -154,7 +154,7 @@ TEST_F(ExportFixture, LooksFollowTheModelAsThePageCarriesThem)
     EXPECT_NE(page.find(".tv-item:active{background:var(--tv-click-back,#000000);color:var(--tv-click-font,#ffffff);"
                         "border:2px solid #ffffff;"),
               std::string::npos);
-    EXPECT_NE(page.find("#tv1{width:400px;height:200px;background:linear-gradient(to bottom,#ffffff,#ff0000,"
+    EXPECT_NE(page.find(".tv1{width:400px;height:200px;background:linear-gradient(to bottom,#ffffff,#ff0000,"
                         "#ffffff) var(--tv-box-back,#ff0000);border:0;}"),
               std::string::npos);
     EXPECT_EQ(page.find("::before{content:\"\""), std::string::npos) << "no tree lines when switched off";
@@ -222,16 +222,24 @@ TEST_F(ExportFixture, FragmentAndStyleSheetToPasteIntoAPage)
     EXPECT_EQ(part.find("<html"), std::string::npos);
     EXPECT_EQ(part.find("<style"), std::string::npos);
     EXPECT_NE(part.find("<link rel=\"stylesheet\" href=\"side%20menu.css\">"), std::string::npos);
-    EXPECT_NE(part.find("<div class=\"tv-box\" id=\"tv-side_menu\" data-tavelin=\"export\""), std::string::npos);
-    EXPECT_NE(part.find("id=\"tv-side_menu-m2\""), std::string::npos);
+    // The scope: the file's name and a number from its whole path and the menu's name.
+    const std::string scope = CHtml5Exporter::ScopeFor("/site/side menu.htm", params.m_strName);
+    EXPECT_EQ(scope.rfind("tv-side_menu-", 0), 0u);
+    EXPECT_EQ(scope.size(), std::string("tv-side_menu-").size() + 6);
+    EXPECT_NE(part.find("<div class=\"tv-box " + scope + "\" data-tavelin=\"export\""), std::string::npos);
+    EXPECT_NE(part.find("id=\"" + scope + "-m2\""), std::string::npos);
     EXPECT_NE(part.find("<script src=\"tavelin.js\" defer></script>"), std::string::npos);
     EXPECT_EQ(css.rfind(".tv-box{", 0), 0u);
-    EXPECT_NE(css.find("#tv-side_menu .tv-k0{"), std::string::npos);
-    EXPECT_EQ(css.find("#tv1"), std::string::npos);
+    EXPECT_NE(css.find("." + scope + " .tv-k0{"), std::string::npos);
+    EXPECT_EQ(css.find(".tv1"), std::string::npos);
 
     exporter.SetFragment(false);
     ASSERT_TRUE(exporter.Export(params, "/site/top.htm", &error)) << error;
-    EXPECT_NE(fs.m_files["/site/top.htm"].find("id=\"tv-top\""), std::string::npos);
+    EXPECT_NE(fs.m_files["/site/top.htm"].find("class=\"tv-box " + CHtml5Exporter::ScopeFor("/site/top.htm", params.m_strName) + '"'),
+              std::string::npos);
+    // Files of one name in other folders, or another menu, get scopes of their own.
+    EXPECT_NE(CHtml5Exporter::ScopeFor("/site/top.htm", "a"), CHtml5Exporter::ScopeFor("/site/b/top.htm", "a"));
+    EXPECT_NE(CHtml5Exporter::ScopeFor("/site/top.htm", "a"), CHtml5Exporter::ScopeFor("/site/top.htm", "b"));
     EXPECT_EQ(fs.m_files.count("/site/top.css"), 0u);
 }
 
@@ -268,7 +276,8 @@ TEST_F(ExportFixture, ShownMediaAndTheRuntimeAreCopiedBesideThePage)
                         "<img class=\"tv-img tv-img-o\" src=\"n.gif\" alt=\"\">"
                         "<img class=\"tv-img tv-img-c\" src=\"c%22q.jpg\" alt=\"\">"),
               std::string::npos);
-    EXPECT_NE(page.find("#tv-menu{width:400px;height:200px;background:url(\"back.png\") 0px 0px no-repeat,"),
+    EXPECT_NE(page.find("." + CHtml5Exporter::ScopeFor("/site/menu.htm", params.m_strName) +
+                        "{width:400px;height:200px;background:url(\"back.png\") 0px 0px no-repeat,"),
               std::string::npos);
     EXPECT_NE(page.find("data-back-audio=\"loop.wav\""), std::string::npos);
 }

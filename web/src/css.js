@@ -21,11 +21,12 @@ export const STATIC_CSS = [
     '.tv-sub{display:flow-root;position:relative}',
     '.tv-sub[hidden]{display:none}',
     '.tv-js .tv-box:not([data-tavelin-ready]) .tv-sub{display:none}',
-    '.tv-toggle{position:absolute;z-index:2;top:0;inset-inline-end:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}',
-    '.tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;outline:2px dashed currentColor;outline-offset:-2px}',
-    '.tv-toggle::before{content:"\\25B8"}',
-    '[dir="rtl"] .tv-toggle::before{content:"\\25C2"}',
-    '.tv-toggle[aria-expanded="true"]::before{content:"\\25BE"}',
+    '.tv-toggle{position:absolute;z-index:2;top:0;inset-inline-end:0;width:24px;min-height:24px;overflow:hidden;margin:0;padding:0;border:0;background:none;font:inherit;text-align:center;cursor:pointer}',
+    '.tv-toggle:focus-visible{outline:2px dashed currentColor;outline-offset:-2px}',
+    '.tv-toggle::before,button.tv-item[aria-expanded]::after{content:"\\25B8"}',
+    '[dir="rtl"] .tv-toggle::before,[dir="rtl"] button.tv-item[aria-expanded]::after{content:"\\25C2"}',
+    '.tv-toggle[aria-expanded="true"]::before,button.tv-item[aria-expanded="true"]::after{content:"\\25BE"}',
+    'button.tv-item[aria-expanded]::after{position:absolute;z-index:1;top:50%;inset-inline-end:0;width:24px;text-align:center;transform:translateY(-50%);pointer-events:none}',
     '.tv-item .tv-img-n{display:block}',
     '.tv-item:hover .tv-img-n,.tv-item:focus-visible .tv-img-n{display:none}',
     '.tv-item:hover .tv-img-o,.tv-item:focus-visible .tv-img-o{display:block}',
@@ -40,12 +41,10 @@ export const STATIC_CSS = [
     '.tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}',
     '.tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}',
     '.tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}',
-    '.tv-fluid .tv-toggle{top:0!important;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
-    '.tv-fluid button.tv-item[aria-expanded]::after{content:"\\25B8";margin-inline-start:auto;padding-inline-start:8px}',
-    '.tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\\25C2"}',
-    '.tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\\25BE"}',
+    '.tv-fluid .tv-toggle{top:0!important;width:44px;height:44px!important;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}',
+    '.tv-fluid button.tv-item[aria-expanded]::after{position:static;width:auto;transform:none;margin-inline-start:auto;padding-inline-start:8px}',
     '@media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}',
-    '@media print{.tv-box{display:block;width:auto!important;height:auto!important;overflow:visible;background:none!important;border:0!important}.tv-sub[hidden]{display:block!important}.tv-toggle,.tv-img,.tv-li::before,.tv-li::after{display:none!important}.tv-menu{width:auto!important;margin-top:0!important;list-style:disc;padding-inline-start:1.5em;outline:0!important;background:none!important}.tv-li{list-style:inherit}.tv-item{display:list-item;width:auto!important;height:auto!important;background:none!important;color:#000!important;border:0!important;text-shadow:none!important}.tv-label{position:static;transform:none;white-space:pre-wrap}a.tv-item[href]::after{content:" <" attr(href) ">";font-size:smaller}}'
+    '@media print{.tv-box{display:block;width:auto!important;height:auto!important;overflow:visible;background:none!important;border:0!important}.tv-sub[hidden]{display:block!important}.tv-toggle,.tv-img,.tv-li::before,.tv-li::after,button.tv-item::after{display:none!important}.tv-menu{width:auto!important;margin-top:0!important;list-style:disc;padding-inline-start:1.5em;outline:0!important;background:none!important}.tv-li{list-style:inherit}.tv-item{display:list-item;width:auto!important;height:auto!important;background:none!important;color:#000!important;border:0!important;text-shadow:none!important}.tv-label{position:static;transform:none;white-space:pre-wrap}a.tv-item[href]::after{content:" <" attr(href) ">";font-size:smaller}}'
 ].join('\n') + '\n';
 
 function rgbOf(hex) {
@@ -246,8 +245,13 @@ function menuCss(sel, menu, applet) {
         out += rule([sel + '>.tv-li'], 'display:flow-root;');
     out += rule([sel + '>.tv-li>.tv-item'], 'width:' + Math.max(0, menu.itemWidth) + 'px;height:' +
         Math.max(0, menu.itemHeight) + 'px;' + (pad > 0 ? 'margin-block:' + pad + 'px;' : ''));
-    out += rule([sel + '>.tv-li>.tv-toggle'], 'color:' + readableFont(menu.states[1]) + ';background:' +
-        menu.states[1].back + ';line-height:' + Math.max(0, menu.itemHeight) + 'px;' + (pad > 0 ? 'top:' + pad + 'px;' : ''));
+    // The toggle is as tall as the entry (at least 24 px with the room above
+    // and below) and takes the mouse-over colours when pointed at or focused.
+    var toggle = sel + '>.tv-li>.tv-toggle';
+    var tall = Math.max(0, menu.itemHeight) + 2 * pad + 'px;';
+    out += rule([toggle], 'color:' + readableFont(menu.states[0]) + ';height:' + tall + 'line-height:' + tall);
+    out += rule([toggle + ':hover', toggle + ':focus-visible'], 'color:' + readableFont(menu.states[1]) +
+        ';background:' + menu.states[1].back + ';');
     menu.states.forEach(function (state, s) {
         out += rule(states[s], itemCss(state, menu.borderThick, s));
         out += rule(descendants(states[s], ' .tv-label'), labelCss(state));

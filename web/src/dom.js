@@ -172,8 +172,8 @@ export function upgradeItem(li, number) {
         return;
     if (!p.sub.id)
         p.sub.id = 'tv-sub-' + (++idCount) + '-' + number;
-    var control = p.item;
-    if (p.item.tagName.toLowerCase() === 'a') {
+    var control = p.toggle || p.item;
+    if (!p.toggle && p.item.tagName.toLowerCase() === 'a') {
         control = el('button', 'tv-toggle', { type: 'button' });
         var text = label ? label.textContent.replace(/\s+/g, ' ').trim() : '';
         control.setAttribute('aria-label', (text || 'item ' + number) + ': sub-menu');

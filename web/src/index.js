@@ -11,14 +11,18 @@
  * with the same class names, so the same behaviour serves both.
  *
  * The page gets one global, Tavelin: start, enhance, redraw, destroy and the
- * sound player. The script starts itself once the page is read.
+ * sound player. The script starts itself once the page is read; loaded a
+ * second time (a menu pasted into a page twice brings its script line
+ * twice) it leaves the first copy in charge.
  */
 import { destroy, enhance, start } from './runtime.js';
 import { redraw } from './redraw.js';
 import { sound } from './sound.js';
 
-window.Tavelin = { start: start, enhance: enhance, redraw: redraw, destroy: destroy, sound: sound };
-if (document.readyState === 'loading')
-    document.addEventListener('DOMContentLoaded', start);
-else
-    start();
+if (!window.Tavelin) {
+    window.Tavelin = { start: start, enhance: enhance, redraw: redraw, destroy: destroy, sound: sound };
+    if (document.readyState === 'loading')
+        document.addEventListener('DOMContentLoaded', function () { start(); });
+    else
+        start();
+}

@@ -30,20 +30,17 @@ export function onItemClick(menu, li, event, fromToggle) {
         menu.toggle(li);
         return;
     }
-    // A link that opens a branch. On a narrow screen its toggle shows
-    // and the link is only a link. Otherwise, tapped or clicked while its
-    // branch is shut and the page would go away, it opens the branch; a
-    // second tap shuts it, a second click follows the link. Enter from
-    // the keyboard always follows it, and the branch opens beside it.
+    // A link that opens a branch: its toggle is a target of its own. A tap
+    // (touch or pen), and any click on a narrow screen, follows the link.
+    // A mouse click while the branch is shut and the page would go away
+    // opens the branch; a second click follows the link. Enter from the
+    // keyboard always follows it, and the branch opens beside it.
     var tapOrClick = event.detail > 0;
-    if (menu.fluid() && tapOrClick)
+    if (tapOrClick && (menu.fluid() || menu.pointer === 'touch' || menu.pointer === 'pen'))
         return;
     if (replacesPage(p.item) && tapOrClick && !menu.isOpen(li)) {
         event.preventDefault();
         menu.open(li);
-    } else if (replacesPage(p.item) && tapOrClick && menu.pointer === 'touch') {
-        event.preventDefault();
-        menu.setOpen(li, false);
     } else if (!replacesPage(p.item)) {
         menu.toggle(li);
     } else {

@@ -3,7 +3,7 @@
  * and exported lists), drawn and made to work; destroy() takes every
  * listener away again.
  */
-import { fillSub, upgradeItem } from './dom.js';
+import { fillSub, nextId, upgradeItem } from './dom.js';
 import { isMenuApplet, replaceApplet } from './applet.js';
 import { markCurrent } from './current.js';
 import { Menu } from './menu.js';
@@ -29,6 +29,17 @@ export function fillAll(box) {
         subs.forEach(fillSub);
 }
 
+// A menu pasted into a page twice, or two exported to files of the same
+// name, bring the same ids: the copies after the first get ids of their
+// own, so that each toggle controls its own branch.
+/** @param {HTMLElement} box */
+function ownIds(box) {
+    Array.prototype.forEach.call(box.querySelectorAll('[id]'), function (e) {
+        if (document.getElementById(e.id) !== e)
+            e.id = e.id + '-' + nextId();
+    });
+}
+
 /**
  * Makes a box that holds the menu's lists work; null when it already does.
  * @param {HTMLElement} box
@@ -38,6 +49,7 @@ export function enhance(box) {
     if (box.getAttribute('data-tavelin-ready') !== null)
         return null;
     box.setAttribute('data-tavelin-ready', '');
+    ownIds(box);
     var n = 0;
     Array.prototype.forEach.call(box.querySelectorAll('.tv-nav > .tv-menu > .tv-li'), function (li) {
         upgradeItem(li, ++n);
@@ -72,6 +84,12 @@ function listenOnce() {
     listenPage(document, 'pointerdown', unlock, true);
     listenPage(document, 'keydown', unlock, true);
     var pending = false;
+    // Printed, every branch shows: those not made yet are made first.
+    var print = function () { menus.forEach(function (m) { fillAll(m.box); }); };
+    listenPage(window, 'beforeprint', print, false);
+    var printMedia = window.matchMedia ? window.matchMedia('print') : null;
+    if (printMedia && printMedia.addEventListener)
+        listenPage(printMedia, 'change', function (e) { if (e.matches) print(); }, false);
     listenPage(window, 'resize', function () {
         if (pending)
             return;
@@ -80,27 +98,39 @@ function listenOnce() {
     }, false);
 }
 
-/** Draws and starts every menu of the page not yet started. */
-export function start() {
-    Array.prototype.slice.call(document.getElementsByTagName('applet')).forEach(function (applet) {
+/**
+ * Draws and starts every menu not yet started in root (the whole page when
+ * not given).
+ * @param {ParentNode} [root]
+ */
+export function start(root) {
+    var within = root && root.querySelectorAll ? root : document;
+    Array.prototype.slice.call(within.querySelectorAll('applet')).forEach(function (applet) {
         if (isMenuApplet(applet) && applet.parentNode)
             enhance(replaceApplet(applet));
     });
-    Array.prototype.forEach.call(document.querySelectorAll('[data-tavelin="export"]'), enhance);
+    Array.prototype.forEach.call(within.querySelectorAll('[data-tavelin="export"]'), enhance);
     listenOnce();
 }
 
 /**
- * Stops every menu started here: their listeners and the page's go, the
- * boxes stay as drawn (a later start() leaves them alone).
+ * Stops the menu of box, or every menu started here: their listeners go
+ * (the page's with the last menu), the boxes stay as drawn and can be
+ * started again with enhance().
+ * @param {HTMLElement} [box]
  */
-export function destroy() {
-    menus.forEach(function (m) {
+export function destroy(box) {
+    menus = menus.filter(function (m) {
+        if (box && m.box !== box)
+            return true;
         m.destroy();
         if (m.box.tavelinMenu === m)
             delete m.box.tavelinMenu;
+        m.box.removeAttribute('data-tavelin-ready');
+        return false;
     });
-    menus = [];
+    if (menus.length)
+        return;
     pageListeners.forEach(function (l) { l[0].removeEventListener(l[1], l[2], l[3]); });
     pageListeners = [];
 }
