@@ -95,6 +95,8 @@ test('with a mouse the branches are marked, a first click on a parent opens it a
     const browser = await launch({ viewport: { width: 1280, height: 800 } });
     try {
         const page = await open(browser, t.file);
+        assert.equal(await page.evaluate(() => document.compatMode), 'CSS1Compat', 'the runtime page is in standards mode');
+        assert.equal(await page.$$eval('applet', (a) => a.length), 0, 'the script put its box in the applet\'s place');
         assert.equal(await page.$eval('.tv-box', (b) => b.classList.contains('tv-fluid')), false);
         const mark = await page.$eval(TOGGLE, (e) => ({ ...e.getBoundingClientRect().toJSON(),
             glyph: getComputedStyle(e, '::before').content, shown: getComputedStyle(e).visibility }));
