@@ -42,6 +42,7 @@ button.tv-item[aria-expanded]::after{position:absolute;z-index:1;top:50%;inset-i
 .tv-fluid .tv-toggle{top:0!important;width:44px;height:44px!important;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}
 .tv-fluid button.tv-item[aria-expanded]::after{position:static;width:auto;transform:none;margin-inline-start:auto;padding-inline-start:8px}
 @media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}
+@media (forced-colors:active){.tv-box,.tv-menu,.tv-item,.tv-toggle{background-image:none!important}.tv-img{display:none!important}.tv-label{-webkit-text-fill-color:CanvasText}a.tv-item .tv-label{-webkit-text-fill-color:LinkText}button.tv-item .tv-label{-webkit-text-fill-color:ButtonText}}
 @media print{.tv-box{display:block;width:auto!important;height:auto!important;overflow:visible;background:none!important;border:0!important}.tv-sub[hidden]{display:block!important}.tv-toggle,.tv-img,.tv-li::before,.tv-li::after,button.tv-item::after{display:none!important}.tv-menu{width:auto!important;margin-top:0!important;list-style:disc;padding-inline-start:1.5em;outline:0!important;background:none!important}.tv-li{list-style:inherit}.tv-item{display:list-item;width:auto!important;height:auto!important;background:none!important;color:#000!important;border:0!important;text-shadow:none!important}.tv-label{position:static;transform:none;white-space:pre-wrap}a.tv-item[href]::after{content:" <" attr(href) ">";font-size:smaller}}
 )css";
 
