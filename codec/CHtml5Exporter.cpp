@@ -114,9 +114,11 @@ std::string CHtml5Exporter::FragmentText(const CAppletParameters& params, const 
                                          const std::string& cssName)
 {
     const Parts parts = MakeParts(params, scope);
+    // Every text is written in ASCII (character references, percent-encoded
+    // UTF-8 addresses), so the menu fits a host page of any character set.
     std::string text = "<!-- " + CHtml5Markup::Escape(params.m_strName) +
-                       ": put the link line into the page's head, the rest where the menu goes. The page is to "
-                       "be saved as " + parts.charset + ". -->\r\n";
+                       ": put the link line into the page's head, the rest where the menu goes. It is written in "
+                       "ASCII and fits a page of any character set. -->\r\n";
     text += "<link rel=\"stylesheet\" href=\"" + CHtml5Markup::Escape(CHtml5Markup::UrlPath(cssName)) + "\">\r\n";
     text += parts.box;
     text += std::string("<script src=\"") + kRuntimeFile + "\" defer></script>\r\n";

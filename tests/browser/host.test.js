@@ -137,3 +137,27 @@ test('destroy() stops one menu and leaves the other working; enhance() starts it
     assert.deepEqual(page.errors, []);
     await page.close();
 });
+
+test('a fragment of a project mixing UTF-8 and 8-bit texts shows them all in a UTF-8 page, links intact', async () => {
+    // The project file's bytes: two UTF-8 labels and links, one 8-bit.
+    const utf8 = (s) => Buffer.from(s, 'utf8').toString('latin1');
+    const rows = [[utf8('café'), utf8('café.htm')], [utf8('漢字'), utf8('漢字.htm')], ['th\xe9', 'th\xe9.htm']];
+    const tvx = fs.readFileSync(path.join(dir, 't0.tvx'), 'latin1').replace(/^I0-(\d)=[^,\r\n]*,([^,\r\n]*),[^,\r\n]*/gm,
+        (line, n, description) => (n >= 1 && n <= 3 ? `I0-${n}=${rows[n - 1][0]},${description},${rows[n - 1][1]}` : line));
+    fs.writeFileSync(path.join(dir, 'mixed-src.tvx'), tvx, 'latin1');
+    fs.copyFileSync(path.join(dir, 't0.htm'), path.join(dir, 'mixed-src.htm'));
+    fs.mkdirSync(path.join(dir, 'mixed'), { recursive: true });
+    exportPage(run, path.join(dir, 'mixed-src.htm'), path.join(dir, 'mixed', 'menu.htm'), ['--fragment']);
+    const part = fs.readFileSync(path.join(dir, 'mixed', 'menu.htm'));
+    assert.ok(part.every((b) => b < 0x80), 'the fragment is ASCII');
+    fs.writeFileSync(path.join(dir, 'mixed', 'host.htm'), Buffer.concat([
+        Buffer.from('<!DOCTYPE html>\r\n<html lang="en"><head><meta charset="utf-8"><title>Hôte</title></head><body><h1>Hôte</h1>'),
+        part, Buffer.from('</body></html>')]));
+    fs.copyFileSync(runtimeScript(), path.join(dir, 'mixed', 'tavelin.js'));
+    const page = await open('mixed/host.htm');
+    const shown = await page.$$eval('.tv-nav > .tv-menu > .tv-li > .tv-item', (items) =>
+        items.slice(0, 3).map((a) => [a.textContent, decodeURIComponent(new URL(a.href).pathname.replace(/^.*\//, ''))]));
+    assert.deepEqual(shown, [['café', 'café.htm'], ['漢字', '漢字.htm'], ['thé', 'thé.htm']]);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+});

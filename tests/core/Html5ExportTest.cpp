@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "codec/CHtml5Css.h"
 #include "codec/CHtml5Exporter.h"
+#include "codec/CHtml5Markup.h"
 #include "codec/CPageHead.h"
 #include "model/CAppletParameters.h"
 #include "support/MemoryFileSystem.h"
@@ -178,10 +180,39 @@ TEST_F(ExportFixture, TextIsEscapedAndTheCharsetFitsIt)
     EXPECT_EQ(page.find("</title><script>"), std::string::npos);
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
 
-    home.m_strLabel = "Caf\xe9";  // a single 8-bit byte: not UTF-8
-    EXPECT_NE(exporter.PageText(params).find("<meta charset=\"windows-1252\">"), std::string::npos);
-    home.m_strLabel = "Caf\xc3\xa9";
-    EXPECT_NE(exporter.PageText(params).find("<meta charset=\"utf-8\">"), std::string::npos);
+}
+
+// A project that mixes UTF-8 and 8-bit texts: every text is written in
+// ASCII, as character references and percent-encoded UTF-8, so that it
+// survives a host page of any character set.
+TEST_F(ExportFixture, TextsOfAnyCharsetAreWrittenInAscii)
+{
+    CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
+    const struct {
+        const char* label;
+        const char* link;
+        const char* shown;
+        const char* href;
+    } cases[] = {
+        {"caf\xc3\xa9", "caf\xc3\xa9.htm", "caf&#xE9;", "caf%C3%A9.htm"},                 // UTF-8
+        {"\xe6\xbc\xa2\xe5\xad\x97", "k.htm?q=\xe6\xbc\xa2", "&#x6F22;&#x5B57;", "k.htm?q=%E6%BC%A2"},
+        {"caf\xe9 \x80", "caf\xe9.htm", "caf&#xE9; &#x20AC;", "caf%C3%A9.htm"},          // windows-1252
+        {"\xc3\xa9 and \xe9", "a%20b.htm", "&#xE9; and &#xE9;", "a%20b.htm"},            // both in one label
+        {"\xc0\xaf \xed\xa0\x80", "x.htm", "&#xC0;&#xAF; &#xED;&#xA0;&#x20AC;", "x.htm"},  // no overlong form, no surrogate
+        {"\xf0\x9f\x8d\xb0", "x.htm", "&#x1F370;", "x.htm"},
+    };
+    for (const auto& c : cases) {
+        home.m_strLabel = c.label;
+        home.m_strLink = c.link;
+        home.m_strDescription = c.label;
+        const std::string page = exporter.PageText(params);
+        EXPECT_NE(page.find(std::string("<span class=\"tv-label\">") + c.shown + "</span>"), std::string::npos) << c.shown;
+        EXPECT_NE(page.find(std::string("href=\"") + c.href + "\" title=\"" + c.shown + '"'), std::string::npos) << c.href;
+        EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; }))
+            << c.shown;
+        EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+    }
+    EXPECT_EQ(CHtml5Markup::UrlPath("caf\xe9 1.gif"), "caf%C3%A9%201.gif");
 }
 
 TEST_F(ExportFixture, ScriptLinksAreTextAndThePageNamesItsLanguage)
