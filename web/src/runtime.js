@@ -98,6 +98,23 @@ function listenOnce() {
     }, false);
 }
 
+// A page saved with the runtime holds the menu's lists inside the applet,
+// already painted: that box takes the applet's place and is enhanced as it
+// is. The editor's preview (TavelinEagerBuild) draws from the parameters,
+// which it redraws in place.
+/** @param {Element} applet @returns {HTMLElement|null} */
+function paintedBox(applet) {
+    /** @type {HTMLElement|null} */
+    var box = window.TavelinEagerBuild ? null : applet.querySelector('.tv-box[data-tavelin="export"]');
+    if (!box)
+        return null;
+    var breakpoint = applet.getAttribute('data-breakpoint');
+    if (breakpoint !== null)
+        box.setAttribute('data-breakpoint', breakpoint);
+    applet.parentNode.replaceChild(box, applet);
+    return box;
+}
+
 /**
  * Draws and starts every menu not yet started in root (the whole page when
  * not given).
@@ -107,7 +124,7 @@ export function start(root) {
     var within = root && root.querySelectorAll ? root : document;
     Array.prototype.slice.call(within.querySelectorAll('applet')).forEach(function (applet) {
         if (isMenuApplet(applet) && applet.parentNode)
-            enhance(replaceApplet(applet));
+            enhance(paintedBox(applet) || replaceApplet(applet));
     });
     Array.prototype.forEach.call(within.querySelectorAll('[data-tavelin="export"]'), enhance);
     listenOnce();
