@@ -17,6 +17,7 @@ function attributeText(s) {
     return s.indexOf('&') < 0 ? s : s.replace(/&(amp|quot|nbsp|lt|gt);/g, function (e) { return ENTITIES[e]; });
 }
 
+/** @param {Element} applet @returns {Map<string, string>} */
 export function readParams(applet) {
     var list = applet.getElementsByTagName('param');
     var params = new Map();
@@ -36,6 +37,7 @@ export function readParams(applet) {
     return params;
 }
 
+/** @param {Element} applet @returns {{ width: number, height: number }} */
 export function appletSize(applet) {
     var size = function (name, fallback) {
         var n = parseInt(applet.getAttribute(name), 10);
@@ -45,6 +47,7 @@ export function appletSize(applet) {
 }
 
 // Replaces an applet element by the menu box it describes.
+/** @param {Element} applet @returns {HTMLElement} */
 export function replaceApplet(applet) {
     var tree = decode(readParams(applet), true);
     var prefix = 'tv' + nextId();
@@ -69,6 +72,7 @@ export function replaceApplet(applet) {
     return box;
 }
 
+/** @param {Element} applet @returns {boolean} */
 export function isMenuApplet(applet) {
     var code = (applet.getAttribute('code') || '').trim();
     return /(^|\/)tavelin(\.class)?$/i.test(code);

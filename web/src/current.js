@@ -57,6 +57,7 @@ function currentInTree(tree) {
 
     // The item that links to the page being shown is marked as the current
     // page, its branch is opened and it keeps the clicked look.
+/** @param {import('./menu.js').Menu} menu */
 export function markCurrent(menu) {
     var tree = menu.box.tvTree;
     var current = null;

@@ -12,6 +12,12 @@ export function nextId() {
     return ++idCount;
 }
 
+/**
+ * @param {string} tag
+ * @param {string} [className]
+ * @param {Object<string, string|null|undefined>} [attrs] empty values are left out
+ * @returns {HTMLElement}
+ */
 export function el(tag, className, attrs) {
     var e = document.createElement(tag);
     if (className)
@@ -27,10 +33,12 @@ export function el(tag, className, attrs) {
 // behaviour below turns into a button; the state images; the label.
 // A bare file name as a page-relative address (commas, line breaks and
 // "%" in names included).
+/** @param {string} name @returns {string} */
 export function fileUrl(name) {
     return name ? encodeURIComponent(name) : '';
 }
 
+/** @param {import('./tree.js').Item} item @returns {HTMLElement} */
 export function itemElement(item) {
     var attrs = { title: item.description, 'data-over-audio': fileUrl(item.overAudio),
         'data-click-audio': fileUrl(item.clickAudio) };
@@ -56,6 +64,12 @@ export function itemElement(item) {
 
 // A menu's list; the lists of its sub-menus are made when they first
 // open (fillSub), so that a large menu is ready at once.
+/**
+ * @param {import('./tree.js').Tree} tree
+ * @param {number} number
+ * @param {string} prefix
+ * @returns {HTMLElement}
+ */
 export function menuList(tree, number, prefix) {
     var menu = tree.menus[number];
     var ul = el('ul', 'tv-menu tv-m' + number + ' tv-k' + menu.styleClass, { id: prefix + '-m' + number });
@@ -76,6 +90,7 @@ export function menuList(tree, number, prefix) {
 }
 
 // Upgrades the items of an exported sub-menu when it first opens.
+/** @param {HTMLElement} sub */
 function upgradeSub(sub) {
     if (sub.tvUpgraded)
         return;
@@ -85,6 +100,7 @@ function upgradeSub(sub) {
     });
 }
 
+/** @param {HTMLElement} sub */
 export function fillSub(sub) {
     var pending = sub.tvPending;
     if (!pending) {
@@ -100,6 +116,7 @@ export function fillSub(sub) {
     sub.tvUpgraded = true;
 }
 
+/** @param {import('./tree.js').Tree} tree @returns {Object<string, string>} */
 export function optionAttributes(tree) {
     var a = tree.applet;
     return {
@@ -117,6 +134,7 @@ export function ensureStaticCss() {
     (document.head || document.documentElement).appendChild(style);
 }
 
+/** @param {string} name @returns {string} */
 export function resolveMedia(name) {
     try {
         return name ? new URL(name, document.baseURI).href : '';
@@ -127,6 +145,10 @@ export function resolveMedia(name) {
 
 // The element of an item, the wrapper of its sub-menu (or null) and the
 // button that opens it (the item itself, or an extra toggle for links).
+/**
+ * @param {Element} li
+ * @returns {{ li: Element, item: HTMLElement|null, sub: HTMLElement|null, toggle: HTMLElement|null }}
+ */
 export function parts(li) {
     var item = null, sub = null, toggle = null;
     Array.prototype.forEach.call(li.children, function (c) {
@@ -140,6 +162,7 @@ export function parts(li) {
     return { li: li, item: item, sub: sub, toggle: toggle };
 }
 
+/** @param {Element|null} node @returns {HTMLElement|null} */
 export function liOf(node) {
     return node && node.closest ? node.closest('.tv-li') : null;
 }
@@ -147,6 +170,7 @@ export function liOf(node) {
 // Items without a link (or with a refused one) become buttons; links
 // that open a sub-menu get a toggle button of their own (shown on
 // keyboard focus, and always on narrow screens).
+/** @param {Element} li @param {number} number the item's number, for a name when it has no label */
 export function upgradeItem(li, number) {
     var p = parts(li);
     if (!p.item)

@@ -15,6 +15,12 @@ function plainClick(event) {
     return !(event.ctrlKey || event.metaKey || event.shiftKey || event.altKey || event.button > 0);
 }
 
+/**
+ * @param {import('./menu.js').Menu} menu
+ * @param {HTMLElement} li
+ * @param {MouseEvent} event
+ * @param {boolean} fromToggle
+ */
 export function onItemClick(menu, li, event, fromToggle) {
     var p = parts(li);
     if (!plainClick(event))
@@ -48,8 +54,9 @@ export function onItemClick(menu, li, event, fromToggle) {
     }
 }
 
+/** @param {import('./menu.js').Menu} menu @param {KeyboardEvent} event */
 export function onKey(menu, event) {
-    var li = liOf(event.target);
+    var li = liOf(/** @type {Element} */ (event.target));
     if (!li || !menu.box.contains(li))
         return;
     var p = parts(li);

@@ -7,6 +7,7 @@ import { slide } from './motion.js';
 import { onItemClick, onKey } from './input.js';
 import { sound } from './sound.js';
 
+/** @param {Element} box */
 export function readOptions(box) {
     var num = function (name, fallback) {
         var n = parseInt(box.getAttribute(name), 10);
@@ -22,8 +23,10 @@ export function readOptions(box) {
     };
 }
 
+/** @param {Element} li */
 function liInsideClosing(li) {
-    var sub = li.parentNode && li.parentNode.closest ? li.parentNode.closest('.tv-sub') : null;
+    /** @type {HTMLElement|null} */
+    var sub = li.parentElement ? li.parentElement.closest('.tv-sub') : null;
     return !!sub && (sub.hidden || sub.getAttribute('data-closing') !== null);
 }
 
@@ -47,16 +50,19 @@ export class Menu {
         });
     }
 
+    /** @param {Element} li @returns {HTMLElement|null} the control that opens li's branch */
     control(li) {
         var p = parts(li);
         return p.toggle || (p.sub ? p.item : null);
     }
 
+    /** @param {Element} li @returns {boolean} */
     isOpen(li) {
         var p = parts(li);
         return !!p.sub && !p.sub.hidden && p.sub.getAttribute('data-closing') === null;
     }
 
+    /** @param {Element} li @param {boolean} open @param {boolean} [instant] */
     setOpen(li, open, instant) {
         var p = parts(li);
         var control = this.control(li);
@@ -83,6 +89,7 @@ export class Menu {
 
     // Opens li's branch; unless all branches may stay open, every open
     // branch that is not on the way to li closes.
+    /** @param {Element} li @param {boolean} [instant] */
     open(li, instant) {
         if (!this.options.showAll) {
             var self = this;
@@ -101,6 +108,7 @@ export class Menu {
             this.open(li);
     }
 
+    /** @param {HTMLElement} item */
     select(item) {
         if (!this.options.showSelection)
             return;
@@ -122,8 +130,9 @@ export class Menu {
         }
     }
 
+    /** @param {Element} li @returns {HTMLElement|null} */
     parentLi(li) {
-        var sub = li.parentNode ? li.parentNode.closest('.tv-sub') : null;
+        var sub = li.parentElement ? li.parentElement.closest('.tv-sub') : null;
         return sub ? liOf(sub) : null;
     }
 

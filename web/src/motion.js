@@ -8,6 +8,12 @@ function reducedMotion() {
 
     // Slides a sub-menu open or shut over speed * 20 ms (0 and reduced
     // motion: at once).
+/**
+ * @param {HTMLElement} sub
+ * @param {boolean} open
+ * @param {number} speed
+ * @param {() => void} [whenShut]
+ */
 export function slide(sub, open, speed, whenShut) {
     var ms = reducedMotion() ? 0 : speed * 20;
     var from = sub.hidden ? 0 : sub.getBoundingClientRect().height;
