@@ -26,6 +26,7 @@ endforeach()
 # The programs look for this folder at ../share/applettavelinwizard from bin/.
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/applettavelinwizard
     PATTERN ".keep" EXCLUDE PATTERN "*.desktop" EXCLUDE)
+install(FILES ${ATW_RUNTIME_SCRIPT} DESTINATION ${CMAKE_INSTALL_DATADIR}/applettavelinwizard)
 install(FILES ${ATW_PKG_DIR}/bash-completion/atw
     DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 

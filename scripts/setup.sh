@@ -18,7 +18,7 @@ packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev qt6-webengine-dev qt6-webchannel-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           libgumbo-dev libpugixml-dev libmimalloc-dev zlib1g-dev libmd4c-dev libyaml-cpp-dev
-          xvfb xauth librsvg2-bin time)
+          xvfb xauth librsvg2-bin time esbuild)
 # CPack's .deb needs dpkg-shlibdeps and file; the installation test checks the
 # AppStream data and the desktop entry.
 case "$mode" in
@@ -92,8 +92,10 @@ test)
         fuzz/run_all.sh build-fuzz
     fi
 
-    echo "== the menu script: decoder under node, pages in Chromium"
+    echo "== the menu script: lint and types, decoder under node, fixtures, pages in Chromium"
+    (cd web && npm ci --no-audit --no-fund --loglevel=error && npx eslint . && npx tsc -p jsconfig.json)
     node --test tests/js/
+    ATW="$PWD/build/bin/atw" tests/js/make_fixtures.sh --check
     ATW="$PWD/build/bin/atw" tests/browser/run.sh
 
     echo "== installation: the staged layout; the .deb installed, run and purged"

@@ -26,7 +26,7 @@ namespace {
 struct PreviewRig {
     explicit PreviewRig(int items) : params(BenchModel::Shared(items)), editor(params)
     {
-        QFile::copy(QStringLiteral(ATW_SOURCE_DIR "/data/tavelin.js"), program.filePath("tavelin.js"));
+        QFile::copy(QStringLiteral(ATW_BIN_DIR "/tavelin.js"), program.filePath("tavelin.js"));
         pane = std::make_unique<CLivePreviewPane>(editor, CStdFileSystem::Instance(), settings,
                                                   program.path().toStdString(), program.filePath("tmp").toStdString());
         pane->resize(800, 600);

@@ -8,7 +8,7 @@
 #include <unordered_map>
 
 namespace {
-// One rule a line; the runtime "tavelin.js" carries the very same lines.
+// One rule a line; the runtime (web/src/css.js) carries the very same lines.
 const char* const kStaticCss = R"css(
 .tv-box{position:relative;display:inline-block;vertical-align:baseline;box-sizing:border-box;overflow:auto;text-align:start;line-height:normal;white-space:normal}
 .tv-nav{position:relative;display:flow-root}
@@ -21,11 +21,12 @@ const char* const kStaticCss = R"css(
 .tv-sub{display:flow-root;position:relative}
 .tv-sub[hidden]{display:none}
 .tv-js .tv-box:not([data-tavelin-ready]) .tv-sub{display:none}
-.tv-toggle{position:absolute;z-index:2;top:0;inset-inline-end:0;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);margin:0;padding:0;border:0;background:none;font:inherit}
-.tv-toggle:focus-visible{width:auto;height:auto;clip-path:none;padding:0 4px;outline:2px dashed currentColor;outline-offset:-2px}
-.tv-toggle::before{content:"\25B8"}
-[dir="rtl"] .tv-toggle::before{content:"\25C2"}
-.tv-toggle[aria-expanded="true"]::before{content:"\25BE"}
+.tv-toggle{position:absolute;z-index:2;top:0;inset-inline-end:0;width:24px;min-height:24px;overflow:hidden;margin:0;padding:0;border:0;background:none;font:inherit;text-align:center;cursor:pointer}
+.tv-toggle:focus-visible{outline:2px dashed currentColor;outline-offset:-2px}
+.tv-toggle::before,button.tv-item[aria-expanded]::after{content:"\25B8"}
+[dir="rtl"] .tv-toggle::before,[dir="rtl"] button.tv-item[aria-expanded]::after{content:"\25C2"}
+.tv-toggle[aria-expanded="true"]::before,button.tv-item[aria-expanded="true"]::after{content:"\25BE"}
+button.tv-item[aria-expanded]::after{position:absolute;z-index:1;top:50%;inset-inline-end:0;width:24px;text-align:center;transform:translateY(-50%);pointer-events:none}
 .tv-item .tv-img-n{display:block}
 .tv-item:hover .tv-img-n,.tv-item:focus-visible .tv-img-n{display:none}
 .tv-item:hover .tv-img-o,.tv-item:focus-visible .tv-img-o{display:block}
@@ -40,12 +41,11 @@ const char* const kStaticCss = R"css(
 .tv-fluid .tv-label,.tv-fluid .tv-img{position:static;transform:none!important;white-space:pre-wrap;overflow-wrap:anywhere;text-overflow:clip}
 .tv-fluid .tv-li::before,.tv-fluid .tv-li::after{display:none}
 .tv-fluid .tv-li:has(>.tv-toggle)>.tv-item{padding-inline-end:48px}
-.tv-fluid .tv-toggle{top:0!important;width:44px;height:44px;clip-path:none;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}
-.tv-fluid button.tv-item[aria-expanded]::after{content:"\25B8";margin-inline-start:auto;padding-inline-start:8px}
-.tv-fluid[dir="rtl"] button.tv-item[aria-expanded]::after,[dir="rtl"] .tv-fluid button.tv-item[aria-expanded]::after{content:"\25C2"}
-.tv-fluid button.tv-item[aria-expanded="true"]::after{content:"\25BE"}
+.tv-fluid .tv-toggle{top:0!important;width:44px;height:44px!important;padding:0;text-align:center;line-height:44px!important;outline-offset:-4px}
+.tv-fluid button.tv-item[aria-expanded]::after{position:static;width:auto;transform:none;margin-inline-start:auto;padding-inline-start:8px}
 @media (prefers-reduced-motion:reduce){.tv-sub{transition:none!important;animation:none!important}}
-@media print{.tv-box{display:block;width:auto!important;height:auto!important;overflow:visible;background:none!important;border:0!important}.tv-sub[hidden]{display:block!important}.tv-toggle,.tv-img,.tv-li::before,.tv-li::after{display:none!important}.tv-menu{width:auto!important;margin-top:0!important;list-style:disc;padding-inline-start:1.5em;outline:0!important;background:none!important}.tv-li{list-style:inherit}.tv-item{display:list-item;width:auto!important;height:auto!important;background:none!important;color:#000!important;border:0!important;text-shadow:none!important}.tv-label{position:static;transform:none;white-space:pre-wrap}a.tv-item[href]::after{content:" <" attr(href) ">";font-size:smaller}}
+@media (forced-colors:active){.tv-box,.tv-menu,.tv-item,.tv-toggle{background-image:none!important}.tv-img{display:none!important}.tv-label{-webkit-text-fill-color:CanvasText}a.tv-item .tv-label{-webkit-text-fill-color:LinkText}button.tv-item .tv-label{-webkit-text-fill-color:ButtonText}}
+@media print{.tv-box{display:block;width:auto!important;height:auto!important;overflow:visible;background:none!important;border:0!important}.tv-sub[hidden]{display:block!important}.tv-toggle,.tv-img,.tv-li::before,.tv-li::after,button.tv-item::after{display:none!important}.tv-menu{width:auto!important;margin-top:0!important;list-style:disc;padding-inline-start:1.5em;outline:0!important;background:none!important}.tv-li{list-style:inherit}.tv-item{display:list-item;width:auto!important;height:auto!important;background:none!important;color:#000!important;border:0!important;text-shadow:none!important}.tv-label{position:static;transform:none;white-space:pre-wrap}a.tv-item[href]::after{content:" <" attr(href) ">";font-size:smaller}}
 )css";
 
 const std::array<const char*, 3> kFontFamilies = {"\"Times New Roman\", Times, \"Liberation Serif\", serif",
@@ -319,9 +319,13 @@ std::string CHtml5Css::MenuCss(const std::string& sel, const CTavelin& menu, int
         out += Rule(sel + ">.tv-li", "display:flow-root;");
     out += Rule(item, "width:" + Px(width) + ";height:" + Px(height) + ';' +
                           (pad > 0 ? "margin-block:" + Px(pad) + ';' : std::string()));
-    out += Rule(sel + ">.tv-li>.tv-toggle", "color:" + Hex(ReadableFont(over)) + ";background:" + Hex(over.m_crBack) +
-                                                ";line-height:" + Px(height) + ';' +
-                                                (pad > 0 ? "top:" + Px(pad) + ';' : std::string()));
+    // The toggle is as tall as the entry (at least 24 px with the room above
+    // and below) and takes the mouse-over colours when pointed at or focused.
+    const std::string toggle = sel + ">.tv-li>.tv-toggle";
+    out += Rule(toggle, "color:" + Hex(ReadableFont(AsPageGives(menu.Style(0)))) + ";height:" + Px(height + 2 * pad) +
+                            ";line-height:" + Px(height + 2 * pad) + ';');
+    out += Rule(toggle + ":hover," + toggle + ":focus-visible",
+                "color:" + Hex(ReadableFont(over)) + ";background:" + Hex(over.m_crBack) + ';');
     for (int s = 0; s < 3; ++s) {
         const CItemStyle state = AsPageGives(menu.Style(s));
         out += Rule(states[s], ItemCss(state, menu.m_nBorderThick, s));

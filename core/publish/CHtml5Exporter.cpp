@@ -3,6 +3,7 @@
 #include "CHtml5Exporter.h"
 
 #include <cctype>
+#include <cstdint>
 #include <utility>
 
 #include "CHtml5Css.h"
@@ -52,40 +53,54 @@ bool CHtml5Exporter::Fail(std::string* error, const char* message) const
     return false;
 }
 
-std::string CHtml5Exporter::BoxIdFor(const std::string& pagePath)
+std::string CHtml5Exporter::ScopeFor(const std::string& pagePath, const std::string& name)
 {
     std::string stem = CPath::FileName(pagePath);
     const size_t dot = stem.rfind('.');
     if (dot != std::string::npos && dot > 0)
         stem.erase(dot);
-    std::string id = "tv-";
+    std::string scope = "tv-";
     for (unsigned char c : stem)
-        id += std::isalnum(c) || c == '-' || c == '_' ? static_cast<char>(c) : '_';
-    return id;
+        scope += std::isalnum(c) || c == '-' || c == '_' ? static_cast<char>(c) : '_';
+    // FNV-1a over the path and the name, six hex digits of it.
+    std::uint32_t hash = 2166136261u;
+    for (unsigned char c : pagePath + '\n' + name)
+        hash = (hash ^ c) * 16777619u;
+    static const char* const kHex = "0123456789abcdef";
+    scope += '-';
+    for (int shift = 20; shift >= 0; shift -= 4)
+        scope += kHex[(hash >> shift) & 15];
+    return scope;
 }
 
-CHtml5Exporter::Parts CHtml5Exporter::MakeParts(const CAppletParameters& params, const std::string& boxId)
+CHtml5Exporter::Parts CHtml5Exporter::MakeParts(const CAppletParameters& params, const std::string& scope)
 {
     CMediaFiles media(m_fs);
-    CHtml5Markup markup(params, media, boxId);
+    CHtml5Markup markup(params, media, scope);
     Parts parts;
     std::vector<int> classes;
     const std::string image = markup.MediaRef(params.m_strBackImage);
     parts.css = WithCrLf(CHtml5Css::StaticCss() +
-                         CHtml5Css::BoxCss('#' + boxId, params, markup.Menus(), image, &classes) + '\n');
+                         CHtml5Css::BoxCss('.' + scope, params, markup.Menus(), image, &classes) + '\n');
     markup.SetStyleClasses(std::move(classes));
     const std::string nav = markup.Nav();
     parts.charset = CPageHead::Charset(params.m_strName + nav);
+    parts.menu = "<div class=\"tv-box " + scope + '"' + markup.BoxAttributes() + ">\r\n" + nav + "</div>\r\n";
     parts.box = std::string("<div class=\"tv-page\" style=\"text-align:") + AlignWord(params.m_nAlign) + "\">\r\n";
-    parts.box += "<div class=\"tv-box\" id=\"" + boxId + '"' + markup.BoxAttributes() + ">\r\n";
-    parts.box += nav;
-    parts.box += "</div>\r\n</div>\r\n";
+    parts.box += parts.menu;
+    parts.box += "</div>\r\n";
     return parts;
 }
 
-std::string CHtml5Exporter::PageText(const CAppletParameters& params, const std::string& boxId)
+CHtml5Exporter::Menu CHtml5Exporter::MenuOnly(const CAppletParameters& params, const std::string& scope)
 {
-    const Parts parts = MakeParts(params, boxId);
+    Parts parts = MakeParts(params, scope);
+    return {std::move(parts.css), std::move(parts.menu)};
+}
+
+std::string CHtml5Exporter::PageText(const CAppletParameters& params, const std::string& scope)
+{
+    const Parts parts = MakeParts(params, scope);
     std::string page = "<!DOCTYPE html>\r\n<html lang=\"" + CHtml5Markup::Escape(m_strLanguage) + "\">\r\n<head>\r\n";
     page += CPageHead::MetaLines(parts.charset);
     // With scripts on, sub-menus stay shut from the first frame on.
@@ -97,14 +112,15 @@ std::string CHtml5Exporter::PageText(const CAppletParameters& params, const std:
     return page;
 }
 
-std::string CHtml5Exporter::FragmentText(const CAppletParameters& params, const std::string& boxId,
+std::string CHtml5Exporter::FragmentText(const CAppletParameters& params, const std::string& scope,
                                          const std::string& cssName)
 {
-    const Parts parts = MakeParts(params, boxId);
+    const Parts parts = MakeParts(params, scope);
+    // Every text is written in ASCII (character references, percent-encoded
+    // UTF-8 addresses), so the menu fits a host page of any character set.
     std::string text = "<!-- " + CHtml5Markup::Escape(params.m_strName) +
-                       ": put the link line into the page's head, the rest where the menu goes. The page is to "
-                       "be saved as " +
-                       parts.charset + ". -->\r\n";
+                       ": put the link line into the page's head, the rest where the menu goes. It is written in "
+                       "ASCII and fits a page of any character set. -->\r\n";
     text += "<link rel=\"stylesheet\" href=\"" + CHtml5Markup::Escape(CHtml5Markup::UrlPath(cssName)) + "\">\r\n";
     text += parts.box;
     text += std::string("<script src=\"") + kRuntimeFile + "\" defer></script>\r\n";
@@ -121,24 +137,24 @@ bool CHtml5Exporter::Export(const CAppletParameters& params, const std::string& 
     if (CPath::FileName(pagePath).empty() || (!folder.empty() && !m_fs.IsDirectory(folder)))
         return Fail(error, kSaveFailed);
 
-    const std::string boxId = BoxIdFor(pagePath);
+    const std::string scope = ScopeFor(pagePath, params.m_strName);
     std::string page;
     std::string cssPath;
     std::string css;
     if (m_bFragment) {
         cssPath = CPath::ProjectFileFor(pagePath);
         cssPath = cssPath.substr(0, cssPath.size() - 4) + ".css";
-        page = FragmentText(params, boxId, CPath::FileName(cssPath));
-        css = MakeParts(params, boxId).css;
+        page = FragmentText(params, scope, CPath::FileName(cssPath));
+        css = MakeParts(params, scope).css;
     } else {
-        page = PageText(params, boxId);
+        page = PageText(params, scope);
     }
     const std::string runtimeCopy = CPath::Join(folder, kRuntimeFile);
     if (runtimeCopy != runtime && !m_fs.CopyFile(runtime, runtimeCopy))
         return Fail(error, kSaveFailed);
 
     CMediaFiles media(m_fs);
-    CHtml5Markup markup(params, media, boxId);
+    CHtml5Markup markup(params, media, scope);
     media.CopyInto(params.m_strBackImage, folder);
     media.CopyInto(params.m_strBackAudio, folder);
     ForEachShownItem(markup.Menus(), [&](const CTavelinItem& item) {

@@ -38,23 +38,36 @@ public:
     void SetFragment(bool on) { m_bFragment = on; }
 
     // The page text alone; copies nothing. Media references are bare names
-    // of the media files that exist. boxId names the menu box and prefixes
-    // every id inside it.
-    std::string PageText(const CAppletParameters& params, const std::string& boxId = "tv1");
+    // of the media files that exist. scope is the menu box's class, which
+    // every rule of its style sheet starts with and which prefixes every id
+    // inside it.
+    std::string PageText(const CAppletParameters& params, const std::string& scope = "tv1");
     // The fragment text: a link to the style sheet cssName, the menu box and
     // the script line.
-    std::string FragmentText(const CAppletParameters& params, const std::string& boxId, const std::string& cssName);
-    // The box id of an export to pagePath: "tv-" + the file's base name, so
-    // that menus exported to different files can share a page.
-    static std::string BoxIdFor(const std::string& pagePath);
+    std::string FragmentText(const CAppletParameters& params, const std::string& scope, const std::string& cssName);
+    // The menu as the export writes it, for a page that holds it as the
+    // applet's fallback content: the box alone (scope its class) and its
+    // style sheet, both with CR LF lines. Copies nothing.
+    struct Menu {
+        std::string css;
+        std::string box;
+    };
+    Menu MenuOnly(const CAppletParameters& params, const std::string& scope);
+    // The scope of an export to pagePath: "tv-" + the file's base name + a
+    // number made from the whole path and the menu's name, so that menus
+    // exported to files of one name in different folders share a page
+    // without sharing ids or looks. The box carries it as a class, not an
+    // id, so that the same menu pasted twice keeps its looks in both places.
+    static std::string ScopeFor(const std::string& pagePath, const std::string& name);
 
 private:
     struct Parts {
         std::string css;      // style sheet, CR LF lines
+        std::string menu;     // the menu box
         std::string box;      // the menu box in its aligned wrapper
         std::string charset;  // what the texts need
     };
-    Parts MakeParts(const CAppletParameters& params, const std::string& boxId);
+    Parts MakeParts(const CAppletParameters& params, const std::string& scope);
     bool Fail(std::string* error, const char* message) const;
 
     IFileSystem& m_fs;

@@ -34,11 +34,89 @@ void CHtml5Markup::Number(const CTavelin& menu)
             Number(item->SubMenu());
 }
 
+namespace {
+// windows-1252 at 0x80..0x9F; the five bytes it leaves out stand for the
+// control characters of the same number.
+constexpr char32_t kWindows1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+const char* const kHex = "0123456789ABCDEF";
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+void AppendPercent(std::string& out, unsigned char c)
+{
+    out += '%';
+    out += kHex[c >> 4];
+    out += kHex[c & 15];
+}
+}  // namespace
+
+char32_t CHtml5Markup::NextChar(std::string_view text, size_t& i)
+{
+    const auto byte = [&text](size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    const size_t n = lead >= 0xC2 && lead <= 0xDF   ? 2
+                     : lead >= 0xE0 && lead <= 0xEF ? 3
+                     : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                    : 0;
+    if (n != 0 && i + n <= text.size()) {
+        char32_t c = lead & (n == 2 ? 0x1F : n == 3 ? 0x0F : 0x07);
+        bool ok = true;
+        for (size_t k = 1; k < n && ok; ++k) {
+            ok = (byte(i + k) & 0xC0) == 0x80;
+            c = (c << 6) | (byte(i + k) & 0x3F);
+        }
+        const char32_t least = n == 2 ? 0x80 : n == 3 ? 0x800 : 0x10000;
+        if (ok && c >= least && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF)) {
+            i += n;
+            return c;
+        }
+    }
+    ++i;
+    return lead < 0xA0 ? kWindows1252[lead - 0x80] : lead;
+}
+
 std::string CHtml5Markup::Escape(std::string_view text)
 {
     std::string out;
     out.reserve(text.size() + 16);
-    for (char c : text) {
+    for (size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            const char32_t wide = NextChar(text, i);
+            out += "&#x";
+            std::string digits;
+            for (char32_t v = wide; v != 0; v >>= 4)
+                digits.insert(digits.begin(), kHex[v & 15]);
+            out += digits;
+            out += ';';
+            continue;
+        }
+        ++i;
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
@@ -53,18 +131,37 @@ std::string CHtml5Markup::Escape(std::string_view text)
 
 std::string CHtml5Markup::UrlPath(const std::string& name)
 {
-    static const char* const kHex = "0123456789ABCDEF";
     std::string out;
-    for (unsigned char c : name) {
+    for (size_t i = 0; i < name.size();) {
+        const auto c = static_cast<unsigned char>(name[i]);
         const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
                            c == '.' || c == '_' || c == '~';
         if (plain) {
             out += static_cast<char>(c);
-        } else {
-            out += '%';
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
+            ++i;
+            continue;
         }
+        std::string bytes;
+        AppendUtf8(bytes, NextChar(name, i));
+        for (unsigned char b : bytes)
+            AppendPercent(out, b);
+    }
+    return out;
+}
+
+std::string CHtml5Markup::LinkUrl(std::string_view link)
+{
+    std::string out;
+    out.reserve(link.size());
+    for (size_t i = 0; i < link.size();) {
+        if (static_cast<unsigned char>(link[i]) < 0x80) {
+            out += link[i++];
+            continue;
+        }
+        std::string bytes;
+        AppendUtf8(bytes, NextChar(link, i));
+        for (unsigned char b : bytes)
+            AppendPercent(out, b);
     }
     return out;
 }
@@ -126,8 +223,8 @@ bool CHtml5Markup::IsSafeLink(std::string_view link)
 void CHtml5Markup::AppendItem(std::string& out, const CTavelinItem& item) const
 {
     const bool link = !item.m_strLink.empty() && IsSafeLink(item.m_strLink);
-    out +=
-        link ? "<a class=\"tv-item\" href=\"" + Escape(item.m_strLink) + '"' : std::string("<span class=\"tv-item\"");
+    out += link ? "<a class=\"tv-item\" href=\"" + Escape(LinkUrl(item.m_strLink)) + '"'
+                : std::string("<span class=\"tv-item\"");
     if (link && !item.m_strTarget.empty() && item.m_strTarget != "_self")
         out += " target=\"" + Escape(item.m_strTarget) + '"';
     if (!item.m_strDescription.empty())

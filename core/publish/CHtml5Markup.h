@@ -33,10 +33,22 @@ public:
     // The bare file name of a media file as a page-relative address, or "".
     std::string MediaRef(std::string_view path) const;
 
-    // Text for HTML content and double- or single-quoted attribute values.
+    // How the bytes of a project's texts are read, for pages that must show
+    // them in a host page of any character set: a well-formed UTF-8 sequence
+    // (no overlong form, no surrogate, at most U+10FFFF) is that character,
+    // and every other byte is the windows-1252 character of that byte, so a
+    // project that mixes UTF-8 and 8-bit texts, even within one label, keeps
+    // both. NextChar reads the character at i and moves i past it.
+    static char32_t NextChar(std::string_view text, size_t& i);
+    // Text for HTML content and double- or single-quoted attribute values,
+    // in ASCII: every other character as a character reference ("&#xE9;").
     static std::string Escape(std::string_view text);
-    // Percent-encodes everything of a file name but letters, digits and "-._~".
+    // Percent-encodes everything of a file name but letters, digits and
+    // "-._~", other characters as their UTF-8 bytes.
     static std::string UrlPath(const std::string& name);
+    // A link with every character beyond ASCII percent-encoded as UTF-8;
+    // ASCII stays as written.
+    static std::string LinkUrl(std::string_view link);
     // False for links that would run script or carry a page of their own
     // ("javascript:", "vbscript:", "data:"); such items are written as text.
     static bool IsSafeLink(std::string_view link);

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "CHtml5Exporter.h"
 #include "CHtml5Markup.h"
 #include "CPageHead.h"
 #include "core/format/CFieldEscape.h"
@@ -78,10 +79,22 @@ std::string CPageWriter::BuildPage()
     m_media.Clear();
     CParamEncoder encoder(m_params, [this](std::string_view path) { return m_media.IsMedia(path); });
     encoder.SetEscapeText(m_bHtml5Runtime);
+    // With the runtime on, the applet holds the menu as the export writes it
+    // (nested lists of real links), which browsers show as its fallback
+    // content until the script draws the menu, and for good without script.
+    CHtml5Exporter::Menu fallback;
+    if (m_bHtml5Runtime)
+        fallback = CHtml5Exporter(m_fs, m_strProgramDir).MenuOnly(m_params, kFallbackScope);
     std::string page;
     page += "<title>";
     page += EscapeTitle(m_params.m_strName);
-    page += "</title></head>\r\n<p align=\"";
+    page += "</title>";
+    if (m_bHtml5Runtime) {
+        page += "\r\n<style>\r\n" + fallback.css + "</style>\r\n</head>\r\n<body>";
+    } else {
+        page += "</head>";
+    }
+    page += "\r\n<p align=\"";
     page += AlignWord(m_params.m_nAlign);
     page += "\">\r\n<applet code=\"";
     page += kClassFile;
@@ -92,12 +105,14 @@ std::string CPageWriter::BuildPage()
     page += "\">\r\n";
     CParamEncoder::AppendParamLine(page, "Notice", kNotice);
     encoder.AppendAllParams(page);
+    page += fallback.box;
     page += "</applet>\r\n";
     if (m_bHtml5Runtime) {
         page += kRuntimeLine;
-        page += "\r\n";
+        page += "\r\n</p>\r\n</body>\r\n</html>";
+    } else {
+        page += "</p>\r\n</html>";
     }
-    page += "</p>\r\n</html>";
     // In place: the page is the largest text the program holds.
     page.insert(0, PageStart(page));
     return page;
@@ -107,8 +122,11 @@ std::string CPageWriter::PageStart(const std::string& rest) const
 {
     if (!m_bHtml5Runtime)
         return "<html>\r\n<head>";
-    return "<html lang=\"" + CHtml5Markup::Escape(m_strLanguage) + "\">\r\n<head>" +
-           CPageHead::MetaLines(CPageHead::Charset(rest));
+    // Standards mode; with scripts on, the fallback's sub-menus stay shut
+    // from the first frame on, as in an exported page.
+    return "<!DOCTYPE html>\r\n<html lang=\"" + CHtml5Markup::Escape(m_strLanguage) + "\">\r\n<head>" +
+           CPageHead::MetaLines(CPageHead::Charset(rest)) +
+           "<script>document.documentElement.className+=\" tv-js\"</script>\r\n";
 }
 
 std::string CPageWriter::ProjectText(bool templateMode, const std::string& templateName)

@@ -20,14 +20,19 @@ public:
     static constexpr const char* kRuntimeFile = "tavelin.js";
     static constexpr const char* kRuntimeLine = "<script src=\"tavelin.js\"></script>";
     static constexpr const char* kNotice = "Tavelin1.0,Applet Tavelina Wizard menu applet";
+    // The class of the menu box written inside the applet of a runtime page.
+    static constexpr const char* kFallbackScope = "tv-applet";
 
     CPageWriter(CAppletParameters& params, IFileSystem& fs, std::string programDir);
 
     // With the runtime on, the page carries kRuntimeLine after "</applet>"
     // and a project save copies "tavelin.js" from the program folder beside
-    // the page, so that today's browsers draw the menu. Such a page also
-    // names its language, character set and a viewport, and its text fields
-    // are escaped so that a comma cannot split them (CParamEncoder).
+    // the page, so that today's browsers draw the menu. Such a page is in
+    // standards mode (a doctype, a body), names its language, character set
+    // and a viewport, holds the menu as nested lists of links inside the
+    // applet (shown before and without script) with their style sheet, and
+    // its text fields are escaped so that a comma cannot split them
+    // (CParamEncoder). Off, the page is the applet page as it always was.
     void SetHtml5Runtime(bool on) { m_bHtml5Runtime = on; }
     // The language the runtime page declares; from the locale by default.
     void SetLanguage(const std::string& language) { m_strLanguage = language; }

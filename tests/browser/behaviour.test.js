@@ -9,21 +9,19 @@ const path = require('node:path');
 const { startServer, launch } = require('./harness.js');
 const { makeRunner, makeTemplatePages, exportPage } = require('./pages.js');
 
-let dir, run, pages, server, desk, phone;
+let dir, run, pages, server, desk;
 
 test.before(async () => {
     dir = fs.mkdtempSync(path.join(os.tmpdir(), 'atw-behaviour-'));
     run = makeRunner();
-    pages = makeTemplatePages(dir, run);
+    pages = await makeTemplatePages(dir, run);
     server = await startServer(dir);
     desk = await launch({ viewport: { width: 1280, height: 800 }, touch: true });
-    phone = await launch({ viewport: { width: 320, height: 640 }, touch: true });
 });
 
 test.after(async () => {
-    for (const b of [desk, phone])
-        if (b)
-            await b.close();
+    if (desk)
+        await desk.close();
     if (server)
         server.close();
     if (run)
@@ -45,40 +43,83 @@ const expanded = (page, sel) => page.$eval(sel, (e) => e.getAttribute('aria-expa
 const LINK = '.tv-nav > .tv-menu > .tv-li:has(> .tv-toggle) > a.tv-item';
 const TOGGLE = '.tv-nav > .tv-menu > .tv-li:has(> .tv-toggle) > .tv-toggle';
 
-test('on a phone the menu fills the width, toggles show, and a second tap shuts', async () => {
-    const page = await open(phone, pages[0].file);
-    assert.equal(await page.$eval('.tv-box', (b) => b.classList.contains('tv-fluid')), true);
-    const toggle = await page.$eval(TOGGLE, (t) => t.getBoundingClientRect().toJSON());
-    assert.ok(toggle.width >= 44 && toggle.height >= 44, 'the toggle is a 44 px target');
-    await page.tap(TOGGLE);
-    await settled(page);
-    assert.equal(await expanded(page, TOGGLE), 'true');
-    await page.tap(TOGGLE);
-    await settled(page);
-    assert.equal(await expanded(page, TOGGLE), 'false');
-    await page.close();
+// A host page holding the fragment export of page (its style sheet linked
+// where the fragment puts it).
+function fragmentHost(page, name) {
+    exportPage(run, path.join(dir, page), path.join(dir, `${name}-part.htm`), ['--fragment']);
+    const part = fs.readFileSync(path.join(dir, `${name}-part.htm`), 'latin1');
+    fs.writeFileSync(path.join(dir, `${name}.htm`), '<!DOCTYPE html>\r\n<html lang="en"><head><meta charset="utf-8">' +
+        '<meta name="viewport" content="width=device-width, initial-scale=1"><title>Host</title></head><body>' +
+        `<h1>Host</h1>${part}</body></html>`, 'latin1');
+    return `${name}.htm`;
+}
 
-    // At desktop width with touch: the first tap on a link with a branch
-    // opens it, the second shuts it, and the page stays.
-    const wide = await open(desk, pages[0].file);
-    assert.equal(await wide.$eval('.tv-box', (b) => b.classList.contains('tv-fluid')), false);
-    await wide.tap(LINK);
-    await settled(wide);
-    assert.equal(await expanded(wide, TOGGLE), 'true');
-    await wide.tap(LINK);
-    await settled(wide);
-    assert.equal(await expanded(wide, TOGGLE), 'false');
-    assert.equal(wide.url(), server.base + pages[0].file);
-    // The author moves the breakpoint.
-    await wide.evaluate(() => {
-        const box = document.querySelector('.tv-box');
-        box.setAttribute('data-breakpoint', '2000');
-        box.tavelinMenu.options.breakpoint = 2000;
-        box.tavelinMenu.fit();
-    });
-    assert.equal(await wide.$eval('.tv-box', (b) => b.classList.contains('tv-fluid')), true);
-    assert.deepEqual([...page.errors, ...wide.errors], []);
-    await wide.close();
+const box = (e) => e.getBoundingClientRect().toJSON();
+
+test('on touch screens link and toggle are two targets: a tap on the link follows it, on the toggle opens', async () => {
+    const t = pages[0];
+    exportPage(run, path.join(dir, t.file), path.join(dir, 'touch-export.htm'));
+    const forms = [['runtime page', t.file], ['export', 'touch-export.htm'], ['fragment', fragmentHost(t.file, 'touch-host')]];
+    for (const [width, phoneMode] of [[390, true], [768, false], [1024, false]]) {
+        const browser = await launch({ viewport: { width, height: 800 }, touch: true });
+        try {
+            for (const [form, file] of forms) {
+                const where = `${form} at ${width} px`;
+                const page = await open(browser, file);
+                assert.equal(await page.$eval('.tv-box', (b) => b.classList.contains('tv-fluid')), phoneMode, where);
+                const least = phoneMode ? 44 : 24;
+                const [link, toggle] = [await page.$eval(LINK, box), await page.$eval(TOGGLE, box)];
+                assert.ok(toggle.width >= least && toggle.height >= least, `${where}: toggle ${JSON.stringify(toggle)}`);
+                assert.ok(link.width - toggle.width >= least, `${where}: the link keeps a target beside the toggle`);
+                await page.tap(TOGGLE);
+                await settled(page);
+                assert.equal(await expanded(page, TOGGLE), 'true', `${where}: a tap on the toggle opens`);
+                assert.equal(await page.$eval(TOGGLE, (e) => e.closest('.tv-li').querySelector('.tv-sub').hidden), false);
+                await page.tap(TOGGLE);
+                await settled(page);
+                assert.equal(await expanded(page, TOGGLE), 'false', `${where}: a second tap shuts`);
+
+                const href = await page.$eval(LINK, (a) => a.href);
+                await Promise.all([page.waitForURL(href), page.tap(LINK)]);
+                assert.deepEqual(page.errors, [], where);
+                await page.close();
+            }
+        } finally {
+            await browser.close();
+        }
+    }
+});
+
+test('with a mouse the branches are marked, a first click on a parent opens it and the page stays', async () => {
+    const t = pages[0];
+    const browser = await launch({ viewport: { width: 1280, height: 800 } });
+    try {
+        const page = await open(browser, t.file);
+        assert.equal(await page.evaluate(() => document.compatMode), 'CSS1Compat', 'the runtime page is in standards mode');
+        assert.equal(await page.$$eval('applet', (a) => a.length), 0, 'the script put its box in the applet\'s place');
+        assert.equal(await page.$eval('.tv-box', (b) => b.classList.contains('tv-fluid')), false);
+        const mark = await page.$eval(TOGGLE, (e) => ({ ...e.getBoundingClientRect().toJSON(),
+            glyph: getComputedStyle(e, '::before').content, shown: getComputedStyle(e).visibility }));
+        assert.ok(mark.width >= 24 && mark.height >= 24 && mark.shown === 'visible', JSON.stringify(mark));
+        assert.equal(mark.glyph, '"\u25b8"');
+        await page.click(LINK);
+        await settled(page);
+        assert.equal(await expanded(page, TOGGLE), 'true');
+        assert.equal(await page.$eval(TOGGLE, (e) => getComputedStyle(e, '::before').content), '"\u25be"');
+        assert.equal(page.url(), server.base + t.file);
+        // The author moves the breakpoint.
+        await page.evaluate(() => {
+            const b = document.querySelector('.tv-box');
+            b.setAttribute('data-breakpoint', '2000');
+            b.tavelinMenu.options.breakpoint = 2000;
+            b.tavelinMenu.fit();
+        });
+        assert.equal(await page.$eval('.tv-box', (b) => b.classList.contains('tv-fluid')), true);
+        assert.deepEqual(page.errors, []);
+        await page.close();
+    } finally {
+        await browser.close();
+    }
 });
 
 test('Space never follows a link, Escape gives the focus back to the toggle', async () => {

@@ -16,7 +16,7 @@ let missing = null;
 test.before(async () => {
     dir = fs.mkdtempSync(path.join(os.tmpdir(), 'atw-export-'));
     run = makeRunner();
-    pages = makeTemplatePages(dir, run);
+    pages = await makeTemplatePages(dir, run);
     for (const t of pages) {
         t.exported = t.file.replace(/\.htm$/, 'x.htm');
         if (!exportPage(run, path.join(dir, t.file), path.join(dir, t.exported))) {
@@ -48,28 +48,33 @@ async function open(browser, file) {
     return page;
 }
 
-test('with scripts off every menu of the export shows open, as real links', async (t) => {
+test('with scripts off every menu of the export and of the runtime page shows open, as real links', async (t) => {
     if (missing)
         return t.skip(missing);
     for (const p of pages) {
-        const page = await open(noScript, p.exported);
-        const where = `template ${p.index}`;
-        const items = await page.$$eval('.tv-item', (els) => els.map((e) => {
-            const r = e.getBoundingClientRect();
-            return { tag: e.tagName, href: e.getAttribute('href'), w: r.width, h: r.height, menu: e.closest('.tv-menu').className };
-        }));
-        assert.equal(items.length, p.tree.items.length, `${where}: every shown item is there`);
-        assert.equal(await page.$$eval('[hidden], applet', (e) => e.length), 0, `${where}: nothing hidden`);
-        items.forEach((it, k) => {
-            const menu = Number(/tv-m(\d+)/.exec(it.menu)[1]);
-            assert.ok(it.w > 0 && it.h > 0, `${where}: item ${k} is on screen`);
-            assert.equal(it.w, p.tree.menus[menu].itemWidth, `${where}: item ${k} width`);
-            assert.equal(it.h, p.tree.menus[menu].itemHeight, `${where}: item ${k} height`);
-        });
-        const links = items.filter((i) => i.tag === 'A').map((i) => i.href).sort();
-        const expected = p.tree.items.filter((i) => i.link).map((i) => i.link).sort();
-        assert.deepEqual(links, expected, `${where}: each link is an anchor with its address`);
-        await page.close();
+        for (const [form, file] of [['export', p.exported], ['runtime page', p.file]]) {
+            const page = await open(noScript, file);
+            const where = `template ${p.index}, ${form}`;
+            assert.equal(await page.evaluate(() => document.compatMode), 'CSS1Compat', `${where}: standards mode`);
+            const items = await page.$$eval('.tv-item', (els) => els.map((e) => {
+                const r = e.getBoundingClientRect();
+                return { tag: e.tagName, href: e.getAttribute('href'), w: r.width, h: r.height, menu: e.closest('.tv-menu').className };
+            }));
+            assert.equal(items.length, p.tree.items.length, `${where}: every shown item is there`);
+            assert.equal(await page.$$eval('[hidden]', (e) => e.length), 0, `${where}: nothing hidden`);
+            // The runtime page keeps its applet, which holds the menu.
+            assert.equal(await page.$$eval('applet', (e) => e.length), form === 'export' ? 0 : 1, where);
+            items.forEach((it, k) => {
+                const menu = Number(/tv-m(\d+)/.exec(it.menu)[1]);
+                assert.ok(it.w > 0 && it.h > 0, `${where}: item ${k} is on screen`);
+                assert.equal(it.w, p.tree.menus[menu].itemWidth, `${where}: item ${k} width`);
+                assert.equal(it.h, p.tree.menus[menu].itemHeight, `${where}: item ${k} height`);
+            });
+            const links = items.filter((i) => i.tag === 'A').map((i) => i.href).sort();
+            const expected = p.tree.items.filter((i) => i.link).map((i) => i.link).sort();
+            assert.deepEqual(links, expected, `${where}: each link is an anchor with its address`);
+            await page.close();
+        }
     }
 });
 

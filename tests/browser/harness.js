@@ -46,6 +46,8 @@ async function launch(options = {}) {
         isMobile: !!options.touch,
         javaScriptEnabled: options.javaScriptEnabled !== false,
         reducedMotion: options.reducedMotion || 'no-preference',
+        forcedColors: options.forcedColors || 'none',
+        deviceScaleFactor: options.deviceScaleFactor || 1,
         args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
             '--disable-background-networking', '--disable-component-update', '--disable-sync',
             '--autoplay-policy=no-user-gesture-required']

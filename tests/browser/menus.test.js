@@ -8,15 +8,19 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { startServer, launch, pixels, cssHex } = require('./harness.js');
-const { makeRunner, makeTemplatePages, withRuntime, describePage, ROOT } = require('./pages.js');
-const { TavelinCss } = require('../../data/tavelin.js');
+const { makeRunner, makeTemplatePages, withRuntime, describePage, runtimeModules, ROOT } = require('./pages.js');
 
-let dir, run, pages, server, browser;
+let dir, run, pages, server, browser, TavelinCss;
+
+// The branch of menu number n: its wrapper's id ends in "-s" + n, whether
+// the script drew the box ("tv1-s3") or the page holds it ("tv-applet-s3").
+const branch = (n) => `.tv-box .tv-sub[id$="-s${n}"]`;
 
 test.before(async () => {
     dir = fs.mkdtempSync(path.join(os.tmpdir(), 'atw-pages-'));
     run = makeRunner();
-    pages = makeTemplatePages(dir, run);
+    pages = await makeTemplatePages(dir, run);
+    TavelinCss = (await runtimeModules()).css;
     for (const name of ['basic.htm', 'styled.htm']) {
         fs.copyFileSync(path.join(ROOT, 'tests', 'js', 'fixtures', name), path.join(dir, name));
         withRuntime(path.join(dir, name));
@@ -132,7 +136,7 @@ test('a click opens a branch below its item, and opening another closes it', asy
     const [first, second] = openers;
     const page = await open(t.file);
     const itemSel = (item) => `.tv-box .tv-m${root.number} > .tv-li:nth-child(${item.index + 1}) > .tv-item`;
-    const subSel = (item) => `#tv1-s${item.subMenu}`;
+    const subSel = (item) => branch(item.subMenu);
 
     await page.click(itemSel(first));
     await settled(page);
@@ -215,7 +219,7 @@ test('the keyboard reaches every item, and Escape goes back up', async () => {
     await page.keyboard.press('Escape');
     await settled(page);
     assert.equal(await page.evaluate(() => document.activeElement.textContent), first.label);
-    assert.equal(await page.$eval(`#tv1-s${first.subMenu}`, (s) => s.hidden), true, 'Escape closed the branch');
+    assert.equal(await page.$eval(branch(first.subMenu), (s) => s.hidden), true, 'Escape closed the branch');
 
     // Tab goes through the visible items in order (and the keyboard-only toggles).
     await page.keyboard.press('Tab');
@@ -295,7 +299,7 @@ test('the item of the page being shown is marked current with its branch open', 
     assert.equal(current[0].sel, t.tree.applet.showSelection === 1);
     if (menu.states[2].backStyle === 1)
         assert.equal(cssHex(current[0].background), menu.states[2].back, 'it has the clicked look');
-    const parentControl = await page.$eval(`#tv1-s${item.menu}`, (s) =>
+    const parentControl = await page.$eval(branch(item.menu), (s) =>
         s.closest('.tv-li').querySelector(':scope > [aria-expanded]').getAttribute('aria-expanded'));
     assert.equal(parentControl, 'true');
     await page.close();
@@ -307,19 +311,19 @@ test('branches slide at their speeds, and not at all when motion is reduced', as
     const page = await open('styled.htm');
     await page.click(folder);
     assert.equal(await page.evaluate(() => document.getAnimations().length), 0, 'speed 0 opens at once');
-    assert.ok(await page.$eval('#tv1-s1', (s) => s.getBoundingClientRect().height > 0));
+    assert.ok(await page.$eval(branch(1), (s) => s.getBoundingClientRect().height > 0));
     await page.click(folder);
     const timing = await page.evaluate(() => document.getAnimations().map((a) => a.effect.getTiming().duration));
     assert.deepEqual(timing, [1000], 'speed 50 closes over a second');
     await settled(page);
-    assert.equal(await page.$eval('#tv1-s1', (s) => s.hidden), true);
+    assert.equal(await page.$eval(branch(1), (s) => s.hidden), true);
     await page.close();
 
     const still = await open('styled.htm', { reducedMotion: 'reduce' });
     await still.click(folder);
     await still.click(folder);
     assert.equal(await still.evaluate(() => document.getAnimations().length), 0);
-    assert.equal(await still.$eval('#tv1-s1', (s) => s.hidden), true, 'shut at once');
+    assert.equal(await still.$eval(branch(1), (s) => s.hidden), true, 'shut at once');
     await still.close();
 });
 

@@ -5,11 +5,21 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { spawnSync } = require('node:child_process');
-const { TavelinParams } = require('../../data/tavelin.js');
 const { paramsOf } = require('../js/pageParams.js');
 
 const ROOT = path.resolve(__dirname, '..', '..');
-const RUNTIME = path.join(ROOT, 'data', 'tavelin.js');
+
+// The runtime's modules under node (web/src is ES modules): loaded once by
+// runtimeModules(), before the pages are described.
+let modules = null;
+
+async function runtimeModules() {
+    if (!modules) {
+        const [tree, css] = await Promise.all([import('../../web/src/tree.js'), import('../../web/src/css.js')]);
+        modules = { tree, css };
+    }
+    return modules;
+}
 
 // ATW names the tool; otherwise the newest build*/bin/atw of the checkout.
 function findAtw() {
@@ -25,6 +35,12 @@ function findAtw() {
     return found[0];
 }
 
+// The script the pages load: the one the build made beside atw (minified, as
+// shipped), or $ATW_RUNTIME.
+function runtimeScript() {
+    return process.env.ATW_RUNTIME || path.join(path.dirname(findAtw()), 'tavelin.js');
+}
+
 function makeRunner() {
     const atw = findAtw();
     const config = fs.mkdtempSync(path.join(os.tmpdir(), 'atw-config-'));
@@ -36,14 +52,14 @@ function makeRunner() {
 }
 
 // The writer's pages load the runtime beside them; the copy under test is
-// always the checkout's own.
+// always the one this checkout's build made.
 function withRuntime(file) {
     let text = fs.readFileSync(file, 'latin1');
     if (!/<script[^>]+tavelin\.js/i.test(text)) {
         text = text.replace(/<\/html>\s*$/i, '<script src="tavelin.js"></script>\r\n</html>');
         fs.writeFileSync(file, text, 'latin1');
     }
-    fs.copyFileSync(RUNTIME, path.join(path.dirname(file), 'tavelin.js'));
+    fs.copyFileSync(runtimeScript(), path.join(path.dirname(file), 'tavelin.js'));
     return text;
 }
 
@@ -52,12 +68,13 @@ function describePage(file, text) {
     return {
         file: path.basename(file),
         size: { width: parseInt(applet[1], 10), height: parseInt(applet[2], 10) },
-        tree: TavelinParams.decode(paramsOf(text))
+        tree: modules.tree.decode(paramsOf(text))
     };
 }
 
 // Makes tN.htm for every template N into dir; returns their descriptions.
-function makeTemplatePages(dir, run) {
+async function makeTemplatePages(dir, run) {
+    await runtimeModules();
     const pages = [];
     for (let n = 0; n < 100; n++) {
         const file = path.join(dir, `t${n}.htm`);
@@ -71,15 +88,16 @@ function makeTemplatePages(dir, run) {
     return pages;
 }
 
-// Exports a saved page; false when this build of atw has no export yet.
-function exportPage(run, page, target) {
-    const done = run('export', page, target);
+// Exports a saved page (options such as --fragment before it); false when
+// this build of atw has no export yet.
+function exportPage(run, page, target, options = []) {
+    const done = run('export', ...options, page, target);
     if (done.status !== 0 && /usage|unknown|command/i.test(done.stderr + done.stdout))
         return false;
     if (done.status !== 0)
         throw new Error(`atw export failed: ${done.stderr}`);
-    fs.copyFileSync(RUNTIME, path.join(path.dirname(target), 'tavelin.js'));
+    fs.copyFileSync(runtimeScript(), path.join(path.dirname(target), 'tavelin.js'));
     return true;
 }
 
-module.exports = { makeRunner, makeTemplatePages, exportPage, withRuntime, describePage, RUNTIME, ROOT };
+module.exports = { makeRunner, makeTemplatePages, exportPage, withRuntime, describePage, runtimeScript, runtimeModules, ROOT };

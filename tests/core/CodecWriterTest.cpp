@@ -236,14 +236,33 @@ TEST(PageWriter, RuntimeLineAndScriptOnlyWhenAskedFor)
 
     w.SetHtml5Runtime(true);
     const std::string page = w.BuildPage();
-    const std::string head = "<html lang=\"de-CH\">\r\n<head><meta charset=\"utf-8\">\r\n"
-                             "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n";
+    // Standards mode, and with scripts on the fallback's branches stay shut.
+    const std::string head = "<!DOCTYPE html>\r\n<html lang=\"de-CH\">\r\n<head><meta charset=\"utf-8\">\r\n"
+                             "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n"
+                             "<script>document.documentElement.className+=\" tv-js\"</script>\r\n<title>";
     EXPECT_EQ(page.rfind(head, 0), 0u);
-    EXPECT_NE(page.find("</applet>\r\n<script src=\"tavelin.js\"></script>\r\n</p>\r\n</html>"), std::string::npos);
-    // Between the head and the closing tags the page is as it always was.
-    const size_t plainHead = std::string("<html>\r\n<head>").size();
-    EXPECT_EQ(page.substr(head.size(), plain.size() - 15 - plainHead),
-              plain.substr(plainHead, plain.size() - 15 - plainHead));
+    EXPECT_NE(page.find("</title>\r\n<style>\r\n.tv-box{"), std::string::npos);
+    EXPECT_NE(page.find(".tv-applet .tv-k0{"), std::string::npos);
+    EXPECT_NE(page.find("</style>\r\n</head>\r\n<body>\r\n<p align="), std::string::npos);
+    // The applet holds its parameters, then the menu as lists of real links.
+    const size_t params = page.find("<param name=\"Misc\"");
+    const size_t box = page.find("<div class=\"tv-box tv-applet\" data-tavelin=\"export\"");
+    const size_t end =
+        page.find("</div>\r\n</applet>\r\n<script src=\"tavelin.js\"></script>\r\n</p>\r\n</body>\r\n</html>");
+    ASSERT_NE(box, std::string::npos);
+    EXPECT_LT(params, box);
+    EXPECT_LT(box, end);
+    EXPECT_EQ(
+        end + std::string("</div>\r\n</applet>\r\n<script src=\"tavelin.js\"></script>\r\n</p>\r\n</body>\r\n</html>")
+                  .size(),
+        page.size());
+    EXPECT_NE(page.find("<a class=\"tv-item\" href=\"index.htm\"", box), std::string::npos);
+    // The applet's lines are those of the page without the runtime.
+    const auto applet = [](const std::string& text) {
+        const size_t from = text.find("<applet");
+        return text.substr(from, text.find("<param name=\"Misc\"") - from);
+    };
+    EXPECT_EQ(applet(page), applet(plain));
     ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", page, false, ""));
     EXPECT_EQ(fs.m_files["/site/tavelin.js"], "JS");
 }

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Quorvex
 // SPDX-License-Identifier: MIT
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
 #include "core/model/CAppletParameters.h"
 #include "core/publish/CHtml5Css.h"
 #include "core/publish/CHtml5Exporter.h"
+#include "core/publish/CHtml5Markup.h"
 #include "core/publish/CPageHead.h"
 #include "support/MemoryFileSystem.h"
 
@@ -104,9 +106,9 @@ TEST_F(ExportFixture, MenusBecomeNestedListsOfRealLinks)
         EXPECT_EQ(page.find(absent), std::string::npos) << absent;
 
     // The looks: one rule set for menus that look alike, the box's own size and behaviour.
-    EXPECT_NE(page.find("#tv1{width:400px;height:200px;"), std::string::npos);
+    EXPECT_NE(page.find(".tv1{width:400px;height:200px;"), std::string::npos);
     EXPECT_EQ(Count(page, "{margin-inline-start:40px;width:80px;margin-top:0px;}"), 1u);
-    EXPECT_NE(page.find("#tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos);
+    EXPECT_NE(page.find(".tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos);
     EXPECT_EQ(page.find(".tv-k1"), std::string::npos);
     EXPECT_NE(page.find("data-tavelin=\"export\" data-open-speed=\"5\" data-close-speed=\"5\" "
                         "data-show-selection=\"1\" data-show-all=\"0\">"),
@@ -139,14 +141,14 @@ TEST_F(ExportFixture, LooksFollowTheModelAsThePageCarriesThem)
     params.m_bHasLines = 0;
 
     const std::string page = exporter.PageText(params);
-    EXPECT_NE(page.find("#tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:17px;background:#204060;"
+    EXPECT_NE(page.find(".tv1 .tv-k0{margin-inline-start:40px;width:80px;margin-top:17px;background:#204060;"
                         "outline:1px solid #122335;}"),
               std::string::npos);
-    EXPECT_NE(page.find("#tv1 .tv-k1{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos)
+    EXPECT_NE(page.find(".tv1 .tv-k1{margin-inline-start:40px;width:80px;margin-top:0px;}"), std::string::npos)
         << "only the first menu starts at the display Y";
     EXPECT_NE(page.find("<ul class=\"tv-menu tv-m2 tv-k1\""), std::string::npos);
     // Colours are custom properties with the model's colour as fallback.
-    EXPECT_NE(page.find("#tv1 .tv-k0>.tv-li>.tv-item{background:linear-gradient(to bottom,var(--tv-back,#996633),"
+    EXPECT_NE(page.find(".tv1 .tv-k0>.tv-li>.tv-item{background:linear-gradient(to bottom,var(--tv-back,#996633),"
                         "#ffffff);color:var(--tv-font,#ffffff);border:2px solid #ffffff;font-family:\"Courier New\""),
               std::string::npos);
     EXPECT_NE(page.find("font-style:italic"), std::string::npos);
@@ -157,7 +159,7 @@ TEST_F(ExportFixture, LooksFollowTheModelAsThePageCarriesThem)
     EXPECT_NE(page.find(".tv-item:active{background:var(--tv-click-back,#000000);color:var(--tv-click-font,#ffffff);"
                         "border:2px solid #ffffff;"),
               std::string::npos);
-    EXPECT_NE(page.find("#tv1{width:400px;height:200px;background:linear-gradient(to bottom,#ffffff,#ff0000,"
+    EXPECT_NE(page.find(".tv1{width:400px;height:200px;background:linear-gradient(to bottom,#ffffff,#ff0000,"
                         "#ffffff) var(--tv-box-back,#ff0000);border:0;}"),
               std::string::npos);
     EXPECT_EQ(page.find("::before{content:\"\""), std::string::npos) << "no tree lines when switched off";
@@ -180,11 +182,42 @@ TEST_F(ExportFixture, TextIsEscapedAndTheCharsetFitsIt)
     EXPECT_NE(page.find("aria-label=\"Name &lt;/title&gt;&lt;script&gt;\""), std::string::npos);
     EXPECT_EQ(page.find("</title><script>"), std::string::npos);
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+}
 
-    home.m_strLabel = "Caf\xe9";  // a single 8-bit byte: not UTF-8
-    EXPECT_NE(exporter.PageText(params).find("<meta charset=\"windows-1252\">"), std::string::npos);
-    home.m_strLabel = "Caf\xc3\xa9";
-    EXPECT_NE(exporter.PageText(params).find("<meta charset=\"utf-8\">"), std::string::npos);
+// A project that mixes UTF-8 and 8-bit texts: every text is written in
+// ASCII, as character references and percent-encoded UTF-8, so that it
+// survives a host page of any character set.
+TEST_F(ExportFixture, TextsOfAnyCharsetAreWrittenInAscii)
+{
+    CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
+    const struct {
+        const char* label;
+        const char* link;
+        const char* shown;
+        const char* href;
+    } cases[] = {
+        {"caf\xc3\xa9", "caf\xc3\xa9.htm", "caf&#xE9;", "caf%C3%A9.htm"},  // UTF-8
+        {"\xe6\xbc\xa2\xe5\xad\x97", "k.htm?q=\xe6\xbc\xa2", "&#x6F22;&#x5B57;", "k.htm?q=%E6%BC%A2"},
+        {"caf\xe9 \x80", "caf\xe9.htm", "caf&#xE9; &#x20AC;", "caf%C3%A9.htm"},  // windows-1252
+        {"\xc3\xa9 and \xe9", "a%20b.htm", "&#xE9; and &#xE9;", "a%20b.htm"},    // both in one label
+        {"\xc0\xaf \xed\xa0\x80", "x.htm", "&#xC0;&#xAF; &#xED;&#xA0;&#x20AC;",
+         "x.htm"},  // no overlong form, no surrogate
+        {"\xf0\x9f\x8d\xb0", "x.htm", "&#x1F370;", "x.htm"},
+    };
+    for (const auto& c : cases) {
+        home.m_strLabel = c.label;
+        home.m_strLink = c.link;
+        home.m_strDescription = c.label;
+        const std::string page = exporter.PageText(params);
+        EXPECT_NE(page.find(std::string("<span class=\"tv-label\">") + c.shown + "</span>"), std::string::npos)
+            << c.shown;
+        EXPECT_NE(page.find(std::string("href=\"") + c.href + "\" title=\"" + c.shown + '"'), std::string::npos)
+            << c.href;
+        EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char b) { return static_cast<unsigned char>(b) < 0x80; }))
+            << c.shown;
+        EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+    }
+    EXPECT_EQ(CHtml5Markup::UrlPath("caf\xe9 1.gif"), "caf%C3%A9%201.gif");
 }
 
 TEST_F(ExportFixture, ScriptLinksAreTextAndThePageNamesItsLanguage)
@@ -226,16 +259,25 @@ TEST_F(ExportFixture, FragmentAndStyleSheetToPasteIntoAPage)
     EXPECT_EQ(part.find("<html"), std::string::npos);
     EXPECT_EQ(part.find("<style"), std::string::npos);
     EXPECT_NE(part.find("<link rel=\"stylesheet\" href=\"side%20menu.css\">"), std::string::npos);
-    EXPECT_NE(part.find("<div class=\"tv-box\" id=\"tv-side_menu\" data-tavelin=\"export\""), std::string::npos);
-    EXPECT_NE(part.find("id=\"tv-side_menu-m2\""), std::string::npos);
+    // The scope: the file's name and a number from its whole path and the menu's name.
+    const std::string scope = CHtml5Exporter::ScopeFor("/site/side menu.htm", params.m_strName);
+    EXPECT_EQ(scope.rfind("tv-side_menu-", 0), 0u);
+    EXPECT_EQ(scope.size(), std::string("tv-side_menu-").size() + 6);
+    EXPECT_NE(part.find("<div class=\"tv-box " + scope + "\" data-tavelin=\"export\""), std::string::npos);
+    EXPECT_NE(part.find("id=\"" + scope + "-m2\""), std::string::npos);
     EXPECT_NE(part.find("<script src=\"tavelin.js\" defer></script>"), std::string::npos);
     EXPECT_EQ(css.rfind(".tv-box{", 0), 0u);
-    EXPECT_NE(css.find("#tv-side_menu .tv-k0{"), std::string::npos);
-    EXPECT_EQ(css.find("#tv1"), std::string::npos);
+    EXPECT_NE(css.find("." + scope + " .tv-k0{"), std::string::npos);
+    EXPECT_EQ(css.find(".tv1"), std::string::npos);
 
     exporter.SetFragment(false);
     ASSERT_TRUE(exporter.Export(params, "/site/top.htm", &error)) << error;
-    EXPECT_NE(fs.m_files["/site/top.htm"].find("id=\"tv-top\""), std::string::npos);
+    EXPECT_NE(fs.m_files["/site/top.htm"].find("class=\"tv-box " +
+                                               CHtml5Exporter::ScopeFor("/site/top.htm", params.m_strName) + '"'),
+              std::string::npos);
+    // Files of one name in other folders, or another menu, get scopes of their own.
+    EXPECT_NE(CHtml5Exporter::ScopeFor("/site/top.htm", "a"), CHtml5Exporter::ScopeFor("/site/b/top.htm", "a"));
+    EXPECT_NE(CHtml5Exporter::ScopeFor("/site/top.htm", "a"), CHtml5Exporter::ScopeFor("/site/top.htm", "b"));
     EXPECT_EQ(fs.m_files.count("/site/top.css"), 0u);
 }
 
@@ -272,7 +314,8 @@ TEST_F(ExportFixture, ShownMediaAndTheRuntimeAreCopiedBesideThePage)
                         "<img class=\"tv-img tv-img-o\" src=\"n.gif\" alt=\"\">"
                         "<img class=\"tv-img tv-img-c\" src=\"c%22q.jpg\" alt=\"\">"),
               std::string::npos);
-    EXPECT_NE(page.find("#tv-menu{width:400px;height:200px;background:url(\"back.png\") 0px 0px no-repeat,"),
+    EXPECT_NE(page.find("." + CHtml5Exporter::ScopeFor("/site/menu.htm", params.m_strName) +
+                        "{width:400px;height:200px;background:url(\"back.png\") 0px 0px no-repeat,"),
               std::string::npos);
     EXPECT_NE(page.find("data-back-audio=\"loop.wav\""), std::string::npos);
 }

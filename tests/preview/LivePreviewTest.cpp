@@ -78,7 +78,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(program.isValid());
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ATW_SOURCE_DIR "/data/tavelin.js"), program.filePath("tavelin.js")));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ATW_BIN_DIR "/tavelin.js"), program.filePath("tavelin.js")));
         CTavelin* top = editor.AddTopMenu();
         contact = Add(top, nullptr, 0, "Contact");
         products = Add(top, nullptr, 0, "Products");

@@ -1,10 +1,19 @@
-'use strict';
-const test = require('node:test');
-const assert = require('node:assert/strict');
-const path = require('node:path');
-const fs = require('node:fs');
-const { TavelinParams, TavelinAudio, TavelinCss } = require('../../data/tavelin.js');
-const { paramsOfFile } = require('./pageParams.js');
+// The runtime's pure modules (parameters, tree, looks, sound files), read
+// under node straight from web/src.
+import test from 'node:test';
+import assert from 'node:assert/strict';
+import path from 'node:path';
+import fs from 'node:fs';
+import { fileURLToPath } from 'node:url';
+import { createRequire } from 'node:module';
+import * as params from '../../web/src/params.js';
+import * as tree from '../../web/src/tree.js';
+import * as TavelinCss from '../../web/src/css.js';
+import * as TavelinAudio from '../../web/src/audio.js';
+
+const { paramsOfFile } = createRequire(import.meta.url)('./pageParams.js');
+const __dirname = path.dirname(fileURLToPath(import.meta.url));
+const TavelinParams = { ...params, ...tree };
 
 const fixture = (name) => paramsOfFile(path.join(__dirname, 'fixtures', name));
 const labels = (tree, m) => tree.menus[m].items.map((i) => tree.items[i].label);
@@ -222,7 +231,7 @@ test('the exporter writes the same fixed style rules as the runtime', () => {
     const source = fs.readFileSync(path.join(__dirname, '..', '..', 'codec', 'CHtml5Css.cpp'), 'utf8');
     const m = /R"css\(\n([\s\S]*?)\)css"/.exec(source);
     assert.ok(m, 'the rules are one raw string in the exporter');
-    assert.equal(m[1], TavelinCss.staticCss);
+    assert.equal(m[1], TavelinCss.STATIC_CSS);
 });
 
 test('poor text colours on filled items become the nearest readable mix, as the exporter picks', () => {
