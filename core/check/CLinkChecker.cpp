@@ -5,6 +5,7 @@
 #include <gumbo.h>
 #include <utility>
 
+#include "core/import/CGumboOptions.h"
 #include "core/import/CImportText.h"
 #include "core/io/CPath.h"
 
@@ -64,9 +65,9 @@ bool CLinkChecker::HasAnchor(const std::string& file, const std::string& anchor)
         std::set<std::string> anchors;
         std::string html;
         if (m_fs.ReadFile(file, html)) {
-            GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, html.data(), html.size());
+            GumboOutput* output = gumbo_parse_with_options(&CGumboOptions::Get(), html.data(), html.size());
             CollectAnchors(output->document, anchors);
-            gumbo_destroy_output(&kGumboDefaultOptions, output);
+            gumbo_destroy_output(&CGumboOptions::Get(), output);
         }
         found = m_anchors.emplace(file, std::move(anchors)).first;
     }

@@ -160,6 +160,18 @@ TEST_F(CliSafety, OutOfMemoryIsAMessage)
         EXPECT_FALSE(fs::exists(Site("copy.tvx")));
         EXPECT_EQ(Hidden(m_dir / "site"), std::vector<std::string>{});
     }
+
+    // A page of 50 MB outgrows 400 MB while the HTML parser reads it.
+    std::string page = "<nav><ul>";
+    for (int n = 0; page.size() < (50u << 20); ++n)
+        page += "<li><a href=\"p" + std::to_string(n) + ".html\">Item " + std::to_string(n) + "</a></li>";
+    WriteAll(Site("big.html"), page + "</ul></nav>");
+    WriteNormalTemplate();
+    const Result r = Run({"import", "big.html", "menu.htm"}, "", "ulimit -v 409600");
+    EXPECT_EQ(r.m_nCode, 1) << r.m_strErr;
+    EXPECT_NE(r.m_strErr.find("not enough memory"), std::string::npos) << r.m_strErr;
+    EXPECT_FALSE(fs::exists(Site("menu.htm")));
+    EXPECT_FALSE(fs::exists(Site("menu.tvx")));
 }
 
 // A project file without its section is refused, and nothing is saved over it.
