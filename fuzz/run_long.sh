@@ -9,6 +9,8 @@ set -euo pipefail
 build=${1:-build-fuzz}
 minutes=${ATW_FUZZ_MINUTES:-10}
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=fuzz/options.sh
+. "$here/options.sh"
 jobs=$(( $(nproc) > 1 ? $(nproc) - 1 : 1 ))
 status=0
 for exe in "$build"/bin/fuzz_*; do
@@ -19,7 +21,7 @@ for exe in "$build"/bin/fuzz_*; do
     [ -d "$here/corpus/$name" ] && cp -rn "$here/corpus/$name"/. "$keep"/
     log="$keep.log"
     echo "fuzz_$name: $minutes minutes on $jobs jobs, corpus in $keep"
-    if ! "$exe" -max_total_time=$((minutes * 60)) -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+    if ! "$exe" -max_total_time=$((minutes * 60)) -timeout=10 -rss_limit_mb=2048 $(fuzz_options "$name") \
             -jobs="$jobs" -workers="$jobs" -artifact_prefix="$keep/" -print_final_stats=1 \
             "$keep" > "$log" 2>&1; then
         status=1
