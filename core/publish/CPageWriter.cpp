@@ -168,14 +168,14 @@ bool CPageWriter::CheckTarget(const std::string& path)
     return true;
 }
 
-bool CPageWriter::FinishInterrupted(const std::string& projectFile)
+bool CPageWriter::FinishInterrupted(const std::string& projectFile, const std::string& page)
 {
     const int finished = m_fs.FinishInterruptedWrite(projectFile);
     if (finished > 0)
-        m_notices.push_back("The last save of " + CPath::FileName(projectFile) +
+        m_notices.push_back("The last save of " + CPath::FileName(page) +
                             " was cut off between its files; it has now been completed.");
     else if (finished < 0)
-        m_strError = "The last save of " + CPath::FileName(projectFile) +
+        m_strError = "The last save of " + CPath::FileName(page) +
                      " was cut off between its files and could not be completed; nothing was saved.";
     return finished >= 0;
 }
@@ -196,7 +196,7 @@ bool CPageWriter::SaveProject(const std::string& file, const std::string& folder
         m_strError = kProjectBusy;
         return false;
     }
-    if (!FinishInterrupted(projectFile))
+    if (!FinishInterrupted(projectFile, file))
         return false;
     const std::string classFile = CPath::Join(m_strProgramDir, kClassFile);
     if (m_fs.IsRegularFile(classFile))

@@ -66,9 +66,9 @@ private:
     // replace: a folder, a device or pipe, or a symbolic link that is not
     // to be followed or leads to a file of another program.
     bool CheckTarget(const std::string& path);
-    // Completes a save of projectFile that was cut off between its files
-    // (under the lock); false when that could not be done.
-    bool FinishInterrupted(const std::string& projectFile);
+    // Completes a save of projectFile and page that was cut off between its
+    // files (under the lock); false when that could not be done.
+    bool FinishInterrupted(const std::string& projectFile, const std::string& page);
     bool SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName);
     // shared: into the template folders, through CMediaFiles::CopyShared.
     void CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder, bool shared);

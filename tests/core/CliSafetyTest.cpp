@@ -18,6 +18,7 @@
 #include "CCliTestDir.h"
 #include "core/io/CFileCommit.h"
 #include "core/io/CStdFileSystem.h"
+#include "core/project/CProjectService.h"
 #include "core/publish/CPageWriter.h"
 
 namespace {
@@ -251,32 +252,51 @@ TEST_F(CliSafety, UnreadableTemplateAndSettingsFilesAreNamed)
 TEST_F(CliSafety, ASaveCutOffBetweenItsFilesIsCompleted)
 {
     SaveProject("menu.htm");
-    const std::string oldPage = ReadAll(Site("menu.htm"));
-    CAppletParameters params;
-    params.Reset();
-    params.m_strName = "Newer";
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        CutOffFileSystem cutOff;
-        CPageWriter writer(params, cutOff, (m_dir / "prog").string());
-        const std::string page = Site("menu.htm").string();
-        writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage(), false, "");
-        ::_exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_EQ(ReadAll(Site("menu.htm")), oldPage);  // the pair is mixed now
-    ASSERT_NE(ReadAll(Site("menu.tvx")).find("Newer"), std::string::npos);
+    const std::string page = Site("menu.htm").string();
+    // A save of a project named name, killed between its two renames.
+    const auto cutOffSave = [&](const std::string& name) {
+        const std::string before = ReadAll(page);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            CAppletParameters params;
+            params.Reset();
+            params.m_strName = name;
+            CutOffFileSystem cutOff;
+            CPageWriter writer(params, cutOff, (m_dir / "prog").string());
+            writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage(), false, "");
+            ::_exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        ASSERT_EQ(ReadAll(page), before);  // the pair is mixed now
+        ASSERT_NE(ReadAll(Site("menu.tvx")).find(name), std::string::npos);
+    };
+    const std::string completed = "The last save of menu.htm was cut off between its files; it has now been completed.";
 
+    // The next open completes it.
+    cutOffSave("Newer");
     Result r = Run({"check", "menu.htm"});
     EXPECT_EQ(r.m_nCode, 0);
-    EXPECT_EQ(r.m_strErr, "The last save of menu.htm was cut off between its files; it has now been completed.\n");
-    EXPECT_NE(ReadAll(Site("menu.htm")).find("<title>Newer</title>"), std::string::npos);
+    EXPECT_EQ(r.m_strErr, completed + "\n");
+    EXPECT_NE(ReadAll(page).find("<title>Newer</title>"), std::string::npos);
     EXPECT_EQ(Hidden(m_dir / "site"), std::vector<std::string>{});
     r = Run({"check", "menu.htm"});
     EXPECT_EQ(r.m_strErr, "");
+
+    // So does the next save (of a model the editor holds open), before its own.
+    cutOffSave("Newest");
+    CAppletParameters params;
+    params.Reset();
+    params.m_strName = "Final";
+    const CProjectResult saved =
+        CProjectService(CStdFileSystem::Instance(), (m_dir / "prog").string()).Save(params, page);
+    ASSERT_TRUE(saved) << saved.Error();
+    EXPECT_EQ(saved.Warnings(), std::vector<std::string>{completed});
+    EXPECT_NE(ReadAll(page).find("<title>Final</title>"), std::string::npos);
+    EXPECT_NE(ReadAll(Site("menu.tvx")).find("Final"), std::string::npos);
+    EXPECT_EQ(Hidden(m_dir / "site"), std::vector<std::string>{});
 }
 
 // Temporaries that a cut-off copy left are removed by the next save; long
