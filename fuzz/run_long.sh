@@ -2,8 +2,8 @@
 # A longer fuzzing run than CI's (fuzz/run_all.sh): each fuzzer built in the
 # given build folder runs for ATW_FUZZ_MINUTES minutes (default 10) on all
 # cores but one, starting from its seed corpus. What it finds new is kept in
-# ATW_FUZZ_KEEP (default fuzz-corpus-NAME in the current folder) for the next
-# run; a crash, leak or hang leaves its input there too and fails the run.
+# atw-corpus-NAME under ATW_FUZZ_KEEP (default: the current folder) for the
+# next run; a crash, leak or hang leaves its input there too and fails the run.
 # At the end each fuzzer's inputs per second are printed.
 set -euo pipefail
 build=${1:-build-fuzz}
@@ -16,7 +16,7 @@ status=0
 for exe in "$build"/bin/fuzz_*; do
     [ -x "$exe" ] || continue
     name=$(basename "$exe"); name=${name#fuzz_}
-    keep=${ATW_FUZZ_KEEP:-$PWD/fuzz-corpus-$name}
+    keep=${ATW_FUZZ_KEEP:-$PWD}/atw-corpus-$name
     mkdir -p "$keep"
     [ -d "$here/corpus/$name" ] && cp -rn "$here/corpus/$name"/. "$keep"/
     log="$keep.log"
@@ -26,9 +26,9 @@ for exe in "$build"/bin/fuzz_*; do
             "$keep" > "$log" 2>&1; then
         status=1
     fi
-    for worker in fuzz-*.log; do
+    for worker in fuzz-[0-9]*.log; do
         [ -f "$worker" ] || continue
-        grep -h "stat::average_exec_per_sec\|ERROR\|SUMMARY" "$worker" || true
+        grep -h "stat::average_exec_per_sec\|ERROR\|SUMMARY" "$worker" | sort -u || true
         cat "$worker" >> "$log"
         rm -f "$worker"
     done
