@@ -133,8 +133,18 @@ int CAtwTool::Export(const std::string& page, const std::string& newPage)
     return status;
 }
 
+bool CAtwTool::SettingsReadable()
+{
+    if (!m_settings.Unreadable())
+        return true;
+    Fail("The settings file " + m_settings.Path() + " cannot be read.");
+    return false;
+}
+
 bool CAtwTool::LoadTemplate(int index)
 {
+    if (!SettingsReadable())
+        return false;
     CTemplateStore store(m_settings, m_fs, m_strProgramDir);
     const int count = static_cast<int>(store.ListNames().size());
     if (index >= count) {
@@ -142,13 +152,15 @@ bool CAtwTool::LoadTemplate(int index)
              ".");
         return false;
     }
-    store.LoadTemplate(m_params, index);
-    return true;
+    if (store.LoadTemplate(m_params, index))
+        return true;
+    Fail(store.LastError());
+    return false;
 }
 
 int CAtwTool::New(int index, const std::string& newPage)
 {
-    return LoadTemplate(index) ? SaveAs(newPage) : kFailure;
+    return MayWrite(newPage) && LoadTemplate(index) ? SaveAs(newPage) : kFailure;
 }
 
 // The page's list (the first the editor offers unless list names another),
@@ -164,6 +176,8 @@ int CAtwTool::Import(const std::string& source, int index, int list, const std::
     std::error_code error;
     const std::string from = std::filesystem::absolute(source, error).string();
     const std::string to = std::filesystem::absolute(newPage, error).string();
+    if (!MayWrite(newPage))
+        return kFailure;
     if (!import.Load(m_fs, from.empty() ? source : from))
         return Fail(import.Error());
     const size_t count = import.Candidates().size();
@@ -216,15 +230,23 @@ int CAtwTool::CheckLinks(const std::string& page)
 
 // Copies that failed are named on standard error and make the exit status 1,
 // though the page and its project file were written.
+// A page of the user's own, one without a project file beside it, is never
+// written over: a slip of the hand (NEWPAGE naming the site's own page, or
+// the page an import reads) must not cost that page.
+bool CAtwTool::MayWrite(const std::string& newPage)
+{
+    const std::string project = CPath::ProjectFileFor(newPage);
+    if (!m_fs.IsRegularFile(newPage) || m_fs.Exists(project))
+        return true;
+    Fail(CPath::FileName(newPage) + " exists and was not saved by Applet Tavelina Wizard (there is no " +
+         CPath::FileName(project) + " beside it); it was left as it is.");
+    return false;
+}
+
 int CAtwTool::SaveAs(const std::string& newPage)
 {
-    // A page of the user's own, one without a project file beside it, is
-    // never written over: a slip of the hand (NEWPAGE naming the site's own
-    // page, or the page an import reads) must not cost that page.
-    const std::string project = CPath::ProjectFileFor(newPage);
-    if (m_fs.IsRegularFile(newPage) && !m_fs.Exists(project))
-        return Fail(CPath::FileName(newPage) + " exists and was not saved by Applet Tavelina Wizard (there is no " +
-                    CPath::FileName(project) + " beside it); it was left as it is.");
+    if (!MayWrite(newPage))
+        return kFailure;
     const CProjectResult result = Service().Save(m_params, newPage);
     const int status = PrintWarnings(result.Warnings());
     if (!result)

@@ -29,6 +29,9 @@ public:
     bool OpenPage(const std::string& page);
     // Writes a message of the system to err; returns kFailure.
     int Fail(const std::string& message);
+    // False, after saying so, when the settings file is there but cannot
+    // be read: the template list would be the default, not the user's.
+    bool SettingsReadable();
 
     CAppletParameters& Model() { return m_params; }
     IFileSystem& FileSystem() { return m_fs; }
@@ -51,8 +54,12 @@ private:
     // atw import --list: the lists of a page, numbered as --list takes them.
     int ListCandidates(const std::string& source);
     int CheckLinks(const std::string& page);
-    // Loads template index into the model; false after reporting a bad index.
+    // Loads template index into the model; false after reporting a bad
+    // index or a template file that cannot be read.
     bool LoadTemplate(int index);
+    // False, after saying why, when newPage is a page that no command may
+    // write over (one of the user's own, without a project file).
+    bool MayWrite(const std::string& newPage);
     int SaveAs(const std::string& newPage);
     // Pages carry the runtime: the editor's option, unless --no-runtime.
     bool Runtime() const;

@@ -6,6 +6,7 @@
 
 #include "CAtwTool.h"
 #include "CToolArgs.h"
+#include "core/io/CLockHold.h"
 
 CTemplateCommands::CTemplateCommands(CAtwTool& tool, std::ostream& out)
     : m_tool(tool), m_out(out), m_store(tool.Settings(), tool.FileSystem(), tool.ProgramDir())
@@ -16,6 +17,8 @@ int CTemplateCommands::Run(const CToolArgs& args)
 {
     const std::string& command = args.m_strCommand;
     const auto& operands = args.m_arrOperands;
+    if (!m_tool.SettingsReadable())
+        return CAtwTool::kFailure;
     if (command == "templates")
         return List();
     if (command == "save-template")
@@ -94,10 +97,17 @@ int CTemplateCommands::Listed(const std::string& name)
 }
 
 // Writes the stored list back unchanged: a settings file that cannot take it
-// stops the command before the template file is touched.
+// stops the command before the template file is touched. Under the template
+// file's lock, so that no other program's change to the list falls between
+// the read and the write.
 bool CTemplateCommands::SettingsWritable()
 {
     CIniSettings& settings = m_tool.Settings();
+    const CLockHold lock(m_tool.FileSystem(), m_store.TemplateFilePath());
+    if (!lock.Held()) {
+        m_tool.Fail(CTemplateStore::kBusy);
+        return false;
+    }
     settings.SetString(CTemplateStore::kSection, CTemplateStore::kKey, m_store.NameList());
     if (!settings.WriteFailed())
         return true;

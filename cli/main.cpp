@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 // atw: the editor's page, check and template operations from a shell.
 #include <iostream>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,16 @@ int Finished(int status)
     std::cerr << "atw: the output could not be written.\n";
     return CAtwTool::kFailure;
 }
+
+// A command that ran out of memory has let go of its locks and temporary
+// files on the way out: the files are as they were (or, for a save that had
+// completed, fully new).
+int NoMemory()
+{
+    std::cout.clear();
+    std::cerr << "atw: not enough memory for this command; nothing was changed.\n";
+    return CAtwTool::kFailure;
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -38,6 +50,9 @@ int main(int argc, char** argv)
     // offers them on request: a few faults for each two megabytes instead of
     // five hundred. Only advice; nothing changes where it is refused.
     mi_option_enable(mi_option_large_os_pages);
+    // Memory that runs out is reported by the command (see OperatorNew.cpp),
+    // not by the allocator.
+    mi_option_disable(mi_option_show_errors);
 #endif
     CToolArgs args;
     if (!args.Parse(std::vector<std::string>(argv + 1, argv + argc))) {
@@ -63,11 +78,18 @@ int main(int argc, char** argv)
                 : folder.ResolveForExecutable(dir, CToolFolders::UserDataDir());
 
     CIniSettings settings(fs, CIniSettings::UserFile());
-    CTemplateStore(settings, fs, dir).EnsureNameList();
-    // The tool and its model are left to the system at exit, which takes a
-    // large project's memory back at once: freeing its items one by one took
-    // a tenth of `atw html`. A static holds it, so it still counts as reached.
-    static CAtwTool* tool = nullptr;
-    tool = new CAtwTool(fs, settings, dir, std::cout, std::cerr);
-    return Finished(tool->Run(args));
+    try {
+        CTemplateStore(settings, fs, dir).EnsureNameList();
+        // The tool and its model are left to the system at exit, which takes
+        // a large project's memory back at once: freeing its items one by one
+        // took a tenth of `atw html`. A static holds it, so it still counts as
+        // reached.
+        static CAtwTool* tool = nullptr;
+        tool = new CAtwTool(fs, settings, dir, std::cout, std::cerr);
+        return Finished(tool->Run(args));
+    } catch (const std::bad_alloc&) {
+        return NoMemory();
+    } catch (const std::length_error&) {
+        return NoMemory();
+    }
 }

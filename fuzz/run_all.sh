@@ -6,6 +6,8 @@ set -euo pipefail
 build=${1:-build-fuzz}
 runs=${ATW_FUZZ_RUNS:-20000}
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=fuzz/options.sh
+. "$here/options.sh"
 status=0
 for exe in "$build"/bin/fuzz_*; do
     [ -x "$exe" ] || continue
@@ -14,7 +16,7 @@ for exe in "$build"/bin/fuzz_*; do
     work=$(mktemp -d)
     [ -d "$seeds" ] && cp -r "$seeds"/. "$work"/
     echo "fuzz_$name: $runs inputs"
-    if ! "$exe" -runs="$runs" -max_total_time="${ATW_FUZZ_SECONDS:-120}" -timeout=10 -rss_limit_mb=2048 -max_len=65536 "$work" > "$work.log" 2>&1; then
+    if ! "$exe" -runs="$runs" -max_total_time="${ATW_FUZZ_SECONDS:-120}" -timeout=10 -rss_limit_mb=2048 $(fuzz_options "$name") "$work" > "$work.log" 2>&1; then
         tail -n 40 "$work.log"
         status=1
     fi

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/import/CCharset.h"
+#include "core/import/CGumboOptions.h"
 #include "core/import/CImportText.h"
 #include "core/import/CNestingScan.h"
 #include "core/io/CPath.h"
@@ -77,9 +78,9 @@ bool CLinkChecker::HasAnchor(const std::string& file, const std::string& anchor)
             anchors.emplace();
             // Ids compared as the browser reads them: in the page's own charset.
             html = CCharset::ToUtf8(html);
-            GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, html.data(), html.size());
+            GumboOutput* output = gumbo_parse_with_options(&CGumboOptions::Get(), html.data(), html.size());
             CollectAnchors(output->document, *anchors);
-            gumbo_destroy_output(&kGumboDefaultOptions, output);
+            gumbo_destroy_output(&CGumboOptions::Get(), output);
         }
         found = m_anchors.emplace(file, std::move(anchors)).first;
     }

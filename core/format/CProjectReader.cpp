@@ -80,7 +80,14 @@ std::string CProjectReader::ExtractField(const std::string& text, int index, cha
 bool CProjectReader::LoadProject(const std::string& path)
 {
     m_params.Reset();
-    return LoadModel(path, kProjectSection, false);
+    m_bMissingSection = false;
+    if (!LoadModel(path, kProjectSection, false))
+        return false;
+    if (SectionFound())
+        return true;
+    m_params.Reset();
+    m_bMissingSection = true;
+    return false;
 }
 
 void CProjectReader::LoadProjectText(std::string text)
@@ -103,6 +110,8 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
     m_warnings.clear();
     m_map.clear();
     m_numbered.clear();
+    m_occurrences.clear();
+    m_bOutOfMemory = false;
     m_text = {};
     if (!m_fs.IsRegularFile(file))
         return false;
@@ -113,6 +122,7 @@ bool CProjectReader::LoadModel(const std::string& file, const std::string& secti
         m_text = read ? std::string_view(m_buffer.get(), size) : std::string_view();
     } catch (const std::bad_alloc&) {
         read = false;
+        m_bOutOfMemory = true;
     }
     return read && ParseText(section, templateMode);
 }
@@ -129,6 +139,7 @@ bool CProjectReader::ParseText(const std::string& section, bool templateMode)
         m_items.clear();
         m_params.Reset();
         loaded = false;
+        m_bOutOfMemory = true;
     }
     m_map.clear();
     m_numbered.clear();

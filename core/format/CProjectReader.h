@@ -47,7 +47,8 @@ public:
     // counts without holding a record of them are made up to
     // kMaxItemsWithoutRecord each.
     bool LoadModel(const std::string& file, const std::string& section, bool templateMode);
-    // Reset, then LoadModel with the project section.
+    // Reset, then LoadModel with the project section; false also for a
+    // file without that section (damaged, or no project file at all).
     bool LoadProject(const std::string& path);
     // Reset, then the project section of text held in memory (a recovery copy).
     void LoadProjectText(std::string text);
@@ -55,6 +56,12 @@ public:
     // What was skipped in a damaged file (bad relations, nesting too deep);
     // empty for a sound file.
     const std::vector<std::string>& Warnings() const { return m_warnings; }
+    // After a load: whether the file held the section asked for; after a
+    // failed one, whether it was read but held no project section, or failed
+    // for want of memory.
+    bool SectionFound() const { return !m_occurrences.empty(); }
+    bool MissingSection() const { return m_bMissingSection; }
+    bool OutOfMemory() const { return m_bOutOfMemory; }
 
 private:
     using Fields = std::vector<std::string_view>;
@@ -166,6 +173,8 @@ private:
     std::vector<std::string> m_warnings;
 
     // State of one LoadModel run.
+    bool m_bOutOfMemory = false;
+    bool m_bMissingSection = false;
     std::unique_ptr<char[]> m_buffer;
     std::string_view m_text;
     SectionMap m_map;

@@ -7,6 +7,7 @@
 #include <tuple>
 #include <utility>
 
+#include "CGumboOptions.h"
 #include "CImportText.h"
 #include "CLinkRebase.h"
 #include "core/format/CRecordText.h"
@@ -16,7 +17,7 @@ struct CHtmlMenuImporter::CDocument {
     ~CDocument()
     {
         if (m_pOutput)
-            gumbo_destroy_output(&kGumboDefaultOptions, m_pOutput);
+            gumbo_destroy_output(&CGumboOptions::Get(), m_pOutput);
     }
 };
 
@@ -292,7 +293,7 @@ CMeasure Measure(const GumboNode* list)
 CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
     : m_strHtml(std::move(html)), m_doc(std::make_shared<CDocument>())
 {
-    m_doc->m_pOutput = gumbo_parse_with_options(&kGumboDefaultOptions, m_strHtml.data(), m_strHtml.size());
+    m_doc->m_pOutput = gumbo_parse_with_options(&CGumboOptions::Get(), m_strHtml.data(), m_strHtml.size());
     struct CFound {
         CCandidate m_candidate;
         const GumboNode* m_pList;

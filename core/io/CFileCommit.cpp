@@ -3,8 +3,12 @@
 #include "CFileCommit.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <set>
 #include <sys/stat.h>
@@ -18,7 +22,12 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kTempMark = ".tmp";
+constexpr const char* kJournalMark = ".journal";
 constexpr int kNameTries = 8;
+// The longest file name the file systems take, and the digits after a
+// temporary's prefix.
+constexpr size_t kNameMax = 255;
+constexpr size_t kTempDigits = 6;
 
 std::string FolderOf(const std::string& path)
 {
@@ -28,11 +37,36 @@ std::string FolderOf(const std::string& path)
     return path.find(CPath::kSep) == std::string::npos ? std::string(".") : std::string(1, CPath::kSep);
 }
 
+// "." + name + mark; for a name too long to take that, its start and a
+// hash of the whole name, so that the temporaries of two long names that
+// begin alike stay apart.
+std::string PrefixFor(const std::string& name, const char* mark)
+{
+    std::string prefix = "." + name + mark;
+    if (prefix.size() + kTempDigits <= kNameMax)
+        return prefix;
+    std::uint32_t hash = 2166136261u;
+    for (const unsigned char c : name)
+        hash = (hash ^ c) * 16777619u;
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash));
+    size_t keep = kNameMax - kTempDigits - std::string(mark).size() - 10;  // ".", "~" and the hash
+    while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
+        --keep;  // never half a UTF-8 character
+    return "." + name.substr(0, keep) + "~" + hex + mark;
+}
+
 std::string TempNameBeside(const std::string& path)
 {
     // One generator per thread: the autosave worker saves beside the editor.
     thread_local std::mt19937 rng{std::random_device{}()};
-    return CPath::Join(FolderOf(path), "." + CPath::FileName(path) + kTempMark + std::to_string(rng() % 1000000));
+    return CPath::Join(FolderOf(path), PrefixFor(CPath::FileName(path), kTempMark) + std::to_string(rng() % 1000000));
+}
+
+bool Present(const std::string& path)
+{
+    struct stat st {};
+    return !path.empty() && ::lstat(path.c_str(), &st) == 0;
 }
 
 bool IsStaleName(const std::string& entry, const std::string& prefix)
@@ -80,7 +114,7 @@ std::string CFileCommit::Resolve(const std::string& path)
 void CFileCommit::RemoveStale(const std::string& target)
 {
     const std::string folder = FolderOf(target);
-    const std::string prefix = "." + CPath::FileName(target) + kTempMark;
+    const std::string prefix = PrefixFor(CPath::FileName(target), kTempMark);
     std::error_code ec;
     for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
@@ -88,6 +122,83 @@ void CFileCommit::RemoveStale(const std::string& target)
         if (IsStaleName(name, prefix) && !it->is_directory(typeError))
             ::unlink(CPath::Join(folder, name).c_str());
     }
+}
+
+std::string CFileCommit::JournalFor(const std::string& target)
+{
+    return CPath::Join(FolderOf(target), PrefixFor(CPath::FileName(target), kJournalMark));
+}
+
+// The journal holds four fields per file, each ended by a NUL: target,
+// temporary, backup and whether the target existed. It is complete and on
+// the disk before the first rename, so one that does not parse was cut off
+// before any file changed.
+int CFileCommit::Finish(const std::string& target)
+{
+    const std::string journal = JournalFor(target);
+    struct stat st {};
+    if (::lstat(journal.c_str(), &st) != 0)
+        return 0;
+    // Only the user's own journal is acted on: one that another user put in
+    // a shared folder could otherwise rename any file of the user's.
+    if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        return -1;
+    std::ifstream in(journal, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::string> fields;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = text.find('\0', start);
+        if (end == std::string::npos)
+            break;
+        fields.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    if (fields.empty() || fields.size() % 4 != 0 || text.back() != '\0') {
+        ::unlink(journal.c_str());
+        return 0;
+    }
+    // Every file not yet renamed still has its finished temporary, of the
+    // user's own, beside its target.
+    for (size_t i = 0; i < fields.size(); i += 4) {
+        struct stat temp {};
+        if (FolderOf(fields[i + 1]) != FolderOf(fields[i]) ||
+            (::lstat(fields[i + 1].c_str(), &temp) == 0 && (!S_ISREG(temp.st_mode) || temp.st_uid != ::geteuid())))
+            return -1;
+    }
+    std::set<std::string> folders{FolderOf(journal)};
+    for (size_t i = 0; i < fields.size(); i += 4) {
+        if (Present(fields[i + 1]) && ::rename(fields[i + 1].c_str(), fields[i].c_str()) != 0)
+            return -1;
+        folders.insert(FolderOf(fields[i]));
+    }
+    for (const std::string& folder : folders)
+        SyncFolder(folder);
+    ::unlink(journal.c_str());
+    for (size_t i = 0; i < fields.size(); i += 4)
+        if (!fields[i + 2].empty() && FolderOf(fields[i + 2]) == FolderOf(fields[i]))
+            ::unlink(fields[i + 2].c_str());
+    return 1;
+}
+
+bool CFileCommit::WriteJournal(const std::string& journal) const
+{
+    std::string text;
+    for (const CEntry& entry : m_entries) {
+        for (const std::string* field : {&entry.m_strTarget, &entry.m_strTemp, &entry.m_strBackup})
+            text.append(*field).push_back('\0');
+        text.append(entry.m_bExisted ? "1" : "0").push_back('\0');
+    }
+    const int fd = ::open(journal.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    bool ok = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    ok = ::fsync(fd) == 0 && ok;
+    ok = ::close(fd) == 0 && ok;
+    if (ok)
+        SyncFolder(FolderOf(journal));
+    else
+        ::unlink(journal.c_str());
+    return ok;
 }
 
 bool CFileCommit::Stage(const std::string& path, const std::string& bytes)
@@ -181,9 +292,16 @@ bool CFileCommit::Commit()
             Discard();
             return false;
         }
+    const std::string journal = m_entries.size() > 1 ? JournalFor(m_entries.front().m_strTarget) : std::string();
+    if (!journal.empty() && !WriteJournal(journal)) {
+        Discard();
+        return false;
+    }
     for (CEntry& entry : m_entries) {
         if (!m_fs.RenameFile(entry.m_strTemp, entry.m_strTarget)) {
             RollBack();
+            if (!journal.empty())
+                ::unlink(journal.c_str());
             return false;
         }
         entry.m_bRenamed = true;
@@ -192,9 +310,11 @@ bool CFileCommit::Commit()
     std::set<std::string> folders;
     for (const CEntry& entry : m_entries)
         folders.insert(FolderOf(entry.m_strTarget));
-    Discard();
     for (const std::string& folder : folders)
         SyncFolder(folder);
+    if (!journal.empty())
+        ::unlink(journal.c_str());
+    Discard();
     return true;
 }
 

@@ -9,10 +9,14 @@
 class CStdFileSystem;
 
 // Replaces several files as one step. Stage writes each new content to a
-// temporary file beside its target (".name.tmpNNNNNN"), flushed to the disk;
-// Commit then renames them over their targets in the order staged, keeping a
-// hard link to each replaced file so that a failed rename can put back what
-// was there. Whatever fails, no temporary file stays behind.
+// temporary file beside its target (".name.tmpNNNNNN", the name shortened
+// where that would not fit), flushed to the disk; Commit then renames them
+// over their targets in the order staged, keeping a hard link to each
+// replaced file so that a failed rename can put back what was there. Whatever
+// fails, no temporary file stays behind. A commit of several files writes a
+// journal beside the first target before its first rename and removes it
+// after the last: a process cut off in between leaves the journal, from which
+// Finish completes the commit.
 class CFileCommit {
 public:
     explicit CFileCommit(CStdFileSystem& fs) : m_fs(fs) {}
@@ -26,6 +30,12 @@ public:
     // Removes the temporaries of target's name that an interrupted save left
     // in its folder.
     static void RemoveStale(const std::string& target);
+    // The journal of a commit whose first target is target.
+    static std::string JournalFor(const std::string& target);
+    // Completes the commit that target's journal describes: 0 when there is
+    // none, 1 when it was completed, -1 when it could not be (the journal
+    // stays for the next try).
+    static int Finish(const std::string& target);
 
     // A saved file: written where path's links lead, with the mode and group
     // of the file it replaces. Refuses a target that is not a regular file.
@@ -46,6 +56,7 @@ private:
 
     bool Write(const std::string& target, const std::string& bytes, mode_t mode, bool exactMode, gid_t group);
     bool KeepOld(CEntry& entry);
+    bool WriteJournal(const std::string& journal) const;
     void RollBack();
     void Discard();
 

@@ -105,6 +105,8 @@ void CMediaFiles::CopyShared(std::string_view pathText, const std::string& folde
     }
     const std::string target = CPath::Join(folder, name);
     entry.m_arrCopies.emplace_back(folder, target);
+    if (!present)
+        m_fs.RemoveStaleCopies(target);
     if (present || m_fs.CopyFile(path, target))
         entry.m_strSharedName = name;
     else
@@ -142,6 +144,7 @@ void CMediaFiles::CopyProgramFile(const std::string& from, const std::string& to
                                  "\" of the same name already went to \"" + to + "\".");
         return;
     }
+    m_fs.RemoveStaleCopies(to);  // what a copy cut off before left there
     if (!m_fs.CopyFile(from, to))
         m_warnings.push_back("The file \"" + from + "\" could not be copied to \"" + to + "\".");
 }

@@ -29,6 +29,7 @@ int OpenRegular(const std::string& path, int flags)
     struct stat st {};
     if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
         ::close(fd);
+        errno = EINVAL;  // neither "missing" nor "just made by another"
         return -1;
     }
     return fd;
@@ -104,6 +105,39 @@ bool CStdFileSystem::IsSymbolicLink(const std::string& path)
 std::string CStdFileSystem::LinkTarget(const std::string& path)
 {
     return IsSymbolicLink(path) ? CFileCommit::Resolve(path) : std::string();
+}
+
+bool CStdFileSystem::MayFollowLink(const std::string& path)
+{
+    struct stat link {};
+    struct stat folder {};
+    if (path.empty() || ::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return true;
+    std::string parent = CPath::Folder(path);
+    if (parent.empty())
+        parent = path.front() == CPath::kSep ? std::string(1, CPath::kSep) : std::string(".");
+    if (::stat(parent.c_str(), &folder) != 0)
+        return false;
+    return (folder.st_mode & S_ISVTX) == 0 || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+}
+
+void CStdFileSystem::RemoveStaleCopies(const std::string& target)
+{
+    if (!target.empty())
+        CFileCommit::RemoveStale(target);
+}
+
+int CStdFileSystem::FinishInterruptedWrite(const std::string& path)
+{
+    const std::string target = CFileCommit::Resolve(path);
+    return target.empty() ? 0 : CFileCommit::Finish(target);
+}
+
+bool CStdFileSystem::HasInterruptedWrite(const std::string& path)
+{
+    const std::string target = CFileCommit::Resolve(path);
+    struct stat st {};
+    return !target.empty() && ::lstat(CFileCommit::JournalFor(target).c_str(), &st) == 0;
 }
 
 bool CStdFileSystem::ReadFile(const std::string& path, std::string& bytes)

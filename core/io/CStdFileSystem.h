@@ -34,6 +34,10 @@ public:
     std::vector<std::string> ListFiles(const std::string& folder) override;
     bool IsSymbolicLink(const std::string& path) override;
     std::string LinkTarget(const std::string& path) override;
+    bool MayFollowLink(const std::string& path) override;
+    void RemoveStaleCopies(const std::string& target) override;
+    int FinishInterruptedWrite(const std::string& path) override;
+    bool HasInterruptedWrite(const std::string& path) override;
     bool Lock(const std::string& path) override;
     void Unlock(const std::string& path) override;
 

@@ -91,11 +91,26 @@ public:
     // sorted; empty when the folder cannot be listed.
     virtual std::vector<std::string> ListFiles(const std::string& /*folder*/) { return {}; }
 
+    // Removes the temporaries that an interrupted copy to target left in
+    // its folder (only under Lock of the save that copies).
+    virtual void RemoveStaleCopies(const std::string& /*target*/) {}
+    // A write of several files that was cut off between its renames leaves
+    // a journal beside the first of them (path); this completes that write:
+    // 0 when there was none, 1 when it was completed, -1 when it could not be
+    // (the journal stays). Only under Lock of path.
+    virtual int FinishInterruptedWrite(const std::string& /*path*/) { return 0; }
+    // True when such a journal lies beside path.
+    virtual bool HasInterruptedWrite(const std::string& /*path*/) { return false; }
+
     // True when path itself is a symbolic link (not followed).
     virtual bool IsSymbolicLink(const std::string& /*path*/) { return false; }
     // Where a symbolic link finally leads (links in the chain followed);
     // "" when path is no link or the chain loops.
     virtual std::string LinkTarget(const std::string& /*path*/) { return {}; }
+    // False for a symbolic link that a save must not follow: one in a
+    // sticky folder (a shared one such as /tmp) owned neither by the user
+    // nor by the folder's owner, as the kernel's protected_symlinks rule has it.
+    virtual bool MayFollowLink(const std::string& /*path*/) { return true; }
 
     // An advisory lock on path between saves of this program: waits while
     // another save holds it and gives up after a while (false). Held until

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/format/CProjectReader.h"
+#include "core/io/CLockHold.h"
 #include "core/io/CPath.h"
 #include "core/publish/CPageWriter.h"
 
@@ -19,25 +20,52 @@ std::string CProjectService::CannotOpen(const std::string& page)
     return "Can't open file " + page + ".!Please check it.";
 }
 
+std::string CProjectService::NoMemoryToOpen(const std::string& page)
+{
+    return "There is not enough memory to open " + page + ".";
+}
+
+std::string CProjectService::NoMemoryToSave(const std::string& page)
+{
+    return "There is not enough memory to save " + page + "; the files were left as they were.";
+}
+
+std::string CProjectService::Damaged(const std::string& project)
+{
+    return "The project file " + project + " is damaged: it holds no [" + CProjectReader::kProjectSection +
+           "] section. It was left as it is.";
+}
+
 CProjectResult CProjectService::Open(const std::string& page, CAppletParameters& params,
                                      const std::function<void()>& beforeReplace)
 {
     const std::string project = CPath::ProjectFileFor(page);
+    std::vector<std::string> notices;
+    if (m_fs.HasInterruptedWrite(project)) {
+        const CLockHold lock(m_fs, project);
+        if (lock.Held() && m_fs.FinishInterruptedWrite(project) > 0)
+            notices.push_back("The last save of " + CPath::FileName(page) +
+                              " was cut off between its files; it has now been completed.");
+    }
     if (!m_fs.IsRegularFile(project))
         return CProjectResult::Failed(kNotOurFile);
     try {
         CAppletParameters loaded;
         CProjectReader reader(loaded, m_fs, m_strProgramDir);
-        if (!reader.LoadProject(project))
-            return CProjectResult::Failed(CannotOpen(page));
+        if (!reader.LoadProject(project)) {
+            if (reader.OutOfMemory())
+                return CProjectResult::Failed(NoMemoryToOpen(page), notices);
+            return CProjectResult::Failed(reader.MissingSection() ? Damaged(project) : CannotOpen(page), notices);
+        }
         if (beforeReplace)
             beforeReplace();
         params.Reset();
         static_cast<CAppletSettings&>(params) = loaded;
         params.m_arrMenus = std::move(loaded.m_arrMenus);
-        return CProjectResult::Done(reader.Warnings());
+        notices.insert(notices.end(), reader.Warnings().begin(), reader.Warnings().end());
+        return CProjectResult::Done(notices);
     } catch (const std::bad_alloc&) {
-        return CProjectResult::Failed(CannotOpen(page));
+        return CProjectResult::Failed(NoMemoryToOpen(page), notices);
     }
 }
 
@@ -55,7 +83,7 @@ CProjectResult CProjectService::Save(CAppletParameters& params, const std::strin
         return CProjectResult::Failed((m_fs.Exists(folder) ? folder + " is a file, not a folder; "
                                                            : "The folder " + folder + " does not exist; ") +
                                       CPath::FileName(page) + " was not saved.");
-    return Write(params, [&](CPageWriter& writer) {
+    return Write(params, page, [&](CPageWriter& writer) {
         writer.SetHtml5Runtime(m_bHtml5Runtime);
         const std::string text = writer.BuildPage();
         return writer.SaveFiles(page, CPath::Folder(page), text, false, std::string());
@@ -66,12 +94,13 @@ CProjectResult CProjectService::SaveTemplate(CAppletParameters& params, const st
 {
     m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Image"));
     m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Audio"));
-    return Write(params, [&](CPageWriter& writer) {
+    return Write(params, CPageWriter::kTemplateFile, [&](CPageWriter& writer) {
         return writer.SaveFiles(CPageWriter::kTemplateFile, m_strProgramDir, std::string(), true, name);
     });
 }
 
-CProjectResult CProjectService::Write(CAppletParameters& params, const std::function<bool(CPageWriter&)>& save)
+CProjectResult CProjectService::Write(CAppletParameters& params, const std::string& file,
+                                      const std::function<bool(CPageWriter&)>& save)
 {
     try {
         CPageWriter writer(params, m_fs, m_strProgramDir);
@@ -80,6 +109,6 @@ CProjectResult CProjectService::Write(CAppletParameters& params, const std::func
         return CProjectResult::Failed(writer.LastError().empty() ? CPageWriter::kSaveFailed : writer.LastError(),
                                       writer.Warnings());
     } catch (const std::bad_alloc&) {
-        return CProjectResult::Failed(CPageWriter::kSaveFailed);
+        return CProjectResult::Failed(NoMemoryToSave(file));
     }
 }

@@ -26,10 +26,18 @@ public:
 
     // "Can't open file PAGE.!Please check it."
     static std::string CannotOpen(const std::string& page);
+    // What an open or save that ran out of memory says; files stay as they were.
+    static std::string NoMemoryToOpen(const std::string& page);
+    static std::string NoMemoryToSave(const std::string& page);
+    // A project file without its "[Tavelin1.0]" section (damaged, or some
+    // other file of that name) is refused, and so never saved over.
+    static std::string Damaged(const std::string& project);
 
     // Reads the project file beside page. params is replaced only when it
-    // was read: after a failure (no project file, unreadable, too large for
-    // the memory left) it is left as it was. Warnings: what a damaged file
+    // was read: after a failure (no project file, unreadable, damaged, too
+    // large for the memory left) it is left as it was. A save of the pair
+    // that was cut off between its two files is completed first, and a
+    // warning says so. Warnings: what a damaged file
     // made the reader skip. beforeReplace runs just before params changes
     // (the editor lets go of its pointers into the old model there).
     CProjectResult Open(const std::string& page, CAppletParameters& params,
@@ -46,8 +54,10 @@ public:
     std::string PageText(CAppletParameters& params);
 
 private:
-    // Runs save on a writer of params and turns its outcome into a result.
-    CProjectResult Write(CAppletParameters& params, const std::function<bool(CPageWriter&)>& save);
+    // Runs save on a writer of params (file: what the save writes, for the
+    // messages) and turns its outcome into a result.
+    CProjectResult Write(CAppletParameters& params, const std::string& file,
+                         const std::function<bool(CPageWriter&)>& save);
 
     IFileSystem& m_fs;
     std::string m_strProgramDir;

@@ -11,6 +11,7 @@
 #include "core/format/CNumberText.h"
 #include "core/format/CParamEncoder.h"
 #include "core/format/CProjectText.h"
+#include "core/io/CLockHold.h"
 #include "core/io/CPath.h"
 #include "core/model/CItemWalk.h"
 
@@ -141,24 +142,80 @@ bool CPageWriter::SaveFiles(const std::string& file, const std::string& folder, 
 {
     m_strError.clear();
     m_warnings.clear();
+    m_notices.clear();
     m_media.Clear();
     const bool saved = templateMode ? SaveTemplate(file, folder, templateName) : SaveProject(file, folder, pageText);
-    m_warnings = m_media.Warnings();
+    m_warnings = m_notices;
+    m_warnings.insert(m_warnings.end(), m_media.Warnings().begin(), m_media.Warnings().end());
     return saved;
 }
 
+bool CPageWriter::CheckTarget(const std::string& path)
+{
+    const std::string name = CPath::FileName(path);
+    if (m_fs.IsDirectory(path)) {
+        m_strError = name + " is a folder; nothing was saved.";
+        return false;
+    }
+    if (!m_fs.IsSymbolicLink(path)) {
+        if (!m_fs.Exists(path) || m_fs.IsRegularFile(path))
+            return true;
+        m_strError = name + " is not a regular file; nothing was saved.";
+        return false;
+    }
+    if (!m_fs.MayFollowLink(path)) {
+        m_strError = name + " is a symbolic link that another user made in a shared folder; nothing was saved.";
+        return false;
+    }
+    // A link may lead to a page or project file kept elsewhere, but never
+    // to a file that some other program wrote.
+    const std::string target = m_fs.LinkTarget(path);
+    std::string bytes;
+    if (target.empty() || (m_fs.Exists(target) && !m_fs.IsRegularFile(target))) {
+        m_strError = name + " is a symbolic link that leads to no regular file; nothing was saved.";
+        return false;
+    }
+    const auto ours = [&bytes] {
+        return bytes.find(kNotice) != std::string::npos || bytes.find(CProjectText::kNotice) != std::string::npos;
+    };
+    if (m_fs.IsRegularFile(target) && (!m_fs.ReadFile(target, bytes) || !ours())) {
+        m_strError = name + " is a symbolic link to " + target +
+                     ", which was not saved by Applet Tavelina Wizard; nothing was saved.";
+        return false;
+    }
+    return true;
+}
+
+bool CPageWriter::FinishInterrupted(const std::string& projectFile, const std::string& page)
+{
+    const int finished = m_fs.FinishInterruptedWrite(projectFile);
+    if (finished > 0)
+        m_notices.push_back("The last save of " + CPath::FileName(page) +
+                            " was cut off between its files; it has now been completed.");
+    else if (finished < 0)
+        m_strError = "The last save of " + CPath::FileName(page) +
+                     " was cut off between its files and could not be completed; nothing was saved.";
+    return finished >= 0;
+}
+
 // The project file is locked for the whole save, so that two saves of one
-// page (two editors, or the editor and atw) never mix. Copies go first; then
-// the project file and the page replace the old pair together, the project
-// file first, so that even a crash between the two renames cannot leave a
-// page newer than its project.
+// page (two editors, or the editor and atw) never mix. The targets are
+// checked before anything is written; copies go first; then the project
+// file and the page replace the old pair together, with a journal that lets
+// the next open or save complete a pair cut off between its two renames.
 bool CPageWriter::SaveProject(const std::string& file, const std::string& folder, const std::string& pageText)
 {
     const std::string projectFile = CPath::Join(folder, CPath::FileName(CPath::ProjectFileFor(file)));
-    if (!m_fs.Lock(projectFile)) {
+    if (!CheckTarget(projectFile) || !CheckTarget(file))
+        return false;
+    // Held until the save ends, however it ends (running out of memory too).
+    const CLockHold lock(m_fs, projectFile);
+    if (!lock.Held()) {
         m_strError = kProjectBusy;
         return false;
     }
+    if (!FinishInterrupted(projectFile, file))
+        return false;
     const std::string classFile = CPath::Join(m_strProgramDir, kClassFile);
     if (m_fs.IsRegularFile(classFile))
         m_media.CopyProgramFile(classFile, CPath::Join(folder, kClassFile));
@@ -170,9 +227,7 @@ bool CPageWriter::SaveProject(const std::string& file, const std::string& folder
     CopyItemMedia(folder, folder, false);
 
     const std::string project = CProjectText(m_params, m_media, false).Compose("Tavelin1.0");
-    const bool written = m_fs.WriteFilesAtomic({{projectFile, project}, {file, pageText}}, true);
-    m_fs.Unlock(projectFile);
-    return written || Fail();
+    return m_fs.WriteFilesAtomic({{projectFile, project}, {file, pageText}}, true) || Fail();
 }
 
 bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName)

@@ -67,6 +67,13 @@ public:
 
 private:
     bool SaveProject(const std::string& file, const std::string& folder, const std::string& pageText);
+    // False, with the message in LastError(), for a target that no save may
+    // replace: a folder, a device or pipe, or a symbolic link that is not
+    // to be followed or leads to a file of another program.
+    bool CheckTarget(const std::string& path);
+    // Completes a save of projectFile and page that was cut off between its
+    // files (under the lock); false when that could not be done.
+    bool FinishInterrupted(const std::string& projectFile, const std::string& page);
     bool SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName);
     // shared: into the template folders, through CMediaFiles::CopyShared.
     void CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder, bool shared);
@@ -80,6 +87,7 @@ private:
     std::string m_strProgramDir;
     std::string m_strError;
     std::vector<std::string> m_warnings;
+    std::vector<std::string> m_notices;  // said before the copies' warnings
     std::string m_strLanguage;
     CMediaFiles m_media;
     bool m_bHtml5Runtime = false;

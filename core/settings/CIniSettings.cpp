@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "CIniCodec.h"
+#include "core/io/CLockHold.h"
 #include "core/io/CPath.h"
 
 namespace {
@@ -244,16 +245,19 @@ void CIniSettings::Store(const std::string& section, const std::string& key, con
 {
     std::string text;
     m_bWriteFailed = true;
-    if (m_fs.Exists(m_strPath) && (!m_fs.IsRegularFile(m_strPath) || !m_fs.ReadFile(m_strPath, text)))
+    if (m_fs.Exists(m_strPath) && !m_fs.IsRegularFile(m_strPath))
+        return;
+    const std::string folder = CPath::Folder(m_strPath);
+    if (!folder.empty())
+        m_fs.MakeDir(folder);
+    const CLockHold lock(m_fs, m_strPath);
+    if (!lock.Held() || (m_fs.Exists(m_strPath) && (!m_fs.IsRegularFile(m_strPath) || !m_fs.ReadFile(m_strPath, text))))
         return;
     std::vector<CSection> sections = Parse(text);
     CIndex(sections).Slot(section, key).m_strRaw = raw;
     const std::string written = Format(sections);
     if (!ReadsBack(written, section, key, raw))
         return;
-    const std::string folder = CPath::Folder(m_strPath);
-    if (!folder.empty())
-        m_fs.MakeDir(folder);
     m_bWriteFailed = !m_fs.WriteFileAtomic(m_strPath, written);
 }
 
@@ -295,6 +299,12 @@ void CIniSettings::SetInt(const std::string& section, const std::string& key, in
 void CIniSettings::SetString(const std::string& section, const std::string& key, const std::string& value)
 {
     Store(section, key, CIniCodec::EscapeValue(value));
+}
+
+bool CIniSettings::Unreadable()
+{
+    std::string text;
+    return m_fs.Exists(m_strPath) && (!m_fs.IsRegularFile(m_strPath) || !m_fs.ReadFile(m_strPath, text));
 }
 
 bool CIniSettings::Contains(const std::string& section, const std::string& key)

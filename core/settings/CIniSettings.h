@@ -12,7 +12,8 @@
 // file that the editor's QSettings keeps (organisation "Quorvex",
 // application "AppletTavelinWizard"): sections are groups, see CIniCodec for
 // the escaping. Nothing is cached: every read takes the file afresh and every
-// write rewrites it whole and atomically. Groups, keys and values that this
+// write rewrites it whole and atomically, under the file's lock
+// (IFileSystem::Lock) from its read to its write. Groups, keys and values that this
 // class does not set are written back as they were read.
 class CIniSettings : public ISettingsStore {
 public:
@@ -26,6 +27,7 @@ public:
     void SetInt(const std::string& section, const std::string& key, int value) override;
     void SetString(const std::string& section, const std::string& key, const std::string& value) override;
     bool Contains(const std::string& section, const std::string& key) override;
+    bool Unreadable() override;
 
     const std::string& Path() const { return m_strPath; }
     // True when the last write could not be made; the file is then unchanged.

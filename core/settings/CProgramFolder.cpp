@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "CProgramFolder.h"
 
+#include <random>
+#include <string>
+
 #include "core/io/CPath.h"
 #include "core/publish/CPageWriter.h"
 
 namespace {
-constexpr const char* kProbeName = ".atw-write-probe";
+constexpr const char* kProbeName = ".atw-write-probe-";
 // Deeper shipped folders than this are not copied (a link loop ends here).
 constexpr int kMaxCopyDepth = 8;
 }  // namespace
@@ -48,7 +51,11 @@ bool CProgramFolder::CanWrite(const std::string& folder)
 {
     if (folder.empty() || !m_fs.IsDirectory(folder))
         return false;
-    const std::string probe = CPath::Join(folder, kProbeName);
+    // A name of this run's own: two programs starting at once (ten atw runs
+    // in a script) must not take each other's probe for a folder they cannot
+    // write, or some of them would work in the per-user copy instead.
+    thread_local std::mt19937 rng{std::random_device{}()};
+    const std::string probe = CPath::Join(folder, kProbeName + std::to_string(rng()));
     return m_fs.ProbeCreate(probe);
 }
 

@@ -20,4 +20,7 @@ public:
     // read at once (the template list). Stores that write each value as it
     // is set, or keep none, need do nothing.
     virtual void Flush() {}
+    // True when the settings file is there but cannot be read (no regular
+    // file, no permission): what is read then are the defaults.
+    virtual bool Unreadable() { return false; }
 };

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/format/CProjectReader.h"
+#include "core/io/CLockHold.h"
 #include "core/io/CPath.h"
 #include "core/project/CProjectService.h"
 #include "core/publish/CPageWriter.h"
@@ -82,18 +83,35 @@ std::vector<std::string> CTemplateStore::ListNames()
     return SplitNames(NameList());
 }
 
+std::string CTemplateStore::CannotRead(const std::string& path)
+{
+    return "The template file " + path + " cannot be read.";
+}
+
 void CTemplateStore::EnsureNameList()
 {
-    if (m_settings.GetString(kSection, kKey, "").empty())
+    if (!m_settings.GetString(kSection, kKey, "").empty())
+        return;
+    const CLockHold lock(m_fs, TemplateFilePath());
+    if (lock.Held() && m_settings.GetString(kSection, kKey, "").empty())
         StoreList(kBuiltinNames);
 }
 
-void CTemplateStore::LoadTemplate(CAppletParameters& params, int index)
+bool CTemplateStore::LoadTemplate(CAppletParameters& params, int index)
 {
+    m_strError.clear();
     params.Reset();
+    const std::string path = TemplateFilePath();
+    // A pipe, a device or a folder in the file's place is never read.
+    if (!m_fs.IsRegularFile(path))
+        return Fail(CannotRead(path));
     const std::string name = index < 0 ? std::string() : CProjectReader::ExtractField(NameList(), index, ',');
     CProjectReader reader(params, m_fs, m_strProgramDir);
-    reader.LoadModel(TemplateFilePath(), name, true);
+    if (reader.LoadModel(path, name, true))
+        return true;
+    params.Reset();
+    return Fail(reader.OutOfMemory() ? "There is not enough memory to read the template file " + path + "."
+                                     : CannotRead(path));
 }
 
 // The list is stored first, then the section is appended to the file; when
@@ -105,6 +123,11 @@ CProjectResult CTemplateStore::AddTemplate(CAppletParameters& params, const std:
     const std::string name = TrimName(typed);
     if (name.empty() || !IsStorableName(name)) {
         Fail(name.empty() ? kEmptyName : kBadName);
+        return CProjectResult::Failed(m_strError);
+    }
+    const CLockHold lock(m_fs, TemplateFilePath());
+    if (!lock.Held()) {
+        Fail(kBusy);
         return CProjectResult::Failed(m_strError);
     }
     const std::string list = NameList();
@@ -121,6 +144,9 @@ CProjectResult CTemplateStore::AddTemplate(CAppletParameters& params, const std:
 bool CTemplateStore::DeleteTemplate(const std::string& name)
 {
     m_strError.clear();
+    const CLockHold lock(m_fs, TemplateFilePath());
+    if (!lock.Held())
+        return Fail(kBusy);
     const std::string list = NameList();
     StoreList(RemoveName(list, name));
     std::vector<std::string> lines;
@@ -151,6 +177,9 @@ bool CTemplateStore::RenameTemplate(const std::string& oldName, const std::strin
         return Fail(kEmptyName);
     if (!IsStorableName(newName))
         return Fail(kBadName);
+    const CLockHold lock(m_fs, TemplateFilePath());
+    if (!lock.Held())
+        return Fail(kBusy);
     const std::string list = NameList();
     if (newName == oldName || Contains(SplitNames(list), newName))
         return Fail(kNameTaken);
@@ -178,6 +207,9 @@ bool CTemplateStore::RenameTemplate(const std::string& oldName, const std::strin
 bool CTemplateStore::MoveTemplate(const std::string& name, int position, bool up)
 {
     m_strError.clear();
+    const CLockHold lock(m_fs, TemplateFilePath());
+    if (!lock.Held())
+        return Fail(kBusy);
     const std::string list = NameList();
     const std::vector<std::string> names = SplitNames(list);
     const int count = static_cast<int>(names.size());
@@ -301,7 +333,7 @@ bool CTemplateStore::Restore(const std::string& list)
     return false;
 }
 
-bool CTemplateStore::Fail(const char* message)
+bool CTemplateStore::Fail(const std::string& message)
 {
     m_strError = message;
     return false;

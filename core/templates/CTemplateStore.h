@@ -14,6 +14,9 @@
 // Named templates: the name list in the settings ("TEMPLATE"/"TemplateKey")
 // and one section per template in "AppletTavelinWizard.tpl" in the program
 // folder. Nothing is cached: every call reads both afresh and writes at once.
+// Every change holds the lock of the template file (IFileSystem::Lock) from
+// its first read to its last write, so that changes by two programs (atw
+// and the editor, or two of either) are made one after the other.
 class CTemplateStore {
 public:
     static constexpr const char* kSection = CAppSettings::kTemplateKey.section;
@@ -27,6 +30,9 @@ public:
     static constexpr const char* kEmptyName = "The template name must not be null!";
     static constexpr const char* kBadName = "A template name cannot contain a comma, a bracket or a line break.";
     static constexpr const char* kNameTaken = "A template of that name already exists.";
+    static constexpr const char* kBusy = "The templates are being changed by another program. Please try again.";
+    // "The template file PATH cannot be read."
+    static std::string CannotRead(const std::string& path);
 
     CTemplateStore(ISettingsStore& settings, IFileSystem& fs, std::string programDir);
 
@@ -36,7 +42,10 @@ public:
     // Writes the built-in list when the stored one is missing or empty.
     void EnsureNameList();
 
-    void LoadTemplate(CAppletParameters& params, int index);
+    // Fills the (reset) model from the template at index; false, with
+    // LastError(), when the template file is missing, no regular file or
+    // cannot be read, or the memory ran out (the model is then reset).
+    bool LoadTemplate(CAppletParameters& params, int index);
     // Each returns false after a failure; LastError() then holds the message
     // (empty for a refused move). The template file is only ever replaced
     // whole, and never when it could not be read; when its step fails the
@@ -73,7 +82,7 @@ private:
     void StoreList(const std::string& list);
     // Stores list again after a failed file step; always false.
     bool Restore(const std::string& list);
-    bool Fail(const char* message);
+    bool Fail(const std::string& message);
     // Reads the template file: 1 read, 0 missing, -1 present but unreadable.
     int ReadTemplateFile(std::vector<std::string>& lines);
     bool WriteTemplateFile(const std::vector<std::string>& lines);

@@ -11,118 +11,13 @@
 #include <unistd.h>
 #include <vector>
 
+#include "CCliTestDir.h"
 #include "core/check/CParameterCheck.h"
 #include "core/format/CProjectReader.h"
 #include "core/io/CStdFileSystem.h"
 #include "core/publish/CHtml5Exporter.h"
 #include "core/publish/CPageWriter.h"
 #include "core/templates/CTemplateStore.h"
-
-// Runs the built atw with its own settings, data and program folders.
-namespace {
-
-namespace fs = std::filesystem;
-
-struct Result {
-    int m_nCode = -1;
-    std::string m_strOut;
-    std::string m_strErr;
-};
-
-std::string Quote(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteAll(const fs::path& path, const std::string& text)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-class Cli : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("atw-cli-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir / "prog");
-        fs::create_directories(m_dir / "site");
-        m_config = m_dir / "cfg" / "Quorvex" / "AppletTavelinWizard.conf";
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    // out: where standard output goes (a file read back into the result by default).
-    Result Run(const std::vector<std::string>& args, const std::string& out = "")
-    {
-        std::string command = "cd " + Quote((m_dir / "site").string()) +
-                              " && XDG_CONFIG_HOME=" + Quote((m_dir / "cfg").string()) +
-                              " XDG_DATA_HOME=" + Quote((m_dir / "data").string()) + " " + Quote(ATW_BIN_DIR "/atw") +
-                              " --program-dir " + Quote((m_dir / "prog").string());
-        for (const std::string& arg : args)
-            command += " " + Quote(arg);
-        fs::remove(m_dir / "out");
-        command += " >" + Quote(out.empty() ? (m_dir / "out").string() : out) + " 2>" + Quote((m_dir / "err").string());
-        const int status = std::system(command.c_str());
-        Result result;
-        result.m_nCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.m_strOut = ReadAll(m_dir / "out");
-        result.m_strErr = ReadAll(m_dir / "err");
-        return result;
-    }
-
-    // A project as the editor saves it: page, .tvx and copies in site/.
-    void SaveProject(const std::string& name)
-    {
-        CAppletParameters params;
-        params.Reset();
-        params.m_strName = "Shop";
-        CTavelin* top = params.AddTopMenu();
-        top->SetItemCount(2, false);
-        top->GetItem(0)->m_strLabel = "Home\r\nPage";
-        top->GetItem(0)->m_strLink = "index.htm";
-        top->GetItem(1)->m_strNormalImage = (m_dir / "missing.gif").string();
-        top->GetItem(1)->m_pSubMenu->InsertNewItem()->m_strLabel = "Deep";
-        CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
-        const std::string page = (m_dir / "site" / name).string();
-        ASSERT_TRUE(writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage(), false, ""))
-            << writer.LastError();
-    }
-
-    // What the editor shows for the project of a page: its page text and report.
-    std::pair<std::string, std::string> Expected(const std::string& name, bool autoSize)
-    {
-        CAppletParameters params;
-        CProjectReader reader(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
-        EXPECT_TRUE(reader.LoadProject((m_dir / "site" / name).replace_extension(".tvx").string()));
-        const CParameterCheck::Result check = CParameterCheck(params, CStdFileSystem::Instance()).Run();
-        if (autoSize) {
-            params.m_nWidth = check.width;
-            params.m_nHeight = check.height;
-        }
-        const std::string& report = check.report;
-        CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
-        writer.SetHtml5Runtime(true);  // the tool's default
-        return {writer.BuildPage(), report};
-    }
-
-    fs::path m_dir;
-    fs::path m_config;
-};
-
-}  // namespace
 
 TEST_F(Cli, UsageErrorsExitWithTwo)
 {
@@ -220,6 +115,7 @@ TEST_F(Cli, PagesWithoutAProjectAreRefused)
     // Nor written over by the commands that write a new page; a page saved
     // before is saved over.
     SaveProject("menu.htm");
+    WriteNormalTemplate();
     WriteAll(m_dir / "site" / "nav.md", "- A\n");
     const std::vector<std::vector<std::string>> writes = {
         {"new", "plain.htm"}, {"import", "nav.md", "plain.htm"}, {"save", "menu.htm", "plain.htm"}};
@@ -365,6 +261,7 @@ TEST_F(Cli, ImportBuildsANewProjectAndCheckLinksReportsIt)
              "<h1 id=top>Old</h1><nav><ul><li><a href=\"about.html\">About</a><li><a href=\"gone.html\">Gone</a>"
              "<ul><li><a href=\"https://example.com/\">Out</a></ul><li><a href=\"#top\">Top</a></ul></nav>");
     WriteAll(m_dir / "site" / "about.html", "<p>about</p>");
+    WriteNormalTemplate();
     Result r = Run({"import", "old.html", "menu.htm"});
     ASSERT_EQ(r.m_nCode, 0) << r.m_strErr;
     CAppletParameters params;

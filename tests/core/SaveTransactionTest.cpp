@@ -18,6 +18,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "core/io/CFileCommit.h"
 #include "core/io/CStdFileSystem.h"
 #include "core/publish/CPageWriter.h"
 #include "support/RandomModel.h"
@@ -259,4 +260,38 @@ TEST_F(SaveTransaction, ModesGroupsAndLinksOfTheReplacedFilesStay)
     EXPECT_NE(ReadAll(m_dir / "real" / "page.htm").find("changed changed"), std::string::npos);
     EXPECT_NE(ReadAll(m_dir / "real" / "menu.tvx").find("changed changed"), std::string::npos);
     EXPECT_TRUE(HiddenFiles(m_dir / "real").empty());
+}
+
+// A journal beside the project file names files to rename; one that another
+// user could have planted (theirs, or naming a file outside the target's
+// folder) is never acted on: the save refuses, and every file stays.
+TEST_F(SaveTransaction, AJournalNotOfTheUsersOwnIsNotActedOn)
+{
+    ASSERT_TRUE(Save());
+    const std::string project = Project();
+    fs::create_directories(m_dir / "other");
+    struct Case {
+        const char* what;
+        fs::path temp;
+        bool foreignOwner;
+    };
+    const std::vector<Case> cases = {{"a file in another folder", m_dir / "other" / "evil", false},
+                                     {"another user's journal", m_dir / "evil", true}};
+    for (const Case& c : cases) {
+        if (c.foreignOwner && ::geteuid() != 0)
+            continue;  // giving a file away needs root
+        WriteAll(c.temp, "not a project");
+        const std::string journal = CFileCommit::JournalFor((m_dir / "menu.tvx").string());
+        std::string text = (m_dir / "menu.tvx").string();
+        text += '\0' + c.temp.string() + '\0' + '\0' + "1" + '\0';
+        WriteAll(journal, text);
+        if (c.foreignOwner)
+            ASSERT_EQ(::chown(journal.c_str(), 65534, 65534), 0);
+        Change();
+        EXPECT_FALSE(Save()) << c.what;
+        EXPECT_NE(m_strError.find("could not be completed; nothing was saved."), std::string::npos) << m_strError;
+        EXPECT_EQ(Project(), project) << c.what;
+        EXPECT_EQ(ReadAll(c.temp), "not a project") << c.what;
+        fs::remove(journal);
+    }
 }

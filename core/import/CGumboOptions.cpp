@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
+#include "CGumboOptions.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+void* Allocate(void* /*userdata*/, size_t size)
+{
+    if (void* p = std::malloc(size))
+        return p;
+    throw std::bad_alloc();
+}
+
+void Release(void* /*userdata*/, void* p)
+{
+    std::free(p);
+}
+
+GumboOptions Make()
+{
+    GumboOptions options = kGumboDefaultOptions;
+    options.allocator = Allocate;
+    options.deallocator = Release;
+    return options;
+}
+}  // namespace
+
+const GumboOptions& CGumboOptions::Get()
+{
+    static const GumboOptions options = Make();
+    return options;
+}
