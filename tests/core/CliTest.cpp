@@ -301,6 +301,7 @@ TEST_F(Cli, ImportBuildsANewProjectAndCheckLinksReportsIt)
 // data/import/README.md).
 TEST_F(Cli, ImportsOfRealShapesIntoAnotherFolderKeepTheirLinks)
 {
+    WriteNormalTemplate();
     fs::copy(fs::path(ATW_SOURCE_DIR) / "tests" / "core" / "data" / "import" / "site", m_dir / "site",
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     fs::create_directories(m_dir / "menus");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "FrameFixture.h"
+#include "core/publish/CPageWriter.h"
 #include "core/templates/CTemplateStore.h"
 #include "editor/CModelEditor.h"
 #include "gui/dialogs/CDlgHtml.h"
