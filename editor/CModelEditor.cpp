@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CEditCommand.h"
+#include "core/model/CItemWalk.h"
 
 namespace {
 template <typename T>
@@ -58,19 +59,7 @@ CTavelinItem* CModelEditor::OwnerOf(const CTavelin* menu) const
 {
     if (!menu || m_params.IndexOfTopMenu(menu) >= 0)
         return nullptr;
-    std::vector<const CTavelin*> stack;
-    for (const auto& top : m_params.m_arrMenus)
-        stack.push_back(top.get());
-    while (!stack.empty()) {
-        const CTavelin* m = stack.back();
-        stack.pop_back();
-        for (const auto& item : m->m_arrItems) {
-            if (&item->SubMenu() == menu)
-                return item.get();
-            stack.push_back(&item->SubMenu());
-        }
-    }
-    return nullptr;
+    return CItemWalk::Find(m_params, [menu](const CTavelinItem& item) { return &item.SubMenu() == menu; });
 }
 
 // The new menu takes the look (and the name) of the first top-level menu
@@ -306,18 +295,7 @@ void CModelEditor::ApplyToScope(CTavelinItem* item, int scope, const QString& na
             for (auto& sibling : menu->m_arrItems)
                 targets.push_back(sibling.get());
     } else if (scope == 2) {
-        std::vector<CTavelin*> stack;
-        for (auto it = m_params.m_arrMenus.rbegin(); it != m_params.m_arrMenus.rend(); ++it)
-            stack.push_back(it->get());
-        while (!stack.empty()) {
-            CTavelin* m = stack.back();
-            stack.pop_back();
-            for (auto& each : m->m_arrItems) {
-                targets.push_back(each.get());
-                if (CTavelin* sub = each->OwnSubMenu())
-                    stack.push_back(sub);
-            }
-        }
+        CItemWalk::ForEachToChange(m_params, [&targets](CTavelinItem& each) { targets.push_back(&each); });
     }
     std::vector<CItemFields> before, after;
     for (CTavelinItem* target : targets) {
