@@ -282,19 +282,17 @@ void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const Q
         MergeKey(menu, field));
 }
 
-// Scope 0 is the item alone, 1 every item of its menu, 2 every item of the
-// model; any other scope changes nothing.
-void CModelEditor::ApplyToScope(CTavelinItem* item, int scope, const QString& name,
+void CModelEditor::ApplyToScope(CTavelinItem* item, Scope scope, const QString& name,
                                 const std::function<void(CItemFields&)>& change)
 {
     std::vector<CTavelinItem*> targets;
-    if (scope == 0) {
+    if (scope == Scope::Item) {
         targets.push_back(item);
-    } else if (scope == 1) {
+    } else if (scope == Scope::Menu) {
         if (CTavelin* menu = m_params.FindMenuOfItem(item))
             for (auto& sibling : menu->m_arrItems)
                 targets.push_back(sibling.get());
-    } else if (scope == 2) {
+    } else if (scope == Scope::Model) {
         CItemWalk::ForEachToChange(m_params, [&targets](CTavelinItem& each) { targets.push_back(&each); });
     }
     std::vector<CItemFields> before, after;
@@ -314,7 +312,7 @@ void CModelEditor::ApplyToScope(CTavelinItem* item, int scope, const QString& na
         name, [apply, after] { apply(after); }, [apply, before] { apply(before); });
 }
 
-void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string& normal, const std::string& over,
+void CModelEditor::ApplyImages(CTavelinItem* item, Scope scope, const std::string& normal, const std::string& over,
                                const std::string& click)
 {
     if (!item)
@@ -328,7 +326,7 @@ void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string&
     });
 }
 
-void CModelEditor::ApplyAudio(CTavelinItem* item, int scope, const std::string& over, const std::string& click)
+void CModelEditor::ApplyAudio(CTavelinItem* item, Scope scope, const std::string& over, const std::string& click)
 {
     if (!item)
         return;

@@ -54,7 +54,7 @@ TEST_F(PropertyScreens, EverySheetAndDialog)
     CDlgFont font(prompts, CItemStyle{});
     SaveDialog(font, "font");
     CDlgImage image(prompts);
-    image.SetScope(0);
+    image.SetScope(CModelEditor::Scope::Item);
     SaveDialog(image, "image");
     CDlgAudio audio(prompts);
     SaveDialog(audio, "audio");
