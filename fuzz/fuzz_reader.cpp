@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CPageWriter writer(params, fs, "/prog");
     const std::string page = writer.BuildPage();
-    writer.SaveFiles("/site/menu.htm", "/site", page, false, "");
+    writer.SaveFiles("/site/menu.htm", "/site", page);
     CParameterCheck(params, fs).Run();
 
     fs.m_strBytes = first;

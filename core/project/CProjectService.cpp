@@ -53,7 +53,7 @@ CProjectResult CProjectService::Save(CAppletParameters& params, const std::strin
     return Write(params, [&](CPageWriter& writer) {
         writer.SetHtml5Runtime(m_bHtml5Runtime);
         const std::string text = writer.BuildPage();
-        return writer.SaveFiles(page, CPath::Folder(page), text, false, std::string());
+        return writer.SaveFiles(page, CPath::Folder(page), text);
     });
 }
 
@@ -61,9 +61,7 @@ CProjectResult CProjectService::SaveTemplate(CAppletParameters& params, const st
 {
     m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Image"));
     m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Audio"));
-    return Write(params, [&](CPageWriter& writer) {
-        return writer.SaveFiles(CPageWriter::kTemplateFile, m_strProgramDir, std::string(), true, name);
-    });
+    return Write(params, [&](CPageWriter& writer) { return writer.SaveTemplate(m_strProgramDir, name); });
 }
 
 CProjectResult CProjectService::Write(CAppletParameters& params, const std::function<bool(CPageWriter&)>& save)

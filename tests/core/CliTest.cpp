@@ -97,8 +97,7 @@ protected:
         top->GetItem(1)->m_pSubMenu->InsertNewItem()->m_strLabel = "Deep";
         CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
         const std::string page = (m_dir / "site" / name).string();
-        ASSERT_TRUE(writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage(), false, ""))
-            << writer.LastError();
+        ASSERT_TRUE(writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage())) << writer.LastError();
     }
 
     // What the editor shows for the project of a page: its page text and report.
@@ -343,7 +342,7 @@ TEST_F(Cli, MediaCopiesThatFailAreNamedByExportAndSaveTemplate)
     top->GetItem(0)->m_strNormalImage = (m_dir / "a" / "pic.gif").string();
     top->GetItem(1)->m_strNormalImage = (m_dir / "b" / "pic.gif").string();
     CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
-    writer.SaveFiles((m_dir / "site" / "menu.htm").string(), (m_dir / "site").string(), writer.BuildPage(), false, "");
+    writer.SaveFiles((m_dir / "site" / "menu.htm").string(), (m_dir / "site").string(), writer.BuildPage());
 
     fs::create_directories(m_dir / "site" / "out");
     Result r = Run({"export", "menu.htm", "out/nav.htm"});

@@ -122,7 +122,7 @@ TEST(PageWriter, SaveProjectWritesPageProjectClassAndMedia)
     const std::string page = w.BuildPage();
     EXPECT_NE(page.find("value=\"Home,,a.GIF,,,,,_self,index.htm\""), std::string::npos);
     EXPECT_NE(page.find("value=\"000000,000000,bg.jpeg,"), std::string::npos);
-    ASSERT_TRUE(w.SaveFiles("/site/a.b.htm", "/site", page, false, ""));
+    ASSERT_TRUE(w.SaveFiles("/site/a.b.htm", "/site", page));
     EXPECT_EQ(fs.m_files["/site/a.b.htm"], page);
     EXPECT_EQ(fs.m_files["/site/tavelin.class"], "CLASS");
     EXPECT_EQ(fs.m_files["/site/a.GIF"], "GIF");
@@ -138,10 +138,10 @@ TEST(PageWriter, SaveProjectWritesPageProjectClassAndMedia)
 
     // Without a class file in the program folder the save still succeeds.
     fs.m_files.erase("/prog/tavelin.class");
-    EXPECT_TRUE(w.SaveFiles("/site/menu", "/site", page, false, ""));
+    EXPECT_TRUE(w.SaveFiles("/site/menu", "/site", page));
     EXPECT_EQ(fs.m_files.count("/site/menu.tvx"), 1u);
     // A page path without a folder: the project file goes beside it.
-    EXPECT_TRUE(w.SaveFiles("menu.htm", "", page, false, ""));
+    EXPECT_TRUE(w.SaveFiles("menu.htm", "", page));
     EXPECT_EQ(fs.m_files.count("menu.tvx"), 1u);
     EXPECT_EQ(fs.m_files.count("/menu.tvx"), 0u);
 }
@@ -158,7 +158,7 @@ TEST(PageWriter, EachPathIsAskedAboutOnce)
     const std::string page = w.BuildPage();
     EXPECT_LE(fs.m_nQuestions, 4);
     fs.m_nQuestions = 0;
-    ASSERT_TRUE(w.SaveFiles("/site/m.htm", "/site", page, false, ""));
+    ASSERT_TRUE(w.SaveFiles("/site/m.htm", "/site", page));
     EXPECT_LE(fs.m_nQuestions, 6);
 }
 
@@ -172,7 +172,7 @@ TEST(PageWriter, FailedSaveLeavesOldFilesAlone)
     fs.m_files["/prog/tavelin.class"] = "CLASS";
     fs.m_readOnly.insert("/ro");
     CPageWriter w(p, fs, "/prog");
-    EXPECT_FALSE(w.SaveFiles("/ro/m.htm", "/ro", w.BuildPage(), false, ""));
+    EXPECT_FALSE(w.SaveFiles("/ro/m.htm", "/ro", w.BuildPage()));
     EXPECT_EQ(w.LastError(), "Save as file failed!");
     EXPECT_EQ(fs.m_files["/ro/m.htm"], "old page");
     EXPECT_EQ(fs.m_files["/ro/m.tvx"], "old project");
@@ -180,13 +180,13 @@ TEST(PageWriter, FailedSaveLeavesOldFilesAlone)
 
     // Template mode: a template file that cannot be written stays as it was.
     fs.m_files["/ro/AppletTavelinWizard.tpl"] = "[Old]\r\nMisc=0,\r\n";
-    EXPECT_FALSE(w.SaveFiles("AppletTavelinWizard.tpl", "/ro", "", true, "New"));
+    EXPECT_FALSE(w.SaveTemplate("/ro", "New"));
     EXPECT_EQ(fs.m_files["/ro/AppletTavelinWizard.tpl"], "[Old]\r\nMisc=0,\r\n");
     // Nor is one replaced that could not be read (here: a folder).
     fs.m_dirs.insert("/prog/AppletTavelinWizard.tpl");
-    EXPECT_FALSE(w.SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "New"));
+    EXPECT_FALSE(w.SaveTemplate("/prog", "New"));
     // A successful save clears the error.
-    EXPECT_TRUE(w.SaveFiles("/ok/m.htm", "/ok", w.BuildPage(), false, ""));
+    EXPECT_TRUE(w.SaveFiles("/ok/m.htm", "/ok", w.BuildPage()));
     EXPECT_EQ(w.LastError(), "");
 }
 
@@ -206,8 +206,8 @@ TEST(PageWriter, TemplateModeAppendsSectionsAndRecordsBareNames)
     fs.m_files["/prog/AppletTavelinWizard.tpl"] = "[Old]\nMisc=0,";  // LF only, no final line end
 
     CPageWriter w(p, fs, "/prog");
-    ASSERT_TRUE(w.SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "Mine"));
-    ASSERT_TRUE(w.SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "Mine"));
+    ASSERT_TRUE(w.SaveTemplate("/prog", "Mine"));
+    ASSERT_TRUE(w.SaveTemplate("/prog", "Mine"));
     EXPECT_EQ(fs.m_files["/prog/Sample/Image/n.png"], "PNG");
     EXPECT_EQ(fs.m_files["/prog/Sample/Audio/o.au"], "AU");
     const std::string& tpl = fs.m_files["/prog/AppletTavelinWizard.tpl"];
@@ -229,7 +229,7 @@ TEST(PageWriter, RuntimeLineAndScriptOnlyWhenAskedFor)
     CPageWriter w(p, fs, "/prog");
     w.SetLanguage("de-CH");
     const std::string plain = w.BuildPage();
-    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", plain, false, ""));
+    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", plain));
     EXPECT_EQ(plain.find("<script"), std::string::npos);
     EXPECT_EQ(plain.rfind("<html>\r\n<head><title>", 0), 0u);
     EXPECT_EQ(fs.m_files.count("/site/tavelin.js"), 0u);
@@ -244,7 +244,7 @@ TEST(PageWriter, RuntimeLineAndScriptOnlyWhenAskedFor)
     const size_t plainHead = std::string("<html>\r\n<head>").size();
     EXPECT_EQ(page.substr(head.size(), plain.size() - 15 - plainHead),
               plain.substr(plainHead, plain.size() - 15 - plainHead));
-    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", page, false, ""));
+    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", page));
     EXPECT_EQ(fs.m_files["/site/tavelin.js"], "JS");
 }
 
