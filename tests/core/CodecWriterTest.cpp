@@ -151,7 +151,10 @@ TEST(PageWriter, EachPathIsAskedAboutOnce)
     CAppletParameters p;
     CTavelin* top = p.AddTopMenu();
     top->SetItemCount(50, false);
-    CAppletParameters::ApplyImagesToMenu("/pics/a.gif", "/pics/a.gif", "/gone.gif", top, true);
+    for (const auto& item : top->m_arrItems) {
+        item->m_strNormalImage = item->m_strOverImage = "/pics/a.gif";
+        item->m_strClickImage = "/gone.gif";
+    }
     MemoryFileSystem fs;
     fs.m_files["/pics/a.gif"] = "GIF";
     CPageWriter w(p, fs, "/prog");
