@@ -84,7 +84,7 @@ void BM_SaveFiles(benchmark::State& state)
     const std::string page = writer.BuildPage();
     const std::string file = Folder().Path("site/menu" + std::to_string(state.range(0)) + ".htm");
     for (auto _ : state)
-        if (!writer.SaveFiles(file, Folder().Path("site"), page, false, ""))
+        if (!writer.SaveFiles(file, Folder().Path("site"), page))
             state.SkipWithError("save failed");
     PerItem(state);
 }
@@ -94,7 +94,7 @@ void BM_LoadProject(benchmark::State& state)
     CAppletParameters& source = Model(static_cast<int>(state.range(0)));
     CPageWriter writer(source, CStdFileSystem::Instance(), Folder().Path("prog"));
     const std::string file = Folder().Path("site/load" + std::to_string(state.range(0)) + ".htm");
-    writer.SaveFiles(file, Folder().Path("site"), writer.BuildPage(), false, "");
+    writer.SaveFiles(file, Folder().Path("site"), writer.BuildPage());
     const std::string project = Folder().Path("site/load" + std::to_string(state.range(0)) + ".tvx");
     // Into a fresh model each time: freeing the model of the pass before is
     // the cost of closing a project, not of loading one.

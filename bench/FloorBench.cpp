@@ -67,7 +67,7 @@ Project& Generated(int items)
         CPageWriter writer(*p.model, CStdFileSystem::Instance(), Dir().string());
         p.page = writer.BuildPage();
         const std::string pagePath = (Dir() / ("floor" + std::to_string(items) + ".htm")).string();
-        writer.SaveFiles(pagePath, Dir().string(), p.page, false, "");
+        writer.SaveFiles(pagePath, Dir().string(), p.page);
         p.projectFile = (Dir() / ("floor" + std::to_string(items) + ".tvx")).string();
         CStdFileSystem::Instance().ReadFile(p.projectFile, p.projectText);
     }

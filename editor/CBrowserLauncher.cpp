@@ -16,21 +16,28 @@ CBrowserLauncher::CBrowserLauncher(IUserPrompts& prompts, ISettingsStore& settin
     Reload();
 }
 
+CBrowserLauncher::Mode CBrowserLauncher::ModeOf(int stored)
+{
+    if (stored == static_cast<int>(Mode::Specified))
+        return Mode::Specified;
+    return stored == static_cast<int>(Mode::Default) ? Mode::Default : Mode::Known;
+}
+
 void CBrowserLauncher::Reload()
 {
     const CAppSettings settings(m_settings);
-    m_nBrowserMode = settings.BrowserMode();
+    m_mode = ModeOf(settings.BrowserMode());
     m_strBrowserPath = settings.BrowserPath();
     m_nKnownBrowser = settings.KnownBrowser();
 }
 
-void CBrowserLauncher::SetChoice(int browserMode, const std::string& browserPath, int knownBrowser)
+void CBrowserLauncher::SetChoice(Mode mode, const std::string& browserPath, int knownBrowser)
 {
-    m_nBrowserMode = browserMode;
+    m_mode = mode;
     m_strBrowserPath = browserPath;
     m_nKnownBrowser = knownBrowser;
     CAppSettings settings(m_settings);
-    settings.SetBrowserMode(m_nBrowserMode);
+    settings.SetBrowserMode(static_cast<int>(m_mode));
     settings.SetBrowserPath(m_strBrowserPath);
     settings.SetKnownBrowser(m_nKnownBrowser);
 }
@@ -79,9 +86,9 @@ bool CBrowserLauncher::Start(const QString& program, const QString& argument, co
 
 QString CBrowserLauncher::ChosenExecutable() const
 {
-    if (m_nBrowserMode == 1)
+    if (m_mode == Mode::Default)
         return QString();
-    if (m_nBrowserMode == 0)
+    if (m_mode == Mode::Specified)
         return CText::ToQ(m_strBrowserPath);
     return CKnownBrowsers().Path(m_nKnownBrowser);
 }

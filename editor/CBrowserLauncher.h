@@ -10,10 +10,9 @@ class IUserPrompts;
 class QUrl;
 class QWidget;
 
-// Starts the browser the user chose (Options > Web Browser) on a page:
-// browser mode 1 hands the page to the desktop's default browser, mode 0
-// starts the user's executable, any other mode the detected browser at the
-// chosen position. Everything goes through the prompts, so that tests never
+// Starts the browser the user chose (Options > Web Browser) on a page: the
+// desktop's default browser, the user's executable or the detected browser
+// at the chosen position. Everything goes through the prompts, so that tests never
 // start a program. The choice is read from the settings when made and
 // written back by SetChoice. A browser that cannot be started is named in a
 // message over owner.
@@ -21,6 +20,15 @@ class CBrowserLauncher {
 public:
     static constexpr const char* kCannotStart = "The web browser \"%1\" could not be started.";
     static constexpr const char* kNoDefault = "The default web browser could not be started for \"%1\".";
+
+    // The kinds of choice, valued as the settings store them ("Use Default").
+    enum class Mode {
+        Specified = 0,  // the user's executable
+        Default = 1,    // the desktop's default browser
+        Known = 2,      // a detected browser
+    };
+    // The mode a stored value means: any value not listed is Known.
+    static Mode ModeOf(int stored);
 
     CBrowserLauncher(IUserPrompts& prompts, ISettingsStore& settings);
 
@@ -36,11 +44,11 @@ public:
     QString ChosenExecutable() const;
     static bool IsAppletViewer(const QString& executable);
 
-    int BrowserMode() const { return m_nBrowserMode; }
+    Mode BrowserMode() const { return m_mode; }
     const std::string& BrowserPath() const { return m_strBrowserPath; }
     int KnownBrowser() const { return m_nKnownBrowser; }
     // Takes a new choice and writes all three values to the settings.
-    void SetChoice(int browserMode, const std::string& browserPath, int knownBrowser);
+    void SetChoice(Mode mode, const std::string& browserPath, int knownBrowser);
     // Reads the choice from the settings again.
     void Reload();
 
@@ -50,7 +58,7 @@ private:
 
     IUserPrompts& m_prompts;
     ISettingsStore& m_settings;
-    int m_nBrowserMode = 1;
+    Mode m_mode = Mode::Default;
     std::string m_strBrowserPath;
     int m_nKnownBrowser = 0;
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CEditCommand.h"
+#include "core/model/CItemWalk.h"
 
 namespace {
 template <typename T>
@@ -58,19 +59,7 @@ CTavelinItem* CModelEditor::OwnerOf(const CTavelin* menu) const
 {
     if (!menu || m_params.IndexOfTopMenu(menu) >= 0)
         return nullptr;
-    std::vector<const CTavelin*> stack;
-    for (const auto& top : m_params.m_arrMenus)
-        stack.push_back(top.get());
-    while (!stack.empty()) {
-        const CTavelin* m = stack.back();
-        stack.pop_back();
-        for (const auto& item : m->m_arrItems) {
-            if (&item->SubMenu() == menu)
-                return item.get();
-            stack.push_back(&item->SubMenu());
-        }
-    }
-    return nullptr;
+    return CItemWalk::Find(m_params, [menu](const CTavelinItem& item) { return &item.SubMenu() == menu; });
 }
 
 // The new menu takes the look (and the name) of the first top-level menu
@@ -293,31 +282,18 @@ void CModelEditor::SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const Q
         MergeKey(menu, field));
 }
 
-// Scope 0 is the item alone, 1 every item of its menu, 2 every item of the
-// model; any other scope changes nothing.
-void CModelEditor::ApplyToScope(CTavelinItem* item, int scope, const QString& name,
+void CModelEditor::ApplyToScope(CTavelinItem* item, Scope scope, const QString& name,
                                 const std::function<void(CItemFields&)>& change)
 {
     std::vector<CTavelinItem*> targets;
-    if (scope == 0) {
+    if (scope == Scope::Item) {
         targets.push_back(item);
-    } else if (scope == 1) {
+    } else if (scope == Scope::Menu) {
         if (CTavelin* menu = m_params.FindMenuOfItem(item))
             for (auto& sibling : menu->m_arrItems)
                 targets.push_back(sibling.get());
-    } else if (scope == 2) {
-        std::vector<CTavelin*> stack;
-        for (auto it = m_params.m_arrMenus.rbegin(); it != m_params.m_arrMenus.rend(); ++it)
-            stack.push_back(it->get());
-        while (!stack.empty()) {
-            CTavelin* m = stack.back();
-            stack.pop_back();
-            for (auto& each : m->m_arrItems) {
-                targets.push_back(each.get());
-                if (CTavelin* sub = each->OwnSubMenu())
-                    stack.push_back(sub);
-            }
-        }
+    } else if (scope == Scope::Model) {
+        CItemWalk::ForEachToChange(m_params, [&targets](CTavelinItem& each) { targets.push_back(&each); });
     }
     std::vector<CItemFields> before, after;
     for (CTavelinItem* target : targets) {
@@ -336,7 +312,7 @@ void CModelEditor::ApplyToScope(CTavelinItem* item, int scope, const QString& na
         name, [apply, after] { apply(after); }, [apply, before] { apply(before); });
 }
 
-void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string& normal, const std::string& over,
+void CModelEditor::ApplyImages(CTavelinItem* item, Scope scope, const std::string& normal, const std::string& over,
                                const std::string& click)
 {
     if (!item)
@@ -350,7 +326,7 @@ void CModelEditor::ApplyImages(CTavelinItem* item, int scope, const std::string&
     });
 }
 
-void CModelEditor::ApplyAudio(CTavelinItem* item, int scope, const std::string& over, const std::string& click)
+void CModelEditor::ApplyAudio(CTavelinItem* item, Scope scope, const std::string& over, const std::string& click)
 {
     if (!item)
         return;

@@ -25,6 +25,14 @@ public:
 
     CAppletParameters& Params() const { return m_params; }
 
+    // The items media files go to (the "Apply to" choice): None changes nothing.
+    enum class Scope {
+        None = -1,
+        Item = 0,   // this item only
+        Menu = 1,   // every item of its menu
+        Model = 2,  // every item
+    };
+
     // --- structure --------------------------------------------------------
     // A new top-level menu at the front, looking like the first top-level
     // menu that has items.
@@ -55,10 +63,9 @@ public:
                        const QString& field = QString());
     void SetMenuStyle(CTavelin* menu, const CMenuStyle& style, const QString& name = QString(),
                       const QString& field = QString());
-    // scope: 0 this item only, 1 all items of its menu, 2 all items.
-    void ApplyImages(CTavelinItem* item, int scope, const std::string& normal, const std::string& over,
+    void ApplyImages(CTavelinItem* item, Scope scope, const std::string& normal, const std::string& over,
                      const std::string& click);
-    void ApplyAudio(CTavelinItem* item, int scope, const std::string& over, const std::string& click);
+    void ApplyAudio(CTavelinItem* item, Scope scope, const std::string& over, const std::string& click);
 
     // The whole model was reset and refilled (new, open): the history is
     // cleared and the views rebuild.
@@ -95,7 +102,7 @@ private:
     static QString MergeKey(const void* object, const QString& field);
     CTavelinItem* InsertItem(CTavelin* menu, CTavelinItem* owner, int nestingDepth, std::unique_ptr<CTavelinItem> fresh,
                              const QString& name);
-    void ApplyToScope(CTavelinItem* item, int scope, const QString& name,
+    void ApplyToScope(CTavelinItem* item, Scope scope, const QString& name,
                       const std::function<void(CItemFields&)>& change);
 
     CAppletParameters& m_params;

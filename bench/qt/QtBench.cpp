@@ -37,7 +37,7 @@ std::string ProjectFile(int items)
         fs::create_directories(dir);
         CAppletParameters& model = BenchModel::Shared(items);
         CPageWriter writer(model, CStdFileSystem::Instance(), dir.string());
-        writer.SaveFiles(page.string(), dir.string(), writer.BuildPage(), false, "");
+        writer.SaveFiles(page.string(), dir.string(), writer.BuildPage());
     }
     return (dir / ("p" + std::to_string(items) + ".tvx")).string();
 }

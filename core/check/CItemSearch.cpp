@@ -3,7 +3,8 @@
 #include "CItemSearch.h"
 
 #include <algorithm>
-#include <utility>
+
+#include "core/model/CItemWalk.h"
 
 namespace {
 char LowerChar(char c)
@@ -22,23 +23,13 @@ void AppendLower(std::string& out, std::string_view text)
 
 CItemSearch::CItemSearch(const CAppletParameters& params)
 {
-    for (const auto& top : params.m_arrMenus) {
-        std::vector<std::pair<const CTavelin*, size_t>> stack{{top.get(), 0}};
-        while (!stack.empty()) {
-            auto& [menu, index] = stack.back();
-            if (index >= menu->m_arrItems.size()) {
-                stack.pop_back();
-                continue;
-            }
-            const CTavelinItem* item = menu->m_arrItems[index++].get();
-            m_items.push_back(item);
-            m_starts.push_back(m_strText.size());
-            AppendLower(m_strText, item->m_strLabel);
-            AppendLower(m_strText, item->m_strDescription);
-            AppendLower(m_strText, item->m_strLink);
-            stack.emplace_back(item->m_pSubMenu.get(), 0);
-        }
-    }
+    CItemWalk::ForEach(params, [this](const CTavelinItem& item) {
+        m_items.push_back(&item);
+        m_starts.push_back(m_strText.size());
+        AppendLower(m_strText, item.m_strLabel);
+        AppendLower(m_strText, item.m_strDescription);
+        AppendLower(m_strText, item.m_strLink);
+    });
 }
 
 const CTavelinItem* CItemSearch::ItemAt(size_t position) const

@@ -13,6 +13,7 @@
 #include "core/import/CImportText.h"
 #include "core/import/CNestingScan.h"
 #include "core/io/CPath.h"
+#include "core/model/CItemWalk.h"
 
 namespace {
 
@@ -172,24 +173,11 @@ std::vector<CLinkChecker::CFinding> CLinkChecker::Run(const CAppletParameters& p
 {
     m_nChecked = 0;
     std::vector<CFinding> findings;
-    std::vector<const CTavelinItem*> chain;
-    for (const auto& top : params.m_arrMenus) {
-        // (menu, next index); chain holds the items above the menu.
-        std::vector<std::pair<const CTavelin*, size_t>> stack{{top.get(), 0}};
-        while (!stack.empty()) {
-            auto& [menu, index] = stack.back();
-            if (index >= menu->m_arrItems.size()) {
-                stack.pop_back();
-                if (!chain.empty())
-                    chain.pop_back();
-                continue;
-            }
-            const CTavelinItem& item = *menu->m_arrItems[index++];
-            chain.push_back(&item);
-            CheckItem(item, ItemPath(chain), findings);
-            stack.emplace_back(item.m_pSubMenu.get(), 0);
-        }
-    }
+    for (const auto& top : params.m_arrMenus)
+        CItemWalk::Walk(*top, [&](const CItemWalk::CStep& step) {
+            CheckItem(step.item, ItemPath(step.path), findings);
+            return CItemWalk::Next::Into;
+        });
     return findings;
 }
 

@@ -81,22 +81,26 @@ void CParameterCheck::AccumulateSize(const CTavelin& menu, int x, CWriteState& s
 {
     std::int64_t maxWidth = state.m_nMaxWidth;
     std::int64_t total = state.m_nTotalHeight;
-    std::vector<std::pair<const CTavelin*, std::int64_t>> stack{{&menu, x}};
-    while (!stack.empty()) {
-        const auto [m, left] = stack.back();
-        stack.pop_back();
+    const auto add = [&](const CTavelin& m, std::int64_t left) {
         // A menu whose items are all hidden is not shown: it adds nothing
         // (rather than taking one gap off the height).
-        const std::int64_t visible = m->GetItemCount(false);
+        const std::int64_t visible = m.GetItemCount(false);
         if (visible == 0)
-            continue;
-        const int b = (m->m_nBackStyle & 0xF) == 2 ? 1 : 0;
-        maxWidth = std::max(maxWidth, left + m->m_nIndent + m->m_nItemWidth + b);
-        total += visible * (std::int64_t{m->m_nItemHeight} + m->m_nItemGap) - m->m_nItemGap + b;
-        for (const auto& item : m->m_arrItems)
-            if (item->m_bVisible != 0)
-                stack.emplace_back(&item->SubMenu(), left + m->m_nIndent);
-    }
+            return;
+        const int b = (m.m_nBackStyle & 0xF) == 2 ? 1 : 0;
+        maxWidth = std::max(maxWidth, left + m.m_nIndent + m.m_nItemWidth + b);
+        total += visible * (std::int64_t{m.m_nItemHeight} + m.m_nItemGap) - m.m_nItemGap + b;
+    };
+    add(menu, x);
+    std::vector<std::int64_t> lefts{x};  // by depth: where the menus of the items at that depth start
+    CItemWalk::Walk(menu, [&](const CItemWalk::CStep& step) {
+        if (step.item.m_bVisible == 0)
+            return CItemWalk::Next::Past;
+        lefts.resize(static_cast<size_t>(step.Depth()) + 1);
+        lefts.push_back(lefts.back() + step.menu.m_nIndent);
+        add(step.item.SubMenu(), lefts.back());
+        return CItemWalk::Next::Into;
+    });
     state.m_nMaxWidth = Clamp(maxWidth);
     state.m_nTotalHeight = Clamp(total);
 }

@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "CNumberingWalk.h"
 
-#include <utility>
-
 #include "CNumberText.h"
+#include "core/model/CItemWalk.h"
 
 bool CNumberingWalk::IsWritten(const CTavelin& menu) const
 {
@@ -13,45 +12,51 @@ bool CNumberingWalk::IsWritten(const CTavelin& menu) const
     return menu.m_bVisible != 0 && menu.GetItemCount(false) > 0;
 }
 
+// The walk meets the sub-menus in number order: a menu's items are written
+// when it takes its number, and an item is met before the items below it.
 const std::vector<const CTavelin*>& CNumberingWalk::Run()
 {
     m_state.ClearWalk();
     m_topNumbers.clear();
     m_subNumberOfItem.clear();
-
-    // Each entry: a menu to visit and the global index of the item it opens
-    // from (-1 for a top-level menu). Pushed in reverse so that pops run in
-    // list order.
-    std::vector<std::pair<const CTavelin*, int>> stack;
-    for (auto it = m_params.m_arrMenus.rbegin(); it != m_params.m_arrMenus.rend(); ++it)
-        stack.emplace_back(it->get(), -1);
-    std::vector<std::pair<const CTavelin*, int>> children;
-    while (!stack.empty()) {
-        auto [menu, parent] = stack.back();
-        stack.pop_back();
-        if (!IsWritten(*menu))
+    std::vector<size_t> next;  // by depth: the index among the written items of the next one met
+    for (const auto& top : m_params.m_arrMenus) {
+        if (!IsWritten(*top))
             continue;
-        const int number = m_state.MenuCount();
-        m_state.m_arrMenus.push_back(menu);
-        if (parent < 0)
-            m_topNumbers.push_back(number);
-        else
-            m_subNumberOfItem[static_cast<size_t>(parent)] = number;
-        int count = 0;
-        children.clear();
-        for (const auto& item : menu->m_arrItems) {
-            if (!Writes(*item))
-                continue;
-            children.emplace_back(&item->SubMenu(), static_cast<int>(m_state.m_arrWritten.size()));
-            m_state.m_arrWritten.push_back(item.get());
-            m_subNumberOfItem.push_back(-1);
-            ++count;
-        }
-        CNumberText::Append(m_state.m_strRelation, count);
-        m_state.m_strRelation += ',';
-        stack.insert(stack.end(), children.rbegin(), children.rend());
+        m_topNumbers.push_back(m_state.MenuCount());
+        next.assign(1, Number(*top));
+        CItemWalk::Walk(*top, [&](const CItemWalk::CStep& step) {
+            if (!Writes(step.item))
+                return CItemWalk::Next::Past;
+            const auto depth = static_cast<size_t>(step.Depth());
+            const size_t index = next[depth]++;
+            const CTavelin& sub = step.item.SubMenu();
+            if (!IsWritten(sub))
+                return CItemWalk::Next::Past;
+            m_subNumberOfItem[index] = m_state.MenuCount();
+            next.resize(depth + 1);
+            next.push_back(Number(sub));
+            return CItemWalk::Next::Into;
+        });
     }
     return m_state.m_arrMenus;
+}
+
+size_t CNumberingWalk::Number(const CTavelin& menu)
+{
+    m_state.m_arrMenus.push_back(&menu);
+    const size_t first = m_state.m_arrWritten.size();
+    int count = 0;
+    for (const auto& item : menu.m_arrItems) {
+        if (!Writes(*item))
+            continue;
+        m_state.m_arrWritten.push_back(item.get());
+        m_subNumberOfItem.push_back(-1);
+        ++count;
+    }
+    CNumberText::Append(m_state.m_strRelation, count);
+    m_state.m_strRelation += ',';
+    return first;
 }
 
 std::string CNumberingWalk::StructureValue()

@@ -33,6 +33,9 @@ public:
 
 private:
     bool IsWritten(const CTavelin& menu) const;
+    // Gives menu the next number and writes its items; the index of the
+    // first among the written items.
+    size_t Number(const CTavelin& menu);
 
     CAppletParameters& m_params;
     CWriteState& m_state;

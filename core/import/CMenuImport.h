@@ -25,7 +25,6 @@ public:
     // The same on bytes already read; name is used in messages.
     bool LoadText(std::string bytes, const std::string& name);
 
-    Kind SourceKind() const { return m_kind; }
     // The lists of an HTML page that can be taken (empty for the other kinds).
     std::vector<std::string> Candidates() const;
     // Builds the structure; candidate picks the list of an HTML page.

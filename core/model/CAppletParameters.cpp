@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "CItemWalk.h"
+
 CAppletParameters::CAppletParameters() = default;
 
 CAppletParameters::~CAppletParameters()
@@ -96,30 +98,27 @@ bool CAppletParameters::MoveTopMenuDown(const CTavelin* menu)
     return true;
 }
 
-// Depth-first, top-level menus at depth 0; menus without items are neither
-// returned nor descended into. Iterative so that depth costs no stack.
+// Depth-first, top-level menus at depth 0; menus without items are never
+// returned. An item holds the sub-menu one level below its own menu.
 CTavelin* CAppletParameters::FindMenuAtDepth(int depth) const
 {
-    struct Frame {
-        CTavelin* menu;
-        int depth;
+    const CTavelin* found = nullptr;
+    const auto look = [&found, depth](const CItemWalk::CStep& step) {
+        const int below = step.Depth() + 1;
+        const CTavelin& sub = step.item.SubMenu();
+        if (below == depth && !sub.m_arrItems.empty()) {
+            found = &sub;
+            return CItemWalk::Next::Stop;
+        }
+        return below < depth ? CItemWalk::Next::Into : CItemWalk::Next::Past;
     };
-    std::vector<Frame> stack;
-    for (auto it = m_arrMenus.rbegin(); it != m_arrMenus.rend(); ++it)
-        stack.push_back({it->get(), 0});
-    while (!stack.empty()) {
-        Frame f = stack.back();
-        stack.pop_back();
-        if (f.menu->m_arrItems.empty())
+    for (const auto& top : m_arrMenus) {
+        if (top->m_arrItems.empty())
             continue;
-        if (f.depth == depth)
-            return f.menu;
-        if (f.depth > depth)
-            continue;
-        auto& items = f.menu->m_arrItems;
-        for (auto it = items.rbegin(); it != items.rend(); ++it)
-            if (CTavelin* sub = (*it)->OwnSubMenu())
-                stack.push_back({sub, f.depth + 1});
+        if (depth == 0)
+            return top.get();
+        if (!CItemWalk::Walk(*top, look))
+            return const_cast<CTavelin*>(found);  // a menu of this model, reached read-only
     }
     return nullptr;
 }
@@ -128,17 +127,14 @@ CTavelin* CAppletParameters::FindMenuOfItem(const CTavelin* menu, const CTavelin
 {
     if (!menu || !item)
         return nullptr;
-    std::vector<const CTavelin*> stack{menu};
-    while (!stack.empty()) {
-        const CTavelin* m = stack.back();
-        stack.pop_back();
-        for (const auto& it : m->m_arrItems)
-            if (it.get() == item)
-                return const_cast<CTavelin*>(m);
-        for (auto it = m->m_arrItems.rbegin(); it != m->m_arrItems.rend(); ++it)
-            stack.push_back(&(*it)->SubMenu());
-    }
-    return nullptr;
+    const CTavelin* holder = nullptr;
+    CItemWalk::Walk(*menu, [&holder, item](const CItemWalk::CStep& step) {
+        if (&step.item != item)
+            return CItemWalk::Next::Into;
+        holder = &step.menu;
+        return CItemWalk::Next::Stop;
+    });
+    return const_cast<CTavelin*>(holder);
 }
 
 CTavelin* CAppletParameters::FindMenuOfItem(const CTavelinItem* item) const
@@ -147,45 +143,4 @@ CTavelin* CAppletParameters::FindMenuOfItem(const CTavelinItem* item) const
         if (CTavelin* found = FindMenuOfItem(menu.get(), item))
             return found;
     return nullptr;
-}
-
-namespace {
-template <typename Fn>
-void ForEachItem(CTavelin* menu, bool recurse, Fn fn)
-{
-    if (!menu)
-        return;
-    std::vector<CTavelin*> stack{menu};
-    while (!stack.empty()) {
-        CTavelin* m = stack.back();
-        stack.pop_back();
-        for (auto& item : m->m_arrItems) {
-            fn(*item);
-            if (CTavelin* sub = recurse ? item->OwnSubMenu() : nullptr)
-                stack.push_back(sub);
-        }
-    }
-}
-}  // namespace
-
-void CAppletParameters::ApplyImagesToMenu(const std::string& normal, const std::string& over, const std::string& click,
-                                          CTavelin* menu, bool recurse)
-{
-    // One copy of each path, which every item shares.
-    const CSharedText normalPath(normal), overPath(over), clickPath(click);
-    ForEachItem(menu, recurse, [&](CTavelinItem& item) {
-        item.m_strNormalImage = normalPath;
-        item.m_strOverImage = overPath;
-        item.m_strClickImage = clickPath;
-    });
-}
-
-void CAppletParameters::ApplyAudioToMenu(const std::string& over, const std::string& click, CTavelin* menu,
-                                         bool recurse)
-{
-    const CSharedText overPath(over), clickPath(click);
-    ForEachItem(menu, recurse, [&](CTavelinItem& item) {
-        item.m_strOverAudio = overPath;
-        item.m_strClickAudio = clickPath;
-    });
 }

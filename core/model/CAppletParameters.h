@@ -38,10 +38,6 @@ public:
     // Tries every top-level menu in order.
     CTavelin* FindMenuOfItem(const CTavelinItem* item) const;
 
-    static void ApplyImagesToMenu(const std::string& normal, const std::string& over, const std::string& click,
-                                  CTavelin* menu, bool recurse);
-    static void ApplyAudioToMenu(const std::string& over, const std::string& click, CTavelin* menu, bool recurse);
-
     std::vector<std::unique_ptr<CTavelin>> m_arrMenus;
 
     // Deepest nesting of a menu that holds items, top-level menus being at

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "CAppletParameters.h"
+#include "CItemWalk.h"
 #include "CSharedText.h"
 #include "CTavelin.h"
 #include "CTavelinItem.h"
@@ -49,15 +50,11 @@ constexpr int kMaxBlockDepth = CAppletParameters::kMaxDepth + 1;
 // Menus nested below the item at the top of a block, counted without recursion.
 int MenuDepth(const CTavelinItem& item)
 {
-    int deepest = 0;
-    std::vector<std::pair<const CTavelin*, int>> stack{{&item.SubMenu(), 1}};
-    while (!stack.empty()) {
-        const auto [menu, depth] = stack.back();
-        stack.pop_back();
-        deepest = std::max(deepest, depth);
-        for (const auto& child : menu->m_arrItems)
-            stack.emplace_back(&child->SubMenu(), depth + 1);
-    }
+    int deepest = 1;
+    CItemWalk::Walk(item.SubMenu(), [&deepest](const CItemWalk::CStep& step) {
+        deepest = std::max(deepest, step.Depth() + 2);  // the sub-menu of an item at step's depth
+        return CItemWalk::Next::Into;
+    });
     return deepest;
 }
 

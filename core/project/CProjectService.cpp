@@ -86,7 +86,7 @@ CProjectResult CProjectService::Save(CAppletParameters& params, const std::strin
     return Write(params, page, [&](CPageWriter& writer) {
         writer.SetHtml5Runtime(m_bHtml5Runtime);
         const std::string text = writer.BuildPage();
-        return writer.SaveFiles(page, CPath::Folder(page), text, false, std::string());
+        return writer.SaveFiles(page, CPath::Folder(page), text);
     });
 }
 
@@ -94,9 +94,8 @@ CProjectResult CProjectService::SaveTemplate(CAppletParameters& params, const st
 {
     m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Image"));
     m_fs.MakeDir(CPath::Join(m_strProgramDir, "Sample/Audio"));
-    return Write(params, CPageWriter::kTemplateFile, [&](CPageWriter& writer) {
-        return writer.SaveFiles(CPageWriter::kTemplateFile, m_strProgramDir, std::string(), true, name);
-    });
+    return Write(params, CPageWriter::kTemplateFile,
+                 [&](CPageWriter& writer) { return writer.SaveTemplate(m_strProgramDir, name); });
 }
 
 CProjectResult CProjectService::Write(CAppletParameters& params, const std::string& file,

@@ -137,14 +137,28 @@ std::string CPageWriter::ProjectText(bool templateMode, const std::string& templ
     return text.Compose(templateMode ? templateName : "Tavelin1.0");
 }
 
-bool CPageWriter::SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText,
-                            bool templateMode, const std::string& templateName)
+bool CPageWriter::SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText)
+{
+    StartSave();
+    return FinishSave(SaveProject(file, folder, pageText));
+}
+
+bool CPageWriter::SaveTemplate(const std::string& folder, const std::string& templateName)
+{
+    StartSave();
+    return FinishSave(WriteTemplate(folder, templateName));
+}
+
+void CPageWriter::StartSave()
 {
     m_strError.clear();
     m_warnings.clear();
     m_notices.clear();
     m_media.Clear();
-    const bool saved = templateMode ? SaveTemplate(file, folder, templateName) : SaveProject(file, folder, pageText);
+}
+
+bool CPageWriter::FinishSave(bool saved)
+{
     m_warnings = m_notices;
     m_warnings.insert(m_warnings.end(), m_media.Warnings().begin(), m_media.Warnings().end());
     return saved;
@@ -230,7 +244,7 @@ bool CPageWriter::SaveProject(const std::string& file, const std::string& folder
     return m_fs.WriteFilesAtomic({{projectFile, project}, {file, pageText}}, true) || Fail();
 }
 
-bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName)
+bool CPageWriter::WriteTemplate(const std::string& folder, const std::string& templateName)
 {
     const std::string imageFolder = CPath::Join(folder, "Sample/Image");
     const std::string audioFolder = CPath::Join(folder, "Sample/Audio");
@@ -243,7 +257,7 @@ bool CPageWriter::SaveTemplate(const std::string& file, const std::string& folde
     CopyItemMedia(imageFolder, audioFolder, true);
 
     const std::string section = CProjectText(m_params, m_media, true).Compose(templateName);
-    const std::string path = CPath::Join(folder, file);
+    const std::string path = CPath::Join(folder, kTemplateFile);
     std::string old;
     // Never replace a template file that could not be read, nor read a pipe
     // or a device in its place.

@@ -44,15 +44,16 @@ public:
     // In template mode media fields hold bare names as recorded for templates.
     std::string ProjectText(bool templateMode = false, const std::string& templateName = "");
 
-    // Project mode: file is the page path, folder its folder, pageText the
-    // result of BuildPage. Template mode: file is kTemplateFile, folder the
-    // program folder, pageText empty. False after a failure; LastError() then
-    // holds the text to show ("Save as file failed!"). The page and the
-    // project file are replaced together or not at all; copies that failed
-    // or were refused (two files of one name) are listed in Warnings() and
-    // do not stop the save.
-    bool SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText, bool templateMode,
-                   const std::string& templateName);
+    // The page at file (in folder, its folder) with pageText, the result of
+    // BuildPage, and the project file beside it. The page and the project
+    // file are replaced together or not at all. False after a failure;
+    // LastError() then holds the text to show ("Save as file failed!").
+    // Copies that failed or were refused (two files of one name) are listed
+    // in Warnings() and do not stop the save.
+    bool SaveFiles(const std::string& file, const std::string& folder, const std::string& pageText);
+    // The model as the section templateName of kTemplateFile in the program
+    // folder, its media files in the sample folders there; else as SaveFiles.
+    bool SaveTemplate(const std::string& folder, const std::string& templateName);
 
     const std::string& LastError() const { return m_strError; }
     const std::vector<std::string>& Warnings() const { return m_warnings; }
@@ -74,7 +75,10 @@ private:
     // Completes a save of projectFile and page that was cut off between its
     // files (under the lock); false when that could not be done.
     bool FinishInterrupted(const std::string& projectFile, const std::string& page);
-    bool SaveTemplate(const std::string& file, const std::string& folder, const std::string& templateName);
+    bool WriteTemplate(const std::string& folder, const std::string& templateName);
+    // Every save starts afresh and ends with the copies' warnings.
+    void StartSave();
+    bool FinishSave(bool saved);
     // shared: into the template folders, through CMediaFiles::CopyShared.
     void CopyItemMedia(const std::string& imageFolder, const std::string& audioFolder, bool shared);
     bool Fail();

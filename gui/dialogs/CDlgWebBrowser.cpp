@@ -21,11 +21,13 @@
 
 namespace {
 
-QRadioButton* AddChoice(QButtonGroup* group, QGridLayout* grid, const QString& text, const char* name, int id)
+// The buttons' ids are the modes' values.
+QRadioButton* AddChoice(QButtonGroup* group, QGridLayout* grid, const QString& text, const char* name,
+                        CBrowserLauncher::Mode mode)
 {
     auto* radio = new QRadioButton(text);
     radio->setObjectName(QLatin1String(name));
-    group->addButton(radio, id);
+    group->addButton(radio, static_cast<int>(mode));
     grid->addWidget(radio, grid->rowCount(), 0, 1, 3);
     return radio;
 }
@@ -48,13 +50,15 @@ CDlgWebBrowser::CDlgWebBrowser(IUserPrompts& prompts, const QStringList& knownNa
     auto* box = new QGroupBox(QStringLiteral("Web Browser"));
     auto* grid = new QGridLayout(box);
     m_pChoices = new QButtonGroup(this);
-    AddChoice(m_pChoices, grid, QStringLiteral("Use default browser"), "useDefault", 0);
-    AddChoice(m_pChoices, grid, QStringLiteral("Choose from known browsers"), "useKnown", 1);
+    AddChoice(m_pChoices, grid, QStringLiteral("Use default browser"), "useDefault", CBrowserLauncher::Mode::Default);
+    AddChoice(m_pChoices, grid, QStringLiteral("Choose from known browsers"), "useKnown",
+              CBrowserLauncher::Mode::Known);
     m_pKnown = new QComboBox;
     m_pKnown->setObjectName(QStringLiteral("knownBrowsers"));
     m_pKnown->addItems(knownNames);
     grid->addWidget(m_pKnown, grid->rowCount(), 1, 1, 2);
-    AddChoice(m_pChoices, grid, QStringLiteral("User specified browser"), "useSpecified", 2);
+    AddChoice(m_pChoices, grid, QStringLiteral("User specified browser"), "useSpecified",
+              CBrowserLauncher::Mode::Specified);
     const int row = grid->rowCount();
     grid->addWidget(new QLabel(QStringLiteral("Execute File:")), row, 0);
     m_pExePath = new QLineEdit;
@@ -84,23 +88,9 @@ CDlgWebBrowser::CDlgWebBrowser(IUserPrompts& prompts, const QStringList& knownNa
     ShowValues();
 }
 
-int CDlgWebBrowser::ChoiceForMode(int browserMode)
-{
-    if (browserMode == 1)
-        return 0;
-    return browserMode == 0 ? 2 : 1;
-}
-
-int CDlgWebBrowser::ModeForChoice(int choice)
-{
-    if (choice == 0)
-        return 1;
-    return choice == 1 ? 2 : 0;
-}
-
 void CDlgWebBrowser::ShowValues()
 {
-    if (QAbstractButton* radio = m_pChoices->button(m_nChoice))
+    if (QAbstractButton* radio = m_pChoices->button(static_cast<int>(m_choice)))
         radio->setChecked(true);
     m_pKnown->setCurrentIndex(m_nKnownIndex >= 0 && m_nKnownIndex < m_pKnown->count() ? m_nKnownIndex : -1);
     m_pExePath->setText(m_strExePath);
@@ -109,7 +99,7 @@ void CDlgWebBrowser::ShowValues()
 void CDlgWebBrowser::TakeValues()
 {
     if (m_pChoices->checkedId() >= 0)
-        m_nChoice = m_pChoices->checkedId();
+        m_choice = CBrowserLauncher::ModeOf(m_pChoices->checkedId());
     m_nKnownIndex = m_pKnown->currentIndex();
     m_strExePath = m_pExePath->text().trimmed();
 }
@@ -117,7 +107,7 @@ void CDlgWebBrowser::TakeValues()
 void CDlgWebBrowser::accept()
 {
     TakeValues();
-    if (m_nChoice == 2 && m_strExePath.isEmpty()) {
+    if (m_choice == CBrowserLauncher::Mode::Specified && m_strExePath.isEmpty()) {
         m_prompts.Message(this, QStringLiteral("You must specify the web browser's execute file!"));
         m_pExePath->setFocus();
         return;
@@ -141,7 +131,7 @@ bool CDlgWebBrowser::Choose(IUserPrompts& prompts, CBrowserLauncher& browser, QW
 {
     const CKnownBrowsers browsers;
     CDlgWebBrowser dialog(prompts, browsers.Names(), owner);
-    dialog.m_nChoice = ChoiceForMode(browser.BrowserMode());
+    dialog.m_choice = browser.BrowserMode();
     dialog.m_nKnownIndex = browser.KnownBrowser();
     dialog.m_strExePath = CText::ToQ(browser.BrowserPath());
     dialog.ShowValues();
@@ -149,10 +139,10 @@ bool CDlgWebBrowser::Choose(IUserPrompts& prompts, CBrowserLauncher& browser, QW
         return false;
     int known = browser.KnownBrowser();
     std::string path = browser.BrowserPath();
-    if (dialog.m_nChoice == 1)
+    if (dialog.m_choice == CBrowserLauncher::Mode::Known)
         known = dialog.m_nKnownIndex;
-    else if (dialog.m_nChoice == 2)
+    else if (dialog.m_choice == CBrowserLauncher::Mode::Specified)
         path = CText::FromQ(dialog.m_strExePath);
-    browser.SetChoice(ModeForChoice(dialog.m_nChoice), path, known);
+    browser.SetChoice(dialog.m_choice, path, known);
     return true;
 }

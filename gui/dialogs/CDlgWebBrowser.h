@@ -6,7 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-class CBrowserLauncher;
+#include "editor/CBrowserLauncher.h"
+
 class IUserPrompts;
 class QButtonGroup;
 class QComboBox;
@@ -25,17 +26,11 @@ public:
     // stores the new choice in the settings. True on OK.
     static bool Choose(IUserPrompts& prompts, CBrowserLauncher& browser, QWidget* owner);
 
-    // The choice the dialog opens with for a stored browser mode:
-    // 1 -> 0 (default browser), 0 -> 2 (user specified), other -> 1 (known).
-    static int ChoiceForMode(int browserMode);
-    // The browser mode a choice stores: 0 -> 1, 1 -> 2, 2 -> 0.
-    static int ModeForChoice(int choice);
-
     // Puts the values into the controls / takes them back.
     void ShowValues();
     void TakeValues();
 
-    int m_nChoice = 0;       // 0 default, 1 known browser, 2 user specified
+    CBrowserLauncher::Mode m_choice = CBrowserLauncher::Mode::Default;
     int m_nKnownIndex = -1;  // position in the detected list, -1 for none
     QString m_strExePath;
 

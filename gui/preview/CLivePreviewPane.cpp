@@ -238,7 +238,7 @@ bool CLivePreviewPane::WritePage(std::string& pageText)
     writer.SetHtml5Runtime(true);
     pageText = writer.BuildPage();
     CollectDrawnItems();
-    if (writer.SaveFiles(PagePath(), PageFolder(), pageText, false, std::string()))
+    if (writer.SaveFiles(PagePath(), PageFolder(), pageText))
         return true;
     emit StatusMessage(tr("Live Preview: %1").arg(CText::ToQ(writer.LastError())));
     return false;

@@ -163,7 +163,7 @@ void CDlgItem::OnImage()
     dialog.SetFile(CDlgImage::kNormal, item->m_strNormalImage);
     dialog.SetFile(CDlgImage::kOver, item->m_strOverImage);
     dialog.SetFile(CDlgImage::kClick, item->m_strClickImage);
-    dialog.SetScope(0);
+    dialog.SetScope(CModelEditor::Scope::Item);
     if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
     Ctx().editor.ApplyImages(item, dialog.Scope(), dialog.File(CDlgImage::kNormal), dialog.File(CDlgImage::kOver),
@@ -178,7 +178,7 @@ void CDlgItem::OnAudio()
     CDlgAudio dialog(Ctx().prompts, this);
     dialog.SetFile(CDlgAudio::kOver, item->m_strOverAudio);
     dialog.SetFile(CDlgAudio::kClick, item->m_strClickAudio);
-    dialog.SetScope(0);
+    dialog.SetScope(CModelEditor::Scope::Item);
     if (Ctx().prompts.Exec(dialog) != QDialog::Accepted)
         return;
     Ctx().editor.ApplyAudio(item, dialog.Scope(), dialog.File(CDlgAudio::kOver), dialog.File(CDlgAudio::kClick));

@@ -35,7 +35,7 @@ CDlgMediaFiles::CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, in
     grid->addWidget(boxes, 0, 0);
     grid->addWidget(scope, 1, 0);
     grid->addWidget(buttons, 0, 1, 2, 1);
-    CPropertyPage::SetChoice(m_pScope, -1);
+    SetScope(CModelEditor::Scope::None);
 }
 
 QWidget* CDlgMediaFiles::BuildBoxes(const QStringList& names)
@@ -76,14 +76,16 @@ std::string CDlgMediaFiles::File(int index) const
     return CText::FromQ(m_arrBoxes.at(size_t(index))->text());
 }
 
-void CDlgMediaFiles::SetScope(int scope)
+// The radio buttons' ids are the scopes' values.
+void CDlgMediaFiles::SetScope(CModelEditor::Scope scope)
 {
-    CPropertyPage::SetChoice(m_pScope, scope);
+    CPropertyPage::SetChoice(m_pScope, static_cast<int>(scope));
 }
 
-int CDlgMediaFiles::Scope() const
+CModelEditor::Scope CDlgMediaFiles::Scope() const
 {
-    return CPropertyPage::Choice(m_pScope);
+    const int choice = CPropertyPage::Choice(m_pScope);
+    return choice < 0 ? CModelEditor::Scope::None : static_cast<CModelEditor::Scope>(choice);
 }
 
 // No check that the file exists: that is the parameter check's task.

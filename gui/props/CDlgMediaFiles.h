@@ -8,13 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/CModelEditor.h"
+
 class IUserPrompts;
 class QButtonGroup;
 class QLineEdit;
 
 // The common form of the Image and Audio dialogs: one box with a browse
-// button "..." per state file, and the "Apply to" scope (0 this item, 1 all
-// items of its menu, 2 all items; -1 no choice).
+// button "..." per state file, and the "Apply to" scope.
 class CDlgMediaFiles : public QDialog {
     Q_OBJECT
 public:
@@ -24,8 +25,8 @@ public:
 
     void SetFile(int index, std::string_view path);
     std::string File(int index) const;
-    void SetScope(int scope);
-    int Scope() const;
+    void SetScope(CModelEditor::Scope scope);
+    CModelEditor::Scope Scope() const;
 
 private:
     QWidget* BuildBoxes(const QStringList& names);

@@ -105,8 +105,7 @@ protected:
         top->GetItem(1)->m_pSubMenu->InsertNewItem()->m_strLabel = "Deep";
         CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
         const std::string page = (m_dir / "site" / name).string();
-        ASSERT_TRUE(writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage(), false, ""))
-            << writer.LastError();
+        ASSERT_TRUE(writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage())) << writer.LastError();
     }
 
     // A template file whose one template, "Normal", holds only the applet's

@@ -264,7 +264,7 @@ TEST_F(CliSafety, ASaveCutOffBetweenItsFilesIsCompleted)
             params.m_strName = name;
             CutOffFileSystem cutOff;
             CPageWriter writer(params, cutOff, (m_dir / "prog").string());
-            writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage(), false, "");
+            writer.SaveFiles(page, (m_dir / "site").string(), writer.BuildPage());
             ::_exit(1);
         }
         int status = 0;

@@ -239,7 +239,7 @@ TEST_F(Cli, MediaCopiesThatFailAreNamedByExportAndSaveTemplate)
     top->GetItem(0)->m_strNormalImage = (m_dir / "a" / "pic.gif").string();
     top->GetItem(1)->m_strNormalImage = (m_dir / "b" / "pic.gif").string();
     CPageWriter writer(params, CStdFileSystem::Instance(), (m_dir / "prog").string());
-    writer.SaveFiles((m_dir / "site" / "menu.htm").string(), (m_dir / "site").string(), writer.BuildPage(), false, "");
+    writer.SaveFiles((m_dir / "site" / "menu.htm").string(), (m_dir / "site").string(), writer.BuildPage());
 
     fs::create_directories(m_dir / "site" / "out");
     Result r = Run({"export", "menu.htm", "out/nav.htm"});

@@ -85,7 +85,7 @@ TEST(CodecFiles, SaveAndOpenOnDisk)
     EXPECT_EQ(page.find("notes.txt"), std::string::npos);
     EXPECT_EQ(page.find("folder.gif"), std::string::npos);
     EXPECT_EQ(page.find(",null,"), std::string::npos);
-    ASSERT_TRUE(writer.SaveFiles(t / "site/menu.htm", t / "site", page, false, ""));
+    ASSERT_TRUE(writer.SaveFiles(t / "site/menu.htm", t / "site", page));
     EXPECT_EQ(t.Read("site/menu.htm"), page);
     // Only the page, its project file, the class file and the media: no
     // temporary files are left behind and nothing else is copied.
@@ -118,7 +118,7 @@ TEST(CodecFiles, TemplateAppendKeepsTheOldSectionsOnDisk)
     p.Reset();
     p.AddTopMenu()->InsertNewItem()->m_strNormalImage = t / "media/a.png";
     CPageWriter writer(p, disk, t / "prog");
-    ASSERT_TRUE(writer.SaveFiles(CPageWriter::kTemplateFile, t / "prog", "", true, "Mine"));
+    ASSERT_TRUE(writer.SaveTemplate(t / "prog", "Mine"));
     EXPECT_EQ(t.Read("prog/Sample/Image/a.png"), "PNG");
     const std::string tpl = t.Read("prog/AppletTavelinWizard.tpl");
     EXPECT_EQ(tpl.rfind("[Old]\r\nMisc=0,\r\n[Mine]\r\nApStyle=", 0), 0u);

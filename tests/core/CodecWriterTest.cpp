@@ -122,7 +122,7 @@ TEST(PageWriter, SaveProjectWritesPageProjectClassAndMedia)
     const std::string page = w.BuildPage();
     EXPECT_NE(page.find("value=\"Home,,a.GIF,,,,,_self,index.htm\""), std::string::npos);
     EXPECT_NE(page.find("value=\"000000,000000,bg.jpeg,"), std::string::npos);
-    ASSERT_TRUE(w.SaveFiles("/site/a.b.htm", "/site", page, false, ""));
+    ASSERT_TRUE(w.SaveFiles("/site/a.b.htm", "/site", page));
     EXPECT_EQ(fs.m_files["/site/a.b.htm"], page);
     EXPECT_EQ(fs.m_files["/site/tavelin.class"], "CLASS");
     EXPECT_EQ(fs.m_files["/site/a.GIF"], "GIF");
@@ -138,10 +138,10 @@ TEST(PageWriter, SaveProjectWritesPageProjectClassAndMedia)
 
     // Without a class file in the program folder the save still succeeds.
     fs.m_files.erase("/prog/tavelin.class");
-    EXPECT_TRUE(w.SaveFiles("/site/menu", "/site", page, false, ""));
+    EXPECT_TRUE(w.SaveFiles("/site/menu", "/site", page));
     EXPECT_EQ(fs.m_files.count("/site/menu.tvx"), 1u);
     // A page path without a folder: the project file goes beside it.
-    EXPECT_TRUE(w.SaveFiles("menu.htm", "", page, false, ""));
+    EXPECT_TRUE(w.SaveFiles("menu.htm", "", page));
     EXPECT_EQ(fs.m_files.count("menu.tvx"), 1u);
     EXPECT_EQ(fs.m_files.count("/menu.tvx"), 0u);
 }
@@ -151,14 +151,17 @@ TEST(PageWriter, EachPathIsAskedAboutOnce)
     CAppletParameters p;
     CTavelin* top = p.AddTopMenu();
     top->SetItemCount(50, false);
-    CAppletParameters::ApplyImagesToMenu("/pics/a.gif", "/pics/a.gif", "/gone.gif", top, true);
+    for (const auto& item : top->m_arrItems) {
+        item->m_strNormalImage = item->m_strOverImage = "/pics/a.gif";
+        item->m_strClickImage = "/gone.gif";
+    }
     MemoryFileSystem fs;
     fs.m_files["/pics/a.gif"] = "GIF";
     CPageWriter w(p, fs, "/prog");
     const std::string page = w.BuildPage();
     EXPECT_LE(fs.m_nQuestions, 4);
     fs.m_nQuestions = 0;
-    ASSERT_TRUE(w.SaveFiles("/site/m.htm", "/site", page, false, ""));
+    ASSERT_TRUE(w.SaveFiles("/site/m.htm", "/site", page));
     // Beside the media, the page and the project file are each asked about
     // (folder, link, what is there) before anything is written.
     EXPECT_LE(fs.m_nQuestions, 6 + 2 * 3);
@@ -174,7 +177,7 @@ TEST(PageWriter, FailedSaveLeavesOldFilesAlone)
     fs.m_files["/prog/tavelin.class"] = "CLASS";
     fs.m_readOnly.insert("/ro");
     CPageWriter w(p, fs, "/prog");
-    EXPECT_FALSE(w.SaveFiles("/ro/m.htm", "/ro", w.BuildPage(), false, ""));
+    EXPECT_FALSE(w.SaveFiles("/ro/m.htm", "/ro", w.BuildPage()));
     EXPECT_EQ(w.LastError(), "Save as file failed!");
     EXPECT_EQ(fs.m_files["/ro/m.htm"], "old page");
     EXPECT_EQ(fs.m_files["/ro/m.tvx"], "old project");
@@ -182,13 +185,13 @@ TEST(PageWriter, FailedSaveLeavesOldFilesAlone)
 
     // Template mode: a template file that cannot be written stays as it was.
     fs.m_files["/ro/AppletTavelinWizard.tpl"] = "[Old]\r\nMisc=0,\r\n";
-    EXPECT_FALSE(w.SaveFiles("AppletTavelinWizard.tpl", "/ro", "", true, "New"));
+    EXPECT_FALSE(w.SaveTemplate("/ro", "New"));
     EXPECT_EQ(fs.m_files["/ro/AppletTavelinWizard.tpl"], "[Old]\r\nMisc=0,\r\n");
     // Nor is one replaced that could not be read (here: a folder).
     fs.m_dirs.insert("/prog/AppletTavelinWizard.tpl");
-    EXPECT_FALSE(w.SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "New"));
+    EXPECT_FALSE(w.SaveTemplate("/prog", "New"));
     // A successful save clears the error.
-    EXPECT_TRUE(w.SaveFiles("/ok/m.htm", "/ok", w.BuildPage(), false, ""));
+    EXPECT_TRUE(w.SaveFiles("/ok/m.htm", "/ok", w.BuildPage()));
     EXPECT_EQ(w.LastError(), "");
 }
 
@@ -208,8 +211,8 @@ TEST(PageWriter, TemplateModeAppendsSectionsAndRecordsBareNames)
     fs.m_files["/prog/AppletTavelinWizard.tpl"] = "[Old]\nMisc=0,";  // LF only, no final line end
 
     CPageWriter w(p, fs, "/prog");
-    ASSERT_TRUE(w.SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "Mine"));
-    ASSERT_TRUE(w.SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "Mine"));
+    ASSERT_TRUE(w.SaveTemplate("/prog", "Mine"));
+    ASSERT_TRUE(w.SaveTemplate("/prog", "Mine"));
     EXPECT_EQ(fs.m_files["/prog/Sample/Image/n.png"], "PNG");
     EXPECT_EQ(fs.m_files["/prog/Sample/Audio/o.au"], "AU");
     const std::string& tpl = fs.m_files["/prog/AppletTavelinWizard.tpl"];
@@ -231,7 +234,7 @@ TEST(PageWriter, RuntimeLineAndScriptOnlyWhenAskedFor)
     CPageWriter w(p, fs, "/prog");
     w.SetLanguage("de-CH");
     const std::string plain = w.BuildPage();
-    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", plain, false, ""));
+    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", plain));
     EXPECT_EQ(plain.find("<script"), std::string::npos);
     EXPECT_EQ(plain.rfind("<html>\r\n<head><title>", 0), 0u);
     EXPECT_EQ(fs.m_files.count("/site/tavelin.js"), 0u);
@@ -265,7 +268,7 @@ TEST(PageWriter, RuntimeLineAndScriptOnlyWhenAskedFor)
         return text.substr(from, text.find("<param name=\"Misc\"") - from);
     };
     EXPECT_EQ(applet(page), applet(plain));
-    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", page, false, ""));
+    ASSERT_TRUE(w.SaveFiles("/site/menu.htm", "/site", page));
     EXPECT_EQ(fs.m_files["/site/tavelin.js"], "JS");
 }
 

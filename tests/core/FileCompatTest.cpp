@@ -199,7 +199,7 @@ TEST(FileCompat, TemplateSectionsCarryTheirOwnMark)
     p.m_arrMenus[0]->InsertNewItem()->m_strDescription = "a,b";  // item 1, in front of Home
     MemoryFileSystem fs;
     CPageWriter w(p, fs, "/prog");
-    ASSERT_TRUE(w.SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "T"));
+    ASSERT_TRUE(w.SaveTemplate("/prog", "T"));
     std::string& tpl = fs.m_files["/prog/AppletTavelinWizard.tpl"];
     EXPECT_NE(tpl.find("Notice=" + std::string(CProjectText::kTemplateNotice) + ",Escapes1\r\n"), std::string::npos);
     EXPECT_NE(tpl.find("I0-1=item,a|_#c`b,"), std::string::npos);
@@ -214,7 +214,7 @@ TEST(FileCompat, TemplateSectionsCarryTheirOwnMark)
 
     // A plain template section stays as documented: no "Notice" line.
     HomeModel(p);
-    ASSERT_TRUE(w.SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "Plain"));
+    ASSERT_TRUE(w.SaveTemplate("/prog", "Plain"));
     EXPECT_EQ(tpl.find("Notice=", tpl.find("[Plain]")), std::string::npos);
 }
 
@@ -267,7 +267,7 @@ TEST(FileCompat, TemplateFolderGoesOnlyBeforeBareNames)
     HomeModel(p);
     p.m_strBackImage = "/pics/missing-bg.gif";
     MemoryFileSystem fs;
-    ASSERT_TRUE(CPageWriter(p, fs, "/prog").SaveFiles("AppletTavelinWizard.tpl", "/prog", "", true, "T"));
+    ASSERT_TRUE(CPageWriter(p, fs, "/prog").SaveTemplate("/prog", "T"));
     p.Reset();
     CProjectReader(p, fs, "/prog").LoadModel("/prog/AppletTavelinWizard.tpl", "T", true);
     EXPECT_EQ(p.m_strBackImage, "/pics/missing-bg.gif");

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/model/CAppletParameters.h"
+#include "core/model/CItemWalk.h"
 #include "core/model/CTextArena.h"
 
 namespace {
@@ -222,31 +223,6 @@ TEST(Model, FindMenuAtDepthAndFindMenuOfItem)
     EXPECT_EQ(CAppletParameters::FindMenuOfItem(nullptr, x), nullptr);
 }
 
-TEST(Model, ApplyMediaWithAndWithoutRecursion)
-{
-    CAppletParameters params;
-    CTavelin* top = AddSampleMenu(params);
-    CTavelin* bsub = top->GetItem(1)->m_pSubMenu.get();
-    CTavelinItem* x = bsub->GetItem(1)->m_pSubMenu->GetItem(0);
-
-    CAppletParameters::ApplyImagesToMenu("n.gif", "o.gif", "c.gif", bsub, false);
-    EXPECT_EQ(bsub->GetItem(0)->m_strNormalImage, "n.gif");
-    EXPECT_EQ(bsub->GetItem(1)->m_strOverImage, "o.gif");
-    EXPECT_EQ(bsub->GetItem(1)->m_strClickImage, "c.gif");
-    EXPECT_EQ(x->m_strNormalImage, "");
-    EXPECT_EQ(top->GetItem(0)->m_strNormalImage, "");
-
-    CAppletParameters::ApplyAudioToMenu("o.au", "c.au", top, true);
-    for (const CTavelinItem* item : {top->GetItem(0), top->GetItem(2), bsub->GetItem(0), x}) {
-        EXPECT_EQ(item->m_strOverAudio, "o.au");
-        EXPECT_EQ(item->m_strClickAudio, "c.au");
-    }
-    CAppletParameters::ApplyAudioToMenu("", "", top, false);
-    EXPECT_EQ(top->GetItem(0)->m_strOverAudio, "");
-    EXPECT_EQ(x->m_strOverAudio, "o.au");
-    CAppletParameters::ApplyImagesToMenu("a", "b", "c", nullptr, true);  // no menu, no effect
-}
-
 TEST(Model, CopiesAreDeepAndIndependent)
 {
     CAppletParameters params;
@@ -370,7 +346,8 @@ TEST(Model, VeryDeepChainsBuildAndTearDown)
     CTavelin* deepest = build(*params.AddTopMenu());
     EXPECT_EQ(deepest->GetItemCount(true), 0);
     EXPECT_EQ(params.FindMenuAtDepth(kDepth - 1)->GetItemCount(true), 1);
-    params.ApplyImagesToMenu("n", "o", "c", params.m_arrMenus[0].get(), true);
+    CItemWalk::ForEachToChange(params, [](CTavelinItem& item) { item.m_strNormalImage = "n"; });
+    EXPECT_EQ(params.FindMenuAtDepth(kDepth - 1)->GetItem(0)->m_strNormalImage, "n");
     params.Reset();  // tears down the whole chain
 
     {

@@ -16,7 +16,7 @@ std::string Save(CAppletParameters& p, MemoryFileSystem& fs)
 {
     CPageWriter writer(p, fs, "/prog");
     const std::string page = writer.BuildPage();
-    EXPECT_TRUE(writer.SaveFiles("/site/m.htm", "/site", page, false, ""));
+    EXPECT_TRUE(writer.SaveFiles("/site/m.htm", "/site", page));
     return fs.m_files["/site/m.tvx"];
 }
 }  // namespace

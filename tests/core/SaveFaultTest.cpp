@@ -44,7 +44,7 @@ TEST(SaveFault, LargeProjectOnAFullDiskLeavesTheOldFilesByteForByte)
     options.longTextPercent = 0;
     RandomModel(7).Fill(params, options);
     CPageWriter good(params, CStdFileSystem::Instance(), dir.string());
-    ASSERT_TRUE(good.SaveFiles(page, dir.string(), good.BuildPage(), false, ""));
+    ASSERT_TRUE(good.SaveFiles(page, dir.string(), good.BuildPage()));
     const std::string oldPage = ReadAll(dir / "menu.htm");
     const std::string oldProject = ReadAll(dir / "menu.tvx");
     ASSERT_GT(oldProject.size(), 1000000u);
@@ -52,7 +52,7 @@ TEST(SaveFault, LargeProjectOnAFullDiskLeavesTheOldFilesByteForByte)
     params.m_arrMenus.front()->GetItem(0)->m_strLabel = "changed";
     FullDiskFileSystem full;
     CPageWriter writer(params, full, dir.string());
-    EXPECT_FALSE(writer.SaveFiles(page, dir.string(), writer.BuildPage(), false, ""));
+    EXPECT_FALSE(writer.SaveFiles(page, dir.string(), writer.BuildPage()));
     EXPECT_EQ(writer.LastError(), "Save as file failed!");
     EXPECT_EQ(ReadAll(dir / "menu.htm"), oldPage);
     EXPECT_EQ(ReadAll(dir / "menu.tvx"), oldProject);

@@ -85,7 +85,7 @@ protected:
     bool Save(IFileSystem& fs, CAppletParameters& params)
     {
         CPageWriter writer(params, fs, m_dir.string());
-        const bool saved = writer.SaveFiles(m_page, m_dir.string(), writer.BuildPage(), false, "");
+        const bool saved = writer.SaveFiles(m_page, m_dir.string(), writer.BuildPage());
         m_strError = writer.LastError();
         return saved;
     }

@@ -105,7 +105,7 @@ TEST_F(EditorHistory, EveryKindOfEditUndoesAndRedoesExactly)
     style.m_nItemWidth = 321;
     style.m_styleOver.m_crBack = 0x123456;
     Check("menu style", [&] { m_editor.SetMenuStyle(top, style); });
-    for (int scope = 0; scope < 3; ++scope) {
+    for (const auto scope : {CModelEditor::Scope::Item, CModelEditor::Scope::Menu, CModelEditor::Scope::Model}) {
         Check("images", [&] { m_editor.ApplyImages(top->GetItem(0), scope, "/n.gif", "/o.gif", "/c.gif"); });
         Check("audio", [&] { m_editor.ApplyAudio(top->GetItem(0), scope, "/o.au", "/c.au"); });
     }
@@ -127,7 +127,7 @@ TEST_F(EditorHistory, StoresThatChangeNothingAddNoStep)
     m_editor.SetAppletSettings(m_params);
     m_editor.SetItemFields(top->GetItem(0), *top->GetItem(0));
     m_editor.SetMenuStyle(top, *top);
-    m_editor.ApplyImages(top->GetItem(0), -1, "/x.gif", "", "");  // no scope chosen
+    m_editor.ApplyImages(top->GetItem(0), CModelEditor::Scope::None, "/x.gif", "", "");
     EXPECT_EQ(m_editor.History().count(), 0);
     EXPECT_FALSE(m_editor.MoveItem(top, top->GetItem(0), true));  // the first cannot go up
     EXPECT_EQ(m_editor.History().count(), 0);
@@ -178,7 +178,10 @@ TEST_F(EditorHistory, ARandomSessionUndoesToTheStartAndRedoesToTheEnd)
             m_editor.SetMenuStyle(menu, s);
             break;
         }
-        case 7: m_editor.ApplyImages(item, static_cast<int>(rng() % 3), "/i" + std::to_string(step), "", ""); break;
+        case 7:
+            m_editor.ApplyImages(item, static_cast<CModelEditor::Scope>(rng() % 3), "/i" + std::to_string(step), "",
+                                 "");
+            break;
         case 8: m_editor.MoveTopMenu(top, rng() % 2 == 0); break;
         default:
             if (rng() % 4 == 0)

@@ -127,10 +127,16 @@ protected:
 
 TEST_F(BrowserDialogTest, OpensWithTheStoredChoiceAndCancelChangesNothing)
 {
+    using Mode = CBrowserLauncher::Mode;
     const struct {
         int mode;
         const char* choice;
-    } cases[] = {{1, "useDefault"}, {0, "useSpecified"}, {2, "useKnown"}, {3, "useKnown"}, {-4, "useKnown"}};
+        Mode meant;
+    } cases[] = {{1, "useDefault", Mode::Default},
+                 {0, "useSpecified", Mode::Specified},
+                 {2, "useKnown", Mode::Known},
+                 {3, "useKnown", Mode::Known},
+                 {-4, "useKnown", Mode::Known}};
     for (const auto& c : cases) {
         SetChoice(c.mode, "/old/browser", 1);
         Run([&](CDlgWebBrowser& dialog) {
@@ -146,7 +152,7 @@ TEST_F(BrowserDialogTest, OpensWithTheStoredChoiceAndCancelChangesNothing)
             Child<QRadioButton>(dialog, "useSpecified")->setChecked(true);
             return int(QDialog::Rejected);
         });
-        EXPECT_EQ(m_browser.BrowserMode(), c.mode);
+        EXPECT_EQ(m_browser.BrowserMode(), c.meant) << c.mode;
         EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), c.mode);
     }
     // A stored position the list does not have selects nothing.
@@ -174,7 +180,7 @@ TEST_F(BrowserDialogTest, UserChoiceNeedsAnExecutableThenStoresAllThreeSettings)
         return ClickOk(dialog);
     });
     EXPECT_EQ(m_prompts.messages.size(), 1);
-    EXPECT_EQ(m_browser.BrowserMode(), 0);
+    EXPECT_EQ(m_browser.BrowserMode(), CBrowserLauncher::Mode::Specified);
     EXPECT_EQ(m_browser.BrowserPath(), "/usr/local/bin/My Browser");
     EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), 0);
     EXPECT_EQ(m_settings.GetString("Web Browser", "Specify Browser", "?"), "/usr/local/bin/My Browser");
@@ -190,7 +196,7 @@ TEST_F(BrowserDialogTest, KnownAndDefaultChoicesStoreTheirModes)
         Child<QLineEdit>(dialog, "exePath")->setText(QStringLiteral("/typed/but/unused"));
         return ClickOk(dialog);
     });
-    EXPECT_EQ(m_browser.BrowserMode(), 2);
+    EXPECT_EQ(m_browser.BrowserMode(), CBrowserLauncher::Mode::Known);
     EXPECT_EQ(m_browser.KnownBrowser(), 0);
     EXPECT_EQ(m_browser.BrowserPath(), "/old/browser");
     EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), 2);
@@ -204,7 +210,7 @@ TEST_F(BrowserDialogTest, KnownAndDefaultChoicesStoreTheirModes)
         return ClickOk(dialog);
     });
     EXPECT_TRUE(m_prompts.messages.isEmpty());
-    EXPECT_EQ(m_browser.BrowserMode(), 1);
+    EXPECT_EQ(m_browser.BrowserMode(), CBrowserLauncher::Mode::Default);
     EXPECT_EQ(m_settings.GetInt("Web Browser", "Use Default", -9), 1);
     EXPECT_EQ(m_browser.BrowserPath(), "/old/browser");
 }

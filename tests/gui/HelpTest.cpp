@@ -82,7 +82,7 @@ TEST_F(HelpTest, HelpCommandsOpenTheirPagesInTheChosenBrowser)
     EXPECT_EQ(TakeOpenedPage(), QStringLiteral("index.htm"));
 
     // A user-specified browser gets the page's path.
-    m_browser.SetChoice(0, "/opt/browser", 0);
+    m_browser.SetChoice(CBrowserLauncher::Mode::Specified, "/opt/browser", 0);
     m_help.ShowTopic(nullptr, CHelpSystem::kMenuStyle);
     ASSERT_EQ(m_prompts.starts.size(), 1u);
     EXPECT_EQ(m_prompts.starts[0].program, QStringLiteral("/opt/browser"));

@@ -15,7 +15,7 @@
 class ItemPage : public PropertyFixture {
 protected:
     // Answers the Image dialog: boxes normal/over/click and the scope.
-    void AnswerImage(const QString& normal, int scope)
+    void AnswerImage(const QString& normal, CModelEditor::Scope scope)
     {
         AnswerDialog<CDlgImage>([normal, scope](CDlgImage& dialog) {
             dialog.findChild<QLineEdit*>("Normal")->setText(normal);
@@ -94,7 +94,7 @@ TEST_F(ItemPage, ImagesApplyByScope)
     AnswerDialog<CDlgImage>([](CDlgImage& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Image");
         EXPECT_EQ(dialog.findChild<QLineEdit*>("Normal")->text(), "old");
-        EXPECT_EQ(dialog.Scope(), 0);
+        EXPECT_EQ(dialog.Scope(), CModelEditor::Scope::Item);
         dialog.findChild<QLineEdit*>("Normal")->setText("/n.gif");
         dialog.findChild<QLineEdit*>("MouseOver")->setText("/o.gif");
         dialog.findChild<QLineEdit*>("Click")->setText("/c.gif");
@@ -108,7 +108,7 @@ TEST_F(ItemPage, ImagesApplyByScope)
 
     // 1: every item of the same menu, hidden ones too, but not their sub-menus.
     SetImages("old");
-    AnswerImage("", 1);
+    AnswerImage("", CModelEditor::Scope::Menu);
     ClickButton("Image");
     EXPECT_EQ(a1->m_strNormalImage, "");
     EXPECT_EQ(a2->m_strNormalImage, "");
@@ -118,14 +118,14 @@ TEST_F(ItemPage, ImagesApplyByScope)
 
     // 2: every item at every depth.
     SetImages("old");
-    AnswerImage("/all.gif", 2);
+    AnswerImage("/all.gif", CModelEditor::Scope::Model);
     ClickButton("Image");
     for (CTavelinItem* item : {a1, a2, s1, t1, b1})
         EXPECT_EQ(item->m_strNormalImage, "/all.gif") << item->m_strLabel;
 
     // No scope, or Cancel: nothing changes.
     SetImages("old");
-    AnswerImage("/none.gif", -1);
+    AnswerImage("/none.gif", CModelEditor::Scope::None);
     ClickButton("Image");
     AnswerDialog<CDlgImage>([](CDlgImage& dialog) {
         dialog.findChild<QLineEdit*>("Normal")->setText("/cancel.gif");

@@ -112,16 +112,17 @@ TEST_F(PendingInput, ABrowserThatCannotStartIsNamed)
     ASSERT_TRUE(Start());
     const QString preview = CText::ToQ(CPreview::PreviewPagePath(Context().programDir));
     const QString sample = CText::ToQ(Context().programDir + "/" + CPreview::kSamplePage);
+    using Mode = CBrowserLauncher::Mode;
     struct Case {
-        int mode;
+        Mode mode;
         int command;
         QString expected;
     };
     const std::vector<Case> cases = {
-        {0, A::Preview, QString::fromLatin1(CBrowserLauncher::kCannotStart).arg("/no/such/browser")},
-        {0, A::ViewSample, QString::fromLatin1(CBrowserLauncher::kCannotStart).arg("/no/such/browser")},
-        {1, A::Preview, QString::fromLatin1(CBrowserLauncher::kNoDefault).arg(preview)},
-        {1, A::ViewSample, QString::fromLatin1(CBrowserLauncher::kNoDefault).arg(sample)},
+        {Mode::Specified, A::Preview, QString::fromLatin1(CBrowserLauncher::kCannotStart).arg("/no/such/browser")},
+        {Mode::Specified, A::ViewSample, QString::fromLatin1(CBrowserLauncher::kCannotStart).arg("/no/such/browser")},
+        {Mode::Default, A::Preview, QString::fromLatin1(CBrowserLauncher::kNoDefault).arg(preview)},
+        {Mode::Default, A::ViewSample, QString::fromLatin1(CBrowserLauncher::kNoDefault).arg(sample)},
     };
     prompts.startResult = false;
     prompts.openUrlResult = false;
@@ -129,6 +130,6 @@ TEST_F(PendingInput, ABrowserThatCannotStartIsNamed)
         Context().browser.SetChoice(c.mode, "/no/such/browser", 0);
         prompts.messages.clear();
         Trigger(c.command);
-        EXPECT_EQ(prompts.messages, QStringList{c.expected}) << c.mode << " " << c.command;
+        EXPECT_EQ(prompts.messages, QStringList{c.expected}) << static_cast<int>(c.mode) << " " << c.command;
     }
 }

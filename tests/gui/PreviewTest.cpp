@@ -25,7 +25,11 @@ protected:
         SetChoice(1, "", 0);
     }
 
-    void SetChoice(int mode, const std::string& path, int known) { m_run.browser.SetChoice(mode, path, known); }
+    // mode as the settings store it.
+    void SetChoice(int mode, const std::string& path, int known)
+    {
+        m_run.browser.SetChoice(CBrowserLauncher::ModeOf(mode), path, known);
+    }
     CModelEditor& Editor() { return m_run.editor; }
     CAppletParameters& Params() { return m_run.params; }
     QString MakeProgram(const QString& name) { return m_path.MakeProgram(name); }
