@@ -38,6 +38,9 @@ public:
     // those of an outline; a sitemap's full addresses stay as they are.
     void LinkFrom(CImportNode& root, const std::string& page) const;
 
+    // What Load took the source for.
+    Kind SourceKind() const { return m_kind; }
+
     static constexpr int kMaxLevels = 1000;  // CAppletParameters::kMaxDepth
     // What a packed source may unpack to: a sitemap may hold 50 MB.
     static constexpr size_t kMaxUnpacked = 64u << 20;
