@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "CEditorContext.h"
 
@@ -53,7 +55,7 @@ public:
     bool DoSave(const QString& pagePath);
 
     // The document steps; each returns what the framework step returns.
-    bool OnNewDocument();
+    bool OnNewDocument(int templateIndex);
     bool OnOpenDocument(const QString& pagePath);
     bool OnSaveDocument(const QString& pagePath);
     // Offers to save a modified project; false when the user cancelled.
@@ -103,6 +105,9 @@ signals:
     // The message list shows text (empty: cleared) / gets line added.
     void MessagesChanged(const QString& text);
     void MessageAppended(const QString& line);
+    // The report just shown names, by line, the items its warnings are about
+    // (null for other lines).
+    void ReportItemsShown(const std::vector<const CTavelinItem*>& items);
 
 private:
     QWidget* Owner() const;
@@ -119,6 +124,8 @@ private:
     // A project or export written into the preview folder may use the files
     // Preview left there: they stay.
     void KeepPreviewFilesFor(const QString& pagePath);
+    // The template of a new project; nothing when the user cancelled.
+    std::optional<int> ChooseNewTemplate();
 
     CEditorContext m_ctx;
     IDocumentHost* m_pHost = nullptr;

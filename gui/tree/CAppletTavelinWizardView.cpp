@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -254,12 +255,22 @@ bool CAppletTavelinWizardView::CheckNesting(const QTreeWidgetItem* target, int i
 
 // --- property frame -----------------------------------------------------------
 
+// The command also raises the frame and gives it the keyboard; following the
+// selection does neither.
 void CAppletTavelinWizardView::OnProperty()
+{
+    ShowProperty();
+    if (m_pPropertyFrame && m_pPropertyFrame->isVisible())
+        m_pPropertyFrame->TakeFocus();
+}
+
+void CAppletTavelinWizardView::ShowProperty()
 {
     if (!m_pPropertyFrame) {
         m_pPropertyFrame = new CPropertyFrame(m_ctx, window());
         connect(m_pPropertyFrame, &QObject::destroyed, this, [this] { m_pPropertyFrame = nullptr; });
-        connect(m_pPropertyFrame, &CPropertyFrame::SheetModeSwitched, this, &CAppletTavelinWizardView::OnProperty);
+        connect(m_pPropertyFrame, &CPropertyFrame::SheetModeSwitched, this, &CAppletTavelinWizardView::ShowProperty);
+        connect(m_pPropertyFrame, &CPropertyFrame::ReturnAsked, this, &CAppletTavelinWizardView::TakeFocus);
         PlacePropertyFrame();
     }
     QTreeWidgetItem* node = SelectedNode();
@@ -267,6 +278,13 @@ void CAppletTavelinWizardView::OnProperty()
         m_pPropertyFrame->show();
     ShowPropertyFor(node);
     emit CommandStateChanged();
+}
+
+void CAppletTavelinWizardView::TakeFocus()
+{
+    window()->raise();
+    window()->activateWindow();
+    setFocus(Qt::ShortcutFocusReason);
 }
 
 // x = L + W/4, y = T + 2H/3 of the main window's outer rectangle; the size
@@ -301,7 +319,7 @@ void CAppletTavelinWizardView::OnCurrentNodeChanged()
     if (IsRebuilding())
         return;
     if (m_pPropertyFrame && (m_pPropertyFrame->isVisible() || m_bFrameHiddenForMenu))
-        OnProperty();
+        ShowProperty();
     emit CommandStateChanged();
 }
 
@@ -351,11 +369,12 @@ void CAppletTavelinWizardView::OpenContextMenu(const QPoint& globalPos)
     m_pActMoveUp->setEnabled(CanMove());
     m_pActMoveDown->setEnabled(CanMove());
     m_pActProperty->setEnabled(CanProperty());
+    emit CommandStateChanged();  // the main window's commands in the menu
     m_pContextMenu->popup(globalPos);
 }
 
-// A right click selects the node under the pointer; the menu key opens the
-// menu 5 pixels into the tree's corner. Either way the menu opens once.
+// A right click selects the node under the pointer; the menu key and
+// Shift+F10 open the menu at the selected node. Either way the menu opens once.
 void CAppletTavelinWizardView::contextMenuEvent(QContextMenuEvent* event)
 {
     if (event->reason() == QContextMenuEvent::Mouse) {
@@ -363,9 +382,52 @@ void CAppletTavelinWizardView::contextMenuEvent(QContextMenuEvent* event)
             setCurrentItem(node);
         OpenContextMenu(event->globalPos());
     } else {
-        OpenContextMenu(viewport()->mapToGlobal(QPoint(5, 5)));
+        OpenContextMenu(KeyboardMenuPos());
     }
     event->accept();
+}
+
+void CAppletTavelinWizardView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        OpenContextMenu(KeyboardMenuPos());
+        event->accept();
+        return;
+    }
+    CMenuTreeMirror::keyPressEvent(event);
+}
+
+// Below the start of the selected node's text, kept inside the tree.
+QPoint CAppletTavelinWizardView::KeyboardMenuPos()
+{
+    QPoint local(5, 5);
+    if (QTreeWidgetItem* node = SelectedNode()) {
+        scrollToItem(node);
+        const QRect rect = visualItemRect(node);
+        if (rect.isValid())
+            local = QPoint(rect.left() + indentation(), rect.bottom());
+    }
+    const QRect inside = viewport()->rect();
+    local.setX(std::clamp(local.x(), inside.left(), inside.right()));
+    local.setY(std::clamp(local.y(), inside.top(), inside.bottom()));
+    return viewport()->mapToGlobal(local);
+}
+
+void CAppletTavelinWizardView::AddContextActions(const QList<QAction*>& actions)
+{
+    QAction* before = m_pActProperty;
+    // The separator above Property stays above it.
+    const QList<QAction*> all = m_pContextMenu->actions();
+    const qsizetype at = all.indexOf(m_pActProperty);
+    if (at > 0 && all[at - 1]->isSeparator())
+        before = all[at - 1];
+    m_pContextMenu->insertSeparator(before);
+    for (QAction* action : actions) {
+        if (action)
+            m_pContextMenu->insertAction(before, action);
+        else
+            m_pContextMenu->insertSeparator(before);
+    }
 }
 
 // --- clipboard ------------------------------------------------------------------

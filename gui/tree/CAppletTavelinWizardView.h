@@ -54,6 +54,15 @@ public:
     QMenu* ContextMenu() const { return m_pContextMenu; }
     // Applies the enable and check rules and pops the context menu up.
     void OpenContextMenu(const QPoint& globalPos);
+    // Where the keyboard opens the context menu: at the selected node (the
+    // tree's corner without one), in global coordinates.
+    QPoint KeyboardMenuPos();
+    // Adds the main window's commands that act on the selection (the
+    // clipboard, Import Items) to the context menu, before Property; a null
+    // entry adds a separator.
+    void AddContextActions(const QList<QAction*>& actions);
+    // Gives the keyboard back to the tree (from the property window).
+    void TakeFocus();
 
 public slots:
     void OnProperty();
@@ -68,6 +77,7 @@ public slots:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -99,6 +109,8 @@ private:
     bool CheckNesting(const QTreeWidgetItem* target, int itemLevels);
     QTreeWidgetItem* ExpandTo(QTreeWidgetItem* target, const CTavelinItem* item);
     void ShowPropertyFor(QTreeWidgetItem* node);
+    // Creates the frame on first use and shows what the selection needs.
+    void ShowProperty();
     void PlacePropertyFrame();
     bool UpdateDropState(QDragMoveEvent* event);
     void SetDropHighlight(QTreeWidgetItem* node);
