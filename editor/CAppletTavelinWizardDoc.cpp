@@ -15,6 +15,7 @@
 #include "CText.h"
 #include "IDocumentHost.h"
 #include "IUserPrompts.h"
+#include "core/check/CLabelFit.h"
 #include "core/check/CParameterCheck.h"
 #include "core/format/CProjectReader.h"
 #include "core/import/CImportBuilder.h"
@@ -92,33 +93,35 @@ void CAppletTavelinWizardDoc::OnFileNew()
         NewDocument();
 }
 
+// The template is chosen before anything changes: cancelling the choice
+// keeps the open project as it is, with its name and its history.
 bool CAppletTavelinWizardDoc::NewDocument()
 {
+    const std::optional<int> chosen = ChooseNewTemplate();
+    if (!chosen)
+        return false;
     SetPathName(QString());
-    const bool made = OnNewDocument();
-    // Made or not, the model has been reset or refilled: the views follow it
-    // (and the history starts again, clean).
+    const bool made = OnNewDocument(*chosen);
+    // The views follow the refilled model (and the history starts again, clean).
     ModelReplaced();
     return made;
 }
 
-bool CAppletTavelinWizardDoc::OnNewDocument()
+// The first project of the run takes template 0 without asking.
+std::optional<int> CAppletTavelinWizardDoc::ChooseNewTemplate()
 {
-    CTemplateStore store(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir);
-    ReleaseModel();
     if (m_bFirstNew || !m_pHost) {
         m_bFirstNew = false;
-        LoadTemplate(store, 0);
-        return true;
+        return 0;
     }
-    m_ctx.Params().Reset();
-    // The views show the reset model while the dialog is up.
-    ModelReplaced();
-    const std::optional<int> chosen = m_pHost->ChooseTemplate();
-    if (!chosen)
-        return false;
+    return m_pHost->ChooseTemplate();
+}
+
+bool CAppletTavelinWizardDoc::OnNewDocument(int templateIndex)
+{
     ReleaseModel();
-    LoadTemplate(store, *chosen);
+    CTemplateStore store(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir);
+    LoadTemplate(store, templateIndex);
     return true;
 }
 
@@ -370,16 +373,30 @@ void CAppletTavelinWizardDoc::OnCheckParameters()
 {
     CommitPropertyPage();
     emit MessagesChanged(QString());
-    // The check only recommends a size; Auto-Change Menu Size hands it to
-    // the model editor, so that the views and the modified mark follow it.
+    // The check only recommends; Auto-Change Menu Size hands the wider items
+    // (for the longest labels) and the applet size to the model editor as one
+    // step, so that the views and the modified mark follow.
+    const auto widen =
+        m_bAutoChangeSize ? CLabelFit::MenusToWiden(m_ctx.Params()) : std::vector<std::pair<CTavelin*, int>>();
+    const QString step = tr("Auto-Change Menu Size");
+    if (!widen.empty())
+        m_ctx.editor.BeginMacro(step);
+    for (const auto& [menu, width] : widen) {
+        CMenuStyle wider = *menu;
+        wider.m_nItemWidth = width;
+        m_ctx.editor.SetMenuStyle(menu, wider, step);
+    }
     const CParameterCheck::Result check = CParameterCheck(m_ctx.Params(), m_ctx.fileSystem).Run();
     if (m_bAutoChangeSize) {
         CAppletSettings sized = m_ctx.Params();
         sized.m_nWidth = check.width;
         sized.m_nHeight = check.height;
-        m_ctx.editor.SetAppletSettings(sized, tr("Auto-Change Menu Size"));
+        m_ctx.editor.SetAppletSettings(sized, step);
     }
+    if (!widen.empty())
+        m_ctx.editor.EndMacro();
     emit MessagesChanged(CText::ToQMultiLine(check.report));
+    emit ReportItemsShown(check.lineItems);
 }
 
 QString CAppletTavelinWizardDoc::PageText() const

@@ -6,8 +6,10 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "CEditorContext.h"
 
@@ -54,7 +56,7 @@ public:
     bool DoSave(const QString& pagePath);
 
     // The document steps; each returns what the framework step returns.
-    bool OnNewDocument();
+    bool OnNewDocument(int templateIndex);
     bool OnOpenDocument(const QString& pagePath);
     bool OnSaveDocument(const QString& pagePath);
     // Offers to save a modified project; false when the user cancelled.
@@ -110,6 +112,9 @@ signals:
     // The message list shows text (empty: cleared) / gets line added.
     void MessagesChanged(const QString& text);
     void MessageAppended(const QString& line);
+    // The report just shown names, by line, the items its warnings are about
+    // (null for other lines).
+    void ReportItemsShown(const std::vector<const CTavelinItem*>& items);
 
 private:
     QWidget* Owner() const;
@@ -131,6 +136,8 @@ private:
     // pagePath's folder where they led from the source's; false when no
     // link changed (no step added).
     bool RebaseImportedLinks(const QString& pagePath);
+    // The template of a new project; nothing when the user cancelled.
+    std::optional<int> ChooseNewTemplate();
 
     CEditorContext m_ctx;
     IDocumentHost* m_pHost = nullptr;

@@ -18,7 +18,8 @@ packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev qt6-webengine-dev qt6-webchannel-dev libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           libgumbo-dev libpugixml-dev libmimalloc-dev zlib1g-dev libmd4c-dev libyaml-cpp-dev
-          xvfb xauth librsvg2-bin time esbuild)
+          xvfb xauth librsvg2-bin time esbuild
+          openbox xdotool x11-apps)  # checking the windows by hand under a window manager
 # CPack's .deb needs dpkg-shlibdeps and file; the installation test checks the
 # AppStream data and the desktop entry.
 case "$mode" in

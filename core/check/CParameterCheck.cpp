@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "CLabelFit.h"
 #include "core/format/CNumberingWalk.h"
 #include "core/io/CPath.h"
 #include "core/model/CItemWalk.h"
@@ -56,6 +57,7 @@ CParameterCheck::Result CParameterCheck::Run()
     m_media.Clear();
     m_names.clear();
     m_clashes.clear();
+    m_marks.clear();
     std::string report = "-----------------Checking " + m_params.m_strName + " Parameters--------------\r\n\r\n";
     m_state.m_nMaxWidth = 0;
     m_state.m_nTotalHeight = m_params.m_nDisplayFromY;
@@ -70,9 +72,43 @@ CParameterCheck::Result CParameterCheck::Run()
     CheckAppletFile(m_params.m_strBackAudio, "audio", report);
     for (const auto& menu : m_params.m_arrMenus)
         WalkMenuFiles(std::string(), *menu, report, true, false);
-    report += CommaWarnings();
+    AppendCommaWarnings(report);
+    AppendLabelWarnings(report);
     report += kFooter;
-    return Result{std::move(report), width, height};
+    std::vector<const CTavelinItem*> lines = LineItems(report);
+    return Result{std::move(report), width, height, std::move(lines)};
+}
+
+void CParameterCheck::Mark(const std::string& text, const CTavelinItem* item)
+{
+    m_marks.emplace_back(text.size(), item);
+}
+
+std::vector<const CTavelinItem*> CParameterCheck::LineItems(const std::string& report) const
+{
+    std::vector<const CTavelinItem*> lines(static_cast<size_t>(std::count(report.begin(), report.end(), '\n')) + 1);
+    size_t line = 0, counted = 0;
+    // The marks come in the order of the report.
+    for (const auto& [offset, item] : m_marks) {
+        if (offset >= report.size() || offset < counted)
+            continue;
+        line += static_cast<size_t>(
+            std::count(report.begin() + std::ptrdiff_t(counted), report.begin() + std::ptrdiff_t(offset), '\n'));
+        counted = offset;
+        lines[line] = item;
+    }
+    return lines;
+}
+
+// Labels cut by their item's width, each with its path from the top.
+void CParameterCheck::AppendLabelWarnings(std::string& report)
+{
+    for (const CLabelFit::Misfit& misfit : CLabelFit::Find(m_params)) {
+        Mark(report, misfit.item);
+        report += "Warning:\t\tItem \"" + misfit.path + "\" label is about " + std::to_string(misfit.width) +
+                  " pixels wide, but its item leaves it " + std::to_string(misfit.room) +
+                  ": the label is cut. Widen the menu's items, or turn on Auto-Change Menu Size.\r\n";
+    }
 }
 
 // Every visible branch counts as open: heights add up, and each sub-menu
@@ -139,6 +175,7 @@ void CParameterCheck::CheckItemFile(const CTavelinItem& item, std::string_view p
         CheckSameName(pathText, messages);
         return;
     }
+    Mark(messages, &item);
     const std::string path(pathText);
     if (found == CMediaFiles::Kind::Missing)
         messages += "Warning:\t\tItem \"" + item.m_strLabel + kind + path + "\" not exist.\r\n";
@@ -183,9 +220,8 @@ void CParameterCheck::CheckAppletFile(const std::string& path, const char* what,
 }
 
 // Texts that reach the page with a comma in them: the applet would split them.
-std::string CParameterCheck::CommaWarnings()
+void CParameterCheck::AppendCommaWarnings(std::string& out)
 {
-    std::string out;
     const char* const applet[] = {"image", "audio"};
     const std::string* appletPaths[] = {&m_params.m_strBackImage, &m_params.m_strBackAudio};
     for (int i = 0; i < 2; ++i) {
@@ -200,17 +236,22 @@ std::string CParameterCheck::CommaWarnings()
             if (item->m_bVisible == 0)
                 continue;
             const std::string_view label = item->m_strLabel;
-            AppendCommaWarning(out, label, "label", label);
-            AppendCommaWarning(out, label, "description", item->m_strDescription);
-            AppendCommaWarning(out, label, "target", item->m_strTarget);
-            AppendCommaWarning(out, label, "link", item->m_strLink);
+            auto warn = [&](const char* what, std::string_view text) {
+                const size_t before = out.size();
+                AppendCommaWarning(out, label, what, text);
+                if (out.size() != before)
+                    m_marks.emplace_back(before, item.get());
+            };
+            warn("label", label);
+            warn("description", item->m_strDescription);
+            warn("target", item->m_strTarget);
+            warn("link", item->m_strLink);
             const CSharedText* paths[] = {&item->m_strNormalImage, &item->m_strOverImage, &item->m_strClickImage,
                                           &item->m_strOverAudio, &item->m_strClickAudio};
             for (int i = 0; i < 5; ++i)
                 if (m_media.IsMedia(*paths[i]))
-                    AppendCommaWarning(out, label, kFieldNames[i], FileNameOf(*paths[i]));
+                    warn(kFieldNames[i], FileNameOf(*paths[i]));
         }
     }
     m_state.ClearWalk();
-    return out;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "core/format/CWriteState.h"
 #include "core/io/CMediaFiles.h"
@@ -12,8 +14,9 @@
 #include "core/model/CAppletParameters.h"
 #include "core/model/CTextKeyed.h"
 
-// The check before publishing: the applet size that all open menus need and
-// every file that the model names but that does not exist.
+// The check before publishing: the applet size that all open menus need,
+// every file that the model names but that does not exist, and the labels
+// that do not fit the width of their items (CLabelFit).
 class CParameterCheck {
 public:
     static constexpr const char* kFooter =
@@ -22,10 +25,13 @@ public:
     // What a check found: the whole report text (CR LF line ends) and the
     // applet size that all open menus need. The check changes no setting:
     // Auto-Change Menu Size is the caller's to apply.
+    // lineItems names, by line of the report (from 0), the item a warning
+    // is about; null for the other lines.
     struct Result {
         std::string report;
         int width = 0;
         int height = 0;
+        std::vector<const CTavelinItem*> lineItems;
     };
 
     CParameterCheck(CAppletParameters& params, IFileSystem& fs);
@@ -45,11 +51,16 @@ private:
     void CheckItemFile(const CTavelinItem& item, std::string_view path, const char* kind, std::string& messages);
     void CheckAppletFile(const std::string& path, const char* what, std::string& messages);
     void CheckSameName(std::string_view path, std::string& messages);
-    std::string CommaWarnings();
+    void AppendCommaWarnings(std::string& report);
+    void AppendLabelWarnings(std::string& report);
+    // The next line appended to text is about item.
+    void Mark(const std::string& text, const CTavelinItem* item);
+    std::vector<const CTavelinItem*> LineItems(const std::string& report) const;
 
     CAppletParameters& m_params;
     CWriteState m_state;
-    CMediaFiles m_media;                        // asks the file system about each path once per run
-    CTextKeyed<std::string> m_names;            // file name -> the first media path of it
-    std::unordered_set<std::string> m_clashes;  // paths already reported
+    CMediaFiles m_media;                                          // asks the file system about each path once per run
+    CTextKeyed<std::string> m_names;                              // file name -> the first media path of it
+    std::unordered_set<std::string> m_clashes;                    // paths already reported
+    std::vector<std::pair<size_t, const CTavelinItem*>> m_marks;  // offset in the report, item
 };

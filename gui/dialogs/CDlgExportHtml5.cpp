@@ -48,3 +48,27 @@ QString CDlgExportHtml5::PagePath() const
         path += QStringLiteral(".htm");
     return path;
 }
+
+QString CDlgExportHtml5::ProposedName(const QString& projectPage)
+{
+    if (projectPage.isEmpty())
+        return QStringLiteral("menu.htm");
+    return QFileInfo(projectPage).completeBaseName() + QStringLiteral("-html5.htm");
+}
+
+void CDlgExportHtml5::ProposeFor(const QString& projectPage)
+{
+    if (!projectPage.isEmpty())
+        setDirectory(QFileInfo(projectPage).absolutePath());
+    selectFile(ProposedName(projectPage));
+}
+
+bool CDlgExportHtml5::IsProjectPage(const QString& path, const QString& projectPage)
+{
+    if (path.isEmpty() || projectPage.isEmpty())
+        return false;
+    const QFileInfo chosen(path), project(projectPage);
+    if (chosen.exists() && project.exists())
+        return chosen.canonicalFilePath() == project.canonicalFilePath();
+    return chosen.absoluteFilePath() == project.absoluteFilePath();
+}

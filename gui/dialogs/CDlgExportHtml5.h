@@ -24,6 +24,13 @@ public:
     // when nothing was chosen.
     QString PagePath() const;
 
+    // Starts in the project page's folder with a name of its own beside the
+    // page ("menu.htm" for a project not saved yet).
+    void ProposeFor(const QString& projectPage);
+    static QString ProposedName(const QString& projectPage);
+    // Whether path names the project's page, which the export must not replace.
+    static bool IsProjectPage(const QString& path, const QString& projectPage);
+
 private:
     QCheckBox* m_pFragment = nullptr;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "CDlgNewMenu.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,11 +20,18 @@ CDlgNewMenu::CDlgNewMenu(const CEditorContext& context, QWidget* parent) : QDial
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CDlgNewMenu::OnOK);
     connect(m_pList, &QListWidget::itemDoubleClicked, this, &CDlgNewMenu::OnOK);
+    // Cancel (and Escape) keep the project that is open.
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setText(tr("Cancel"));
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Templates List:"), this));
     layout->addWidget(m_pList, 1);
-    layout->addWidget(ok, 0, Qt::AlignRight);
+    layout->addWidget(buttons);
     resize(300, 320);
 
     m_pList->Fill();

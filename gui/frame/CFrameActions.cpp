@@ -16,6 +16,8 @@ struct CommandDef {
     const char* string;  // "prompt\ntooltip"
     const char* icon;
     bool checkable;
+    // The platform's keys for the command, put before keys, where Qt knows them.
+    QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
 };
 
 // Menu texts, keys and strings of every command of the main window.
@@ -25,8 +27,8 @@ const CommandDef kCommands[] = {
     {CFrameActions::FileOpen, "&Open...\tCtrl+O", "Ctrl+O", "Open an previous saved Tavelina\nOpen", "open", false},
     {CFrameActions::FileSave, "&Save\tCtrl+S", "Ctrl+S", "Save an opend Tavelina using the same file name\nSave",
      "save", false},
-    {CFrameActions::FileSaveAs, "Save &As...", "", "Save an opened Tavelina  to a specified file name\nSave As",
-     nullptr, false},
+    {CFrameActions::FileSaveAs, "Save &As...\tCtrl+Shift+S", "Ctrl+Shift+S",
+     "Save an opened Tavelina  to a specified file name\nSave As", nullptr, false, QKeySequence::SaveAs},
     {CFrameActions::SaveAsTemplate, "Save As &Template...", "",
      "Save an opened Tavelina as a template\nSave As Template", nullptr, false},
     {CFrameActions::ExportHtml5, "&Export HTML5 Menu...", "",
@@ -42,7 +44,8 @@ const CommandDef kCommands[] = {
      nullptr, false},
     {CFrameActions::EditFindNext, "Find &Next\tF3", "F3", "Find the next item that matches\nFind Next", nullptr, false},
     {CFrameActions::FileMru, "Recent File", "", "Open this document", nullptr, false},
-    {CFrameActions::AppExit, "E&xit", "", "Quit the application; prompts to save documents\nExit", nullptr, false},
+    {CFrameActions::AppExit, "E&xit\tCtrl+Q", "Ctrl+Q", "Quit the application; prompts to save documents\nExit",
+     nullptr, false, QKeySequence::Quit},
     {CFrameActions::EditUndo, "&Undo\tCtrl+Z", "Ctrl+Z;Alt+Backspace", "Undo the last action\nUndo", "undo", false},
     {CFrameActions::EditRedo, "&Redo\tCtrl+Y", "Ctrl+Y;Ctrl+Shift+Z", "Redo the previously undone action\nRedo", "redo",
      false},
@@ -54,19 +57,20 @@ const CommandDef kCommands[] = {
      false},
     {CFrameActions::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar\nToggle ToolBar", nullptr, true},
     {CFrameActions::ViewStatusBar, "&Status Bar", "", "Show or hide the status bar\nToggle StatusBar", nullptr, true},
-    {CFrameActions::Insert, "&Insert Menu/Item", "", "Insert a top-level Tavelina or a item into Tavelin\nInsert",
-     "insert", false},
+    {CFrameActions::Insert, "&Insert Menu/Item\tIns", "Ins",
+     "Insert a top-level Tavelina or a item into Tavelin\nInsert", "insert", false},
     {CFrameActions::Delete, "&Delete\tDel", "Del", "Delete a top-level Tavelina or a item\nDelete", "delete", false},
-    {CFrameActions::Visible, "&Visible", "", "", nullptr, true},
-    {CFrameActions::MoveUp, "Move &Up", "", "Move item's position up\nMove Item Up", "moveup", false},
-    {CFrameActions::MoveDown, "Move Do&wn", "", "Move item's position down\nMove Item Down", "movedown", false},
+    {CFrameActions::Visible, "&Visible\tCtrl+H", "Ctrl+H", "", nullptr, true},
+    {CFrameActions::MoveUp, "Move &Up\tAlt+Up", "Alt+Up", "Move item's position up\nMove Item Up", "moveup", false},
+    {CFrameActions::MoveDown, "Move Do&wn\tAlt+Down", "Alt+Down", "Move item's position down\nMove Item Down",
+     "movedown", false},
     {CFrameActions::Property, "&Property\tAlt+Enter", "Alt+Return;Alt+Enter",
      "Edit the current selection's properties\nProperty", "property", false},
     {CFrameActions::CheckParameters, "&Check Parameters", "",
      "Check if parameters are valid\nCheck Tavelina's parameters", nullptr, false},
     {CFrameActions::BuildHtml, "Build &HTML...", "", "Get HTML of current Tavelina\nHTML", "buildhtml", false},
     {CFrameActions::Preview, "&Preview\tCtrl+P", "Ctrl+P", "Preview current Tavelina\nPreview", "preview", false},
-    {CFrameActions::ClearMessage, "&Clear Message", "", "Clear the warning message\nClear Message", nullptr, false},
+    {CFrameActions::ClearMessage, "Clear &Message", "", "Clear the warning message\nClear Message", nullptr, false},
     {CFrameActions::WebBrowser, "Web &Browser...", "", "Specify the web browser to preview Tavelin\nWeb Browser",
      nullptr, false},
     {CFrameActions::Template, "&Template...\tCtrl+T", "Ctrl+T", "Edit templates\nTemplate", nullptr, false},
@@ -131,8 +135,11 @@ CFrameActions::CFrameActions(QWidget* owner) : QObject(owner)
         action->setObjectName(QStringLiteral("command%1").arg(def.id));
         action->setData(def.id);
         QList<QKeySequence> keys;
+        if (def.standard != QKeySequence::UnknownKey)
+            keys = QKeySequence::keyBindings(def.standard);
         for (const QString& key : QString::fromLatin1(def.keys).split(u';', Qt::SkipEmptyParts))
-            keys << QKeySequence(key);
+            if (!keys.contains(QKeySequence(key)))
+                keys << QKeySequence(key);
         action->setShortcuts(keys);
         action->setStatusTip(Prompt(def.id));
         if (!ToolTip(def.id).isEmpty())

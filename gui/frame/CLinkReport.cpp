@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <utility>
 
 #include "core/check/CLinkChecker.h"
 #include "editor/CText.h"
@@ -41,6 +42,11 @@ bool CLinkReport::Run(const CAppletParameters& params, const QString& pagePath)
     for (const auto& finding : findings)
         m_lineItems.push_back(finding.m_pItem);
     return true;
+}
+
+void CLinkReport::SetLineItems(std::vector<const CTavelinItem*> items)
+{
+    m_lineItems = std::move(items);
 }
 
 const CTavelinItem* CLinkReport::ItemAtLine(int line) const

@@ -14,8 +14,9 @@ class QPlainTextEdit;
 
 // Build > Check Links: writes the link check's report into the message
 // view, one line per problem, and turns a double-click on a line into the
-// item it names. Once the text is changed by anything else, its lines no
-// longer name items.
+// item it names. Check Parameters' report, shown by the document, names its
+// items through SetLineItems. Once the text is changed by anything else, its
+// lines no longer name items.
 class CLinkReport : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +28,8 @@ public:
     // Checks the model against the page's folder; false when the page has no
     // path yet (after the message).
     bool Run(const CAppletParameters& params, const QString& pagePath);
+    // The items the lines of the text just shown name, by line.
+    void SetLineItems(std::vector<const CTavelinItem*> items);
     // The item that line names; null for the closing count and after a change.
     const CTavelinItem* ItemAtLine(int line) const;
 

@@ -234,6 +234,11 @@ void CMainFrame::ConnectDocument()
         m_pInfoView->Messages()->setFont(m_pTreeView->font());
         m_pInfoView->SetMessageText(text);
     });
+    connect(doc, &CAppletTavelinWizardDoc::ReportItemsShown, this,
+            [this](const std::vector<const CTavelinItem*>& items) {
+                if (m_pLinkReport)
+                    m_pLinkReport->SetLineItems(items);
+            });
     connect(doc, &CAppletTavelinWizardDoc::MessageAppended, this,
             [this](const QString& line) { m_pInfoView->Messages()->appendPlainText(line); });
     connect(doc, &CAppletTavelinWizardDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
@@ -267,8 +272,10 @@ void CMainFrame::ConnectTreeView()
     connect(&history, &QUndoStack::redoTextChanged, this, &CMainFrame::UpdateHistoryTexts);
     connect(view, &CAppletTavelinWizardView::CommandStateChanged, this, &CMainFrame::UpdateCommandStates);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::UpdateCommandStates);
-    connect(Action(A::NextPane), &QAction::triggered, this, &CMainFrame::SwitchPane);
-    connect(Action(A::PrevPane), &QAction::triggered, this, &CMainFrame::SwitchPane);
+    connect(Action(A::NextPane), &QAction::triggered, this, [this] { SwitchPane(true); });
+    connect(Action(A::PrevPane), &QAction::triggered, this, [this] { SwitchPane(false); });
+    view->AddContextActions(
+        {Action(A::EditCut), Action(A::EditCopy), Action(A::EditPaste), nullptr, Action(A::ImportItems)});
 }
 
 void CMainFrame::ConnectHelp()
@@ -410,13 +417,27 @@ void CMainFrame::UpdateRecentFiles()
     }
 }
 
-void CMainFrame::SwitchPane()
+// F6 goes round the tree, the message list and the property window (when it
+// is shown); Shift+F6 the other way.
+void CMainFrame::SwitchPane(bool forward)
 {
-    QWidget* edit = m_pInfoView->Messages();
-    if (m_pTreeView->hasFocus())
-        edit->setFocus(Qt::OtherFocusReason);
-    else
-        m_pTreeView->setFocus(Qt::OtherFocusReason);
+    CPropertyFrame* frame = m_pTreeView->PropertyFrame();
+    const bool withFrame = frame && frame->isVisible();
+    const int count = withFrame ? 3 : 2;
+    int current = 0;
+    if (withFrame && frame->isActiveWindow())
+        current = 2;
+    else if (m_pInfoView->Messages()->hasFocus())
+        current = 1;
+    const int next = (current + (forward ? 1 : count - 1)) % count;
+    if (next == 2) {
+        frame->TakeFocus();
+        return;
+    }
+    raise();
+    activateWindow();
+    QWidget* target = next == 0 ? static_cast<QWidget*>(m_pTreeView) : m_pInfoView->Messages();
+    target->setFocus(Qt::ShortcutFocusReason);
 }
 
 void CMainFrame::InitialShowWindow(int showCmd)
@@ -536,14 +557,27 @@ void CMainFrame::OnBuildHtml()
 }
 
 // File > Export HTML5 Menu...: the page, or only the menu to paste into a
-// page; the choice is kept for the next export.
+// page; the choice is kept for the next export. The project's own page is
+// refused (Save would write over the export, the export over the page): the
+// dialog comes back until another name is chosen or it is cancelled.
 void CMainFrame::OnExportHtml5()
 {
+    const QString project = m_pDoc->PathName();
     CDlgExportHtml5 dialog(this, m_bExportFragment);
-    if (m_ctx.prompts.Exec(dialog) != QDialog::Accepted)
-        return;
+    dialog.ProposeFor(project);
+    QString path;
+    for (;;) {
+        if (m_ctx.prompts.Exec(dialog) != QDialog::Accepted)
+            return;
+        path = dialog.PagePath();
+        if (!CDlgExportHtml5::IsProjectPage(path, project))
+            break;
+        m_ctx.prompts.Message(this, tr("\"%1\" is the project's own page, which Save writes. "
+                                       "Please choose another name for the HTML5 menu.")
+                                        .arg(QFileInfo(path).fileName()));
+    }
     m_bExportFragment = dialog.Fragment();
-    m_pDoc->ExportHtml5(dialog.PagePath(), m_bExportFragment);
+    m_pDoc->ExportHtml5(path, m_bExportFragment);
 }
 
 void CMainFrame::OnWebBrowser()

@@ -98,7 +98,7 @@ private:
     void ConnectImportAndFind();
     void SaveFrameSettings();
     void RestoreDockLayout();
-    void SwitchPane();
+    void SwitchPane(bool forward);
     void StepHistory(bool undo);
     void UpdateHistoryTexts();
 

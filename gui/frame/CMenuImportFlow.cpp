@@ -19,13 +19,15 @@ CMenuImportFlow::CMenuImportFlow(QWidget* owner, IUserPrompts& prompts, IFileSys
 {
 }
 
-bool CMenuImportFlow::ReadSource(CImportNode& root, int maxLevels, const QString& page)
+bool CMenuImportFlow::ReadSource(CImportNode& root, int maxLevels, const QString& page, const QString& caption)
 {
-    const QString path = m_prompts.OpenFileName(m_pOwner, tr("Import Menu"), QString::fromLatin1(kFilter), QString());
-    return !path.isEmpty() && ReadFile(path, root, maxLevels, page);
+    const QString path = m_prompts.OpenFileName(m_pOwner, caption.isEmpty() ? tr("Import Menu") : caption,
+                                                QString::fromLatin1(kFilter), QString());
+    return !path.isEmpty() && ReadFile(path, root, maxLevels, page, caption);
 }
 
-bool CMenuImportFlow::ReadFile(const QString& path, CImportNode& root, int maxLevels, const QString& page)
+bool CMenuImportFlow::ReadFile(const QString& path, CImportNode& root, int maxLevels, const QString& page,
+                               const QString& caption)
 {
     CMenuImport import;
     m_strLastSource = path;
@@ -36,6 +38,8 @@ bool CMenuImportFlow::ReadFile(const QString& path, CImportNode& root, int maxLe
     size_t candidate = 0;
     if (import.Candidates().size() > 1) {
         CDlgImportSource dialog(import, maxLevels, m_pOwner);
+        if (!caption.isEmpty())
+            dialog.setWindowTitle(caption);
         if (m_prompts.Exec(dialog) != QDialog::Accepted)
             return false;
         candidate = static_cast<size_t>(std::max(dialog.m_nSelected, 0));
@@ -69,7 +73,7 @@ bool CMenuImportFlow::ImportItemsUnder(CAppletTavelinWizardView& view, const QSt
     if (CPropertyFrame* frame = view.PropertyFrame(); frame && frame->isVisible())
         frame->CommitActivePage();
     CImportNode root;
-    if (maxLevels < 1 || !ReadSource(root, maxLevels, page))
+    if (maxLevels < 1 || !ReadSource(root, maxLevels, page, tr("Import Items")))
         return false;
 
     const auto items = CImportBuilder(m_editor.Params()).BuildItems(root, depth);

@@ -30,9 +30,11 @@ public:
     // refused (after the message). maxLevels: levels of items still allowed;
     // page: the page the items go into ("" when not saved yet), from which
     // a page's links are made to lead where they led from the source.
-    bool ReadSource(CImportNode& root, int maxLevels, const QString& page);
-    // Reads path without asking for it.
-    bool ReadFile(const QString& path, CImportNode& root, int maxLevels, const QString& page);
+    bool ReadSource(CImportNode& root, int maxLevels, const QString& page, const QString& caption = QString());
+    // Reads path without asking for it. caption names the dialogs (Import
+    // Menu when empty).
+    bool ReadFile(const QString& path, CImportNode& root, int maxLevels, const QString& page,
+                  const QString& caption = QString());
     // Menu > Import Items...: the items go to the front of the selected
     // top-level menu or item (a new top-level menu when the root is
     // selected) of the project of page, as one step "Import"; the first of

@@ -26,7 +26,8 @@
 // The page's own store is one way: it hands the edited record to the model
 // editor, and since the page records beforehand what it stored, the editor's
 // notice finds the page up to date. Only changes made elsewhere (undo, redo,
-// the check's size) make it stale.
+// the check's size) make it stale. Every bound control is watched: its edits
+// reach the model field by field as they are made (see CPropertyPage).
 template <typename Record>
 class CBoundPage : public CPropertyPage {
 public:
@@ -35,6 +36,7 @@ public:
     // With nothing to show (no item selected) the controls keep what they show.
     void LoadFromModel() override
     {
+        DropPendingEdit();
         if (const Record* source = Source()) {
             m_shown = *source;
             Show(m_shown);
@@ -65,6 +67,7 @@ protected:
     // The controls show record (the start values, before the first load).
     void Show(const Record& record)
     {
+        LoadingScope loading(*this);
         for (const Binding& binding : m_bindings)
             binding.show(record);
     }
@@ -84,6 +87,7 @@ protected:
     // message has been shown and the page can give it the focus back.
     bool StoreBound(const QObject* only)
     {
+        ApplyPendingEdit();
         const Record* source = Source();
         if (!source)
             return CheckInput();
@@ -109,22 +113,53 @@ protected:
         return true;
     }
 
+    const void* EditTarget() const override { return Source(); }
+
+    // The fields bound to control alone go into the model, as one step that
+    // merges with the next edit of the same field. Input that is refused (a
+    // number box holding no valid value yet) stays on the control and tells
+    // why only when tell is set.
+    void ApplyEdit(const QObject* control, bool tell) override
+    {
+        const Record* source = Source();
+        if (!source)
+            return;
+        Record edited = *source;
+        const Binding* changed = nullptr;
+        for (const Binding& binding : m_bindings) {
+            if (binding.control != control)
+                continue;
+            Record read = *source;
+            if (!(tell ? binding.read(read) : binding.peek(read)))
+                return;
+            binding.copy(m_shown, read);
+            if (!binding.same(edited, read)) {
+                binding.copy(edited, read);
+                changed = &binding;
+            }
+        }
+        if (changed)
+            Commit(edited, changed->name, Title() + QLatin1Char('/') + changed->name);
+    }
+
     // A binding of control to the field that field picks out of the record
     // (a member pointer, or a callable taking the record); show puts the
     // value on the control, read takes it back (false: refused).
     template <typename Field, typename ShowFn, typename ReadFn>
-    void Bind(const QString& name, const QObject* control, Field field, ShowFn show, ReadFn read)
+    void Bind(const QString& name, QObject* control, Field field, ShowFn show, ReadFn read)
     {
         Binding binding;
         binding.name = name;
         binding.control = control;
         binding.show = [field, show](const Record& r) { show(std::invoke(field, r)); };
         binding.read = [field, read](Record& r) { return read(std::invoke(field, r)); };
+        binding.peek = binding.read;
         binding.same = [field](const Record& a, const Record& b) {
             return std::invoke(field, a) == std::invoke(field, b);
         };
         binding.copy = [field](Record& to, const Record& from) { std::invoke(field, to) = std::invoke(field, from); };
         m_bindings.push_back(std::move(binding));
+        WatchEdits(control);
     }
 
     template <typename Field>
@@ -204,6 +239,14 @@ protected:
             [this, box, range](int& v) {
                 return range ? ReadInt(box, v, range->first, range->second) : ReadInt(box, v);
             });
+        // While typing, a value goes in once it is valid, without a word before.
+        m_bindings.back().peek = [field, box, range](Record& r) {
+            const std::optional<int> value = CIntegerField::Parse(box->Text());
+            if (!value || (range && (*value < range->first || *value > range->second)))
+                return false;
+            std::invoke(field, r) = *value;
+            return true;
+        };
     }
 
 private:
@@ -212,6 +255,7 @@ private:
         const QObject* control = nullptr;
         std::function<void(const Record&)> show;
         std::function<bool(Record&)> read;
+        std::function<bool(Record&)> peek;  // read without a word when refused
         std::function<bool(const Record&, const Record&)> same;
         std::function<void(Record&, const Record&)> copy;
     };

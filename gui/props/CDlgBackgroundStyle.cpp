@@ -19,7 +19,7 @@ CDlgBackgroundStyle::CDlgBackgroundStyle(int border, int backStyle, int gradient
     auto* layout = new QVBoxLayout(this);
     m_pBackStyle = CPropertyPage::MakeList(
         this, QStringLiteral("BackStyle"),
-        {"Fullfilled with Color", "Vertical Gradient from Black to Color", "Vertical Gradient from White to Color",
+        {"Filled with Color", "Vertical Gradient from Black to Color", "Vertical Gradient from White to Color",
          "Vertical Gradient from Color to Black", "Vertical Gradient from Color to White"});
     auto* row = new QHBoxLayout;
     row->addWidget(CPropertyPage::MakeLabel(QStringLiteral("Applet's Background Style:"), m_pBackStyle));

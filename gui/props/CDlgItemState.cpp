@@ -50,7 +50,7 @@ void CDlgItemState::Build()
     connect(font, &QPushButton::clicked, this, &CDlgItemState::OnFont);
     QWidget* align = BuildAlignGroup();
     m_pBackStyle = MakeList(this, QStringLiteral("ItemBackground"),
-                            {"Transparent ", "Fullfilled with Color", "Horizontal Gradient from Black to Color",
+                            {"Transparent ", "Filled with Color", "Horizontal Gradient from Black to Color",
                              "Horizontal Gradient from White to Color", "Horizontal Gradient from Color to Black",
                              "Horizontal Gradient from Color to White", "Vertical Gradient from Black to Color",
                              "Vertical Gradient from White to Color", "Vertical Gradient from Color to Black",

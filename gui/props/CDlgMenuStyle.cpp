@@ -44,7 +44,7 @@ void CDlgMenuStyle::Build()
     m_pItemGap = NamedField(Ctx().prompts, group, QStringLiteral("ItemGaps"), Kind::DigitsOnly);
     m_pBackStyle = MakeList(this, QStringLiteral("BackStyle"),
                             {"Transparent and without Border", "Transparent and with Border",
-                             "Fullfilled Color and without Border", "Fullfilled Color and with Border"});
+                             "Filled with Color and without Border", "Filled with Color and with Border"});
     m_pBackStyle->hide();
     m_pBackground = new CColorButton(Ctx().prompts, this);
     m_pBackground->setObjectName(QStringLiteral("BackgroundColor"));

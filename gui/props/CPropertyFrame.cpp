@@ -3,6 +3,10 @@
 #include "CPropertyFrame.h"
 
 #include <QCloseEvent>
+#include <QPlatformSurfaceEvent>
+#include <QShortcut>
+#include <QTimer>
+#include <QWindow>
 
 #include "CAppletPropertySheet.h"
 #include "CItemPropertySheet.h"
@@ -12,8 +16,9 @@
 #include "editor/CSelection.h"
 
 CPropertyFrame::CPropertyFrame(const CEditorContext& context, QWidget* owner)
-    : QWidget(owner, Qt::Tool), m_ctx(context), m_pAppletSheet(new CAppletPropertySheet(context, this)),
-      m_pMenuSheet(new CMenuPropertySheet(context, this)), m_pItemSheet(new CItemPropertySheet(context, this))
+    : QWidget(owner, Qt::Tool), m_ctx(context), m_pOwner(owner ? owner->window() : nullptr),
+      m_pAppletSheet(new CAppletPropertySheet(context, this)), m_pMenuSheet(new CMenuPropertySheet(context, this)),
+      m_pItemSheet(new CItemPropertySheet(context, this))
 {
     setWindowTitle(QStringLiteral("Property Sheet"));
     // Following the tree's selection never takes the keyboard from the tree.
@@ -33,9 +38,70 @@ CPropertyFrame::CPropertyFrame(const CEditorContext& context, QWidget* owner)
     }
     PlaceBelowOwner(owner);
     FollowEditor();
+    CreateKeys();
+    if (m_pOwner)
+        m_pOwner->installEventFilter(this);
+    KeepAboveOwner();
 }
 
 CPropertyFrame::~CPropertyFrame() = default;
+
+void CPropertyFrame::CreateKeys()
+{
+    auto* back = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(back, &QShortcut::activated, this, &CPropertyFrame::ReturnAsked);
+}
+
+// A native window made anew (a browser engine switching the main window's
+// surface makes it again) forgets the windows that were kept above the old
+// one. Once it is there, the frame names it as its parent window again and,
+// when shown, shows itself again so that the window system learns of it.
+bool CPropertyFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool made =
+        (watched == m_pOwner && event->type() == QEvent::WinIdChange) ||
+        (m_pOwner && watched == m_pOwner->windowHandle() && event->type() == QEvent::PlatformSurface &&
+         static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() == QPlatformSurfaceEvent::SurfaceCreated);
+    if (made)
+        QTimer::singleShot(0, this, [this] {
+            KeepAboveOwner();
+            if (isVisible()) {
+                hide();
+                show();
+            }
+        });
+    return QWidget::eventFilter(watched, event);
+}
+
+void CPropertyFrame::showEvent(QShowEvent* event)
+{
+    KeepAboveOwner();
+    QWidget::showEvent(event);
+}
+
+void CPropertyFrame::KeepAboveOwner()
+{
+    QWindow* own = windowHandle();
+    QWindow* owner = m_pOwner ? m_pOwner->windowHandle() : nullptr;
+    if (owner)
+        owner->installEventFilter(this);
+    if (own && owner && own->transientParent() != owner)
+        own->setTransientParent(owner);
+}
+
+// The control that last had the focus on the active page keeps it.
+void CPropertyFrame::TakeFocus()
+{
+    raise();
+    activateWindow();
+    if (!m_pCurrentSheet)
+        return;
+    QWidget* last = focusWidget();
+    if (!last || !m_pCurrentSheet->ActivePage()->isAncestorOf(last))
+        m_pCurrentSheet->FocusActivePage();
+    else
+        last->setFocus(Qt::ShortcutFocusReason);
+}
 
 // The frame starts a quarter across and two thirds down the main window; its
 // size comes with the first sheet.

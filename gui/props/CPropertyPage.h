@@ -13,17 +13,26 @@ class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QTimer;
 
 // A page of a property sheet: LoadFromModel shows the model's values on the
 // controls when the page becomes active; StoreToModel reads and checks the
 // controls and gives the values to the model editor when the page stops being
 // active (CBoundPage does both from one table of bound fields).
+//
+// Between the two, a watched control's edits go into the model as the author
+// makes them: typed text after a short pause (kTypingPauseMs), a pick from a
+// list, a radio button, a check box or the colour dialog at once. A number box
+// gives its value once the text is a valid value; its message about a wrong
+// value waits until the box is left.
 class CPropertyPage : public QWidget {
     Q_OBJECT
 public:
     // The area every page of the sheets has, in dialog units.
     static constexpr int kPageWidthDlu = 302;
     static constexpr int kPageHeightDlu = 90;
+    // The pause in typing after which the typed text goes into the model.
+    static constexpr int kTypingPauseMs = 250;
 
     CPropertyPage(const CEditorContext& context, const QString& title, int dialogId, QWidget* parent = nullptr);
 
@@ -37,6 +46,9 @@ public:
     virtual bool IsStale() const = 0;
     // Gives the focus back to the control whose input was last refused.
     void FocusRefused();
+    // Gives the model the edit still waiting for the pause in typing, if any.
+    void ApplyPendingEdit();
+    bool HasPendingEdit() const { return m_pPending != nullptr; }
     // A page laid out at its fixed area asks for exactly that area.
     QSize sizeHint() const override;
 
@@ -68,8 +80,40 @@ protected:
     bool ReadInt(CIntegerField* field, int& value);
     bool ReadInt(CIntegerField* field, int& value, int min, int max);
 
+    // Applies control's edits as they are made (see above).
+    void WatchEdits(QObject* control);
+    // Gives the model the value of control alone; tell: a refused input
+    // shows its message (else it is silently left for later).
+    virtual void ApplyEdit(const QObject* control, bool tell);
+    // What the page's edits go into now (an edit waiting for the pause is
+    // dropped when this changes meanwhile).
+    virtual const void* EditTarget() const { return nullptr; }
+    void DropPendingEdit();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // While one lives, changes of the controls are the page's own loading,
+    // not edits.
+    class LoadingScope {
+    public:
+        explicit LoadingScope(CPropertyPage& page) : m_page(page) { ++m_page.m_nLoading; }
+        ~LoadingScope() { --m_page.m_nLoading; }
+        LoadingScope(const LoadingScope&) = delete;
+        LoadingScope& operator=(const LoadingScope&) = delete;
+
+    private:
+        CPropertyPage& m_page;
+    };
+
 private:
     CEditorContext m_ctx;
     QString m_strTitle;
+    void OnEdited(const QObject* control, int delayMs);
+    // A number box was left: its value is checked, with a message this time.
+    void OnNumberLeft(CIntegerField* field);
+
     CIntegerField* m_pRefused = nullptr;
+    QTimer* m_pEditTimer = nullptr;
+    const QObject* m_pPending = nullptr;
+    const void* m_pPendingTarget = nullptr;
+    int m_nLoading = 0;
 };

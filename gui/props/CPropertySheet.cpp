@@ -40,6 +40,12 @@ void CPropertySheet::ActivateActivePage()
     }
 }
 
+void CPropertySheet::FocusActivePage()
+{
+    if (CPropertyPage* page = ActivePage())
+        FocusFirstControl(page);
+}
+
 bool CPropertySheet::DeactivateActivePage()
 {
     CPropertyPage* page = ActivePage();
@@ -99,7 +105,7 @@ void CPropertySheet::AddModeButtons(bool itemSheet)
 {
     m_pMenuButton =
         MakeModeButton(QStringLiteral("Menu"), QStringLiteral(":/props/menu.svg"),
-                       QStringLiteral("Properties:How to display this item and his siblings"), !itemSheet, false);
+                       QStringLiteral("Properties:How to display this item and its siblings"), !itemSheet, false);
     m_pItemButton = MakeModeButton(QStringLiteral("Item"), QStringLiteral(":/props/item.svg"),
                                    QStringLiteral("Properties:What is displayed on the item"), itemSheet, true);
 }

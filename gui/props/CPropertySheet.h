@@ -33,6 +33,8 @@ public:
 
     // Loads the active page and gives it the focus.
     void ActivateActivePage();
+    // Gives the focus to the active page's first control.
+    void FocusActivePage();
     // Stores the active page; false when its input was refused.
     bool DeactivateActivePage();
     // Lays the sheet out around pages of the given size (every page of every

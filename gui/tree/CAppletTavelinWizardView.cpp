@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QDrag>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -254,12 +255,22 @@ bool CAppletTavelinWizardView::CheckNesting(const QTreeWidgetItem* target, int i
 
 // --- property frame -----------------------------------------------------------
 
+// The command also raises the frame and gives it the keyboard; following the
+// selection does neither.
 void CAppletTavelinWizardView::OnProperty()
+{
+    ShowProperty();
+    if (m_pPropertyFrame && m_pPropertyFrame->isVisible())
+        m_pPropertyFrame->TakeFocus();
+}
+
+void CAppletTavelinWizardView::ShowProperty()
 {
     if (!m_pPropertyFrame) {
         m_pPropertyFrame = new CPropertyFrame(m_ctx, window());
         connect(m_pPropertyFrame, &QObject::destroyed, this, [this] { m_pPropertyFrame = nullptr; });
-        connect(m_pPropertyFrame, &CPropertyFrame::SheetModeSwitched, this, &CAppletTavelinWizardView::OnProperty);
+        connect(m_pPropertyFrame, &CPropertyFrame::SheetModeSwitched, this, &CAppletTavelinWizardView::ShowProperty);
+        connect(m_pPropertyFrame, &CPropertyFrame::ReturnAsked, this, &CAppletTavelinWizardView::TakeFocus);
         PlacePropertyFrame();
     }
     QTreeWidgetItem* node = SelectedNode();
@@ -267,6 +278,13 @@ void CAppletTavelinWizardView::OnProperty()
         m_pPropertyFrame->show();
     ShowPropertyFor(node);
     emit CommandStateChanged();
+}
+
+void CAppletTavelinWizardView::TakeFocus()
+{
+    window()->raise();
+    window()->activateWindow();
+    setFocus(Qt::ShortcutFocusReason);
 }
 
 // x = L + W/4, y = T + 2H/3 of the main window's outer rectangle; the size
@@ -301,7 +319,7 @@ void CAppletTavelinWizardView::OnCurrentNodeChanged()
     if (IsRebuilding())
         return;
     if (m_pPropertyFrame && (m_pPropertyFrame->isVisible() || m_bFrameHiddenForMenu))
-        OnProperty();
+        ShowProperty();
     emit CommandStateChanged();
 }
 
@@ -351,11 +369,12 @@ void CAppletTavelinWizardView::OpenContextMenu(const QPoint& globalPos)
     m_pActMoveUp->setEnabled(CanMove());
     m_pActMoveDown->setEnabled(CanMove());
     m_pActProperty->setEnabled(CanProperty());
+    emit CommandStateChanged();  // the main window's commands in the menu
     m_pContextMenu->popup(globalPos);
 }
 
-// A right click selects the node under the pointer; the menu key opens the
-// menu 5 pixels into the tree's corner. Either way the menu opens once.
+// A right click selects the node under the pointer; the menu key and
+// Shift+F10 open the menu at the selected node. Either way the menu opens once.
 void CAppletTavelinWizardView::contextMenuEvent(QContextMenuEvent* event)
 {
     if (event->reason() == QContextMenuEvent::Mouse) {
@@ -363,9 +382,52 @@ void CAppletTavelinWizardView::contextMenuEvent(QContextMenuEvent* event)
             setCurrentItem(node);
         OpenContextMenu(event->globalPos());
     } else {
-        OpenContextMenu(viewport()->mapToGlobal(QPoint(5, 5)));
+        OpenContextMenu(KeyboardMenuPos());
     }
     event->accept();
+}
+
+void CAppletTavelinWizardView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        OpenContextMenu(KeyboardMenuPos());
+        event->accept();
+        return;
+    }
+    CMenuTreeMirror::keyPressEvent(event);
+}
+
+// Below the start of the selected node's text, kept inside the tree.
+QPoint CAppletTavelinWizardView::KeyboardMenuPos()
+{
+    QPoint local(5, 5);
+    if (QTreeWidgetItem* node = SelectedNode()) {
+        scrollToItem(node);
+        const QRect rect = visualItemRect(node);
+        if (rect.isValid())
+            local = QPoint(rect.left() + indentation(), rect.bottom());
+    }
+    const QRect inside = viewport()->rect();
+    local.setX(std::clamp(local.x(), inside.left(), inside.right()));
+    local.setY(std::clamp(local.y(), inside.top(), inside.bottom()));
+    return viewport()->mapToGlobal(local);
+}
+
+void CAppletTavelinWizardView::AddContextActions(const QList<QAction*>& actions)
+{
+    QAction* before = m_pActProperty;
+    // The separator above Property stays above it.
+    const QList<QAction*> all = m_pContextMenu->actions();
+    const qsizetype at = all.indexOf(m_pActProperty);
+    if (at > 0 && all[at - 1]->isSeparator())
+        before = all[at - 1];
+    m_pContextMenu->insertSeparator(before);
+    for (QAction* action : actions) {
+        if (action)
+            m_pContextMenu->insertAction(before, action);
+        else
+            m_pContextMenu->insertSeparator(before);
+    }
 }
 
 // --- clipboard ------------------------------------------------------------------
@@ -498,6 +560,72 @@ bool CAppletTavelinWizardView::DropNode(QTreeWidgetItem* dragged, QTreeWidgetIte
     return pasted;
 }
 
+// Beside an item: in the menu that holds it, where a move may land as for a
+// drop on that menu's owner. A move beside the dragged item itself changes
+// nothing and is refused.
+bool CAppletTavelinWizardView::CanDropBeside(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target,
+                                             bool ctrl) const
+{
+    if (!target || !IsItemKind(GetNodeKind(target)) || (target == dragged && !ctrl))
+        return false;
+    return CanDropOn(dragged, target->parent(), ctrl);
+}
+
+// The copy goes in at the front of the menu and moves down to its place, all
+// in one step with the removal of the original of a move.
+bool CAppletTavelinWizardView::DropNodeBeside(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool after, bool ctrl)
+{
+    if (!CanDropBeside(dragged, target, ctrl) || !CommitPropertyPage())
+        return false;
+    QTreeWidgetItem* parent = target->parent();
+    const CTavelinItem& source = *ItemOf(dragged);
+    if (!CheckNesting(parent, ItemLevels(source)))
+        return false;
+    CTavelinItem* owner = ItemOf(parent);
+    CTavelin* menu = owner ? owner->m_pSubMenu.get() : TopMenuOf(parent);
+    CTavelinItem* anchor = ItemOf(target);
+    if (!menu || !anchor)
+        return false;
+    m_ctx.editor.BeginMacro(ctrl ? tr("Copy") : tr("Move"));
+    CTavelinItem* fresh = m_ctx.editor.InsertItemCopy(menu, owner, owner ? GetNodeDepth(parent) - 1 : 0, source);
+    while (fresh && menu->IndexOf(fresh) < menu->IndexOf(anchor) + (after ? 1 : -1))
+        if (!m_ctx.editor.MoveItem(menu, fresh, false))
+            break;
+    if (fresh && !ctrl)
+        RemoveItemNode(dragged);
+    m_ctx.editor.EndMacro();
+    if (QTreeWidgetItem* node = fresh ? NodeOf(fresh) : nullptr)
+        setCurrentItem(node);
+    emit CommandStateChanged();
+    return fresh != nullptr;
+}
+
+CAppletTavelinWizardView::DropWhere CAppletTavelinWizardView::DropWhereAt(const QTreeWidgetItem* target,
+                                                                          const QPoint& pos) const
+{
+    if (!target || !IsItemKind(GetNodeKind(target)))
+        return DropWhere::On;
+    const QRect row = visualItemRect(target);
+    const int band = std::max(3, row.height() / 4);
+    if (pos.y() < row.top() + band)
+        return DropWhere::Above;
+    if (pos.y() > row.bottom() - band)
+        return DropWhere::Below;
+    return DropWhere::On;
+}
+
+// Between two items when the pointer is near a row's edge and the drop may
+// land there; otherwise on the node, when it may land there.
+QTreeWidgetItem* CAppletTavelinWizardView::DropTargetAt(const QPoint& pos, bool ctrl, DropWhere& where) const
+{
+    QTreeWidgetItem* target = itemAt(pos);
+    where = DropWhereAt(target, pos);
+    if (where != DropWhere::On && CanDropBeside(m_hDragItem, target, ctrl))
+        return target;
+    where = DropWhere::On;
+    return CanDropOn(m_hDragItem, target, ctrl) ? target : nullptr;
+}
+
 // The drag carries no model data: the dragged node stays in m_hDragItem, so
 // only a drag that starts here can drop anything. No drag image is drawn.
 void CAppletTavelinWizardView::startDrag(Qt::DropActions)
@@ -527,9 +655,11 @@ bool CAppletTavelinWizardView::IsDragOfThisView(const QDropEvent* event) const
 bool CAppletTavelinWizardView::UpdateDropState(QDragMoveEvent* event)
 {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    QTreeWidgetItem* target = itemAt(event->position().toPoint());
-    if (IsDragOfThisView(event) && CanDropOn(m_hDragItem, target, ctrl)) {
-        SetDropHighlight(target);
+    DropWhere where = DropWhere::On;
+    QTreeWidgetItem* target =
+        IsDragOfThisView(event) ? DropTargetAt(event->position().toPoint(), ctrl, where) : nullptr;
+    if (target) {
+        SetDropHighlight(target, where);
         event->setDropAction(ctrl ? Qt::CopyAction : Qt::MoveAction);
         event->accept();
         return true;
@@ -568,11 +698,16 @@ void CAppletTavelinWizardView::dragLeaveEvent(QDragLeaveEvent* event)
 void CAppletTavelinWizardView::dropEvent(QDropEvent* event)
 {
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    QTreeWidgetItem* target = itemAt(event->position().toPoint());
+    DropWhere where = DropWhere::On;
+    QTreeWidgetItem* target =
+        IsDragOfThisView(event) ? DropTargetAt(event->position().toPoint(), ctrl, where) : nullptr;
     SetDropHighlight(nullptr);
     stopAutoScroll();
     setState(NoState);
-    if (!IsDragOfThisView(event) || !DropNode(m_hDragItem, target, ctrl)) {
+    const bool dropped =
+        target && (where == DropWhere::On ? DropNode(m_hDragItem, target, ctrl)
+                                          : DropNodeBeside(m_hDragItem, target, where == DropWhere::Below, ctrl));
+    if (!dropped) {
         event->ignore();
         return;
     }
@@ -580,16 +715,18 @@ void CAppletTavelinWizardView::dropEvent(QDropEvent* event)
     event->accept();
 }
 
-void CAppletTavelinWizardView::SetDropHighlight(QTreeWidgetItem* node)
+void CAppletTavelinWizardView::SetDropHighlight(QTreeWidgetItem* node, DropWhere where)
 {
-    if (m_hDropHighlight == node)
+    if (m_hDropHighlight == node && m_eDropWhere == where)
         return;
     m_hDropHighlight = node;
+    m_eDropWhere = where;
     viewport()->update();
 }
 
 // The drop target is framed and tinted in the selection's colour, so that it
-// stands apart from the selected (dragged) node while the pointer is over it.
+// stands apart from the selected (dragged) node while the pointer is over it;
+// a drop between items shows as a line at the edge where it lands.
 void CAppletTavelinWizardView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                                        const QModelIndex& index) const
 {
@@ -597,6 +734,17 @@ void CAppletTavelinWizardView::drawRow(QPainter* painter, const QStyleOptionView
     if (!m_hDropHighlight || itemFromIndex(index) != m_hDropHighlight)
         return;
     const QColor colour = palette().color(QPalette::Highlight);
+    if (m_eDropWhere != DropWhere::On) {
+        // The insertion line, from the text's start, at the edge the drop takes.
+        const int y = m_eDropWhere == DropWhere::Above ? option.rect.top() + 1 : option.rect.bottom() - 1;
+        const int left = visualItemRect(m_hDropHighlight).left();
+        painter->save();
+        painter->setPen(QPen(colour, 2));
+        painter->drawLine(left, y, option.rect.right() - 2, y);
+        painter->drawLine(left, y - 3, left, y + 3);
+        painter->restore();
+        return;
+    }
     QColor tint = colour;
     tint.setAlpha(56);
     painter->save();

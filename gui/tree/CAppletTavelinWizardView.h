@@ -46,7 +46,17 @@ public:
     // A drop of dragged on target: a copy with ctrl, a move without. False
     // when refused.
     bool DropNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool ctrl);
+    // Where a drop lands relative to the node under the pointer: on it (as
+    // its first child), or between it and its neighbour above or below.
+    enum class DropWhere { On, Above, Below };
+    // Near the top or bottom edge of an item's row, between; else on it.
+    DropWhere DropWhereAt(const QTreeWidgetItem* target, const QPoint& pos) const;
+    // A drop of dragged beside target (after it when after), as target's
+    // sibling: a copy with ctrl, a move without. False when refused.
+    bool CanDropBeside(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target, bool ctrl) const;
+    bool DropNodeBeside(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool after, bool ctrl);
     QTreeWidgetItem* DropHighlight() const { return m_hDropHighlight; }
+    DropWhere DropHighlightWhere() const { return m_eDropWhere; }
     // The format of the (empty) data that a drag out of this view carries.
     static QString DragMimeType();
 
@@ -54,6 +64,15 @@ public:
     QMenu* ContextMenu() const { return m_pContextMenu; }
     // Applies the enable and check rules and pops the context menu up.
     void OpenContextMenu(const QPoint& globalPos);
+    // Where the keyboard opens the context menu: at the selected node (the
+    // tree's corner without one), in global coordinates.
+    QPoint KeyboardMenuPos();
+    // Adds the main window's commands that act on the selection (the
+    // clipboard, Import Items) to the context menu, before Property; a null
+    // entry adds a separator.
+    void AddContextActions(const QList<QAction*>& actions);
+    // Gives the keyboard back to the tree (from the property window).
+    void TakeFocus();
 
 public slots:
     void OnProperty();
@@ -68,6 +87,7 @@ public slots:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -99,9 +119,13 @@ private:
     bool CheckNesting(const QTreeWidgetItem* target, int itemLevels);
     QTreeWidgetItem* ExpandTo(QTreeWidgetItem* target, const CTavelinItem* item);
     void ShowPropertyFor(QTreeWidgetItem* node);
+    // Creates the frame on first use and shows what the selection needs.
+    void ShowProperty();
     void PlacePropertyFrame();
     bool UpdateDropState(QDragMoveEvent* event);
-    void SetDropHighlight(QTreeWidgetItem* node);
+    void SetDropHighlight(QTreeWidgetItem* node, DropWhere where = DropWhere::On);
+    // The drop target and place for the pointer at pos; null when refused.
+    QTreeWidgetItem* DropTargetAt(const QPoint& pos, bool ctrl, DropWhere& where) const;
     bool IsDragOfThisView(const QDropEvent* event) const;
 
     QMenu* m_pContextMenu = nullptr;
@@ -110,6 +134,7 @@ private:
     QAction* m_pActMoveUp = nullptr;
     QAction* m_pActMoveDown = nullptr;
     QTreeWidgetItem* m_hDropHighlight = nullptr;
+    DropWhere m_eDropWhere = DropWhere::On;
     // Property hid the frame for a top-level menu; selecting another node
     // shows it again.
     bool m_bFrameHiddenForMenu = false;

@@ -29,6 +29,7 @@ bool CColorButton::Choose()
     if (!chosen)
         return false;
     SetColor(FromQColor(*chosen));
+    emit ColorChosen();
     return true;
 }
 

@@ -17,7 +17,8 @@ public:
     explicit CColorButton(IUserPrompts& prompts, QWidget* parent = nullptr);
 
     // The colour dialog (full, any colour) starting at m_crColor; OK keeps the
-    // chosen colour and repaints, Cancel changes nothing. True on OK.
+    // chosen colour, repaints and tells ColorChosen, Cancel changes nothing.
+    // True on OK.
     bool Choose();
     void SetColor(COLORREF color);
 
@@ -26,6 +27,9 @@ public:
     QSize sizeHint() const override;
 
     COLORREF m_crColor = 0;
+
+signals:
+    void ColorChosen();
 
 private:
     IUserPrompts& m_prompts;

@@ -107,7 +107,7 @@ TEST_F(AppletPage, BrowseFillsTheBoxOnlyOnOk)
     EXPECT_EQ(prompts.filters,
               QStringList({"Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)",
                            "Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)", "Audio Files(*.au) (*.au)"}));
-    EXPECT_EQ(Params().m_strBackImage, "");  // stored when the page is left
+    EXPECT_EQ(Params().m_strBackImage, "/media/back.jpg");  // the chosen file goes in as the box is filled
     ClickTab(1);
     EXPECT_EQ(Params().m_strBackImage, "/media/back.jpg");
 }
@@ -140,8 +140,10 @@ TEST_F(AppletPage, MoreStylesLoadAndStoreAndRefuseEmptyBoxes)
     Control<CIntegerField>("LineIndent")->SetText("20");
     ClickTab(0);
     EXPECT_EQ(prompts.messages, QStringList{"Please enter an integer."});
-    EXPECT_EQ(applet.m_nDisplayFromY, 30);
-    EXPECT_EQ(applet.m_bShowSelection, 0);
+    // The boxes edited before the refused one went in as they were edited.
+    EXPECT_EQ(applet.m_nDisplayFromY, 45);
+    EXPECT_EQ(applet.m_bShowSelection, 1);
+    EXPECT_EQ(applet.m_nLineThick, 2);
     Control<CIntegerField>("LineThick")->SetText("3");
     ClickTab(0);
     EXPECT_EQ(applet.m_bShowSelection, 1);

@@ -45,7 +45,7 @@ protected:
     }
 };
 
-TEST_F(Document, NewStartsFromTemplatesAndEscapeLeavesTheModelReset)
+TEST_F(Document, NewStartsFromTemplatesAndEscapeKeepsTheProject)
 {
     ASSERT_TRUE(Start());
     // The first document of the run takes template 0 without asking.
@@ -60,17 +60,18 @@ TEST_F(Document, NewStartsFromTemplatesAndEscapeLeavesTheModelReset)
     EXPECT_EQ(prompts.dialogs, QStringList{"New Tavelina"});
     EXPECT_EQ(std::make_pair(Params().m_strName, Params().m_arrMenus.size()), TemplateShape(3));
 
-    // Escape: the new command fails, the model stays reset and the tree shows
-    // just the root.
+    // Escape: the new command fails and the open project stays as it was,
+    // modified, with its history.
     Editor().AddTopMenu();
     ASSERT_TRUE(Doc()->IsModified());
-    prompts.saveAnswers.push_back(IUserPrompts::SaveAnswer::No);
+    const size_t menus = Params().m_arrMenus.size();
     EXPECT_FALSE(Doc()->NewDocument());
-    EXPECT_TRUE(Params().m_arrMenus.empty());
+    EXPECT_EQ(Params().m_arrMenus.size(), menus);
     ASSERT_NE(Tree()->RootNode(), nullptr);
-    EXPECT_EQ(Tree()->RootNode()->childCount(), 0);
+    EXPECT_EQ(Tree()->RootNode()->childCount(), int(menus));
     EXPECT_EQ(Doc()->Title(), "Untitled");
-    EXPECT_FALSE(Doc()->IsModified());
+    EXPECT_TRUE(Doc()->IsModified());
+    EXPECT_TRUE(Editor().History().canUndo());
 }
 
 TEST_F(Document, ModifiedFlagThroughEditSaveAndOpen)

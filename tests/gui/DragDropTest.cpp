@@ -54,10 +54,17 @@ protected:
         return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
     }
 
-    bool DropAt(QTreeWidgetItem* node, bool ctrl)
+    // Near the top (dy < 0) or bottom (dy > 0) edge of node's row.
+    QPoint PointBeside(QTreeWidgetItem* node, int dy) const
     {
-        QDropEvent event(PointOn(node), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
-                         ctrl ? Qt::ControlModifier : Qt::NoModifier);
+        const QRect row = view->visualItemRect(node);
+        return QPoint(row.center().x(), dy < 0 ? row.top() + 1 : row.bottom() - 1);
+    }
+
+    bool DropAt(QTreeWidgetItem* node, bool ctrl, int dy = 0)
+    {
+        QDropEvent event(dy == 0 ? PointOn(node) : PointBeside(node, dy), Qt::CopyAction | Qt::MoveAction, &data,
+                         Qt::LeftButton, ctrl ? Qt::ControlModifier : Qt::NoModifier);
         QApplication::sendEvent(view->viewport(), &event);
         return event.isAccepted();
     }
@@ -230,4 +237,53 @@ TEST_F(DragDrop, DragEventsHighlightAnswerAndDrop)
     EXPECT_EQ(ItemLabels(gamma), QStringList({"a3"}));
     EXPECT_EQ(ItemLabels(alpha), QStringList({"a1", "a3"}));
     EXPECT_EQ(Image(gamma->GetItem(0)), 6);
+}
+
+// Near the edge of an item's row a drop lands between items, shown by a line
+// there; one undo takes a moving drop back.
+TEST_F(DragDrop, DropsLandBetweenItems)
+{
+    ShowView();
+    QUndoStack& history = Editor().History();
+    struct Case {
+        const char* name;
+        CTavelinItem* const* dragged;
+        CTavelinItem* const* target;
+        int dy;
+        bool ctrl;
+        QStringList alpha;  // alpha's labels afterwards
+    };
+    const Case cases[] = {
+        {"move a2 above a1", &a2, &a1, -1, false, {"a2", "a1", "a3"}},
+        {"move a1 below a2", &a1, &a2, 1, false, {"a2", "a1", "a3"}},
+        {"move a1 below a3", &a1, &a3, 1, false, {"a2", "a3", "a1"}},
+        {"copy a2 below a1", &a2, &a1, 1, true, {"a1", "a2", "a2", "a3"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QStringList before = ItemLabels(alpha);
+        const int steps = history.index();
+        Drag()->SetDragItem(Node(*c.dragged));
+        QDragEnterEvent move(PointBeside(Node(*c.target), c.dy), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                             c.ctrl ? Qt::ControlModifier : Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        EXPECT_TRUE(move.isAccepted());
+        EXPECT_EQ(view->DropHighlight(), Node(*c.target));
+        EXPECT_EQ(view->DropHighlightWhere(),
+                  c.dy < 0 ? CAppletTavelinWizardView::DropWhere::Above : CAppletTavelinWizardView::DropWhere::Below);
+        ASSERT_TRUE(DropAt(Node(*c.target), c.ctrl, c.dy));
+        EXPECT_EQ(ItemLabels(alpha), c.alpha);
+        EXPECT_EQ(history.index(), steps + 1);
+        history.undo();
+        EXPECT_EQ(ItemLabels(alpha), before);
+    }
+    // Beside an item of another menu: the item joins that menu there.
+    ASSERT_TRUE(view->CanDropBeside(Node(a2), Node(a1x), false));
+    ASSERT_TRUE(view->DropNodeBeside(Node(a2), Node(a1x), true, false));
+    EXPECT_EQ(ItemLabels(a1->m_pSubMenu.get()), QStringList({"a1x", "a2", "a1y"}));
+    // Never beside itself by a move, nor inside its own branch.
+    EXPECT_FALSE(view->CanDropBeside(Node(a1), Node(a1), false));
+    EXPECT_FALSE(view->CanDropBeside(Node(a1), Node(a1x), false));
+    EXPECT_TRUE(view->CanDropBeside(Node(a1), Node(a1x), true));
+    EXPECT_FALSE(view->CanDropBeside(Node(a1), Node(alpha), false));
 }

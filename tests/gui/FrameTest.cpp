@@ -49,15 +49,17 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
     for (QAction* popup : FrameFixture::Frame()->menuBar()->actions())
         popups << popup->text();
     EXPECT_EQ(popups, QStringList({"&File", "&Edit", "&View", "&Menu", "&Build", "&Options", "&Help"}));
-    EXPECT_EQ(Entries("&File"), QStringList({"&New Tavelina...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
-                                             "Save &As...", "Save As &Template...", "&Export HTML5 Menu...",
-                                             "&Import Menu...", "-", "Recent File", "-", "E&xit"}));
+    EXPECT_EQ(Entries("&File"),
+              QStringList({"&New Tavelina...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...\tCtrl+Shift+S",
+                           "Save As &Template...", "&Export HTML5 Menu...", "&Import Menu...", "-", "Recent File", "-",
+                           "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Entries("&Edit"), QStringList({"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
                                              "&Paste\tCtrl+V", "-", "&Find...\tCtrl+F", "Find &Next\tF3"}));
-    EXPECT_EQ(Entries("&Menu"), QStringList({"&Insert Menu/Item", "&Delete\tDel", "&Visible", "-", "Move &Up",
-                                             "Move Do&wn", "-", "Import I&tems...", "-", "&Property\tAlt+Enter"}));
+    EXPECT_EQ(Entries("&Menu"),
+              QStringList({"&Insert Menu/Item\tIns", "&Delete\tDel", "&Visible\tCtrl+H", "-", "Move &Up\tAlt+Up",
+                           "Move Do&wn\tAlt+Down", "-", "Import I&tems...", "-", "&Property\tAlt+Enter"}));
     EXPECT_EQ(Entries("&Build"), QStringList({"&Check Parameters", "Check &Links", "Build &HTML...", "-",
-                                              "&Preview\tCtrl+P", "&Clear Message"}));
+                                              "&Preview\tCtrl+P", "Clear &Message"}));
     EXPECT_EQ(Entries("&Options"), QStringList({"Web &Browser...", "&Template...\tCtrl+T", "-", "Auto-Change Menu Size",
                                                 "HTML5 Menu &Runtime", "Auto&Save..."}));
     EXPECT_EQ(Entries("&Help"), QStringList({"&Help Topics", "&Getting Started", "&Search for Help on ...",
@@ -83,6 +85,22 @@ TEST_F(Frame, MenusToolBarAndKeysAreTheEditorsOwn)
     EXPECT_TRUE(FrameFixture::Frame()->Action(A::EditPaste)->shortcuts().contains(QKeySequence("Shift+Ins")));
     EXPECT_EQ(FrameFixture::Frame()->Action(A::Property)->shortcut(), QKeySequence("Alt+Return"));
     EXPECT_EQ(FrameFixture::Frame()->Action(A::PrevPane)->shortcut(), QKeySequence("Shift+F6"));
+    EXPECT_TRUE(FrameFixture::Frame()->Action(A::FileSaveAs)->shortcuts().contains(QKeySequence("Ctrl+Shift+S")));
+    EXPECT_TRUE(FrameFixture::Frame()->Action(A::AppExit)->shortcuts().contains(QKeySequence("Ctrl+Q")));
+
+    // No two entries of a menu share a mnemonic.
+    for (QAction* popup : FrameFixture::Frame()->menuBar()->actions()) {
+        QStringList seen;
+        for (QAction* entry : popup->menu()->actions()) {
+            const QString text = entry->text().section(QLatin1Char('\t'), 0, 0);
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at < 0 || at + 1 >= text.size())
+                continue;
+            const QString mnemonic = text.mid(at + 1, 1).toLower();
+            EXPECT_FALSE(seen.contains(mnemonic)) << popup->text().toStdString() << " " << text.toStdString();
+            seen << mnemonic;
+        }
+    }
 }
 
 TEST_F(Frame, StatusBarShowsPromptsAndKeyPanes)

@@ -95,7 +95,7 @@ TEST_F(PropertyFrame, ModeButtonsSwitchTheSheetModeForLaterItems)
     QPushButton* menuButton = Shown()->MenuButton();
     QPushButton* itemButton = Shown()->ItemButton();
     ASSERT_TRUE(menuButton && itemButton);
-    EXPECT_EQ(menuButton->toolTip(), "Properties:How to display this item and his siblings");
+    EXPECT_EQ(menuButton->toolTip(), "Properties:How to display this item and its siblings");
     EXPECT_EQ(itemButton->toolTip(), "Properties:What is displayed on the item");
     const int w = Shown()->width() - CPropertySheet::kModeButtonSize;
     EXPECT_EQ(menuButton->geometry(), QRect(w, 25, 50, 50));
@@ -147,13 +147,15 @@ TEST_F(PropertyFrame, CloseStoresAndReopeningKeepsSheetTabAndPlace)
     EXPECT_EQ(menuA->m_styleClick.m_nTextOffset, 18);
 }
 
-TEST_F(PropertyFrame, RefusedIntegerKeepsThePageAndStoresNothing)
+TEST_F(PropertyFrame, RefusedIntegerKeepsThePageAndStoresNothingOfIt)
 {
     Selection().SetItemSheetMode(false);
     ShowItem(a1, menuA);
     ClickTab(1);
     ASSERT_TRUE(ActivateWindow(frame));
-    const CMenuStyle before = *menuA;
+    // The valid offset goes in as it is edited; the refused one never.
+    CMenuStyle before = *menuA;
+    before.m_styleNormal.m_nImageOffset = 3;
     Control<CIntegerField>("ImageOffset")->SetText("3");
     Control<CIntegerField>("TextOffset")->SetText("12a");
     ClickTab(2);
@@ -188,7 +190,7 @@ TEST_F(PropertyFrame, AppletSizeOutOfRangeIsRefused)
     Control<CIntegerField>("Height")->SetText("-1");
     ClickTab(1);
     EXPECT_EQ(prompts.messages.last(), "Please enter an integer between 0 and 5000.");
-    EXPECT_EQ(Params().m_nWidth, 400);
+    EXPECT_EQ(Params().m_nWidth, 250);  // valid, it went in while the height is refused
     Shown()->ActivePage()->findChild<CIntegerField*>("Height")->SetText("5000");
     ClickTab(1);
     EXPECT_EQ(Shown()->ActiveIndex(), 1);
@@ -236,13 +238,14 @@ TEST_F(PropertyFrame, NameAndLabelAreStoredWhenTheirBoxLosesFocus)
     EXPECT_EQ(Params().m_strName, "Renamed");
     EXPECT_EQ(applet.count(), 1);
 
-    // Refused input elsewhere on the page keeps the old name.
+    // Refused input elsewhere on the page does not hold the typed name back;
+    // leaving the name box still says what is refused.
     Control<CIntegerField>("Width")->SetText("");
     name->setFocus();
     name->setText("Again");
     Control<QLineEdit>("BackgroundImage")->setFocus();
     EXPECT_EQ(prompts.messages, QStringList{"Please enter an integer."});
-    EXPECT_EQ(Params().m_strName, "Renamed");
+    EXPECT_EQ(Params().m_strName, "Again");
     EXPECT_EQ(QApplication::focusWidget(), Control<CIntegerField>("Width")->Edit());
 
     ShowItem(s1, subA1);
@@ -284,7 +287,7 @@ TEST_F(PropertyFrame, ChangesMadeElsewhereReachTheShownPage)
     name->setText("Named");
     Control<QLineEdit>("BackgroundAudio")->setFocus();
     EXPECT_EQ(Params().m_strName, "Named");
-    EXPECT_EQ(Params().m_nWidth, 400);
+    EXPECT_EQ(Params().m_nWidth, 300);  // typed before the name, it went in too
     EXPECT_EQ(Control<CIntegerField>("Width")->Text(), "300");
 }
 
