@@ -1,6 +1,7 @@
 #include "CAppletTavelinWizardApp.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <optional>
 
@@ -106,7 +107,7 @@ void CAppletTavelinWizardApp::StartAutoSave()
 {
     QString folder = d->recoveryFolder;
     if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+        folder = DefaultRecoveryFolder();
     IFileSystem& fs = d->context->fileSystem;
     d->recovery = std::make_unique<CRecoveryStore>(fs, CText::FromQ(folder));
     d->recovery->Open();
@@ -119,6 +120,17 @@ void CAppletTavelinWizardApp::StartAutoSave()
     d->autoSaver->OfferRecovery(d->prompts, d->frame.get(), [doc](const QString& page, const std::string& text) {
         return doc->OpenRecovered(page, text);
     });
+}
+
+QString CAppletTavelinWizardApp::DefaultRecoveryFolder()
+{
+    // State that outlives a run but is no user data: $XDG_STATE_HOME, whose
+    // default (a relative value counts as unset) is ~/.local/state.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return QDir::cleanPath(state + QLatin1Char('/') + QCoreApplication::organizationName() + QLatin1Char('/') +
+                           QCoreApplication::applicationName() + QStringLiteral("/recovery"));
 }
 
 void CAppletTavelinWizardApp::SetRecoveryFolder(const QString& folder)

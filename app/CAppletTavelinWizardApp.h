@@ -36,9 +36,12 @@ public:
     int ExitInstance();
 
     // Autosave and recovery: the folder of the recovery copies (tests set
-    // their own before start-up; default the per-user data folder's
-    // "recovery") and the auto-saver of this run (null before start-up).
+    // their own before start-up; default DefaultRecoveryFolder()) and the
+    // auto-saver of this run (null before start-up).
     void SetRecoveryFolder(const QString& folder);
+    // "recovery" in the per-user state folder:
+    // $XDG_STATE_HOME/ORGANISATION/APPLICATION/recovery.
+    static QString DefaultRecoveryFolder();
     CAutoSaver* AutoSaver() const;
     CMainFrame* MainFrame() const;
     CAppletTavelinWizardDoc* Document() const;
