@@ -187,4 +187,16 @@ if(TARGET atwwebpreview)
         "applettavelinwizard (= ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Packing at another time gives the same bytes: SOURCE_DATE_EPOCH, when the
+# environment does not set it, is the date of the changelog's last entry.
+file(STRINGS ${CMAKE_SOURCE_DIR}/debian/changelog trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
+string(REGEX REPLACE "^.*>  " "" stamp "${trailer}")
+execute_process(COMMAND date -u -d "${stamp}" +%s OUTPUT_VARIABLE ATW_SOURCE_DATE_EPOCH
+                OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+if(failed OR NOT ATW_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "debian/changelog: no date in its last entry's trailer (${trailer})")
+endif()
+configure_file(${CMAKE_SOURCE_DIR}/cmake/CPackProjectConfig.cmake.in
+               ${CMAKE_BINARY_DIR}/CPackProjectConfig.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackProjectConfig.cmake)
 include(CPack)
