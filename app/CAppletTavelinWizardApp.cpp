@@ -13,6 +13,7 @@
 #include "editor/CCommandLine.h"
 #include "editor/CEditorContext.h"
 #include "editor/CModelEditor.h"
+#include "editor/CPreview.h"
 #include "editor/CQtSettings.h"
 #include "editor/CSelection.h"
 #include "editor/CText.h"
@@ -82,8 +83,14 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
     d->browser.Reload();
     d->selection.Clear();
     d->selection.SetItemSheetMode(true);
+    // A program folder of one's own (--program-dir) keeps its previews; the
+    // editor's own ones go to the per-user cache.
+    const std::string previewDir =
+        line.m_strProgramDir.isEmpty()
+            ? CText::FromQ(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/preview"))
+            : std::string();
     d->context.emplace(CEditorContext{d->editor, d->selection, d->settings, CStdFileSystem::Instance(),
-                                      d->prompts, d->browser, programDir});
+                                      d->prompts, d->browser, programDir, previewDir});
     CTemplateStore(d->settings, d->context->fileSystem, programDir).EnsureNameList();
 
     d->help = std::make_unique<CHelpSystem>(programDir, d->browser);
@@ -157,10 +164,9 @@ int CAppletTavelinWizardApp::ExitInstance()
     d->doc.reset();
     d->help.reset();
     d->selection.Clear();
-    const std::string programDir = d->context->programDir;
+    const std::string previewDir = d->context->programDir.empty() ? std::string() : CPreview::PreviewFolder(*d->context);
     d->context.reset();
-    if (!programDir.empty())
-        CProgramFolder(CStdFileSystem::Instance()).CleanPreviewFolder(programDir, previewFiles);
+    CProgramFolder(CStdFileSystem::Instance()).CleanPreviewFolder(previewDir, previewFiles);
     return 0;
 }
 

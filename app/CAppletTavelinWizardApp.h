@@ -31,8 +31,10 @@ public:
     // main window and the first document (or the page named on the command
     // line). False when the program is to end at once.
     bool InitInstance(const QStringList& arguments);
-    // Shut-down: removes the files Preview wrote into the preview folder
-    // "tmp", and the folder when nothing else is left in it.
+    // Shut-down: removes the files Preview wrote into the preview folder (in
+    // the per-user cache, $XDG_CACHE_HOME/ORGANISATION/APPLICATION/preview,
+    // or "tmp" in a program folder given with --program-dir), and the folder
+    // when nothing else is left in it.
     int ExitInstance();
 
     // Autosave and recovery: the folder of the recovery copies (tests set

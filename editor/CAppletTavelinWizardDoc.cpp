@@ -370,7 +370,7 @@ void CAppletTavelinWizardDoc::ExportHtml5(const QString& path, bool fragment)
 
 void CAppletTavelinWizardDoc::KeepPreviewFilesFor(const QString& pagePath)
 {
-    const QString preview = QDir(CText::ToQ(CPreview::PreviewFolder(m_ctx.programDir))).canonicalPath();
+    const QString preview = QDir(CText::ToQ(CPreview::PreviewFolder(m_ctx))).canonicalPath();
     if (!preview.isEmpty() && QFileInfo(pagePath).absoluteDir().canonicalPath() == preview)
         m_previewFiles.clear();
 }
