@@ -22,6 +22,11 @@ option(ATW_DPKG_BUILDFLAGS "Take compiler and linker flags from dpkg-buildflags"
 add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
                     -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
 
+# moc's generated files include the headers by a path relative to an include
+# folder rather than to the build folder, whose depth would show in the debug
+# information (and so in the build id).
+set(CMAKE_AUTOMOC_PATH_PREFIX ON)
+
 if(ATW_SANITIZE)
     return()
 endif()
