@@ -3,6 +3,7 @@
 #include "CAppletTavelinWizardApp.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <optional>
 #include <sys/resource.h>
@@ -17,6 +18,7 @@
 #include "editor/CCommandLine.h"
 #include "editor/CEditorContext.h"
 #include "editor/CModelEditor.h"
+#include "editor/CPreview.h"
 #include "editor/CQtSettings.h"
 #include "editor/CSelection.h"
 #include "editor/CText.h"
@@ -82,8 +84,14 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
     d->browser.Reload();
     d->selection.Clear();
     d->selection.SetItemSheetMode(true);
+    // A program folder of one's own (--program-dir) keeps its previews; the
+    // editor's own ones go to the per-user cache.
+    const std::string previewDir =
+        line.m_strProgramDir.isEmpty()
+            ? CText::FromQ(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/preview"))
+            : std::string();
     d->context.emplace(CEditorContext{d->editor, d->selection, d->settings, CStdFileSystem::Instance(), d->prompts,
-                                      d->browser, programDir});
+                                      d->browser, programDir, previewDir});
     CTemplateStore(d->settings, d->context->fileSystem, programDir).EnsureNameList();
 
     d->help = std::make_unique<CHelpSystem>(programDir, d->browser);
@@ -122,7 +130,7 @@ void CAppletTavelinWizardApp::StartAutoSave()
     AllowOpenFilesUpToHardLimit();
     QString folder = d->recoveryFolder;
     if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
+        folder = DefaultRecoveryFolder();
     IFileSystem& fs = d->context->fileSystem;
     d->recovery = std::make_unique<CRecoveryStore>(fs, CText::FromQ(folder));
     d->recovery->Open();
@@ -135,6 +143,17 @@ void CAppletTavelinWizardApp::StartAutoSave()
     d->autoSaver->OfferRecovery(d->prompts, d->frame.get(), [doc](const QString& page, const std::string& text) {
         return doc->OpenRecovered(page, text);
     });
+}
+
+QString CAppletTavelinWizardApp::DefaultRecoveryFolder()
+{
+    // State that outlives a run but is no user data: $XDG_STATE_HOME, whose
+    // default (a relative value counts as unset) is ~/.local/state.
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(state))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return QDir::cleanPath(state + QLatin1Char('/') + QCoreApplication::organizationName() + QLatin1Char('/') +
+                           QCoreApplication::applicationName() + QStringLiteral("/recovery"));
 }
 
 void CAppletTavelinWizardApp::SetRecoveryFolder(const QString& folder)
@@ -161,10 +180,10 @@ int CAppletTavelinWizardApp::ExitInstance()
     d->doc.reset();
     d->help.reset();
     d->selection.Clear();
-    const std::string programDir = d->context->programDir;
+    const std::string previewDir =
+        d->context->programDir.empty() ? std::string() : CPreview::PreviewFolder(*d->context);
     d->context.reset();
-    if (!programDir.empty())
-        CProgramFolder(CStdFileSystem::Instance()).CleanPreviewFolder(programDir, previewFiles);
+    CProgramFolder(CStdFileSystem::Instance()).CleanPreviewFolder(previewDir, previewFiles);
     return 0;
 }
 

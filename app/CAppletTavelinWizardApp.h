@@ -33,14 +33,19 @@ public:
     // main window and the first document (or the page named on the command
     // line). False when the program is to end at once.
     bool InitInstance(const QStringList& arguments);
-    // Shut-down: removes the files Preview wrote into the preview folder
-    // "tmp", and the folder when nothing else is left in it.
+    // Shut-down: removes the files Preview wrote into the preview folder (in
+    // the per-user cache, $XDG_CACHE_HOME/ORGANISATION/APPLICATION/preview,
+    // or "tmp" in a program folder given with --program-dir), and the folder
+    // when nothing else is left in it.
     int ExitInstance();
 
     // Autosave and recovery: the folder of the recovery copies (tests set
-    // their own before start-up; default the per-user data folder's
-    // "recovery") and the auto-saver of this run (null before start-up).
+    // their own before start-up; default DefaultRecoveryFolder()) and the
+    // auto-saver of this run (null before start-up).
     void SetRecoveryFolder(const QString& folder);
+    // "recovery" in the per-user state folder:
+    // $XDG_STATE_HOME/ORGANISATION/APPLICATION/recovery.
+    static QString DefaultRecoveryFolder();
     CAutoSaver* AutoSaver() const;
     CMainFrame* MainFrame() const;
     CAppletTavelinWizardDoc* Document() const;

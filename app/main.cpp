@@ -23,13 +23,22 @@ bool Answered(const CCommandLine& line)
 
 int main(int argc, char* argv[])
 {
-    // --help and --version are answered before the application object
-    // exists, so that they work without a display.
+    QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
+    QCoreApplication::setApplicationName(QStringLiteral("AppletTavelinWizard"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ATW_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("applettavelinwizard"));
+
+    // The line is read before the application object exists, so that help,
+    // version and a wrong option are answered without a display.
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    CCommandLine early;
-    if (early.Parse(raw) && Answered(early))
+    CCommandLine line;
+    if (!line.Parse(raw)) {
+        std::fprintf(stderr, "%s\n\n%s", qPrintable(line.m_strError), qPrintable(CCommandLine::HelpText()));
+        return 2;
+    }
+    if (Answered(line))
         return 0;
 
 #ifdef ATW_WITH_WEBENGINE
@@ -40,18 +49,8 @@ int main(int argc, char* argv[])
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 #endif
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quorvex"));
-    QCoreApplication::setApplicationName(QStringLiteral("AppletTavelinWizard"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
-    // Qt has taken its own options (-platform ...) out of the arguments by now.
-    CCommandLine line;
-    if (!line.Parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(line.m_strError), qPrintable(CCommandLine::HelpText()));
-        return 2;
-    }
-    if (Answered(line))
-        return 0;
     CAppletTavelinWizardApp editor;
+    // Qt has taken its own options (-platform ...) out of the arguments by now.
     if (!editor.InitInstance(QCoreApplication::arguments()))
         return 1;
     // Start-up measurements end the run once the first window is shown.

@@ -20,7 +20,7 @@
 #endif
 
 namespace {
-constexpr const char* kVersion = "atw (Applet Tavelina Wizard) 1.0.0";
+constexpr const char* kVersion = "atw (Applet Tavelina Wizard) " ATW_VERSION;
 
 // Output that did not reach its file (a full disk, a device error) makes
 // the command fail: a script must not publish half a page as a success.

@@ -172,8 +172,31 @@ void CAppletTavelinWizardDoc::OnOpenRecentFile(int index)
     }
 }
 
-bool CAppletTavelinWizardDoc::OpenDocumentFile(const QString& pagePath)
+QString CAppletTavelinWizardDoc::PageOfProject(const QString& projectPath)
 {
+    const QFileInfo project(projectPath);
+    const std::string wanted = CText::FromQ(project.absoluteFilePath());
+    // Only the pages that Open offers: a later Save writes the page, and
+    // must never write HTML over a file of another kind.
+    for (const char* ext : {".htm", ".html"}) {
+        const QString page =
+            project.absolutePath() + QLatin1Char('/') + project.completeBaseName() + QLatin1String(ext);
+        if (QFileInfo(page).isFile() && CPath::ProjectFileFor(CText::FromQ(page)) == wanted)
+            return page;
+    }
+    return QString();
+}
+
+bool CAppletTavelinWizardDoc::OpenDocumentFile(const QString& givenPath)
+{
+    QString pagePath = givenPath;
+    if (QFileInfo(givenPath).suffix().compare(QLatin1String("tvx"), Qt::CaseInsensitive) == 0) {
+        pagePath = PageOfProject(givenPath);
+        if (pagePath.isEmpty()) {
+            m_ctx.prompts.Message(Owner(), QString::fromLatin1(kNoPageForProject).arg(givenPath));
+            return false;
+        }
+    }
     if (!SaveModified())
         return false;
     QFile page(pagePath);
@@ -436,7 +459,7 @@ void CAppletTavelinWizardDoc::ExportHtml5(const QString& path, bool fragment)
 
 void CAppletTavelinWizardDoc::KeepPreviewFilesFor(const QString& pagePath)
 {
-    const QString preview = QDir(CText::ToQ(CPreview::PreviewFolder(m_ctx.programDir))).canonicalPath();
+    const QString preview = QDir(CText::ToQ(CPreview::PreviewFolder(m_ctx))).canonicalPath();
     if (!preview.isEmpty() && QFileInfo(pagePath).absoluteDir().canonicalPath() == preview)
         m_previewFiles.clear();
 }

@@ -31,6 +31,8 @@ class CAppletTavelinWizardDoc : public QObject {
 public:
     static constexpr const char* kNotOurFile =
         "This File is not saved by Applet Tavelin Wizard!\nSystem can't open it.";
+    static constexpr const char* kNoPageForProject =
+        "No page belongs to the project file \"%1\": a project is opened through the page saved with it.";
     static constexpr const char* kOpenFilter = "HTML Files(*.htm,*.html) (*.htm *.html)";
     static constexpr const char* kSaveFilter = "Applet Tavelina Wizard Saved HTML(*.htm) (*.htm)";
 
@@ -52,7 +54,11 @@ public:
     // The framework's cycle: each offers to save first where a project would
     // be replaced, then runs the document step and updates path and views.
     bool NewDocument();
+    // A project file (".tvx") given in place of the page opens its page.
     bool OpenDocumentFile(const QString& pagePath);
+    // The page whose project file is projectPath, beside it ("" when none):
+    // its name with ".htm", else with ".html".
+    static QString PageOfProject(const QString& projectPath);
     bool DoSave(const QString& pagePath);
 
     // The document steps; each returns what the framework step returns.

@@ -3,18 +3,33 @@
 #include "CCommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
-void Describe(QCommandLineParser& parser)
+// The options that QApplication takes for itself (X11's and the widgets'
+// included). The line is read before the application object exists, so
+// these are known here, hidden from the help, and left for Qt to act on.
+constexpr const char* kQtValueOptions[] = {
+    "platform",     "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
+    "qwindowicon",  "qwindowtitle",       "session",       "display", "geometry",
+    "style",        "stylesheet",         "name",          "title",   "visual",
+    "qmljsdebugger"};
+constexpr const char* kQtFlagOptions[] = {"reverse", "nograb", "dograb", "sync", "widgetcount"};
+
+void DescribeQtOptions(QCommandLineParser& parser)
 {
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Show this help and exit.")));
-    parser.addOption(QCommandLineOption(QStringLiteral("version"), QStringLiteral("Show the version and exit.")));
-    parser.addOption(QCommandLineOption(QStringLiteral("program-dir"),
-                                        QStringLiteral("Work in DIR instead of the program's own folder."),
-                                        QStringLiteral("DIR")));
+    for (const char* name : kQtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlagOptions) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
 }  // namespace
@@ -22,13 +37,20 @@ void Describe(QCommandLineParser& parser)
 bool CCommandLine::Parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    Describe(parser);
+    // Qt's own options have one dash and long names ("-platform offscreen").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption(QCommandLineOption(QStringLiteral("program-dir"),
+                                        QStringLiteral("Work in DIR instead of the program's own folder."),
+                                        QStringLiteral("DIR")));
+    DescribeQtOptions(parser);
     if (!parser.parse(arguments)) {
         m_strError = parser.errorText();
         return false;
     }
-    m_bHelp = parser.isSet(QStringLiteral("help"));
-    m_bVersion = parser.isSet(QStringLiteral("version"));
+    m_bHelp = parser.isSet(help);
+    m_bVersion = parser.isSet(version);
     m_strProgramDir = parser.value(QStringLiteral("program-dir"));
     if (!m_strProgramDir.isEmpty())
         m_strProgramDir = QDir::cleanPath(QDir(m_strProgramDir).absolutePath());
@@ -48,13 +70,13 @@ QString CCommandLine::HelpText()
                           "Applet Tavelina Wizard: build sliding menus for web pages without coding.\n\n"
                           "Options:\n"
                           "  -h, --help          Show this help and exit.\n"
-                          "  --version           Show the version and exit.\n"
+                          "  -v, --version       Show the version and exit.\n"
                           "  --program-dir DIR   Work in DIR instead of the program's own folder.\n\n"
                           "Arguments:\n"
-                          "  page                A saved page (.htm) to open.\n");
+                          "  page                A saved page (.htm), or its project file (.tvx), to open.\n");
 }
 
 QString CCommandLine::VersionText()
 {
-    return QStringLiteral("Applet Tavelina Wizard Version 1.0\n");
+    return QStringLiteral("Applet Tavelina Wizard %1\n").arg(QCoreApplication::applicationVersion());
 }

@@ -7,12 +7,15 @@
 
 // The editor's command line: an optional page to open, "--program-dir DIR"
 // (a program folder other than the executable's, for tests and scripts),
-// "--help" and "--version".
+// "--help" and "--version". Qt's own options ("-platform NAME" and the like)
+// are understood and left to Qt, so that the line can be read, and a wrong
+// one refused, before the GUI starts.
 class CCommandLine {
 public:
     // False when the line cannot be understood; m_strError then says why.
     bool Parse(const QStringList& arguments);
     static QString HelpText();
+    // The program's name and QCoreApplication::applicationVersion().
     static QString VersionText();
 
     QString m_strPage;

@@ -25,6 +25,9 @@ struct CEditorContext {
     IUserPrompts& prompts;
     CBrowserLauncher& browser;
     std::string programDir;
+    // Where Preview and the Live Preview write their pages: the per-user
+    // cache for an installed editor; empty for the program folder's "tmp".
+    std::string previewDir;
 
     CAppletParameters& Params() const { return editor.Params(); }
 };

@@ -23,10 +23,20 @@ std::string CPreview::PreviewPagePath(const std::string& programDir)
     return CPath::Join(PreviewFolder(programDir), kPreviewPage);
 }
 
+std::string CPreview::PreviewFolder(const CEditorContext& context)
+{
+    return context.previewDir.empty() ? PreviewFolder(context.programDir) : context.previewDir;
+}
+
+std::string CPreview::PreviewPagePath(const CEditorContext& context)
+{
+    return CPath::Join(PreviewFolder(context), kPreviewPage);
+}
+
 CProjectResult CPreview::Preview(QWidget* owner, std::set<std::string>* created) const
 {
-    const std::string folder = PreviewFolder(m_ctx.programDir);
-    const std::string page = PreviewPagePath(m_ctx.programDir);
+    const std::string folder = PreviewFolder(m_ctx);
+    const std::string page = PreviewPagePath(m_ctx);
     // A folder that cannot be made shows up as the writer's failure below.
     m_ctx.fileSystem.MakeDir(folder);
     const std::vector<std::string> before = m_ctx.fileSystem.ListFiles(folder);

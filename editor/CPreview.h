@@ -24,8 +24,8 @@ public:
 
     explicit CPreview(const CEditorContext& context) : m_ctx(context) {}
 
-    // Writes "~AppMenu.htm" and its companions into the preview folder "tmp"
-    // under the program folder and starts the chosen browser on it. A write
+    // Writes "~AppMenu.htm" and its companions into the preview folder
+    // (PreviewFolder(context)) and starts the chosen browser on it. A write
     // that failed has its message shown; the result carries the copies'
     // warnings for the caller to show. The names of the files this preview
     // created there (that were not there before) are added to created.
@@ -36,6 +36,10 @@ public:
     // The preview folder and page under the program folder.
     static std::string PreviewFolder(const std::string& programDir);
     static std::string PreviewPagePath(const std::string& programDir);
+    // The context's preview folder (its previewDir, else the one under the
+    // program folder) and the page in it.
+    static std::string PreviewFolder(const CEditorContext& context);
+    static std::string PreviewPagePath(const CEditorContext& context);
 
 private:
     const CEditorContext& m_ctx;

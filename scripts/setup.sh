@@ -5,7 +5,10 @@
 #         and UndefinedBehaviorSanitizer, a short run of each fuzzer, the menu
 #         script's decoder under node, the written pages in Chromium, and the
 #         installation (staged layout; the .deb installed, run and purged),
-#   package  builds the .deb (build/package/applettavelinwizard_*.deb),
+#   package  builds the .debs as a Debian package build does (Debian's
+#         compiler flags, reproducibly; scripts/build-deb.sh) into
+#         build-deb/package/: applettavelinwizard_*.deb and
+#         applettavelinwizard-live-preview_*.deb,
 #   build only builds.
 # Only missing Debian packages are installed (with sudo when not root).
 set -euo pipefail
@@ -21,15 +24,19 @@ packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
           xvfb xauth librsvg2-bin time esbuild
           openbox xdotool x11-apps)  # checking the windows by hand under a window manager
 # CPack's .deb needs dpkg-shlibdeps and file; the installation test checks the
-# AppStream data and the desktop entry.
+# AppStream data, the desktop entry, the MIME type (xdg-mime, which asks
+# mimetype), the packages (lintian) and the programs' hardening.
 case "$mode" in
 package) packages+=(dpkg-dev file) ;;
-test) packages+=(dpkg-dev file appstream desktop-file-utils clang-format clang-tidy) ;;
+test) packages+=(dpkg-dev file appstream desktop-file-utils clang-format clang-tidy lintian devscripts
+                 xdg-utils shared-mime-info libfile-mimeinfo-perl) ;;
 esac
-# The menu script's tests need node, npm and a real browser.
-[ "$mode" = test ] && packages+=(chromium)
-command -v node >/dev/null 2>&1 || packages+=(nodejs)
-command -v npm >/dev/null 2>&1 || packages+=(npm)
+# Only the menu script's tests need node, npm and a real browser.
+if [ "$mode" = test ]; then
+    packages+=(chromium)
+    command -v node >/dev/null 2>&1 || packages+=(nodejs)
+    command -v npm >/dev/null 2>&1 || packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -44,6 +51,12 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 jobs=$(nproc)
+if [ "$mode" = package ]; then
+    scripts/build-deb.sh build-deb
+    echo "Install them with: sudo apt install ./build-deb/package/applettavelinwizard_*.deb" \
+         "./build-deb/package/applettavelinwizard-live-preview_*.deb"
+    exit 0
+fi
 # The tests build with every warning an error, as CI does.
 werror=OFF
 [ "$mode" = test ] && werror=ON
@@ -101,12 +114,6 @@ test)
 
     echo "== installation: the staged layout; the .deb installed, run and purged"
     tests/install/run.sh build
-    ;;
-package)
-    cpack --config build/CPackConfig.cmake -B build/package
-    deb=$(ls -t build/package/applettavelinwizard_*.deb | head -n 1)
-    echo "Built: $deb"
-    echo "Install it with: sudo apt install ./$deb"
     ;;
 *)
     echo "usage: scripts/setup.sh run|test|package|build [editor arguments]" >&2

@@ -90,11 +90,10 @@ bool CProgramFolder::Differs(const std::string& a, const std::string& b)
     return !m_fs.ReadFile(a, left) || !m_fs.ReadFile(b, right) || left != right;
 }
 
-void CProgramFolder::CleanPreviewFolder(const std::string& programDir, const std::set<std::string>& written)
+void CProgramFolder::CleanPreviewFolder(const std::string& preview, const std::set<std::string>& written)
 {
-    if (programDir.empty())
+    if (preview.empty())
         return;
-    const std::string preview = CPath::Join(programDir, kPreviewFolder);
     for (const std::string& name : written) {
         // Only names directly inside the folder.
         if (!name.empty() && name != "." && name != ".." && name.find(CPath::kSep) == std::string::npos)

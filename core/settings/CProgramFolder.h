@@ -43,10 +43,11 @@ public:
     // samples and scripts after an upgrade) are copied again, all but the
     // template file.
     void LayShippedData(const std::string& shippedDir, const std::string& targetDir, bool refresh = false);
-    // Deletes the named files of the preview folder (what Preview wrote;
-    // passing over what cannot be deleted), then removes the folder when it
-    // is empty. Other files there, such as a project the user saved, stay.
-    void CleanPreviewFolder(const std::string& programDir, const std::set<std::string>& written);
+    // Deletes the named files of the preview folder previewDir (what Preview
+    // wrote; passing over what cannot be deleted), then removes the folder
+    // when it is empty. Other files there, such as a project the user saved,
+    // stay.
+    void CleanPreviewFolder(const std::string& previewDir, const std::set<std::string>& written);
 
 private:
     // userDir filled from shippedDir, or fallback when userDir cannot be written.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "CAboutDlg.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
@@ -16,12 +17,16 @@ CAboutDlg::CAboutDlg(IUserPrompts& prompts, QWidget* parent) : QDialog(parent)
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/app/applettavelinwizard.svg")).pixmap(48, 48));
-    auto* version = new QLabel(QStringLiteral("Applet Tavelina Wizard Version 1.0"), this);
+    auto* version = new QLabel(
+        QStringLiteral("Applet Tavelina Wizard Version %1").arg(QCoreApplication::applicationVersion()), this);
+    version->setObjectName(QStringLiteral("lblVersion"));
     auto* purpose = new QLabel(QStringLiteral("Create neat, efficient Java sliding menu applets for your Internet "
                                               "or Intranet Web pages without coding. "),
                                this);
     purpose->setWordWrap(true);
-    auto* notice = new QLabel(QStringLiteral("Copyright (C) Quorvex. All rights reserved."), this);
+    auto* notice = new QLabel(QString::fromLatin1(kNotice), this);
+    notice->setObjectName(QStringLiteral("lblNotice"));
+    notice->setWordWrap(true);
     auto* contact = new QLabel(QStringLiteral("Questions and suggestions: tavelina@quorvex.example"), this);
     m_pLink = new CHyperLink(prompts, QStringLiteral("Visit the Quorvex web page"), this);
     m_pLink->setObjectName(QStringLiteral("lnkMaker"));

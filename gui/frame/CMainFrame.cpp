@@ -136,7 +136,7 @@ void CMainFrame::CreateLivePreview(QMenu* viewMenu)
 {
 #ifdef ATW_WITH_WEBENGINE
     m_pLivePreview = new CLivePreviewPane(m_ctx.editor, m_ctx.fileSystem, m_ctx.settings, m_ctx.programDir,
-                                          CPreview::PreviewFolder(m_ctx.programDir), this);
+                                          CPreview::PreviewFolder(m_ctx), this);
     addDockWidget(Qt::RightDockWidgetArea, m_pLivePreview);
     resizeDocks({m_pLivePreview}, {CLivePreviewPane::kPhoneWidth + 60}, Qt::Horizontal);
     viewMenu->addAction(m_pLivePreview->toggleViewAction());

@@ -33,8 +33,10 @@ IPreviewBrowserFactory* CPreviewEngine::Load(const QStringList& folders, QString
                     .arg(loader.errorString());
         return nullptr;
     }
-    error = QCoreApplication::translate("CPreviewEngine", "The browser engine is not installed (%1 not found)")
-                .arg(QString::fromLatin1(kFileName));
+    error = QCoreApplication::translate("CPreviewEngine",
+                                        "The browser engine is not installed (%1 not found). To get Live Preview, "
+                                        "install the package %2 (sudo apt install %2) and show the pane again.")
+                .arg(QString::fromLatin1(kFileName), QString::fromLatin1(kPackage));
     return nullptr;
 }
 

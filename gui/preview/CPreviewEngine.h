@@ -12,6 +12,9 @@ class IPreviewBrowserFactory;
 class CPreviewEngine {
 public:
     static constexpr const char* kFileName = "libatwwebpreview.so";
+    // The Debian package that brings the plug-in; the editor's own package
+    // only recommends it.
+    static constexpr const char* kPackage = "applettavelinwizard-live-preview";
 
     // The factory of the plug-in; null, with error saying why, when it is
     // not there or cannot be loaded. Asked again after a failure, it tries

@@ -13,8 +13,14 @@ if [ ! -x "${CHROMIUM:-/usr/bin/chromium}" ]; then
     fi
 fi
 
-if [ -f package-lock.json ]; then
+# node_modules is laid again only when the lock file has changed since it was
+# laid (npm ci fetches from the registry, and stalls for minutes offline).
+stamp=node_modules/.atw-lock.sha256
+if [ -f package-lock.json ] && [ -f "$stamp" ] && sha256sum --status -c "$stamp" 2>/dev/null; then
+    echo "run.sh: node_modules matches package-lock.json; npm ci skipped"
+elif [ -f package-lock.json ]; then
     npm ci --no-audit --no-fund --loglevel=error
+    sha256sum package-lock.json >"$stamp"
 else
     npm install --no-audit --no-fund --loglevel=error
 fi

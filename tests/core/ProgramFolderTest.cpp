@@ -114,7 +114,7 @@ TEST(ProgramFolder, PreviewFolderLosesOnlyWhatPreviewWrote)
     CProgramFolder folder(fs);
     dir.Write("tmp/~AppMenu.htm", "page");
     dir.Write("tmp/arrow.gif", "GIF89a;");
-    folder.CleanPreviewFolder(dir.Path(), {"~AppMenu.htm", "arrow.gif"});
+    folder.CleanPreviewFolder(dir.Path("tmp"), {"~AppMenu.htm", "arrow.gif"});
     EXPECT_FALSE(dir.Exists("tmp"));
 
     // A project the user saved there stays, and so does the folder; a
@@ -123,7 +123,7 @@ TEST(ProgramFolder, PreviewFolderLosesOnlyWhatPreviewWrote)
     dir.Write("tmp/mine.htm", "mine");
     dir.Write("tmp/keep/x.gif", "x");
     dir.Write("outside.gif", "x");
-    folder.CleanPreviewFolder(dir.Path(), {"page.htm", "keep", "../outside.gif", "..", ""});
+    folder.CleanPreviewFolder(dir.Path("tmp"), {"page.htm", "keep", "../outside.gif", "..", ""});
     EXPECT_FALSE(dir.Exists("tmp/page.htm"));
     EXPECT_TRUE(dir.Exists("tmp/mine.htm"));
     EXPECT_TRUE(dir.Exists("tmp/keep/x.gif"));

@@ -388,3 +388,25 @@ TEST_F(AutoSave, ARecoveryFolderOfAnotherUserIsRefusedAndTold)
         EXPECT_TRUE(QDir(theirs).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 }
+
+// Recovery copies are state, not data: they live under $XDG_STATE_HOME, or
+// ~/.local/state when it is unset or not an absolute path.
+TEST(AutoSaveFolder, RecoveryCopiesLiveInTheStateFolder)
+{
+    const QByteArray saved = qgetenv("XDG_STATE_HOME");
+    const QString tail = QStringLiteral("/") + QCoreApplication::organizationName() + QStringLiteral("/") +
+                         QCoreApplication::applicationName() + QStringLiteral("/recovery");
+    const QString home = QDir::homePath() + QStringLiteral("/.local/state");
+    const struct {
+        const char* value;
+        QString expected;
+    } cases[] = {{"/tmp/state", QStringLiteral("/tmp/state") + tail},
+                 {"/tmp/state/", QStringLiteral("/tmp/state") + tail},
+                 {"", home + tail},
+                 {"relative/state", home + tail}};
+    for (const auto& c : cases) {
+        qputenv("XDG_STATE_HOME", c.value);
+        EXPECT_EQ(CAppletTavelinWizardApp::DefaultRecoveryFolder(), QDir::cleanPath(c.expected)) << c.value;
+    }
+    qputenv("XDG_STATE_HOME", saved);
+}

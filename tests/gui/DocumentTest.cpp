@@ -168,6 +168,46 @@ TEST_F(Document, FailedOpenAndSaveKeepTheProject)
     EXPECT_EQ(Doc()->Title(), "kept.htm");
 }
 
+// A project file handed to the editor (a file manager's "Open With", the
+// command line) opens the page saved with it: the document is the page, so a
+// later save writes the page and its project, never HTML over the project.
+TEST_F(Document, ProjectFileOpensItsPage)
+{
+    ASSERT_TRUE(Start());
+    Editor().AddTopMenu();
+    ASSERT_TRUE(SaveAs(QStringLiteral("site.menu.htm")));
+    const size_t menus = Params().m_arrMenus.size();
+    // Files of other names and extensions lie beside it: none is a page.
+    for (const char* other : {"site.htm", "site.menu.txt", "site.menu.html.bak"}) {
+        QFile file(WorkPath(QString::fromLatin1(other)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(CAppletTavelinWizardDoc::PageOfProject(WorkPath(QStringLiteral("site.menu.tvx"))),
+              WorkPath(QStringLiteral("site.menu.htm")));
+
+    ASSERT_TRUE(Restart({WorkPath(QStringLiteral("site.menu.tvx"))}));
+    EXPECT_EQ(Params().m_arrMenus.size(), menus);
+    EXPECT_EQ(Doc()->PathName(), WorkPath(QStringLiteral("site.menu.htm")));
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('|').toStdString();
+
+    // ".htm" is the editor's own page; ".html" is taken when it is the only one.
+    QFile::rename(WorkPath(QStringLiteral("site.menu.htm")), WorkPath(QStringLiteral("site.menu.html")));
+    EXPECT_TRUE(Doc()->OpenDocumentFile(WorkPath(QStringLiteral("site.menu.tvx"))));
+    EXPECT_EQ(Doc()->PathName(), WorkPath(QStringLiteral("site.menu.html")));
+
+    // A project file without its page (the text file of its name is none, nor
+    // is a name in another case) is refused with a message that says how to
+    // open a project; the document stays.
+    QFile::remove(WorkPath(QStringLiteral("site.menu.html")));
+    for (const char* name : {"site.menu.tvx", "SITE.MENU.TVX"}) {
+        const QString path = WorkPath(QString::fromLatin1(name));
+        EXPECT_FALSE(Doc()->OpenDocumentFile(path)) << name;
+        EXPECT_EQ(prompts.messages.last(), QString::fromLatin1(CAppletTavelinWizardDoc::kNoPageForProject).arg(path));
+        EXPECT_EQ(Doc()->PathName(), WorkPath(QStringLiteral("site.menu.html")));
+    }
+    EXPECT_TRUE(QFile::exists(WorkPath(QStringLiteral("site.menu.tvx"))));
+}
+
 TEST_F(Document, CommandLinePageOpensAndLaterNewAsks)
 {
     ASSERT_TRUE(Start());

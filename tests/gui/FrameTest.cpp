@@ -304,8 +304,17 @@ TEST(FrameCommandLine, PageProgramFolderHelpAndVersion)
     ASSERT_TRUE(version.Parse({"AppletTavelinWizard", "--version"}));
     EXPECT_TRUE(version.m_bVersion);
 
+    // Qt's own options are read as Qt reads them and leave the page alone.
+    CCommandLine qt;
+    ASSERT_TRUE(qt.Parse({"AppletTavelinWizard", "-platform", "offscreen", "-reverse", "-style=fusion", "-v"}))
+        << qt.m_strError.toStdString();
+    EXPECT_TRUE(qt.m_bVersion);
+    EXPECT_TRUE(qt.m_strPage.isEmpty());
+    EXPECT_FALSE(CCommandLine::HelpText().contains("platform"));
+
     // Refused: an unknown option, a missing folder, two pages.
     EXPECT_FALSE(CCommandLine().Parse({"AppletTavelinWizard", "--bogus"}));
+    EXPECT_FALSE(CCommandLine().Parse({"AppletTavelinWizard", "-bogus"}));
     EXPECT_FALSE(CCommandLine().Parse({"AppletTavelinWizard", "--program-dir"}));
     CCommandLine two;
     EXPECT_FALSE(two.Parse({"AppletTavelinWizard", "a.htm", "b.htm"}));

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quorvex
 // SPDX-License-Identifier: MIT
 #include <QEnterEvent>
+#include <QLabel>
 #include <QTest>
 
 #include "FrameFixture.h"
@@ -25,8 +26,13 @@ protected:
 
 TEST_F(HyperLink, HoverClickAndFailedOpen)
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
     CAboutDlg about(prompts);
+    QCoreApplication::setApplicationVersion(QString());
     EXPECT_EQ(about.windowTitle(), "About Applet Tavelina Wizard");
+    // The version is the program's; the notice names the licence.
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), "Applet Tavelina Wizard Version 9.8.7");
+    EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("lblNotice"))->text().contains("MIT (Expat)"));
     CHyperLink* link = about.Link();
     EXPECT_EQ(link->URL(), CAboutDlg::kMakerUrl);
     EXPECT_TRUE(link->font().underline());

@@ -61,6 +61,9 @@ TEST(PreviewEngine, AMissingOrBrokenPlugInGivesAReason)
     QString error;
     EXPECT_EQ(CPreviewEngine::Load({empty.path()}, error), nullptr);
     EXPECT_TRUE(error.contains(QStringLiteral("not installed"))) << error.toStdString();
+    // It says how to get the pane: the package that brings the engine.
+    EXPECT_TRUE(error.contains(QStringLiteral("sudo apt install applettavelinwizard-live-preview")))
+        << error.toStdString();
     EXPECT_EQ(CPreviewEngine::Load({empty.path(), broken.path()}, error), nullptr);
     EXPECT_TRUE(error.contains(QStringLiteral("could not be loaded"))) << error.toStdString();
 }
