@@ -18,7 +18,7 @@
 #   share/doc/PACKAGE/                    copyright and Debian changelog, per package
 #   share/lintian/overrides/              lintian's overrides, each with its reason
 # Everything belongs to the component "editor" (the package applettavelinwizard)
-# but the plug-in, whose component "preview" ui/CMakeLists.txt names.
+# but the plug-in, whose component "preview" gui/CMakeLists.txt names.
 # Included from the root after the targets exist.
 
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME editor)
