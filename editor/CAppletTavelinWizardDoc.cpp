@@ -21,6 +21,7 @@
 #include "core/import/CImportBuilder.h"
 #include "core/import/CLinkRebase.h"
 #include "core/io/CPath.h"
+#include "core/model/CItemWalk.h"
 #include "core/project/CProjectService.h"
 #include "core/publish/CHtml5Exporter.h"
 #include "core/publish/CPageWriter.h"
@@ -313,30 +314,24 @@ bool CAppletTavelinWizardDoc::RebaseImportedLinks(const QString& pagePath)
     if (m_strImportSource.isEmpty())
         return false;
     const CLinkRebase rebase(CText::FromQ(m_strImportSource), CText::FromQ(QFileInfo(pagePath).absoluteFilePath()));
-    std::vector<CTavelin*> menus;
-    for (const auto& top : m_ctx.Params().m_arrMenus)
-        menus.push_back(top.get());
-    bool begun = false;
-    while (!menus.empty()) {
-        CTavelin* menu = menus.back();
-        menus.pop_back();
-        for (const auto& item : menu->m_arrItems) {
-            menus.push_back(item->m_pSubMenu.get());
-            const std::string link = item->m_strLink.str();
-            const std::string moved = rebase.Rebase(link);
-            if (moved == link)
-                continue;
-            if (!begun)
-                m_ctx.editor.BeginMacro(QStringLiteral("Rebase Links"));
-            begun = true;
-            CItemFields fields = *item;
-            fields.m_strLink = moved;
-            m_ctx.editor.SetItemFields(item.get(), fields);
-        }
+    // The walk only finds the links to change; the changes go through the
+    // model editor, one step for them all.
+    std::vector<std::pair<CTavelinItem*, std::string>> moves;
+    CItemWalk::ForEachToChange(m_ctx.Params(), [&](CTavelinItem& item) {
+        std::string moved = rebase.Rebase(item.m_strLink.str());
+        if (moved != item.m_strLink.str())
+            moves.emplace_back(&item, std::move(moved));
+    });
+    if (moves.empty())
+        return false;
+    m_ctx.editor.BeginMacro(QStringLiteral("Rebase Links"));
+    for (auto& [item, link] : moves) {
+        CItemFields fields = *item;
+        fields.m_strLink = link;
+        m_ctx.editor.SetItemFields(item, fields);
     }
-    if (begun)
-        m_ctx.editor.EndMacro();
-    return begun;
+    m_ctx.editor.EndMacro();
+    return true;
 }
 
 QString CAppletTavelinWizardDoc::NotEnoughMemory(const QString& what)

@@ -248,8 +248,10 @@ bool CFileCommit::Write(const std::string& target, const std::string& bytes, mod
     const bool ours = ::fstat(fd, &opened) == 0 && ::lstat(entry.m_strTemp.c_str(), &named) == 0 &&
                       S_ISREG(opened.st_mode) && SameFile(opened, named);
     if (ok && ours && exactMode) {
-        if (group != static_cast<gid_t>(-1) && opened.st_gid != group)
-            (void)::fchown(fd, static_cast<uid_t>(-1), group);  // not a member: the group stays ours
+        if (group != static_cast<gid_t>(-1) && opened.st_gid != group &&
+            ::fchown(fd, static_cast<uid_t>(-1), group) != 0) {
+            // Not a member of that group: the file keeps ours, and the save goes on.
+        }
         ok = ::fchmod(fd, mode) == 0;
     }
     ok = ok && ::fsync(fd) == 0;

@@ -69,6 +69,8 @@ public:
     bool Refused() const;
     bool IsOpen() const { return m_ownLock.Held(); }
     const std::string& Folder() const { return m_strFolder; }
+    // This editor's own copy is CopyPath(Id()).
+    const std::string& Id() const { return m_strId; }
     std::string CopyPath(const std::string& id) const;
 
     static std::string Encode(const CRecoveryCopy& copy);

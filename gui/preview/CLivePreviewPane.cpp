@@ -16,6 +16,7 @@
 #include "CPreviewEngine.h"
 #include "IPreviewBrowserFactory.h"
 #include "core/io/CPath.h"
+#include "core/model/CItemWalk.h"
 #include "core/publish/CPageWriter.h"
 #include "core/settings/CAppSettings.h"
 #include "editor/CModelEditor.h"
@@ -34,20 +35,14 @@ bool IsDrawn(const CTavelin* menu)
 
 void CollectMenu(const CTavelin& menu, std::vector<CTavelinItem*>& out)
 {
-    std::vector<std::pair<const CTavelin*, size_t>> stack{{&menu, 0}};
-    while (!stack.empty()) {
-        auto& [current, next] = stack.back();
-        if (next >= current->m_arrItems.size()) {
-            stack.pop_back();
-            continue;
-        }
-        CTavelinItem* item = current->m_arrItems[next++].get();
-        if (item->m_bVisible == 0)
-            continue;
-        out.push_back(item);
-        if (IsDrawn(item->m_pSubMenu.get()))
-            stack.emplace_back(item->m_pSubMenu.get(), 0);
-    }
+    CItemWalk::Walk(menu, [&out](const CItemWalk::CStep& step) {
+        if (step.item.m_bVisible == 0)
+            return CItemWalk::Next::Past;
+        // The items are the model's own, not const objects: the pane keeps
+        // them to select them in the tree later.
+        out.push_back(const_cast<CTavelinItem*>(&step.item));
+        return IsDrawn(step.item.m_pSubMenu.get()) ? CItemWalk::Next::Into : CItemWalk::Next::Past;
+    });
 }
 
 }  // namespace

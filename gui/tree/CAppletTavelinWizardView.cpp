@@ -18,6 +18,7 @@
 
 #include "CTreeClipboard.h"
 #include "core/model/CArchive.h"
+#include "core/model/CItemWalk.h"
 #include "editor/CAppletTavelinWizardDoc.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
@@ -30,15 +31,11 @@ namespace {
 // Levels of items in the sub-tree of item, the item itself counting 1.
 int ItemLevels(const CTavelinItem& item)
 {
-    int deepest = 0;
-    std::vector<std::pair<const CTavelinItem*, int>> pending{{&item, 1}};
-    while (!pending.empty()) {
-        const auto [next, level] = pending.back();
-        pending.pop_back();
-        deepest = std::max(deepest, level);
-        for (const auto& child : next->m_pSubMenu->m_arrItems)
-            pending.emplace_back(child.get(), level + 1);
-    }
+    int deepest = 1;
+    CItemWalk::Walk(*item.m_pSubMenu, [&deepest](const CItemWalk::CStep& step) {
+        deepest = std::max(deepest, step.Depth() + 2);
+        return CItemWalk::Next::Into;
+    });
     return deepest;
 }
 

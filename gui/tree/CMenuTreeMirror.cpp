@@ -6,6 +6,7 @@
 
 #include "CTreeNodeMap.h"
 #include "core/model/CAppletParameters.h"
+#include "core/model/CItemWalk.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
 #include "gui/widgets/CTreeIcons.h"
@@ -21,27 +22,17 @@ bool IsItemKind(int kind)
 // when the model does not hold item. *top is that top-level menu.
 std::vector<const CTavelinItem*> PathTo(const CAppletParameters& params, const CTavelinItem* item, CTavelin** top)
 {
-    struct Step {
-        const CTavelinItem* item;
-        size_t depth;
-    };
     std::vector<const CTavelinItem*> path;
-    std::vector<Step> pending;
     for (const auto& menu : params.m_arrMenus) {
         *top = menu.get();
-        for (auto it = menu->m_arrItems.rbegin(); it != menu->m_arrItems.rend(); ++it)
-            pending.push_back({it->get(), 0});
-        while (!pending.empty()) {
-            const Step step = pending.back();
-            pending.pop_back();
-            path.resize(step.depth);
-            path.push_back(step.item);
-            if (step.item == item)
-                return path;
-            if (const CTavelin* sub = step.item->m_pSubMenu.get())
-                for (auto it = sub->m_arrItems.rbegin(); it != sub->m_arrItems.rend(); ++it)
-                    pending.push_back({it->get(), step.depth + 1});
-        }
+        const bool found = !CItemWalk::Walk(*menu, [&](const CItemWalk::CStep& step) {
+            if (&step.item != item)
+                return CItemWalk::Next::Into;
+            path = step.path;
+            return CItemWalk::Next::Stop;
+        });
+        if (found)
+            return path;
     }
     return {};
 }

@@ -285,8 +285,9 @@ TEST_F(SaveTransaction, AJournalNotOfTheUsersOwnIsNotActedOn)
         std::string text = (m_dir / "menu.tvx").string();
         text += '\0' + c.temp.string() + '\0' + '\0' + "1" + '\0';
         WriteAll(journal, text);
-        if (c.foreignOwner)
+        if (c.foreignOwner) {
             ASSERT_EQ(::chown(journal.c_str(), 65534, 65534), 0);
+        }
         Change();
         EXPECT_FALSE(Save()) << c.what;
         EXPECT_NE(m_strError.find("could not be completed; nothing was saved."), std::string::npos) << m_strError;

@@ -22,8 +22,14 @@ protected:
     // temporary program folder.
     CEditorContext DialogContext()
     {
-        return {
-            editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, CText::FromQ(program.path())};
+        return {editor,
+                selection,
+                settings,
+                CStdFileSystem::Instance(),
+                prompts,
+                browser,
+                CText::FromQ(program.path()),
+                std::string()};
     }
     void SetNames(const char* list) { settings.SetString("TEMPLATE", "TemplateKey", list); }
     std::string StoredNames() { return settings.GetString("TEMPLATE", "TemplateKey", ""); }
