@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: MIT
 // The recovery copy against a normal save (BM_SaveFiles in CodecBench) on
 // projects of 1,000 to 100,000 items. The editor composes the copy on the
-// user-interface thread in slices (BM_AutoSaveStart, then one
-// BM_AutoSaveSlice after another) and writes it on a worker thread
-// (BM_AutoSaveWrite), so the longest pause typing can see is the larger of
-// the first two; BM_ProjectText is the text composed in one go, for scale.
+// user-interface thread in slices (BM_AutoSaveSlice) and writes it on a worker thread
+// (BM_AutoSaveWrite), so the longest pause typing can see is the longest
+// slice; BM_ProjectText is the text composed in one go, for scale.
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <filesystem>
 #include <random>
 
@@ -55,28 +56,27 @@ void BM_ProjectText(benchmark::State& state)
     PerItem(state);
 }
 
-// The first slice: numbering walk, structure value and head.
-void BM_AutoSaveStart(benchmark::State& state)
-{
-    CAppletParameters& p = BenchModel::Shared(static_cast<int>(state.range(0)));
-    CSlicedProjectText text(p, CStdFileSystem::Instance());
-    for (auto _ : state)
-        text.Start();
-}
-
-// One following slice of kSliceItems items.
+// One slice after another of kSliceItems items, from the numbering walk
+// through the structure value to the last lines, round and round; the
+// longest slice seen is the pause typing can meet (max_slice_ms).
 void BM_AutoSaveSlice(benchmark::State& state)
 {
     CAppletParameters& p = BenchModel::Shared(static_cast<int>(state.range(0)));
     CSlicedProjectText text(p, CStdFileSystem::Instance());
     text.Start();
+    double longest = 0;
     for (auto _ : state) {
-        if (text.Step(kSliceItems)) {
+        const auto begin = std::chrono::steady_clock::now();
+        const bool done = text.Step(kSliceItems);
+        longest = std::max(longest,
+                           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
+        if (done) {
             state.PauseTiming();
             text.Start();
             state.ResumeTiming();
         }
     }
+    state.counters["max_slice_ms"] = longest;
 }
 
 // The worker thread's part: the copy's head and checksum, the atomic write.
@@ -101,6 +101,5 @@ void BM_AutoSaveWrite(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_ProjectText)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AutoSaveStart)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AutoSaveSlice)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoSaveSlice)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AutoSaveWrite)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "CNumberingWalk.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "CNumberText.h"
-#include "core/model/CItemWalk.h"
 
 bool CNumberingWalk::IsWritten(const CTavelin& menu) const
 {
@@ -16,30 +18,58 @@ bool CNumberingWalk::IsWritten(const CTavelin& menu) const
 // when it takes its number, and an item is met before the items below it.
 const std::vector<const CTavelin*>& CNumberingWalk::Run()
 {
+    Begin();
+    while (!Step(SIZE_MAX)) {
+    }
+    return m_state.m_arrMenus;
+}
+
+void CNumberingWalk::Begin()
+{
     m_state.ClearWalk();
     m_topNumbers.clear();
     m_subNumberOfItem.clear();
-    std::vector<size_t> next;  // by depth: the index among the written items of the next one met
-    for (const auto& top : m_params.m_arrMenus) {
-        if (!IsWritten(*top))
+    m_path.clear();
+    m_nTop = 0;
+    m_nEntry = 0;
+    m_bStructureBegun = false;
+}
+
+// Depth first without recursion: the path holds the menus from a top-level
+// menu down to the one whose items are being met.
+bool CNumberingWalk::Step(size_t maxItems)
+{
+    size_t items = 0;
+    while (items < maxItems) {
+        if (m_path.empty()) {
+            if (m_nTop == m_params.m_arrMenus.size())
+                return true;
+            const CTavelin& top = *m_params.m_arrMenus[m_nTop++];
+            if (!IsWritten(top))
+                continue;
+            m_topNumbers.push_back(m_state.MenuCount());
+            m_path.push_back({&top, 0, Number(top)});
+            items += top.m_arrItems.size() + 1;
             continue;
-        m_topNumbers.push_back(m_state.MenuCount());
-        next.assign(1, Number(*top));
-        CItemWalk::Walk(*top, [&](const CItemWalk::CStep& step) {
-            if (!Writes(step.item))
-                return CItemWalk::Next::Past;
-            const auto depth = static_cast<size_t>(step.Depth());
-            const size_t index = next[depth]++;
-            const CTavelin& sub = step.item.SubMenu();
-            if (!IsWritten(sub))
-                return CItemWalk::Next::Past;
-            m_subNumberOfItem[index] = m_state.MenuCount();
-            next.resize(depth + 1);
-            next.push_back(Number(sub));
-            return CItemWalk::Next::Into;
-        });
+        }
+        CFrame& frame = m_path.back();
+        if (frame.item == frame.menu->m_arrItems.size()) {
+            m_path.pop_back();
+            continue;
+        }
+        const CTavelinItem& item = *frame.menu->m_arrItems[frame.item++];
+        ++items;
+        if (!Writes(item))
+            continue;
+        const size_t index = frame.next++;
+        const CTavelin& sub = item.SubMenu();
+        if (!IsWritten(sub))
+            continue;
+        m_subNumberOfItem[index] = m_state.MenuCount();
+        m_path.push_back({&sub, 0, Number(sub)});
+        items += sub.m_arrItems.size();
     }
-    return m_state.m_arrMenus;
+    return m_path.empty() && m_nTop == m_params.m_arrMenus.size();
 }
 
 size_t CNumberingWalk::Number(const CTavelin& menu)
@@ -63,6 +93,12 @@ std::string CNumberingWalk::StructureValue()
 {
     std::string value;
     value.reserve(m_state.m_strRelation.size() * 3 + 16);
+    AppendStructure(value, SIZE_MAX);
+    return value;
+}
+
+void CNumberingWalk::AppendStructureHead(std::string& value) const
+{
     CNumberText::Append(value, m_state.MenuCount());
     value += ',';
     value += m_state.m_strRelation;
@@ -71,14 +107,28 @@ std::string CNumberingWalk::StructureValue()
         CNumberText::Append(value, number);
         value += ',';
     }
-    for (size_t i = 0; i < m_subNumberOfItem.size(); ++i) {
-        if (m_subNumberOfItem[i] < 0)
+}
+
+bool CNumberingWalk::AppendStructure(std::string& value, size_t maxEntries)
+{
+    if (!m_bStructureBegun) {
+        m_bStructureBegun = true;
+        m_nEntry = 0;
+        AppendStructureHead(value);
+    }
+    const size_t end = m_nEntry + std::min(maxEntries, m_subNumberOfItem.size() - m_nEntry);
+    for (; m_nEntry < end; ++m_nEntry) {
+        const int sub = m_subNumberOfItem[m_nEntry];
+        if (sub < 0)
             continue;
-        CNumberText::Append(value, static_cast<long long>(i));
+        CNumberText::Append(value, static_cast<long long>(m_nEntry));
         value += '-';
-        CNumberText::Append(value, m_subNumberOfItem[i]);
+        CNumberText::Append(value, sub);
         value += ',';
     }
+    if (m_nEntry < m_subNumberOfItem.size())
+        return false;
     m_state.m_arrWritten.clear();
-    return value;
+    m_bStructureBegun = false;
+    return true;
 }

@@ -7,36 +7,43 @@
 #include <string>
 #include <utility>
 
+#include "CNumberingWalk.h"
 #include "CProjectText.h"
 #include "CWriteState.h"
 #include "core/io/CMediaFiles.h"
 #include "core/model/CAppletParameters.h"
 
 // The project-file text of a large project composed a slice at a time, so
-// that the editor can write a recovery copy between two key presses. Start
-// numbers the menus and keeps what the numbering walk gave in a write state
-// of its own, so that a page build between slices does not disturb it; each
-// Step appends the lines of some menus. The model must not change
-// between Start and the last Step: the caller starts again after an edit.
+// that the editor can write a recovery copy between two key presses. The
+// first steps number the menus and compose the structure value, keeping
+// what the numbering walk gave in a write state of its own, so that a page
+// build between slices does not disturb it; the following ones append the
+// lines of some menus. The model must not change between Start and the
+// last Step: the caller starts again after an edit.
 // The finished text equals CPageWriter::ProjectText() of the same model.
 class CSlicedProjectText {
 public:
     CSlicedProjectText(CAppletParameters& params, IFileSystem& fs);
 
-    // Numbers the menus, composes the head and keeps the structure value.
+    // Begins again from the first step; cheap.
     void Start();
-    // Appends the lines of up to maxItems items (whole menus, at least one);
-    // true when the text is complete.
+    // Numbers or appends the lines of about maxItems items (whole menus, at
+    // least one); true when the text is complete.
     bool Step(size_t maxItems);
     bool Done() const { return m_bDone; }
     // The composed text; moved out, valid once Done().
     std::string Take() { return std::move(m_strText); }
 
 private:
+    void StepWalk(size_t maxItems);
+
     CAppletParameters& m_params;
     CMediaFiles m_media;
     std::optional<CProjectText> m_text;
     CWriteState m_state;  // the written menus in number order
+    CNumberingWalk m_walk;
+    bool m_bNumbered = false;    // the walk is done
+    bool m_bStructured = false;  // and the structure value composed
     size_t m_nNext = 0;
     std::string m_strStructure;
     std::string m_strText;

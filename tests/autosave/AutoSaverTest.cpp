@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "RandomModel.h"
@@ -40,12 +41,17 @@ protected:
     }
     std::string CopyText()
     {
+        // The run's own copy is the only one in the folder.
         std::string bytes;
         CRecoveryCopy copy;
-        if (!CStdFileSystem::Instance().ReadFile(store.CopyPath(store.Id()), bytes) ||
-            !CRecoveryStore::Decode(bytes, copy))
-            return "(no intact copy)";
-        return copy.projectText;
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(store.Folder(), ec)) {
+            if (entry.path().extension() == CRecoveryStore::kCopyExt &&
+                CStdFileSystem::Instance().ReadFile(entry.path().string(), bytes) &&
+                CRecoveryStore::Decode(bytes, copy))
+                return copy.projectText;
+        }
+        return "(no intact copy)";
     }
     std::string ModelText() { return CPageWriter(params, CStdFileSystem::Instance(), std::string()).ProjectText(); }
 

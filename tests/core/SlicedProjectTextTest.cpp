@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Quorvex
+// SPDX-License-Identifier: MIT
+// The numbering walk and the project text taken in slices give what they
+// give in one go, whatever the slice size and whatever runs between slices.
+#include <cstdint>
+#include <gtest/gtest.h>
+
+#include "CTemplateTestDir.h"
+#include "core/format/CNumberingWalk.h"
+#include "core/format/CSlicedProjectText.h"
+#include "core/io/CStdFileSystem.h"
+#include "core/publish/CPageWriter.h"
+#include "support/RandomModel.h"
+
+namespace {
+
+constexpr size_t kSliceSizes[] = {1, 7, 60, SIZE_MAX};
+
+// Page mode leaves hidden items and menus out, project mode writes them all.
+TEST(SlicedNumberingWalk, EqualsTheWholeWalk)
+{
+    for (std::uint32_t seed : {4u, 5u}) {
+        CAppletParameters model;
+        RandomModel::Options options;
+        options.items = 400;
+        RandomModel(seed).Fill(model, options);
+        for (bool pageMode : {true, false}) {
+            CWriteState wholeState;
+            CNumberingWalk whole(model, pageMode, wholeState);
+            const std::vector<const CTavelin*> menus = whole.Run();
+            const std::string relation = wholeState.m_strRelation;
+            const std::string structure = whole.StructureValue();
+            for (size_t slice : kSliceSizes) {
+                SCOPED_TRACE(testing::Message() << seed << " page " << pageMode << " slice " << slice);
+                CWriteState state;
+                CNumberingWalk walk(model, pageMode, state);
+                walk.Begin();
+                int steps = 1;
+                while (!walk.Step(slice))
+                    ++steps;
+                EXPECT_EQ(state.m_arrMenus, menus);
+                EXPECT_EQ(state.m_strRelation, relation);
+                std::string value;
+                while (!walk.AppendStructure(value, slice))
+                    ++steps;
+                EXPECT_EQ(value, structure);
+                EXPECT_TRUE(state.m_arrWritten.empty());
+                if (slice < 60) {
+                    EXPECT_GT(steps, 20);
+                }
+            }
+        }
+    }
+}
+
+// Page builds between slices renumber the page's menus; the copy keeps its
+// own numbering and comes out byte for byte as the whole text.
+TEST(SlicedProjectText, EqualsTheWholeTextWithPageBuildsBetweenSlices)
+{
+    CTemplateTestDir dir;
+    IFileSystem& fs = CStdFileSystem::Instance();
+    CAppletParameters model;
+    RandomModel::Options options;
+    options.items = 500;
+    RandomModel(6).Fill(model, options);
+    CPageWriter writer(model, fs, dir.Path());
+    writer.BuildPage();  // sets the working start positions once
+    const std::string whole = writer.ProjectText();
+    for (size_t slice : kSliceSizes) {
+        SCOPED_TRACE(slice);
+        CSlicedProjectText sliced(model, fs);
+        sliced.Start();
+        while (!sliced.Step(slice))
+            writer.BuildPage();
+        EXPECT_EQ(sliced.Take(), whole);
+        // Started again, it composes the same text once more.
+        sliced.Start();
+        while (!sliced.Step(slice)) {
+        }
+        EXPECT_EQ(sliced.Take(), whole);
+    }
+}
+
+}  // namespace
