@@ -32,7 +32,7 @@ public:
     bool Step(size_t maxItems);
     bool Done() const { return m_bDone; }
     // The composed text; moved out, valid once Done().
-    std::string Take() { return std::move(m_strText); }
+    std::string Take() { return std::exchange(m_strText, std::string()); }
 
 private:
     void StepWalk(size_t maxItems);

@@ -366,7 +366,8 @@ void CMainFrame::StepHistory(bool undo)
     CPropertyFrame* frame = m_pTreeView ? m_pTreeView->PropertyFrame() : nullptr;
     if (frame && frame->isVisible())
         frame->CommitActivePage();
-    if (QTreeWidgetItem* node = m_pHistory->Step(undo))
+    QTreeWidgetItem* node = m_pHistory->Step(undo);
+    if (node && m_pTreeView)
         m_pTreeView->setCurrentItem(node);
 }
 

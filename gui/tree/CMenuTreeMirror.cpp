@@ -243,7 +243,7 @@ void CMenuTreeMirror::OnItemMoved(CTavelin* menu, int from, int to)
 {
     CTavelinItem* item = menu ? menu->GetItem(to) : nullptr;
     QTreeWidgetItem* old = BuiltNodeOf(item);
-    if (!old)
+    if (!old || !item)
         return;
     m_pNodes->Forget(old);
     ReplaceMovedNode(old, m_pNodes->MakeItemNode(*item), from, to);

@@ -29,7 +29,7 @@ struct Result {
     std::string m_strErr;
 };
 
-std::string Quote(const std::string& text)
+inline std::string Quote(const std::string& text)
 {
     std::string quoted = "'";
     for (char c : text)
@@ -37,7 +37,7 @@ std::string Quote(const std::string& text)
     return quoted + "'";
 }
 
-std::string ReadAll(const fs::path& path)
+inline std::string ReadAll(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::stringstream text;
@@ -45,7 +45,7 @@ std::string ReadAll(const fs::path& path)
     return text.str();
 }
 
-void WriteAll(const fs::path& path, const std::string& text)
+inline void WriteAll(const fs::path& path, const std::string& text)
 {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
