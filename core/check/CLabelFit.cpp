@@ -56,6 +56,8 @@ void ForEachShownMenu(const CAppletParameters& params,
         if (top->m_bVisible != 0)
             walk(*top, std::string());
 }
+// Widths are clamped to this, so that no sum of them overflows.
+constexpr long long kLimit = 1'000'000'000;
 }  // namespace
 
 int CLabelFit::TextWidth(std::string_view label, const CMenuStyle& menu)
@@ -67,15 +69,18 @@ int CLabelFit::TextWidth(std::string_view label, const CMenuStyle& menu)
         const double bold = style.m_nFontStyle == 1 ? kBold : 1.0;
         average = std::max(average, std::max(style.m_nFontSize, 0) * kAverage[font] * bold);
     }
-    return static_cast<int>(std::ceil(LongestLine(label) * average));
+    // Fields hold any number a file gave them: the width stays within int.
+    return static_cast<int>(std::min(std::ceil(LongestLine(label) * average), double(kLimit)));
 }
 
 int CLabelFit::Room(const CMenuStyle& menu)
 {
-    int offset = 0;
+    long long offset = 0;
     for (int state = 0; state < 3; ++state)
-        offset = std::max(offset, std::abs(menu.Style(state).m_nTextOffset));
-    return menu.m_nItemWidth - 2 * std::max(menu.m_nBorderThick, 0) - offset - 2 * kPadding;
+        offset = std::max(offset, std::llabs(menu.Style(state).m_nTextOffset));
+    const long long room =
+        static_cast<long long>(menu.m_nItemWidth) - 2LL * std::max(menu.m_nBorderThick, 0) - offset - 2LL * kPadding;
+    return static_cast<int>(std::clamp(room, -kLimit, kLimit));
 }
 
 int CLabelFit::NeededItemWidth(const CTavelin& menu)
@@ -84,7 +89,8 @@ int CLabelFit::NeededItemWidth(const CTavelin& menu)
     for (const auto& item : menu.m_arrItems)
         if (item->m_bVisible != 0)
             widest = std::max(widest, TextWidth(item->m_strLabel, menu));
-    return std::max(menu.m_nItemWidth, menu.m_nItemWidth - Room(menu) + widest);
+    const long long needed = static_cast<long long>(menu.m_nItemWidth) - Room(menu) + widest;
+    return std::max(menu.m_nItemWidth, static_cast<int>(std::clamp(needed, -kLimit, kLimit)));
 }
 
 std::vector<CLabelFit::Misfit> CLabelFit::Find(const CAppletParameters& params)
