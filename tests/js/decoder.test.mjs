@@ -228,7 +228,7 @@ test('every fixture page in the folder decodes', () => {
 });
 
 test('the exporter writes the same fixed style rules as the runtime', () => {
-    const source = fs.readFileSync(path.join(__dirname, '..', '..', 'codec', 'CHtml5Css.cpp'), 'utf8');
+    const source = fs.readFileSync(path.join(__dirname, '..', '..', 'core', 'publish', 'CHtml5Css.cpp'), 'utf8');
     const m = /R"css\(\n([\s\S]*?)\)css"/.exec(source);
     assert.ok(m, 'the rules are one raw string in the exporter');
     assert.equal(m[1], TavelinCss.STATIC_CSS);
