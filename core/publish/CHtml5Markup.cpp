@@ -69,6 +69,15 @@ void AppendPercent(std::string& out, unsigned char c)
     out += kHex[c >> 4];
     out += kHex[c & 15];
 }
+
+// The character at text[i] (moving i past it) as percent-encoded UTF-8.
+void AppendPercentChar(std::string& out, std::string_view text, size_t& i)
+{
+    std::string bytes;
+    AppendUtf8(bytes, CHtml5Markup::NextChar(text, i));
+    for (unsigned char b : bytes)
+        AppendPercent(out, b);
+}
 }  // namespace
 
 char32_t CHtml5Markup::NextChar(std::string_view text, size_t& i)
@@ -141,10 +150,7 @@ std::string CHtml5Markup::UrlPath(const std::string& name)
             ++i;
             continue;
         }
-        std::string bytes;
-        AppendUtf8(bytes, NextChar(name, i));
-        for (unsigned char b : bytes)
-            AppendPercent(out, b);
+        AppendPercentChar(out, name, i);
     }
     return out;
 }
@@ -158,10 +164,7 @@ std::string CHtml5Markup::LinkUrl(std::string_view link)
             out += link[i++];
             continue;
         }
-        std::string bytes;
-        AppendUtf8(bytes, NextChar(link, i));
-        for (unsigned char b : bytes)
-            AppendPercent(out, b);
+        AppendPercentChar(out, link, i);
     }
     return out;
 }
