@@ -19,8 +19,13 @@ option(ATW_DPKG_BUILDFLAGS "Take compiler and linker flags from dpkg-buildflags"
 # different folders give the same bytes.
 # The build folder's map comes last, so that it wins where the build folder
 # lies inside the source folder.
-add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
-                    -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+# ATW_PREFIX_MAP=OFF leaves the paths in, so that a compiler cache can share
+# objects between checkouts in different folders.
+option(ATW_PREFIX_MAP "Map the source and build folders out of the binaries" ON)
+if(ATW_PREFIX_MAP)
+    add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+                        -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+endif()
 
 # moc's generated files include the headers by a path relative to an include
 # folder rather than to the build folder, whose depth would show in the debug
