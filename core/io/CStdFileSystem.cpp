@@ -47,6 +47,24 @@ int OpenLockFile(const std::string& path, bool& created)
     return fd;
 }
 
+// Closes a descriptor however its reader ends, an allocation that fails
+// while the file is read included.
+class COpenFile {
+public:
+    explicit COpenFile(int fd) : m_fd(fd) {}
+    ~COpenFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    COpenFile(const COpenFile&) = delete;
+    COpenFile& operator=(const COpenFile&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
 bool SameFileAt(int fd, const std::string& path)
 {
     struct stat held {};
@@ -142,7 +160,8 @@ bool CStdFileSystem::HasInterruptedWrite(const std::string& path)
 
 bool CStdFileSystem::ReadFile(const std::string& path, std::string& bytes)
 {
-    const int fd = path.empty() ? -1 : OpenRegular(path, O_RDONLY);
+    const COpenFile file(path.empty() ? -1 : OpenRegular(path, O_RDONLY));
+    const int fd = file.Get();
     if (fd < 0)
         return false;
     struct stat st {};
@@ -164,7 +183,6 @@ bool CStdFileSystem::ReadFile(const std::string& path, std::string& bytes)
         }
         filled += static_cast<size_t>(got);
     }
-    ::close(fd);
     bytes.resize(filled);
     return ok;
 }
@@ -195,7 +213,8 @@ void AskForHugePages(const char* buffer, size_t size)
 
 bool CStdFileSystem::ReadBytes(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size)
 {
-    const int fd = path.empty() ? -1 : OpenRegular(path, O_RDONLY);
+    const COpenFile file(path.empty() ? -1 : OpenRegular(path, O_RDONLY));
+    const int fd = file.Get();
     if (fd < 0)
         return false;
     struct stat st {};
@@ -222,7 +241,6 @@ bool CStdFileSystem::ReadBytes(const std::string& path, std::unique_ptr<char[]>&
         }
         size += static_cast<size_t>(got);
     }
-    ::close(fd);
     return ok;
 }
 

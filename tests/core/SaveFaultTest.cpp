@@ -62,3 +62,25 @@ TEST(SaveFault, LargeProjectOnAFullDiskLeavesTheOldFilesByteForByte)
     EXPECT_EQ(entries, 2);  // no temporary file left behind
     fs::remove_all(dir);
 }
+
+// A file too large to hold in memory (sparse, a terabyte by its size) makes
+// both readers throw; neither leaves its descriptor open behind.
+TEST(SaveFault, ReadersThatRunOutOfMemoryCloseTheFile)
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers end the process on an allocation this large";
+#endif
+    const fs::path file = fs::temp_directory_path() / ("atw-huge-" + std::to_string(::getpid()));
+    std::ofstream(file).close();
+    fs::resize_file(file, std::uintmax_t{1} << 40);
+    const auto openFiles = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = openFiles();
+    CStdFileSystem files;
+    std::string text;
+    EXPECT_THROW(files.ReadFile(file.string(), text), std::bad_alloc);
+    std::unique_ptr<char[]> bytes;
+    size_t size = 0;
+    EXPECT_THROW(files.ReadBytes(file.string(), bytes, size), std::bad_alloc);
+    EXPECT_EQ(openFiles(), before);
+    fs::remove(file);
+}
