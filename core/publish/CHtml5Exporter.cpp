@@ -46,6 +46,29 @@ CHtml5Exporter::CHtml5Exporter(IFileSystem& fs, std::string programDir)
 {
 }
 
+std::string CHtml5Exporter::StyleSheetFor(const std::string& pagePath)
+{
+    const std::string project = CPath::ProjectFileFor(pagePath);
+    return project.substr(0, project.size() - 4) + ".css";
+}
+
+// An export replaces its own files whenever it is run again, but never a
+// folder, a device or pipe, or whatever a symbolic link leads to: no mark
+// in a page tells an earlier export from a file of the user's.
+std::string CHtml5Exporter::TargetRefusal(const std::string& path) const
+{
+    const std::string name = CPath::FileName(path);
+    if (path.empty())
+        return {};
+    if (m_fs.IsSymbolicLink(path))
+        return name + " is a symbolic link; an export writes no file through a link. Nothing was written.";
+    if (m_fs.IsDirectory(path))
+        return name + " is a folder; nothing was written.";
+    if (m_fs.Exists(path) && !m_fs.IsRegularFile(path))
+        return name + " is not a regular file; nothing was written.";
+    return {};
+}
+
 bool CHtml5Exporter::Fail(std::string* error, const char* message) const
 {
     if (error)
@@ -136,14 +159,18 @@ bool CHtml5Exporter::Export(const CAppletParameters& params, const std::string& 
     const std::string folder = CPath::Folder(pagePath);
     if (CPath::FileName(pagePath).empty() || (!folder.empty() && !m_fs.IsDirectory(folder)))
         return Fail(error, kSaveFailed);
+    // Checked before anything is written or copied.
+    for (const std::string& target : {pagePath, m_bFragment ? StyleSheetFor(pagePath) : std::string()}) {
+        if (const std::string refusal = TargetRefusal(target); !refusal.empty())
+            return Fail(error, refusal.c_str());
+    }
 
     const std::string scope = ScopeFor(pagePath, params.m_strName);
     std::string page;
     std::string cssPath;
     std::string css;
     if (m_bFragment) {
-        cssPath = CPath::ProjectFileFor(pagePath);
-        cssPath = cssPath.substr(0, cssPath.size() - 4) + ".css";
+        cssPath = StyleSheetFor(pagePath);
         page = FragmentText(params, scope, CPath::FileName(cssPath));
         css = MakeParts(params, scope).css;
     } else {

@@ -61,6 +61,10 @@ public:
     static std::string ScopeFor(const std::string& pagePath, const std::string& name);
 
 private:
+    // The style sheet beside a fragment at pagePath: its base name + ".css".
+    static std::string StyleSheetFor(const std::string& pagePath);
+    // Why path may not be replaced by an export; "" when it may.
+    std::string TargetRefusal(const std::string& path) const;
     struct Parts {
         std::string css;      // style sheet, CR LF lines
         std::string menu;     // the menu box

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <sys/stat.h>
@@ -337,5 +338,57 @@ TEST_F(CliSafety, LeftoversLongNamesAndFolderTargets)
         for (const auto& entry : fs::directory_iterator(m_dir / "dest"))
             left.push_back(entry.path().filename().string());
         EXPECT_EQ(left, std::vector<std::string>{folder}) << "written beside the folder";
+    }
+}
+
+// An export is written again and again over its own files, but never into a
+// folder, a pipe or through a link (a planted one, or the user's own to some
+// other file), and nothing is copied beside a target it refuses.
+TEST_F(CliSafety, ExportTargetsAreCheckedBeforeAnyWrite)
+{
+    SaveProject("menu.htm");
+    WriteAll(m_dir / "prog" / "tavelin.js", "// runtime");
+    WriteAll(m_dir / "home" / "notes.txt", "my own notes");
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;  // after "export"
+        const char* target;             // the name in dest/ made first
+        std::function<void(const fs::path&)> make;
+        const char* message;
+    };
+    const fs::path notes = m_dir / "home" / "notes.txt";
+    const std::vector<Case> cases = {
+        {"a folder", {}, "x.htm", [](const fs::path& p) { fs::create_directories(p); }, "x.htm is a folder"},
+        {"a pipe",
+         {},
+         "x.htm",
+         [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+         "x.htm is not a regular file"},
+        {"a link", {}, "x.htm", [&](const fs::path& p) { fs::create_symlink(notes, p); }, "x.htm is a symbolic link"},
+        {"a linked style sheet",
+         {"--fragment"},
+         "x.css",
+         [&](const fs::path& p) { fs::create_symlink(notes, p); },
+         "x.css is a symbolic link"},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(m_dir / "dest");
+        fs::create_directories(m_dir / "dest");
+        c.make(m_dir / "dest" / c.target);
+        std::vector<std::string> args = {"export"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.push_back("menu.htm");
+        args.push_back((m_dir / "dest" / "x.htm").string());
+        const Result r = Run(args);
+        EXPECT_EQ(r.m_nCode, 1) << c.what;
+        EXPECT_NE(r.m_strErr.find(c.message), std::string::npos) << c.what << ": " << r.m_strErr;
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir / "dest"), {}), 1) << c.what << ": written beside it";
+        EXPECT_EQ(ReadAll(notes), "my own notes") << c.what;
+    }
+    fs::remove_all(m_dir / "dest");
+    fs::create_directories(m_dir / "dest");
+    for (int run = 0; run < 2; ++run) {
+        const Result r = Run({"export", "menu.htm", (m_dir / "dest" / "x.htm").string()});
+        EXPECT_EQ(r.m_nCode, 0) << r.m_strErr;
     }
 }
