@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <algorithm>
+#include <new>
 
 #include "core/import/CImportBuilder.h"
 #include "core/import/CMenuImport.h"
@@ -83,9 +84,17 @@ bool CMenuImportFlow::ImportItemsUnder(CAppletTavelinWizardView& view, const QSt
     if (kind == View::KindRoot)
         menu = m_editor.AddTopMenu();
     CTavelinItem* first = nullptr;
-    // Each goes to the front, so the last goes first.
-    for (auto item = items.rbegin(); item != items.rend(); ++item)
-        first = m_editor.InsertItemCopy(menu, owner, depth, **item);
+    try {
+        // Each goes to the front, so the last goes first.
+        for (auto item = items.rbegin(); item != items.rend(); ++item)
+            first = m_editor.InsertItemCopy(menu, owner, depth, **item);
+    } catch (const std::bad_alloc&) {
+        // An import that ran out of memory part-way is taken back whole, as
+        // one step, before the caller says why.
+        m_editor.EndMacro();
+        m_editor.History().undo();
+        throw;
+    }
     m_editor.EndMacro();
     if (QTreeWidgetItem* node = first ? view.NodeOf(first) : nullptr) {
         view.expandItem(node->parent());
