@@ -140,9 +140,10 @@ void CAppletTavelinWizardApp::StartAutoSave()
     CMainFrame* frame = d->frame.get();
     QObject::connect(d->autoSaver.get(), &CAutoSaver::Written, frame,
                      [frame, folder](bool ok) { frame->AutoSaveWritten(ok, folder); });
-    d->autoSaver->OfferRecovery(d->prompts, d->frame.get(), [doc](const QString& page, const std::string& text) {
-        return doc->OpenRecovered(page, text);
-    });
+    d->autoSaver->OfferRecovery(
+        d->prompts, d->frame.get(),
+        [doc](const QString& page, const std::string& text) { return doc->OpenRecovered(page, text); },
+        [doc](const QString& page, const std::string& text) { return doc->SaveRecovered(page, text); });
 }
 
 QString CAppletTavelinWizardApp::DefaultRecoveryFolder()

@@ -17,7 +17,6 @@
 #include "IUserPrompts.h"
 #include "core/check/CLabelFit.h"
 #include "core/check/CParameterCheck.h"
-#include "core/format/CProjectReader.h"
 #include "core/import/CImportBuilder.h"
 #include "core/import/CLinkRebase.h"
 #include "core/io/CPath.h"
@@ -334,6 +333,20 @@ bool CAppletTavelinWizardDoc::RebaseImportedLinks(const QString& pagePath)
     return true;
 }
 
+QString CAppletTavelinWizardDoc::SaveRecovered(const QString& pagePath, const std::string& projectText)
+{
+    try {
+        CAppletParameters params;
+        const std::string page = CText::FromQ(pagePath);
+        CProjectResult result = Service().OpenText(projectText, page, params);
+        if (result)
+            result = Service().Save(params, page);
+        return result ? QString() : CText::ToQ(result.Error());
+    } catch (const std::bad_alloc&) {
+        return NotEnoughMemory(tr("%1 was not saved").arg(pagePath));
+    }
+}
+
 QString CAppletTavelinWizardDoc::NotEnoughMemory(const QString& what)
 {
     return what + QStringLiteral(": not enough memory.");
@@ -483,8 +496,14 @@ bool CAppletTavelinWizardDoc::OpenRecovered(const QString& pagePath, const std::
 {
     if (!SaveModified())
         return false;
-    ReleaseModel();
-    CProjectReader(m_ctx.Params(), m_ctx.fileSystem, m_ctx.programDir).LoadProjectText(projectText);
+    // Read whole before the project being edited goes: a copy too large for
+    // the memory left leaves it as it was, and the copy stays for next time.
+    const CProjectResult result =
+        Service().OpenText(projectText, CText::FromQ(pagePath), m_ctx.Params(), [this] { ReleaseModel(); });
+    if (!result) {
+        m_ctx.prompts.Message(Owner(), CText::ToQ(result.Error()));
+        return false;
+    }
     ModelReplaced();
     m_bFirstNew = false;
     m_strPathName = pagePath;

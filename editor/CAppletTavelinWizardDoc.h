@@ -81,6 +81,9 @@ public:
     // Opens unsaved work kept in a recovery copy: the project text replaces
     // the model, which stays modified and keeps its page path.
     bool OpenRecovered(const QString& pagePath, const std::string& projectText);
+    // Saves a recovered project as pagePath without opening it: "" when
+    // saved, otherwise what went wrong (Recover All).
+    QString SaveRecovered(const QString& pagePath, const std::string& projectText);
 
     // The message of a step that ran out of memory: what was not done and
     // "not enough memory". Open, Import and Save end with it instead of

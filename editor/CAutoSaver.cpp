@@ -240,7 +240,8 @@ QString CAutoSaver::AsideMessage(const CRecoveryStore::CScan& scan, const QStrin
     return parts.join(QStringLiteral("\n\n"));
 }
 
-void CAutoSaver::OfferRecovery(IUserPrompts& prompts, QWidget* parent, const OpenRecovered& open)
+void CAutoSaver::OfferRecovery(IUserPrompts& prompts, QWidget* parent, const OpenRecovered& open,
+                               const CRecoverAll::SaveRecovered& saveAll)
 {
     CRecoveryStore::CScan scan = m_store.ClaimOrphans();
     if (scan.refused || m_store.Refused())
@@ -254,6 +255,14 @@ void CAutoSaver::OfferRecovery(IUserPrompts& prompts, QWidget* parent, const Ope
     if (scan.copies.empty())
         return;
     const IUserPrompts::RecoverListAnswer answer = Ask(prompts, parent, scan.copies);
+    if (answer.answer == IUserPrompts::RecoverAnswer::RecoverAll) {
+        const QString folder = prompts.FolderName(parent, tr("Recover All Into Folder"), QDir::homePath());
+        if (!folder.isEmpty()) {
+            prompts.Message(parent, CRecoverAll(m_store, m_fs, saveAll).Run(scan.copies, folder),
+                            IUserPrompts::Icon::Information);
+            return;
+        }
+    }
     for (size_t i = 0; i < scan.copies.size(); ++i) {
         const CRecoveryCopy& copy = scan.copies[i];
         if (answer.answer == IUserPrompts::RecoverAnswer::Discard)
@@ -276,8 +285,8 @@ IUserPrompts::RecoverListAnswer CAutoSaver::Ask(IUserPrompts& prompts, QWidget* 
         rows << RecoverRow(copy);
     return prompts.AskRecoverList(parent,
                                   QStringLiteral("%1 recovery copies of unsaved changes were left by runs that ended "
-                                                 "abruptly. Recover one, discard them all, or keep them for the next "
-                                                 "start:")
+                                                 "abruptly. Recover one, save them all into a folder, discard them "
+                                                 "all, or keep them for the next start:")
                                       .arg(copies.size()),
                                   rows);
 }

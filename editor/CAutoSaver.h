@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "CRecoverAll.h"
 #include "IUserPrompts.h"
 #include "core/project/CRecoveryStore.h"
 
@@ -49,9 +50,11 @@ public:
     // Asks once about the left copies: Recover opens the chosen one through
     // open (the copy becomes this editor's own; the others stay for the next
     // start), Discard removes them all, Later keeps them all for the next
-    // start. Copies kept aside (damaged, another user's) are told in one
-    // message, and so is a recovery folder that is not the user's.
-    void OfferRecovery(IUserPrompts& prompts, QWidget* parent, const OpenRecovered& open);
+    // start, Recover All saves them all into a folder the user chooses,
+    // through saveAll. Copies kept aside (damaged, another user's) are told
+    // in one message, and so is a recovery folder that is not the user's.
+    void OfferRecovery(IUserPrompts& prompts, QWidget* parent, const OpenRecovered& open,
+                       const CRecoverAll::SaveRecovered& saveAll);
     // The question about one copy, and a copy's row in the list of several.
     static QString RecoverQuestion(const CRecoveryCopy& copy);
     static QString RecoverRow(const CRecoveryCopy& copy);

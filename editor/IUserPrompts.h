@@ -20,7 +20,7 @@ class IUserPrompts {
 public:
     enum class Icon { Information, Warning, Stop, Question };
     enum class SaveAnswer { Yes, No, Cancel };
-    enum class RecoverAnswer { Recover, Discard, Later };
+    enum class RecoverAnswer { Recover, Discard, Later, RecoverAll };
 
     virtual ~IUserPrompts() = default;
 
@@ -34,19 +34,23 @@ public:
     // from %2?"; closing the box is Later.
     virtual RecoverAnswer AskRecover(QWidget* parent, const QString& text) = 0;
     // The choice made in the list of several recovery copies: Recover opens
-    // the copy in row, Discard removes them all, Later keeps them all.
+    // the copy in row, Discard removes them all, Later keeps them all,
+    // RecoverAll saves them all into a folder of the user's choice.
     struct RecoverListAnswer {
         RecoverAnswer answer = RecoverAnswer::Later;
         int row = -1;
     };
     // One list of recovery copies (a row each) under text, with "Recover"
-    // (the chosen row), "Discard All" and "Later"; closing it is Later.
+    // (the chosen row), "Recover All...", "Discard All" and "Later"; closing
+    // it is Later.
     virtual RecoverListAnswer AskRecoverList(QWidget* parent, const QString& text, const QStringList& rows) = 0;
     // Empty when cancelled. filter uses Qt's "Text (*.a *.b)" form.
     virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& initial) = 0;
     virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& initial) = 0;
+    // An existing folder; empty when cancelled.
+    virtual QString FolderName(QWidget* parent, const QString& caption, const QString& initial) = 0;
     // The full colour dialog; nothing when cancelled.
     virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
     // Runs one of our modal dialogs and gives its result (QDialog::Accepted or

@@ -49,14 +49,37 @@ CProjectResult CProjectService::Open(const std::string& page, CAppletParameters&
     }
     if (!m_fs.IsRegularFile(project))
         return CProjectResult::Failed(kNotOurFile);
+    const auto read = [&](CProjectReader& reader) {
+        if (reader.LoadProject(project))
+            return std::string();
+        if (reader.OutOfMemory())
+            return NoMemoryToOpen(page);
+        return reader.MissingSection() ? Damaged(project) : CannotOpen(page);
+    };
+    return Replace(read, page, params, beforeReplace, std::move(notices));
+}
+
+CProjectResult CProjectService::OpenText(const std::string& text, const std::string& page, CAppletParameters& params,
+                                         const std::function<void()>& beforeReplace)
+{
+    const auto read = [&](CProjectReader& reader) {
+        reader.LoadProjectText(text);
+        return std::string();
+    };
+    return Replace(read, page, params, beforeReplace, {});
+}
+
+// The project is read into a model of its own; params changes only once it
+// has been read whole.
+CProjectResult CProjectService::Replace(const std::function<std::string(CProjectReader&)>& read,
+                                        const std::string& page, CAppletParameters& params,
+                                        const std::function<void()>& beforeReplace, std::vector<std::string> notices)
+{
     try {
         CAppletParameters loaded;
         CProjectReader reader(loaded, m_fs, m_strProgramDir);
-        if (!reader.LoadProject(project)) {
-            if (reader.OutOfMemory())
-                return CProjectResult::Failed(NoMemoryToOpen(page), notices);
-            return CProjectResult::Failed(reader.MissingSection() ? Damaged(project) : CannotOpen(page), notices);
-        }
+        if (std::string error = read(reader); !error.empty())
+            return CProjectResult::Failed(std::move(error), notices);
         if (beforeReplace)
             beforeReplace();
         params.Reset();

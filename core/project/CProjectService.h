@@ -4,12 +4,14 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "CProjectResult.h"
 #include "core/io/IFileSystem.h"
 #include "core/model/CAppletParameters.h"
 
 class CPageWriter;
+class CProjectReader;
 
 // Opens and saves a page with its project file and the copies beside it:
 // the one sequence behind File > Open, Save, Save As Template, the preview
@@ -42,6 +44,10 @@ public:
     // (the editor lets go of its pointers into the old model there).
     CProjectResult Open(const std::string& page, CAppletParameters& params,
                         const std::function<void()>& beforeReplace = {});
+    // As Open, from a project text held in memory (a recovery copy of the
+    // work on page).
+    CProjectResult OpenText(const std::string& text, const std::string& page, CAppletParameters& params,
+                            const std::function<void()>& beforeReplace = {});
     // Writes page, its project file and the copies into page's folder: the
     // page and the project file together or not at all. Warnings: copies
     // that failed or were refused; the page is written all the same.
@@ -54,6 +60,11 @@ public:
     std::string PageText(CAppletParameters& params);
 
 private:
+    // Reads a project with read (an error text, "" when read) and puts it
+    // in place of params.
+    CProjectResult Replace(const std::function<std::string(CProjectReader&)>& read, const std::string& page,
+                           CAppletParameters& params, const std::function<void()>& beforeReplace,
+                           std::vector<std::string> notices);
     // Runs save on a writer of params (file: what the save writes, for the
     // messages) and turns its outcome into a result.
     CProjectResult Write(CAppletParameters& params, const std::string& file,

@@ -23,10 +23,12 @@ CDlgRecoverCopies::CDlgRecoverCopies(const QString& text, const QStringList& row
     label->setBuddy(m_pList);
     auto* buttons = new QDialogButtonBox(this);
     m_pRecover = buttons->addButton(QStringLiteral("&Recover"), QDialogButtonBox::AcceptRole);
+    QPushButton* recoverAll = buttons->addButton(tr("Recover &All..."), QDialogButtonBox::ActionRole);
     m_pDiscardAll = buttons->addButton(QStringLiteral("&Discard All"), QDialogButtonBox::DestructiveRole);
     QPushButton* later = buttons->addButton(QStringLiteral("&Later"), QDialogButtonBox::RejectRole);
     m_pRecover->setDefault(true);
     connect(m_pRecover, &QPushButton::clicked, this, [this] { Finish(IUserPrompts::RecoverAnswer::Recover); });
+    connect(recoverAll, &QPushButton::clicked, this, [this] { Finish(IUserPrompts::RecoverAnswer::RecoverAll); });
     connect(m_pDiscardAll, &QPushButton::clicked, this, [this] { Finish(IUserPrompts::RecoverAnswer::Discard); });
     connect(later, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] { Finish(IUserPrompts::RecoverAnswer::Recover); });

@@ -80,6 +80,12 @@ QString CQtPrompts::SaveFileName(QWidget* parent, const QString& caption, const 
     return QFileDialog::getSaveFileName(parent, caption, initial, filter, nullptr, QFileDialog::DontUseNativeDialog);
 }
 
+QString CQtPrompts::FolderName(QWidget* parent, const QString& caption, const QString& initial)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, initial,
+                                             QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+}
+
 std::optional<QColor> CQtPrompts::ChooseColor(QWidget* parent, const QColor& initial)
 {
     const QColor color = QColorDialog::getColor(initial, parent, QString(), QColorDialog::DontUseNativeDialog);

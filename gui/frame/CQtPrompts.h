@@ -17,6 +17,7 @@ public:
                          const QString& initial) override;
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                          const QString& initial) override;
+    QString FolderName(QWidget* parent, const QString& caption, const QString& initial) override;
     std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
     int Exec(QDialog& dialog) override;
     bool OpenUrl(const QUrl& url) override;

@@ -5,10 +5,12 @@
 // edit leaves a copy that the next start offers and recovers byte for byte.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -311,6 +313,47 @@ TEST_F(AutoSave, ManyCopiesAreOneListAndDamagedOnesOneMessage)
     ASSERT_TRUE(Restart());
     EXPECT_EQ(prompts.recoverLists.size(), 3u);
     EXPECT_TRUE(Copies().isEmpty());
+}
+
+// Recover All saves every copy into the chosen folder under its page's name,
+// never over a file there, and opens none; a copy that cannot be saved (its
+// name is too long for the file system) stays for the next start.
+TEST_F(AutoSave, RecoverAllSavesEveryCopyIntoAFolder)
+{
+    LeaveCopy(QStringLiteral("1-left"), "/w/menu.htm", "First", 1796688000);
+    LeaveCopy(QStringLiteral("2-left"), "/elsewhere/menu.htm", "Second", 1796688001);
+    LeaveCopy(QStringLiteral("3-left"), "", "Untitled", 1796688002);
+    LeaveCopy(QStringLiteral("4-left"), "/w/" + std::string(300, 'n') + ".htm", "Long", 1796688003);
+    QTemporaryDir target;
+    QFile mine(target.filePath(QStringLiteral("menu.htm")));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("a page of the user's");
+    mine.close();
+    prompts.recoverListAnswers.push_back({IUserPrompts::RecoverAnswer::RecoverAll, -1});
+    prompts.folderNames.push_back(target.path());
+    ASSERT_TRUE(Start());
+
+    ASSERT_EQ(prompts.messages.size(), 1) << prompts.messages.join("|").toStdString();
+    const QString& told = prompts.messages[0];
+    EXPECT_TRUE(told.startsWith(QStringLiteral("3 recovery copies were saved in "))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("A recovery copy could not be saved"))) << told.toStdString();
+    QFile kept(target.filePath(QStringLiteral("menu.htm")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("a page of the user's"));
+    QStringList names;
+    for (const QString& page : {QStringLiteral("menu (2)"), QStringLiteral("menu (3)"), QStringLiteral("untitled")}) {
+        QFile project(target.filePath(page + QStringLiteral(".tvx")));
+        ASSERT_TRUE(project.open(QIODevice::ReadOnly)) << page.toStdString();
+        EXPECT_TRUE(QFileInfo(target.filePath(page + QStringLiteral(".htm"))).isFile()) << page.toStdString();
+        const QByteArray text = project.readAll();
+        for (const char* name : {"First", "Second", "Untitled"})
+            if (text.contains(QByteArray("ApStyle=") + name))
+                names << QString::fromLatin1(name);
+    }
+    names.sort();
+    EXPECT_EQ(names, QStringList({QStringLiteral("First"), QStringLiteral("Second"), QStringLiteral("Untitled")}));
+    EXPECT_EQ(Copies(), QStringList{QStringLiteral("4-left.atwr")});
+    EXPECT_NE(Params().m_strName, "Long");
 }
 
 // The list itself: Recover gives the chosen row (the newest at first),

@@ -62,6 +62,7 @@ public:
         saveInitials << initial;
         return Pop(fileNames, QString());
     }
+    QString FolderName(QWidget*, const QString&, const QString&) override { return Pop(folderNames, QString()); }
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return Pop(colors, std::optional<QColor>()); }
     // Each queued handler may fill the dialog's controls and returns its result.
     int Exec(QDialog& dialog) override
@@ -93,6 +94,7 @@ public:
     std::vector<QStringList> recoverLists;  // the rows of each list of copies shown
     std::deque<RecoverListAnswer> recoverListAnswers;
     std::deque<QString> fileNames;
+    std::deque<QString> folderNames;
     std::deque<std::optional<QColor>> colors;
     std::deque<std::function<int(QDialog&)>> dialogHandlers;
     bool openUrlResult = true;
