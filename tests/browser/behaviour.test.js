@@ -7,7 +7,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const { startServer, launch } = require('./harness.js');
-const { makeRunner, makeTemplatePages, exportPage } = require('./pages.js');
+const { makeRunner, makeTemplatePages, exportPage, withRuntime } = require('./pages.js');
 
 let dir, run, pages, server, desk;
 
@@ -201,7 +201,8 @@ test('right-to-left pages mirror the menu; script links are refused', async () =
 
     fs.writeFileSync(path.join(dir, 'bad.htm'), '<html><head><title>x</title></head><body><applet code="tavelin.class" width="200" height="100">' +
         '<param name="I0-0" value="Click me,,,,,,,_self,javascript:alert(1)"><param name="I0-1" value="Fine,,,,,,,_self,a.htm">' +
-        '<param name="MStyle-0" value=""><param name="Misc" value="1,2,-0,"></applet><script src="tavelin.js"></script></body></html>');
+        '<param name="MStyle-0" value=""><param name="Misc" value="1,2,-0,"></applet></body></html>');
+    withRuntime(path.join(dir, 'bad.htm'));
     const bad = await open(desk, 'bad.htm');
     assert.deepEqual(await bad.$$eval('.tv-item', (e) => e.map((x) => [x.tagName, x.getAttribute('href')])),
         [['BUTTON', null], ['A', 'a.htm']]);
