@@ -223,8 +223,10 @@ bool CHtml5Markup::IsSafeLink(std::string_view link)
     return true;
 }
 
-// A state without an image of its own shows the normal one; one picture
-// for every state is written once, as "tv-img-a", shown in all of them.
+// A state without an image of its own shows the normal one. A picture that
+// several states show is written once: "tv-img-a" for all three, "tv-img-no"
+// for normal and mouse over, "tv-img-nc" for normal and clicked; the fixed
+// rules show it wherever one of its states' pictures would show.
 void CHtml5Markup::AppendImages(std::string& out, const CTavelinItem& item) const
 {
     const std::string normal = MediaRef(item.m_strNormalImage);
@@ -240,11 +242,17 @@ void CHtml5Markup::AppendImages(std::string& out, const CTavelinItem& item) cons
     };
     if (normal == over && normal == click) {
         append("a", normal);
-        return;
+    } else if (normal == over) {
+        append("no", normal);
+        append("c", click);
+    } else if (normal == click) {
+        append("nc", normal);
+        append("o", over);
+    } else {
+        append("n", normal);
+        append("o", over);
+        append("c", click);
     }
-    append("n", normal);
-    append("o", over);
-    append("c", click);
 }
 
 void CHtml5Markup::AppendItem(std::string& out, const CTavelinItem& item) const

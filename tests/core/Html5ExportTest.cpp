@@ -310,8 +310,7 @@ TEST_F(ExportFixture, ShownMediaAndTheRuntimeAreCopiedBesideThePage)
     EXPECT_NE(page.find("data-over-audio=\"over%20sound.au\">"), std::string::npos);
     EXPECT_EQ(page.find("data-click-audio"), std::string::npos) << "a missing file is not referenced";
     // The over state has no image of its own (a text file is none) and shows the normal one.
-    EXPECT_NE(page.find("<img class=\"tv-img tv-img-n\" src=\"n.gif\" alt=\"\">"
-                        "<img class=\"tv-img tv-img-o\" src=\"n.gif\" alt=\"\">"
+    EXPECT_NE(page.find("<img class=\"tv-img tv-img-no\" src=\"n.gif\" alt=\"\">"
                         "<img class=\"tv-img tv-img-c\" src=\"c%22q.jpg\" alt=\"\">"),
               std::string::npos);
     EXPECT_NE(page.find("." + CHtml5Exporter::ScopeFor("/site/menu.htm", params.m_strName) +
@@ -338,8 +337,11 @@ TEST_F(ExportFixture, StatePicturesAreWrittenOncePerPicture)
     const Case cases[] = {
         {"/media/a.gif", "", "", img("a", "a.gif"), 1},
         {"/media/a.gif", "/media/a.gif", "/media/a.gif", img("a", "a.gif"), 1},
-        {"/media/a.gif", "/media/b.gif", "", img("n", "a.gif") + img("o", "b.gif") + img("c", "a.gif"), 3},
+        {"/media/a.gif", "/media/b.gif", "", img("nc", "a.gif") + img("o", "b.gif"), 2},
+        {"/media/a.gif", "", "/media/b.gif", img("no", "a.gif") + img("c", "b.gif"), 2},
+        {"/media/a.gif", "/media/b.gif", "/media/b.gif", img("n", "a.gif") + img("o", "b.gif") + img("c", "b.gif"), 3},
         {"", "/media/b.gif", "", img("o", "b.gif"), 1},
+        {"", "", "/media/b.gif", img("c", "b.gif"), 1},
     };
     CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
     for (const Case& c : cases) {

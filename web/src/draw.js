@@ -19,11 +19,13 @@ export function itemElement(item) {
         attrs.target = item.target === '_self' ? '' : item.target;
     }
     var e = el(link !== '' ? 'a' : 'span', 'tv-item', attrs);
-    // No image of its own: the normal one; one for every state is made once.
-    var srcs = [0, 1, 2].map(function (s) { return item.images[s] || item.images[0]; });
-    var one = srcs[0] === srcs[1] && srcs[0] === srcs[2];
-    (one ? ['a'] : ['n', 'o', 'c']).forEach(function (state, s) {
-        var src = srcs[s];
+    // No image of its own: the normal one. A picture that several states
+    // show is made once, as the exporter writes it.
+    var n = item.images[0], o = item.images[1] || n, c = item.images[2] || n;
+    var shown = n === o && n === c ? [['a', n]] : n === o ? [['no', n], ['c', c]] : n === c ? [['nc', n], ['o', o]]
+        : [['n', n], ['o', o], ['c', c]];
+    shown.forEach(function (pair) {
+        var state = pair[0], src = pair[1];
         if (src) {
             var img = el('img', 'tv-img tv-img-' + state, { src: fileUrl(src) });
             img.setAttribute('alt', '');
