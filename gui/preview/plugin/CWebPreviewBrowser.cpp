@@ -88,7 +88,7 @@ void CWebPreviewBrowser::Load(const QUrl& page)
 void CWebPreviewBrowser::Run(const QString& script, std::function<void(const QVariant&)> done)
 {
     if (done)
-        m_pPage->runJavaScript(script, std::move(done));
+        m_pPage->runJavaScript(script, done);  // taken by const reference
     else
         m_pPage->runJavaScript(script);
 }
