@@ -34,6 +34,12 @@ button.tv-item[aria-expanded]::after{position:absolute;z-index:1;top:50%;inset-i
 .tv-item.tv-sel .tv-img-c,.tv-item:active .tv-img-c{display:block}
 .tv-open>.tv-item .tv-img-n,.tv-open>.tv-item .tv-img-o,.tv-shut>.tv-item.tv-sel .tv-img-c,.tv-shut>.tv-item.tv-sel:hover .tv-img-n{display:none}
 .tv-open>.tv-item .tv-img-c,.tv-shut>.tv-item.tv-sel .tv-img-n{display:block}
+.tv-item .tv-img-a{display:block}
+.tv-shut>.tv-item.tv-sel:hover .tv-img-a{display:none}
+.tv-item .tv-img-no,.tv-item .tv-img-nc{display:block}
+.tv-item.tv-sel .tv-img-no,.tv-item:active .tv-img-no,.tv-item:hover .tv-img-nc,.tv-item:focus-visible .tv-img-nc{display:none}
+.tv-item.tv-sel .tv-img-nc,.tv-item:active .tv-img-nc,.tv-open>.tv-item .tv-img-nc,.tv-shut>.tv-item.tv-sel .tv-img-no,.tv-shut>.tv-item.tv-sel .tv-img-nc{display:block}
+.tv-open>.tv-item .tv-img-no,.tv-shut>.tv-item.tv-sel:hover .tv-img-no,.tv-shut>.tv-item.tv-sel:hover .tv-img-nc{display:none}
 .tv-fluid{display:block;width:auto!important;height:auto!important;max-width:100%;overflow:visible}
 .tv-fluid .tv-menu{width:auto!important;margin-inline-start:0!important}
 .tv-fluid .tv-sub>.tv-menu{margin-inline-start:var(--tv-fluid-indent,16px)!important}

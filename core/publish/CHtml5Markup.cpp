@@ -223,6 +223,38 @@ bool CHtml5Markup::IsSafeLink(std::string_view link)
     return true;
 }
 
+// A state without an image of its own shows the normal one. A picture that
+// several states show is written once: "tv-img-a" for all three, "tv-img-no"
+// for normal and mouse over, "tv-img-nc" for normal and clicked; the fixed
+// rules show it wherever one of its states' pictures would show.
+void CHtml5Markup::AppendImages(std::string& out, const CTavelinItem& item) const
+{
+    const std::string normal = MediaRef(item.m_strNormalImage);
+    std::string over = MediaRef(item.m_strOverImage);
+    std::string click = MediaRef(item.m_strClickImage);
+    if (over.empty())
+        over = normal;
+    if (click.empty())
+        click = normal;
+    const auto append = [&out](const char* state, const std::string& src) {
+        if (!src.empty())
+            out += std::string("<img class=\"tv-img tv-img-") + state + "\" src=\"" + Escape(src) + "\" alt=\"\">";
+    };
+    if (normal == over && normal == click) {
+        append("a", normal);
+    } else if (normal == over) {
+        append("no", normal);
+        append("c", click);
+    } else if (normal == click) {
+        append("nc", normal);
+        append("o", over);
+    } else {
+        append("n", normal);
+        append("o", over);
+        append("c", click);
+    }
+}
+
 void CHtml5Markup::AppendItem(std::string& out, const CTavelinItem& item) const
 {
     const bool link = !item.m_strLink.empty() && IsSafeLink(item.m_strLink);
@@ -239,15 +271,7 @@ void CHtml5Markup::AppendItem(std::string& out, const CTavelinItem& item) const
     if (!clickAudio.empty())
         out += " data-click-audio=\"" + Escape(clickAudio) + '"';
     out += '>';
-    // A state without an image of its own shows the normal one.
-    const std::string normal = MediaRef(item.m_strNormalImage);
-    const std::pair<const char*, std::string> images[] = {
-        {"n", normal}, {"o", MediaRef(item.m_strOverImage)}, {"c", MediaRef(item.m_strClickImage)}};
-    for (const auto& [state, ref] : images) {
-        const std::string& src = ref.empty() ? normal : ref;
-        if (!src.empty())
-            out += std::string("<img class=\"tv-img tv-img-") + state + "\" src=\"" + Escape(src) + "\" alt=\"\">";
-    }
+    AppendImages(out, item);
     out += "<span class=\"tv-label\">" + Escape(UnifyBreaks(item.m_strLabel)) + "</span>";
     out += link ? "</a>" : "</span>";
 }

@@ -60,6 +60,7 @@ private:
     void Number(const CTavelin& menu);
     void AppendMenu(std::string& out, const CTavelin& menu) const;
     void AppendItem(std::string& out, const CTavelinItem& item) const;
+    void AppendImages(std::string& out, const CTavelinItem& item) const;
 
     const CAppletParameters& m_params;
     CMediaFiles& m_media;

@@ -77,21 +77,31 @@ function addReady(file) {
     fs.writeFileSync(file, text.replace(/<\/html>\s*$/i, READY + '</html>'), 'latin1');
 }
 
-async function timeOf(browser, url) {
-    const times = [];
+async function loadTime(browser, url) {
+    const page = await browser.context.newPage();
+    await page.goto(url);
+    await page.waitForFunction(() => window.benchReady !== undefined, null, { timeout: 120000 });
+    const t = await page.evaluate(() => {
+        const nav = performance.getEntriesByType('navigation')[0];
+        const paint = performance.getEntriesByName('first-contentful-paint')[0];
+        return [window.benchReady, window.benchReady - nav.domContentLoadedEventStart, paint ? paint.startTime : NaN];
+    });
+    await page.close();
+    return t;
+}
+
+// The pages are loaded in turn, RUNS rounds, so that a busy machine slows
+// them alike; each gets the median of its rounds.
+async function timesOf(browser, urls) {
+    const times = urls.map(() => []);
     for (let r = 0; r < RUNS; r++) {
-        const page = await browser.context.newPage();
-        await page.goto(url);
-        await page.waitForFunction(() => window.benchReady !== undefined, null, { timeout: 120000 });
-        times.push(await page.evaluate(() => {
-            const t = performance.getEntriesByType('navigation')[0];
-            const paint = performance.getEntriesByName('first-contentful-paint')[0];
-            return [window.benchReady, window.benchReady - t.domContentLoadedEventStart, paint ? paint.startTime : NaN];
-        }));
-        await page.close();
+        for (let u = 0; u < urls.length; u++)
+            times[u].push(await loadTime(browser, urls[u]));
     }
-    const median = (k) => times.map((t) => t[k]).sort((x, y) => x - y)[Math.floor(times.length / 2)];
-    return `${median(0).toFixed(0)} (${median(1).toFixed(0)}) fcp ${median(2).toFixed(0)}`;
+    return times.map((list) => {
+        const median = (k) => list.map((t) => t[k]).sort((x, y) => x - y)[Math.floor(list.length / 2)];
+        return `${median(0).toFixed(0)} (${median(1).toFixed(0)}) fcp ${median(2).toFixed(0)}`;
+    });
 }
 
 async function main() {
@@ -120,12 +130,11 @@ async function main() {
         addReady(path.join(dir, `${name}x.htm`));
         fs.writeFileSync(path.join(dir, `${name}sm.htm`), smartMenusPage(t));
         const size = (f) => fs.statSync(path.join(dir, f)).size;
+        const [runtime, floor, exported, smartmenus] = await timesOf(browser,
+            ['', 'f', 'x', 'sm'].map((k) => server.base + `${name}${k}.htm`));
         rows.push({
             items: t.count,
-            runtime: await timeOf(browser, server.base + `${name}.htm`),
-            floor: await timeOf(browser, server.base + `${name}f.htm`),
-            export: await timeOf(browser, server.base + `${name}x.htm`),
-            smartmenus: await timeOf(browser, server.base + `${name}sm.htm`),
+            runtime, floor, export: exported, smartmenus,
             bytes: { runtime: size(`${name}.htm`), export: size(`${name}x.htm`), smartmenus: size(`${name}sm.htm`) }
         });
     }
@@ -141,7 +150,7 @@ async function main() {
         console.log(`pages kept in ${dir}`);
     else
         fs.rmSync(dir, { recursive: true, force: true });
-    console.log(`median of ${RUNS} runs, ms from navigation to the first frame after load with the menu built,`);
+    console.log(`median of ${RUNS} interleaved runs, ms from navigation to the first frame after load with the menu built,`);
     console.log('in brackets from the end of parsing (DOMContentLoaded, where every menu script starts),');
     console.log('then the first contentful paint (ms from navigation)');
     console.log('items\truntime page\twithout script\texport\tSmartMenus\tpage bytes (runtime/export/SmartMenus)');

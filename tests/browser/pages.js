@@ -41,6 +41,12 @@ function runtimeScript() {
     return process.env.ATW_RUNTIME || path.join(path.dirname(findAtw()), 'tavelin.js');
 }
 
+// The editor's fuller build, which also draws a menu from the applet's
+// parameters (pages that hold no lists: hand-written and older ones).
+function previewScript() {
+    return process.env.ATW_PREVIEW_RUNTIME || path.join(path.dirname(findAtw()), '..', 'web', 'tavelin-preview.js');
+}
+
 function makeRunner() {
     const atw = findAtw();
     const config = fs.mkdtempSync(path.join(os.tmpdir(), 'atw-config-'));
@@ -52,14 +58,17 @@ function makeRunner() {
 }
 
 // The writer's pages load the runtime beside them; the copy under test is
-// always the one this checkout's build made.
+// always the one this checkout's build made. A page that holds no lists
+// (only parameters) gets the build that draws from them.
 function withRuntime(file) {
     let text = fs.readFileSync(file, 'latin1');
-    if (!/<script[^>]+tavelin\.js/i.test(text)) {
-        text = text.replace(/<\/html>\s*$/i, '<script src="tavelin.js"></script>\r\n</html>');
+    const drawn = !/data-tavelin="export"/.test(text);
+    const name = drawn ? 'tavelin-preview.js' : 'tavelin.js';
+    if (!/<script[^>]+tavelin(-preview)?\.js/i.test(text)) {
+        text = text.replace(/<\/html>\s*$/i, `<script src="${name}"></script>\r\n</html>`);
         fs.writeFileSync(file, text, 'latin1');
     }
-    fs.copyFileSync(runtimeScript(), path.join(path.dirname(file), 'tavelin.js'));
+    fs.copyFileSync(drawn ? previewScript() : runtimeScript(), path.join(path.dirname(file), name));
     return text;
 }
 
@@ -100,4 +109,5 @@ function exportPage(run, page, target, options = []) {
     return true;
 }
 
-module.exports = { makeRunner, makeTemplatePages, exportPage, withRuntime, describePage, runtimeScript, runtimeModules, ROOT };
+module.exports = { makeRunner, makeTemplatePages, exportPage, withRuntime, describePage, runtimeScript, previewScript,
+    runtimeModules, ROOT };

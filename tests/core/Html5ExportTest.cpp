@@ -310,14 +310,51 @@ TEST_F(ExportFixture, ShownMediaAndTheRuntimeAreCopiedBesideThePage)
     EXPECT_NE(page.find("data-over-audio=\"over%20sound.au\">"), std::string::npos);
     EXPECT_EQ(page.find("data-click-audio"), std::string::npos) << "a missing file is not referenced";
     // The over state has no image of its own (a text file is none) and shows the normal one.
-    EXPECT_NE(page.find("<img class=\"tv-img tv-img-n\" src=\"n.gif\" alt=\"\">"
-                        "<img class=\"tv-img tv-img-o\" src=\"n.gif\" alt=\"\">"
+    EXPECT_NE(page.find("<img class=\"tv-img tv-img-no\" src=\"n.gif\" alt=\"\">"
                         "<img class=\"tv-img tv-img-c\" src=\"c%22q.jpg\" alt=\"\">"),
               std::string::npos);
     EXPECT_NE(page.find("." + CHtml5Exporter::ScopeFor("/site/menu.htm", params.m_strName) +
                         "{width:400px;height:200px;background:url(\"back.png\") 0px 0px no-repeat,"),
               std::string::npos);
     EXPECT_NE(page.find("data-back-audio=\"loop.wav\""), std::string::npos);
+}
+
+// A picture every state shows is written once; pictures that differ by
+// state each get their own element.
+TEST_F(ExportFixture, StatePicturesAreWrittenOncePerPicture)
+{
+    fs.m_dirs.insert("/media");
+    for (const char* name : {"/media/a.gif", "/media/b.gif"})
+        fs.m_files[name] = "bytes";
+    const auto img = [](const std::string& state, const std::string& src) {
+        return "<img class=\"tv-img tv-img-" + state + "\" src=\"" + src + "\" alt=\"\">";
+    };
+    struct Case {
+        const char *normal, *over, *click;
+        std::string written;
+        size_t images;
+    };
+    const Case cases[] = {
+        {"/media/a.gif", "", "", img("a", "a.gif"), 1},
+        {"/media/a.gif", "/media/a.gif", "/media/a.gif", img("a", "a.gif"), 1},
+        {"/media/a.gif", "/media/b.gif", "", img("nc", "a.gif") + img("o", "b.gif"), 2},
+        {"/media/a.gif", "", "/media/b.gif", img("no", "a.gif") + img("c", "b.gif"), 2},
+        {"/media/a.gif", "/media/b.gif", "/media/b.gif", img("n", "a.gif") + img("o", "b.gif") + img("c", "b.gif"), 3},
+        {"", "/media/b.gif", "", img("o", "b.gif"), 1},
+        {"", "", "/media/b.gif", img("c", "b.gif"), 1},
+    };
+    CTavelinItem& home = *params.m_arrMenus[0]->m_arrItems[0];
+    for (const Case& c : cases) {
+        home.m_strNormalImage = c.normal;
+        home.m_strOverImage = c.over;
+        home.m_strClickImage = c.click;
+        const std::string page = exporter.PageText(params);
+        EXPECT_NE(page.find(c.written + "<span class=\"tv-label\">"), std::string::npos) << c.written;
+        size_t count = 0;
+        for (size_t at = page.find("<img"); at != std::string::npos; at = page.find("<img", at + 1))
+            ++count;
+        EXPECT_EQ(count, c.images) << c.written;
+    }
 }
 
 TEST_F(ExportFixture, FailuresLeaveTheOldPageAndSayWhy)

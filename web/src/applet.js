@@ -4,7 +4,8 @@
  */
 import { boxCss } from './css.js';
 import { decode } from './tree.js';
-import { el, ensureStaticCss, fileUrl, menuList, nextId, optionAttributes, resolveMedia } from './dom.js';
+import { el, fileUrl, nextId, resolveMedia } from './dom.js';
+import { ensureStaticCss, menuList, optionAttributes } from './draw.js';
 
 // The applet's parameters as a Map from name to value. On a page of
 // 10,000 items reading them is most of the work before the menu shows,
@@ -70,10 +71,4 @@ export function replaceApplet(applet) {
     applet.parentNode.insertBefore(style, applet);
     applet.parentNode.replaceChild(box, applet);
     return box;
-}
-
-/** @param {Element} applet @returns {boolean} */
-export function isMenuApplet(applet) {
-    var code = (applet.getAttribute('code') || '').trim();
-    return /(^|\/)tavelin(\.class)?$/i.test(code);
 }

@@ -1,7 +1,6 @@
 /*
  * The item that links to the page being shown.
  */
-import { itemLink, safeLink } from './tree.js';
 import { parts, liOf } from './dom.js';
 
 // The address of a page without its fragment, and without the index
@@ -43,48 +42,33 @@ function samePageTest() {
     };
 }
 
-// The global index of the first item of the tree whose link is the page
-// being shown, or -1.
-function currentInTree(tree) {
+// The item that links to the page being shown is marked as the current
+// page, its branch is opened and it keeps the clicked look. inTree finds
+// it in a box drawn from the parameters (the editor's preview).
+/**
+ * @param {import('./menu.js').Menu} menu
+ * @param {((menu: import('./menu.js').Menu, samePage: (href: string) => boolean) => HTMLElement|null)|null} [inTree]
+ */
+export function markCurrent(menu, inTree) {
     var samePage = samePageTest();
-    for (var i = 0; i < tree.items.length; i++) {
-        var link = itemLink(tree.items[i]);
-        if (link && samePage(link) && safeLink(link) && tree.menus[tree.items[i].menu].depth >= 0)
-            return i;
-    }
-    return -1;
-}
-
-    // The item that links to the page being shown is marked as the current
-    // page, its branch is opened and it keeps the clicked look.
-/** @param {import('./menu.js').Menu} menu */
-export function markCurrent(menu) {
-    var tree = menu.box.tvTree;
-    var current = null;
-    if (tree) {
-        var index = currentInTree(tree);
-        if (index < 0)
-            return;
-        var chain = [];
-        for (var m = tree.items[index].menu; tree.menus[m].parentItem !== null; m = tree.items[tree.menus[m].parentItem].menu)
-            chain.unshift(tree.menus[m].parentItem);
-        for (var k = 0; k < chain.length; k++)
-            menu.setOpen(menu.box.querySelector('.tv-li[data-tv-i="' + chain[k] + '"]'), true, true);
-        current = parts(menu.box.querySelector('.tv-li[data-tv-i="' + index + '"]')).item;
-    } else {
-        var samePage = samePageTest();
-        current = Array.prototype.filter.call(menu.box.querySelectorAll('a.tv-item[href]'), function (a) {
-            return samePage(a.getAttribute('href'));
-        })[0];
-        if (!current)
-            return;
-        var above = [];
-        for (var li = menu.parentLi(liOf(current)); li; li = menu.parentLi(li))
-            above.unshift(li);
-        for (var j = 0; j < above.length; j++)
-            menu.setOpen(above[j], true, true);
-        current = parts(liOf(current)).item;   // as upgraded
-    }
+    var current = inTree && menu.box.tvTree ? inTree(menu, samePage) : linkedItem(menu, samePage);
+    if (!current)
+        return;
     current.setAttribute('aria-current', 'page');
     menu.select(current);
+}
+
+/** @param {import('./menu.js').Menu} menu @param {(href: string) => boolean} samePage @returns {HTMLElement|null} */
+function linkedItem(menu, samePage) {
+    var link = Array.prototype.filter.call(menu.box.querySelectorAll('a.tv-item[href]'), function (a) {
+        return samePage(a.getAttribute('href'));
+    })[0];
+    if (!link)
+        return null;
+    var above = [];
+    for (var li = menu.parentLi(liOf(link)); li; li = menu.parentLi(li))
+        above.unshift(li);
+    for (var j = 0; j < above.length; j++)
+        menu.setOpen(above[j], true, true);
+    return parts(liOf(link)).item;   // as upgraded
 }

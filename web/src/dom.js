@@ -2,8 +2,7 @@
  * The markup of a menu box, the same the exporter writes (nav, ul, li,
  * a/button), and its upgrade to working controls.
  */
-import { STATIC_CSS } from './css.js';
-import { itemFields, safeLink } from './tree.js';
+import { safeLink } from './link.js';
 
 var idCount = 0;
 
@@ -29,64 +28,11 @@ export function el(tag, className, attrs) {
     return e;
 }
 
-// The same markup the exporter writes: a link, or a plain text that the
-// behaviour below turns into a button; the state images; the label.
 // A bare file name as a page-relative address (commas, line breaks and
 // "%" in names included).
 /** @param {string} name @returns {string} */
 export function fileUrl(name) {
     return name ? encodeURIComponent(name) : '';
-}
-
-/** @param {import('./tree.js').Item} item @returns {HTMLElement} */
-export function itemElement(item) {
-    var attrs = { title: item.description, 'data-over-audio': fileUrl(item.overAudio),
-        'data-click-audio': fileUrl(item.clickAudio) };
-    var link = safeLink(item.link);
-    if (link !== '') {
-        attrs.href = link;
-        attrs.target = item.target === '_self' ? '' : item.target;
-    }
-    var e = el(link !== '' ? 'a' : 'span', 'tv-item', attrs);
-    ['n', 'o', 'c'].forEach(function (state, s) {
-        var src = item.images[s] || item.images[0];   // no image of its own: the normal one
-        if (src) {
-            var img = el('img', 'tv-img tv-img-' + state, { src: fileUrl(src) });
-            img.setAttribute('alt', '');
-            e.appendChild(img);
-        }
-    });
-    var label = el('span', 'tv-label');
-    label.textContent = item.label;
-    e.appendChild(label);
-    return e;
-}
-
-// A menu's list; the lists of its sub-menus are made when they first
-// open (fillSub), so that a large menu is ready at once.
-/**
- * @param {import('./tree.js').Tree} tree
- * @param {number} number
- * @param {string} prefix
- * @returns {HTMLElement}
- */
-export function menuList(tree, number, prefix) {
-    var menu = tree.menus[number];
-    var ul = el('ul', 'tv-menu tv-m' + number + ' tv-k' + menu.styleClass, { id: prefix + '-m' + number });
-    menu.items.forEach(function (index) {
-        var item = itemFields(tree.items[index]);
-        var li = el('li', 'tv-li');
-        li.setAttribute('data-tv-i', String(index));
-        li.appendChild(itemElement(item));
-        if (item.subMenu !== null) {
-            var sub = el('div', 'tv-sub', { id: prefix + '-s' + item.subMenu });
-            sub.hidden = true;
-            sub.tvPending = { tree: tree, number: item.subMenu, prefix: prefix };
-            li.appendChild(sub);
-        }
-        ul.appendChild(li);
-    });
-    return ul;
 }
 
 // Upgrades the items of an exported sub-menu when it first opens.
@@ -108,30 +54,12 @@ export function fillSub(sub) {
         return;
     }
     sub.tvPending = null;
-    var ul = menuList(pending.tree, pending.number, pending.prefix);
+    var ul = pending();
     Array.prototype.forEach.call(ul.children, function (li) {
         upgradeItem(li, Number(li.getAttribute('data-tv-i')) + 1);
     });
     sub.appendChild(ul);
     sub.tvUpgraded = true;
-}
-
-/** @param {import('./tree.js').Tree} tree @returns {Object<string, string>} */
-export function optionAttributes(tree) {
-    var a = tree.applet;
-    return {
-        'data-open-speed': String(a.openSpeed), 'data-close-speed': String(a.closeSpeed),
-        'data-show-selection': String(a.showSelection), 'data-show-all': String(a.showAllBranches),
-        'data-back-audio': fileUrl(a.backAudio)
-    };
-}
-
-export function ensureStaticCss() {
-    if (document.getElementById('tavelin-static-css'))
-        return;
-    var style = el('style', '', { id: 'tavelin-static-css' });
-    style.textContent = STATIC_CSS;
-    (document.head || document.documentElement).appendChild(style);
 }
 
 /** @param {string} name @returns {string} */

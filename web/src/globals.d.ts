@@ -15,8 +15,8 @@ declare global {
         tavelinMenu?: Menu;
         /** The tree a box was drawn from (applet pages). */
         tvTree?: Tree;
-        /** A sub-menu still to be made: from which tree, menu and id prefix. */
-        tvPending?: { tree: Tree, number: number, prefix: string } | null;
+        /** A sub-menu still to be made: makes its list. */
+        tvPending?: (() => HTMLElement) | null;
         tvUpgraded?: boolean;
         tvAnimation?: Animation | null;
         /** The control that last opened an entry's branch. */

@@ -3,7 +3,8 @@
  */
 import { boxCss } from './css.js';
 import { decode } from './tree.js';
-import { el, fileUrl, itemElement, optionAttributes, parts, resolveMedia, upgradeItem } from './dom.js';
+import { el, fileUrl, parts, resolveMedia, upgradeItem } from './dom.js';
+import { itemElement, optionAttributes } from './draw.js';
 import { appletSize, readParams } from './applet.js';
 import { readOptions } from './menu.js';
 

@@ -4,10 +4,19 @@
  * listener away again.
  */
 import { fillSub, nextId, upgradeItem } from './dom.js';
-import { isMenuApplet, replaceApplet } from './applet.js';
 import { markCurrent } from './current.js';
 import { Menu } from './menu.js';
 import { sound } from './sound.js';
+
+/**
+ * A runtime that also draws menus from an applet's parameters (the editor's
+ * preview): draw makes the box of an applet, current finds the current
+ * page's item in a box so drawn.
+ * @typedef {{ draw: (applet: Element) => HTMLElement,
+ *     current: (menu: Menu, samePage: (href: string) => boolean) => HTMLElement|null }} Drawer
+ */
+/** @type {Drawer|null} */
+var drawer = null;
 
 /** @type {Menu[]} */
 var menus = [];
@@ -59,7 +68,7 @@ export function enhance(box) {
     var menu = new Menu(box);
     menu.fit();
     menu.wire();
-    markCurrent(menu);
+    markCurrent(menu, drawer ? drawer.current : null);
     box.tavelinMenu = menu;
     menus.push(menu);
     return menu;
@@ -98,6 +107,12 @@ function listenOnce() {
     }, false);
 }
 
+/** @param {Element} applet @returns {boolean} */
+function isMenuApplet(applet) {
+    var code = (applet.getAttribute('code') || '').trim();
+    return /(^|\/)tavelin(\.class)?$/i.test(code);
+}
+
 // A page saved with the runtime holds the menu's lists inside the applet,
 // already painted: that box takes the applet's place and is enhanced as it
 // is. The editor's preview (TavelinEagerBuild) draws from the parameters,
@@ -123,8 +138,11 @@ function paintedBox(applet) {
 export function start(root) {
     var within = root && root.querySelectorAll ? root : document;
     Array.prototype.slice.call(within.querySelectorAll('applet')).forEach(function (applet) {
-        if (isMenuApplet(applet) && applet.parentNode)
-            enhance(paintedBox(applet) || replaceApplet(applet));
+        if (!isMenuApplet(applet) || !applet.parentNode)
+            return;
+        var box = paintedBox(applet) || (drawer ? drawer.draw(applet) : null);
+        if (box)
+            enhance(box);
     });
     Array.prototype.forEach.call(within.querySelectorAll('[data-tavelin="export"]'), enhance);
     listenOnce();
@@ -150,4 +168,23 @@ export function destroy(box) {
         return;
     pageListeners.forEach(function (l) { l[0].removeEventListener(l[1], l[2], l[3]); });
     pageListeners = [];
+}
+
+/**
+ * Makes the page's one global, Tavelin, and starts once the page is read;
+ * loaded a second time (a menu pasted into a page twice brings its script
+ * line twice) it leaves the first copy in charge. withDrawer (the editor's
+ * preview) also draws menus from applet parameters; extra joins the global.
+ * @param {Drawer|null} withDrawer
+ * @param {Object<string, unknown>} extra
+ */
+export function install(withDrawer, extra) {
+    if (window.Tavelin)
+        return;
+    drawer = withDrawer;
+    window.Tavelin = Object.assign({ start: start, enhance: enhance, destroy: destroy, sound: sound }, extra);
+    if (document.readyState === 'loading')
+        document.addEventListener('DOMContentLoaded', function () { start(); });
+    else
+        start();
 }

@@ -27,6 +27,7 @@ CWebPreviewBrowser::CWebPreviewBrowser(CHandlers handlers, QWidget* parent)
     : QWebEngineView(parent), m_handlers(std::move(handlers))
 {
     Q_INIT_RESOURCE(preview);  // the bridge script lives in this library
+    Q_INIT_RESOURCE(atw_preview_runtime);
     setObjectName(QStringLiteral("livePreviewView"));
     // Off the record: nothing kept on disk. The profile must outlive the
     // page: it belongs to the view's parent, which lets go of it after the view.
@@ -42,7 +43,11 @@ CWebPreviewBrowser::CWebPreviewBrowser(CHandlers handlers, QWidget* parent)
     script.setName(QStringLiteral("atw-live-preview"));
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(QWebEngineScript::MainWorld);
+    // The fuller runtime goes in first: it draws the menu from the page's
+    // parameters and redraws it in place; the page's own tavelin.js then
+    // leaves it in charge.
     script.setSourceCode(ResourceText(QStringLiteral(":/qtwebchannel/qwebchannel.js")) + QLatin1Char('\n') +
+                         ResourceText(QStringLiteral(":/preview/tavelin-preview.js")) + QLatin1Char('\n') +
                          ResourceText(QStringLiteral(":/preview/livepreview.js")));
     m_pPage->scripts().insert(script);
     setPage(m_pPage);
@@ -83,7 +88,7 @@ void CWebPreviewBrowser::Load(const QUrl& page)
 void CWebPreviewBrowser::Run(const QString& script, std::function<void(const QVariant&)> done)
 {
     if (done)
-        m_pPage->runJavaScript(script, std::move(done));
+        m_pPage->runJavaScript(script, done);  // taken by const reference
     else
         m_pPage->runJavaScript(script);
 }

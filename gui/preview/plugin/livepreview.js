@@ -1,6 +1,7 @@
 /*
  * livepreview.js - the editor's side of the Live Preview pane, injected into
- * the preview page next to the menu runtime (tavelin.js).
+ * the preview page after the runtime's preview build (tavelin-preview.js,
+ * which draws from the parameters and redraws in place).
  *
  * The editor calls atwLive.redraw(pageText, keys, markKey) with the page
  * that Save would write: the runtime draws the menu box again from the
