@@ -3,7 +3,7 @@
 #include "CDlgAudio.h"
 
 CDlgAudio::CDlgAudio(IUserPrompts& prompts, QWidget* parent)
-    : CDlgMediaFiles(prompts, QStringLiteral("Audio"), kDialogId, {tr("Mouse Over"), tr("Click")}, Filter(), parent)
+    : CDlgMediaFiles(prompts, tr("Audio"), kDialogId, {tr("Mouse Over"), tr("Click")}, Filter(), parent)
 {
 }
 
