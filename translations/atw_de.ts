@@ -510,6 +510,10 @@ Argumente:
         <source>Audio Files(*.au) (*.au)</source>
         <translation>Audiodateien(*.au) (*.au)</translation>
     </message>
+    <message>
+        <source>Audio</source>
+        <translation>Klang</translation>
+    </message>
 </context>
 <context>
     <name>CDlgAutoSave</name>
@@ -714,6 +718,10 @@ Argumente:
     <message>
         <source>Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)</source>
         <translation>Bilddateien(*.GIF,*.JPG,*.JPEG) (*.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,7 @@
 #include "CDlgImage.h"
 
 CDlgImage::CDlgImage(IUserPrompts& prompts, QWidget* parent)
-    : CDlgMediaFiles(prompts, tr("Image"), kDialogId, {tr("Normal"), tr("Mouse Over"), tr("Click")},
-                     Filter(), parent)
+    : CDlgMediaFiles(prompts, tr("Image"), kDialogId, {tr("Normal"), tr("Mouse Over"), tr("Click")}, Filter(), parent)
 {
 }
 
