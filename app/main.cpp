@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Quorvex
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <unistd.h>
 
 #include "CAppletTavelinWizardApp.h"
+#include "CTranslations.h"
 #include "editor/CCommandLine.h"
 
 namespace {
@@ -28,19 +30,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(ATW_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("applettavelinwizard"));
 
-    // The line is read before the application object exists, so that help,
-    // version and a wrong option are answered without a display.
-    QStringList raw;
-    for (int i = 0; i < argc; ++i)
-        raw << QString::fromLocal8Bit(argv[i]);
-    CCommandLine line;
-    if (!line.Parse(raw)) {
-        std::fprintf(stderr, "%s\n\n%s", qPrintable(line.m_strError), qPrintable(CCommandLine::HelpText()));
-        return 2;
-    }
-    if (Answered(line))
-        return 0;
-
 #ifdef ATW_WITH_WEBENGINE
     // The Live Preview's browser engine shares its GL contexts with the
     // windows; its sandbox cannot run as root, so only there it is turned off.
@@ -48,7 +37,30 @@ int main(int argc, char* argv[])
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 #endif
+
+    // The line is read under a plain application object, before the GUI
+    // starts, so that help, version and a wrong option are answered without a
+    // display; its texts, and Qt's, already in the user's language.
+    CTranslations translations;
+    CCommandLine line;
+    {
+        QCoreApplication reader(argc, argv);
+        translations.Load(QLocale::system(), CTranslations::Folders(QCoreApplication::applicationDirPath()));
+        translations.Install();
+        QStringList raw;
+        for (int i = 0; i < argc; ++i)
+            raw << QString::fromLocal8Bit(argv[i]);
+        if (!line.Parse(raw)) {
+            std::fprintf(stderr, "%s\n\n%s", qPrintable(line.m_strError), qPrintable(CCommandLine::HelpText()));
+            return 2;
+        }
+        if (Answered(line))
+            return 0;
+        translations.Remove();
+    }
+
     QApplication app(argc, argv);
+    translations.Install();
     CAppletTavelinWizardApp editor;
     // Qt has taken its own options (-platform ...) out of the arguments by now.
     if (!editor.InitInstance(QCoreApplication::arguments()))

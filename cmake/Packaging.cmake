@@ -9,7 +9,8 @@
 #                                         (package applettavelinwizard-live-preview)
 #   share/applettavelinwizard/            the shipped data (template file, samples,
 #                                         help, tavelin.js); read only, each user
-#                                         works in a copy of it
+#                                         works in a copy of it; translations/ the
+#                                         editor's (atw_LANG.qm, app/CMakeLists.txt)
 #   share/applications/, share/metainfo/  desktop entry and AppStream data
 #   share/mime/packages/                  the project file's MIME type (.tvx)
 #   share/icons/hicolor/                  the icon: SVG plus PNGs rendered here
@@ -181,7 +182,8 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_EDITOR_PACKAGE_SUGGESTS "www-browser")
-set(CPACK_DEBIAN_EDITOR_PACKAGE_RECOMMENDS "xdg-utils")
+# Qt's own translations: the texts of Qt's dialogs in the editor's languages.
+set(CPACK_DEBIAN_EDITOR_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 if(TARGET atwwebpreview)
     string(APPEND CPACK_DEBIAN_EDITOR_PACKAGE_RECOMMENDS ", applettavelinwizard-live-preview")
     set(CPACK_DEBIAN_PREVIEW_PACKAGE_DEPENDS

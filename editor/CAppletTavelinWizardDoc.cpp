@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "CAppletTavelinWizardDoc.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,7 +53,7 @@ bool CAppletTavelinWizardDoc::IsModified() const
 
 QString CAppletTavelinWizardDoc::Title() const
 {
-    return m_strPathName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_strPathName).fileName();
+    return m_strPathName.isEmpty() ? tr("Untitled") : QFileInfo(m_strPathName).fileName();
 }
 
 QStringList CAppletTavelinWizardDoc::RecentFiles() const
@@ -131,8 +132,8 @@ void CAppletTavelinWizardDoc::LoadTemplate(CTemplateStore& store, int index)
 {
     std::string bytes;
     if (!m_ctx.fileSystem.ReadFile(store.TemplateFilePath(), bytes))
-        m_ctx.prompts.Message(Owner(), QStringLiteral("The template file %1 is missing or cannot be read. The new "
-                                                      "project starts without a template.")
+        m_ctx.prompts.Message(Owner(), tr("The template file %1 is missing or cannot be read. The new "
+                                          "project starts without a template.")
                                            .arg(QDir::toNativeSeparators(CText::ToQ(store.TemplateFilePath()))));
     store.LoadTemplate(m_ctx.Params(), index);
 }
@@ -155,8 +156,7 @@ bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root, const QStri
 
 void CAppletTavelinWizardDoc::OnFileOpen()
 {
-    const QString path =
-        m_ctx.prompts.OpenFileName(Owner(), QStringLiteral("Open"), QString::fromLatin1(kOpenFilter), QString());
+    const QString path = m_ctx.prompts.OpenFileName(Owner(), tr("Open"), tr(kOpenFilter), QString());
     if (!path.isEmpty())
         OpenDocumentFile(path);
 }
@@ -193,7 +193,7 @@ bool CAppletTavelinWizardDoc::OpenDocumentFile(const QString& givenPath)
     if (QFileInfo(givenPath).suffix().compare(QLatin1String("tvx"), Qt::CaseInsensitive) == 0) {
         pagePath = PageOfProject(givenPath);
         if (pagePath.isEmpty()) {
-            m_ctx.prompts.Message(Owner(), QString::fromLatin1(kNoPageForProject).arg(givenPath));
+            m_ctx.prompts.Message(Owner(), tr(kNoPageForProject).arg(givenPath));
             return false;
         }
     }
@@ -201,7 +201,7 @@ bool CAppletTavelinWizardDoc::OpenDocumentFile(const QString& givenPath)
         return false;
     QFile page(pagePath);
     if (!QFileInfo(pagePath).isFile() || !page.open(QIODevice::ReadOnly)) {
-        m_ctx.prompts.Message(Owner(), QStringLiteral("Cannot open the page \"%1\".").arg(pagePath));
+        m_ctx.prompts.Message(Owner(), tr("Cannot open the page \"%1\".").arg(pagePath));
         return false;
     }
     page.close();
@@ -209,7 +209,7 @@ bool CAppletTavelinWizardDoc::OpenDocumentFile(const QString& givenPath)
         if (!OnOpenDocument(pagePath))
             return false;
     } catch (const std::bad_alloc&) {
-        m_ctx.prompts.Message(Owner(), NotEnoughMemory(QStringLiteral("Can't open file %1").arg(pagePath)));
+        m_ctx.prompts.Message(Owner(), NotEnoughMemory(tr("Can't open file %1").arg(pagePath)));
         return false;
     }
     m_bFirstNew = false;
@@ -221,7 +221,7 @@ bool CAppletTavelinWizardDoc::OnOpenDocument(const QString& pagePath)
 {
     const std::string project = CPath::ProjectFileFor(CText::FromQ(pagePath));
     if (!m_ctx.fileSystem.IsRegularFile(project)) {
-        m_ctx.prompts.Message(Owner(), QString::fromLatin1(kNotOurFile));
+        m_ctx.prompts.Message(Owner(), tr(kNotOurFile));
         return false;
     }
     // The file is read once, into a model of its own: the project being
@@ -256,11 +256,10 @@ bool CAppletTavelinWizardDoc::OnFileSave()
 
 bool CAppletTavelinWizardDoc::OnFileSaveAs()
 {
-    QString initial = m_strPathName.isEmpty() ? QStringLiteral("Untitled.htm") : m_strPathName;
+    QString initial = m_strPathName.isEmpty() ? tr("Untitled.htm") : m_strPathName;
     if (m_strPathName.isEmpty() && !m_strSaveFolder.isEmpty())
         initial = QDir(m_strSaveFolder).filePath(initial);
-    QString path =
-        m_ctx.prompts.SaveFileName(Owner(), QStringLiteral("Save As"), QString::fromLatin1(kSaveFilter), initial);
+    QString path = m_ctx.prompts.SaveFileName(Owner(), tr("Save As"), tr(kSaveFilter), initial);
     if (path.isEmpty())
         return false;
     if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
@@ -268,8 +267,7 @@ bool CAppletTavelinWizardDoc::OnFileSaveAs()
         // The dialog asked about the name as typed, not about this one.
         if (QFileInfo::exists(path) &&
             !m_ctx.prompts.Confirm(
-                Owner(),
-                QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName())))
+                Owner(), tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName())))
             return false;
     }
     return DoSave(path);
@@ -282,7 +280,7 @@ bool CAppletTavelinWizardDoc::DoSave(const QString& pagePath)
             return false;
     } catch (const std::bad_alloc&) {
         // What is on disk is as it was: the save writes through temporaries.
-        m_ctx.prompts.Message(Owner(), NotEnoughMemory(QStringLiteral("%1 was not saved").arg(pagePath)));
+        m_ctx.prompts.Message(Owner(), NotEnoughMemory(tr("%1 was not saved").arg(pagePath)));
         return false;
     }
     SetPathName(QFileInfo(pagePath).absoluteFilePath());
@@ -323,7 +321,7 @@ bool CAppletTavelinWizardDoc::RebaseImportedLinks(const QString& pagePath)
     });
     if (moves.empty())
         return false;
-    m_ctx.editor.BeginMacro(QStringLiteral("Rebase Links"));
+    m_ctx.editor.BeginMacro(tr("Rebase Links"));
     for (auto& [item, link] : moves) {
         CItemFields fields = *item;
         fields.m_strLink = link;
@@ -349,7 +347,7 @@ QString CAppletTavelinWizardDoc::SaveRecovered(const QString& pagePath, const st
 
 QString CAppletTavelinWizardDoc::NotEnoughMemory(const QString& what)
 {
-    return what + QStringLiteral(": not enough memory.");
+    return what + tr(": not enough memory.");
 }
 
 CProjectService CAppletTavelinWizardDoc::Service() const
@@ -376,7 +374,7 @@ bool CAppletTavelinWizardDoc::SaveModified()
     if (!IsModified())
         return true;
     const QString name = m_strPathName.isEmpty() ? Title() : m_strPathName;
-    switch (m_ctx.prompts.AskSave(Owner(), QStringLiteral("Save changes to %1?").arg(name))) {
+    switch (m_ctx.prompts.AskSave(Owner(), tr("Save changes to %1?").arg(name))) {
     case IUserPrompts::SaveAnswer::Yes: return OnFileSave();
     case IUserPrompts::SaveAnswer::No: return true;
     case IUserPrompts::SaveAnswer::Cancel: break;
@@ -441,7 +439,7 @@ void CAppletTavelinWizardDoc::OnPreview()
     ShowWarnings(CPreview(m_ctx).Preview(Owner(), &m_previewFiles));
     // Today's browsers do not run applets: say so below the check report.
     if (!CAppSettings(m_ctx.settings).Html5Runtime())
-        emit MessageAppended(QString::fromLatin1(CPreview::kAppletOnlyNote));
+        emit MessageAppended(QCoreApplication::translate("CPreview", CPreview::kAppletOnlyNote));
 }
 
 void CAppletTavelinWizardDoc::OnClearMessage()
@@ -517,8 +515,8 @@ bool CAppletTavelinWizardDoc::OpenRecovered(const QString& pagePath, const std::
         !m_ctx.fileSystem.IsRegularFile(CPath::ProjectFileFor(page))) {
         m_strPathName.clear();
         m_strSaveFolder = QFileInfo(pagePath).absolutePath();
-        emit MessageAppended(QStringLiteral("Warning:\t\tThe recovered changes were made to %1, which now has no "
-                                            "project file beside it: Save asks where to save them.")
+        emit MessageAppended(tr("Warning:\t\tThe recovered changes were made to %1, which now has no "
+                                "project file beside it: Save asks where to save them.")
                                  .arg(QDir::toNativeSeparators(pagePath)));
     }
     emit TitleChanged(Title());

@@ -29,12 +29,15 @@ class QWidget;
 class CAppletTavelinWizardDoc : public QObject {
     Q_OBJECT
 public:
-    static constexpr const char* kNotOurFile =
-        "This File is not saved by Applet Tavelin Wizard!\nSystem can't open it.";
-    static constexpr const char* kNoPageForProject =
-        "No page belongs to the project file \"%1\": a project is opened through the page saved with it.";
-    static constexpr const char* kOpenFilter = "HTML Files(*.htm,*.html) (*.htm *.html)";
-    static constexpr const char* kSaveFilter = "Applet Tavelina Wizard Saved HTML(*.htm) (*.htm)";
+    static constexpr const char* kNotOurFile = QT_TRANSLATE_NOOP(
+        "CAppletTavelinWizardDoc", "This File is not saved by Applet Tavelin Wizard!\nSystem can't open it.");
+    static constexpr const char* kNoPageForProject = QT_TRANSLATE_NOOP(
+        "CAppletTavelinWizardDoc",
+        "No page belongs to the project file \"%1\": a project is opened through the page saved with it.");
+    static constexpr const char* kOpenFilter =
+        QT_TRANSLATE_NOOP("CAppletTavelinWizardDoc", "HTML Files(*.htm,*.html) (*.htm *.html)");
+    static constexpr const char* kSaveFilter =
+        QT_TRANSLATE_NOOP("CAppletTavelinWizardDoc", "Applet Tavelina Wizard Saved HTML(*.htm) (*.htm)");
 
     explicit CAppletTavelinWizardDoc(const CEditorContext& context, QObject* parent = nullptr);
     ~CAppletTavelinWizardDoc() override;

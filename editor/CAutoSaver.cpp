@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "CAutoSaver.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QThread>
@@ -23,7 +24,7 @@ constexpr int kListedPaths = 20;
 QString PageName(const CRecoveryCopy& copy)
 {
     const QString page = CText::ToQ(copy.pagePath);
-    return page.isEmpty() ? QStringLiteral("Untitled") : QDir::toNativeSeparators(page);
+    return page.isEmpty() ? QCoreApplication::translate("CAutoSaver", "Untitled") : QDir::toNativeSeparators(page);
 }
 
 QString SavedAt(const CRecoveryCopy& copy)
@@ -43,7 +44,7 @@ QString PathList(const std::vector<std::string>& paths)
     for (size_t i = 0; i < paths.size() && i < static_cast<size_t>(kListedPaths); ++i)
         lines << QDir::toNativeSeparators(CText::ToQ(paths[i]));
     if (paths.size() > static_cast<size_t>(kListedPaths))
-        lines << QStringLiteral("and %1 more").arg(paths.size() - kListedPaths);
+        lines << QCoreApplication::translate("CAutoSaver", "and %1 more").arg(paths.size() - kListedPaths);
     return lines.join(QLatin1Char('\n'));
 }
 }  // namespace
@@ -198,7 +199,7 @@ void CAutoSaver::Shutdown()
 
 QString CAutoSaver::RecoverQuestion(const CRecoveryCopy& copy)
 {
-    return QStringLiteral("Recover unsaved changes to %1 from %2?").arg(PageName(copy), SavedAt(copy));
+    return tr("Recover unsaved changes to %1 from %2?").arg(PageName(copy), SavedAt(copy));
 }
 
 QString CAutoSaver::RecoverRow(const CRecoveryCopy& copy)
@@ -216,26 +217,25 @@ QString CAutoSaver::AsideMessage(const CRecoveryStore::CScan& scan, const QStrin
             (CText::ToQ(path).startsWith(keptFolder + QLatin1Char('/')) ? moved : stuck).push_back(path);
         if (moved.empty())
             continue;
-        const QString text =
-            list == &scan.damaged
-                ? Counted(moved.size(),
-                          QStringLiteral("A recovery copy of unsaved changes could not be read. It has been kept "
-                                         "aside in %1:"),
-                          QStringLiteral("%1 recovery copies of unsaved changes could not be read. They have been "
-                                         "kept aside in %2:"))
-                : Counted(moved.size(),
-                          QStringLiteral("A recovery copy of unsaved changes belongs to another user. It has been "
-                                         "kept aside in %1:"),
-                          QStringLiteral("%1 recovery copies of unsaved changes belong to another user. They have "
-                                         "been kept aside in %2:"));
+        const QString text = list == &scan.damaged
+                                 ? Counted(moved.size(),
+                                           tr("A recovery copy of unsaved changes could not be read. It has been kept "
+                                              "aside in %1:"),
+                                           tr("%1 recovery copies of unsaved changes could not be read. They have been "
+                                              "kept aside in %2:"))
+                                 : Counted(moved.size(),
+                                           tr("A recovery copy of unsaved changes belongs to another user. It has been "
+                                              "kept aside in %1:"),
+                                           tr("%1 recovery copies of unsaved changes belong to another user. They have "
+                                              "been kept aside in %2:"));
         parts << text.arg(QDir::toNativeSeparators(keptFolder)) + QLatin1Char('\n') + PathList(moved);
     }
     if (!stuck.empty())
         parts << Counted(stuck.size(),
-                         QStringLiteral("A recovery copy of unsaved changes that could not be read, or is not "
-                                        "yours, could not be moved aside:"),
-                         QStringLiteral("%1 recovery copies of unsaved changes that could not be read, or are not "
-                                        "yours, could not be moved aside:")) +
+                         tr("A recovery copy of unsaved changes that could not be read, or is not "
+                            "yours, could not be moved aside:"),
+                         tr("%1 recovery copies of unsaved changes that could not be read, or are not "
+                            "yours, could not be moved aside:")) +
                      QLatin1Char('\n') + PathList(stuck);
     return parts.join(QStringLiteral("\n\n"));
 }
@@ -245,10 +245,9 @@ void CAutoSaver::OfferRecovery(IUserPrompts& prompts, QWidget* parent, const Ope
 {
     CRecoveryStore::CScan scan = m_store.ClaimOrphans();
     if (scan.refused || m_store.Refused())
-        prompts.Message(parent,
-                        QStringLiteral("The recovery folder %1 is not yours (or is a link to a folder that is not "
-                                       "yours). It is not used: unsaved changes are not autosaved.")
-                            .arg(QDir::toNativeSeparators(CText::ToQ(m_store.Folder()))));
+        prompts.Message(parent, tr("The recovery folder %1 is not yours (or is a link to a folder that is not "
+                                   "yours). It is not used: unsaved changes are not autosaved.")
+                                    .arg(QDir::toNativeSeparators(CText::ToQ(m_store.Folder()))));
     const QString aside = AsideMessage(scan, CText::ToQ(CPath::Join(m_store.Folder(), CRecoveryStore::kDamagedFolder)));
     if (!aside.isEmpty())
         prompts.Message(parent, aside);
@@ -284,9 +283,9 @@ IUserPrompts::RecoverListAnswer CAutoSaver::Ask(IUserPrompts& prompts, QWidget* 
     for (const CRecoveryCopy& copy : copies)
         rows << RecoverRow(copy);
     return prompts.AskRecoverList(parent,
-                                  QStringLiteral("%1 recovery copies of unsaved changes were left by runs that ended "
-                                                 "abruptly. Recover one, save them all into a folder, discard them "
-                                                 "all, or keep them for the next start:")
+                                  tr("%1 recovery copies of unsaved changes were left by runs that ended "
+                                     "abruptly. Recover one, save them all into a folder, discard them "
+                                     "all, or keep them for the next start:")
                                       .arg(copies.size()),
                                   rows);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "CBrowserLauncher.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -71,7 +72,7 @@ bool CBrowserLauncher::Open(const QUrl& url, QWidget* owner) const
     if (m_prompts.OpenUrl(url))
         return true;
     const QString shown = url.isLocalFile() ? url.toLocalFile() : url.toString();
-    m_prompts.Message(owner, QString::fromLatin1(kNoDefault).arg(shown));
+    m_prompts.Message(owner, QCoreApplication::translate("CBrowserLauncher", kNoDefault).arg(shown));
     return false;
 }
 
@@ -80,7 +81,7 @@ bool CBrowserLauncher::Start(const QString& program, const QString& argument, co
 {
     if (m_prompts.StartDetached(program, {argument}, folder))
         return true;
-    m_prompts.Message(owner, QString::fromLatin1(kCannotStart).arg(program));
+    m_prompts.Message(owner, QCoreApplication::translate("CBrowserLauncher", kCannotStart).arg(program));
     return false;
 }
 

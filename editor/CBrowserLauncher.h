@@ -18,8 +18,10 @@ class QWidget;
 // message over owner.
 class CBrowserLauncher {
 public:
-    static constexpr const char* kCannotStart = "The web browser \"%1\" could not be started.";
-    static constexpr const char* kNoDefault = "The default web browser could not be started for \"%1\".";
+    static constexpr const char* kCannotStart =
+        QT_TRANSLATE_NOOP("CBrowserLauncher", "The web browser \"%1\" could not be started.");
+    static constexpr const char* kNoDefault =
+        QT_TRANSLATE_NOOP("CBrowserLauncher", "The default web browser could not be started for \"%1\".");
 
     // The kinds of choice, valued as the settings store them ("Use Default").
     enum class Mode {

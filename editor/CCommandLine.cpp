@@ -42,8 +42,7 @@ bool CCommandLine::Parse(const QStringList& arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOption(QCommandLineOption(QStringLiteral("program-dir"),
-                                        QStringLiteral("Work in DIR instead of the program's own folder."),
-                                        QStringLiteral("DIR")));
+                                        tr("Work in DIR instead of the program's own folder."), QStringLiteral("DIR")));
     DescribeQtOptions(parser);
     if (!parser.parse(arguments)) {
         m_strError = parser.errorText();
@@ -56,7 +55,7 @@ bool CCommandLine::Parse(const QStringList& arguments)
         m_strProgramDir = QDir::cleanPath(QDir(m_strProgramDir).absolutePath());
     const QStringList pages = parser.positionalArguments();
     if (pages.size() > 1) {
-        m_strError = QStringLiteral("Only one page can be opened.");
+        m_strError = tr("Only one page can be opened.");
         return false;
     }
     m_strPage = pages.value(0);
@@ -65,15 +64,15 @@ bool CCommandLine::Parse(const QStringList& arguments)
 
 QString CCommandLine::HelpText()
 {
-    // Written out here: it is printed before any application object exists.
-    return QStringLiteral("Usage: AppletTavelinWizard [--program-dir DIR] [page]\n"
-                          "Applet Tavelina Wizard: build sliding menus for web pages without coding.\n\n"
-                          "Options:\n"
-                          "  -h, --help          Show this help and exit.\n"
-                          "  -v, --version       Show the version and exit.\n"
-                          "  --program-dir DIR   Work in DIR instead of the program's own folder.\n\n"
-                          "Arguments:\n"
-                          "  page                A saved page (.htm), or its project file (.tvx), to open.\n");
+    // Written out here: it is printed before the GUI starts.
+    return tr("Usage: AppletTavelinWizard [--program-dir DIR] [page]\n"
+              "Applet Tavelina Wizard: build sliding menus for web pages without coding.\n\n"
+              "Options:\n"
+              "  -h, --help          Show this help and exit.\n"
+              "  -v, --version       Show the version and exit.\n"
+              "  --program-dir DIR   Work in DIR instead of the program's own folder.\n\n"
+              "Arguments:\n"
+              "  page                A saved page (.htm), or its project file (.tvx), to open.\n");
 }
 
 QString CCommandLine::VersionText()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,9 +12,12 @@
 // are understood and left to Qt, so that the line can be read, and a wrong
 // one refused, before the GUI starts.
 class CCommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CCommandLine)
+
 public:
     // False when the line cannot be understood; m_strError then says why.
     bool Parse(const QStringList& arguments);
+    // In the language of the translators installed.
     static QString HelpText();
     // The program's name and QCoreApplication::applicationVersion().
     static QString VersionText();

@@ -18,9 +18,9 @@ public:
     static constexpr const char* kPreviewPage = "~AppMenu.htm";
     static constexpr const char* kSamplePage = "Sample/Samples.htm";
     // Added to the message list by a preview without the menu script.
-    static constexpr const char* kAppletOnlyNote =
-        "Note:\t\tCurrent browsers no longer run Java applets, so this preview shows no menu. "
-        "Turn on Options > HTML5 Menu Runtime to have the page draw it.";
+    static constexpr const char* kAppletOnlyNote = QT_TRANSLATE_NOOP(
+        "CPreview", "Note:\t\tCurrent browsers no longer run Java applets, so this preview shows no menu. "
+                    "Turn on Options > HTML5 Menu Runtime to have the page draw it.");
 
     explicit CPreview(const CEditorContext& context) : m_ctx(context) {}
 

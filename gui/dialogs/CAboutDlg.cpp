@@ -12,23 +12,23 @@
 
 CAboutDlg::CAboutDlg(IUserPrompts& prompts, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Applet Tavelina Wizard"));
+    setWindowTitle(tr("About Applet Tavelina Wizard"));
     setProperty("helpContext", kHelpContext);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/app/applettavelinwizard.svg")).pixmap(48, 48));
-    auto* version = new QLabel(
-        QStringLiteral("Applet Tavelina Wizard Version %1").arg(QCoreApplication::applicationVersion()), this);
+    auto* version =
+        new QLabel(tr("Applet Tavelina Wizard Version %1").arg(QCoreApplication::applicationVersion()), this);
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* purpose = new QLabel(QStringLiteral("Create neat, efficient Java sliding menu applets for your Internet "
-                                              "or Intranet Web pages without coding. "),
+    auto* purpose = new QLabel(tr("Create neat, efficient Java sliding menu applets for your Internet "
+                                  "or Intranet Web pages without coding. "),
                                this);
     purpose->setWordWrap(true);
-    auto* notice = new QLabel(QString::fromLatin1(kNotice), this);
+    auto* notice = new QLabel(tr(kNotice), this);
     notice->setObjectName(QStringLiteral("lblNotice"));
     notice->setWordWrap(true);
-    auto* contact = new QLabel(QStringLiteral("Questions and suggestions: tavelina@quorvex.example"), this);
-    m_pLink = new CHyperLink(prompts, QStringLiteral("Visit the Quorvex web page"), this);
+    auto* contact = new QLabel(tr("Questions and suggestions: tavelina@quorvex.example"), this);
+    m_pLink = new CHyperLink(prompts, tr("Visit the Quorvex web page"), this);
     m_pLink->setObjectName(QStringLiteral("lnkMaker"));
     m_pLink->SetURL(QString::fromLatin1(kMakerUrl));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

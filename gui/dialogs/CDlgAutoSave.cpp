@@ -9,16 +9,16 @@
 
 CDlgAutoSave::CDlgAutoSave(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("AutoSave"));
+    setWindowTitle(tr("AutoSave"));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("Write a recovery copy of unsaved changes at most every "
-                                            "(seconds, 0 = never):"),
+    auto* label = new QLabel(tr("Write a recovery copy of unsaved changes at most every "
+                                "(seconds, 0 = never):"),
                              this);
     label->setWordWrap(true);
     m_pSeconds = new QSpinBox(this);
     m_pSeconds->setObjectName(QStringLiteral("seconds"));
     m_pSeconds->setRange(0, kMaxSeconds);
-    m_pSeconds->setSpecialValueText(QStringLiteral("0 (off)"));
+    m_pSeconds->setSpecialValueText(tr("0 (off)"));
     label->setBuddy(m_pSeconds);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -7,8 +7,7 @@
 #include <QGridLayout>
 
 CDlgExportHtml5::CDlgExportHtml5(QWidget* parent, bool fragment)
-    : QFileDialog(parent, QStringLiteral("Export HTML5 Menu"), QString(),
-                  QStringLiteral("HTML Files(*.htm,*.html) (*.htm *.html)"))
+    : QFileDialog(parent, tr("Export HTML5 Menu"), QString(), tr("HTML Files(*.htm,*.html) (*.htm *.html)"))
 {
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(QFileDialog::AcceptSave);
@@ -18,11 +17,10 @@ CDlgExportHtml5::CDlgExportHtml5(QWidget* parent, bool fragment)
     // file that will be written.
     setDefaultSuffix(QStringLiteral("htm"));
     selectFile(QStringLiteral("menu.htm"));
-    m_pFragment = new QCheckBox(QString::fromLatin1(kFragmentText), this);
+    m_pFragment = new QCheckBox(tr(kFragmentText), this);
     m_pFragment->setObjectName(QStringLiteral("chkFragment"));
     m_pFragment->setChecked(fragment);
-    m_pFragment->setToolTip(
-        QStringLiteral("Write only the menu and a link to its style sheet, without the page around it"));
+    m_pFragment->setToolTip(tr("Write only the menu and a link to its style sheet, without the page around it"));
     // Qt's own dialog lays itself out on a grid: the box goes below it.
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(m_pFragment, grid->rowCount(), 0, 1, grid->columnCount());

@@ -12,7 +12,8 @@ class QCheckBox;
 class CDlgExportHtml5 : public QFileDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kFragmentText = "&Menu only, to paste into a page (style sheet beside it)";
+    static constexpr const char* kFragmentText =
+        QT_TRANSLATE_NOOP("CDlgExportHtml5", "&Menu only, to paste into a page (style sheet beside it)");
 
     explicit CDlgExportHtml5(QWidget* parent = nullptr, bool fragment = false);
 

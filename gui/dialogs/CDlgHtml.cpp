@@ -15,7 +15,7 @@
 
 CDlgHtml::CDlgHtml(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("HTML"));
+    setWindowTitle(tr("HTML"));
     setProperty("helpContext", kHelpContext);
     m_pEdit = new QPlainTextEdit(this);
     m_pEdit->setObjectName(QStringLiteral("edtHtml"));
@@ -25,10 +25,10 @@ CDlgHtml::CDlgHtml(QWidget* parent) : QDialog(parent)
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("btnOk"));
     ok->setDefault(true);
-    m_pCopy = new QPushButton(QStringLiteral("Copy"), this);
+    m_pCopy = new QPushButton(tr("Copy"), this);
     m_pCopy->setObjectName(QStringLiteral("btnCopy"));
-    m_pCopy->setToolTip(QStringLiteral("Click to copy HTML into clipboard"));
-    auto* help = new QPushButton(QStringLiteral("Help"), this);
+    m_pCopy->setToolTip(tr("Click to copy HTML into clipboard"));
+    auto* help = new QPushButton(tr("Help"), this);
     help->setObjectName(QStringLiteral("btnHelp"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pCopy, &QPushButton::clicked, this, &CDlgHtml::OnCopy);

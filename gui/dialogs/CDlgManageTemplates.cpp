@@ -18,17 +18,17 @@
 CDlgManageTemplates::CDlgManageTemplates(const CEditorContext& context, QWidget* parent)
     : QDialog(parent), m_prompts(context.prompts)
 {
-    setWindowTitle(QStringLiteral("Manage Templates"));
+    setWindowTitle(tr("Manage Templates"));
     setProperty("helpContext", kHelpContext);
     m_pName = new QLineEdit(this);
     m_pName->setObjectName(QStringLiteral("edtName"));
     m_pList = new CTemplateList(context, this);
-    auto* ok = AddButton(QStringLiteral("OK"), "btnOk");
+    auto* ok = AddButton(tr("OK"), "btnOk");
     ok->setDefault(true);
-    auto* rename = AddButton(QStringLiteral("Rename"), "btnRename");
-    auto* remove = AddButton(QStringLiteral("Delete"), "btnDelete");
-    m_pMoveUp = AddButton(QStringLiteral("Move Up"), "btnMoveUp");
-    m_pMoveDown = AddButton(QStringLiteral("Move Down"), "btnMoveDown");
+    auto* rename = AddButton(tr("Rename"), "btnRename");
+    auto* remove = AddButton(tr("Delete"), "btnDelete");
+    m_pMoveUp = AddButton(tr("Move Up"), "btnMoveUp");
+    m_pMoveDown = AddButton(tr("Move Down"), "btnMoveDown");
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(rename, &QPushButton::clicked, this, &CDlgManageTemplates::OnRename);
     connect(remove, &QPushButton::clicked, this, &CDlgManageTemplates::OnDelete);
@@ -43,9 +43,9 @@ CDlgManageTemplates::CDlgManageTemplates(const CEditorContext& context, QWidget*
         buttons->addWidget(button);
     buttons->addStretch(1);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Template Name:"), this), 0, 0);
+    layout->addWidget(new QLabel(tr("Template Name:"), this), 0, 0);
     layout->addWidget(m_pName, 1, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Templates List:"), this), 2, 0);
+    layout->addWidget(new QLabel(tr("Templates List:"), this), 2, 0);
     layout->addWidget(m_pList, 3, 0);
     layout->addLayout(buttons, 1, 1, 3, 1);
     layout->setRowStretch(3, 1);
@@ -119,7 +119,7 @@ QString CDlgManageTemplates::SelectedName()
 {
     QString name = m_pList->NameAt(m_nSelected);
     if (name.isEmpty())
-        m_prompts.Message(this, QString::fromLatin1(kSelectFirst));
+        m_prompts.Message(this, tr(kSelectFirst));
     return name;
 }
 
@@ -135,7 +135,7 @@ void CDlgManageTemplates::OnDelete()
     const QString name = SelectedName();
     if (name.isEmpty())
         return;
-    if (!m_prompts.Confirm(this, QStringLiteral("Are you sure to delete \"%1\" template?").arg(name)))
+    if (!m_prompts.Confirm(this, tr("Are you sure to delete \"%1\" template?").arg(name)))
         return;
     CTemplateStore store = m_pList->Store();
     ReportFailure(store.DeleteTemplate(CText::FromQ(name)), store.LastError());
@@ -158,14 +158,14 @@ void CDlgManageTemplates::OnRename()
     for (const QString& entry : m_pList->Names())
         listed.push_back(CText::FromQ(entry));
     if (newName.isEmpty() || CTemplateStore::BeginsListedName(listed, CText::FromQ(newName))) {
-        m_prompts.Message(this, QString::fromLatin1(kGiveNewName));
+        m_prompts.Message(this, tr(kGiveNewName));
         return;
     }
     if (!CTemplateStore::IsStorableName(CText::FromQ(newName))) {
         m_prompts.Message(this, QString::fromLatin1(CTemplateStore::kBadName));
         return;
     }
-    const QString question = QStringLiteral("Are you sure to rename \"%1\" template to \"%2\"?").arg(oldName, newName);
+    const QString question = tr("Are you sure to rename \"%1\" template to \"%2\"?").arg(oldName, newName);
     if (!m_prompts.Confirm(this, question))
         return;
     CTemplateStore store = m_pList->Store();

@@ -17,8 +17,10 @@ class QPushButton;
 class CDlgManageTemplates : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kSelectFirst = "Please select a template first!";
-    static constexpr const char* kGiveNewName = "Please give a new name for the template!";
+    static constexpr const char* kSelectFirst =
+        QT_TRANSLATE_NOOP("CDlgManageTemplates", "Please select a template first!");
+    static constexpr const char* kGiveNewName =
+        QT_TRANSLATE_NOOP("CDlgManageTemplates", "Please give a new name for the template!");
     static constexpr int kHelpContext = CHelpSystem::kManageTemplatesDialog;
 
     explicit CDlgManageTemplates(const CEditorContext& context, QWidget* parent = nullptr);

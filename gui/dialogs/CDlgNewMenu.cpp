@@ -12,7 +12,7 @@
 
 CDlgNewMenu::CDlgNewMenu(const CEditorContext& context, QWidget* parent) : QDialog(parent), m_prompts(context.prompts)
 {
-    setWindowTitle(QStringLiteral("New Tavelina"));
+    setWindowTitle(tr("New Tavelina"));
     setProperty("helpContext", kHelpContext);
     m_pList = new CTemplateList(context, this);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -29,7 +29,7 @@ CDlgNewMenu::CDlgNewMenu(const CEditorContext& context, QWidget* parent) : QDial
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Templates List:"), this));
+    layout->addWidget(new QLabel(tr("Templates List:"), this));
     layout->addWidget(m_pList, 1);
     layout->addWidget(buttons);
     resize(300, 320);
@@ -43,7 +43,7 @@ void CDlgNewMenu::OnOK()
 {
     const QList<QListWidgetItem*> selected = m_pList->selectedItems();
     if (selected.isEmpty()) {
-        m_prompts.Message(this, QString::fromLatin1(kNoSelection));
+        m_prompts.Message(this, tr(kNoSelection));
         return;
     }
     m_nSelected = m_pList->row(selected.first());

@@ -15,7 +15,8 @@ class IUserPrompts;
 class CDlgNewMenu : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kNoSelection = "Please select a template to new a Tavelin!";
+    static constexpr const char* kNoSelection =
+        QT_TRANSLATE_NOOP("CDlgNewMenu", "Please select a template to new a Tavelin!");
     static constexpr int kHelpContext = CHelpSystem::kNewDialog;
 
     explicit CDlgNewMenu(const CEditorContext& context, QWidget* parent = nullptr);

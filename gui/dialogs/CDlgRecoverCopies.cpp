@@ -10,7 +10,7 @@
 
 CDlgRecoverCopies::CDlgRecoverCopies(const QString& text, const QStringList& rows, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Recover Unsaved Changes"));
+    setWindowTitle(tr("Recover Unsaved Changes"));
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(text, this);
     label->setWordWrap(true);
@@ -22,10 +22,10 @@ CDlgRecoverCopies::CDlgRecoverCopies(const QString& text, const QStringList& row
     m_pList->setCurrentRow(static_cast<int>(rows.size()) - 1);  // the newest
     label->setBuddy(m_pList);
     auto* buttons = new QDialogButtonBox(this);
-    m_pRecover = buttons->addButton(QStringLiteral("&Recover"), QDialogButtonBox::AcceptRole);
+    m_pRecover = buttons->addButton(tr("&Recover"), QDialogButtonBox::AcceptRole);
     QPushButton* recoverAll = buttons->addButton(tr("Recover &All..."), QDialogButtonBox::ActionRole);
-    m_pDiscardAll = buttons->addButton(QStringLiteral("&Discard All"), QDialogButtonBox::DestructiveRole);
-    QPushButton* later = buttons->addButton(QStringLiteral("&Later"), QDialogButtonBox::RejectRole);
+    m_pDiscardAll = buttons->addButton(tr("&Discard All"), QDialogButtonBox::DestructiveRole);
+    QPushButton* later = buttons->addButton(tr("&Later"), QDialogButtonBox::RejectRole);
     m_pRecover->setDefault(true);
     connect(m_pRecover, &QPushButton::clicked, this, [this] { Finish(IUserPrompts::RecoverAnswer::Recover); });
     connect(recoverAll, &QPushButton::clicked, this, [this] { Finish(IUserPrompts::RecoverAnswer::RecoverAll); });

@@ -15,7 +15,7 @@
 CDlgSaveTemplate::CDlgSaveTemplate(const CEditorContext& context, QWidget* parent)
     : QDialog(parent), m_prompts(context.prompts)
 {
-    setWindowTitle(QStringLiteral("Save As Template"));
+    setWindowTitle(tr("Save As Template"));
     setProperty("helpContext", kHelpContext);
     m_pName = new QLineEdit(this);
     m_pName->setObjectName(QStringLiteral("edtName"));
@@ -23,15 +23,15 @@ CDlgSaveTemplate::CDlgSaveTemplate(const CEditorContext& context, QWidget* paren
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("btnOk"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("btnCancel"));
     connect(ok, &QPushButton::clicked, this, &CDlgSaveTemplate::OnOK);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("New Template Name:"), this), 0, 0);
+    layout->addWidget(new QLabel(tr("New Template Name:"), this), 0, 0);
     layout->addWidget(m_pName, 1, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Insert At Position:"), this), 2, 0);
+    layout->addWidget(new QLabel(tr("Insert At Position:"), this), 2, 0);
     layout->addWidget(m_pList, 3, 0);
     layout->addWidget(ok, 1, 1, Qt::AlignTop);
     layout->addWidget(cancel, 2, 1, Qt::AlignTop);
@@ -55,7 +55,7 @@ QString CDlgSaveTemplate::Refusal(const QString& name) const
     for (const QString& entry : m_pList->Names())
         listed.push_back(CText::FromQ(entry));
     if (CTemplateStore::BeginsListedName(listed, text))
-        return QString::fromLatin1(kNameExists);
+        return tr(kNameExists);
     return QString();
 }
 

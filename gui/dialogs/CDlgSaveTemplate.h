@@ -16,7 +16,8 @@ class QLineEdit;
 class CDlgSaveTemplate : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kNameExists = "the template has already existed!Please change a name.";
+    static constexpr const char* kNameExists =
+        QT_TRANSLATE_NOOP("CDlgSaveTemplate", "the template has already existed!Please change a name.");
     static constexpr int kHelpContext = CHelpSystem::kSaveTemplateDialog;
 
     explicit CDlgSaveTemplate(const CEditorContext& context, QWidget* parent = nullptr);

@@ -44,23 +44,21 @@ QPushButton* MakeButton(const QString& text, const char* name)
 CDlgWebBrowser::CDlgWebBrowser(IUserPrompts& prompts, const QStringList& knownNames, QWidget* parent)
     : QDialog(parent), m_prompts(prompts)
 {
-    setWindowTitle(QStringLiteral("Web Browser"));
+    setWindowTitle(tr("Web Browser"));
     setProperty("helpContext", CHelpSystem::kWebBrowserDialog);
 
-    auto* box = new QGroupBox(QStringLiteral("Web Browser"));
+    auto* box = new QGroupBox(tr("Web Browser"));
     auto* grid = new QGridLayout(box);
     m_pChoices = new QButtonGroup(this);
-    AddChoice(m_pChoices, grid, QStringLiteral("Use default browser"), "useDefault", CBrowserLauncher::Mode::Default);
-    AddChoice(m_pChoices, grid, QStringLiteral("Choose from known browsers"), "useKnown",
-              CBrowserLauncher::Mode::Known);
+    AddChoice(m_pChoices, grid, tr("Use default browser"), "useDefault", CBrowserLauncher::Mode::Default);
+    AddChoice(m_pChoices, grid, tr("Choose from known browsers"), "useKnown", CBrowserLauncher::Mode::Known);
     m_pKnown = new QComboBox;
     m_pKnown->setObjectName(QStringLiteral("knownBrowsers"));
     m_pKnown->addItems(knownNames);
     grid->addWidget(m_pKnown, grid->rowCount(), 1, 1, 2);
-    AddChoice(m_pChoices, grid, QStringLiteral("User specified browser"), "useSpecified",
-              CBrowserLauncher::Mode::Specified);
+    AddChoice(m_pChoices, grid, tr("User specified browser"), "useSpecified", CBrowserLauncher::Mode::Specified);
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(QStringLiteral("Execute File:")), row, 0);
+    grid->addWidget(new QLabel(tr("Execute File:")), row, 0);
     m_pExePath = new QLineEdit;
     m_pExePath->setObjectName(QStringLiteral("exePath"));
     m_pExePath->setMinimumWidth(260);
@@ -73,7 +71,7 @@ CDlgWebBrowser::CDlgWebBrowser(IUserPrompts& prompts, const QStringList& knownNa
 
     QPushButton* ok = MakeButton(QStringLiteral("OK"), "ok");
     ok->setDefault(true);
-    QPushButton* cancel = MakeButton(QStringLiteral("Cancel"), "cancel");
+    QPushButton* cancel = MakeButton(tr("Cancel"), "cancel");
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
@@ -108,7 +106,7 @@ void CDlgWebBrowser::accept()
 {
     TakeValues();
     if (m_choice == CBrowserLauncher::Mode::Specified && m_strExePath.isEmpty()) {
-        m_prompts.Message(this, QStringLiteral("You must specify the web browser's execute file!"));
+        m_prompts.Message(this, tr("You must specify the web browser's execute file!"));
         m_pExePath->setFocus();
         return;
     }
@@ -119,7 +117,7 @@ void CDlgWebBrowser::OnBrowse()
 {
     TakeValues();
     // Programs here carry no extension: any file may be the browser.
-    const QString path = m_prompts.OpenFileName(this, QString(), QStringLiteral("Web Browser (*)"), QString());
+    const QString path = m_prompts.OpenFileName(this, QString(), tr("Web Browser (*)"), QString());
     if (path.isEmpty())
         return;
     m_strExePath = path;

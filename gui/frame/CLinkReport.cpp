@@ -26,7 +26,7 @@ CLinkReport::CLinkReport(QPlainTextEdit& messages, IUserPrompts& prompts, IFileS
 bool CLinkReport::Run(const CAppletParameters& params, const QString& pagePath)
 {
     if (pagePath.isEmpty()) {
-        m_prompts.Message(m_messages.window(), QString::fromLatin1(kNotSaved), IUserPrompts::Icon::Information);
+        m_prompts.Message(m_messages.window(), tr(kNotSaved), IUserPrompts::Icon::Information);
         return false;
     }
     // A large project's check takes a moment.

@@ -20,8 +20,8 @@ class QPlainTextEdit;
 class CLinkReport : public QObject {
     Q_OBJECT
 public:
-    static constexpr const char* kNotSaved =
-        "Save the Tavelina first: links are checked relative to the folder of its page.";
+    static constexpr const char* kNotSaved = QT_TRANSLATE_NOOP(
+        "CLinkReport", "Save the Tavelina first: links are checked relative to the folder of its page.");
 
     CLinkReport(QPlainTextEdit& messages, IUserPrompts& prompts, IFileSystem& fs);
 

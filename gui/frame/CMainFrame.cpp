@@ -108,23 +108,23 @@ void CMainFrame::CreateMenus()
                 menu->addAction(Action(id));
         }
     };
-    m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_pFileMenu = menuBar()->addMenu(tr("&File"));
     add(m_pFileMenu, {A::FileNew, A::FileOpen, A::FileSave, A::FileSaveAs, A::SaveAsTemplate, A::ExportHtml5,
                       A::ImportMenu, 0, A::FileMru});
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     add(m_pFileMenu, {A::AppExit});
-    add(menuBar()->addMenu(QStringLiteral("&Edit")),
+    add(menuBar()->addMenu(tr("&Edit")),
         {A::EditUndo, A::EditRedo, 0, A::EditCut, A::EditCopy, A::EditPaste, 0, A::EditFind, A::EditFindNext});
-    QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     add(viewMenu, {A::ViewToolbar, A::ViewStatusBar});
     CreateLivePreview(viewMenu);
-    add(menuBar()->addMenu(QStringLiteral("&Menu")),
+    add(menuBar()->addMenu(tr("&Menu")),
         {A::Insert, A::Delete, A::Visible, 0, A::MoveUp, A::MoveDown, 0, A::ImportItems, 0, A::Property});
-    add(menuBar()->addMenu(QStringLiteral("&Build")),
+    add(menuBar()->addMenu(tr("&Build")),
         {A::CheckParameters, A::CheckLinks, A::BuildHtml, 0, A::Preview, A::ClearMessage});
-    add(menuBar()->addMenu(QStringLiteral("&Options")),
+    add(menuBar()->addMenu(tr("&Options")),
         {A::WebBrowser, A::Template, 0, A::AutoChangeSize, A::Html5Runtime, A::AutoSave});
-    add(menuBar()->addMenu(QStringLiteral("&Help")),
+    add(menuBar()->addMenu(tr("&Help")),
         {A::HelpTopics, A::GettingStarted, A::SearchHelp, A::ViewSample, 0, A::Faq, 0, A::About});
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -161,7 +161,7 @@ void CMainFrame::CreateLivePreview(QMenu* viewMenu)
 void CMainFrame::CreateToolBar()
 {
     using A = CFrameActions;
-    m_wndToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_wndToolBar = new QToolBar(tr("Toolbar"), this);
     m_wndToolBar->setObjectName(QStringLiteral("wndToolBar"));
     m_wndToolBar->setIconSize(QSize(16, 16));
     for (int id : std::initializer_list<int>{A::FileNew, A::FileOpen, A::FileSave, 0, A::EditCut, A::EditCopy,
@@ -187,7 +187,7 @@ void CMainFrame::CreateStatusBar()
     bar->setObjectName(QStringLiteral("wndStatusBar"));
     // Shown while no command prompt is: the status tips of menu entries and
     // tool buttons are temporary messages that hide it.
-    m_pPromptPane = new QLabel(QStringLiteral("For Help, press F1"), bar);
+    m_pPromptPane = new QLabel(tr("For Help, press F1"), bar);
     m_pPromptPane->setObjectName(QStringLiteral("promptPane"));
     bar->addWidget(m_pPromptPane, 1);
     m_pIndicators = new CKeyIndicators(bar);
@@ -377,7 +377,7 @@ void CMainFrame::UpdateHistoryTexts()
     using A = CFrameActions;
     const QUndoStack& history = m_ctx.editor.History();
     const auto name = [](const QString& verb, const QString& step) {
-        return step.isEmpty() ? verb : verb + QLatin1Char(' ') + step;
+        return step.isEmpty() ? verb : tr("%1 %2", "the verb (Undo, Redo) and the step it takes back").arg(verb, step);
     };
     Action(A::EditUndo)
         ->setText(QStringLiteral("&") + name(tr("Undo"), history.undoText()) + QStringLiteral("\tCtrl+Z"));
@@ -389,8 +389,8 @@ void CMainFrame::UpdateHistoryTexts()
 
 void CMainFrame::UpdateTitle()
 {
-    const QString name = m_pDoc ? m_pDoc->Title() : QStringLiteral("Untitled");
-    setWindowTitle(name + QStringLiteral("[*] - Applet Tavelina Wizard"));
+    const QString name = m_pDoc ? m_pDoc->Title() : tr("Untitled");
+    setWindowTitle(name + tr("[*] - Applet Tavelina Wizard"));
     setWindowModified(m_pDoc && m_pDoc->IsModified());
 }
 
@@ -598,9 +598,9 @@ void CMainFrame::AutoSaveWritten(bool ok, const QString& folder)
         return;
     m_bAutoSaveFailing = !ok;
     m_pInfoView->Messages()->appendPlainText(
-        ok ? QStringLiteral("Autosave writes its recovery copies again.")
-           : QStringLiteral("Warning:\t\tUnsaved changes could not be autosaved: the recovery folder %1 cannot be "
-                            "written. Save your work to keep it.")
+        ok ? tr("Autosave writes its recovery copies again.")
+           : tr("Warning:\t\tUnsaved changes could not be autosaved: the recovery folder %1 cannot be "
+                "written. Save your work to keep it.")
                  .arg(QDir::toNativeSeparators(folder)));
 }
 

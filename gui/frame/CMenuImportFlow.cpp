@@ -22,8 +22,8 @@ CMenuImportFlow::CMenuImportFlow(QWidget* owner, IUserPrompts& prompts, IFileSys
 
 bool CMenuImportFlow::ReadSource(CImportNode& root, int maxLevels, const QString& page, const QString& caption)
 {
-    const QString path = m_prompts.OpenFileName(m_pOwner, caption.isEmpty() ? tr("Import Menu") : caption,
-                                                QString::fromLatin1(kFilter), QString());
+    const QString path =
+        m_prompts.OpenFileName(m_pOwner, caption.isEmpty() ? tr("Import Menu") : caption, tr(kFilter), QString());
     return !path.isEmpty() && ReadFile(path, root, maxLevels, page, caption);
 }
 

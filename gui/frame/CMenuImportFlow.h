@@ -20,9 +20,10 @@ class QWidget;
 class CMenuImportFlow : public QObject {
     Q_OBJECT
 public:
-    static constexpr const char* kFilter =
+    static constexpr const char* kFilter = QT_TRANSLATE_NOOP(
+        "CMenuImportFlow",
         "Menus (*.htm *.html *.xhtml *.xml *.xml.gz *.txt *.md *.markdown *.yml);;HTML Files (*.htm *.html *.xhtml);;"
-        "Sitemaps (*.xml *.xml.gz);;Outlines (*.txt *.md *.markdown);;MkDocs (*.yml *.yaml);;All Files (*)";
+        "Sitemaps (*.xml *.xml.gz);;Outlines (*.txt *.md *.markdown);;MkDocs (*.yml *.yaml);;All Files (*)");
 
     CMenuImportFlow(QWidget* owner, IUserPrompts& prompts, IFileSystem& fs, CModelEditor& editor);
 

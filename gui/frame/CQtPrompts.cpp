@@ -3,6 +3,7 @@
 #include "CQtPrompts.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -15,7 +16,7 @@
 
 QString CQtPrompts::Title()
 {
-    return QStringLiteral("Applet Tavelina Wizard");
+    return QCoreApplication::translate("CQtPrompts", "Applet Tavelina Wizard");
 }
 
 void CQtPrompts::Message(QWidget* parent, const QString& text, Icon icon)
@@ -51,9 +52,10 @@ IUserPrompts::SaveAnswer CQtPrompts::AskSave(QWidget* parent, const QString& tex
 IUserPrompts::RecoverAnswer CQtPrompts::AskRecover(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::NoButton, parent);
-    QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
-    QPushButton* later = box.addButton(QStringLiteral("Later"), QMessageBox::RejectRole);
+    QPushButton* recover = box.addButton(QCoreApplication::translate("CQtPrompts", "Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QCoreApplication::translate("CQtPrompts", "Discard"), QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton(QCoreApplication::translate("CQtPrompts", "Later"), QMessageBox::RejectRole);
     box.setDefaultButton(recover);
     box.setEscapeButton(later);
     box.exec();

@@ -8,7 +8,7 @@
 
 CWizardInfoView::CWizardInfoView(QWidget* parent) : QWidget(parent)
 {
-    m_stcTitle = new QLabel(QStringLiteral("Warning message list:"), this);
+    m_stcTitle = new QLabel(tr("Warning message list:"), this);
     m_stcTitle->setObjectName(QStringLiteral("stcTitle"));
     m_edtMessages = new QPlainTextEdit(this);
     m_edtMessages->setObjectName(QStringLiteral("edtMessages"));

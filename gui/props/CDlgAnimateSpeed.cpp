@@ -14,11 +14,11 @@
 CDlgAnimateSpeed::CDlgAnimateSpeed(int openSpeed, int closeSpeed, QWidget* parent)
     : QDialog(parent), m_nOpenSpeed(openSpeed), m_nCloseSpeed(closeSpeed)
 {
-    setWindowTitle(QStringLiteral("Tavelin Animate Speed"));
+    setWindowTitle(tr("Tavelin Animate Speed"));
     setProperty("helpContext", CPropertyPage::HelpContextOf(kDialogId));
     new QVBoxLayout(this);
-    m_pOpen = AddSpeed(QStringLiteral("Menu Open Speed"), QStringLiteral("OpenSpeed"), openSpeed);
-    m_pClose = AddSpeed(QStringLiteral("Menu Close Speed"), QStringLiteral("CloseSpeed"), closeSpeed);
+    m_pOpen = AddSpeed(tr("Menu Open Speed"), QStringLiteral("OpenSpeed"), openSpeed);
+    m_pClose = AddSpeed(tr("Menu Close Speed"), QStringLiteral("CloseSpeed"), closeSpeed);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -38,8 +38,8 @@ QSlider* CDlgAnimateSpeed::AddSpeed(const QString& title, const QString& name, i
     slider->setValue(value);
     auto* grid = new QGridLayout(group);
     grid->addWidget(slider, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Fastest"), group), 1, 0, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Slowest"), group), 1, 1, Qt::AlignRight);
+    grid->addWidget(new QLabel(tr("Fastest"), group), 1, 0, Qt::AlignLeft);
+    grid->addWidget(new QLabel(tr("Slowest"), group), 1, 1, Qt::AlignRight);
     layout()->addWidget(group);
     return slider;
 }

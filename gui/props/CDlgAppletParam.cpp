@@ -38,7 +38,7 @@ CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& 
 }  // namespace
 
 CDlgAppletParam::CDlgAppletParam(const CEditorContext& context, QWidget* parent)
-    : CBoundPage(context, QStringLiteral("Applet Parameters"), kDialogId, parent)
+    : CBoundPage(context, tr("Applet Parameters"), kDialogId, parent)
 {
     Build();
     BindFields();
@@ -50,7 +50,7 @@ void CDlgAppletParam::Build()
 {
     m_pName = NamedEdit(this, QStringLiteral("Name"));
     m_pName->installEventFilter(this);
-    m_pAlign = MakeList(this, QStringLiteral("Align"), {"Center", "Left", "Right"});
+    m_pAlign = MakeList(this, QStringLiteral("Align"), {tr("Center"), tr("Left"), tr("Right")});
     m_pWidth = NamedField(Ctx().prompts, this, QStringLiteral("Width"));
     m_pWidth->SetSpinRange(0, 5000);
     m_pHeight = NamedField(Ctx().prompts, this, QStringLiteral("Height"));
@@ -61,9 +61,9 @@ void CDlgAppletParam::Build()
     m_pBackImage = NamedEdit(this, QStringLiteral("BackgroundImage"));
     auto* browseImage = new QPushButton(QStringLiteral("..."), this);
     browseImage->setObjectName(QStringLiteral("BrowseImage"));
-    auto* group = new QGroupBox(QStringLiteral("Display Image"), this);
-    auto* specify = new QRadioButton(QStringLiteral("Specify"), group);
-    auto* tile = new QRadioButton(QStringLiteral("Tile"), group);
+    auto* group = new QGroupBox(tr("Display Image"), this);
+    auto* specify = new QRadioButton(tr("Specify"), group);
+    auto* tile = new QRadioButton(tr("Tile"), group);
     m_pImageMode = MakeRadioGroup(this, {specify, tile});
     m_pImageX = NamedField(Ctx().prompts, group, QStringLiteral("XPos"));
     m_pImageY = NamedField(Ctx().prompts, group, QStringLiteral("YPos"));
@@ -77,29 +77,29 @@ void CDlgAppletParam::Build()
 
     auto* groupLayout = new QGridLayout(group);
     groupLayout->addWidget(specify, 0, 0);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("X Pos:"), m_pImageX), 0, 1);
+    groupLayout->addWidget(MakeLabel(tr("X Pos:"), m_pImageX), 0, 1);
     groupLayout->addWidget(m_pImageX, 0, 2);
     groupLayout->addWidget(tile, 1, 0);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("Y Pos:"), m_pImageY), 1, 1);
+    groupLayout->addWidget(MakeLabel(tr("Y Pos:"), m_pImageY), 1, 1);
     groupLayout->addWidget(m_pImageY, 1, 2);
     groupLayout->setColumnStretch(3, 1);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(QStringLiteral("Name:"), m_pName), 0, 0);
+    grid->addWidget(MakeLabel(tr("Name:"), m_pName), 0, 0);
     grid->addWidget(m_pName, 0, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("Align:"), m_pAlign), 1, 0);
+    grid->addWidget(MakeLabel(tr("Align:"), m_pAlign), 1, 0);
     grid->addWidget(m_pAlign, 1, 1, Qt::AlignLeft);
-    grid->addWidget(MakeLabel(QStringLiteral("Applet Width:"), m_pWidth), 2, 0);
+    grid->addWidget(MakeLabel(tr("Applet Width:"), m_pWidth), 2, 0);
     grid->addWidget(m_pWidth, 2, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("Applet Height:"), m_pHeight), 3, 0);
+    grid->addWidget(MakeLabel(tr("Applet Height:"), m_pHeight), 3, 0);
     grid->addWidget(m_pHeight, 3, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("Background Color:"), m_pBackground), 4, 0);
+    grid->addWidget(MakeLabel(tr("Background Color:"), m_pBackground), 4, 0);
     grid->addWidget(m_pBackground, 4, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("Background Image:"), m_pBackImage), 0, 3);
+    grid->addWidget(MakeLabel(tr("Background Image:"), m_pBackImage), 0, 3);
     grid->addWidget(m_pBackImage, 0, 4);
     grid->addWidget(browseImage, 0, 5);
     grid->addWidget(group, 1, 3, 3, 3);
-    grid->addWidget(MakeLabel(QStringLiteral("Background Audio:"), m_pBackAudio), 4, 3);
+    grid->addWidget(MakeLabel(tr("Background Audio:"), m_pBackAudio), 4, 3);
     grid->addWidget(m_pBackAudio, 4, 4);
     grid->addWidget(browseAudio, 4, 5);
     grid->setColumnMinimumWidth(2, 8);
@@ -112,16 +112,16 @@ void CDlgAppletParam::Build()
 void CDlgAppletParam::BindFields()
 {
     const std::pair<int, int> size(0, 5000);
-    Bind(QStringLiteral("Applet Name"), m_pName, &CAppletSettings::m_strName);
-    Bind(QStringLiteral("Align"), m_pAlign, &CAppletSettings::m_nAlign);
-    Bind(QStringLiteral("Applet Width"), m_pWidth, &CAppletSettings::m_nWidth, size);
-    Bind(QStringLiteral("Applet Height"), m_pHeight, &CAppletSettings::m_nHeight, size);
-    Bind(QStringLiteral("Background Color"), m_pBackground, &CAppletSettings::m_crBackground);
-    Bind(QStringLiteral("Background Image"), m_pBackImage, &CAppletSettings::m_strBackImage);
-    Bind(QStringLiteral("Display Image"), m_pImageMode, &CAppletSettings::m_nImageMode);
-    Bind(QStringLiteral("X Pos"), m_pImageX, &CAppletSettings::m_nImageX);
-    Bind(QStringLiteral("Y Pos"), m_pImageY, &CAppletSettings::m_nImageY);
-    Bind(QStringLiteral("Background Audio"), m_pBackAudio, &CAppletSettings::m_strBackAudio);
+    Bind(tr("Applet Name"), m_pName, &CAppletSettings::m_strName);
+    Bind(tr("Align"), m_pAlign, &CAppletSettings::m_nAlign);
+    Bind(tr("Applet Width"), m_pWidth, &CAppletSettings::m_nWidth, size);
+    Bind(tr("Applet Height"), m_pHeight, &CAppletSettings::m_nHeight, size);
+    Bind(tr("Background Color"), m_pBackground, &CAppletSettings::m_crBackground);
+    Bind(tr("Background Image"), m_pBackImage, &CAppletSettings::m_strBackImage);
+    Bind(tr("Display Image"), m_pImageMode, &CAppletSettings::m_nImageMode);
+    Bind(tr("X Pos"), m_pImageX, &CAppletSettings::m_nImageX);
+    Bind(tr("Y Pos"), m_pImageY, &CAppletSettings::m_nImageY);
+    Bind(tr("Background Audio"), m_pBackAudio, &CAppletSettings::m_strBackAudio);
 }
 
 void CDlgAppletParam::LoadFromModel()
@@ -156,7 +156,7 @@ bool CDlgAppletParam::eventFilter(QObject* watched, QEvent* event)
 
 void CDlgAppletParam::Browse(QLineEdit* box, const QString& filter)
 {
-    const QString path = Ctx().prompts.OpenFileName(this, QStringLiteral("Open"), filter, box->text());
+    const QString path = Ctx().prompts.OpenFileName(this, tr("Open"), filter, box->text());
     if (!path.isEmpty())
         box->setText(path);
 }

@@ -34,7 +34,7 @@ CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& 
 }  // namespace
 
 CDlgAppletStyle::CDlgAppletStyle(const CEditorContext& context, QWidget* parent)
-    : CBoundPage(context, QStringLiteral("More Styles"), kDialogId, parent)
+    : CBoundPage(context, tr("More Styles"), kDialogId, parent)
 {
     Build();
     BindFields();
@@ -44,15 +44,15 @@ CDlgAppletStyle::CDlgAppletStyle(const CEditorContext& context, QWidget* parent)
 
 void CDlgAppletStyle::Build()
 {
-    m_pShowSelection = NamedCheck(this, QStringLiteral("Show Selection Always"), QStringLiteral("ShowSelection"));
-    m_pShowAllBranches = NamedCheck(this, QStringLiteral("Display All Branchs"), QStringLiteral("ShowAllBranches"));
-    m_pHasLines = NamedCheck(this, QStringLiteral("Has Lines"), QStringLiteral("HasLines"));
-    auto* animate = new QPushButton(QStringLiteral("Animate Speed ..."), this);
+    m_pShowSelection = NamedCheck(this, tr("Show Selection Always"), QStringLiteral("ShowSelection"));
+    m_pShowAllBranches = NamedCheck(this, tr("Display All Branchs"), QStringLiteral("ShowAllBranches"));
+    m_pHasLines = NamedCheck(this, tr("Has Lines"), QStringLiteral("HasLines"));
+    auto* animate = new QPushButton(tr("Animate Speed ..."), this);
     animate->setObjectName(QStringLiteral("AnimateSpeed"));
-    auto* background = new QPushButton(QStringLiteral("Background Style ..."), this);
+    auto* background = new QPushButton(tr("Background Style ..."), this);
     background->setObjectName(QStringLiteral("BackgroundStyle"));
     m_pDisplayFromY = NamedField(Ctx().prompts, this, QStringLiteral("DisplayFromY"));
-    auto* group = new QGroupBox(QStringLiteral("Tree Line"), this);
+    auto* group = new QGroupBox(tr("Tree Line"), this);
     m_pLineColor = new CColorButton(Ctx().prompts, group);
     m_pLineColor->setObjectName(QStringLiteral("LineColor"));
     m_pLineThick = NamedField(Ctx().prompts, group, QStringLiteral("LineThick"));
@@ -62,11 +62,11 @@ void CDlgAppletStyle::Build()
     connect(m_pLineColor, &QPushButton::clicked, m_pLineColor, &CColorButton::Choose);
 
     auto* groupLayout = new QGridLayout(group);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("Color:"), m_pLineColor), 0, 0);
+    groupLayout->addWidget(MakeLabel(tr("Color:"), m_pLineColor), 0, 0);
     groupLayout->addWidget(m_pLineColor, 0, 1);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("Thick:"), m_pLineThick), 1, 0);
+    groupLayout->addWidget(MakeLabel(tr("Thick:"), m_pLineThick), 1, 0);
     groupLayout->addWidget(m_pLineThick, 1, 1);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("Indent:"), m_pLineIndent), 2, 0);
+    groupLayout->addWidget(MakeLabel(tr("Indent:"), m_pLineIndent), 2, 0);
     groupLayout->addWidget(m_pLineIndent, 2, 1);
     groupLayout->setColumnStretch(2, 1);
 
@@ -77,7 +77,7 @@ void CDlgAppletStyle::Build()
     grid->addWidget(animate, 0, 1);
     grid->addWidget(background, 1, 1);
     auto* fromY = new QHBoxLayout;
-    fromY->addWidget(MakeLabel(QStringLiteral("Menu Display From(Y Value):"), m_pDisplayFromY));
+    fromY->addWidget(MakeLabel(tr("Menu Display From(Y Value):"), m_pDisplayFromY));
     fromY->addWidget(m_pDisplayFromY);
     grid->addLayout(fromY, 3, 0, 1, 2);
     grid->addWidget(group, 0, 2, 4, 1);
@@ -89,13 +89,13 @@ void CDlgAppletStyle::Build()
 
 void CDlgAppletStyle::BindFields()
 {
-    Bind(QStringLiteral("Show Selection"), m_pShowSelection, &CAppletSettings::m_bShowSelection);
-    Bind(QStringLiteral("Show All Branches"), m_pShowAllBranches, &CAppletSettings::m_bShowAllBranches);
-    Bind(QStringLiteral("Has Lines"), m_pHasLines, &CAppletSettings::m_bHasLines);
-    Bind(QStringLiteral("Display From Y"), m_pDisplayFromY, &CAppletSettings::m_nDisplayFromY);
-    Bind(QStringLiteral("Line Color"), m_pLineColor, &CAppletSettings::m_crLine);
-    Bind(QStringLiteral("Line Thick"), m_pLineThick, &CAppletSettings::m_nLineThick);
-    Bind(QStringLiteral("Line Indent"), m_pLineIndent, &CAppletSettings::m_nLineIndent);
+    Bind(tr("Show Selection"), m_pShowSelection, &CAppletSettings::m_bShowSelection);
+    Bind(tr("Show All Branches"), m_pShowAllBranches, &CAppletSettings::m_bShowAllBranches);
+    Bind(tr("Has Lines"), m_pHasLines, &CAppletSettings::m_bHasLines);
+    Bind(tr("Display From Y"), m_pDisplayFromY, &CAppletSettings::m_nDisplayFromY);
+    Bind(tr("Line Color"), m_pLineColor, &CAppletSettings::m_crLine);
+    Bind(tr("Line Thick"), m_pLineThick, &CAppletSettings::m_nLineThick);
+    Bind(tr("Line Indent"), m_pLineIndent, &CAppletSettings::m_nLineIndent);
 }
 
 const CAppletSettings* CDlgAppletStyle::Source() const

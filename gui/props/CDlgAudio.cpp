@@ -3,11 +3,11 @@
 #include "CDlgAudio.h"
 
 CDlgAudio::CDlgAudio(IUserPrompts& prompts, QWidget* parent)
-    : CDlgMediaFiles(prompts, QStringLiteral("Audio"), kDialogId, {"Mouse Over", "Click"}, Filter(), parent)
+    : CDlgMediaFiles(prompts, tr("Audio"), kDialogId, {tr("Mouse Over"), tr("Click")}, Filter(), parent)
 {
 }
 
 QString CDlgAudio::Filter()
 {
-    return QStringLiteral("Audio Files(*.au) (*.au)");
+    return tr("Audio Files(*.au) (*.au)");
 }

@@ -20,7 +20,7 @@ CDlgFont::CDlgFont(IUserPrompts& prompts, const CItemStyle& style, QWidget* pare
     : QDialog(parent), m_nFontName(style.m_nFontName), m_crFont(style.m_crFont), m_nFontSize(style.m_nFontSize),
       m_nFontEffect(style.m_nFontEffect), m_nFontStyle(style.m_nFontStyle)
 {
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
     setProperty("helpContext", CPropertyPage::HelpContextOf(kDialogId));
     Build(prompts);
     CPropertyPage::SetChoice(m_pFontName, m_nFontName);
@@ -39,22 +39,23 @@ void CDlgFont::Build(IUserPrompts& prompts)
     m_pFontSize = new CIntegerField(prompts, CIntegerField::Kind::DigitsOnly, this);
     m_pFontSize->setObjectName(QStringLiteral("FontSize"));
     m_pFontSize->SetSpinRange(0, 5000);
-    m_pFontEffect = CPropertyPage::MakeList(this, QStringLiteral("SpecialEffects"),
-                                            {"Normal", "Outline", "Sunken", "Bulge", "With Shadow"});
-    QGroupBox* style = CPropertyPage::MakeRadioBox(this, QStringLiteral("Font Style"), {"Plain", "Bold", "Italic"},
+    m_pFontEffect =
+        CPropertyPage::MakeList(this, QStringLiteral("SpecialEffects"),
+                                {tr("Normal"), tr("Outline"), tr("Sunken"), tr("Bulge"), tr("With Shadow")});
+    QGroupBox* style = CPropertyPage::MakeRadioBox(this, tr("Font Style"), {tr("Plain"), tr("Bold"), tr("Italic")},
                                                    m_pFontStyle, Qt::Vertical);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(CPropertyPage::MakeLabel(QStringLiteral("Font Name:"), m_pFontName), 0, 0);
+    grid->addWidget(CPropertyPage::MakeLabel(tr("Font Name:"), m_pFontName), 0, 0);
     grid->addWidget(m_pFontName, 0, 1);
-    grid->addWidget(CPropertyPage::MakeLabel(QStringLiteral("Font Color:"), m_pFontColor), 1, 0);
+    grid->addWidget(CPropertyPage::MakeLabel(tr("Font Color:"), m_pFontColor), 1, 0);
     grid->addWidget(m_pFontColor, 1, 1);
-    grid->addWidget(CPropertyPage::MakeLabel(QStringLiteral("Font Size:"), m_pFontSize), 2, 0);
+    grid->addWidget(CPropertyPage::MakeLabel(tr("Font Size:"), m_pFontSize), 2, 0);
     grid->addWidget(m_pFontSize, 2, 1);
-    grid->addWidget(CPropertyPage::MakeLabel(QStringLiteral("Special Effects:"), m_pFontEffect), 3, 0);
+    grid->addWidget(CPropertyPage::MakeLabel(tr("Special Effects:"), m_pFontEffect), 3, 0);
     grid->addWidget(m_pFontEffect, 3, 1);
     grid->addWidget(style, 0, 2, 4, 1);
     grid->addWidget(buttons, 0, 3, 4, 1);

@@ -3,11 +3,11 @@
 #include "CDlgImage.h"
 
 CDlgImage::CDlgImage(IUserPrompts& prompts, QWidget* parent)
-    : CDlgMediaFiles(prompts, QStringLiteral("Image"), kDialogId, {"Normal", "Mouse Over", "Click"}, Filter(), parent)
+    : CDlgMediaFiles(prompts, tr("Image"), kDialogId, {tr("Normal"), tr("Mouse Over"), tr("Click")}, Filter(), parent)
 {
 }
 
 QString CDlgImage::Filter()
 {
-    return QStringLiteral("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
+    return tr("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
 }

@@ -40,8 +40,7 @@ QLabel* Note(QWidget* owner, const QString& text)
 }
 }  // namespace
 
-CDlgItem::CDlgItem(const CEditorContext& context, QWidget* parent)
-    : CBoundPage(context, QStringLiteral("Item"), kDialogId, parent)
+CDlgItem::CDlgItem(const CEditorContext& context, QWidget* parent) : CBoundPage(context, tr("Item"), kDialogId, parent)
 {
     Build();
     BindFields();
@@ -64,25 +63,24 @@ void CDlgItem::Build()
     m_pTarget->setEditable(true);
     m_pTarget->setInsertPolicy(QComboBox::NoInsert);
     m_pTarget->addItems({"_self", "_parent", "_top", "_blank"});
-    auto* image = NamedButton(this, QStringLiteral("Image..."), QStringLiteral("Image"));
-    auto* audio = NamedButton(this, QStringLiteral("Audio..."), QStringLiteral("Audio"));
+    auto* image = NamedButton(this, tr("Image..."), QStringLiteral("Image"));
+    auto* audio = NamedButton(this, tr("Audio..."), QStringLiteral("Audio"));
     connect(image, &QPushButton::clicked, this, &CDlgItem::OnImage);
     connect(audio, &QPushButton::clicked, this, &CDlgItem::OnAudio);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(QStringLiteral("Item Label:"), m_pLabel), 0, 0, Qt::AlignTop);
+    grid->addWidget(MakeLabel(tr("Item Label:"), m_pLabel), 0, 0, Qt::AlignTop);
     grid->addWidget(m_pLabel, 0, 1, 2, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("Description:"), m_pDescription), 2, 0);
+    grid->addWidget(MakeLabel(tr("Description:"), m_pDescription), 2, 0);
     grid->addWidget(m_pDescription, 2, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("Link to:"), m_pLink), 3, 0);
+    grid->addWidget(MakeLabel(tr("Link to:"), m_pLink), 3, 0);
     grid->addWidget(m_pLink, 3, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("Target Frame:"), m_pTarget), 4, 0);
+    grid->addWidget(MakeLabel(tr("Target Frame:"), m_pTarget), 4, 0);
     grid->addWidget(m_pTarget, 4, 1);
-    grid->addWidget(Note(this, QStringLiteral("You can specify the image to display for each states of the item:")), 0,
-                    3);
+    grid->addWidget(Note(this, tr("You can specify the image to display for each states of the item:")), 0, 3);
     grid->addWidget(image, 1, 3, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(Note(this, QStringLiteral("You can specify the audio to play for each states of the item:")), 2, 3,
-                    2, 1, Qt::AlignBottom);
+    grid->addWidget(Note(this, tr("You can specify the audio to play for each states of the item:")), 2, 3, 2, 1,
+                    Qt::AlignBottom);
     grid->addWidget(audio, 4, 3, Qt::AlignLeft);
     grid->setColumnMinimumWidth(2, 8);
     grid->setColumnStretch(1, 3);
@@ -105,9 +103,9 @@ int CDlgItem::MatchTarget(const QStringList& entries, const QString& target)
 // A non-empty target that begins a list entry shows as that whole entry.
 void CDlgItem::BindFields()
 {
-    Bind(QStringLiteral("Item Label"), m_pLabel, &CItemFields::m_strLabel);
-    Bind(QStringLiteral("Description"), m_pDescription, &CItemFields::m_strDescription);
-    Bind(QStringLiteral("Link to"), m_pLink, &CItemFields::m_strLink);
+    Bind(tr("Item Label"), m_pLabel, &CItemFields::m_strLabel);
+    Bind(tr("Description"), m_pDescription, &CItemFields::m_strDescription);
+    Bind(tr("Link to"), m_pLink, &CItemFields::m_strLink);
     QComboBox* combo = m_pTarget;
     auto show = [combo](const CSharedText& value) {
         QStringList entries;
@@ -123,7 +121,7 @@ void CDlgItem::BindFields()
         value = CText::FromQ(combo->currentText());
         return true;
     };
-    Bind(QStringLiteral("Target Frame"), combo, &CItemFields::m_strTarget, show, read);
+    Bind(tr("Target Frame"), combo, &CItemFields::m_strTarget, show, read);
 }
 
 void CDlgItem::LoadFromModel()

@@ -3,6 +3,6 @@
 #include "CDlgItemNormal.h"
 
 CDlgItemNormal::CDlgItemNormal(const CEditorContext& context, QWidget* parent)
-    : CDlgItemState(context, QStringLiteral("Item Normal"), kDialogId, 0, parent)
+    : CDlgItemState(context, tr("Item Normal"), kDialogId, 0, parent)
 {
 }

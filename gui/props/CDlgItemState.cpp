@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -19,7 +20,13 @@
 #include "gui/widgets/CIntegerField.h"
 
 namespace {
-const QStringList kAlignments = {"Left", "Center", "Right"};
+// The alignments in the language of the user.
+QStringList Alignments()
+{
+    return {QCoreApplication::translate("CDlgItemState", "Left"),
+            QCoreApplication::translate("CDlgItemState", "Center"),
+            QCoreApplication::translate("CDlgItemState", "Right")};
+}
 
 CIntegerField* OffsetField(IUserPrompts& prompts, QWidget* owner, const QString& name)
 {
@@ -45,26 +52,27 @@ void CDlgItemState::Build()
     m_pBack = new CColorButton(Ctx().prompts, this);
     m_pBack->setObjectName(QStringLiteral("BackgroundColor"));
     connect(m_pBack, &QPushButton::clicked, m_pBack, &CColorButton::Choose);
-    auto* font = new QPushButton(QStringLiteral("Font..."), this);
+    auto* font = new QPushButton(tr("Font..."), this);
     font->setObjectName(QStringLiteral("Font"));
     connect(font, &QPushButton::clicked, this, &CDlgItemState::OnFont);
     QWidget* align = BuildAlignGroup();
-    m_pBackStyle = MakeList(this, QStringLiteral("ItemBackground"),
-                            {"Transparent ", "Filled with Color", "Horizontal Gradient from Black to Color",
-                             "Horizontal Gradient from White to Color", "Horizontal Gradient from Color to Black",
-                             "Horizontal Gradient from Color to White", "Vertical Gradient from Black to Color",
-                             "Vertical Gradient from White to Color", "Vertical Gradient from Color to Black",
-                             "Vertical Gradient from Color to White"});
+    m_pBackStyle =
+        MakeList(this, QStringLiteral("ItemBackground"),
+                 {tr("Transparent "), tr("Filled with Color"), tr("Horizontal Gradient from Black to Color"),
+                  tr("Horizontal Gradient from White to Color"), tr("Horizontal Gradient from Color to Black"),
+                  tr("Horizontal Gradient from Color to White"), tr("Vertical Gradient from Black to Color"),
+                  tr("Vertical Gradient from White to Color"), tr("Vertical Gradient from Color to Black"),
+                  tr("Vertical Gradient from Color to White")});
     QGroupBox* gradient =
-        MakeRadioBox(this, QStringLiteral("Gradient Direction"), {"Single Direction", "Bi-direction"}, m_pGradientDir);
+        MakeRadioBox(this, tr("Gradient Direction"), {tr("Single Direction"), tr("Bi-direction")}, m_pGradientDir);
     QGroupBox* border =
-        MakeRadioBox(this, QStringLiteral("Border"), {"Plain", "Raised", "Sunken"}, m_pBorder, Qt::Vertical);
+        MakeRadioBox(this, tr("Border"), {tr("Plain"), tr("Raised"), tr("Sunken")}, m_pBorder, Qt::Vertical);
 
     // The closed list shows its longest entry whole.
     m_pBackStyle->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(MakeLabel(QStringLiteral("Background Color:"), m_pBack));
+    top->addWidget(MakeLabel(tr("Background Color:"), m_pBack));
     top->addWidget(m_pBack);
     top->addSpacing(12);
     top->addWidget(font);
@@ -74,7 +82,7 @@ void CDlgItemState::Build()
     left->addWidget(align);
     left->addWidget(gradient);
     auto* right = new QVBoxLayout;
-    right->addWidget(MakeLabel(QStringLiteral("Item's Background:"), m_pBackStyle));
+    right->addWidget(MakeLabel(tr("Item's Background:"), m_pBackStyle));
     right->addWidget(m_pBackStyle);
     right->addWidget(border);
     right->addStretch(1);
@@ -91,19 +99,19 @@ void CDlgItemState::Build()
 
 QWidget* CDlgItemState::BuildAlignGroup()
 {
-    auto* box = new QGroupBox(QStringLiteral("Align"), this);
-    m_pTextAlign = MakeList(box, QStringLiteral("TextAlign"), kAlignments);
+    auto* box = new QGroupBox(tr("Align"), this);
+    m_pTextAlign = MakeList(box, QStringLiteral("TextAlign"), Alignments());
     m_pTextOffset = OffsetField(Ctx().prompts, box, QStringLiteral("TextOffset"));
-    m_pImageAlign = MakeList(box, QStringLiteral("ImageAlign"), kAlignments);
+    m_pImageAlign = MakeList(box, QStringLiteral("ImageAlign"), Alignments());
     m_pImageOffset = OffsetField(Ctx().prompts, box, QStringLiteral("ImageOffset"));
     auto* grid = new QGridLayout(box);
-    grid->addWidget(MakeLabel(QStringLiteral("Text:"), m_pTextAlign), 0, 0);
+    grid->addWidget(MakeLabel(tr("Text:"), m_pTextAlign), 0, 0);
     grid->addWidget(m_pTextAlign, 0, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("Text Offset:"), m_pTextOffset), 0, 2);
+    grid->addWidget(MakeLabel(tr("Text Offset:"), m_pTextOffset), 0, 2);
     grid->addWidget(m_pTextOffset, 0, 3);
-    grid->addWidget(MakeLabel(QStringLiteral("Image:"), m_pImageAlign), 1, 0);
+    grid->addWidget(MakeLabel(tr("Image:"), m_pImageAlign), 1, 0);
     grid->addWidget(m_pImageAlign, 1, 1);
-    grid->addWidget(MakeLabel(QStringLiteral("Image Offset:"), m_pImageOffset), 1, 2);
+    grid->addWidget(MakeLabel(tr("Image Offset:"), m_pImageOffset), 1, 2);
     grid->addWidget(m_pImageOffset, 1, 3);
     return box;
 }
@@ -118,14 +126,14 @@ void CDlgItemState::BindFields()
             return style.Style(state).*member;
         };
     };
-    Bind(QStringLiteral("Background Color"), m_pBack, in(&CItemStyle::m_crBack));
-    Bind(QStringLiteral("Text Align"), m_pTextAlign, in(&CItemStyle::m_nTextAlign));
-    Bind(QStringLiteral("Text Offset"), m_pTextOffset, in(&CItemStyle::m_nTextOffset));
-    Bind(QStringLiteral("Image Align"), m_pImageAlign, in(&CItemStyle::m_nImageAlign));
-    Bind(QStringLiteral("Image Offset"), m_pImageOffset, in(&CItemStyle::m_nImageOffset));
-    Bind(QStringLiteral("Item's Background"), m_pBackStyle, in(&CItemStyle::m_nBackStyle));
-    Bind(QStringLiteral("Gradient Direction"), m_pGradientDir, in(&CItemStyle::m_nGradientDir));
-    Bind(QStringLiteral("Border"), m_pBorder, in(&CItemStyle::m_nBorder));
+    Bind(tr("Background Color"), m_pBack, in(&CItemStyle::m_crBack));
+    Bind(tr("Text Align"), m_pTextAlign, in(&CItemStyle::m_nTextAlign));
+    Bind(tr("Text Offset"), m_pTextOffset, in(&CItemStyle::m_nTextOffset));
+    Bind(tr("Image Align"), m_pImageAlign, in(&CItemStyle::m_nImageAlign));
+    Bind(tr("Image Offset"), m_pImageOffset, in(&CItemStyle::m_nImageOffset));
+    Bind(tr("Item's Background"), m_pBackStyle, in(&CItemStyle::m_nBackStyle));
+    Bind(tr("Gradient Direction"), m_pGradientDir, in(&CItemStyle::m_nGradientDir));
+    Bind(tr("Border"), m_pBorder, in(&CItemStyle::m_nBorder));
 }
 
 const CMenuStyle* CDlgItemState::Source() const

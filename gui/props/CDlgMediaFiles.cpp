@@ -23,7 +23,7 @@ CDlgMediaFiles::CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, in
     setProperty("helpContext", m_nHelpContext);
     QWidget* boxes = BuildBoxes(names);
     QGroupBox* scope = CPropertyPage::MakeRadioBox(
-        this, QStringLiteral("Apply to"), {"Only This Item", "All the Items in the Same Menu", "All the Items"},
+        this, tr("Apply to"), {tr("Only This Item"), tr("All the Items in the Same Menu"), tr("All the Items")},
         m_pScope, Qt::Vertical);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help,
                                          Qt::Vertical, this);
@@ -91,7 +91,7 @@ CModelEditor::Scope CDlgMediaFiles::Scope() const
 // No check that the file exists: that is the parameter check's task.
 void CDlgMediaFiles::Browse(QLineEdit* box)
 {
-    const QString path = m_prompts.OpenFileName(this, QStringLiteral("Open"), m_strFilter, box->text());
+    const QString path = m_prompts.OpenFileName(this, tr("Open"), m_strFilter, box->text());
     if (!path.isEmpty())
         box->setText(path);
 }

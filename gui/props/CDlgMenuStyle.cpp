@@ -25,7 +25,7 @@ CIntegerField* NamedField(IUserPrompts& prompts, QWidget* owner, const QString& 
 }  // namespace
 
 CDlgMenuStyle::CDlgMenuStyle(const CEditorContext& context, QWidget* parent)
-    : CBoundPage(context, QStringLiteral("Menu Style"), kDialogId, parent)
+    : CBoundPage(context, tr("Menu Style"), kDialogId, parent)
 {
     Build();
     BindFields();
@@ -37,33 +37,33 @@ void CDlgMenuStyle::Build()
 {
     using Kind = CIntegerField::Kind;
     m_pIndent = NamedField(Ctx().prompts, this, QStringLiteral("Indent"), Kind::Signed);
-    auto* group = new QGroupBox(QStringLiteral("Size of the item"), this);
+    auto* group = new QGroupBox(tr("Size of the item"), this);
     m_pItemWidth = NamedField(Ctx().prompts, group, QStringLiteral("ItemWidth"), Kind::DigitsOnly);
     m_pItemHeight = NamedField(Ctx().prompts, group, QStringLiteral("ItemHeight"), Kind::DigitsOnly);
     m_pBorderThick = NamedField(Ctx().prompts, group, QStringLiteral("BorderThick"), Kind::DigitsOnly);
     m_pItemGap = NamedField(Ctx().prompts, group, QStringLiteral("ItemGaps"), Kind::DigitsOnly);
     m_pBackStyle = MakeList(this, QStringLiteral("BackStyle"),
-                            {"Transparent and without Border", "Transparent and with Border",
-                             "Filled with Color and without Border", "Filled with Color and with Border"});
+                            {tr("Transparent and without Border"), tr("Transparent and with Border"),
+                             tr("Filled with Color and without Border"), tr("Filled with Color and with Border")});
     m_pBackStyle->hide();
     m_pBackground = new CColorButton(Ctx().prompts, this);
     m_pBackground->setObjectName(QStringLiteral("BackgroundColor"));
     m_pBackground->hide();
 
     auto* groupLayout = new QGridLayout(group);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("Item Width:"), m_pItemWidth), 0, 0);
+    groupLayout->addWidget(MakeLabel(tr("Item Width:"), m_pItemWidth), 0, 0);
     groupLayout->addWidget(m_pItemWidth, 0, 1);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("Item Height:"), m_pItemHeight), 1, 0);
+    groupLayout->addWidget(MakeLabel(tr("Item Height:"), m_pItemHeight), 1, 0);
     groupLayout->addWidget(m_pItemHeight, 1, 1);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("Item Border Thick:"), m_pBorderThick), 0, 3);
+    groupLayout->addWidget(MakeLabel(tr("Item Border Thick:"), m_pBorderThick), 0, 3);
     groupLayout->addWidget(m_pBorderThick, 0, 4);
-    groupLayout->addWidget(MakeLabel(QStringLiteral("Item Gaps:"), m_pItemGap), 1, 3);
+    groupLayout->addWidget(MakeLabel(tr("Item Gaps:"), m_pItemGap), 1, 3);
     groupLayout->addWidget(m_pItemGap, 1, 4);
     groupLayout->setColumnMinimumWidth(2, 12);
     groupLayout->setColumnStretch(5, 1);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(MakeLabel(QStringLiteral("Indent of Menu:"), m_pIndent), 0, 0);
+    grid->addWidget(MakeLabel(tr("Indent of Menu:"), m_pIndent), 0, 0);
     grid->addWidget(m_pIndent, 0, 1);
     grid->addWidget(group, 1, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -75,13 +75,13 @@ void CDlgMenuStyle::Build()
 
 void CDlgMenuStyle::BindFields()
 {
-    Bind(QStringLiteral("Indent of Menu"), m_pIndent, &CMenuStyle::m_nIndent);
-    Bind(QStringLiteral("Item Width"), m_pItemWidth, &CMenuStyle::m_nItemWidth);
-    Bind(QStringLiteral("Item Height"), m_pItemHeight, &CMenuStyle::m_nItemHeight);
-    Bind(QStringLiteral("Item Border Thick"), m_pBorderThick, &CMenuStyle::m_nBorderThick);
-    Bind(QStringLiteral("Item Gaps"), m_pItemGap, &CMenuStyle::m_nItemGap);
-    Bind(QStringLiteral("Menu Background"), m_pBackStyle, &CMenuStyle::m_nBackStyle);
-    Bind(QStringLiteral("Menu Background Color"), m_pBackground, &CMenuStyle::m_crBackground);
+    Bind(tr("Indent of Menu"), m_pIndent, &CMenuStyle::m_nIndent);
+    Bind(tr("Item Width"), m_pItemWidth, &CMenuStyle::m_nItemWidth);
+    Bind(tr("Item Height"), m_pItemHeight, &CMenuStyle::m_nItemHeight);
+    Bind(tr("Item Border Thick"), m_pBorderThick, &CMenuStyle::m_nBorderThick);
+    Bind(tr("Item Gaps"), m_pItemGap, &CMenuStyle::m_nItemGap);
+    Bind(tr("Menu Background"), m_pBackStyle, &CMenuStyle::m_nBackStyle);
+    Bind(tr("Menu Background Color"), m_pBackground, &CMenuStyle::m_crBackground);
 }
 
 const CMenuStyle* CDlgMenuStyle::Source() const

@@ -20,7 +20,7 @@ CPropertyFrame::CPropertyFrame(const CEditorContext& context, QWidget* owner)
       m_pAppletSheet(new CAppletPropertySheet(context, this)), m_pMenuSheet(new CMenuPropertySheet(context, this)),
       m_pItemSheet(new CItemPropertySheet(context, this))
 {
-    setWindowTitle(QStringLiteral("Property Sheet"));
+    setWindowTitle(tr("Property Sheet"));
     // Following the tree's selection never takes the keyboard from the tree.
     setAttribute(Qt::WA_ShowWithoutActivating);
     // Every page of every sheet gets the same area.

@@ -103,11 +103,10 @@ void CPropertySheet::LayOut(const QSize& pageSize)
 
 void CPropertySheet::AddModeButtons(bool itemSheet)
 {
-    m_pMenuButton =
-        MakeModeButton(QStringLiteral("Menu"), QStringLiteral(":/props/menu.svg"),
-                       QStringLiteral("Properties:How to display this item and its siblings"), !itemSheet, false);
+    m_pMenuButton = MakeModeButton(QStringLiteral("Menu"), QStringLiteral(":/props/menu.svg"),
+                                   tr("Properties:How to display this item and its siblings"), !itemSheet, false);
     m_pItemButton = MakeModeButton(QStringLiteral("Item"), QStringLiteral(":/props/item.svg"),
-                                   QStringLiteral("Properties:What is displayed on the item"), itemSheet, true);
+                                   tr("Properties:What is displayed on the item"), itemSheet, true);
 }
 
 // The buttons never change their checked state: the checked one stands for

@@ -11,7 +11,7 @@
 
 namespace {
 
-const char* const kPrompt = "Select an object on which to get Help";
+const char* const kPrompt = QT_TRANSLATE_NOOP("CHelpEventFilter", "Select an object on which to get Help");
 
 bool IsHelpKey(const QKeyEvent* key, Qt::KeyboardModifiers modifiers)
 {
@@ -68,7 +68,7 @@ void CHelpEventFilter::SetContextMode(bool on, QStatusBar* statusBar)
     if (on) {
         m_pStatusBar = statusBar;
         if (m_pStatusBar)
-            m_pStatusBar->showMessage(QLatin1String(kPrompt));
+            m_pStatusBar->showMessage(tr(kPrompt));
         QApplication::setOverrideCursor(Qt::WhatsThisCursor);
     } else {
         if (m_pStatusBar)

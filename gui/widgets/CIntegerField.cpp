@@ -99,7 +99,7 @@ bool CIntegerField::Read(int& value) const
 {
     const std::optional<int> parsed = Parse(Text());
     if (!parsed)
-        return Refuse(QStringLiteral("Please enter an integer."));
+        return Refuse(tr("Please enter an integer."));
     value = *parsed;
     return true;
 }
@@ -108,9 +108,9 @@ bool CIntegerField::Read(int& value, int min, int max) const
 {
     const std::optional<int> parsed = Parse(Text());
     if (!parsed)
-        return Refuse(QStringLiteral("Please enter an integer."));
+        return Refuse(tr("Please enter an integer."));
     if (*parsed < min || *parsed > max)
-        return Refuse(QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max));
+        return Refuse(tr("Please enter an integer between %1 and %2.").arg(min).arg(max));
     value = *parsed;
     return true;
 }

@@ -7,8 +7,8 @@
 #      (clean but for the overrides the packages carry, each with its reason),
 #      the hardening of every program; the editor's package installed with apt
 #      without the Live Preview's, the installed atw and editor run as a new
-#      user, the project file's MIME type known and text/html's default
-#      application left alone; then the Live Preview package added, and both
+#      user (and in German), the project file's MIME type known and
+#      text/html's default application left alone; then the Live Preview package added, and both
 #      purged, leaving nothing behind.
 # usage: tests/install/run.sh [BUILD_DIR]   (default build; built beforehand)
 set -euo pipefail
@@ -55,6 +55,7 @@ expected_files() {
     printf '%s\n' bin/atw bin/AppletTavelinWizard \
         share/applettavelinwizard/AppletTavelinWizard.tpl share/applettavelinwizard/tavelin.js \
         share/applettavelinwizard/Sample/Samples.htm share/applettavelinwizard/help/index.htm \
+        share/applettavelinwizard/translations/atw_de.qm \
         share/applications/$pkg.desktop share/metainfo/com.quorvex.AppletTavelinWizard.metainfo.xml \
         share/icons/hicolor/scalable/apps/$pkg.svg \
         share/man/man1/atw.1.gz share/man/man1/AppletTavelinWizard.1.gz \
@@ -119,6 +120,19 @@ check_completion() { # check_completion SCRIPT ATW
     grep -q notes.txt <<<"$reply" && fail "a page argument is offered a .txt file" || ok
 }
 
+# The editor in German, as the desktop's language asks for it: its usage
+# (Qt reads LANGUAGE and LANG itself, so no de_DE locale need be generated)
+# and its window, started offscreen and ended once shown.
+speaks_german() { # speaks_german WHICH HOME EDITOR
+    local which=$1 home=$2 editor=$3
+    local german=(env -u LC_ALL -u LC_MESSAGES LANGUAGE=de LANG=de_DE.UTF-8)
+    check "$which editor --help in German" as_new_user "$home" "${german[@]}" "$editor" --help
+    grep -q "^Aufruf: AppletTavelinWizard" "$work/out" && grep -q "Diese Hilfe zeigen" "$work/out" && ok ||
+        fail "the $which editor's --help in German says: $(head -c 300 "$work/out")"
+    check "$which editor starts in German" as_new_user "$home" "${german[@]}" ATW_QUIT_AFTER_SHOW=1 \
+        timeout 60 "$editor"
+}
+
 check_man() { # check_man PAGE.gz
     command -v man >/dev/null || return 0
     local warnings
@@ -149,6 +163,9 @@ check "staged atw check" as_new_user "$user" "$stage/usr/bin/atw" check "$work/s
 [ -f "$user/.local/share/Quorvex/AppletTavelinWizard/help/index.htm" ] && ok ||
     fail "no per-user copy of the staged data"
 check_completion "$stage/usr/share/bash-completion/completions/atw" "$stage/usr/bin/atw"
+
+# The staged editor finds its translations in ../share/applettavelinwizard.
+speaks_german "staged" "$user" "$stage/usr/bin/AppletTavelinWizard"
 
 # The staged MIME type names a project by its name and by its Notice line
 # (a project under another name), and leaves other text alone.
@@ -291,6 +308,7 @@ install_run_purge() {
     # it is stopped.
     check "installed editor starts and quits" as_new_user "$user" env ATW_QUIT_AFTER_SHOW=1 \
         timeout 60 /usr/bin/AppletTavelinWizard
+    speaks_german "installed" "$user" /usr/bin/AppletTavelinWizard
     rc=0
     as_new_user "$user" timeout 5 /usr/bin/AppletTavelinWizard "$work/home-site/menu.tvx" \
         >"$work/editor.log" 2>&1 || rc=$?
