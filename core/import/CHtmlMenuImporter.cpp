@@ -185,6 +185,7 @@ bool IsSubList(const GumboNode* node)
 struct CItemParts {
     const GumboNode* m_pAnchor = nullptr;
     std::vector<const GumboNode*> m_lists;
+    int m_nOtherLinks = 0;  // links to other addresses beside the first, which the item cannot hold
 };
 
 // One item of a list: an <li> (an <a> in a group of links), and the lists
@@ -206,8 +207,12 @@ CItemParts PartsOf(const CEntry& entry)
                 parts.m_lists.push_back(child);
                 return false;
             }
-            if (!parts.m_pAnchor && IsAnchor(child))
-                parts.m_pAnchor = child;
+            if (IsAnchor(child)) {
+                if (!parts.m_pAnchor)
+                    parts.m_pAnchor = child;
+                else if (const std::string link = LinkOf(child); !link.empty() && link != LinkOf(parts.m_pAnchor))
+                    ++parts.m_nOtherLinks;
+            }
             return !IsSkipped(child);
         });
     }
@@ -261,6 +266,13 @@ std::string ElementName(const GumboNode* list)
     return name + "> at line " + std::to_string(Line(list));
 }
 
+// An item that shows nothing a menu could take: no link, no list, no
+// text (a separator, as <li class="divider"></li>).
+bool ShowsNothing(const CEntry& entry, const CItemParts& parts)
+{
+    return !parts.m_pAnchor && parts.m_lists.empty() && TextOf(entry.m_pItem).empty();
+}
+
 struct CMeasure {
     int m_nItems = 0;
     int m_nLevels = 0;
@@ -276,9 +288,11 @@ CMeasure Measure(const GumboNode* list)
         auto [current, level] = stack.back();
         stack.pop_back();
         for (const CEntry& entry : ItemsOf(current)) {
+            const CItemParts parts = PartsOf(entry);
+            if (ShowsNothing(entry, parts))
+                continue;
             ++measure.m_nItems;
             measure.m_nLevels = std::max(measure.m_nLevels, level);
-            const CItemParts parts = PartsOf(entry);
             if (parts.m_pAnchor && !LinkOf(parts.m_pAnchor).empty())
                 ++measure.m_nLinks;
             for (const GumboNode* sub : parts.m_lists)
@@ -396,6 +410,9 @@ bool CHtmlMenuImporter::Import(size_t index, CImportNode& root, int maxDepth)
         return false;
     }
     const auto* top = static_cast<const GumboNode*>(m_lists[index]);
+    m_notes.clear();
+    int empty = 0;
+    int otherLinks = 0;
     // Lists waiting to be read, with the node their items go under and their level.
     std::vector<std::tuple<const GumboNode*, CImportNode*, int>> stack{{top, &root, 1}};
     while (!stack.empty()) {
@@ -408,6 +425,11 @@ bool CHtmlMenuImporter::Import(size_t index, CImportNode& root, int maxDepth)
         }
         for (const CEntry& entry : ItemsOf(list)) {
             const CItemParts parts = PartsOf(entry);
+            if (ShowsNothing(entry, parts)) {
+                ++empty;
+                continue;
+            }
+            otherLinks += parts.m_nOtherLinks;
             CImportNode* node = parent->AddChild();
             node->m_nLine = Line(entry.m_pItem);
             node->m_strLabel = TextOf(parts.m_pAnchor ? parts.m_pAnchor : entry.m_pItem);
@@ -425,6 +447,11 @@ bool CHtmlMenuImporter::Import(size_t index, CImportNode& root, int maxDepth)
                 stack.emplace_back(*sub, node, level + 1);
         }
     }
+    if (empty > 0)
+        m_notes.push_back(CImportText::LeftOut(empty, "list item", "list items", "each holds no text, link or list."));
+    if (otherLinks > 0)
+        m_notes.push_back(
+            CImportText::LeftOut(otherLinks, "link", "links", "each follows the first link of its list item."));
     m_strError.clear();
     return true;
 }

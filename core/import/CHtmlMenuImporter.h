@@ -32,6 +32,8 @@ public:
     // nesting beyond maxDepth levels).
     bool Import(size_t index, CImportNode& root, int maxDepth);
     const std::string& Error() const { return m_strError; }
+    // What the last Import left out of the list and why, one line each.
+    const std::vector<std::string>& Notes() const { return m_notes; }
     // The address the page's links are read from (<base href>), "" when none.
     const std::string& Base() const { return m_strBase; }
 
@@ -48,6 +50,7 @@ private:
     void NameEmptyLists(const std::vector<std::string>& empty);
 
     std::string m_strError;
+    std::vector<std::string> m_notes;
     std::string m_strBase;
     std::vector<std::string> m_frames;  // the sources of a frameset's frames
     struct CDocument;

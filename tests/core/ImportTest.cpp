@@ -191,7 +191,7 @@ TEST(Import, PageListsAreOfferedNavFirst)
     const std::vector<std::string> expected = {
         "<nav> <ol class=\"menu\"> at line 1: 1 item, 1 level, 0 links",
         "<ul id=\"a\"> at line 1: 3 items, 2 levels, 0 links",
-        "<ul> at line 1: 1 item, 1 level, 0 links",
+        // The last list's one item holds nothing: no menu is there.
     };
     EXPECT_EQ(import.Candidates(), expected);
     CImportNode root;
@@ -298,6 +298,66 @@ TEST(Import, NothingABrowserShowsIsDropped)
         } else {
             EXPECT_TRUE(import.Notes().empty()) << source.m_pszName;
         }
+    }
+}
+
+// Whatever the kind of source, what the menu leaves out is counted and
+// its reason named, one line each.
+TEST(Import, EveryKindTellsWhatItLeftOut)
+{
+    struct Case {
+        const char* m_pszName;
+        std::string m_strText;
+        const char* m_pszTree;
+        std::vector<std::string> m_notes;
+    };
+    const Case cases[] = {
+        // A Bootstrap 3 navbar: a divider between the dropdown's links.
+        {"bs3.html",
+         "<ul class=\"nav navbar-nav\"><li class=dropdown><a href=# class=dropdown-toggle>More</a>"
+         "<ul class=dropdown-menu><li><a href=a.html>A</a></li><li role=separator class=divider></li>"
+         "<li class=dropdown-header>Header</li><li><a href=b.html>B</a></li></ul></li></ul>",
+         "More\n  A|a.html||\n  Header\n  B|b.html||\n",
+         {"bs3.html: 1 list item was left out: each holds no text, link or list."}},
+        // Two links in one item: the item takes the first; a second one to the same page is no loss.
+        {"pair.html",
+         "<ul><li><a href=a.html><img src=a.png alt=\"\"></a> <a href=a.html>A</a> (<a href=a.pdf>pdf</a>, "
+         "<a href=a.txt>txt</a>)<li><a href=b.html>B</a></ul>",
+         "A|a.html||\nB|b.html||\n",
+         {"pair.html: 2 links were left out: each follows the first link of its list item."}},
+        // A DocBook table of contents with an empty entry.
+        {"toc.html",
+         "<div class=toc><dl><dt><a href=ch01.html>Intro</a></dt><dd><dl><dt><a href=s1.html>Setup</a></dt>"
+         "<dt> </dt></dl></dd></dl></div>",
+         "Intro|ch01.html||\n  Setup|s1.html||\n",
+         {"toc.html: 1 list item was left out: each holds no text, link or list."}},
+        {"outline.txt",
+         "Products\n\t-\n\tSoftware\n*\nAbout\n",
+         "Products\n  Software\nAbout\n",
+         {"outline.txt: 2 lines were left out: each holds a list marker and no text."}},
+        {"empty.md",
+         "- [A](a.md)\n-\n- [B](b.md)\n-\n",
+         "A|a.md||\nB|b.md||\n",
+         {"empty.md: 2 list items were left out: each holds no text, link or list."}},
+        {"mkdocs.yml",
+         "nav:\n  - Home: index.md\n  -\n  - Guide:\n    - A: a.md\n      B: b.md\n",
+         "Home|docs/index.md||\nGuide\n  A|docs/a.md||\n",
+         {"mkdocs.yml: 1 \"nav:\" entry was left out: each names no page or section.",
+          "mkdocs.yml: 1 \"nav:\" label was left out: each follows the first label of its entry."}},
+        {"sitemap.xml",
+         "<urlset><url><loc>https://e.org/a</loc></url><url><loc>https://e.org/a</loc></url></urlset>",
+         "A|https://e.org/a||\n",
+         {"sitemap.xml: 1 URL was left out: each repeats an earlier <loc>."}},
+        // Nothing left out, nothing told.
+        {"clean.html", "<ul><li><a href=a.html>A</a><li>Text</ul>", "A|a.html||\nText\n", {}},
+    };
+    for (const Case& c : cases) {
+        CMenuImport import;
+        ASSERT_TRUE(import.LoadText(c.m_strText, c.m_pszName)) << import.Error();
+        CImportNode root;
+        ASSERT_TRUE(import.Import(root)) << c.m_pszName << ": " << import.Error();
+        EXPECT_EQ(Dump(root), c.m_pszTree) << c.m_pszName;
+        EXPECT_EQ(import.Notes(), c.m_notes) << c.m_pszName;
     }
 }
 
