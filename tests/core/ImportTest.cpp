@@ -540,6 +540,11 @@ TEST(Import, DeepNestingIsRefusedBeforeParsing)
         {"items at the bottom of deep lists", repeat("<ul><li>x", 900) + repeat("<li>x", 50000), ""},
         // Each a parse error, which the parser would record with a copy of the open elements.
         {"stray end tags deep inside", "<ul><li>a</ul>" + repeat("<div>", 3900) + repeat("</x>", 10000), ""},
+        // Within both limits, but the parser would look through thousands of open elements at each tag.
+        {"rules under deep elements", "<ul><li>a</ul>" + repeat("<div>", 3999) + repeat("<hr>", 250000),
+         "The page holds too many elements deep inside others (from line 1 on)"},
+        {"items under deep elements", "<ul><li>a</ul>" + repeat("<div>", 3999) + repeat("<li>x", 200000),
+         "The page holds too many elements deep inside others"},
         {"lists in comments, scripts and values",
          "<ul><li>a</ul><!--" + repeat("<ul>", 2000) + "--><script>\"" + repeat("<ul>", 2000) +
              "\"</script><p title=\"" + repeat("<ul>", 2000) + "\">",
