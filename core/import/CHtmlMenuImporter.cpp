@@ -3,7 +3,9 @@
 #include "CHtmlMenuImporter.h"
 
 #include <algorithm>
+#include <cctype>
 #include <gumbo.h>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -170,9 +172,37 @@ bool IsAnchor(const GumboNode* node)
 
 // A group of links shown as a sub-menu without a list: a dropdown of the
 // Bootstrap 4 kind (<div class="dropdown-menu"> of <a class="dropdown-item">).
+// The <dd> of an index as pod2html writes one (<dt>Lintian</dt><dd><a>Lintian::Data</a>
+// &nbsp; <a>...</a></dd>): links and nothing else between them but white space.
+bool IsLinkRow(const GumboNode* dd)
+{
+    bool links = false;
+    bool other = false;
+    const auto blank = [](const char* text) {
+        for (std::string_view rest(text); !rest.empty(); rest.remove_prefix(1))
+            if (rest.substr(0, 2) == "\xC2\xA0")
+                rest.remove_prefix(1);
+            else if (!std::isspace(static_cast<unsigned char>(rest[0])))
+                return false;
+        return true;
+    };
+    Walk(dd, [&](const GumboNode* child) {
+        if (IsAnchor(child)) {
+            links = true;
+            return false;
+        }
+        if (IsList(child) || (child->type == GUMBO_NODE_TEXT && !blank(child->v.text.text)))
+            other = true;
+        return !other && !IsSkipped(child);
+    });
+    return links && !other;
+}
+
 bool IsLinkGroup(const GumboNode* node)
 {
-    return IsElement(node) && !IsList(node) && HasClass(node, "dropdown-menu");
+    if (!IsElement(node) || IsList(node))
+        return false;
+    return HasClass(node, "dropdown-menu") || (node->v.element.tag == GUMBO_TAG_DD && IsLinkRow(node));
 }
 
 // A list proper, or a group of links standing for one.

@@ -250,6 +250,16 @@ TEST(Import, NothingABrowserShowsIsDropped)
          "<dt><span class=refentrytitle><a href=gtk-x.html>GtkX</a></span><span class=refpurpose> \xE2\x80\x94 "
          "an x</span></dt></dl></dd></dl></div>",
          "Introduction|pr01.html||\nAPI Reference|ch01.html||\n  GtkX|gtk-x.html||\n"},
+        // pod2html's index (Debian's lintian API documentation): a row of links in each <dd>;
+        // a <dd> of prose is no sub-menu.
+        {"pod.html",
+         "<dl class='superindex'><dt><a name=\"lintian\">Lintian</a></dt><dd>\n  <a "
+         "href=\"./Lintian/Archive.html\">Lintian::Archive</a>&nbsp;&nbsp;\n  <a "
+         "href=\"./Lintian/Data.html\">Lintian::Data</a>&nbsp;&nbsp;\n</dd><dt><a name=\"test\">Test</a></dt>"
+         "<dd><a href=\"./Test/Lintian.html\">Test::Lintian</a></dd><dt>Term</dt><dd>A word, see <a "
+         "href=x.html>x</a>.</dd></dl>",
+         "Lintian\n  Lintian::Archive|./Lintian/Archive.html||\n  Lintian::Data|./Lintian/Data.html||\nTest\n  "
+         "Test::Lintian|./Test/Lintian.html||\nTerm\n"},
         // A <nav> of bare links, the Bootstrap 4 way without a list.
         {"bare.html",
          "<nav class=navbar><div class=navbar-nav><a class=\"nav-item nav-link\" href=/>Home</a>"
