@@ -307,6 +307,7 @@ struct CMeasure {
     int m_nItems = 0;
     int m_nLevels = 0;
     int m_nLinks = 0;  // items with an address
+    int m_nPages = 0;  // those whose address is a page, not a mail address
 };
 
 // Items at every level, the number of levels below list, and the items with a link.
@@ -323,8 +324,10 @@ CMeasure Measure(const GumboNode* list)
                 continue;
             ++measure.m_nItems;
             measure.m_nLevels = std::max(measure.m_nLevels, level);
-            if (parts.m_pAnchor && !LinkOf(parts.m_pAnchor).empty())
+            if (const std::string link = parts.m_pAnchor ? LinkOf(parts.m_pAnchor) : std::string(); !link.empty()) {
                 ++measure.m_nLinks;
+                measure.m_nPages += link.rfind("mailto:", 0) == 0 ? 0 : 1;
+            }
             for (const GumboNode* sub : parts.m_lists)
                 stack.emplace_back(sub, level + 1);
         }
@@ -363,7 +366,8 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
             // A <nav> of bare links is a list of its links.
             const bool bareNav = tag == GUMBO_TAG_NAV && !HoldsList(child);
             if (!IsList(child) && !bareNav) {
-                stack.emplace_back(child, inNav || tag == GUMBO_TAG_NAV);
+                // role="navigation" marks a navigation block as <nav> does (Sphinx's sidebar).
+                stack.emplace_back(child, inNav || tag == GUMBO_TAG_NAV || Attribute(child, "role") == "navigation");
                 continue;
             }
             const CMeasure measure = Measure(child);
@@ -376,6 +380,7 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
             c.m_nLine = Line(child);
             c.m_nItems = measure.m_nItems;
             c.m_nLinks = measure.m_nLinks;
+            c.m_nPages = measure.m_nPages;
             c.m_bInNav = inNav || bareNav;
             c.m_strDescription = (inNav ? "<nav> " : "") + ElementName(child) + ": " +
                                  std::to_string(measure.m_nItems) + (measure.m_nItems == 1 ? " item, " : " items, ") +
@@ -410,9 +415,10 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
 
 int CHtmlMenuImporter::Rank(const CCandidate& c)
 {
-    const bool linked = c.m_nLinks * 2 >= c.m_nItems && c.m_nLinks > 0;
+    // A list of mail addresses (a manual's authors) is no menu either.
+    const bool linked = c.m_nPages * 2 >= c.m_nItems && c.m_nPages > 0;
     // A breadcrumb or a pager: a few links only.
-    const bool substantial = c.m_nLinks >= 3;
+    const bool substantial = c.m_nPages >= 3;
     return (linked ? 4 : 0) + (linked && substantial ? 2 : 0) + (c.m_bInNav ? 1 : 0);
 }
 

@@ -21,6 +21,7 @@ public:
         int m_nLine = 0;
         int m_nItems = 0;  // all <li> below, at every level
         int m_nLinks = 0;  // those with an address
+        int m_nPages = 0;  // those whose address is no mail address
         bool m_bInNav = false;
     };
 

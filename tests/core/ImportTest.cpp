@@ -201,22 +201,28 @@ TEST(Import, PageListsAreOfferedNavFirst)
 
 // The list a person takes for the menu comes first: one whose items are
 // links, before a breadcrumb of two links in a <nav> and theme buttons
-// without links (the shapes of an mdBook page and a Sphinx page).
+// without links (the shapes of an mdBook page and a Sphinx page), and a
+// manual's authors with their mail addresses (Debian's Python policy).
 TEST(Import, ListsOfLinksAreOfferedFirst)
 {
     CMenuImport import;
     ASSERT_TRUE(
-        import.LoadText("<nav aria-label=breadcrumb><ol><li><a href=/>Docs</a><li><a href=x.html>X</a></ol></nav>\n"
+        import.LoadText("<dl class=simple><dt>Authors:</dt><dd><ul class=simple>"
+                        "<li><p>A &lt;<a href=\"mailto:a&#37;&#52;&#48;d.org\">a@d.org</a>&gt;</p></li>"
+                        "<li><p>B &lt;<a href=mailto:b@d.org>b@d.org</a>&gt;</p></li>"
+                        "<li><p>C &lt;<a href=mailto:c@d.org>c@d.org</a>&gt;</p></li></ul></dd></dl>\n"
+                        "<nav aria-label=breadcrumb><ol><li><a href=/>Docs</a><li><a href=x.html>X</a></ol></nav>\n"
                         "<ul class=themes><li><button>Light</button><li><button>Rust</button>"
                         "<li><button>Coal</button></ul>\n"
-                        "<div class=toc><ol class=chapter><li><a href=intro.html>Intro</a>"
+                        "<div role=navigation><ol class=chapter><li><a href=intro.html>Intro</a>"
                         "<li><a href=use.html>Use</a><ol><li><a href=use.html#cli>CLI</a></ol>"
                         "<li><a href=faq.html>FAQ</a></ol></div>",
                         "book.html"));
     const std::vector<std::string> expected = {
-        "<ol class=\"chapter\"> at line 3: 4 items, 2 levels, 4 links",
-        "<nav> <ol> at line 1: 2 items, 1 level, 2 links",
-        "<ul class=\"themes\"> at line 2: 3 items, 1 level, 0 links",
+        "<nav> <ol class=\"chapter\"> at line 4: 4 items, 2 levels, 4 links",
+        "<nav> <ol> at line 2: 2 items, 1 level, 2 links",
+        "<dl class=\"simple\"> at line 1: 4 items, 2 levels, 3 links",
+        "<ul class=\"themes\"> at line 3: 3 items, 1 level, 0 links",
     };
     EXPECT_EQ(import.Candidates(), expected);
     CImportNode root;
