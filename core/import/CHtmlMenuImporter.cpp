@@ -395,6 +395,7 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
     for (auto& frame : frames)
         m_frames.push_back(std::move(frame.second));
     std::vector<std::string> emptyNames;
+    emptyNames.reserve(empty.size());
     for (auto& list : empty)
         emptyNames.push_back(std::move(list.second));
     NameEmptyLists(emptyNames);
