@@ -66,6 +66,7 @@ void CAppletTavelinWizardDoc::SetPathName(const QString& pagePath)
     m_strPathName = pagePath;
     m_strSaveFolder.clear();
     m_strImportSource.clear();
+    m_itemSources.clear();
     if (!pagePath.isEmpty()) {
         m_pRecent->Add(pagePath);
         emit RecentFilesChanged();
@@ -150,6 +151,17 @@ bool CAppletTavelinWizardDoc::NewFromImport(const CImportNode& root, const QStri
     // Saved nowhere yet: no undo leads back to a saved state.
     m_ctx.editor.History().resetClean();
     return true;
+}
+
+void CAppletTavelinWizardDoc::ItemsImportedFrom(const QString& source, const std::vector<const CTavelinItem*>& items)
+{
+    if (!m_strPathName.isEmpty())
+        return;
+    const QString file = QFileInfo(source).absoluteFilePath();
+    for (const CTavelinItem* item : items) {
+        m_itemSources[item->Serial()] = file;
+        CItemWalk::ForEach(item->SubMenu(), [&](const CTavelinItem& below) { m_itemSources[below.Serial()] = file; });
+    }
 }
 
 // --- open ------------------------------------------------------------------
@@ -308,14 +320,26 @@ bool CAppletTavelinWizardDoc::OnSaveDocument(const QString& pagePath)
 
 bool CAppletTavelinWizardDoc::RebaseImportedLinks(const QString& pagePath)
 {
-    if (m_strImportSource.isEmpty())
+    if (m_strImportSource.isEmpty() && m_itemSources.empty())
         return false;
-    const CLinkRebase rebase(CText::FromQ(m_strImportSource), CText::FromQ(QFileInfo(pagePath).absoluteFilePath()));
+    const std::string page = CText::FromQ(QFileInfo(pagePath).absoluteFilePath());
+    // One rebase for each source: the project's own, and those of items imported into it.
+    std::map<QString, CLinkRebase> rebases;
+    const auto rebaseFrom = [&](const QString& source) -> const CLinkRebase& {
+        auto found = rebases.find(source);
+        if (found == rebases.end())
+            found = rebases.emplace(source, CLinkRebase(CText::FromQ(source), page)).first;
+        return found->second;
+    };
     // The walk only finds the links to change; the changes go through the
     // model editor, one step for them all.
     std::vector<std::pair<CTavelinItem*, std::string>> moves;
     CItemWalk::ForEachToChange(m_ctx.Params(), [&](CTavelinItem& item) {
-        std::string moved = rebase.Rebase(item.m_strLink.str());
+        const auto imported = m_itemSources.find(item.Serial());
+        const QString& source = imported != m_itemSources.end() ? imported->second : m_strImportSource;
+        if (source.isEmpty())
+            return;
+        std::string moved = rebaseFrom(source).Rebase(item.m_strLink.str());
         if (moved != item.m_strLink.str())
             moves.emplace_back(&item, std::move(moved));
     });

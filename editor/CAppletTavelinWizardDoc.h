@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -76,6 +78,11 @@ public:
     // links lead from; wherever it saves, its relative links are rewritten
     // in that save (one step "Rebase Links") to lead where they led.
     bool NewFromImport(const CImportNode& root, const QString& source);
+    // Menu > Import Items... into a project saved nowhere yet: items (with
+    // the items below them) hold links written from source's folder. The
+    // first save rewrites them, in its "Rebase Links" step, to lead from
+    // where the page goes; in a saved project they were rewritten at import.
+    void ItemsImportedFrom(const QString& source, const std::vector<const CTavelinItem*>& items);
 
     // Save As Template with the name and position the dialog gave.
     void SaveAsTemplate(const QString& name, int position);
@@ -144,9 +151,9 @@ private:
     // A project or export written into the preview folder may use the files
     // Preview left there: they stay.
     void KeepPreviewFilesFor(const QString& pagePath);
-    // An imported project saved the first time: its links made to lead from
-    // pagePath's folder where they led from the source's; false when no
-    // link changed (no step added).
+    // An imported project, or one with imported items, saved the first
+    // time: their links made to lead from pagePath's folder where they led
+    // from their source's; false when no link changed (no step added).
     bool RebaseImportedLinks(const QString& pagePath);
     // The template of a new project; nothing when the user cancelled.
     std::optional<int> ChooseNewTemplate();
@@ -157,6 +164,8 @@ private:
     QString m_strPathName;
     QString m_strSaveFolder;    // where the first Save As of an unsaved project starts
     QString m_strImportSource;  // the file an unsaved imported project was read from
+    // Items imported into the unsaved project, by serial: the file each was read from.
+    std::map<std::uint64_t, QString> m_itemSources;
     std::unique_ptr<CRecentFileList> m_pRecent;
     std::set<std::string> m_previewFiles;
 };

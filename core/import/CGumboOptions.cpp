@@ -23,6 +23,10 @@ GumboOptions Make()
     GumboOptions options = kGumboDefaultOptions;
     options.allocator = Allocate;
     options.deallocator = Release;
+    // Nothing reads the parser's error list, and each entry holds a copy of
+    // the open elements: on a deeply nested page, every stray end tag would
+    // copy thousands of them (gigabytes for a page under a megabyte).
+    options.max_errors = 0;
     return options;
 }
 }  // namespace

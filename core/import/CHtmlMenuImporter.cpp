@@ -3,7 +3,9 @@
 #include "CHtmlMenuImporter.h"
 
 #include <algorithm>
+#include <cctype>
 #include <gumbo.h>
+#include <string_view>
 #include <tuple>
 #include <utility>
 
@@ -170,9 +172,37 @@ bool IsAnchor(const GumboNode* node)
 
 // A group of links shown as a sub-menu without a list: a dropdown of the
 // Bootstrap 4 kind (<div class="dropdown-menu"> of <a class="dropdown-item">).
+// The <dd> of an index as pod2html writes one (<dt>Lintian</dt><dd><a>Lintian::Data</a>
+// &nbsp; <a>...</a></dd>): links and nothing else between them but white space.
+bool IsLinkRow(const GumboNode* dd)
+{
+    bool links = false;
+    bool other = false;
+    const auto blank = [](const char* text) {
+        for (std::string_view rest(text); !rest.empty(); rest.remove_prefix(1))
+            if (rest.substr(0, 2) == "\xC2\xA0")
+                rest.remove_prefix(1);
+            else if (!std::isspace(static_cast<unsigned char>(rest[0])))
+                return false;
+        return true;
+    };
+    Walk(dd, [&](const GumboNode* child) {
+        if (IsAnchor(child)) {
+            links = true;
+            return false;
+        }
+        if (IsList(child) || (child->type == GUMBO_NODE_TEXT && !blank(child->v.text.text)))
+            other = true;
+        return !other && !IsSkipped(child);
+    });
+    return links && !other;
+}
+
 bool IsLinkGroup(const GumboNode* node)
 {
-    return IsElement(node) && !IsList(node) && HasClass(node, "dropdown-menu");
+    if (!IsElement(node) || IsList(node))
+        return false;
+    return HasClass(node, "dropdown-menu") || (node->v.element.tag == GUMBO_TAG_DD && IsLinkRow(node));
 }
 
 // A list proper, or a group of links standing for one.
@@ -185,6 +215,7 @@ bool IsSubList(const GumboNode* node)
 struct CItemParts {
     const GumboNode* m_pAnchor = nullptr;
     std::vector<const GumboNode*> m_lists;
+    int m_nOtherLinks = 0;  // links to other addresses beside the first, which the item cannot hold
 };
 
 // One item of a list: an <li> (an <a> in a group of links), and the lists
@@ -206,8 +237,12 @@ CItemParts PartsOf(const CEntry& entry)
                 parts.m_lists.push_back(child);
                 return false;
             }
-            if (!parts.m_pAnchor && IsAnchor(child))
-                parts.m_pAnchor = child;
+            if (IsAnchor(child)) {
+                if (!parts.m_pAnchor)
+                    parts.m_pAnchor = child;
+                else if (const std::string link = LinkOf(child); !link.empty() && link != LinkOf(parts.m_pAnchor))
+                    ++parts.m_nOtherLinks;
+            }
             return !IsSkipped(child);
         });
     }
@@ -261,10 +296,18 @@ std::string ElementName(const GumboNode* list)
     return name + "> at line " + std::to_string(Line(list));
 }
 
+// An item that shows nothing a menu could take: no link, no list, no
+// text (a separator, as <li class="divider"></li>).
+bool ShowsNothing(const CEntry& entry, const CItemParts& parts)
+{
+    return !parts.m_pAnchor && parts.m_lists.empty() && TextOf(entry.m_pItem).empty();
+}
+
 struct CMeasure {
     int m_nItems = 0;
     int m_nLevels = 0;
     int m_nLinks = 0;  // items with an address
+    int m_nPages = 0;  // those whose address is a page, not a mail address
 };
 
 // Items at every level, the number of levels below list, and the items with a link.
@@ -276,11 +319,15 @@ CMeasure Measure(const GumboNode* list)
         auto [current, level] = stack.back();
         stack.pop_back();
         for (const CEntry& entry : ItemsOf(current)) {
+            const CItemParts parts = PartsOf(entry);
+            if (ShowsNothing(entry, parts))
+                continue;
             ++measure.m_nItems;
             measure.m_nLevels = std::max(measure.m_nLevels, level);
-            const CItemParts parts = PartsOf(entry);
-            if (parts.m_pAnchor && !LinkOf(parts.m_pAnchor).empty())
+            if (const std::string link = parts.m_pAnchor ? LinkOf(parts.m_pAnchor) : std::string(); !link.empty()) {
                 ++measure.m_nLinks;
+                measure.m_nPages += link.rfind("mailto:", 0) == 0 ? 0 : 1;
+            }
             for (const GumboNode* sub : parts.m_lists)
                 stack.emplace_back(sub, level + 1);
         }
@@ -319,7 +366,8 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
             // A <nav> of bare links is a list of its links.
             const bool bareNav = tag == GUMBO_TAG_NAV && !HoldsList(child);
             if (!IsList(child) && !bareNav) {
-                stack.emplace_back(child, inNav || tag == GUMBO_TAG_NAV);
+                // role="navigation" marks a navigation block as <nav> does (Sphinx's sidebar).
+                stack.emplace_back(child, inNav || tag == GUMBO_TAG_NAV || Attribute(child, "role") == "navigation");
                 continue;
             }
             const CMeasure measure = Measure(child);
@@ -332,6 +380,7 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
             c.m_nLine = Line(child);
             c.m_nItems = measure.m_nItems;
             c.m_nLinks = measure.m_nLinks;
+            c.m_nPages = measure.m_nPages;
             c.m_bInNav = inNav || bareNav;
             c.m_strDescription = (inNav ? "<nav> " : "") + ElementName(child) + ": " +
                                  std::to_string(measure.m_nItems) + (measure.m_nItems == 1 ? " item, " : " items, ") +
@@ -346,6 +395,7 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
     for (auto& frame : frames)
         m_frames.push_back(std::move(frame.second));
     std::vector<std::string> emptyNames;
+    emptyNames.reserve(empty.size());
     for (auto& list : empty)
         emptyNames.push_back(std::move(list.second));
     NameEmptyLists(emptyNames);
@@ -366,9 +416,10 @@ CHtmlMenuImporter::CHtmlMenuImporter(std::string html)
 
 int CHtmlMenuImporter::Rank(const CCandidate& c)
 {
-    const bool linked = c.m_nLinks * 2 >= c.m_nItems && c.m_nLinks > 0;
+    // A list of mail addresses (a manual's authors) is no menu either.
+    const bool linked = c.m_nPages * 2 >= c.m_nItems && c.m_nPages > 0;
     // A breadcrumb or a pager: a few links only.
-    const bool substantial = c.m_nLinks >= 3;
+    const bool substantial = c.m_nPages >= 3;
     return (linked ? 4 : 0) + (linked && substantial ? 2 : 0) + (c.m_bInNav ? 1 : 0);
 }
 
@@ -396,6 +447,9 @@ bool CHtmlMenuImporter::Import(size_t index, CImportNode& root, int maxDepth)
         return false;
     }
     const auto* top = static_cast<const GumboNode*>(m_lists[index]);
+    m_notes.clear();
+    int empty = 0;
+    int otherLinks = 0;
     // Lists waiting to be read, with the node their items go under and their level.
     std::vector<std::tuple<const GumboNode*, CImportNode*, int>> stack{{top, &root, 1}};
     while (!stack.empty()) {
@@ -408,6 +462,11 @@ bool CHtmlMenuImporter::Import(size_t index, CImportNode& root, int maxDepth)
         }
         for (const CEntry& entry : ItemsOf(list)) {
             const CItemParts parts = PartsOf(entry);
+            if (ShowsNothing(entry, parts)) {
+                ++empty;
+                continue;
+            }
+            otherLinks += parts.m_nOtherLinks;
             CImportNode* node = parent->AddChild();
             node->m_nLine = Line(entry.m_pItem);
             node->m_strLabel = TextOf(parts.m_pAnchor ? parts.m_pAnchor : entry.m_pItem);
@@ -425,6 +484,11 @@ bool CHtmlMenuImporter::Import(size_t index, CImportNode& root, int maxDepth)
                 stack.emplace_back(*sub, node, level + 1);
         }
     }
+    if (empty > 0)
+        m_notes.push_back(CImportText::LeftOut(empty, "list item", "list items", "each holds no text, link or list."));
+    if (otherLinks > 0)
+        m_notes.push_back(
+            CImportText::LeftOut(otherLinks, "link", "links", "each follows the first link of its list item."));
     m_strError.clear();
     return true;
 }

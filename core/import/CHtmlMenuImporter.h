@@ -21,6 +21,7 @@ public:
         int m_nLine = 0;
         int m_nItems = 0;  // all <li> below, at every level
         int m_nLinks = 0;  // those with an address
+        int m_nPages = 0;  // those whose address is no mail address
         bool m_bInNav = false;
     };
 
@@ -32,6 +33,8 @@ public:
     // nesting beyond maxDepth levels).
     bool Import(size_t index, CImportNode& root, int maxDepth);
     const std::string& Error() const { return m_strError; }
+    // What the last Import left out of the list and why, one line each.
+    const std::vector<std::string>& Notes() const { return m_notes; }
     // The address the page's links are read from (<base href>), "" when none.
     const std::string& Base() const { return m_strBase; }
 
@@ -48,6 +51,7 @@ private:
     void NameEmptyLists(const std::vector<std::string>& empty);
 
     std::string m_strError;
+    std::vector<std::string> m_notes;
     std::string m_strBase;
     std::vector<std::string> m_frames;  // the sources of a frameset's frames
     struct CDocument;

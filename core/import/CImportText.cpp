@@ -101,3 +101,9 @@ bool CImportText::HasScheme(std::string_view address)
         ++i;
     return i >= 2 && i < address.size() && address[i] == ':' && std::isalpha(static_cast<unsigned char>(address[0]));
 }
+
+std::string CImportText::LeftOut(int count, std::string_view one, std::string_view many, std::string_view why)
+{
+    return std::to_string(count) + " " + std::string(count == 1 ? one : many) + (count == 1 ? " was" : " were") +
+           " left out: " + std::string(why);
+}

@@ -26,4 +26,7 @@ public:
     // True when address begins with "scheme:" of two or more characters
     // ("http:", "mailto:"), so that "C:" stays a drive.
     static bool HasScheme(std::string_view address);
+    // What an importer tells about what it left out: "3 list items were left
+    // out: why" ("1 list item was left out: why" for one).
+    static std::string LeftOut(int count, std::string_view one, std::string_view many, std::string_view why);
 };

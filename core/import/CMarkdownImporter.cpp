@@ -107,8 +107,10 @@ public:
         case MD_BLOCK_LI: {
             CImportNode* node = m_items.back().m_pNode;
             // An empty item ("- " alone) is no item.
-            if (!FinishItem(m_items.back()) && node->m_children.empty())
+            if (!FinishItem(m_items.back()) && node->m_children.empty()) {
                 m_listParents.back()->m_children.pop_back();
+                ++m_nEmpty;
+            }
             m_items.pop_back();
             break;
         }
@@ -207,6 +209,7 @@ public:
 
     std::string m_strError;
     int m_nLeftOut = 0;  // list items inside quotes and tables
+    int m_nEmpty = 0;    // list items without text or link
 
 private:
     // A linked item is labelled by its link; text after it ("- [A](a) - about A") describes it.
@@ -357,6 +360,9 @@ bool CMarkdownImporter::Import(const std::string& text, CImportNode& root, int m
         m_notes.push_back(std::to_string(reader.m_nLeftOut) +
                           (reader.m_nLeftOut == 1 ? " list item was" : " list items were") +
                           " left out: they stand in a quote or a table.");
+    if (reader.m_nEmpty > 0)
+        m_notes.push_back(
+            CImportText::LeftOut(reader.m_nEmpty, "list item", "list items", "each holds no text, link or list."));
     if (root.m_children.empty()) {
         m_strError = kEmpty;
         return false;

@@ -146,6 +146,7 @@ bool CMenuImport::Import(CImportNode& root, size_t candidate, int maxLevels)
     if (m_kind == Kind::Html && m_html) {
         done = m_html->Import(candidate, root, maxLevels);
         error = m_html->Error();
+        m_notes = m_html->Notes();
     } else if (m_kind == Kind::Sitemap) {
         CSitemapImporter sitemap;
         done = sitemap.Import(m_strBytes, root, maxLevels);
@@ -155,6 +156,7 @@ bool CMenuImport::Import(CImportNode& root, size_t candidate, int maxLevels)
         CMkDocsImporter mkdocs;
         done = mkdocs.Import(m_strBytes, root, maxLevels);
         error = mkdocs.Error();
+        m_notes = mkdocs.Notes();
     } else if (IsMarkdown(m_strName)) {
         CMarkdownImporter markdown;
         done = markdown.Import(m_strBytes, root, maxLevels);
@@ -164,6 +166,7 @@ bool CMenuImport::Import(CImportNode& root, size_t candidate, int maxLevels)
         COutlineImporter outline;
         done = outline.Import(m_strBytes, root, maxLevels);
         error = outline.Error();
+        m_notes = outline.Notes();
     }
     if (done) {
         for (std::string& note : m_notes)

@@ -39,6 +39,7 @@ bool CMkDocsImporter::Import(const std::string& text, CImportNode& root, int max
         m_strError = "The YAML nests deeper than " + std::to_string(maxDepth) + " levels, more than the editor allows.";
         return false;
     }
+    m_notes.clear();
     try {
         const YAML::Node config = YAML::Load(text);
         const YAML::Node nav = config.IsMap() ? config["nav"] : YAML::Node();
@@ -52,6 +53,8 @@ bool CMkDocsImporter::Import(const std::string& text, CImportNode& root, int max
             docs += '/';
         // Sequences waiting to be read, with the node their entries go under and their level.
         std::vector<std::tuple<YAML::Node, CImportNode*, int>> stack{{nav, &root, 1}};
+        int unnamed = 0;
+        int extraKeys = 0;  // "- A: a.md" followed by "  B: b.md" in the same entry
         while (!stack.empty()) {
             auto [list, parent, level] = stack.back();
             stack.pop_back();
@@ -62,6 +65,12 @@ bool CMkDocsImporter::Import(const std::string& text, CImportNode& root, int max
             }
             std::vector<std::pair<YAML::Node, CImportNode*>> sections;
             for (const YAML::Node& entry : list) {
+                // "- " alone or "- - page.md": no page and no section to name.
+                if (!entry.IsScalar() && !(entry.IsMap() && entry.size() >= 1)) {
+                    ++unnamed;
+                    continue;
+                }
+                extraKeys += entry.IsMap() ? static_cast<int>(entry.size()) - 1 : 0;
                 CImportNode* node = parent->AddChild();
                 node->m_nLine = entry.Mark().line + 1;
                 if (entry.IsScalar()) {  // "- page.md"
@@ -82,6 +91,12 @@ bool CMkDocsImporter::Import(const std::string& text, CImportNode& root, int max
             for (auto section = sections.rbegin(); section != sections.rend(); ++section)
                 stack.emplace_back(section->first, section->second, level + 1);
         }
+        if (unnamed > 0)
+            m_notes.push_back(
+                CImportText::LeftOut(unnamed, "\"nav:\" entry", "\"nav:\" entries", "each names no page or section."));
+        if (extraKeys > 0)
+            m_notes.push_back(CImportText::LeftOut(extraKeys, "\"nav:\" label", "\"nav:\" labels",
+                                                   "each follows the first label of its entry."));
     } catch (const YAML::Exception& error) {
         m_strError = "The YAML cannot be read: " + error.msg + " at line " + std::to_string(error.mark.line + 1) + ".";
         return false;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "CImportNode.h"
 
@@ -16,10 +17,13 @@ class CMkDocsImporter {
 public:
     bool Import(const std::string& text, CImportNode& root, int maxDepth);
     const std::string& Error() const { return m_strError; }
+    // What the last Import left out and why, one line each.
+    const std::vector<std::string>& Notes() const { return m_notes; }
 
     static constexpr const char* kNoNav = "The MkDocs configuration has no \"nav:\" list; MkDocs then makes the "
                                           "menu from the docs folder. Import the built site's sitemap.xml instead.";
 
 private:
     std::string m_strError;
+    std::vector<std::string> m_notes;
 };

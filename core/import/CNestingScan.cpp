@@ -91,6 +91,10 @@ CNestingScan::CNestingScan(std::string_view html, int maxLists)
     std::vector<std::string> open;
     std::unordered_map<std::string, int> counts;
     int lists = 0;
+    // What the parser looks through: the open elements at each tag, an open
+    // <li> or <dt> counted in each list.
+    long long looks = 0;
+    const long long budget = kLooksFree + kLooksPerByte * static_cast<long long>(html.size());
     size_t at = 0;
     size_t lineCounted = 0;
     int line = 1;
@@ -116,6 +120,12 @@ CNestingScan::CNestingScan(std::string_view html, int maxLists)
         }
         const std::string name = LowerName(html, at);
         SkipTag(html, at);
+        looks += static_cast<long long>(open.size()) + lists;
+        if (looks > budget) {
+            m_strProblem = "The page holds too many elements deep inside others (from line " +
+                           std::to_string(lineAt(start)) + " on); reading it would take too long.";
+            return;
+        }
         if (closing) {
             auto found = counts.find(name);
             if (found == counts.end() || found->second == 0)

@@ -82,7 +82,9 @@ bool COutlineImporter::Import(const std::string& text, CImportNode& root, int ma
     std::vector<CImportNode*> parents{&root};
     CImportNode* last = nullptr;
     int lineNumber = 0;
+    int bare = 0;  // list markers without text
     size_t start = 0;
+    m_notes.clear();
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos)
@@ -93,8 +95,12 @@ bool COutlineImporter::Import(const std::string& text, CImportNode& root, int ma
         if (lineNumber == 1 && line.substr(0, 3) == "\xEF\xBB\xBF")
             line.remove_prefix(3);
         const int indent = TakeIndent(line);
-        if (Trimmed(line).empty() || Trimmed(WithoutMarker(line)).empty())
+        if (Trimmed(line).empty())
             continue;
+        if (Trimmed(WithoutMarker(line)).empty()) {
+            ++bare;
+            continue;
+        }
         if (indents.empty()) {
             indents.push_back(indent);
         } else if (indent > indents.back()) {
@@ -119,5 +125,7 @@ bool COutlineImporter::Import(const std::string& text, CImportNode& root, int ma
         m_strError = kEmpty;
         return false;
     }
+    if (bare > 0)
+        m_notes.push_back(CImportText::LeftOut(bare, "line", "lines", "each holds a list marker and no text."));
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "CImportNode.h"
 
@@ -16,6 +17,8 @@ class COutlineImporter {
 public:
     bool Import(const std::string& text, CImportNode& root, int maxDepth);
     const std::string& Error() const { return m_strError; }
+    // What the last Import left out and why, one line each.
+    const std::vector<std::string>& Notes() const { return m_notes; }
 
     static constexpr const char* kEmpty = "The outline has no items: every line is empty.";
 
@@ -24,4 +27,5 @@ public:
 
 private:
     std::string m_strError;
+    std::vector<std::string> m_notes;
 };

@@ -314,12 +314,20 @@ void CMainFrame::ConnectImportAndFind()
     connect(Action(A::ImportMenu), &QAction::triggered, this, [this, guarded] {
         guarded([this] {
             CImportNode root;
-            if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels, QString()))
-                m_pDoc->NewFromImport(root, m_pImport->LastSource());
+            if (m_pDoc && m_pDoc->SaveModified() && m_pImport->ReadSource(root, CMenuImport::kMaxLevels, QString()) &&
+                m_pDoc->NewFromImport(root, m_pImport->LastSource()))
+                ShowImportNotes();
         });
     });
     connect(Action(A::ImportItems), &QAction::triggered, this, [this, guarded] {
-        guarded([this] { m_pImport->ImportItemsUnder(*m_pTreeView, m_pDoc ? m_pDoc->PathName() : QString()); });
+        guarded([this] {
+            const QString page = m_pDoc ? m_pDoc->PathName() : QString();
+            if (!m_pImport->ImportItemsUnder(*m_pTreeView, page))
+                return;
+            if (m_pDoc && page.isEmpty())
+                m_pDoc->ItemsImportedFrom(m_pImport->LastSource(), m_pImport->LastItems());
+            ShowImportNotes();
+        });
     });
     connect(Action(A::CheckLinks), &QAction::triggered, this, [this] {
         if (CPropertyFrame* frame = m_pTreeView->PropertyFrame(); frame && frame->isVisible())
@@ -590,6 +598,12 @@ void CMainFrame::OnManageTemplates()
 {
     CDlgManageTemplates dialog(m_ctx, this);
     m_ctx.prompts.Exec(dialog);
+}
+
+void CMainFrame::ShowImportNotes()
+{
+    for (const QString& note : m_pImport->LastNotes())
+        m_pInfoView->Messages()->appendPlainText(QStringLiteral("Warning:\t\t") + note);
 }
 
 void CMainFrame::AutoSaveWritten(bool ok, const QString& folder)

@@ -88,6 +88,8 @@ protected:
 
 private:
     void CreateMenus();
+    // What the source of the last import left out, added to the message list.
+    void ShowImportNotes();
     void CreateLivePreview(QMenu* viewMenu);
     void CreateToolBar();
     void CreateStatusBar();

@@ -32,6 +32,7 @@ bool CMenuImportFlow::ReadFile(const QString& path, CImportNode& root, int maxLe
 {
     CMenuImport import;
     m_strLastSource = path;
+    m_lastNotes.clear();
     if (!import.Load(m_fs, CText::FromQ(path))) {
         m_prompts.Message(m_pOwner, CText::ToQ(import.Error()));
         return false;
@@ -51,12 +52,8 @@ bool CMenuImportFlow::ReadFile(const QString& path, CImportNode& root, int maxLe
     }
     import.LinkFrom(root, CText::FromQ(page));
     // What the source held and the menu leaves out is told, not hidden.
-    if (!import.Notes().empty()) {
-        std::string notes;
-        for (const std::string& note : import.Notes())
-            notes += (notes.empty() ? "" : "\n") + note;
-        m_prompts.Message(m_pOwner, CText::ToQ(notes));
-    }
+    for (const std::string& note : import.Notes())
+        m_lastNotes << CText::ToQ(note);
     return true;
 }
 
@@ -73,6 +70,7 @@ bool CMenuImportFlow::ImportItemsUnder(CAppletTavelinWizardView& view, const QSt
     const int maxLevels = std::min(CMenuImport::kMaxLevels, CAppletParameters::kMaxDepth - depth + 1);
     if (CPropertyFrame* frame = view.PropertyFrame(); frame && frame->isVisible())
         frame->CommitActivePage();
+    m_lastItems.clear();
     CImportNode root;
     if (maxLevels < 1 || !ReadSource(root, maxLevels, page, tr("Import Items")))
         return false;
@@ -86,11 +84,14 @@ bool CMenuImportFlow::ImportItemsUnder(CAppletTavelinWizardView& view, const QSt
     CTavelinItem* first = nullptr;
     try {
         // Each goes to the front, so the last goes first.
-        for (auto item = items.rbegin(); item != items.rend(); ++item)
+        for (auto item = items.rbegin(); item != items.rend(); ++item) {
             first = m_editor.InsertItemCopy(menu, owner, depth, **item);
+            m_lastItems.insert(m_lastItems.begin(), first);
+        }
     } catch (const std::bad_alloc&) {
         // An import that ran out of memory part-way is taken back whole, as
         // one step, before the caller says why.
+        m_lastItems.clear();
         m_editor.EndMacro();
         m_editor.History().undo();
         throw;

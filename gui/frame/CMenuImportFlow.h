@@ -3,19 +3,22 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
+#include <vector>
 
 #include "core/import/CImportNode.h"
 
 class CAppletTavelinWizardView;
 class CModelEditor;
+class CTavelinItem;
 class IFileSystem;
 class IUserPrompts;
 class QWidget;
 
 // File > Import Menu... and Menu > Import Items...: asks for a page, a
 // sitemap or an outline, lets the user pick the list of a page that holds
-// several, and reads it. Every refusal is a message, and so is what the
-// source held that the menu leaves out; the model changes only
+// several, and reads it. Every refusal is a message; what the source held
+// that the menu leaves out is kept for the message list. The model changes only
 // through the model editor, all imported items in one step.
 class CMenuImportFlow : public QObject {
     Q_OBJECT
@@ -43,6 +46,11 @@ public:
     bool ImportItemsUnder(CAppletTavelinWizardView& view, const QString& page);
     // The file read last.
     QString LastSource() const { return m_strLastSource; }
+    // The items the last Import Items put into the model, without those below them.
+    const std::vector<const CTavelinItem*>& LastItems() const { return m_lastItems; }
+    // What the last source read held and the menu leaves out, one line each
+    // (empty when nothing was left out or nothing was read).
+    const QStringList& LastNotes() const { return m_lastNotes; }
 
 private:
     QWidget* m_pOwner;
@@ -50,4 +58,6 @@ private:
     IFileSystem& m_fs;
     CModelEditor& m_editor;
     QString m_strLastSource;
+    std::vector<const CTavelinItem*> m_lastItems;
+    QStringList m_lastNotes;
 };

@@ -101,6 +101,60 @@ TEST_F(FrameFixture, ImportedItemsAreOneUndoStepUnderTheSelection)
     EXPECT_EQ(software->m_strLink, "../../sw.html");
 }
 
+// Items imported into a project saved nowhere yet keep the links their page
+// wrote until the first save, which makes them lead from where the project
+// goes; links typed into the project stay as typed.
+TEST_F(FrameFixture, ItemsImportedBeforeTheFirstSaveAreRebasedThere)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(Doc()->PathName().isEmpty());
+    CTavelin& top = *Params().m_arrMenus.at(0);
+    CTavelinItem* typed = top.GetItem(0);
+    CItemFields fields = *typed;
+    fields.m_strLink = "mine.html";
+    Editor().SetItemFields(typed, fields);
+
+    ASSERT_TRUE(QDir(WorkPath(QString())).mkpath("src"));
+    ASSERT_TRUE(QDir(WorkPath(QString())).mkpath("site/menus"));
+    Write(WorkPath("src/page.html"), "<ul><li><a href=a.html>A</a><ul><li><a href=#part>Part</a></ul>"
+                                     "<li><a href=https://e.org/>Out</a><li class=divider></ul>");
+    prompts.fileNames.push_back(WorkPath("src/page.html"));
+    const QStringList before = Labels(*typed->m_pSubMenu);
+    Tree()->setCurrentItem(Tree()->NodeOf(typed));
+    Trigger(CFrameActions::ImportItems);
+    CTavelin& sub = *typed->m_pSubMenu;
+    // The empty item is left out, and the message list says so.
+    ASSERT_EQ(Labels(sub), QStringList({"A", "Out"}) + before);
+    EXPECT_TRUE(Messages().contains("page.html: 1 list item was left out")) << Messages().toStdString();
+    CTavelinItem* a = sub.GetItem(0);
+    CTavelinItem* part = a->m_pSubMenu->GetItem(0);
+    // Written from the page's folder until the project has one.
+    EXPECT_EQ(a->m_strLink, "a.html");
+    EXPECT_EQ(part->m_strLink, "page.html#part");
+
+    // A failed save takes the rewrite back; the first save keeps it, in one step.
+    QUndoStack& history = Editor().History();
+    ASSERT_FALSE(SaveAs("missing/menu.htm"));
+    EXPECT_EQ(a->m_strLink, "a.html");
+    const int steps = history.index();
+    ASSERT_TRUE(SaveAs("site/menus/menu.htm"));
+    EXPECT_EQ(history.index(), steps + 1);
+    EXPECT_EQ(history.undoText(), "Rebase Links");
+    EXPECT_EQ(a->m_strLink, "../../src/a.html");
+    EXPECT_EQ(part->m_strLink, "../../src/page.html#part");
+    EXPECT_EQ(sub.GetItem(1)->m_strLink, "https://e.org/");
+    EXPECT_EQ(typed->m_strLink, "mine.html");
+
+    // Saved, the project rewrites what it imports at once, and saves leave it be.
+    prompts.fileNames.push_back(WorkPath("src/page.html"));
+    Tree()->setCurrentItem(Tree()->NodeOf(typed));
+    Trigger(CFrameActions::ImportItems);
+    EXPECT_EQ(sub.GetItem(0)->m_strLink, "../../src/a.html");
+    ASSERT_TRUE(SaveAs("site/other.htm"));
+    EXPECT_EQ(sub.GetItem(0)->m_strLink, "../../src/a.html");
+    EXPECT_EQ(a->m_strLink, "../../src/a.html");
+}
+
 TEST_F(FrameFixture, FindSelectsMatchesAndCheckLinksLeadsToTheItem)
 {
     ASSERT_TRUE(Start());
