@@ -8,8 +8,9 @@
 #                                         loaded by the editor when the pane shows
 #                                         (package applettavelinwizard-live-preview)
 #   share/applettavelinwizard/            the shipped data (template file, samples,
-#                                         help, tavelin.js); read only, each user
-#                                         works in a copy of it
+#                                         help, tavelin.js); read only: help and
+#                                         samples are read here, each user works
+#                                         in a copy of the template file and script
 #   share/applications/, share/metainfo/  desktop entry and AppStream data
 #   share/mime/packages/                  the project file's MIME type (.tvx)
 #   share/icons/hicolor/                  the icon: SVG plus PNGs rendered here
