@@ -47,6 +47,7 @@ struct CAppletTavelinWizardApp::Private {
     std::unique_ptr<CAppletTavelinWizardDoc> doc;
     std::unique_ptr<CMainFrame> frame;
     QString recoveryFolder;
+    QString sharedDataFolder;
     std::unique_ptr<CRecoveryStore> recovery;
     std::unique_ptr<CAutoSaver> autoSaver;
 };
@@ -80,6 +81,11 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
     while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
         dir.chop(1);
     const std::string programDir = ResolveProgramDir(dir, line.m_strProgramDir.isEmpty());
+    // Help and samples are read where they were shipped.
+    const std::string dataDir = !d->sharedDataFolder.isEmpty()
+                                    ? CText::FromQ(d->sharedDataFolder)
+                                    : CProgramFolder(CStdFileSystem::Instance())
+                                          .SharedDataDir(CText::FromQ(dir), line.m_strProgramDir.isEmpty());
 
     d->browser.Reload();
     d->selection.Clear();
@@ -91,10 +97,10 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
             ? CText::FromQ(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/preview"))
             : std::string();
     d->context.emplace(CEditorContext{d->editor, d->selection, d->settings, CStdFileSystem::Instance(), d->prompts,
-                                      d->browser, programDir, previewDir});
+                                      d->browser, programDir, previewDir, dataDir});
     CTemplateStore(d->settings, d->context->fileSystem, programDir).EnsureNameList();
 
-    d->help = std::make_unique<CHelpSystem>(programDir, d->browser);
+    d->help = std::make_unique<CHelpSystem>(dataDir, d->browser);
     d->help->InstallHelpKeys();
     d->doc = std::make_unique<CAppletTavelinWizardDoc>(*d->context);
     d->frame = std::make_unique<CMainFrame>(*d->context, d->doc.get(), d->help.get());
@@ -160,6 +166,11 @@ QString CAppletTavelinWizardApp::DefaultRecoveryFolder()
 void CAppletTavelinWizardApp::SetRecoveryFolder(const QString& folder)
 {
     d->recoveryFolder = folder;
+}
+
+void CAppletTavelinWizardApp::SetSharedDataFolder(const QString& folder)
+{
+    d->sharedDataFolder = folder;
 }
 
 CAutoSaver* CAppletTavelinWizardApp::AutoSaver() const

@@ -43,6 +43,10 @@ public:
     // their own before start-up; default DefaultRecoveryFolder()) and the
     // auto-saver of this run (null before start-up).
     void SetRecoveryFolder(const QString& folder);
+    // Where the shipped help and samples are read (tests set their own
+    // before start-up, as an installation's share folder; default: found
+    // from the program folder).
+    void SetSharedDataFolder(const QString& folder);
     // "recovery" in the per-user state folder:
     // $XDG_STATE_HOME/ORGANISATION/APPLICATION/recovery.
     static QString DefaultRecoveryFolder();
@@ -53,8 +57,9 @@ public:
     const CEditorContext& Context() const;
 
     // The program folder: dir when it can be written, else a per-user copy
-    // laid from the data shipped in dir. For the executable's own folder an
-    // installation's share/applettavelinwizard is the data, always copied.
+    // laid from the data shipped in dir (the template file and the scripts;
+    // help and samples are read in place). For the executable's own folder
+    // an installation's share/applettavelinwizard is the data.
     static std::string ResolveProgramDir(const QString& dir, bool executableDir = false);
 
 private:

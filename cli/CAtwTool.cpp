@@ -145,7 +145,7 @@ bool CAtwTool::LoadTemplate(int index)
 {
     if (!SettingsReadable())
         return false;
-    CTemplateStore store(m_settings, m_fs, m_strProgramDir);
+    CTemplateStore store(m_settings, m_fs, m_strProgramDir, m_strSharedDir);
     const int count = static_cast<int>(store.ListNames().size());
     if (index >= count) {
         Fail("There is no template at position " + std::to_string(index) + "; the list holds " + std::to_string(count) +

@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/io/IFileSystem.h"
@@ -23,6 +24,8 @@ public:
     CAtwTool(IFileSystem& fs, CIniSettings& settings, std::string programDir, std::ostream& out, std::ostream& err);
 
     int Run(const CToolArgs& args);
+    // Where the shipped samples lie when the program folder is a per-user copy.
+    void SetSharedDataDir(std::string dir) { m_strSharedDir = std::move(dir); }
 
     // Reads PAGE's project into the model as File > Open does; false after
     // reporting why not.
@@ -68,6 +71,7 @@ private:
     IFileSystem& m_fs;
     CIniSettings& m_settings;
     std::string m_strProgramDir;
+    std::string m_strSharedDir;
     std::ostream& m_out;
     std::ostream& m_err;
     bool m_bNoRuntime = false;

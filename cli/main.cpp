@@ -74,6 +74,7 @@ int main(int argc, char** argv)
     // The editor's own choice: the folder itself, or the per-user copy of it
     // (always for an installed program).
     CProgramFolder folder(fs);
+    const std::string shared = folder.SharedDataDir(dir, !named);
     dir = named ? folder.Resolve(dir, CToolFolders::UserDataDir())
                 : folder.ResolveForExecutable(dir, CToolFolders::UserDataDir());
 
@@ -86,6 +87,7 @@ int main(int argc, char** argv)
         // reached.
         static CAtwTool* tool = nullptr;
         tool = new CAtwTool(fs, settings, dir, std::cout, std::cerr);
+        tool->SetSharedDataDir(shared);
         return Finished(tool->Run(args));
     } catch (const std::bad_alloc&) {
         return NoMemory();

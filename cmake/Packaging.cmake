@@ -8,9 +8,10 @@
 #                                         loaded by the editor when the pane shows
 #                                         (package applettavelinwizard-live-preview)
 #   share/applettavelinwizard/            the shipped data (template file, samples,
-#                                         help, tavelin.js); read only, each user
-#                                         works in a copy of it; translations/ the
-#                                         editor's (atw_LANG.qm, app/CMakeLists.txt)
+#                                         help, tavelin.js); read only: help and
+#                                         samples are read here, each user works
+#                                         in a copy of the template file and script;
+#                                         translations/ the editor's (atw_LANG.qm)
 #   share/applications/, share/metainfo/  desktop entry and AppStream data
 #   share/mime/packages/                  the project file's MIME type (.tvx)
 #   share/icons/hicolor/                  the icon: SVG plus PNGs rendered here

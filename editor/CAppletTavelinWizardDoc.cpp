@@ -26,6 +26,7 @@
 #include "core/publish/CHtml5Exporter.h"
 #include "core/publish/CPageWriter.h"
 #include "core/settings/CAppSettings.h"
+#include "core/settings/CProgramFolder.h"
 #include "core/templates/CTemplateStore.h"
 
 CAppletTavelinWizardDoc::CAppletTavelinWizardDoc(const CEditorContext& context, QObject* parent)
@@ -122,7 +123,7 @@ std::optional<int> CAppletTavelinWizardDoc::ChooseNewTemplate()
 bool CAppletTavelinWizardDoc::OnNewDocument(int templateIndex)
 {
     ReleaseModel();
-    CTemplateStore store(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir);
+    CTemplateStore store(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir, m_ctx.DataDir());
     LoadTemplate(store, templateIndex);
     return true;
 }
@@ -261,9 +262,22 @@ bool CAppletTavelinWizardDoc::OnOpenDocument(const QString& pagePath)
 
 bool CAppletTavelinWizardDoc::OnFileSave()
 {
-    if (m_strPathName.isEmpty())
+    if (m_strPathName.isEmpty() || !CanSaveInPlace(m_strPathName))
         return OnFileSaveAs();
     return DoSave(m_strPathName);
+}
+
+bool CAppletTavelinWizardDoc::CanSaveInPlace(const QString& pagePath) const
+{
+    const QString folder = QFileInfo(pagePath).absolutePath();
+    if (!m_ctx.dataDir.empty() && m_ctx.dataDir != m_ctx.programDir) {
+        const QString shared = QDir(CText::ToQ(m_ctx.dataDir)).absolutePath();
+        if (folder == shared || folder.startsWith(shared + QLatin1Char('/')))
+            return false;
+    }
+    // A folder that is gone is told by the save itself.
+    const std::string dir = CText::FromQ(folder);
+    return !m_ctx.fileSystem.IsDirectory(dir) || CProgramFolder(m_ctx.fileSystem).CanWrite(dir);
 }
 
 bool CAppletTavelinWizardDoc::OnFileSaveAs()
@@ -271,6 +285,9 @@ bool CAppletTavelinWizardDoc::OnFileSaveAs()
     QString initial = m_strPathName.isEmpty() ? tr("Untitled.htm") : m_strPathName;
     if (m_strPathName.isEmpty() && !m_strSaveFolder.isEmpty())
         initial = QDir(m_strSaveFolder).filePath(initial);
+    // A page that cannot be saved where it is: the same name in the home folder.
+    if (!m_strPathName.isEmpty() && !CanSaveInPlace(m_strPathName))
+        initial = QDir::home().filePath(QFileInfo(m_strPathName).fileName());
     QString path = m_ctx.prompts.SaveFileName(Owner(), tr("Save As"), tr(kSaveFilter), initial);
     if (path.isEmpty())
         return false;

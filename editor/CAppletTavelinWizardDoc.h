@@ -65,6 +65,10 @@ public:
     // its name with ".htm", else with ".html".
     static QString PageOfProject(const QString& projectPath);
     bool DoSave(const QString& pagePath);
+    // False for a page that Save must not write where it is: one under the
+    // shipped data (read in place, belonging to the package) or in a folder
+    // that cannot be written. Save goes through Save As for it.
+    bool CanSaveInPlace(const QString& pagePath) const;
 
     // The document steps; each returns what the framework step returns.
     bool OnNewDocument(int templateIndex);

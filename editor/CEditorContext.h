@@ -28,6 +28,10 @@ struct CEditorContext {
     // Where Preview and the Live Preview write their pages: the per-user
     // cache for an installed editor; empty for the program folder's "tmp".
     std::string previewDir;
+    // Where the shipped help pages and samples are read, in place and never
+    // written: an installation's data folder; empty for the program folder.
+    std::string dataDir;
 
     CAppletParameters& Params() const { return editor.Params(); }
+    const std::string& DataDir() const { return dataDir.empty() ? programDir : dataDir; }
 };

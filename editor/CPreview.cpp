@@ -58,6 +58,6 @@ CProjectResult CPreview::Preview(QWidget* owner, std::set<std::string>* created)
 
 void CPreview::ViewSample(QWidget* owner) const
 {
-    const std::string page = CPath::Join(m_ctx.programDir, kSamplePage);
+    const std::string page = CPath::Join(m_ctx.DataDir(), kSamplePage);
     m_ctx.browser.ShowPage(QUrl::fromLocalFile(CText::ToQ(page)), owner);
 }

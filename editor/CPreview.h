@@ -30,7 +30,8 @@ public:
     // warnings for the caller to show. The names of the files this preview
     // created there (that were not there before) are added to created.
     CProjectResult Preview(QWidget* owner, std::set<std::string>* created = nullptr) const;
-    // Shows "Sample/Samples.htm" under the program folder in the chosen browser.
+    // Shows "Sample/Samples.htm" of the shipped data, where it lies, in the
+    // chosen browser.
     void ViewSample(QWidget* owner = nullptr) const;
 
     // The preview folder and page under the program folder.

@@ -140,7 +140,7 @@ int main(int argc, char* argv[])
     CMemorySettings settings;
     CQtPrompts prompts;
     CBrowserLauncher browser(prompts, settings);
-    const CEditorContext context{editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, {}};
+    const CEditorContext context{editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, {}, {}, {}};
     QMainWindow window;
     window.setGeometry(100, 100, 800, 600);
     window.show();

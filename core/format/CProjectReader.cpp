@@ -404,8 +404,15 @@ std::string CProjectReader::MediaPath(std::string_view field, const char* sample
     // A template records the bare names of the files it copied into its
     // sample folders; a path that names a folder (the applet's image or sound
     // whose file was missing when the template was saved) stays as it is.
-    if (m_bTemplateMode && !path.empty() && path.find_first_of("/\\") == std::string::npos)
-        path = m_strProgramDir + sampleFolder + path;
+    if (m_bTemplateMode && !path.empty() && path.find_first_of("/\\") == std::string::npos) {
+        std::string own = m_strProgramDir + sampleFolder + path;
+        if (!m_strSharedDir.empty() && m_strSharedDir != m_strProgramDir && !m_fs.Exists(own)) {
+            std::string shared = m_strSharedDir + sampleFolder + path;
+            if (m_fs.Exists(shared))
+                return shared;
+        }
+        path = std::move(own);
+    }
     return path;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "CRecordText.h"
@@ -32,6 +33,10 @@ public:
     static constexpr size_t kMaxItemsWithoutRecord = 10000;
 
     CProjectReader(CAppletParameters& params, IFileSystem& fs, std::string programDir);
+    // A template's sample file that the program folder lacks is taken from
+    // the same place under dataDir (the samples shipped with the program,
+    // read where they lie).
+    void SetSharedSamples(std::string dataDir) { m_strSharedDir = std::move(dataDir); }
 
     static bool ReadIniMap(IFileSystem& fs, const std::string& file, CIniMap& map);
     static void ParseIni(const std::string& text, CIniMap& map);
@@ -170,6 +175,7 @@ private:
     CAppletParameters& m_params;
     IFileSystem& m_fs;
     std::string m_strProgramDir;
+    std::string m_strSharedDir;
     std::vector<std::string> m_warnings;
 
     // State of one LoadModel run.

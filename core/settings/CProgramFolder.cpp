@@ -38,6 +38,12 @@ std::string CProgramFolder::InstalledDataDir(const std::string& exeDir)
     return m_fs.IsDirectory(data) ? data : "";
 }
 
+std::string CProgramFolder::SharedDataDir(const std::string& dir, bool executableDir)
+{
+    const std::string installed = executableDir ? InstalledDataDir(dir) : std::string();
+    return installed.empty() ? dir : installed;
+}
+
 std::string CProgramFolder::UserCopy(const std::string& shippedDir, const std::string& userDir,
                                      const std::string& fallback, bool refresh)
 {

@@ -8,19 +8,22 @@
 #include "core/io/IFileSystem.h"
 
 // Where the program works: the folder that holds the template file, the
-// sample folders, the help pages, the applet class file and the preview
+// scripts, the sample folders of the user's own templates and the preview
 // folder. In a build tree that is the executable's folder when it can be
 // written; otherwise, and always for an installed program (whose data lies in
 // share/applettavelinwizard beside bin/ and belongs to the package), a
-// per-user folder laid out from the shipped data.
+// per-user folder laid out from the shipped data. The help pages and the
+// samples are read where they were shipped (SharedDataDir), never copied.
 class CProgramFolder {
 public:
     static constexpr const char* kPreviewFolder = "tmp";
     // Where an installation keeps the shipped data, from the executable's folder's parent.
     static constexpr const char* kInstalledData = "share/applettavelinwizard";
-    // What the program folder holds when shipped; copied into a per-user folder.
-    static constexpr const char* kShipped[] = {"AppletTavelinWizard.tpl", "Sample", "help", "tavelin.class",
-                                               "tavelin.js"};
+    // What a per-user folder gets of the shipped data: the template file
+    // (where the user's own templates go) and the scripts pages publish.
+    static constexpr const char* kShipped[] = {"AppletTavelinWizard.tpl", "tavelin.class", "tavelin.js"};
+    // The help pages ("help") and the samples ("Sample") are read where they
+    // were shipped.
 
     explicit CProgramFolder(IFileSystem& fs) : m_fs(fs) {}
 
@@ -35,6 +38,9 @@ public:
     std::string ResolveForExecutable(const std::string& exeDir, const std::string& userDir);
     // The installed data folder that belongs to exeDir ("" when there is none).
     std::string InstalledDataDir(const std::string& exeDir);
+    // Where the shipped help and samples are read: for the executable's own
+    // folder an installation's data folder when there is one; else dir.
+    std::string SharedDataDir(const std::string& dir, bool executableDir);
     // Creates and removes a probe file in folder.
     bool CanWrite(const std::string& folder);
     // Copies each shipped entry of shippedDir that targetDir lacks, file by

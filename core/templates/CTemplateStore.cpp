@@ -63,8 +63,8 @@ bool Contains(const std::vector<std::string>& names, const std::string& name)
 }
 }  // namespace
 
-CTemplateStore::CTemplateStore(ISettingsStore& settings, IFileSystem& fs, std::string programDir)
-    : m_settings(settings), m_fs(fs), m_strProgramDir(std::move(programDir))
+CTemplateStore::CTemplateStore(ISettingsStore& settings, IFileSystem& fs, std::string programDir, std::string sharedDir)
+    : m_settings(settings), m_fs(fs), m_strProgramDir(std::move(programDir)), m_strSharedDir(std::move(sharedDir))
 {
 }
 
@@ -107,6 +107,7 @@ bool CTemplateStore::LoadTemplate(CAppletParameters& params, int index)
         return Fail(CannotRead(path));
     const std::string name = index < 0 ? std::string() : CProjectReader::ExtractField(NameList(), index, ',');
     CProjectReader reader(params, m_fs, m_strProgramDir);
+    reader.SetSharedSamples(m_strSharedDir);
     if (reader.LoadModel(path, name, true))
         return true;
     params.Reset();

@@ -34,7 +34,10 @@ public:
     // "The template file PATH cannot be read."
     static std::string CannotRead(const std::string& path);
 
-    CTemplateStore(ISettingsStore& settings, IFileSystem& fs, std::string programDir);
+    // sharedDir: where the shipped samples lie, when not in programDir
+    // (see CProjectReader::SetSharedSamples).
+    CTemplateStore(ISettingsStore& settings, IFileSystem& fs, std::string programDir,
+                   std::string sharedDir = std::string());
 
     std::string TemplateFilePath() const;
     std::string NameList();                // the stored text, default "Normal"
@@ -90,5 +93,6 @@ private:
     ISettingsStore& m_settings;
     IFileSystem& m_fs;
     std::string m_strProgramDir;
+    std::string m_strSharedDir;
     std::string m_strError;
 };

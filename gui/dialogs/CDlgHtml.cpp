@@ -21,6 +21,7 @@ CDlgHtml::CDlgHtml(QWidget* parent) : QDialog(parent)
     m_pEdit->setObjectName(QStringLiteral("edtHtml"));
     m_pEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_pEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_pEdit->setAccessibleName(tr("HTML of the menu"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("btnOk"));

@@ -37,7 +37,11 @@ CDlgImportSource::CDlgImportSource(CMenuImport& import, int maxLevels, QWidget* 
     connect(m_pList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("The page holds several lists. Choose the one that is the menu:"), this));
+    auto* listLabel = new QLabel(tr("The page holds several lists. Choose the one that is the menu:"), this);
+    listLabel->setBuddy(m_pList);
+    m_pList->setAccessibleName(tr("Lists of the page"));
+    m_pPreview->setAccessibleName(tr("Items of the chosen list"));
+    layout->addWidget(listLabel);
     layout->addWidget(m_pList);
     layout->addWidget(m_pPreview, 1);
     layout->addWidget(buttons);

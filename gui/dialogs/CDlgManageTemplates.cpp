@@ -43,9 +43,14 @@ CDlgManageTemplates::CDlgManageTemplates(const CEditorContext& context, QWidget*
         buttons->addWidget(button);
     buttons->addStretch(1);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(tr("Template Name:"), this), 0, 0);
+    auto* nameLabel = new QLabel(tr("Template Name:"), this);
+    nameLabel->setBuddy(m_pName);
+    auto* listLabel = new QLabel(tr("Templates List:"), this);
+    listLabel->setBuddy(m_pList);
+    m_pList->setAccessibleName(tr("Templates List"));
+    layout->addWidget(nameLabel, 0, 0);
     layout->addWidget(m_pName, 1, 0);
-    layout->addWidget(new QLabel(tr("Templates List:"), this), 2, 0);
+    layout->addWidget(listLabel, 2, 0);
     layout->addWidget(m_pList, 3, 0);
     layout->addLayout(buttons, 1, 1, 3, 1);
     layout->setRowStretch(3, 1);

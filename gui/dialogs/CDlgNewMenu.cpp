@@ -29,7 +29,10 @@ CDlgNewMenu::CDlgNewMenu(const CEditorContext& context, QWidget* parent) : QDial
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Templates List:"), this));
+    auto* listLabel = new QLabel(tr("Templates List:"), this);
+    listLabel->setBuddy(m_pList);
+    m_pList->setAccessibleName(tr("Templates List"));
+    layout->addWidget(listLabel);
     layout->addWidget(m_pList, 1);
     layout->addWidget(buttons);
     resize(300, 320);

@@ -21,6 +21,8 @@ CDlgRecoverCopies::CDlgRecoverCopies(const QString& text, const QStringList& row
     m_pList->setUniformItemSizes(true);
     m_pList->setCurrentRow(static_cast<int>(rows.size()) - 1);  // the newest
     label->setBuddy(m_pList);
+    // A list reports no label to a screen reader: it carries a name of its own.
+    m_pList->setAccessibleName(tr("Recovery copies"));
     auto* buttons = new QDialogButtonBox(this);
     m_pRecover = buttons->addButton(tr("&Recover"), QDialogButtonBox::AcceptRole);
     QPushButton* recoverAll = buttons->addButton(tr("Recover &All..."), QDialogButtonBox::ActionRole);

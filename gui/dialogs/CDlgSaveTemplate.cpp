@@ -29,9 +29,14 @@ CDlgSaveTemplate::CDlgSaveTemplate(const CEditorContext& context, QWidget* paren
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(tr("New Template Name:"), this), 0, 0);
+    auto* nameLabel = new QLabel(tr("New Template Name:"), this);
+    nameLabel->setBuddy(m_pName);
+    auto* positionLabel = new QLabel(tr("Insert At Position:"), this);
+    positionLabel->setBuddy(m_pList);
+    m_pList->setAccessibleName(tr("Insert At Position"));
+    layout->addWidget(nameLabel, 0, 0);
     layout->addWidget(m_pName, 1, 0);
-    layout->addWidget(new QLabel(tr("Insert At Position:"), this), 2, 0);
+    layout->addWidget(positionLabel, 2, 0);
     layout->addWidget(m_pList, 3, 0);
     layout->addWidget(ok, 1, 1, Qt::AlignTop);
     layout->addWidget(cancel, 2, 1, Qt::AlignTop);

@@ -58,13 +58,17 @@ CDlgWebBrowser::CDlgWebBrowser(IUserPrompts& prompts, const QStringList& knownNa
     grid->addWidget(m_pKnown, grid->rowCount(), 1, 1, 2);
     AddChoice(m_pChoices, grid, tr("User specified browser"), "useSpecified", CBrowserLauncher::Mode::Specified);
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(tr("Execute File:")), row, 0);
+    auto* exeLabel = new QLabel(tr("Execute File:"));
+    grid->addWidget(exeLabel, row, 0);
     m_pExePath = new QLineEdit;
+    exeLabel->setBuddy(m_pExePath);
+    m_pKnown->setAccessibleName(tr("Known browsers"));
     m_pExePath->setObjectName(QStringLiteral("exePath"));
     m_pExePath->setMinimumWidth(260);
     grid->addWidget(m_pExePath, row, 1);
     QPushButton* browse = MakeButton(QStringLiteral("..."), "browse");
     browse->setAutoDefault(false);
+    browse->setAccessibleName(tr("Browse for the browser's program"));
     browse->setMaximumWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 24);
     grid->addWidget(browse, row, 2);
     grid->setColumnMinimumWidth(0, 24);

@@ -13,7 +13,7 @@ CTemplateList::CTemplateList(const CEditorContext& context, QWidget* parent) : Q
 
 CTemplateStore CTemplateList::Store() const
 {
-    return CTemplateStore(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir);
+    return CTemplateStore(m_ctx.settings, m_ctx.fileSystem, m_ctx.programDir, m_ctx.DataDir());
 }
 
 void CTemplateList::Fill()

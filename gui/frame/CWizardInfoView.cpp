@@ -14,6 +14,7 @@ CWizardInfoView::CWizardInfoView(QWidget* parent) : QWidget(parent)
     m_edtMessages->setObjectName(QStringLiteral("edtMessages"));
     m_edtMessages->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_edtMessages->setMinimumHeight(0);
+    m_stcTitle->setBuddy(m_edtMessages);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);

@@ -57,6 +57,7 @@ void CDlgAppletParam::Build()
     m_pHeight->SetSpinRange(0, 5000);
     m_pBackground = new CColorButton(Ctx().prompts, this);
     m_pBackground->setObjectName(QStringLiteral("BackgroundColor"));
+    m_pBackground->setAccessibleName(tr("Applet background color"));
     connect(m_pBackground, &QPushButton::clicked, m_pBackground, &CColorButton::Choose);
     m_pBackImage = NamedEdit(this, QStringLiteral("BackgroundImage"));
     auto* browseImage = new QPushButton(QStringLiteral("..."), this);
@@ -70,6 +71,8 @@ void CDlgAppletParam::Build()
     m_pBackAudio = NamedEdit(this, QStringLiteral("BackgroundAudio"));
     auto* browseAudio = new QPushButton(QStringLiteral("..."), this);
     browseAudio->setObjectName(QStringLiteral("BrowseAudio"));
+    browseImage->setAccessibleName(tr("Choose the background image"));
+    browseAudio->setAccessibleName(tr("Choose the background audio"));
     for (QPushButton* button : {browseImage, browseAudio})
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
     connect(browseImage, &QPushButton::clicked, this, [this] { Browse(m_pBackImage, CDlgImage::Filter()); });

@@ -55,6 +55,7 @@ void CDlgAppletStyle::Build()
     auto* group = new QGroupBox(tr("Tree Line"), this);
     m_pLineColor = new CColorButton(Ctx().prompts, group);
     m_pLineColor->setObjectName(QStringLiteral("LineColor"));
+    m_pLineColor->setAccessibleName(tr("Tree line color"));
     m_pLineThick = NamedField(Ctx().prompts, group, QStringLiteral("LineThick"));
     m_pLineIndent = NamedField(Ctx().prompts, group, QStringLiteral("LineIndent"));
     connect(animate, &QPushButton::clicked, this, &CDlgAppletStyle::OnAnimateSpeed);

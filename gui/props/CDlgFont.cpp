@@ -35,6 +35,7 @@ void CDlgFont::Build(IUserPrompts& prompts)
     m_pFontName = CPropertyPage::MakeList(this, QStringLiteral("FontName"), {"TimesRoman", "Helvetica", "Courier"});
     m_pFontColor = new CColorButton(prompts, this);
     m_pFontColor->setObjectName(QStringLiteral("FontColor"));
+    m_pFontColor->setAccessibleName(tr("Font color"));
     connect(m_pFontColor, &QPushButton::clicked, m_pFontColor, &CColorButton::Choose);
     m_pFontSize = new CIntegerField(prompts, CIntegerField::Kind::DigitsOnly, this);
     m_pFontSize->setObjectName(QStringLiteral("FontSize"));

@@ -51,6 +51,7 @@ void CDlgItemState::Build()
 {
     m_pBack = new CColorButton(Ctx().prompts, this);
     m_pBack->setObjectName(QStringLiteral("BackgroundColor"));
+    m_pBack->setAccessibleName(tr("Item background color"));
     connect(m_pBack, &QPushButton::clicked, m_pBack, &CColorButton::Choose);
     auto* font = new QPushButton(tr("Font..."), this);
     font->setObjectName(QStringLiteral("Font"));

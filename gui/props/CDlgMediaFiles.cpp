@@ -52,6 +52,7 @@ QWidget* CDlgMediaFiles::BuildBoxes(const QStringList& names)
         browse->setObjectName(QStringLiteral("Browse") + box->objectName());
         browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 12);
         browse->setAutoDefault(false);
+        browse->setAccessibleName(tr("Choose the %1 file").arg(name));
         connect(browse, &QPushButton::clicked, this, [this, box] { Browse(box); });
         const int row = int(m_arrBoxes.size());
         grid->addWidget(CPropertyPage::MakeLabel(name + QLatin1Char(':'), box), row, 0);

@@ -48,6 +48,7 @@ void CDlgMenuStyle::Build()
     m_pBackStyle->hide();
     m_pBackground = new CColorButton(Ctx().prompts, this);
     m_pBackground->setObjectName(QStringLiteral("BackgroundColor"));
+    m_pBackground->setAccessibleName(tr("Menu background color"));
     m_pBackground->hide();
 
     auto* groupLayout = new QGridLayout(group);

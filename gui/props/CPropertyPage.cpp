@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <utility>
 
@@ -220,6 +221,11 @@ QLabel* CPropertyPage::MakeLabel(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text, buddy->parentWidget());
     label->setBuddy(buddy);
+    // A compound control (a number box) takes the focus in a part of it,
+    // which a screen reader names by itself: the label's words go there.
+    if (QWidget* part = buddy->focusProxy(); part && part->accessibleName().isEmpty())
+        part->setAccessibleName(
+            QString(text).remove(QLatin1Char('&')).remove(QRegularExpression(QStringLiteral(":\\s*$"))));
     return label;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "CPropertyPage.h"
@@ -18,6 +19,7 @@ CPropertySheet::CPropertySheet(const CEditorContext& context, QWidget* parent)
     : QWidget(parent), m_ctx(context), m_pTabs(new QTabWidget(this))
 {
     m_pTabs->move(kMargin, kMargin);
+    m_pTabs->tabBar()->setAccessibleName(tr("Property pages"));
     connect(m_pTabs, &QTabWidget::currentChanged, this, &CPropertySheet::OnCurrentChanged);
 }
 

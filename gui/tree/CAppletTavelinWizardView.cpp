@@ -53,6 +53,7 @@ CAppletTavelinWizardView::CAppletTavelinWizardView(const CEditorContext& context
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
+    setAccessibleName(tr("Menu tree"));
     CreateContextMenu();
     connect(this, &QTreeWidget::currentItemChanged, this, &CAppletTavelinWizardView::OnCurrentNodeChanged);
     // Paste follows what the clipboard offers, also from other programs.

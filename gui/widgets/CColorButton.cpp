@@ -15,6 +15,7 @@ CColorButton::CColorButton(IUserPrompts& prompts, QWidget* parent) : QPushButton
 {
     setAutoDefault(false);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    SetColor(m_crColor);
 }
 
 QSize CColorButton::sizeHint() const
@@ -36,6 +37,13 @@ bool CColorButton::Choose()
 void CColorButton::SetColor(COLORREF color)
 {
     m_crColor = color;
+    // The swatch has no text: the colour is told in words and in hex.
+    const QColor shown = ToQColor(color);
+    setAccessibleDescription(tr("Red %1, green %2, blue %3 (%4)")
+                                 .arg(shown.red())
+                                 .arg(shown.green())
+                                 .arg(shown.blue())
+                                 .arg(shown.name(QColor::HexRgb).toUpper()));
     update();
 }
 

@@ -61,8 +61,8 @@ QStatusBar* StatusBarOf(QWidget* owner)
 
 }  // namespace
 
-CHelpSystem::CHelpSystem(const std::string& programDir, const CBrowserLauncher& browser)
-    : m_strFolder(CText::ToQ(CPath::Join(programDir, "help"))), m_browser(browser),
+CHelpSystem::CHelpSystem(const std::string& dataDir, const CBrowserLauncher& browser)
+    : m_strFolder(CText::ToQ(CPath::Join(dataDir, "help"))), m_browser(browser),
       m_pFilter(std::make_unique<CHelpEventFilter>(*this))
 {
 }

@@ -46,8 +46,9 @@ public:
     static constexpr const char* kContentsPage = "index.htm";
     static constexpr const char* kIndexPage = "keywords.htm";
 
-    // Pages under "help" in programDir, shown by browser (kept, not owned).
-    CHelpSystem(const std::string& programDir, const CBrowserLauncher& browser);
+    // Pages under "help" in dataDir (the shipped data, read where it lies),
+    // shown by browser (kept, not owned).
+    CHelpSystem(const std::string& dataDir, const CBrowserLauncher& browser);
     ~CHelpSystem();
 
     void ShowContents(QWidget* owner);
@@ -71,7 +72,7 @@ public:
     // one, for the page of context.
     static void Request(QWidget* from, int context);
 
-    // The folder of the pages: "help" under the program folder.
+    // The folder of the pages: "help" under the shipped data.
     QString HelpFolder() const { return m_strFolder; }
     // The page file (inside the help folder) of a context; the contents page
     // for a context that has none.

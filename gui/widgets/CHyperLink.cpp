@@ -3,36 +3,40 @@
 #include "CHyperLink.h"
 
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QUrl>
 
 #include "editor/IUserPrompts.h"
 
 CHyperLink::CHyperLink(IUserPrompts& prompts, const QString& text, QWidget* parent)
-    : QLabel(text, parent), m_prompts(prompts)
+    : QLabel(parent), m_prompts(prompts), m_strText(text)
 {
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    setCursor(m_hLinkCursor);
-    setTextInteractionFlags(Qt::NoTextInteraction);
-    ApplyColor();
+    // A rich-text link: Tab stops on it and Enter follows it; the label
+    // never opens it itself, the prompts do.
+    setTextFormat(Qt::RichText);
+    setTextInteractionFlags(Qt::TextBrowserInteraction);
+    setOpenExternalLinks(false);
+    setAccessibleName(text);
+    connect(this, &QLabel::linkActivated, this, [this] { OpenURL(); });
+    ShowLink();
+}
+
+void CHyperLink::SetURL(const QString& url)
+{
+    m_strURL = url;
+    ShowLink();
+}
+
+void CHyperLink::ShowLink()
+{
+    setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(m_strURL.toHtmlEscaped(), m_strText.toHtmlEscaped()));
 }
 
 QColor CHyperLink::TextColor() const
 {
-    switch (m_nState) {
-    case Hover: return m_crHover;
-    case Visited: return m_crVisited;
-    default: return m_crUnvisited;
-    }
-}
-
-void CHyperLink::ApplyColor()
-{
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, TextColor());
-    setPalette(pal);
+    return palette().color(QPalette::Link);
 }
 
 void CHyperLink::enterEvent(QEnterEvent* event)
@@ -40,25 +44,15 @@ void CHyperLink::enterEvent(QEnterEvent* event)
     if (m_nState != Hover) {
         m_nSavedState = m_nState;
         m_nState = Hover;
-        ApplyColor();
     }
     QLabel::enterEvent(event);
 }
 
 void CHyperLink::leaveEvent(QEvent* event)
 {
-    if (m_nState == Hover) {
+    if (m_nState == Hover)
         m_nState = m_nSavedState;
-        ApplyColor();
-    }
     QLabel::leaveEvent(event);
-}
-
-void CHyperLink::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        OpenURL();
-    event->accept();
 }
 
 bool CHyperLink::OpenURL()
@@ -72,6 +66,5 @@ bool CHyperLink::OpenURL()
         m_nSavedState = Visited;
     else
         m_nState = Visited;
-    ApplyColor();
     return true;
 }

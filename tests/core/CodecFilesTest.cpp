@@ -11,6 +11,8 @@
 #include "core/io/CStdFileSystem.h"
 #include "core/model/CAppletParameters.h"
 #include "core/publish/CPageWriter.h"
+#include "core/settings/CMemorySettings.h"
+#include "core/templates/CTemplateStore.h"
 #include "support/RandomModel.h"
 
 namespace {
@@ -129,4 +131,46 @@ TEST(CodecFiles, TemplateAppendKeepsTheOldSectionsOnDisk)
     ASSERT_TRUE(reader.LoadModel(t / "prog/AppletTavelinWizard.tpl", "Mine", true));
     ASSERT_EQ(loaded.m_arrMenus.size(), 1u);
     EXPECT_EQ(loaded.m_arrMenus[0]->GetItem(0)->m_strNormalImage, t / "prog" + "/Sample/Image/a.png");
+}
+
+// A per-user program folder holds no shipped samples: a template's bare
+// names are found in the shipped data where it lies, unless the user's own
+// template files (saved into the program folder) have that name.
+TEST(CodecFiles, TemplateSamplesAreReadWhereTheyWereShipped)
+{
+    TempFolder t;
+    CStdFileSystem& disk = CStdFileSystem::Instance();
+    t.Write("share/Sample/Image/arrow.gif", "GIF89a;");
+    t.Write("share/Sample/Image/mine.gif", "GIF89a;");
+    t.Write("share/Sample/Audio/click.au", ".snd");
+    t.Write("user/Sample/Image/mine.gif", "GIF89a; mine");
+    t.Write("user/AppletTavelinWizard.tpl",
+            "[T]\r\nApStyle=N,0,1,1,0,0,arrow.gif,0,0,0,click.au,1,5,5,0,1,0,1,1,0,0,5,0\r\n"
+            "MStyle-0=16777215,0,0,0,30,4,120,22,2,0,top-level Tavelina,1\r\n"
+            "IStyle-0=6563860,16777215,1,0,1,12,1,0,0,0,6,1,0,,,11824710,16777215,1,0,1,12,1,0,0,0,6,1,0,,,"
+            "3937290,7920895,1,0,1,12,1,0,0,0,6,1,0,,,\r\n"
+            "I0-1=One,,one.htm,,mine.gif,gone.gif,,,,1\r\nMisc=1,1,-0,\r\n");
+    CMemorySettings settings;
+    settings.SetString(CTemplateStore::kSection, CTemplateStore::kKey, "T");
+    const struct {
+        std::string shared;
+        std::string image, audio, own, missing;
+    } cases[] = {
+        {t / "share", t / "share/Sample/Image/arrow.gif", t / "share/Sample/Audio/click.au",
+         t / "user/Sample/Image/mine.gif", t / "user/Sample/Image/gone.gif"},
+        {"", t / "user/Sample/Image/arrow.gif", t / "user/Sample/Audio/click.au", t / "user/Sample/Image/mine.gif",
+         t / "user/Sample/Image/gone.gif"},
+    };
+    for (const auto& c : cases) {
+        CAppletParameters p;
+        CTemplateStore store(settings, disk, t / "user", c.shared);
+        ASSERT_TRUE(store.LoadTemplate(p, 0)) << store.LastError();
+        EXPECT_EQ(p.m_strBackImage, c.image) << c.shared;
+        EXPECT_EQ(p.m_strBackAudio, c.audio) << c.shared;
+        ASSERT_FALSE(p.m_arrMenus.empty());
+        ASSERT_GT(p.m_arrMenus[0]->GetItemCount(), 0);
+        const CTavelinItem* item = p.m_arrMenus[0]->GetItem(0);
+        EXPECT_EQ(std::string(item->m_strNormalImage), c.own) << c.shared;
+        EXPECT_EQ(std::string(item->m_strOverImage), c.missing) << c.shared;
+    }
 }

@@ -43,17 +43,19 @@ TEST(ProgramFolder, ReadOnlyInstallationGetsAPerUserCopy)
     CProgramFolder folder(fs);
 
     ASSERT_EQ(folder.Resolve(dir.Path("bin"), dir.Path("user/atw")), dir.Path("user/atw"));
-    for (const char* name : {"AppletTavelinWizard.tpl", "Sample/Samples.htm", "Sample/Image/arrow.gif",
-                             "Sample/Audio/click.au", "help/index.htm", "tavelin.class", "tavelin.js"})
+    for (const char* name : {"AppletTavelinWizard.tpl", "tavelin.class", "tavelin.js"})
         EXPECT_EQ(dir.Read(std::string("user/atw/") + name), dir.Read(std::string("bin/") + name)) << name;
-    EXPECT_FALSE(dir.Exists("user/atw/atw"));
+    // Help and samples are read where they lie.
+    EXPECT_EQ(fs.ListFiles(dir.Path("user/atw")),
+              (std::vector<std::string>{"AppletTavelinWizard.tpl", "tavelin.class", "tavelin.js"}));
+    EXPECT_EQ(folder.SharedDataDir(dir.Path("bin"), false), dir.Path("bin"));
 
     // Later starts add what is missing and never replace the user's own files.
     dir.Write("user/atw/AppletTavelinWizard.tpl", "[Normal]\r\n[Mine]\r\n");
-    std::filesystem::remove(dir.Path("user/atw/Sample/Image/arrow.gif"));
+    std::filesystem::remove(dir.Path("user/atw/tavelin.js"));
     EXPECT_EQ(folder.Resolve(dir.Path("bin"), dir.Path("user/atw")), dir.Path("user/atw"));
     EXPECT_EQ(dir.Read("user/atw/AppletTavelinWizard.tpl"), "[Normal]\r\n[Mine]\r\n");
-    EXPECT_TRUE(dir.Exists("user/atw/Sample/Image/arrow.gif"));
+    EXPECT_TRUE(dir.Exists("user/atw/tavelin.js"));
 
     // With no writable place at all the program stays where it is.
     fs.m_strReadOnlyFolder = dir.Path();
@@ -73,23 +75,26 @@ TEST(ProgramFolder, InstalledProgramAlwaysWorksInThePerUserCopy)
     CProgramFolder folder(fs);
     const std::string data = dir.Path("usr/share/applettavelinwizard");
     EXPECT_EQ(folder.InstalledDataDir(dir.Path("usr/bin")), data);
+    EXPECT_EQ(folder.SharedDataDir(dir.Path("usr/bin"), true), data);
+    EXPECT_EQ(folder.SharedDataDir(dir.Path("usr/bin"), false), dir.Path("usr/bin"));  // a folder named by hand
 
     ASSERT_EQ(folder.ResolveForExecutable(dir.Path("usr/bin"), dir.Path("user")), dir.Path("user"));
-    EXPECT_EQ(dir.Read("user/help/index.htm"), "help");
-    EXPECT_EQ(dir.Read("user/Sample/Image/arrow.gif"), "GIF89a;");
+    EXPECT_EQ(dir.Read("user/tavelin.js"), "script");
+    EXPECT_FALSE(dir.Exists("user/help"));
+    EXPECT_FALSE(dir.Exists("user/Sample"));
     EXPECT_FALSE(dir.Exists("user/atw"));
     EXPECT_EQ(fs.ListFiles(data),
               (std::vector<std::string>{"AppletTavelinWizard.tpl", "Sample", "help", "tavelin.class", "tavelin.js"}));
 
-    // An upgrade brings new help and scripts into the copy; the user's
-    // templates and own sample pictures stay.
+    // An upgrade brings new scripts into the copy; the user's templates and
+    // the pictures of the user's own templates stay.
     dir.Write("usr/share/applettavelinwizard/help/index.htm", "help 2");
     dir.Write("usr/share/applettavelinwizard/tavelin.js", "script 2");
     dir.Write("usr/share/applettavelinwizard/AppletTavelinWizard.tpl", "[Normal]\r\n[New]\r\n");
     dir.Write("user/AppletTavelinWizard.tpl", "[Normal]\r\n[Mine]\r\n");
     dir.Write("user/Sample/Image/mine.gif", "GIF89a;");
     EXPECT_EQ(folder.ResolveForExecutable(dir.Path("usr/bin"), dir.Path("user")), dir.Path("user"));
-    EXPECT_EQ(dir.Read("user/help/index.htm"), "help 2");
+    EXPECT_FALSE(dir.Exists("user/help"));
     EXPECT_EQ(dir.Read("user/tavelin.js"), "script 2");
     EXPECT_EQ(dir.Read("user/AppletTavelinWizard.tpl"), "[Normal]\r\n[Mine]\r\n");
     EXPECT_TRUE(dir.Exists("user/Sample/Image/mine.gif"));

@@ -29,6 +29,8 @@ TEST(ColorButton, PaintsSwatchAndEdges)
     window.show();
     button.SetColor(RGB(10, 200, 30));
     QImage image = Picture(button);
+    // A screen reader hears the colour the swatch shows.
+    EXPECT_EQ(button.accessibleDescription(), "Red 10, green 200, blue 30 (#0AC81E)");
     EXPECT_EQ(At(image, 30, 15), QColor(10, 200, 30));
     EXPECT_EQ(At(image, 5, 5), QColor(10, 200, 30));
     EXPECT_NE(At(image, 4, 15), QColor(10, 200, 30));  // 5 pixels in from every side

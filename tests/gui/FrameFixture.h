@@ -48,6 +48,8 @@ protected:
         QStringList args{QStringLiteral("AppletTavelinWizard"), QStringLiteral("--program-dir"), program.path()};
         app = std::make_unique<CAppletTavelinWizardApp>(&settings, &prompts);
         app->SetRecoveryFolder(recoveryPath.isEmpty() ? recovery.path() : recoveryPath);
+        if (!sharedPath.isEmpty())
+            app->SetSharedDataFolder(sharedPath);
         started = app->InitInstance(args + extra);
         return started;
     }
@@ -81,6 +83,7 @@ protected:
     QTemporaryDir work;
     QTemporaryDir recovery;  // the recovery copies of this test's editor
     QString recoveryPath;    // another folder for them, when set before Start
+    QString sharedPath;      // the shipped help and samples, when set before Start
     CMemorySettings settings;
     CScriptedPrompts prompts;
     std::unique_ptr<CAppletTavelinWizardApp> app;

@@ -29,6 +29,7 @@ protected:
                 prompts,
                 browser,
                 CText::FromQ(program.path()),
+                std::string(),
                 std::string()};
     }
     void SetNames(const char* list) { settings.SetString("TEMPLATE", "TemplateKey", list); }

@@ -155,13 +155,15 @@ grep -qx "MimeType=$mime;" "$stage/usr/share/applications/$pkg.desktop" && ok ||
     fail "the desktop entry does not declare MimeType=$mime; alone"
 check_man "$stage/usr/share/man/man1/AppletTavelinWizard.1.gz"
 
-# The staged atw finds ../share/applettavelinwizard and works in a copy of it.
+# The staged atw finds ../share/applettavelinwizard and works in a copy of its
+# template file and scripts; the samples a template uses are read in place.
 user="$work/user-staged"
 mkdir -p "$work/site" "$work/home-site"
 check "staged atw new" as_new_user "$user" "$stage/usr/bin/atw" new --template 6 "$work/site/menu.htm"
 check "staged atw check" as_new_user "$user" "$stage/usr/bin/atw" check "$work/site/menu.htm"
-[ -f "$user/.local/share/Quorvex/AppletTavelinWizard/help/index.htm" ] && ok ||
-    fail "no per-user copy of the staged data"
+[ -f "$user/.local/share/Quorvex/AppletTavelinWizard/AppletTavelinWizard.tpl" ] && ok ||
+    fail "no per-user copy of the staged template file"
+compgen -G "$work/site/*.gif" >/dev/null && ok || fail "the template's shipped sample pictures did not come beside the page"
 check_completion "$stage/usr/share/bash-completion/completions/atw" "$stage/usr/bin/atw"
 
 # The staged editor finds its translations in ../share/applettavelinwizard.
@@ -309,6 +311,10 @@ install_run_purge() {
     check "installed editor starts and quits" as_new_user "$user" env ATW_QUIT_AFTER_SHOW=1 \
         timeout 60 /usr/bin/AppletTavelinWizard
     speaks_german "installed" "$user" /usr/bin/AppletTavelinWizard
+    # Help and samples are read where they are installed: no user gets a copy.
+    local copied
+    copied=$(cd "$user/.local/share/Quorvex/AppletTavelinWizard" && ls -d help Sample 2>/dev/null | tr '\n' ' ')
+    [ -z "$copied" ] && ok || fail "the editor copied shipped data into the user's folder: $copied"
     rc=0
     as_new_user "$user" timeout 5 /usr/bin/AppletTavelinWizard "$work/home-site/menu.tvx" \
         >"$work/editor.log" 2>&1 || rc=$?

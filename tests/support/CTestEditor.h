@@ -19,7 +19,8 @@
 // folder is set before the windows are made.
 struct CTestEditor {
     explicit CTestEditor(std::string programDir = std::string())
-        : context{editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, std::move(programDir), {}}
+        : context{editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, std::move(programDir),
+                  {},     {}}
     {
     }
     CTestEditor(const CTestEditor&) = delete;
