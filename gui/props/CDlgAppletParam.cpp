@@ -156,7 +156,7 @@ bool CDlgAppletParam::eventFilter(QObject* watched, QEvent* event)
 
 void CDlgAppletParam::Browse(QLineEdit* box, const QString& filter)
 {
-    const QString path = Ctx().prompts.OpenFileName(this, QStringLiteral("Open"), filter, box->text());
+    const QString path = Ctx().prompts.OpenMediaFileName(this, filter, box->text());
     if (!path.isEmpty())
         box->setText(path);
 }

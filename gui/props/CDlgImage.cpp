@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "CDlgImage.h"
 
+#include "core/io/CMediaFormat.h"
+
 CDlgImage::CDlgImage(IUserPrompts& prompts, QWidget* parent)
     : CDlgMediaFiles(prompts, QStringLiteral("Image"), kDialogId, {"Normal", "Mouse Over", "Click"}, Filter(), parent)
 {
 }
 
+// Every picture the HTML5 forms show first; then only those the applet reads.
 QString CDlgImage::Filter()
 {
-    return QStringLiteral("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
+    return CDlgMediaFiles::FilterOf(QStringLiteral("All Image Files"), CMediaFormat::Kind::Picture) +
+           QStringLiteral(";;Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
 }

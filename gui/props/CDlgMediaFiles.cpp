@@ -66,6 +66,14 @@ QWidget* CDlgMediaFiles::BuildBoxes(const QStringList& names)
     return boxes;
 }
 
+QString CDlgMediaFiles::FilterOf(const QString& title, CMediaFormat::Kind kind)
+{
+    QStringList patterns;
+    for (const std::string& extension : CMediaFormat::Extensions(kind, false))
+        patterns << QStringLiteral("*.") + QString::fromStdString(extension);
+    return title + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
 void CDlgMediaFiles::SetFile(int index, std::string_view path)
 {
     m_arrBoxes.at(size_t(index))->setText(CText::ToQ(path));
@@ -91,7 +99,7 @@ CModelEditor::Scope CDlgMediaFiles::Scope() const
 // No check that the file exists: that is the parameter check's task.
 void CDlgMediaFiles::Browse(QLineEdit* box)
 {
-    const QString path = m_prompts.OpenFileName(this, QStringLiteral("Open"), m_strFilter, box->text());
+    const QString path = m_prompts.OpenMediaFileName(this, m_strFilter, box->text());
     if (!path.isEmpty())
         box->setText(path);
 }

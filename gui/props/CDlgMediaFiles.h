@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/io/CMediaFormat.h"
 #include "editor/CModelEditor.h"
 
 class IUserPrompts;
@@ -22,6 +23,9 @@ public:
     // names: the box labels without their colon; filter: Qt's file filter.
     CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names,
                    const QString& filter, QWidget* parent = nullptr);
+
+    // "title (*.a *.b)" with every extension of kind.
+    static QString FilterOf(const QString& title, CMediaFormat::Kind kind);
 
     void SetFile(int index, std::string_view path);
     std::string File(int index) const;
