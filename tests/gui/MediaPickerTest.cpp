@@ -35,6 +35,8 @@ protected:
         QImage small(20, 30, QImage::Format_RGB32);
         small.fill(Qt::blue);
         ASSERT_TRUE(small.save(Path("small.jpg")));
+        // WebP through Qt's image formats plug-ins (qt6-image-formats-plugins).
+        ASSERT_TRUE(wide.scaled(300, 300).save(Path("square.webp"), "WEBP"));
         Write("logo.svg", "<svg xmlns='http://www.w3.org/2000/svg' width='512' height='256'>"
                           "<rect width='512' height='256' fill='green'/></svg>");
         Write("broken.png", "not a picture");
@@ -76,6 +78,7 @@ TEST_F(MediaPicker, HighlightedPicturesShowAsThumbnails)
         {"wide.png", QSize(128, 32), "400 \u00D7 100 pixels"},  // scaled down, keeping its shape
         {"small.jpg", QSize(20, 30), "20 \u00D7 30 pixels"},    // never scaled up
         {"logo.svg", QSize(128, 64), "512 \u00D7 256 pixels"},  // drawn at the thumbnail's size
+        {"square.webp", QSize(128, 128), "300 \u00D7 300 pixels"},
         {"broken.png", QSize(), "No preview"},
         {"missing.gif", QSize(), ""},
     };
