@@ -5,7 +5,8 @@
 #include "core/io/CMediaFormat.h"
 
 CDlgAudio::CDlgAudio(IUserPrompts& prompts, QWidget* parent)
-    : CDlgMediaFiles(prompts, QStringLiteral("Audio"), kDialogId, {"Mouse Over", "Click"}, Filter(), parent)
+    : CDlgMediaFiles(prompts, QStringLiteral("Audio"), kDialogId, {"Mouse Over", "Click"}, Filter(),
+                     CMediaFormat::Kind::Sound, parent)
 {
 }
 

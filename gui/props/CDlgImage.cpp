@@ -5,7 +5,8 @@
 #include "core/io/CMediaFormat.h"
 
 CDlgImage::CDlgImage(IUserPrompts& prompts, QWidget* parent)
-    : CDlgMediaFiles(prompts, QStringLiteral("Image"), kDialogId, {"Normal", "Mouse Over", "Click"}, Filter(), parent)
+    : CDlgMediaFiles(prompts, QStringLiteral("Image"), kDialogId, {"Normal", "Mouse Over", "Click"}, Filter(),
+                     CMediaFormat::Kind::Picture, parent)
 {
 }
 

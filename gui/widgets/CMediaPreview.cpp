@@ -67,21 +67,29 @@ void CMediaPreview::ShowFile(const QString& path)
         m_pCaption->setText(QStringLiteral("No preview"));
 }
 
-// The picture scaled down (never up) into the thumbnail's square; a vector
-// picture is drawn at that size rather than scaled as pixels.
-bool CMediaPreview::ShowPicture(const QString& path)
+// The reader scales while it reads, so that a vector picture is drawn at the
+// thumbnail's size rather than scaled as pixels.
+QPixmap CMediaPreview::Thumbnail(const QString& path, int side, QSize* original)
 {
     QImageReader reader(path);
     const QSize size = reader.size();
     if (!reader.canRead() || size.isEmpty())
-        return false;
-    const QSize bound(kThumbnailSize, kThumbnailSize);
-    if (size.width() > kThumbnailSize || size.height() > kThumbnailSize)
-        reader.setScaledSize(size.scaled(bound, Qt::KeepAspectRatio));
+        return QPixmap();
+    if (size.width() > side || size.height() > side)
+        reader.setScaledSize(size.scaled(QSize(side, side), Qt::KeepAspectRatio));
     const QImage image = reader.read();
-    if (image.isNull())
+    if (original)
+        *original = size;
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+bool CMediaPreview::ShowPicture(const QString& path)
+{
+    QSize size;
+    const QPixmap thumbnail = Thumbnail(path, kThumbnailSize, &size);
+    if (thumbnail.isNull())
         return false;
-    m_pThumbnail->setPixmap(QPixmap::fromImage(image));
+    m_pThumbnail->setPixmap(thumbnail);
     m_pCaption->setText(QStringLiteral("%1 \u00D7 %2 pixels").arg(size.width()).arg(size.height()));
     return true;
 }

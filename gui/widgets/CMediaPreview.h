@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 class ISoundPlayer;
+
 class QLabel;
 class QPushButton;
 
@@ -18,6 +20,11 @@ public:
     static constexpr int kThumbnailSize = 128;
 
     explicit CMediaPreview(ISoundPlayer& player, QWidget* parent = nullptr);
+
+    // The picture at path scaled down (never up) into a square of side
+    // pixels, a vector picture drawn at that size; null when it cannot be
+    // read. original, when given, gets the picture's own size.
+    static QPixmap Thumbnail(const QString& path, int side, QSize* original = nullptr);
     ~CMediaPreview() override;
 
     // Shows path; a folder, an unreadable file or "" shows nothing. Stops a

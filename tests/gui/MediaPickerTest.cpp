@@ -8,6 +8,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "CScriptedPrompts.h"
+#include "editor/CText.h"
 #include "editor/ISoundPlayer.h"
 #include "gui/props/CDlgAudio.h"
 #include "gui/props/CDlgImage.h"
@@ -111,4 +113,19 @@ TEST_F(MediaPicker, HighlightedSoundsPlayThroughThePlayer)
         stopsBeforeClose = player.stops;
     }
     EXPECT_GT(player.stops, stopsBeforeClose) << "closing the dialog stops the sound";
+}
+
+TEST_F(MediaPicker, ImageDialogShowsTheChosenPictures)
+{
+    CScriptedPrompts prompts;
+    CDlgImage dialog(prompts);
+    dialog.SetFile(CDlgImage::kNormal, CText::FromQ(Path("wide.png")));
+    dialog.SetFile(CDlgImage::kOver, CText::FromQ(Path("broken.png")));
+    prompts.fileNames = {Path("small.jpg")};
+    QTest::mouseClick(dialog.findChild<QPushButton*>("BrowseClick"), Qt::LeftButton);
+    const auto thumbnail = [&](const char* box) { return dialog.findChild<QLabel*>(box)->pixmap().size(); };
+    EXPECT_EQ(thumbnail("ThumbnailNormal"), QSize(32, 8));
+    EXPECT_TRUE(dialog.findChild<QLabel*>("ThumbnailMouseOver")->pixmap().isNull());
+    EXPECT_EQ(thumbnail("ThumbnailClick"), QSize(20, 30));
+    EXPECT_EQ(CDlgAudio(prompts).findChild<QLabel*>("ThumbnailClick"), nullptr) << "sounds have no thumbnail";
 }
