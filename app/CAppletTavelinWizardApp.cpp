@@ -24,6 +24,7 @@
 #include "editor/CText.h"
 #include "gui/frame/CMainFrame.h"
 #include "gui/frame/CQtPrompts.h"
+#include "gui/frame/CQtSoundPlayer.h"
 #include "gui/widgets/CHelpSystem.h"
 
 struct CAppletTavelinWizardApp::Private {
@@ -37,7 +38,8 @@ struct CAppletTavelinWizardApp::Private {
     CAppletParameters params;
     CModelEditor editor;
     CSelection selection;
-    CQtPrompts qtPrompts;
+    CQtSoundPlayer soundPlayer;
+    CQtPrompts qtPrompts{soundPlayer};
     std::unique_ptr<CQtSettings> qtSettings;
     ISettingsStore& settings;
     IUserPrompts& prompts;

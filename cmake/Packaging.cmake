@@ -149,7 +149,10 @@ endif()
 # applettavelinwizard-live-preview: the plug-in alone, whose libraries bring
 # Qt WebEngine; the editor recommends it and says how to get it when missing.
 list(APPEND ATW_DEB_DEPENDS
-    "qt6-qpa-plugins")  # Qt's platform plugins: the editor cannot open a window without them
+    "qt6-qpa-plugins"  # Qt's platform plugins: the editor cannot open a window without them
+    # the WebP reader, for the media dialog's thumbnails of WebP pictures (SVG
+    # ones come with libqt6svg6, which the editor links)
+    "qt6-image-formats-plugins")
 list(REMOVE_DUPLICATES ATW_DEB_DEPENDS)
 list(JOIN ATW_DEB_DEPENDS ", " CPACK_DEBIAN_EDITOR_PACKAGE_DEPENDS)
 

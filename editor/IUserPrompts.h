@@ -47,6 +47,13 @@ public:
     // Empty when cancelled. filter uses Qt's "Text (*.a *.b)" form.
     virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& initial) = 0;
+    // The file dialog of a picture or sound field: beside the files it shows
+    // a thumbnail of the highlighted picture and lets the author play the
+    // highlighted sound. Empty when cancelled.
+    virtual QString OpenMediaFileName(QWidget* parent, const QString& filter, const QString& initial)
+    {
+        return OpenFileName(parent, QStringLiteral("Open"), filter, initial);
+    }
     virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
                                  const QString& initial) = 0;
     // An existing folder; empty when cancelled.

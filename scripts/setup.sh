@@ -20,6 +20,7 @@ mode=${1:-build}
 packages=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
           qt6-base-dev qt6-svg-dev qt6-webengine-dev qt6-webchannel-dev libgl-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # lupdate/lrelease; Qt's own German texts
+          qt6-multimedia-dev qt6-image-formats-plugins
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           libgumbo-dev libpugixml-dev libmimalloc-dev zlib1g-dev libmd4c-dev libyaml-cpp-dev
           xvfb xauth librsvg2-bin time esbuild

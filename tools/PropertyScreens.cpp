@@ -22,6 +22,7 @@
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
 #include "gui/frame/CQtPrompts.h"
+#include "gui/frame/CQtSoundPlayer.h"
 #include "gui/props/CDlgAnimateSpeed.h"
 #include "gui/props/CDlgAudio.h"
 #include "gui/props/CDlgBackgroundStyle.h"
@@ -138,7 +139,8 @@ int main(int argc, char* argv[])
     CModelEditor editor(model.params);
     CSelection selection;
     CMemorySettings settings;
-    CQtPrompts prompts;
+    CQtSoundPlayer player;
+    CQtPrompts prompts(player);
     CBrowserLauncher browser(prompts, settings);
     const CEditorContext context{editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, {}, {}, {}};
     QMainWindow window;

@@ -27,18 +27,6 @@ int LongestLine(std::string_view label)
     return longest;
 }
 
-std::string OneLine(std::string_view label)
-{
-    std::string out;
-    for (const char c : label) {
-        if (c == '\n')
-            out += ' ';
-        else if (c != '\r')
-            out += c;
-    }
-    return out;
-}
-
 // Calls visit(menu, path of the item that holds it) for every visible menu
 // with visible items, top-level menus first, each before its sub-menus.
 void ForEachShownMenu(const CAppletParameters& params,
@@ -50,7 +38,7 @@ void ForEachShownMenu(const CAppletParameters& params,
         visit(menu, path);
         for (const auto& item : menu.m_arrItems)
             if (item->m_bVisible != 0)
-                walk(item->SubMenu(), (path.empty() ? "" : path + " > ") + OneLine(item->m_strLabel));
+                walk(item->SubMenu(), (path.empty() ? "" : path + " > ") + CLabelFit::OneLine(item->m_strLabel));
     };
     for (const auto& top : params.m_arrMenus)
         if (top->m_bVisible != 0)
@@ -59,6 +47,18 @@ void ForEachShownMenu(const CAppletParameters& params,
 // Widths are clamped to this, so that no sum of them overflows.
 constexpr long long kLimit = 1'000'000'000;
 }  // namespace
+
+std::string CLabelFit::OneLine(std::string_view label)
+{
+    std::string out;
+    for (const char c : label) {
+        if (c == '\n')
+            out += ' ';
+        else if (c != '\r')
+            out += c;
+    }
+    return out;
+}
 
 int CLabelFit::TextWidth(std::string_view label, const CMenuStyle& menu)
 {

@@ -33,6 +33,8 @@ public:
         int room = 0;
     };
 
+    // A label as one line: its line breaks become spaces.
+    static std::string OneLine(std::string_view label);
     // The estimated width of label's longest line in the menu's fonts.
     static int TextWidth(std::string_view label, const CMenuStyle& menu);
     static int Room(const CMenuStyle& menu);

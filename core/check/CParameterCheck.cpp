@@ -11,6 +11,7 @@
 
 #include "CLabelFit.h"
 #include "core/format/CNumberingWalk.h"
+#include "core/io/CMediaFormat.h"
 #include "core/io/CPath.h"
 #include "core/model/CItemWalk.h"
 
@@ -38,6 +39,15 @@ void AppendCommaWarning(std::string& out, std::string_view label, const char* wh
     out += " \"";
     out += text;
     out += "\" contains a comma, which the applet reads as a field separator.\r\n";
+}
+
+// "Products > Software": the labels from the top down to the item.
+std::string LabelPath(const std::vector<const CTavelinItem*>& items)
+{
+    std::string path;
+    for (const CTavelinItem* item : items)
+        path += (path.empty() ? "" : " > ") + CLabelFit::OneLine(item->m_strLabel);
+    return path;
 }
 
 // The file name after the last separator, as a view into path.
@@ -72,6 +82,7 @@ CParameterCheck::Result CParameterCheck::Run()
     CheckAppletFile(m_params.m_strBackAudio, "audio", report);
     for (const auto& menu : m_params.m_arrMenus)
         WalkMenuFiles(std::string(), *menu, report, true, false);
+    AppendHtml5OnlyWarnings(report);
     AppendCommaWarnings(report);
     AppendLabelWarnings(report);
     report += kFooter;
@@ -108,6 +119,39 @@ void CParameterCheck::AppendLabelWarnings(std::string& report)
         report += "Warning:\t\tItem \"" + misfit.path + "\" label is about " + std::to_string(misfit.width) +
                   " pixels wide, but its item leaves it " + std::to_string(misfit.room) +
                   ": the label is cut. Widen the menu's items, or turn on Auto-Change Menu Size.\r\n";
+    }
+}
+
+// Media files the applet cannot read: the page's HTML5 forms show and play
+// them, the applet leaves them out. Hidden items are not in the page.
+void CParameterCheck::AppendHtml5OnlyWarnings(std::string& report)
+{
+    static constexpr const char* kOnlyHtml5 =
+        "\" is used only by the HTML5 forms: the applet reads GIF and JPEG images and .au sounds.\r\n";
+    const char* const applet[] = {"image", "audio"};
+    const std::string* appletPaths[] = {&m_params.m_strBackImage, &m_params.m_strBackAudio};
+    for (int i = 0; i < 2; ++i)
+        if (m_media.IsMedia(*appletPaths[i]) && CMediaFormat::OnlyHtml5(*appletPaths[i]))
+            report +=
+                std::string("Warning:\t\tApplet background ") + applet[i] + " file \"" + *appletPaths[i] + kOnlyHtml5;
+    for (const auto& top : m_params.m_arrMenus) {
+        if (top->m_bVisible == 0)
+            continue;
+        CItemWalk::Walk(*top, [&](const CItemWalk::CStep& step) {
+            if (step.item.m_bVisible == 0)
+                return CItemWalk::Next::Past;
+            const CTavelinItem& item = step.item;
+            const CSharedText* paths[] = {&item.m_strNormalImage, &item.m_strOverImage, &item.m_strClickImage,
+                                          &item.m_strOverAudio, &item.m_strClickAudio};
+            for (int i = 0; i < 5; ++i) {
+                const std::string path(*paths[i]);
+                if (!m_media.IsMedia(path) || !CMediaFormat::OnlyHtml5(path))
+                    continue;
+                Mark(report, &item);
+                report += "Warning:\t\tItem \"" + LabelPath(step.path) + kKinds[i] + path + kOnlyHtml5;
+            }
+            return CItemWalk::Next::Into;
+        });
     }
 }
 

@@ -15,8 +15,9 @@
 #include "core/model/CTextKeyed.h"
 
 // The check before publishing: the applet size that all open menus need,
-// every file that the model names but that does not exist, and the labels
-// that do not fit the width of their items (CLabelFit).
+// every file that the model names but that does not exist, the files that
+// only the HTML5 forms can use, and the labels that do not fit the width of
+// their items (CLabelFit).
 class CParameterCheck {
 public:
     static constexpr const char* kFooter =
@@ -53,6 +54,7 @@ private:
     void CheckSameName(std::string_view path, std::string& messages);
     void AppendCommaWarnings(std::string& report);
     void AppendLabelWarnings(std::string& report);
+    void AppendHtml5OnlyWarnings(std::string& report);
     // The next line appended to text is about item.
     void Mark(const std::string& text, const CTavelinItem* item);
     std::vector<const CTavelinItem*> LineItems(const std::string& report) const;

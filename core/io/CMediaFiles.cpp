@@ -2,18 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "CMediaFiles.h"
 
-#include <array>
-
+#include "CMediaFormat.h"
 #include "CPath.h"
 
 bool CMediaFiles::HasMediaExtension(const std::string& path)
 {
-    static const std::array<const char*, 6> kExtensions = {"gif", "jpg", "jpeg", "png", "au", "wav"};
-    const std::string ext = CPath::Extension(path);
-    for (const char* known : kExtensions)
-        if (ext == known)
-            return true;
-    return false;
+    return CMediaFormat::IsMedia(path);
 }
 
 CMediaFiles::Kind CMediaFiles::Judge(const std::string& path)

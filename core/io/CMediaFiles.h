@@ -14,7 +14,8 @@
 // What one run of a writer or the check knows about the media paths the model
 // names: each distinct path is asked about once, and each file is copied into
 // a folder at most once. A media file is a regular file whose extension is
-// one of .gif .jpg .jpeg .png .au .wav. A symbolic link is judged without
+// one of CMediaFormat's (pictures and sounds of the applet and of the HTML5
+// forms alike). A symbolic link is judged without
 // following it: it counts only when it leads to a regular file that has a
 // media extension itself (a link "logo.gif" to a private key is refused).
 class CMediaFiles {

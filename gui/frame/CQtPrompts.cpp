@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "gui/dialogs/CDlgRecoverCopies.h"
+#include "gui/widgets/CMediaFileDialog.h"
 
 QString CQtPrompts::Title()
 {
@@ -75,6 +76,14 @@ IUserPrompts::RecoverListAnswer CQtPrompts::AskRecoverList(QWidget* parent, cons
 QString CQtPrompts::OpenFileName(QWidget* parent, const QString& caption, const QString& filter, const QString& initial)
 {
     return QFileDialog::getOpenFileName(parent, caption, initial, filter, nullptr, QFileDialog::DontUseNativeDialog);
+}
+
+QString CQtPrompts::OpenMediaFileName(QWidget* parent, const QString& filter, const QString& initial)
+{
+    CMediaFileDialog dialog(m_player, filter, initial, parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString CQtPrompts::SaveFileName(QWidget* parent, const QString& caption, const QString& filter, const QString& initial)

@@ -159,7 +159,7 @@ bool CDlgAppletParam::eventFilter(QObject* watched, QEvent* event)
 
 void CDlgAppletParam::Browse(QLineEdit* box, const QString& filter)
 {
-    const QString path = Ctx().prompts.OpenFileName(this, tr("Open"), filter, box->text());
+    const QString path = Ctx().prompts.OpenMediaFileName(this, filter, box->text());
     if (!path.isEmpty())
         box->setText(path);
 }

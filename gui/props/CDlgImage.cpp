@@ -2,12 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include "CDlgImage.h"
 
+#include "core/io/CMediaFormat.h"
+
 CDlgImage::CDlgImage(IUserPrompts& prompts, QWidget* parent)
-    : CDlgMediaFiles(prompts, tr("Image"), kDialogId, {tr("Normal"), tr("Mouse Over"), tr("Click")}, Filter(), parent)
+    : CDlgMediaFiles(prompts, tr("Image"), kDialogId, {tr("Normal"), tr("Mouse Over"), tr("Click")}, Filter(),
+                     CMediaFormat::Kind::Picture, parent)
 {
 }
 
+// Every picture the HTML5 forms show first; then only those the applet reads.
 QString CDlgImage::Filter()
 {
-    return tr("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
+    return CDlgMediaFiles::FilterOf(tr("All Image Files"), CMediaFormat::Kind::Picture) +
+           QStringLiteral(";;") + tr("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
 }

@@ -14,10 +14,12 @@
 #include "editor/CText.h"
 #include "editor/IUserPrompts.h"
 #include "gui/widgets/CHelpSystem.h"
+#include "gui/widgets/CMediaPreview.h"
 
 CDlgMediaFiles::CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names,
-                               const QString& filter, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_strFilter(filter), m_nHelpContext(CPropertyPage::HelpContextOf(dialogId))
+                               const QString& filter, CMediaFormat::Kind kind, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_strFilter(filter), m_eKind(kind),
+      m_nHelpContext(CPropertyPage::HelpContextOf(dialogId))
 {
     setWindowTitle(caption);
     setProperty("helpContext", m_nHelpContext);
@@ -58,6 +60,8 @@ QWidget* CDlgMediaFiles::BuildBoxes(const QStringList& names)
         grid->addWidget(CPropertyPage::MakeLabel(name + QLatin1Char(':'), box), row, 0);
         grid->addWidget(box, row, 1);
         grid->addWidget(browse, row, 2);
+        if (m_eKind == CMediaFormat::Kind::Picture)
+            grid->addWidget(MakeThumbnail(box, boxes), row, 3);
         if (previous)
             CPropertyPage::SetTabOrder({previous, box});
         CPropertyPage::SetTabOrder({box, browse});
@@ -65,6 +69,26 @@ QWidget* CDlgMediaFiles::BuildBoxes(const QStringList& names)
         m_arrBoxes.push_back(box);
     }
     return boxes;
+}
+
+QString CDlgMediaFiles::FilterOf(const QString& title, CMediaFormat::Kind kind)
+{
+    QStringList patterns;
+    for (const std::string& extension : CMediaFormat::Extensions(kind, false))
+        patterns << QStringLiteral("*.") + QString::fromStdString(extension);
+    return title + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+// The chosen picture, small, as the box's text names it.
+QWidget* CDlgMediaFiles::MakeThumbnail(QLineEdit* box, QWidget* parent)
+{
+    auto* thumbnail = new QLabel(parent);
+    thumbnail->setObjectName(QStringLiteral("Thumbnail") + box->objectName());
+    thumbnail->setFixedSize(kThumbnailSide, kThumbnailSide);
+    thumbnail->setAlignment(Qt::AlignCenter);
+    connect(box, &QLineEdit::textChanged, thumbnail,
+            [thumbnail](const QString& path) { thumbnail->setPixmap(CMediaPreview::Thumbnail(path, kThumbnailSide)); });
+    return thumbnail;
 }
 
 void CDlgMediaFiles::SetFile(int index, std::string_view path)
@@ -92,7 +116,7 @@ CModelEditor::Scope CDlgMediaFiles::Scope() const
 // No check that the file exists: that is the parameter check's task.
 void CDlgMediaFiles::Browse(QLineEdit* box)
 {
-    const QString path = m_prompts.OpenFileName(this, tr("Open"), m_strFilter, box->text());
+    const QString path = m_prompts.OpenMediaFileName(this, m_strFilter, box->text());
     if (!path.isEmpty())
         box->setText(path);
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/io/CMediaFormat.h"
 #include "editor/CModelEditor.h"
 
 class IUserPrompts;
@@ -19,9 +20,15 @@ class QLineEdit;
 class CDlgMediaFiles : public QDialog {
     Q_OBJECT
 public:
-    // names: the box labels without their colon; filter: Qt's file filter.
+    static constexpr int kThumbnailSide = 32;
+
+    // names: the box labels without their colon; filter: Qt's file filter;
+    // kind: pictures get a thumbnail beside each box that follows its text.
     CDlgMediaFiles(IUserPrompts& prompts, const QString& caption, int dialogId, const QStringList& names,
-                   const QString& filter, QWidget* parent = nullptr);
+                   const QString& filter, CMediaFormat::Kind kind, QWidget* parent = nullptr);
+
+    // "title (*.a *.b)" with every extension of kind.
+    static QString FilterOf(const QString& title, CMediaFormat::Kind kind);
 
     void SetFile(int index, std::string_view path);
     std::string File(int index) const;
@@ -30,10 +37,12 @@ public:
 
 private:
     QWidget* BuildBoxes(const QStringList& names);
+    QWidget* MakeThumbnail(QLineEdit* box, QWidget* parent);
     void Browse(QLineEdit* box);
 
     IUserPrompts& m_prompts;
     QString m_strFilter;
+    CMediaFormat::Kind m_eKind = CMediaFormat::Kind::None;
     int m_nHelpContext = 0;
     std::vector<QLineEdit*> m_arrBoxes;
     QButtonGroup* m_pScope = nullptr;

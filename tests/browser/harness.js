@@ -10,7 +10,8 @@ const { chromium } = require('playwright-core');
 const TYPES = {
     '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
     '.gif': 'image/gif', '.png': 'image/png', '.jpg': 'image/jpeg', '.jpeg': 'image/jpeg',
-    '.au': 'audio/basic', '.wav': 'audio/wav'
+    '.svg': 'image/svg+xml', '.webp': 'image/webp',
+    '.au': 'audio/basic', '.wav': 'audio/wav', '.ogg': 'audio/ogg', '.mp3': 'audio/mpeg'
 };
 
 function startServer(root) {

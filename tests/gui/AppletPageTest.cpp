@@ -104,9 +104,10 @@ TEST_F(AppletPage, BrowseFillsTheBoxOnlyOnOk)
     prompts.fileNames = {"/media/hum.au"};
     QTest::mouseClick(Control<QPushButton>("BrowseAudio"), Qt::LeftButton);
     EXPECT_EQ(Control<QLineEdit>("BackgroundAudio")->text(), "/media/hum.au");
+    const QString image =
+        "All Image Files (*.gif *.jpg *.jpeg *.png *.svg *.webp);;Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)";
     EXPECT_EQ(prompts.filters,
-              QStringList({"Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)",
-                           "Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)", "Audio Files(*.au) (*.au)"}));
+              QStringList({image, image, "All Audio Files (*.au *.wav *.ogg *.mp3);;Audio Files(*.au) (*.au)"}));
     EXPECT_EQ(Params().m_strBackImage, "/media/back.jpg");  // the chosen file goes in as the box is filled
     ClickTab(1);
     EXPECT_EQ(Params().m_strBackImage, "/media/back.jpg");

@@ -154,7 +154,8 @@ TEST_F(ItemPage, AudioAppliesByScopeAndBrowses)
     EXPECT_EQ(s1->m_strClickAudio, "old");
     EXPECT_EQ(a1->m_strOverAudio, "old");
     EXPECT_EQ(t1->m_strOverAudio, "old");
-    EXPECT_EQ(prompts.filters, QStringList({"Audio Files(*.au) (*.au)", "Audio Files(*.au) (*.au)"}));
+    const QString audio = "All Audio Files (*.au *.wav *.ogg *.mp3);;Audio Files(*.au) (*.au)";
+    EXPECT_EQ(prompts.filters, QStringList({audio, audio}));
 
     prompts.fileNames = {"/img/n.jpg"};
     AnswerDialog<CDlgImage>([](CDlgImage& dialog) {
@@ -163,5 +164,6 @@ TEST_F(ItemPage, AudioAppliesByScopeAndBrowses)
         return false;
     });
     ClickButton("Image");
-    EXPECT_EQ(prompts.filters.last(), "Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
+    EXPECT_EQ(prompts.filters.last(), "All Image Files (*.gif *.jpg *.jpeg *.png *.svg *.webp);;Image "
+                                      "Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
 }
