@@ -12,6 +12,7 @@ script starts Xvfb for itself; --wm starts openbox on it too."""
 import argparse
 import os
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -23,11 +24,18 @@ TIME = "/usr/bin/time"  # Debian package "time"
 
 def run(argv, env):
     """Wall seconds and peak resident kilobytes of one start. The program
-    runs under /usr/bin/time, which reports the program's own peak."""
+    runs under /usr/bin/time, which reports the program's own peak. A start
+    that does not end (a message box waiting for a click) is stopped."""
     with tempfile.NamedTemporaryFile("r") as report:
         start = time.perf_counter()
-        status = subprocess.run([TIME, "-f", "%M", "-o", report.name, *argv], env=env,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+        process = subprocess.Popen([TIME, "-f", "%M", "-o", report.name, *argv], env=env, start_new_session=True,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            status = process.wait(timeout=120)
+        except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+            sys.exit(f"{argv} did not end within two minutes (waiting for a click?)")
         elapsed = time.perf_counter() - start
         if status != 0:
             sys.exit(f"{argv} failed ({status})")
