@@ -31,9 +31,9 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("applettavelinwizard"));
 
 #ifdef ATW_WITH_WEBENGINE
-    // The Live Preview's browser engine shares its GL contexts with the
-    // windows; its sandbox cannot run as root, so only there it is turned off.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The Live Preview's browser engine cannot run its sandbox as root, so
+    // only there it is turned off. Its drawing needs no OpenGL context made
+    // at start (the plug-in sees to it when the pane is first shown).
     if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 #endif

@@ -113,9 +113,9 @@ void CProjectText::Head(const std::string& section, std::string& out)
 
 void CProjectText::Tail(const std::string& structureValue, std::string& out)
 {
-    out += "Misc=";
+    TailOpen(out);
     out += structureValue;
-    out += "\r\n";
+    TailClose(out);
 }
 
 void CProjectText::AppletRecord(std::string& out)
@@ -213,6 +213,12 @@ CProjectText::StyleKey CProjectText::StyleKeyOf(const CTavelin& menu)
 
 void CProjectText::AppendMenuLines(const CTavelin& menu, int number, std::string& out)
 {
+    AppendMenuHead(menu, number, out);
+    AppendItemLines(menu, number, 0, menu.m_arrItems.size(), out);
+}
+
+void CProjectText::AppendMenuHead(const CTavelin& menu, int number, std::string& out)
+{
     const MenuKey menuKey = MenuKeyOf(menu);
     if (!m_bHaveLast || menuKey != m_lastMenuKey || menu.m_strName != m_strLastName) {
         m_strMenuRecord.clear();
@@ -227,24 +233,27 @@ void CProjectText::AppendMenuLines(const CTavelin& menu, int number, std::string
         m_lastStyleKey = styleKey;
     }
     m_bHaveLast = true;
-    std::string numberText;
-    CNumberText::Append(numberText, number);
     out += "MStyle-";
-    out += numberText;
+    CNumberText::Append(out, number);
     out += '=';
     out += m_strMenuRecord;
     out += "IStyle-";
-    out += numberText;
+    CNumberText::Append(out, number);
     out += '=';
     out += m_strStyleRecord;
-    int j = 0;
-    for (const auto& item : menu.m_arrItems) {
+}
+
+void CProjectText::AppendItemLines(const CTavelin& menu, int number, size_t first, size_t last, std::string& out)
+{
+    std::string numberText;
+    CNumberText::Append(numberText, number);
+    for (size_t j = first; j < last; ++j) {
         out += 'I';
         out += numberText;
         out += '-';
-        CNumberText::Append(out, ++j);
+        CNumberText::Append(out, static_cast<long long>(j + 1));
         out += '=';
-        ItemRecord(*item, out);
+        ItemRecord(*menu.m_arrItems[j], out);
     }
 }
 

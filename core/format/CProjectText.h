@@ -32,10 +32,17 @@ public:
     // Compose in pieces, for a large project written a slice at a time:
     // Head, then AppendMenuLines for each menu of a project-mode numbering
     // walk in order (with the number the walk gave it), then Tail with the
-    // walk's structure value.
+    // walk's structure value. A long menu can go in parts: its two style
+    // lines (AppendMenuHead), then its item lines a range at a time.
     void Head(const std::string& section, std::string& out);
     void AppendMenuLines(const CTavelin& menu, int number, std::string& out);
+    void AppendMenuHead(const CTavelin& menu, int number, std::string& out);
+    // The lines of the menu's items [first, last).
+    void AppendItemLines(const CTavelin& menu, int number, size_t first, size_t last, std::string& out);
     static void Tail(const std::string& structureValue, std::string& out);
+    // The tail around a structure value composed in pieces.
+    static void TailOpen(std::string& out) { out += "Misc="; }
+    static void TailClose(std::string& out) { out += "\r\n"; }
     // A plain piecewise pass met text that needs the escapes: the caller
     // starts again from Head after UseEscapes.
     bool NeedsEscapes() const { return m_bNeedsEscapes && !m_bEscapes; }

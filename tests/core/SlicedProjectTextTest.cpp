@@ -3,7 +3,9 @@
 // The numbering walk and the project text taken in slices give what they
 // give in one go, whatever the slice size and whatever runs between slices.
 #include <cstdint>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 #include "CTemplateTestDir.h"
 #include "core/format/CNumberingWalk.h"
@@ -53,31 +55,77 @@ TEST(SlicedNumberingWalk, EqualsTheWholeWalk)
     }
 }
 
+// A model with one long menu, longer than any slice, whose item at
+// `awkwardAt` (if any) holds a comma, so that the plain pass must start
+// again with the escapes from inside that menu.
+void FillLongMenu(CAppletParameters& model, int items, int awkwardAt)
+{
+    model.Reset();
+    CTavelin* top = model.AddTopMenu();
+    for (int i = 0; i < items; ++i) {
+        CTavelinItem* item = top->InsertNewItem();
+        item->m_strLabel = "Item " + std::to_string(i);
+        item->m_strDescription = i == awkwardAt ? "red, green" : "plain";
+    }
+    model.AddTopMenu();  // and an empty one after it
+}
+
 // Page builds between slices renumber the page's menus; the copy keeps its
-// own numbering and comes out byte for byte as the whole text.
+// own numbering and comes out byte for byte as the whole text, also when a
+// menu's items are split across slices and when the escapes are found late.
 TEST(SlicedProjectText, EqualsTheWholeTextWithPageBuildsBetweenSlices)
 {
+    struct Case {
+        const char* name;
+        std::function<void(CAppletParameters&)> fill;
+        int items;  // in the longest menu: slices of 7 take at least items / 7 steps
+    };
+    const Case cases[] = {
+        {"random",
+         [](CAppletParameters& m) {
+             RandomModel::Options options;
+             options.items = 500;
+             RandomModel(6).Fill(m, options);
+         },
+         0},
+        {"random, plain text",
+         [](CAppletParameters& m) {
+             RandomModel::Options options;
+             options.items = 300;
+             options.awkwardText = false;
+             RandomModel(7).Fill(m, options);
+         },
+         0},
+        {"one long menu", [](CAppletParameters& m) { FillLongMenu(m, 300, -1); }, 300},
+        {"escapes late in a long menu", [](CAppletParameters& m) { FillLongMenu(m, 300, 250); }, 300},
+    };
     CTemplateTestDir dir;
     IFileSystem& fs = CStdFileSystem::Instance();
-    CAppletParameters model;
-    RandomModel::Options options;
-    options.items = 500;
-    RandomModel(6).Fill(model, options);
-    CPageWriter writer(model, fs, dir.Path());
-    writer.BuildPage();  // sets the working start positions once
-    const std::string whole = writer.ProjectText();
-    for (size_t slice : kSliceSizes) {
-        SCOPED_TRACE(slice);
-        CSlicedProjectText sliced(model, fs);
-        sliced.Start();
-        while (!sliced.Step(slice))
-            writer.BuildPage();
-        EXPECT_EQ(sliced.Take(), whole);
-        // Started again, it composes the same text once more.
-        sliced.Start();
-        while (!sliced.Step(slice)) {
+    for (const Case& c : cases) {
+        CAppletParameters model;
+        c.fill(model);
+        CPageWriter writer(model, fs, dir.Path());
+        writer.BuildPage();  // sets the working start positions once
+        const std::string whole = writer.ProjectText();
+        for (size_t slice : kSliceSizes) {
+            SCOPED_TRACE(testing::Message() << c.name << " slice " << slice);
+            CSlicedProjectText sliced(model, fs);
+            sliced.Start();
+            int steps = 1;
+            while (!sliced.Step(slice)) {
+                writer.BuildPage();
+                ++steps;
+            }
+            EXPECT_EQ(sliced.Take(), whole);
+            if (slice == 7) {
+                EXPECT_GE(steps, c.items / 7);
+            }
+            // Started again, it composes the same text once more.
+            sliced.Start();
+            while (!sliced.Step(slice)) {
+            }
+            EXPECT_EQ(sliced.Take(), whole);
         }
-        EXPECT_EQ(sliced.Take(), whole);
     }
 }
 

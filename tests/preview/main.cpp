@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-// The Live Preview tests run the browser engine on the offscreen platform:
-// it shares GL contexts with the windows, must be told so before the
-// application exists, and runs without its sandbox only when run as root.
+// The Live Preview tests run the browser engine on the offscreen platform,
+// loaded late as the editor loads it (no GL context asked for at start),
+// and without its sandbox only when run as root.
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -16,7 +16,6 @@ int main(int argc, char* argv[])
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
