@@ -23,26 +23,11 @@
 #include "gui/FrameFixture.h"
 #include "gui/preview/CLivePreviewPane.h"
 #include "gui/preview/IPreviewBrowser.h"
+#include "preview/PageScript.h"
 
 namespace {
 
 constexpr int kWaitMs = 20000;
-
-QVariant RunJs(IPreviewBrowser* page, const QString& script)
-{
-    // The answer may come after a timeout: it lands in state, not on this stack.
-    struct Answer {
-        QVariant value;
-        bool done = false;
-    };
-    auto state = std::make_shared<Answer>();
-    page->Run(script, [state](const QVariant& value) {
-        state->value = value;
-        state->done = true;
-    });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return state->done; }, kWaitMs)) << script.toStdString();
-    return state->value;
-}
 
 QStringList Labels(IPreviewBrowser* page)
 {
