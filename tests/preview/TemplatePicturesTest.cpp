@@ -29,6 +29,7 @@ protected:
         drawn = dialog.Pictures()->Drawn();
         std::vector<QImage> out;
         CTemplateList* list = dialog.List();
+        out.reserve(size_t(list->count()));
         for (int i = 0; i < list->count(); ++i)
             out.push_back(list->item(i)->icon().pixmap(list->iconSize()).toImage());
         return out;
