@@ -100,6 +100,7 @@ bool CAppletTavelinWizardApp::InitInstance(const QStringList& arguments)
             : std::string();
     d->context.emplace(CEditorContext{d->editor, d->selection, d->settings, CStdFileSystem::Instance(), d->prompts,
                                       d->browser, programDir, previewDir, dataDir});
+    d->context->drawTemplates = true;
     CTemplateStore(d->settings, d->context->fileSystem, programDir).EnsureNameList();
 
     d->help = std::make_unique<CHelpSystem>(dataDir, d->browser);

@@ -31,6 +31,9 @@ struct CEditorContext {
     // Where the shipped help pages and samples are read, in place and never
     // written: an installation's data folder; empty for the program folder.
     std::string dataDir;
+    // Whether New draws each template with the browser engine, when its
+    // plug-in is there: the editor does; tests that do not draw leave it off.
+    bool drawTemplates = false;
 
     CAppletParameters& Params() const { return editor.Params(); }
     const std::string& DataDir() const { return dataDir.empty() ? programDir : dataDir; }

@@ -5,10 +5,12 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "CTemplateList.h"
 #include "editor/IUserPrompts.h"
+#include "gui/preview/CTemplatePictures.h"
 
 CDlgNewMenu::CDlgNewMenu(const CEditorContext& context, QWidget* parent) : QDialog(parent), m_prompts(context.prompts)
 {
@@ -35,11 +37,15 @@ CDlgNewMenu::CDlgNewMenu(const CEditorContext& context, QWidget* parent) : QDial
     layout->addWidget(listLabel);
     layout->addWidget(m_pList, 1);
     layout->addWidget(buttons);
-    resize(300, 320);
+    resize(300, 420);
 
     m_pList->Fill();
     m_nSelected = 0;
     m_pList->SelectRow(0);
+    m_pPictures = new CTemplatePictures(context, CTemplatePictures::DefaultFolder(), this);
+    connect(m_pPictures, &CTemplatePictures::Pictured, m_pList, &CTemplateList::SetPicture);
+    // After the dialog is up: a picture drawn while it shows is added then.
+    QTimer::singleShot(0, m_pPictures, &CTemplatePictures::Start);
 }
 
 void CDlgNewMenu::OnOK()

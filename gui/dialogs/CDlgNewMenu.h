@@ -8,10 +8,12 @@
 
 struct CEditorContext;
 class CTemplateList;
+class CTemplatePictures;
 class IUserPrompts;
 
-// "New Tavelina": the template a new project starts from. There is no
-// Cancel button; Escape leaves the dialog without OK.
+// "New Tavelina": the template a new project starts from, each shown with
+// its picture as the runtime draws it (CTemplatePictures; a plain list
+// without the browser engine). Cancel and Escape leave it without OK.
 class CDlgNewMenu : public QDialog {
     Q_OBJECT
 public:
@@ -22,6 +24,7 @@ public:
     explicit CDlgNewMenu(const CEditorContext& context, QWidget* parent = nullptr);
 
     CTemplateList* List() const { return m_pList; }
+    CTemplatePictures* Pictures() const { return m_pPictures; }
     int m_nSelected = 0;
 
 public slots:
@@ -30,4 +33,5 @@ public slots:
 private:
     IUserPrompts& m_prompts;
     CTemplateList* m_pList = nullptr;
+    CTemplatePictures* m_pPictures = nullptr;
 };

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "CTemplateList.h"
 
+#include <QIcon>
+#include <QPixmap>
+
 #include "core/templates/CTemplateStore.h"
 #include "editor/CText.h"
 
@@ -46,4 +49,13 @@ void CTemplateList::SelectRow(int index)
         setCurrentRow(index);
     else
         setCurrentRow(-1);
+}
+
+void CTemplateList::SetPicture(int index, const QImage& picture)
+{
+    QListWidgetItem* entry = item(index);
+    if (!entry || picture.isNull())
+        return;
+    setIconSize(picture.size().expandedTo(iconSize()));
+    entry->setIcon(QIcon(QPixmap::fromImage(picture)));
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QListWidget>
 
 #include "editor/CEditorContext.h"
@@ -24,6 +25,8 @@ public:
     QStringList Names() const;
     // Selects position index (none for -1).
     void SelectRow(int index);
+    // Shows picture beside the name at position index.
+    void SetPicture(int index, const QImage& picture);
 
 private:
     CEditorContext m_ctx;

@@ -22,6 +22,7 @@
 #include "CKeyIndicators.h"
 #include "CLinkReport.h"
 #include "CMenuImportFlow.h"
+#include "CNativeWindowKeeper.h"
 #include "CWindowPlacement.h"
 #include "CWizardInfoView.h"
 #include "core/import/CMenuImport.h"
@@ -138,6 +139,7 @@ void CMainFrame::CreateLivePreview(QMenu* viewMenu)
     m_pLivePreview = new CLivePreviewPane(m_ctx.editor, m_ctx.fileSystem, m_ctx.settings, m_ctx.programDir,
                                           CPreview::PreviewFolder(m_ctx), this);
     addDockWidget(Qt::RightDockWidgetArea, m_pLivePreview);
+    m_pPlaceKeeper = new CNativeWindowKeeper(*this);  // the pane's view remakes the native window
     resizeDocks({m_pLivePreview}, {CLivePreviewPane::kPhoneWidth + 60}, Qt::Horizontal);
     viewMenu->addAction(m_pLivePreview->toggleViewAction());
     CAppletTavelinWizardView* view = m_pTreeView;

@@ -18,6 +18,7 @@ class CLinkReport;
 class CMenuImportFlow;
 class CTreeFinder;
 class CLivePreviewPane;
+class CNativeWindowKeeper;
 class CWizardInfoView;
 class QAction;
 class QLabel;
@@ -122,6 +123,7 @@ private:
     CLinkReport* m_pLinkReport = nullptr;
     CTreeFinder* m_pFinder = nullptr;
     CLivePreviewPane* m_pLivePreview = nullptr;
+    CNativeWindowKeeper* m_pPlaceKeeper = nullptr;
     bool m_bExportFragment = false;   // the export dialog's last choice
     bool m_bAutoSaveFailing = false;  // the last recovery copy could not be written
 };

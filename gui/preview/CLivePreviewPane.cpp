@@ -8,9 +8,12 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QPointer>
+#include <QResizeEvent>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "CPreviewEngine.h"
@@ -107,7 +110,7 @@ void CLivePreviewPane::CreateContents()
     auto* widths = new QActionGroup(bar);
     m_pDesktop = bar->addAction(tr("Desktop"));
     m_pPhone = bar->addAction(tr("Phone (%1 px)").arg(kPhoneWidth));
-    m_pDesktop->setToolTip(tr("Show the menu at the pane's full width"));
+    m_pDesktop->setToolTip(tr("Show the menu as a desktop browser shows it, at the applet's size"));
     m_pPhone->setToolTip(tr("Show the menu as a phone of %1 px width shows it").arg(kPhoneWidth));
     for (QAction* action : {m_pDesktop, m_pPhone}) {
         action->setCheckable(true);
@@ -146,9 +149,44 @@ void CLivePreviewPane::CreateView()
         emit StatusMessage(tr("Not followed in the preview: %1").arg(url));
     };
     handlers.m_itemClicked = [this](const QString& key) { OnItemClicked(key); };
-    m_pBrowser = engine->CreateBrowser(std::move(handlers), m_pHolder);
-    m_pHolder->layout()->addWidget(m_pBrowser->Widget());
-    SetPhoneWidth(m_bPhone);
+    // The view keeps the size of the page it shows, whatever the pane's:
+    // a page narrower than a desktop browser would be drawn as a phone.
+    m_pScroll = new QScrollArea(m_pHolder);
+    m_pScroll->setObjectName(QStringLiteral("livePreviewScroll"));
+    m_pScroll->setFrameShape(QFrame::NoFrame);
+    m_pScroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_pScroll->installEventFilter(this);
+    m_pHolder->layout()->addWidget(m_pScroll);
+    m_pBrowser = engine->CreateBrowser(std::move(handlers), m_pScroll);
+    m_pScroll->setWidget(m_pBrowser->Widget());
+    FitView();
+}
+
+QSize CLivePreviewPane::ViewSize() const
+{
+    const QSize room = m_pScroll ? m_pScroll->maximumViewportSize() : QSize(kDesktopWidth, kPhoneWidth);
+    if (m_bPhone)
+        return {kPhoneWidth, room.height()};
+    const CAppletParameters& params = m_editor.Params();
+    return {std::max({room.width(), kDesktopWidth, params.m_nWidth + kPageRoom}),
+            std::max(room.height(), params.m_nHeight + kPageRoom)};
+}
+
+void CLivePreviewPane::FitView()
+{
+    if (!m_pBrowser)
+        return;
+    const QSize size = ViewSize();
+    QWidget* view = m_pBrowser->Widget();
+    if (view->size() != size)
+        view->setFixedSize(size);
+}
+
+bool CLivePreviewPane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pScroll && event->type() == QEvent::Resize)
+        FitView();
+    return QDockWidget::eventFilter(watched, event);
 }
 
 void CLivePreviewPane::ConnectEditor()
@@ -176,15 +214,7 @@ void CLivePreviewPane::SetPhoneWidth(bool phone)
     CAppSettings(m_settings).SetInt(CAppSettings::kLivePreviewPhone, phone ? 1 : 0);
     if (m_pPhone && m_pPhone->isChecked() != phone)
         (phone ? m_pPhone : m_pDesktop)->setChecked(true);
-    if (!m_pBrowser)
-        return;
-    QWidget* view = m_pBrowser->Widget();
-    if (phone)
-        view->setFixedWidth(kPhoneWidth);
-    else {
-        view->setMinimumWidth(0);
-        view->setMaximumWidth(QWIDGETSIZE_MAX);
-    }
+    FitView();
 }
 
 bool CLivePreviewPane::IsCurrent() const
@@ -208,6 +238,7 @@ void CLivePreviewPane::Refresh()
     if (m_bLoaded && !m_bStale && !m_bNeedReload)
         return;
     m_bStale = false;
+    FitView();  // the applet's size may have changed
     std::string text;
     const bool written = WritePage(text);
     if (m_bNeedReload || !m_bLoaded) {

@@ -4,6 +4,7 @@
 
 #include <QDockWidget>
 #include <QHash>
+#include <QSize>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ class IFileSystem;
 class IPreviewBrowser;
 class ISettingsStore;
 class QAction;
+class QScrollArea;
 
 // The Live Preview pane: the page that Save would write, with the menu
 // runtime, shown in a browser engine beside the tree and kept up to date as
@@ -36,6 +38,12 @@ class CLivePreviewPane : public QDockWidget {
     Q_OBJECT
 public:
     static constexpr int kPhoneWidth = 360;
+    // The narrowest page that the runtime draws as a desktop browser shows
+    // it (its breakpoint): it fills the width of narrower ones.
+    static constexpr int kDesktopWidth = 640;
+    // The room around the applet in the page (the body's and paragraph's
+    // margins, the line's descent), so that the page does not scroll.
+    static constexpr int kPageRoom = 64;
     static constexpr int kDebounceMs = 40;
     static constexpr const char* kLiveFolder = "live";
 
@@ -53,6 +61,11 @@ public:
     // browser engine is missing.
     IPreviewBrowser* Browser() const { return m_pBrowser; }
     bool IsPhoneWidth() const { return m_bPhone; }
+    // The size the page is laid out at. Desktop: at least a desktop
+    // browser's width and the applet's size with the page around it, the
+    // pane scrolling when it is smaller; phone: the phone's width and the
+    // pane's height.
+    QSize ViewSize() const;
     void SetPhoneWidth(bool phone);
     // The page has drawn the model as it is now and nothing is pending.
     bool IsCurrent() const;
@@ -72,10 +85,12 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateContents();
     void CreateView();
+    void FitView();
     void ConnectEditor();
     void Refresh();
     void Reload();
@@ -93,6 +108,7 @@ private:
     std::string m_strPreviewFolder;
 
     QWidget* m_pHolder = nullptr;
+    QScrollArea* m_pScroll = nullptr;       // holds the view at its page size
     IPreviewBrowser* m_pBrowser = nullptr;  // a child of m_pHolder
     QAction* m_pPhone = nullptr;
     QAction* m_pDesktop = nullptr;

@@ -5,13 +5,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDrag>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -96,8 +93,7 @@ void CAppletTavelinWizardView::CreateContextMenu()
 
 void CAppletTavelinWizardView::NodesReplaced()
 {
-    m_hDragItem = nullptr;
-    m_hDropHighlight = nullptr;
+    m_drag.Forget(nullptr);
     if (m_pPropertyFrame)
         m_pPropertyFrame->ForgetSheet();
 }
@@ -110,10 +106,7 @@ void CAppletTavelinWizardView::TreeRebuilt()
 
 void CAppletTavelinWizardView::NodeGoing(QTreeWidgetItem* node)
 {
-    if (m_hDragItem == node || IsDescendant(m_hDragItem, node))
-        m_hDragItem = nullptr;
-    if (m_hDropHighlight == node || IsDescendant(m_hDropHighlight, node))
-        SetDropHighlight(nullptr);
+    m_drag.Forget(node);
 }
 
 CTavelin* CAppletTavelinWizardView::GetSelectedItemMenu() const
@@ -233,6 +226,11 @@ QTreeWidgetItem* CAppletTavelinWizardView::ExpandTo(QTreeWidgetItem* target, con
     BuildChildNodes(target);
     expandItem(target);
     return BuiltNodeOf(item);
+}
+
+bool CAppletTavelinWizardView::CheckNesting(const QTreeWidgetItem* target, const CTavelinItem& item)
+{
+    return CheckNesting(target, ItemLevels(item));
 }
 
 bool CAppletTavelinWizardView::CheckNesting(const QTreeWidgetItem* target, int itemLevels)
@@ -494,7 +492,7 @@ bool CAppletTavelinWizardView::PasteItemUnder(QTreeWidgetItem* target, const CTa
     CTavelinItem* owner = ItemOf(target);
     if (owner)
         menu = owner->m_pSubMenu.get();
-    if (!menu || !CheckNesting(target, ItemLevels(item)))
+    if (!menu || !CheckNesting(target, item))
         return false;
     const int nesting = owner ? GetNodeDepth(target) - 1 : 0;
     QTreeWidgetItem* fresh = ExpandTo(target, m_ctx.editor.InsertItemCopy(menu, owner, nesting, item));
@@ -517,240 +515,48 @@ void CAppletTavelinWizardView::RemoveItemNode(QTreeWidgetItem* node)
 
 // --- drag and drop ----------------------------------------------------------------
 
-QString CAppletTavelinWizardView::DragMimeType()
-{
-    return QStringLiteral("application/x-applettavelinwizard-drag");
-}
-
-bool CAppletTavelinWizardView::CanDragNode(const QTreeWidgetItem* node) const
-{
-    return node && IsItemKind(GetNodeKind(node));
-}
-
-// A move may not land on the dragged item or inside its own sub-tree; a copy
-// may (the copy is made before it is inserted). Nothing lands on the root.
-bool CAppletTavelinWizardView::CanDropOn(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target, bool ctrl) const
-{
-    if (!CanDragNode(dragged) || !target)
-        return false;
-    if (target == dragged && !ctrl)
-        return false;
-    const int kind = GetNodeKind(target);
-    if (kind != KindTopMenu && !IsItemKind(kind))
-        return false;
-    return ctrl || !IsDescendant(target, dragged);
-}
-
-// A move is one step of the edit history: the copy in, the original out.
-bool CAppletTavelinWizardView::DropNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool ctrl)
-{
-    if (!CanDropOn(dragged, target, ctrl) || !CommitPropertyPage() ||
-        !CheckNesting(target, ItemLevels(*ItemOf(dragged))))
-        return false;
-    if (!ctrl)
-        m_ctx.editor.BeginMacro(tr("Move"));
-    const bool pasted = PasteItemUnder(target, *ItemOf(dragged));
-    if (pasted && !ctrl)
-        RemoveItemNode(dragged);
-    if (!ctrl)
-        m_ctx.editor.EndMacro();
-    emit CommandStateChanged();
-    return pasted;
-}
-
-// Beside an item: in the menu that holds it, where a move may land as for a
-// drop on that menu's owner. A move beside the dragged item itself changes
-// nothing and is refused.
-bool CAppletTavelinWizardView::CanDropBeside(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target,
-                                             bool ctrl) const
-{
-    if (!target || !IsItemKind(GetNodeKind(target)) || (target == dragged && !ctrl))
-        return false;
-    return CanDropOn(dragged, target->parent(), ctrl);
-}
-
-// The copy goes in at the front of the menu and moves down to its place, all
-// in one step with the removal of the original of a move.
-bool CAppletTavelinWizardView::DropNodeBeside(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool after, bool ctrl)
-{
-    if (!CanDropBeside(dragged, target, ctrl) || !CommitPropertyPage())
-        return false;
-    QTreeWidgetItem* parent = target->parent();
-    const CTavelinItem& source = *ItemOf(dragged);
-    if (!CheckNesting(parent, ItemLevels(source)))
-        return false;
-    CTavelinItem* owner = ItemOf(parent);
-    CTavelin* menu = owner ? owner->m_pSubMenu.get() : TopMenuOf(parent);
-    CTavelinItem* anchor = ItemOf(target);
-    if (!menu || !anchor)
-        return false;
-    m_ctx.editor.BeginMacro(ctrl ? tr("Copy") : tr("Move"));
-    CTavelinItem* fresh = m_ctx.editor.InsertItemCopy(menu, owner, owner ? GetNodeDepth(parent) - 1 : 0, source);
-    while (fresh && menu->IndexOf(fresh) < menu->IndexOf(anchor) + (after ? 1 : -1))
-        if (!m_ctx.editor.MoveItem(menu, fresh, false))
-            break;
-    if (fresh && !ctrl)
-        RemoveItemNode(dragged);
-    m_ctx.editor.EndMacro();
-    if (QTreeWidgetItem* node = fresh ? NodeOf(fresh) : nullptr)
-        setCurrentItem(node);
-    emit CommandStateChanged();
-    return fresh != nullptr;
-}
-
-CAppletTavelinWizardView::DropWhere CAppletTavelinWizardView::DropWhereAt(const QTreeWidgetItem* target,
-                                                                          const QPoint& pos) const
-{
-    if (!target || !IsItemKind(GetNodeKind(target)))
-        return DropWhere::On;
-    const QRect row = visualItemRect(target);
-    const int band = std::max(3, row.height() / 4);
-    if (pos.y() < row.top() + band)
-        return DropWhere::Above;
-    if (pos.y() > row.bottom() - band)
-        return DropWhere::Below;
-    return DropWhere::On;
-}
-
-// Between two items when the pointer is near a row's edge and the drop may
-// land there; otherwise on the node, when it may land there.
-QTreeWidgetItem* CAppletTavelinWizardView::DropTargetAt(const QPoint& pos, bool ctrl, DropWhere& where) const
-{
-    QTreeWidgetItem* target = itemAt(pos);
-    where = DropWhereAt(target, pos);
-    if (where != DropWhere::On && CanDropBeside(m_hDragItem, target, ctrl))
-        return target;
-    where = DropWhere::On;
-    return CanDropOn(m_hDragItem, target, ctrl) ? target : nullptr;
-}
-
-// The drag carries no model data: the dragged node stays in m_hDragItem, so
-// only a drag that starts here can drop anything. No drag image is drawn.
 void CAppletTavelinWizardView::startDrag(Qt::DropActions)
 {
-    QTreeWidgetItem* node = currentItem();
-    if (!CanDragNode(node)) {
-        m_hDragItem = nullptr;
-        return;
-    }
-    m_hDragItem = node;
-    auto* drag = new QDrag(this);
-    auto* data = new QMimeData;
-    data->setData(DragMimeType(), QByteArray());
-    drag->setMimeData(data);
-    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
-    m_hDragItem = nullptr;
-    SetDropHighlight(nullptr);
-}
-
-bool CAppletTavelinWizardView::IsDragOfThisView(const QDropEvent* event) const
-{
-    return m_hDragItem && event->mimeData() && event->mimeData()->hasFormat(DragMimeType());
-}
-
-// Enter and move follow one rule: over a node that accepts the drop, show
-// the drop highlight and answer copy with Ctrl held, move without.
-bool CAppletTavelinWizardView::UpdateDropState(QDragMoveEvent* event)
-{
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    DropWhere where = DropWhere::On;
-    QTreeWidgetItem* target =
-        IsDragOfThisView(event) ? DropTargetAt(event->position().toPoint(), ctrl, where) : nullptr;
-    if (target) {
-        SetDropHighlight(target, where);
-        event->setDropAction(ctrl ? Qt::CopyAction : Qt::MoveAction);
-        event->accept();
-        return true;
-    }
-    SetDropHighlight(nullptr);
-    event->setDropAction(Qt::IgnoreAction);
-    event->ignore();
-    return false;
+    m_drag.StartDrag();
 }
 
 // A drag of this view is always let in, even over a node that refuses it:
 // an ignored enter would cut the view off from the drag's later moves.
 void CAppletTavelinWizardView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!IsDragOfThisView(event)) {
+    if (!m_drag.IsDragOfThisView(event)) {
         event->ignore();
         return;
     }
     setState(DraggingState);
-    if (!UpdateDropState(event))
+    if (!m_drag.Follow(event))
         event->accept();
 }
 
 void CAppletTavelinWizardView::dragMoveEvent(QDragMoveEvent* event)
 {
     QTreeWidget::dragMoveEvent(event);  // scrolls near the edges
-    UpdateDropState(event);
+    m_drag.Follow(event);
 }
 
 void CAppletTavelinWizardView::dragLeaveEvent(QDragLeaveEvent* event)
 {
-    SetDropHighlight(nullptr);
+    m_drag.SetHighlight(nullptr);
     QTreeWidget::dragLeaveEvent(event);
 }
 
 void CAppletTavelinWizardView::dropEvent(QDropEvent* event)
 {
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    DropWhere where = DropWhere::On;
-    QTreeWidgetItem* target =
-        IsDragOfThisView(event) ? DropTargetAt(event->position().toPoint(), ctrl, where) : nullptr;
-    SetDropHighlight(nullptr);
     stopAutoScroll();
     setState(NoState);
-    const bool dropped =
-        target && (where == DropWhere::On ? DropNode(m_hDragItem, target, ctrl)
-                                          : DropNodeBeside(m_hDragItem, target, where == DropWhere::Below, ctrl));
-    if (!dropped) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(ctrl ? Qt::CopyAction : Qt::MoveAction);
-    event->accept();
+    m_drag.Drop(event);
 }
 
-void CAppletTavelinWizardView::SetDropHighlight(QTreeWidgetItem* node, DropWhere where)
-{
-    if (m_hDropHighlight == node && m_eDropWhere == where)
-        return;
-    m_hDropHighlight = node;
-    m_eDropWhere = where;
-    viewport()->update();
-}
-
-// The drop target is framed and tinted in the selection's colour, so that it
-// stands apart from the selected (dragged) node while the pointer is over it;
-// a drop between items shows as a line at the edge where it lands.
 void CAppletTavelinWizardView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                                        const QModelIndex& index) const
 {
     QTreeWidget::drawRow(painter, option, index);
-    if (!m_hDropHighlight || itemFromIndex(index) != m_hDropHighlight)
-        return;
-    const QColor colour = palette().color(QPalette::Highlight);
-    if (m_eDropWhere != DropWhere::On) {
-        // The insertion line, from the text's start, at the edge the drop takes.
-        const int y = m_eDropWhere == DropWhere::Above ? option.rect.top() + 1 : option.rect.bottom() - 1;
-        const int left = visualItemRect(m_hDropHighlight).left();
-        painter->save();
-        painter->setPen(QPen(colour, 2));
-        painter->drawLine(left, y, option.rect.right() - 2, y);
-        painter->drawLine(left, y - 3, left, y + 3);
-        painter->restore();
-        return;
-    }
-    QColor tint = colour;
-    tint.setAlpha(56);
-    painter->save();
-    const QRect row = option.rect.adjusted(1, 0, -2, -1);
-    painter->fillRect(row, tint);
-    painter->setPen(QPen(colour, 2, Qt::DashLine));
-    painter->drawRect(row.adjusted(1, 1, 0, 0));
-    painter->restore();
+    m_drag.PaintHighlight(painter, option, index);
 }
 
 // A press on a node may start a drag; once that drag ran or was refused (the

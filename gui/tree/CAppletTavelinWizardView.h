@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 #include "CMenuTreeMirror.h"
+#include "CTreeDragDrop.h"
 
 class CAppletTavelinWizardDoc;
 class CPropertyFrame;
@@ -12,8 +13,8 @@ class QAction;
 class QMenu;
 
 // The menu tree with its commands: the structure commands (through the model
-// editor), the clipboard, drag and drop, the context menu and the property
-// frame it owns. The nodes follow the model in CMenuTreeMirror.
+// editor), the clipboard, drag and drop (CTreeDragDrop), the context menu and
+// the property frame it owns. The nodes follow the model in CMenuTreeMirror.
 class CAppletTavelinWizardView : public CMenuTreeMirror {
     Q_OBJECT
 public:
@@ -41,24 +42,37 @@ public:
     bool PasteItemUnder(QTreeWidgetItem* target, const CTavelinItem& item);
     // Takes the item of node out of the model (cut, moving drop).
     void RemoveItemNode(QTreeWidgetItem* node);
-    bool CanDragNode(const QTreeWidgetItem* node) const;
-    bool CanDropOn(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target, bool ctrl) const;
+    bool CanDragNode(const QTreeWidgetItem* node) const { return m_drag.CanDragNode(node); }
+    bool CanDropOn(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target, bool ctrl) const
+    {
+        return m_drag.CanDropOn(dragged, target, ctrl);
+    }
     // A drop of dragged on target: a copy with ctrl, a move without. False
     // when refused.
-    bool DropNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool ctrl);
-    // Where a drop lands relative to the node under the pointer: on it (as
-    // its first child), or between it and its neighbour above or below.
-    enum class DropWhere { On, Above, Below };
+    bool DropNode(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool ctrl)
+    {
+        return m_drag.DropNode(dragged, target, ctrl);
+    }
+    using DropWhere = CTreeDragDrop::DropWhere;
     // Near the top or bottom edge of an item's row, between; else on it.
-    DropWhere DropWhereAt(const QTreeWidgetItem* target, const QPoint& pos) const;
+    DropWhere DropWhereAt(const QTreeWidgetItem* target, const QPoint& pos) const
+    {
+        return m_drag.DropWhereAt(target, pos);
+    }
     // A drop of dragged beside target (after it when after), as target's
     // sibling: a copy with ctrl, a move without. False when refused.
-    bool CanDropBeside(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target, bool ctrl) const;
-    bool DropNodeBeside(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool after, bool ctrl);
-    QTreeWidgetItem* DropHighlight() const { return m_hDropHighlight; }
-    DropWhere DropHighlightWhere() const { return m_eDropWhere; }
+    bool CanDropBeside(const QTreeWidgetItem* dragged, const QTreeWidgetItem* target, bool ctrl) const
+    {
+        return m_drag.CanDropBeside(dragged, target, ctrl);
+    }
+    bool DropNodeBeside(QTreeWidgetItem* dragged, QTreeWidgetItem* target, bool after, bool ctrl)
+    {
+        return m_drag.DropNodeBeside(dragged, target, after, ctrl);
+    }
+    QTreeWidgetItem* DropHighlight() const { return m_drag.Highlight(); }
+    DropWhere DropHighlightWhere() const { return m_drag.HighlightWhere(); }
     // The format of the (empty) data that a drag out of this view carries.
-    static QString DragMimeType();
+    static QString DragMimeType() { return CTreeDragDrop::DragMimeType(); }
 
     // --- context menu --------------------------------------------------------
     QMenu* ContextMenu() const { return m_pContextMenu; }
@@ -110,6 +124,8 @@ private slots:
     void OnCurrentNodeChanged();
 
 private:
+    friend class CTreeDragDrop;  // drops go through the property page and the nesting check
+
     void CreateContextMenu();
     QTreeWidgetItem* SelectedNode() const { return currentItem(); }
     void Move(bool up);
@@ -117,24 +133,19 @@ private:
     bool CommitPropertyPage();
     bool CopySelection();
     bool CheckNesting(const QTreeWidgetItem* target, int itemLevels);
+    bool CheckNesting(const QTreeWidgetItem* target, const CTavelinItem& item);
     QTreeWidgetItem* ExpandTo(QTreeWidgetItem* target, const CTavelinItem* item);
     void ShowPropertyFor(QTreeWidgetItem* node);
     // Creates the frame on first use and shows what the selection needs.
     void ShowProperty();
     void PlacePropertyFrame();
-    bool UpdateDropState(QDragMoveEvent* event);
-    void SetDropHighlight(QTreeWidgetItem* node, DropWhere where = DropWhere::On);
-    // The drop target and place for the pointer at pos; null when refused.
-    QTreeWidgetItem* DropTargetAt(const QPoint& pos, bool ctrl, DropWhere& where) const;
-    bool IsDragOfThisView(const QDropEvent* event) const;
 
     QMenu* m_pContextMenu = nullptr;
     QAction* m_pActProperty = nullptr;
     QAction* m_pActVisible = nullptr;
     QAction* m_pActMoveUp = nullptr;
     QAction* m_pActMoveDown = nullptr;
-    QTreeWidgetItem* m_hDropHighlight = nullptr;
-    DropWhere m_eDropWhere = DropWhere::On;
+    CTreeDragDrop m_drag{*this, m_hDragItem};
     // Property hid the frame for a top-level menu; selecting another node
     // shows it again.
     bool m_bFrameHiddenForMenu = false;

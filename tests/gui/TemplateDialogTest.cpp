@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "FrameFixture.h"
 #include "core/io/CStdFileSystem.h"
@@ -11,6 +12,7 @@
 #include "gui/dialogs/CDlgNewMenu.h"
 #include "gui/dialogs/CDlgSaveTemplate.h"
 #include "gui/dialogs/CTemplateList.h"
+#include "gui/preview/CTemplatePictures.h"
 
 namespace {
 
@@ -59,6 +61,18 @@ TEST_F(TemplateDialog, NewDialogPicksOrRefusesWithoutTemplates)
     empty.OnOK();
     EXPECT_EQ(prompts.messages, QStringList{CDlgNewMenu::kNoSelection});
     EXPECT_NE(empty.result(), int(QDialog::Accepted));
+}
+
+// A context that does not draw (no engine to draw with): New then draws no
+// pictures and keeps no one waiting for them.
+TEST_F(TemplateDialog, NewWithoutTheBrowserEngineDrawsNoPictures)
+{
+    SetNames("Normal,solid button");
+    CDlgNewMenu dialog(DialogContext());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.Pictures()->IsDone(); }, 5000));
+    EXPECT_EQ(dialog.Pictures()->Drawn(), 0);
+    EXPECT_EQ(dialog.List()->Names(), QStringList({"Normal", "solid button"}));
 }
 
 TEST_F(TemplateDialog, SaveAsTemplateRefusesTakenAndUnstorableNames)

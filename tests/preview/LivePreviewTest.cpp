@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 // The Live Preview pane in a real browser engine: what it shows is read
 // back from the page's DOM.
+#include <QApplication>
 #include <QDir>
 #include <QDockWidget>
 #include <QEventLoop>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,26 +25,12 @@
 #include "gui/FrameFixture.h"
 #include "gui/preview/CLivePreviewPane.h"
 #include "gui/preview/IPreviewBrowser.h"
+#include "gui/props/CPropertyFrame.h"
+#include "preview/PageScript.h"
 
 namespace {
 
 constexpr int kWaitMs = 20000;
-
-QVariant RunJs(IPreviewBrowser* page, const QString& script)
-{
-    // The answer may come after a timeout: it lands in state, not on this stack.
-    struct Answer {
-        QVariant value;
-        bool done = false;
-    };
-    auto state = std::make_shared<Answer>();
-    page->Run(script, [state](const QVariant& value) {
-        state->value = value;
-        state->done = true;
-    });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return state->done; }, kWaitMs)) << script.toStdString();
-    return state->value;
-}
 
 QStringList Labels(IPreviewBrowser* page)
 {
@@ -289,6 +277,36 @@ TEST_F(LivePreviewFrameTest, ClickInThePaneSelectsTheNodeInTheTree)
     // Hiding the pane is remembered.
     pane->toggleViewAction()->trigger();
     EXPECT_EQ(CAppSettings(settings).GetInt(CAppSettings::kLivePreview), 0);
+}
+
+// A label typed in the property window is drawn in the pane while the
+// author is still in the field, and goes into the history as one step.
+TEST_F(LivePreviewFrameTest, ATypedLabelReachesThePaneWithoutLeavingTheField)
+{
+    CAppSettings(settings).SetInt(CAppSettings::kLivePreview, 1);
+    ASSERT_TRUE(Start());
+    CLivePreviewPane* pane = Frame()->LivePreview();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pane->IsCurrent(); }, kWaitMs));
+    IPreviewBrowser* page = pane->Browser();
+    RunJs(page, Entry(0) + QStringLiteral(".querySelector('.tv-item').click()"));
+    CAppletTavelinWizardView* tree = Frame()->TreeView();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tree->ItemOf(tree->currentItem()) != nullptr; }, kWaitMs));
+    tree->OnProperty();
+    ASSERT_NE(tree->PropertyFrame(), nullptr);
+    auto* label = tree->PropertyFrame()->findChild<QPlainTextEdit*>(QStringLiteral("Label"));
+    ASSERT_NE(label, nullptr);
+    QApplication::setActiveWindow(tree->PropertyFrame());
+    label->setFocus();
+    const int steps = Context().editor.History().count();
+
+    QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(label, QStringLiteral("Typed"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Labels(page).value(0) == QStringLiteral("Typed"); }, kWaitMs));
+    QTest::keyClicks(label, QStringLiteral(" label"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Labels(page).value(0) == QStringLiteral("Typed label"); }, kWaitMs));
+    EXPECT_TRUE(label->hasFocus());
+    EXPECT_EQ(label->toPlainText(), QStringLiteral("Typed label"));
+    EXPECT_EQ(Context().editor.History().count(), steps + 1);
 }
 
 // Where the pane was put is where it comes back at the next start, docked
