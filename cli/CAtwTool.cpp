@@ -218,14 +218,14 @@ int CAtwTool::CheckLinks(const std::string& page)
 {
     if (!OpenPage(page))
         return kFailure;
+    // Each line is printed as it is found: a large project's report is never held whole.
     CLinkChecker checker(m_fs, page);
-    const auto findings = checker.Run(m_params);
-    bool broken = false;
-    for (const std::string& line : CLinkChecker::Lines(findings, checker.Checked()))
-        Print(line + "\n");
-    for (const auto& finding : findings)
-        broken = broken || finding.m_bBroken;
-    return broken ? kFailure : kSuccess;
+    checker.Run(m_params, [this](const CLinkChecker::CFinding& finding) {
+        m_out.write(finding.m_strText.data(), static_cast<std::streamsize>(finding.m_strText.size()));
+        m_out.put('\n');
+    });
+    Print(CLinkChecker::Summary(checker.Broken(), checker.External(), checker.Checked()) + "\n");
+    return checker.Broken() > 0 ? kFailure : kSuccess;
 }
 
 // Copies that failed are named on standard error and make the exit status 1,
