@@ -169,30 +169,47 @@ int CAtwTool::New(int index, const std::string& newPage)
 // standard error.
 int CAtwTool::Import(const std::string& source, int index, int list, const std::string& newPage)
 {
-    CMenuImport import;
+    if (!MayWrite(newPage))
+        return kFailure;
     CImportNode root;
+    if (!ReadSource(source, list, newPage, root) || !LoadTemplate(index))
+        return kFailure;
+    CImportBuilder::BuildProject(m_params, root);
+    // The structure read is done with before the save builds the page.
+    root.m_children.clear();
+    root.m_children.shrink_to_fit();
+    return SaveAs(newPage);
+}
+
+// The menu structure of source into root, its links leading from newPage's
+// folder. The parse tree of a page, the largest thing an import holds, is
+// gone when this returns.
+bool CAtwTool::ReadSource(const std::string& source, int list, const std::string& newPage, CImportNode& root)
+{
+    CMenuImport import;
     // Both paths from the root, so that the way from the new page's folder
     // to the source's can be written into the links.
     std::error_code error;
     const std::string from = std::filesystem::absolute(source, error).string();
     const std::string to = std::filesystem::absolute(newPage, error).string();
-    if (!MayWrite(newPage))
-        return kFailure;
-    if (!import.Load(m_fs, from.empty() ? source : from))
-        return Fail(import.Error());
+    if (!import.Load(m_fs, from.empty() ? source : from)) {
+        Fail(import.Error());
+        return false;
+    }
     const size_t count = import.Candidates().size();
-    if (list > 0 && static_cast<size_t>(list) >= count)
-        return Fail(CPath::FileName(source) + ": there is no list " + std::to_string(list) + "; the page offers " +
-                    std::to_string(count) + " (atw import --list " + source + " prints them).");
-    if (!import.Import(root, static_cast<size_t>(list)))
-        return Fail(import.Error());
+    if (list > 0 && static_cast<size_t>(list) >= count) {
+        Fail(CPath::FileName(source) + ": there is no list " + std::to_string(list) + "; the page offers " +
+             std::to_string(count) + " (atw import --list " + source + " prints them).");
+        return false;
+    }
+    if (!import.Import(root, static_cast<size_t>(list))) {
+        Fail(import.Error());
+        return false;
+    }
     for (const std::string& note : import.Notes())
         m_err << note << '\n';
     import.LinkFrom(root, to.empty() ? newPage : to);
-    if (!LoadTemplate(index))
-        return kFailure;
-    CImportBuilder::BuildProject(m_params, root);
-    return SaveAs(newPage);
+    return true;
 }
 
 int CAtwTool::ListCandidates(const std::string& source)
