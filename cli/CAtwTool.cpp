@@ -98,6 +98,7 @@ bool CAtwTool::OpenPage(const std::string& page)
     PrintWarnings(result.Warnings());
     if (!result)
         Fail(result.Error());
+    ReturnFreedMemory();  // the file's bytes and what reading them took
     return result.Ok();
 }
 
