@@ -230,6 +230,15 @@ void BM_LoadPeakMemory(benchmark::State& state)
 }
 }  // namespace
 
+// Makes the project of the size, nothing more: with ATW_BENCH_KEEP it stays
+// for the whole-process runs of bench/endtoend.py at a million items.
+void BM_MakeProject(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Generated(static_cast<int>(state.range(0))).page.size());
+}
+
+BENCHMARK(BM_MakeProject)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFloor_ReadScan)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BuildPageFloor_Append)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveFloor_WriteRename)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

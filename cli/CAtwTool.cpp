@@ -3,6 +3,11 @@
 #include "CAtwTool.h"
 
 #include <filesystem>
+#ifdef ATW_WITH_MIMALLOC
+#include <mimalloc.h>
+#else
+#include <malloc.h>
+#endif
 #include <string>
 #include <utility>
 
@@ -18,6 +23,20 @@
 #include "core/publish/CPageWriter.h"
 #include "core/settings/CAppSettings.h"
 #include "core/templates/CTemplateStore.h"
+
+namespace {
+// Gives the memory freed so far back to the system at once: the allocator
+// would otherwise keep it a while, and what the command builds next, in
+// blocks of other sizes, would take fresh pages on top of it.
+void ReturnFreedMemory()
+{
+#ifdef ATW_WITH_MIMALLOC
+    mi_collect(true);
+#else
+    malloc_trim(0);
+#endif
+}
+}  // namespace
 
 CAtwTool::CAtwTool(IFileSystem& fs, CIniSettings& settings, std::string programDir, std::ostream& out,
                    std::ostream& err)
@@ -79,6 +98,7 @@ bool CAtwTool::OpenPage(const std::string& page)
     PrintWarnings(result.Warnings());
     if (!result)
         Fail(result.Error());
+    ReturnFreedMemory();  // the file's bytes and what reading them took
     return result.Ok();
 }
 
@@ -169,30 +189,49 @@ int CAtwTool::New(int index, const std::string& newPage)
 // standard error.
 int CAtwTool::Import(const std::string& source, int index, int list, const std::string& newPage)
 {
-    CMenuImport import;
+    if (!MayWrite(newPage))
+        return kFailure;
     CImportNode root;
+    if (!ReadSource(source, list, newPage, root) || !LoadTemplate(index))
+        return kFailure;
+    ReturnFreedMemory();  // the page's parse tree
+    CImportBuilder::BuildProject(m_params, root);
+    // The structure read is done with before the save builds the page.
+    root.m_children.clear();
+    root.m_children.shrink_to_fit();
+    ReturnFreedMemory();
+    return SaveAs(newPage);
+}
+
+// The menu structure of source into root, its links leading from newPage's
+// folder. The parse tree of a page, the largest thing an import holds, is
+// gone when this returns.
+bool CAtwTool::ReadSource(const std::string& source, int list, const std::string& newPage, CImportNode& root)
+{
+    CMenuImport import;
     // Both paths from the root, so that the way from the new page's folder
     // to the source's can be written into the links.
     std::error_code error;
     const std::string from = std::filesystem::absolute(source, error).string();
     const std::string to = std::filesystem::absolute(newPage, error).string();
-    if (!MayWrite(newPage))
-        return kFailure;
-    if (!import.Load(m_fs, from.empty() ? source : from))
-        return Fail(import.Error());
+    if (!import.Load(m_fs, from.empty() ? source : from)) {
+        Fail(import.Error());
+        return false;
+    }
     const size_t count = import.Candidates().size();
-    if (list > 0 && static_cast<size_t>(list) >= count)
-        return Fail(CPath::FileName(source) + ": there is no list " + std::to_string(list) + "; the page offers " +
-                    std::to_string(count) + " (atw import --list " + source + " prints them).");
-    if (!import.Import(root, static_cast<size_t>(list)))
-        return Fail(import.Error());
+    if (list > 0 && static_cast<size_t>(list) >= count) {
+        Fail(CPath::FileName(source) + ": there is no list " + std::to_string(list) + "; the page offers " +
+             std::to_string(count) + " (atw import --list " + source + " prints them).");
+        return false;
+    }
+    if (!import.Import(root, static_cast<size_t>(list))) {
+        Fail(import.Error());
+        return false;
+    }
     for (const std::string& note : import.Notes())
         m_err << note << '\n';
     import.LinkFrom(root, to.empty() ? newPage : to);
-    if (!LoadTemplate(index))
-        return kFailure;
-    CImportBuilder::BuildProject(m_params, root);
-    return SaveAs(newPage);
+    return true;
 }
 
 int CAtwTool::ListCandidates(const std::string& source)
@@ -218,14 +257,14 @@ int CAtwTool::CheckLinks(const std::string& page)
 {
     if (!OpenPage(page))
         return kFailure;
+    // Each line is printed as it is found: a large project's report is never held whole.
     CLinkChecker checker(m_fs, page);
-    const auto findings = checker.Run(m_params);
-    bool broken = false;
-    for (const std::string& line : CLinkChecker::Lines(findings, checker.Checked()))
-        Print(line + "\n");
-    for (const auto& finding : findings)
-        broken = broken || finding.m_bBroken;
-    return broken ? kFailure : kSuccess;
+    checker.Run(m_params, [this](const CLinkChecker::CFinding& finding) {
+        m_out.write(finding.m_strText.data(), static_cast<std::streamsize>(finding.m_strText.size()));
+        m_out.put('\n');
+    });
+    Print(CLinkChecker::Summary(checker.Broken(), checker.External(), checker.Checked()) + "\n");
+    return checker.Broken() > 0 ? kFailure : kSuccess;
 }
 
 // Copies that failed are named on standard error and make the exit status 1,

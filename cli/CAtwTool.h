@@ -13,6 +13,7 @@
 #include "core/settings/CIniSettings.h"
 
 class CToolArgs;
+struct CImportNode;
 
 // Runs one command of the atw tool on the core: the project commands here,
 // the template commands in CTemplateCommands. Results go to out unchanged,
@@ -54,6 +55,7 @@ private:
     int Export(const std::string& page, const std::string& newPage);
     int New(int index, const std::string& newPage);
     int Import(const std::string& source, int index, int list, const std::string& newPage);
+    bool ReadSource(const std::string& source, int list, const std::string& newPage, CImportNode& root);
     // atw import --list: the lists of a page, numbered as --list takes them.
     int ListCandidates(const std::string& source);
     int CheckLinks(const std::string& page);

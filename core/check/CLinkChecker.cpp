@@ -113,12 +113,13 @@ std::string CLinkChecker::FileProblem(const std::string& written)
     std::string file = path.empty() ? m_strPage : path.front() == '/' ? path : CPath::Join(m_strFolder, path);
     while (file.size() > 1 && file.back() == '/')
         file.pop_back();
-    if (path.empty() && !m_fs.IsRegularFile(file))
+    const IFileSystem::Kind kind = m_fs.KindOf(file);
+    if (path.empty() && kind != IFileSystem::Kind::Regular)
         return {};  // the page itself, not written yet
     // A folder without an index page shows as a list of its files.
-    if (m_fs.IsDirectory(file))
+    if (kind == IFileSystem::Kind::Directory)
         return {};
-    if (!m_fs.IsRegularFile(file))
+    if (kind != IFileSystem::Kind::Regular)
         return LeavesFolder(path) ? "no such file; the link leads out of the page's folder" : "no such file";
     // "#top" and "#" lead to the top of any page.
     std::string lower = fragment;
@@ -150,7 +151,8 @@ bool CLinkChecker::LeavesFolder(const std::string& path)
     return false;
 }
 
-void CLinkChecker::CheckItem(const CTavelinItem& item, const std::string& path, std::vector<CFinding>& out)
+void CLinkChecker::CheckItem(const CTavelinItem& item, const std::vector<const CTavelinItem*>& chain,
+                             const Report& report)
 {
     const std::pair<const char*, std::string_view> references[] = {
         {"link", item.m_strLink},        {"image", item.m_strNormalImage}, {"image", item.m_strOverImage},
@@ -162,23 +164,33 @@ void CLinkChecker::CheckItem(const CTavelinItem& item, const std::string& path, 
         const std::string address(view);
         bool external = false;
         const std::string problem = Problem(address, kind[0] != 'l', external);
-        if (external)
-            out.push_back({&item, path + ": external " + kind + " \"" + address + "\", not checked", false});
-        else if (!problem.empty())
-            out.push_back({&item, path + ": broken " + kind + " \"" + address + "\": " + problem, true});
+        if (external) {
+            ++m_nExternal;
+            report({&item, ItemPath(chain) + ": external " + kind + " \"" + address + "\", not checked", false});
+        } else if (!problem.empty()) {
+            ++m_nBroken;
+            report({&item, ItemPath(chain) + ": broken " + kind + " \"" + address + "\": " + problem, true});
+        }
     }
 }
 
 std::vector<CLinkChecker::CFinding> CLinkChecker::Run(const CAppletParameters& params)
 {
-    m_nChecked = 0;
     std::vector<CFinding> findings;
+    Run(params, [&findings](const CFinding& finding) { findings.push_back(finding); });
+    return findings;
+}
+
+void CLinkChecker::Run(const CAppletParameters& params, const Report& report)
+{
+    m_nChecked = 0;
+    m_nBroken = 0;
+    m_nExternal = 0;
     for (const auto& top : params.m_arrMenus)
         CItemWalk::Walk(*top, [&](const CItemWalk::CStep& step) {
-            CheckItem(step.item, ItemPath(step.path), findings);
+            CheckItem(step.item, step.path, report);
             return CItemWalk::Next::Into;
         });
-    return findings;
 }
 
 std::vector<std::string> CLinkChecker::Lines(const std::vector<CFinding>& findings, int checked)
@@ -189,8 +201,12 @@ std::vector<std::string> CLinkChecker::Lines(const std::vector<CFinding>& findin
         lines.push_back(finding.m_strText);
         broken += finding.m_bBroken ? 1 : 0;
     }
-    const size_t external = findings.size() - static_cast<size_t>(broken);
-    lines.push_back(std::to_string(broken) + (broken == 1 ? " broken reference, " : " broken references, ") +
-                    std::to_string(external) + " external, " + std::to_string(checked) + " checked.");
+    lines.push_back(Summary(broken, static_cast<int>(findings.size()) - broken, checked));
     return lines;
+}
+
+std::string CLinkChecker::Summary(int broken, int external, int checked)
+{
+    return std::to_string(broken) + (broken == 1 ? " broken reference, " : " broken references, ") +
+           std::to_string(external) + " external, " + std::to_string(checked) + " checked.";
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -27,18 +28,29 @@ public:
         bool m_bBroken = false;  // false: external, listed only
     };
 
+    using Report = std::function<void(const CFinding&)>;
+
     CLinkChecker(IFileSystem& fs, std::string pagePath);
 
     std::vector<CFinding> Run(const CAppletParameters& params);
+    // The same findings handed to report one at a time as the walk meets
+    // them, none kept: a large project's report is written as it goes.
+    void Run(const CAppletParameters& params, const Report& report);
     // The report lines, and a closing count ("2 broken links, 1 external, 12 checked.").
     static std::vector<std::string> Lines(const std::vector<CFinding>& findings, int checked);
+    // That closing count alone.
+    static std::string Summary(int broken, int external, int checked);
+    // The counts of the last Run.
     int Checked() const { return m_nChecked; }
+    int Broken() const { return m_nBroken; }
+    int External() const { return m_nExternal; }
 
     // "Products > Software": the labels from the top-level item down, each on one line.
     static std::string ItemPath(const std::vector<const CTavelinItem*>& chain);
 
 private:
-    void CheckItem(const CTavelinItem& item, const std::string& path, std::vector<CFinding>& out);
+    // chain: the item's path from the top-level item down, named only in a finding.
+    void CheckItem(const CTavelinItem& item, const std::vector<const CTavelinItem*>& chain, const Report& report);
     // Empty when the address is sound; else why not. external is set for one not checked.
     std::string Problem(const std::string& address, bool media, bool& external);
     // The same for an address that is not external, from the disk.
@@ -54,4 +66,6 @@ private:
     std::map<std::string, std::optional<std::set<std::string>>> m_anchors;
     std::unordered_map<std::string, std::string> m_problems;  // by address, once looked up
     int m_nChecked = 0;
+    int m_nBroken = 0;
+    int m_nExternal = 0;
 };

@@ -63,6 +63,43 @@ std::string CProjectText::Compose(const std::string& section)
     return ComposeOnce(section);
 }
 
+// As Compose, the plain pass given up at the first field that needs the
+// escapes and the sink emptied for the second.
+bool CProjectText::Write(const std::string& section, IByteSink& sink)
+{
+    m_bEscapes = false;
+    m_bNeedsEscapes = false;
+    m_bHaveLast = false;
+    const bool written = WriteOnce(section, sink);
+    if (!m_bNeedsEscapes)
+        return written;
+    m_bEscapes = true;
+    m_bHaveLast = false;
+    return sink.Restart() && WriteOnce(section, sink);
+}
+
+bool CProjectText::WriteOnce(const std::string& section, IByteSink& sink)
+{
+    CNumberingWalk walk(m_params, false, m_state);
+    const auto& menus = walk.Run();
+    // One buffer, its capacity kept: the pieces never take fresh pages.
+    std::string piece;
+    piece.reserve(kPiece + kPiece / 4);
+    Head(section, piece);
+    for (size_t number = 0; number < menus.size(); ++number) {
+        AppendMenuLines(*menus[number], static_cast<int>(number), piece);
+        if (m_bNeedsEscapes && !m_bEscapes)
+            return false;
+        if (piece.size() >= kPiece) {
+            if (!sink.Write(piece))
+                return false;
+            piece.clear();
+        }
+    }
+    Tail(walk.StructureValue(), piece);
+    return sink.Write(piece);
+}
+
 void CProjectText::AddText(std::string& out, std::string_view text, bool label)
 {
     if (m_bEscapes) {

@@ -7,6 +7,7 @@
 
 #include "CWriteState.h"
 #include "core/io/CMediaFiles.h"
+#include "core/io/IByteSink.h"
 #include "core/model/CAppletParameters.h"
 
 // The model as project-file text (or as a section of the template file):
@@ -28,6 +29,11 @@ public:
     }
 
     std::string Compose(const std::string& section);
+    // The same bytes into sink, a piece of about kPiece bytes at a time, so
+    // that a large project's text is never held whole; false when the sink
+    // failed.
+    bool Write(const std::string& section, IByteSink& sink);
+    static constexpr size_t kPiece = size_t{1} << 20;
 
     // Compose in pieces, for a large project written a slice at a time:
     // Head, then AppendMenuLines for each menu of a project-mode numbering
@@ -62,6 +68,8 @@ private:
     using StyleKey = std::array<int, 39>;
 
     std::string ComposeOnce(const std::string& section);
+    // False when the sink failed or a field needs the escapes that this pass does not write.
+    bool WriteOnce(const std::string& section, IByteSink& sink);
     void AddText(std::string& out, std::string_view text, bool label = false);
     static MenuKey MenuKeyOf(const CTavelin& menu);
     static StyleKey StyleKeyOf(const CTavelin& menu);

@@ -2,20 +2,20 @@
 // SPDX-License-Identifier: MIT
 #include "CGumboOptions.h"
 
-#include <cstdlib>
 #include <new>
 
 namespace {
+// Through operator new, as the rest of the program allocates: where a
+// program puts that on another allocator (atw), the memory of a parse tree
+// once freed is what the project built next takes, not more.
 void* Allocate(void* /*userdata*/, size_t size)
 {
-    if (void* p = std::malloc(size))
-        return p;
-    throw std::bad_alloc();
+    return ::operator new(size);
 }
 
 void Release(void* /*userdata*/, void* p)
 {
-    std::free(p);
+    ::operator delete(p);
 }
 
 GumboOptions Make()

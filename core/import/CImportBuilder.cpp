@@ -42,25 +42,28 @@ std::unique_ptr<CTavelinItem> CImportBuilder::MakeItem(const CImportNode& node, 
 std::vector<std::unique_ptr<CTavelinItem>> CImportBuilder::BuildItems(const CImportNode& root, int depth) const
 {
     std::vector<std::unique_ptr<CTavelinItem>> items;
-    // Nodes whose children still wait to be built, with the menu that takes them.
-    std::vector<std::pair<const CImportNode*, CTavelin*>> pending;
+    // Nodes whose children still wait to be built, with the item whose
+    // sub-menu takes them. A leaf keeps the shared empty sub-menu: most
+    // items of a large import are leaves.
+    std::vector<std::pair<const CImportNode*, CTavelinItem*>> pending;
     for (const auto& child : root.m_children) {
         items.push_back(MakeItem(*child, depth));
-        pending.emplace_back(child.get(), items.back()->m_pSubMenu.get());
+        pending.emplace_back(child.get(), items.back().get());
     }
     std::vector<int> depths(pending.size(), depth + 1);
     while (!pending.empty()) {
-        auto [node, menu] = pending.back();
+        auto [node, item] = pending.back();
         const int level = depths.back();
         pending.pop_back();
         depths.pop_back();
         if (node->m_children.empty())
             continue;
+        CTavelin* menu = item->m_pSubMenu.get();
         if (const CTavelin* look = LookAt(level))
             menu->CopyStyle(*look);
         for (const auto& child : node->m_children) {
             menu->AddItem(MakeItem(*child, level), false);
-            pending.emplace_back(child.get(), menu->m_arrItems.back()->m_pSubMenu.get());
+            pending.emplace_back(child.get(), menu->m_arrItems.back().get());
             depths.push_back(level + 1);
         }
     }

@@ -122,9 +122,12 @@ bool CMenuImport::LoadText(std::string bytes, const std::string& name)
         if (const CNestingScan scan(bytes, kMaxLevels); !scan.Problem().empty())
             return Fail(scan.Problem());
     }
-    m_strBytes = std::move(bytes);
+    // A page's bytes go to its importer, whose parse tree points into them:
+    // a large page is held once.
     if (m_kind == Kind::Html)
-        m_html = std::make_unique<CHtmlMenuImporter>(m_strBytes);
+        m_html = std::make_unique<CHtmlMenuImporter>(std::move(bytes));
+    else
+        m_strBytes = std::move(bytes);
     return true;
 }
 

@@ -24,6 +24,27 @@ namespace {
 constexpr const char* kTempMark = ".tmp";
 constexpr const char* kJournalMark = ".journal";
 constexpr int kNameTries = 8;
+
+// A temporary file as the sink of a fill; a restart empties it.
+class CFileSink : public IByteSink {
+public:
+    explicit CFileSink(std::FILE* file) : m_file(file) {}
+    bool Write(std::string_view bytes) override
+    {
+        m_bOk = m_bOk && (bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), m_file) == bytes.size());
+        return m_bOk;
+    }
+    bool Restart() override
+    {
+        m_bOk = m_bOk && std::fflush(m_file) == 0 && ::ftruncate(::fileno(m_file), 0) == 0 &&
+                std::fseek(m_file, 0, SEEK_SET) == 0;
+        return m_bOk;
+    }
+
+private:
+    std::FILE* m_file;
+    bool m_bOk = true;
+};
 // The longest file name the file systems take, and the digits after a
 // temporary's prefix.
 constexpr size_t kNameMax = 255;
@@ -203,6 +224,11 @@ bool CFileCommit::WriteJournal(const std::string& journal) const
 
 bool CFileCommit::Stage(const std::string& path, const std::string& bytes)
 {
+    return Stage(path, [&bytes](IByteSink& sink) { return sink.Write(bytes); });
+}
+
+bool CFileCommit::Stage(const std::string& path, const Fill& fill)
+{
     const std::string target = Resolve(path);
     if (target.empty())
         return false;
@@ -210,9 +236,9 @@ bool CFileCommit::Stage(const std::string& path, const std::string& bytes)
     if (::stat(target.c_str(), &old) == 0) {
         if (!S_ISREG(old.st_mode))
             return false;  // never a folder, a device or a pipe
-        return Write(target, bytes, old.st_mode & 07777, true, old.st_gid);
+        return Write(target, fill, old.st_mode & 07777, true, old.st_gid);
     }
-    return errno == ENOENT && Write(target, bytes, 0666, false, static_cast<gid_t>(-1));
+    return errno == ENOENT && Write(target, fill, 0666, false, static_cast<gid_t>(-1));
 }
 
 bool CFileCommit::StageCopy(const std::string& path, const std::string& bytes, mode_t sourceMode)
@@ -220,12 +246,14 @@ bool CFileCommit::StageCopy(const std::string& path, const std::string& bytes, m
     struct stat old {};
     if (::lstat(path.c_str(), &old) == 0 && !S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode))
         return false;
-    return Write(path, bytes, sourceMode & 0666, false, static_cast<gid_t>(-1));
+    return Write(
+        path, [&bytes](IByteSink& sink) { return sink.Write(bytes); }, sourceMode & 0666, false,
+        static_cast<gid_t>(-1));
 }
 
 // The temporary is created with at most the final permissions; a replaced
 // file's exact mode and group are set on it before it is synced.
-bool CFileCommit::Write(const std::string& target, const std::string& bytes, mode_t mode, bool exactMode, gid_t group)
+bool CFileCommit::Write(const std::string& target, const Fill& fill, mode_t mode, bool exactMode, gid_t group)
 {
     CEntry entry;
     entry.m_strTarget = target;
@@ -239,7 +267,8 @@ bool CFileCommit::Write(const std::string& target, const std::string& bytes, mod
     if (!file)
         return false;
     m_entries.push_back(entry);
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    CFileSink sink(file);
+    bool ok = fill(sink);
     ok = std::fflush(file) == 0 && ok;
     const int fd = ::fileno(file);
     struct stat opened {};

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
+
+#include "IByteSink.h"
 
 class CStdFileSystem;
 
@@ -40,6 +43,9 @@ public:
     // A saved file: written where path's links lead, with the mode and group
     // of the file it replaces. Refuses a target that is not a regular file.
     bool Stage(const std::string& path, const std::string& bytes);
+    // The same with the content that fill writes into the temporary file.
+    using Fill = std::function<bool(IByteSink&)>;
+    bool Stage(const std::string& path, const Fill& fill);
     // A copy: replaces whatever file or link is at path, created with at most
     // the permissions of sourceMode.
     bool StageCopy(const std::string& path, const std::string& bytes, mode_t sourceMode);
@@ -54,7 +60,7 @@ private:
         bool m_bRenamed = false;
     };
 
-    bool Write(const std::string& target, const std::string& bytes, mode_t mode, bool exactMode, gid_t group);
+    bool Write(const std::string& target, const Fill& fill, mode_t mode, bool exactMode, gid_t group);
     bool KeepOld(CEntry& entry);
     bool WriteJournal(const std::string& journal) const;
     void RollBack();

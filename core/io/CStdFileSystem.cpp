@@ -114,6 +114,14 @@ bool CStdFileSystem::Exists(const std::string& path)
     return !path.empty() && fs::exists(fs::symlink_status(fs::path(path), ec));
 }
 
+IFileSystem::Kind CStdFileSystem::KindOf(const std::string& path)
+{
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0)
+        return Kind::Missing;
+    return S_ISREG(st.st_mode) ? Kind::Regular : S_ISDIR(st.st_mode) ? Kind::Directory : Kind::Other;
+}
+
 bool CStdFileSystem::IsSymbolicLink(const std::string& path)
 {
     std::error_code ec;
@@ -269,6 +277,20 @@ bool CStdFileSystem::WriteFilesAtomic(const std::vector<CFileWrite>& files, bool
         if (removeStale)
             CFileCommit::RemoveStale(CFileCommit::Resolve(file.m_strPath));
         if (!commit.Stage(file.m_strPath, file.m_strBytes))
+            return false;
+    }
+    return commit.Commit();
+}
+
+bool CStdFileSystem::FillFilesAtomic(const std::vector<CFileFill>& files, bool removeStale)
+{
+    CFileCommit commit(*this);
+    for (const CFileFill& file : files) {
+        if (file.m_strPath.empty())
+            return false;
+        if (removeStale)
+            CFileCommit::RemoveStale(CFileCommit::Resolve(file.m_strPath));
+        if (!commit.Stage(file.m_strPath, file.m_fill))
             return false;
     }
     return commit.Commit();

@@ -21,11 +21,13 @@ public:
     bool IsRegularFile(const std::string& path) override;
     bool IsDirectory(const std::string& path) override;
     bool Exists(const std::string& path) override;
+    Kind KindOf(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& bytes) override;
     bool ReadBytes(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size) override;
     void ReleaseBytes(std::string_view buffer, size_t from, size_t to) override;
     bool WriteFileAtomic(const std::string& path, const std::string& bytes) override;
     bool WriteFilesAtomic(const std::vector<CFileWrite>& files, bool removeStale = false) override;
+    bool FillFilesAtomic(const std::vector<CFileFill>& files, bool removeStale = false) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
     bool MakeDir(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;

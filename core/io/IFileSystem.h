@@ -3,11 +3,14 @@
 #pragma once
 
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "IByteSink.h"
 
 // The core's only door to the file system, so that tests can replace it.
 // Paths are 8-bit byte strings with the native separator.
@@ -18,6 +21,12 @@ public:
         std::string m_strPath;
         std::string m_strBytes;
     };
+    // One file of a save whose content fill writes into a sink a piece at a
+    // time (false when it could not), so that it is never held whole.
+    struct CFileFill {
+        std::string m_strPath;
+        std::function<bool(IByteSink&)> m_fill;
+    };
 
     virtual ~IFileSystem() = default;
 
@@ -26,6 +35,17 @@ public:
     virtual bool IsDirectory(const std::string& path) = 0;
     // True when anything (file, folder, device) exists at path.
     virtual bool Exists(const std::string& path) { return IsRegularFile(path) || IsDirectory(path); }
+    // What path leads to (links followed), in one look at the disk where the
+    // system allows it: a check of many paths asks once for each.
+    enum class Kind { Missing, Regular, Directory, Other };
+    virtual Kind KindOf(const std::string& path)
+    {
+        if (IsRegularFile(path))
+            return Kind::Regular;
+        if (IsDirectory(path))
+            return Kind::Directory;
+        return Exists(path) ? Kind::Other : Kind::Missing;
+    }
     // Reads the whole file; false when it cannot be opened or is not a
     // regular file (a pipe or a device is never read).
     virtual bool ReadFile(const std::string& path, std::string& bytes) = 0;
@@ -76,6 +96,20 @@ public:
         }
         return false;
     }
+    // WriteFilesAtomic with contents written in pieces: each temporary file
+    // is filled through its sink as its fill runs. Here each content is
+    // gathered into a string first, for file systems that only keep strings.
+    virtual bool FillFilesAtomic(const std::vector<CFileFill>& files, bool removeStale = false)
+    {
+        std::vector<CFileWrite> writes;
+        for (const CFileFill& file : files) {
+            CStringSink sink;
+            if (!file.m_fill(sink))
+                return false;
+            writes.push_back({file.m_strPath, std::move(sink.m_strBytes)});
+        }
+        return WriteFilesAtomic(writes, removeStale);
+    }
     // Copies a file, replacing an existing target (through a temporary file).
     // The copy never gets wider permissions than the source.
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
@@ -119,4 +153,19 @@ public:
     // cannot be written) the save goes ahead unlocked and fails on its own.
     virtual bool Lock(const std::string& /*path*/) { return true; }
     virtual void Unlock(const std::string& /*path*/) {}
+
+private:
+    struct CStringSink : IByteSink {
+        std::string m_strBytes;
+        bool Write(std::string_view bytes) override
+        {
+            m_strBytes += bytes;
+            return true;
+        }
+        bool Restart() override
+        {
+            m_strBytes.clear();
+            return true;
+        }
+    };
 };

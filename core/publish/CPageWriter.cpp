@@ -240,8 +240,13 @@ bool CPageWriter::SaveProject(const std::string& file, const std::string& folder
     m_media.CopyInto(m_params.m_strBackAudio, folder);
     CopyItemMedia(folder, folder, false);
 
-    const std::string project = CProjectText(m_params, m_media, false).Compose("Tavelin1.0");
-    return m_fs.WriteFilesAtomic({{projectFile, project}, {file, pageText}}, true) || Fail();
+    // The project file goes to its temporary file a piece at a time: at a
+    // million items its text would be the largest thing the save holds.
+    CProjectText project(m_params, m_media, false);
+    const std::vector<IFileSystem::CFileFill> files = {
+        {projectFile, [&project](IByteSink& sink) { return project.Write("Tavelin1.0", sink); }},
+        {file, [&pageText](IByteSink& sink) { return sink.Write(pageText); }}};
+    return m_fs.FillFilesAtomic(files, true) || Fail();
 }
 
 bool CPageWriter::WriteTemplate(const std::string& folder, const std::string& templateName)

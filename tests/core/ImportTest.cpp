@@ -703,6 +703,10 @@ TEST(Import, ItemsTakeTheLooksOfTheTemplateByDepth)
     // Deeper than the template goes: the deepest look it has.
     EXPECT_EQ(level1.GetItem(0)->m_pSubMenu->m_nItemWidth, 90);
     EXPECT_EQ(built.GetItem(1)->m_strLabel, "D");
+    // Leaves keep the shared empty sub-menu (a large import is mostly leaves).
+    EXPECT_FALSE(level1.GetItem(0)->m_pSubMenu.IsShared());
+    EXPECT_TRUE(level1.GetItem(0)->m_pSubMenu->GetItem(0)->m_pSubMenu.IsShared());
+    EXPECT_TRUE(built.GetItem(1)->m_pSubMenu.IsShared());
 }
 
 TEST(Find, NextMatchInTreeOrderWrapsAroundOnABigTree)

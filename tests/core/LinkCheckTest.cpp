@@ -74,3 +74,38 @@ TEST(LinkCheck, ReportsBrokenAndExternalReferencesByItemPath)
     EXPECT_TRUE(findings[0].m_bBroken);
     EXPECT_FALSE(findings[1].m_bBroken);
 }
+
+// A large project's report is handed out line by line as Run finds it, the
+// same lines as the list; each distinct address is looked up on the disk
+// once, however many items share it and whether or not it is there.
+TEST(LinkCheck, StreamsTheReportAndLooksUpEachAddressOnce)
+{
+    MemoryFileSystem fs;
+    fs.m_dirs = {"/site", "/site/docs"};
+    fs.m_files["/site/menu.htm"] = "<p>menu</p>";
+    fs.m_files["/site/a.html"] = "<p>a</p>";
+    fs.m_files["/site/img/b.gif"] = "GIF89a";
+
+    CAppletParameters params;
+    CTavelin* top = params.AddTopMenu();
+    const char* const links[] = {"a.html", "gone.html", "docs/", "gone.html", "a.html", "http://x.example/", ""};
+    top->SetItemCount(60, false);
+    for (int i = 0; i < 60; ++i) {
+        CTavelinItem* item = top->GetItem(i);
+        item->m_strLabel = "Item " + std::to_string(i);
+        item->m_strLink = links[i % 7];
+        item->m_strNormalImage = i % 2 ? "img/b.gif" : "img/missing.gif";
+    }
+    CLinkChecker checker(fs, "/site/menu.htm");
+    const auto findings = checker.Run(params);
+    const std::vector<std::string> expected = CLinkChecker::Lines(findings, checker.Checked());
+    fs.m_nQuestions = 0;
+    std::vector<std::string> streamed;
+    CLinkChecker again(fs, "/site/menu.htm");
+    again.Run(params, [&streamed](const CLinkChecker::CFinding& finding) { streamed.push_back(finding.m_strText); });
+    streamed.push_back(CLinkChecker::Summary(again.Broken(), again.External(), again.Checked()));
+    EXPECT_EQ(streamed, expected);
+    EXPECT_EQ(expected.back(), "48 broken references, 8 external, 104 checked.");
+    // a.html, gone.html, docs, img/b.gif, img/missing.gif
+    EXPECT_EQ(fs.m_nQuestions, 5);
+}

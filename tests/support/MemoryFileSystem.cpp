@@ -14,6 +14,12 @@ bool MemoryFileSystem::IsDirectory(const std::string& path)
     return m_dirs.count(path) != 0;
 }
 
+IFileSystem::Kind MemoryFileSystem::KindOf(const std::string& path)
+{
+    ++m_nQuestions;
+    return m_files.count(path) != 0 ? Kind::Regular : m_dirs.count(path) != 0 ? Kind::Directory : Kind::Missing;
+}
+
 bool MemoryFileSystem::ReadFile(const std::string& path, std::string& bytes)
 {
     const auto found = m_files.find(path);

@@ -15,6 +15,7 @@ class MemoryFileSystem : public IFileSystem {
 public:
     bool IsRegularFile(const std::string& path) override;
     bool IsDirectory(const std::string& path) override;
+    Kind KindOf(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& bytes) override;
     bool WriteFileAtomic(const std::string& path, const std::string& bytes) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
@@ -25,7 +26,7 @@ public:
     std::map<std::string, std::string> m_files;
     std::set<std::string> m_dirs;
     std::set<std::string> m_readOnly;
-    int m_nQuestions = 0;  // IsRegularFile/IsDirectory calls, to prove caching
+    int m_nQuestions = 0;  // IsRegularFile/IsDirectory/KindOf calls, to prove caching
 
 private:
     bool Writable(const std::string& path) const;
