@@ -201,6 +201,10 @@ Sie kann nicht geöffnet werden.</translation>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
+    <message>
+        <source>Menu tree</source>
+        <translation>Menübaum</translation>
+    </message>
 </context>
 <context>
     <name>CAutoSaver</name>
@@ -245,8 +249,12 @@ Sie kann nicht geöffnet werden.</translation>
         <translation>Der Wiederherstellungsordner %1 gehört nicht Ihnen (oder ist ein Link auf einen Ordner, der nicht Ihnen gehört). Er wird nicht benutzt: Nicht gespeicherte Änderungen werden nicht automatisch gesichert.</translation>
     </message>
     <message>
-        <source>%1 recovery copies of unsaved changes were left by runs that ended abruptly. Recover one, discard them all, or keep them for the next start:</source>
-        <translation>Abrupt beendete Sitzungen haben %1 Wiederherstellungskopien nicht gespeicherter Änderungen hinterlassen. Stellen Sie eine wieder her, verwerfen Sie alle, oder behalten Sie sie für den nächsten Start:</translation>
+        <source>Recover All Into Folder</source>
+        <translation>Alle in einen Ordner wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 recovery copies of unsaved changes were left by runs that ended abruptly. Recover one, save them all into a folder, discard them all, or keep them for the next start:</source>
+        <translation>%1 Wiederherstellungskopien nicht gespeicherter Änderungen stammen von Sitzungen, die abrupt endeten. Stellen Sie eine wieder her, speichern Sie alle in einen Ordner, verwerfen Sie alle oder behalten Sie sie für den nächsten Start:</translation>
     </message>
 </context>
 <context>
@@ -258,6 +266,13 @@ Sie kann nicht geöffnet werden.</translation>
     <message>
         <source>The default web browser could not be started for &quot;%1&quot;.</source>
         <translation>Der Standard-Webbrowser konnte für „%1“ nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CColorButton</name>
+    <message>
+        <source>Red %1, green %2, blue %3 (%4)</source>
+        <translation>Rot %1, Grün %2, Blau %3 (%4)</translation>
     </message>
 </context>
 <context>
@@ -421,8 +436,16 @@ Argumente:
         <translation>Hintergrundklang</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
+        <source>Applet background color</source>
+        <translation>Hintergrundfarbe des Applets</translation>
+    </message>
+    <message>
+        <source>Choose the background image</source>
+        <translation>Hintergrundbild wählen</translation>
+    </message>
+    <message>
+        <source>Choose the background audio</source>
+        <translation>Hintergrundklang wählen</translation>
     </message>
 </context>
 <context>
@@ -495,6 +518,10 @@ Argumente:
         <source>Line Indent</source>
         <translation>Linieneinzug</translation>
     </message>
+    <message>
+        <source>Tree line color</source>
+        <translation>Farbe der Baumlinien</translation>
+    </message>
 </context>
 <context>
     <name>CDlgAudio</name>
@@ -513,6 +540,10 @@ Argumente:
     <message>
         <source>Audio</source>
         <translation>Klang</translation>
+    </message>
+    <message>
+        <source>All Audio Files</source>
+        <translation>Alle Audiodateien</translation>
     </message>
 </context>
 <context>
@@ -681,6 +712,10 @@ Argumente:
         <source>Special Effects:</source>
         <translation>Effekte:</translation>
     </message>
+    <message>
+        <source>Font color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
 </context>
 <context>
     <name>CDlgHtml</name>
@@ -699,6 +734,10 @@ Argumente:
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>HTML of the menu</source>
+        <translation>HTML des Menüs</translation>
     </message>
 </context>
 <context>
@@ -723,6 +762,10 @@ Argumente:
         <source>Image</source>
         <translation>Bild</translation>
     </message>
+    <message>
+        <source>All Image Files</source>
+        <translation>Alle Bilddateien</translation>
+    </message>
 </context>
 <context>
     <name>CDlgImportSource</name>
@@ -741,6 +784,14 @@ Argumente:
     <message>
         <source>The page holds several lists. Choose the one that is the menu:</source>
         <translation>Die Seite enthält mehrere Listen. Wählen Sie die, die das Menü ist:</translation>
+    </message>
+    <message>
+        <source>Lists of the page</source>
+        <translation>Listen der Seite</translation>
+    </message>
+    <message>
+        <source>Items of the chosen list</source>
+        <translation>Einträge der gewählten Liste</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1008,10 @@ Argumente:
         <source>Item&apos;s Background</source>
         <translation>Hintergrund des Eintrags</translation>
     </message>
+    <message>
+        <source>Item background color</source>
+        <translation>Hintergrundfarbe des Eintrags</translation>
+    </message>
 </context>
 <context>
     <name>CDlgManageTemplates</name>
@@ -1008,6 +1063,10 @@ Argumente:
         <source>Please give a new name for the template!</source>
         <translation>Bitte geben Sie einen neuen Namen für die Vorlage ein!</translation>
     </message>
+    <message>
+        <source>Templates List</source>
+        <translation>Vorlagen</translation>
+    </message>
 </context>
 <context>
     <name>CDlgMediaFiles</name>
@@ -1028,8 +1087,8 @@ Argumente:
         <translation>Alle Einträge</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Öffnen</translation>
+        <source>Choose the %1 file</source>
+        <translation>Datei für „%1“ wählen</translation>
     </message>
 </context>
 <context>
@@ -1106,6 +1165,10 @@ Argumente:
         <source>Menu Background Color</source>
         <translation>Hintergrundfarbe des Menüs</translation>
     </message>
+    <message>
+        <source>Menu background color</source>
+        <translation>Hintergrundfarbe des Menüs</translation>
+    </message>
 </context>
 <context>
     <name>CDlgNewMenu</name>
@@ -1125,6 +1188,10 @@ Argumente:
         <source>Please select a template to new a Tavelin!</source>
         <translation>Bitte wählen Sie eine Vorlage für das neue Tavelina!</translation>
     </message>
+    <message>
+        <source>Templates List</source>
+        <translation>Vorlagen</translation>
+    </message>
 </context>
 <context>
     <name>CDlgRecoverCopies</name>
@@ -1143,6 +1210,14 @@ Argumente:
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>Recovery copies</source>
+        <translation>Wiederherstellungskopien</translation>
+    </message>
+    <message>
+        <source>Recover &amp;All...</source>
+        <translation>&amp;Alle wiederherstellen...</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1241,10 @@ Argumente:
     <message>
         <source>the template has already existed!Please change a name.</source>
         <translation>Die Vorlage ist bereits vorhanden! Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Insert At Position</source>
+        <translation>An Position einfügen</translation>
     </message>
 </context>
 <context>
@@ -1201,6 +1280,14 @@ Argumente:
     <message>
         <source>Web Browser (*)</source>
         <translation>Webbrowser (*)</translation>
+    </message>
+    <message>
+        <source>Known browsers</source>
+        <translation>Bekannte Browser</translation>
+    </message>
+    <message>
+        <source>Browse for the browser&apos;s program</source>
+        <translation>Das Programm des Browsers suchen</translation>
     </message>
 </context>
 <context>
@@ -1660,10 +1747,6 @@ Hilfe</translation>
         <translation>Telefon (%1 px)</translation>
     </message>
     <message>
-        <source>Show the menu at the pane&apos;s full width</source>
-        <translation>Das Menü in der vollen Breite des Bereichs zeigen</translation>
-    </message>
-    <message>
         <source>Show the menu as a phone of %1 px width shows it</source>
         <translation>Das Menü so zeigen, wie ein Telefon mit %1 px Breite es zeigt</translation>
     </message>
@@ -1684,6 +1767,10 @@ Erstellen &gt; Vorschau zeigt die Seite in Ihrem Browser.</translation>
     <message>
         <source>Live Preview: the page could not be shown</source>
         <translation>Live-Vorschau: Die Seite konnte nicht gezeigt werden</translation>
+    </message>
+    <message>
+        <source>Show the menu as a desktop browser shows it, at the applet&apos;s size</source>
+        <translation>Das Menü so zeigen, wie ein Desktop-Browser es zeigt, in der Größe des Applets</translation>
     </message>
 </context>
 <context>
@@ -1768,6 +1855,32 @@ Erstellen &gt; Vorschau zeigt die Seite in Ihrem Browser.</translation>
         <source>%1 %2</source>
         <comment>the verb (Undo, Redo) and the step it takes back</comment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CMediaFileDialog</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CMediaPreview</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Sound, %1 KB</source>
+        <translation>Klang, %1 KB</translation>
+    </message>
+    <message>
+        <source>No preview</source>
+        <translation>Keine Vorschau</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +1976,10 @@ Erstellen &gt; Vorschau zeigt die Seite in Ihrem Browser.</translation>
         <source>Properties:What is displayed on the item</source>
         <translation>Eigenschaften: Was auf dem Eintrag dargestellt wird</translation>
     </message>
+    <message>
+        <source>Property pages</source>
+        <translation>Eigenschaftsseiten</translation>
+    </message>
 </context>
 <context>
     <name>CQtPrompts</name>
@@ -1881,6 +1998,37 @@ Erstellen &gt; Vorschau zeigt die Seite in Ihrem Browser.</translation>
     <message>
         <source>Later</source>
         <translation>Später</translation>
+    </message>
+</context>
+<context>
+    <name>CRecoverAll</name>
+    <message>
+        <source>untitled</source>
+        <translation>unbenannt</translation>
+    </message>
+    <message>
+        <source>%1, saved as %2</source>
+        <translation>%1, gespeichert als %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>A recovery copy was saved in %1:</source>
+        <translation>Eine Wiederherstellungskopie wurde in %1 gespeichert:</translation>
+    </message>
+    <message>
+        <source>%1 recovery copies were saved in %2:</source>
+        <translation>%1 Wiederherstellungskopien wurden in %2 gespeichert:</translation>
+    </message>
+    <message>
+        <source>A recovery copy could not be saved and is kept for the next start:</source>
+        <translation>Eine Wiederherstellungskopie konnte nicht gespeichert werden und bleibt für den nächsten Start erhalten:</translation>
+    </message>
+    <message>
+        <source>%1 recovery copies could not be saved and are kept for the next start:</source>
+        <translation>%1 Wiederherstellungskopien konnten nicht gespeichert werden und bleiben für den nächsten Start erhalten:</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,6 @@ CDlgAudio::CDlgAudio(IUserPrompts& prompts, QWidget* parent)
 // Every sound the HTML5 forms play first; then only those the applet reads.
 QString CDlgAudio::Filter()
 {
-    return CDlgMediaFiles::FilterOf(tr("All Audio Files"), CMediaFormat::Kind::Sound) +
-           QStringLiteral(";;") + tr("Audio Files(*.au) (*.au)");
+    return CDlgMediaFiles::FilterOf(tr("All Audio Files"), CMediaFormat::Kind::Sound) + QStringLiteral(";;") +
+           tr("Audio Files(*.au) (*.au)");
 }

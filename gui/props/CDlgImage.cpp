@@ -13,6 +13,6 @@ CDlgImage::CDlgImage(IUserPrompts& prompts, QWidget* parent)
 // Every picture the HTML5 forms show first; then only those the applet reads.
 QString CDlgImage::Filter()
 {
-    return CDlgMediaFiles::FilterOf(tr("All Image Files"), CMediaFormat::Kind::Picture) +
-           QStringLiteral(";;") + tr("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
+    return CDlgMediaFiles::FilterOf(tr("All Image Files"), CMediaFormat::Kind::Picture) + QStringLiteral(";;") +
+           tr("Image Files(*.GIF,*.JPG.*.JPEG) (*.gif *.jpg *.jpeg)");
 }

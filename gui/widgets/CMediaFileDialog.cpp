@@ -7,7 +7,7 @@
 #include "CMediaPreview.h"
 
 CMediaFileDialog::CMediaFileDialog(ISoundPlayer& player, const QString& filter, const QString& initial, QWidget* parent)
-    : QFileDialog(parent, QStringLiteral("Open"), initial, filter)
+    : QFileDialog(parent, tr("Open"), initial, filter)
 {
     setOption(QFileDialog::DontUseNativeDialog);
     setFileMode(QFileDialog::ExistingFile);

@@ -25,7 +25,7 @@ CMediaPreview::CMediaPreview(ISoundPlayer& player, QWidget* parent) : QWidget(pa
     m_pCaption->setObjectName(QStringLiteral("Caption"));
     m_pCaption->setWordWrap(true);
     m_pCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_pPlay = new QPushButton(QStringLiteral("&Play"), this);
+    m_pPlay = new QPushButton(tr("&Play"), this);
     m_pPlay->setObjectName(QStringLiteral("Play"));
     m_pPlay->setAutoDefault(false);
     connect(m_pPlay, &QPushButton::clicked, this, &CMediaPreview::PlayCurrent);
@@ -57,14 +57,14 @@ void CMediaPreview::ShowFile(const QString& path)
     if (format && format->kind == CMediaFormat::Kind::Sound) {
         m_strPath = path;
         m_pThumbnail->setText(QStringLiteral("\u266B"));
-        m_pCaption->setText(QStringLiteral("Sound, %1 KB").arg((info.size() + 1023) / 1024));
+        m_pCaption->setText(tr("Sound, %1 KB").arg((info.size() + 1023) / 1024));
         m_pPlay->setEnabled(true);
         return;
     }
     if (ShowPicture(path))
         m_strPath = path;
     else
-        m_pCaption->setText(QStringLiteral("No preview"));
+        m_pCaption->setText(tr("No preview"));
 }
 
 // The reader scales while it reads, so that a vector picture is drawn at the
@@ -90,7 +90,7 @@ bool CMediaPreview::ShowPicture(const QString& path)
     if (thumbnail.isNull())
         return false;
     m_pThumbnail->setPixmap(thumbnail);
-    m_pCaption->setText(QStringLiteral("%1 \u00D7 %2 pixels").arg(size.width()).arg(size.height()));
+    m_pCaption->setText(tr("%1 \u00D7 %2 pixels").arg(size.width()).arg(size.height()));
     return true;
 }
 
