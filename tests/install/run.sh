@@ -313,7 +313,7 @@ install_run_purge() {
     speaks_german "installed" "$user" /usr/bin/AppletTavelinWizard
     # Help and samples are read where they are installed: no user gets a copy.
     local copied
-    copied=$(cd "$user/.local/share/Quorvex/AppletTavelinWizard" && ls -d help Sample 2>/dev/null | tr '\n' ' ')
+    copied=$(cd "$user/.local/share/Quorvex/AppletTavelinWizard" && { ls -d help Sample 2>/dev/null || true; } | tr '\n' ' ')
     [ -z "$copied" ] && ok || fail "the editor copied shipped data into the user's folder: $copied"
     rc=0
     as_new_user "$user" timeout 5 /usr/bin/AppletTavelinWizard "$work/home-site/menu.tvx" \
