@@ -106,10 +106,17 @@ public:
         case MD_BLOCK_OL: m_listParents.pop_back(); break;
         case MD_BLOCK_LI: {
             CImportNode* node = m_items.back().m_pNode;
-            // An empty item ("- " alone) is no item.
+            // An empty item ("- " alone) is no item. It need not be the
+            // last of its list's: a heading inside it went to the section.
             if (!FinishItem(m_items.back()) && node->m_children.empty()) {
-                m_listParents.back()->m_children.pop_back();
-                ++m_nEmpty;
+                auto& siblings = m_listParents.back()->m_children;
+                const auto it = std::find_if(siblings.begin(), siblings.end(),
+                                             [node](const auto& child) { return child.get() == node; });
+                if (it != siblings.end()) {
+                    m_depths.erase(node);
+                    siblings.erase(it);
+                    ++m_nEmpty;
+                }
             }
             m_items.pop_back();
             break;

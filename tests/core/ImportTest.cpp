@@ -182,6 +182,19 @@ TEST(Import, RealWorldShapesBecomeTrees)
     }
 }
 
+// A heading inside a list item goes to the section, after the item: the
+// item, left empty, goes, and not the heading in its place (which then
+// stood freed in the list of sections, and the item as "item"). The heading
+// leads no items of its own, so it is left out too.
+TEST(Import, AnEmptyItemLeavesTheHeadingBesideIt)
+{
+    CMenuImport import;
+    ASSERT_TRUE(import.LoadText("- # Guide\n- [A](a.html)\n  - [B](b.html)\n", "nav.md")) << import.Error();
+    CImportNode root;
+    ASSERT_TRUE(import.Import(root)) << import.Error();
+    EXPECT_EQ(Dump(root), "A|a.html||\n  B|b.html||\n");
+}
+
 TEST(Import, PageListsAreOfferedNavFirst)
 {
     CMenuImport import;
