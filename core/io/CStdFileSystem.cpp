@@ -268,32 +268,38 @@ bool CStdFileSystem::WriteFileAtomic(const std::string& path, const std::string&
     return WriteFilesAtomic({{path, bytes}});
 }
 
-bool CStdFileSystem::WriteFilesAtomic(const std::vector<CFileWrite>& files, bool removeStale)
+namespace {
+
+// Stages every file (its content given by content), then commits them
+// together: all are replaced, or none.
+template <typename File, typename Content>
+bool CommitAll(CFileCommit& commit, const std::vector<File>& files, bool removeStale, const Content& content)
 {
-    CFileCommit commit(*this);
-    for (const CFileWrite& file : files) {
+    for (const File& file : files) {
         if (file.m_strPath.empty())
             return false;
         if (removeStale)
             CFileCommit::RemoveStale(CFileCommit::Resolve(file.m_strPath));
-        if (!commit.Stage(file.m_strPath, file.m_strBytes))
+        if (!commit.Stage(file.m_strPath, content(file)))
             return false;
     }
     return commit.Commit();
 }
 
+}  // namespace
+
+bool CStdFileSystem::WriteFilesAtomic(const std::vector<CFileWrite>& files, bool removeStale)
+{
+    CFileCommit commit(*this);
+    return CommitAll(commit, files, removeStale,
+                     [](const CFileWrite& file) -> const std::string& { return file.m_strBytes; });
+}
+
 bool CStdFileSystem::FillFilesAtomic(const std::vector<CFileFill>& files, bool removeStale)
 {
     CFileCommit commit(*this);
-    for (const CFileFill& file : files) {
-        if (file.m_strPath.empty())
-            return false;
-        if (removeStale)
-            CFileCommit::RemoveStale(CFileCommit::Resolve(file.m_strPath));
-        if (!commit.Stage(file.m_strPath, file.m_fill))
-            return false;
-    }
-    return commit.Commit();
+    return CommitAll(
+        commit, files, removeStale, [](const CFileFill& file) -> const auto& { return file.m_fill; });
 }
 
 bool CStdFileSystem::CopyFile(const std::string& from, const std::string& to)
