@@ -86,7 +86,7 @@ bool CMenuImportFlow::ImportItemsUnder(CAppletTavelinWizardView& view, const QSt
         // Each goes to the front, so the last goes first.
         for (auto item = items.rbegin(); item != items.rend(); ++item) {
             first = m_editor.InsertItemCopy(menu, owner, depth, **item);
-            m_lastItems.insert(m_lastItems.begin(), first);
+            m_lastItems.push_back(first);
         }
     } catch (const std::bad_alloc&) {
         // An import that ran out of memory part-way is taken back whole, as
@@ -97,6 +97,7 @@ bool CMenuImportFlow::ImportItemsUnder(CAppletTavelinWizardView& view, const QSt
         throw;
     }
     m_editor.EndMacro();
+    std::reverse(m_lastItems.begin(), m_lastItems.end());  // in the menu's order
     if (QTreeWidgetItem* node = first ? view.NodeOf(first) : nullptr) {
         view.expandItem(node->parent());
         view.setCurrentItem(node);

@@ -125,7 +125,8 @@ void CTemplatePictures::DrawNext()
     CPageWriter writer(params, m_ctx.fileSystem, m_ctx.programDir);
     writer.SetHtml5Runtime(true);
     const std::string page = CPath::Join(folder, kPageName);
-    if (!writer.SaveFiles(page, folder, writer.BuildPage())) {
+    // The page is the job's; the writer copies what it shows beside it.
+    if (!writer.SaveFiles(page, folder, job.page)) {
         Finish({});
         return;
     }
