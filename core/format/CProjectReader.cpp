@@ -262,7 +262,7 @@ void CProjectReader::ReadMenus()
     CStructureRecord structure;
     // Fields of two or more digits and a comma, and no more than two for each
     // menu there can be (a damaged list may be one long run of digits).
-    if (!structure.Read(*misc, std::min(misc->size() / 4, 2 * (m_numbered.size() + kMaxItemsWithoutRecord) + 1)))
+    if (!structure.Read(*misc, std::min(misc->size() / 4, 2 * (m_numbered.size() + m_nMadeUpLimit) + 1)))
         return;
     const std::vector<int>& counts = structure.Counts();
     const size_t menuCount = counts.size();
@@ -273,9 +273,9 @@ void CProjectReader::ReadMenus()
     firstItem.reserve(menuCount + 1);
     size_t madeUpMenus = 0;
     for (size_t m = 0; m < menuCount; ++m) {
-        if (!HasRecordOfMenu(static_cast<std::uint32_t>(m)) && ++madeUpMenus > kMaxItemsWithoutRecord) {
+        if (!HasRecordOfMenu(static_cast<std::uint32_t>(m)) && ++madeUpMenus > m_nMadeUpLimit) {
             m_warnings.push_back("The project counts far more menus than it holds; the menus beyond " +
-                                 std::to_string(kMaxItemsWithoutRecord) + " without a record were left out.");
+                                 std::to_string(m_nMadeUpLimit) + " without a record were left out.");
             break;
         }
         firstItem.push_back(m_items.size());
@@ -286,9 +286,9 @@ void CProjectReader::ReadMenus()
         ReleaseRead(*misc);
     }
     firstItem.push_back(m_items.size());
-    if (m_nMadeUp > kMaxItemsWithoutRecord)
+    if (m_nMadeUp > m_nMadeUpLimit)
         m_warnings.push_back("The project counts far more items than it holds; the items beyond " +
-                             std::to_string(kMaxItemsWithoutRecord) + " without a record were left out.");
+                             std::to_string(m_nMadeUpLimit) + " without a record were left out.");
 
     CMenuLinker linker(menus, m_items, firstItem, m_warnings);
     for (const CStructureRecord::CEntry& entry : structure.Entries())
@@ -549,13 +549,13 @@ void CProjectReader::ReadItems(int number, int count, CTavelin& menu)
 {
     // Room for the records really there and the few made up for missing
     // ones, never for what a damaged count claims.
-    const size_t madeUpLeft = m_nMadeUp < kMaxItemsWithoutRecord ? kMaxItemsWithoutRecord - m_nMadeUp : 0;
+    const size_t madeUpLeft = m_nMadeUp < m_nMadeUpLimit ? m_nMadeUpLimit - m_nMadeUp : 0;
     const size_t likely = ItemRecordsOf(static_cast<std::uint32_t>(number)) + std::min<size_t>(madeUpLeft, 64);
     menu.m_arrItems.reserve(count > 0 ? std::min(static_cast<size_t>(count), likely) : 0);
     for (int j = 1; j <= count; ++j) {
         const std::optional<std::string_view> found =
             FindNumbered(static_cast<std::uint32_t>(number), Kind::Item, static_cast<std::uint32_t>(j));
-        if (!found && ++m_nMadeUp > kMaxItemsWithoutRecord)
+        if (!found && ++m_nMadeUp > m_nMadeUpLimit)
             break;
         if (m_nNextSerial == m_nSerialsEnd) {
             constexpr std::uint64_t kSerials = 1024;

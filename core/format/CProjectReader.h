@@ -37,6 +37,9 @@ public:
     // the same place under dataDir (the samples shipped with the program,
     // read where they lie).
     void SetSharedSamples(std::string dataDir) { m_strSharedDir = std::move(dataDir); }
+    // A lower bound than kMaxItemsWithoutRecord on the items made up (the
+    // fuzzer's, so that a short damaged input does not cost a large project).
+    void SetMadeUpLimit(size_t limit) { m_nMadeUpLimit = limit; }
 
     static bool ReadIniMap(IFileSystem& fs, const std::string& file, CIniMap& map);
     static void ParseIni(const std::string& text, CIniMap& map);
@@ -193,6 +196,7 @@ private:
     std::uint64_t m_nNextSerial = 0;
     std::uint64_t m_nSerialsEnd = 0;
     size_t m_nMadeUp = 0;
+    size_t m_nMadeUpLimit = kMaxItemsWithoutRecord;
     // Where each occurrence of the section's header begins in m_text, and
     // whether its "Notice" marks it: a section named twice (two saves of one
     // template) may mix marked and unmarked values.

@@ -142,6 +142,8 @@ std::string CIniCodec::EscapeKey(const std::string& name)
 
 std::string CIniCodec::UnescapeKey(const std::string& escaped)
 {
+    if (escaped.find('\\') == std::string::npos && escaped.find('%') == std::string::npos)
+        return escaped;
     std::string out;
     for (std::size_t i = 0; i < escaped.size();) {
         const char c = escaped[i];
@@ -182,6 +184,8 @@ std::string CIniCodec::SectionHeader(const std::string& section)
 
 std::string CIniCodec::SectionName(const std::string& headerText)
 {
+    if (headerText.size() != 7 && headerText.size() != 8)  // neither "general" nor "%general"
+        return UnescapeKey(headerText);
     std::string lower;
     for (char c : headerText)
         lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

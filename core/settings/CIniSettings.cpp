@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -16,6 +17,8 @@
 namespace {
 
 constexpr const char* kWhite = " \t\r\n\v\f";
+// The bytes at which the scan of a line has something to decide.
+constexpr const char* kLineStops = "\n\r\\=\";";
 
 std::string Trim(const std::string& text)
 {
@@ -30,44 +33,55 @@ bool IsLineBreak(char c)
     return c == '\n' || c == '\r';
 }
 
+// The first byte from p on that is one of stops, or end. The text ends in
+// its NUL terminator, which stops strcspn; a NUL inside the text is an
+// ordinary byte.
+const char* Scan(const char* p, const char* end, const char* stops)
+{
+    for (p += std::strcspn(p, stops); p < end && *p == '\0'; p += std::strcspn(p, stops))
+        ++p;
+    return p;
+}
+
 // One logical line from pos on: it ends at a line break outside double
 // quotes that no "\" escapes; ";" outside quotes starts a comment. Returns
 // false at the end of the text.
 bool NextLine(const std::string& text, std::size_t& pos, std::string& line, std::size_t& equals)
 {
-    const std::size_t n = text.size();
-    while (pos < n && std::string_view(kWhite).find(text[pos]) != std::string_view::npos)
-        ++pos;
-    if (pos >= n)
+    const char* const end = text.c_str() + text.size();
+    const char* p = text.c_str() + pos;
+    p += std::strspn(p, kWhite);
+    pos = static_cast<std::size_t>(p - text.c_str());
+    if (p >= end)
         return false;
-    const std::size_t start = pos;
-    std::size_t end = std::string::npos;
+    const char* const start = p;
+    const char* last = nullptr;
     bool inQuotes = false;
     equals = std::string::npos;
-    std::size_t i = pos;
-    while (i < n && !(IsLineBreak(text[i]) && !inQuotes)) {
-        const char c = text[i];
-        if (c == '\\' && i + 1 < n) {
-            const char next = text[i + 1];
-            i += 2;
-            if (IsLineBreak(next) && i < n && IsLineBreak(text[i]) && text[i] != next)
-                ++i;
+    for (p = Scan(p, end, kLineStops); p < end; p = Scan(p, end, kLineStops)) {
+        const char c = *p;
+        if (IsLineBreak(c) && !inQuotes)
+            break;
+        if (c == '\\' && p + 1 < end) {
+            const char next = p[1];
+            p += 2;
+            if (IsLineBreak(next) && p < end && IsLineBreak(*p) && *p != next)
+                ++p;
             continue;
         }
         if (c == '=' && !inQuotes && equals == std::string::npos)
-            equals = i - start;
+            equals = static_cast<std::size_t>(p - start);
         else if (c == '"')
             inQuotes = !inQuotes;
         else if (c == ';' && !inQuotes) {
-            end = i;
-            while (i < n && !IsLineBreak(text[i]))
-                ++i;
+            last = p;
+            p = Scan(p, end, "\n\r");
             break;
         }
-        ++i;
+        ++p;
     }
-    line = text.substr(start, std::min(end, i) - start);
-    pos = i;
+    line.assign(start, last ? last : p);
+    pos = static_cast<std::size_t>(p - text.c_str());
     return true;
 }
 
@@ -103,14 +117,13 @@ bool ParseInt(const std::string& text, int& value)
 // a value swallows the lines after it when the file is read again.
 bool RunsOn(const std::string& raw)
 {
+    const char* const end = raw.c_str() + raw.size();
     bool inQuotes = false;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\\') {
-            if (++i == raw.size())
-                return true;
-        } else if (raw[i] == '"') {
+    for (const char* p = Scan(raw.c_str(), end, "\\\""); p < end; p = Scan(p + 1, end, "\\\"")) {
+        if (*p == '"')
             inQuotes = !inQuotes;
-        }
+        else if (++p == end)
+            return true;
     }
     return inQuotes;
 }
