@@ -1,14 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Quorvex
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <unistd.h>
 
 #include "CAppletTavelinWizardApp.h"
 #include "CTranslations.h"
 #include "editor/CCommandLine.h"
+#include "gui/widgets/CEditorStyle.h"
 
 namespace {
 
@@ -19,6 +22,20 @@ bool Answered(const CCommandLine& line)
         return false;
     std::fputs(qPrintable(line.m_bHelp ? CCommandLine::HelpText() : CCommandLine::VersionText()), stdout);
     return true;
+}
+
+// Start-up measurements end the run once the first window is shown, and
+// note the monotonic clock's seconds at that moment in the file ATW_SHOWN_AT
+// names, so that what the program does on its way out is not counted.
+void QuitAfterShow()
+{
+    const QString file = qEnvironmentVariable("ATW_SHOWN_AT");
+    QFile shownAt(file);
+    if (!file.isEmpty() && shownAt.open(QIODevice::WriteOnly)) {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        shownAt.write(QByteArray::number(std::chrono::duration<double>(now).count(), 'f', 6));
+    }
+    QCoreApplication::quit();
 }
 
 }  // namespace
@@ -60,14 +77,14 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new CEditorStyle(QApplication::style()));
     translations.Install();
     CAppletTavelinWizardApp editor;
     // Qt has taken its own options (-platform ...) out of the arguments by now.
     if (!editor.InitInstance(QCoreApplication::arguments()))
         return 1;
-    // Start-up measurements end the run once the first window is shown.
     if (qEnvironmentVariableIsSet("ATW_QUIT_AFTER_SHOW"))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        QTimer::singleShot(0, &app, QuitAfterShow);
     const int result = QApplication::exec();
     const int exitCode = editor.ExitInstance();
     return result != 0 ? result : exitCode;

@@ -7,6 +7,8 @@
 #include <QKeySequence>
 #include <QWidget>
 
+#include "gui/widgets/CDeferredIconEngine.h"
+
 namespace {
 
 struct CommandDef {
@@ -175,8 +177,11 @@ CFrameActions::CFrameActions(QWidget* owner) : QObject(owner)
         action->setStatusTip(Prompt(def.id));
         if (!ToolTip(def.id).isEmpty())
             action->setToolTip(ToolTip(def.id));
-        if (def.icon)
-            action->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(def.icon))));
+        if (def.icon) {
+            // Read when first drawn: reading a picture parses its file.
+            const QString path = QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(def.icon));
+            action->setIcon(QIcon(new CDeferredIconEngine([path] { return QIcon(path); })));
+        }
         action->setCheckable(def.checkable);
         if (IsTreeCommand(def.id))
             action->setShortcutContext(Qt::WidgetWithChildrenShortcut);

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include "CDeferredIconEngine.h"
+
 // The resources live in the editor's static library, whose registration the
 // linker may drop; registering them again is harmless.
 static void RegisterResources()
@@ -27,8 +29,9 @@ const QList<QIcon>& CTreeIcons::List()
     static const QList<QIcon> list = [] {
         RegisterResources();
         QList<QIcon> icons;
+        // Each is drawn when first shown: a tree may never show some of them.
         for (int i = 0; i < kCount; ++i)
-            icons << Load(ResourcePath(i));
+            icons << QIcon(new CDeferredIconEngine([path = ResourcePath(i)] { return Load(path); }));
         return icons;
     }();
     return list;
