@@ -5,9 +5,11 @@
 // its argument the window shows a tree: a root and that many rows under it,
 // each with a button, the shape a lazily built menu tree shows first.
 #include <QApplication>
+#include <QFile>
 #include <QMainWindow>
 #include <QTimer>
 #include <QTreeWidget>
+#include <chrono>
 
 int main(int argc, char* argv[])
 {
@@ -28,7 +30,16 @@ int main(int argc, char* argv[])
         window.setCentralWidget(tree);
     }
     window.show();
+    // As the editor does: the moment the window is shown goes to the file
+    // ATW_SHOWN_AT names (monotonic seconds), then the program ends.
     if (qEnvironmentVariableIsSet("ATW_QUIT_AFTER_SHOW"))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        QTimer::singleShot(0, &app, [] {
+            QFile shownAt(qEnvironmentVariable("ATW_SHOWN_AT"));
+            if (!shownAt.fileName().isEmpty() && shownAt.open(QIODevice::WriteOnly)) {
+                const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                shownAt.write(QByteArray::number(std::chrono::duration<double>(now).count(), 'f', 6));
+            }
+            QCoreApplication::quit();
+        });
     return QApplication::exec();
 }
