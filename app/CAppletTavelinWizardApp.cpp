@@ -23,8 +23,9 @@
 #include "editor/CSelection.h"
 #include "editor/CText.h"
 #include "gui/frame/CMainFrame.h"
+#include "gui/frame/CPluginSoundPlayer.h"
 #include "gui/frame/CQtPrompts.h"
-#include "gui/frame/CQtSoundPlayer.h"
+#include "gui/preview/CPreviewEngine.h"
 #include "gui/widgets/CHelpSystem.h"
 
 struct CAppletTavelinWizardApp::Private {
@@ -38,7 +39,7 @@ struct CAppletTavelinWizardApp::Private {
     CAppletParameters params;
     CModelEditor editor;
     CSelection selection;
-    CQtSoundPlayer soundPlayer;
+    CPluginSoundPlayer soundPlayer{CPreviewEngine::Folders()};
     CQtPrompts qtPrompts{soundPlayer};
     std::unique_ptr<CQtSettings> qtSettings;
     ISettingsStore& settings;

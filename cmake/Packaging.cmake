@@ -6,7 +6,9 @@
 #   bin/                                  AppletTavelinWizard, atw
 #   lib/applettavelinwizard/plugins/      the Live Preview's browser engine plug-in,
 #                                         loaded by the editor when the pane shows
-#                                         (package applettavelinwizard-live-preview)
+#                                         (package applettavelinwizard-live-preview),
+#                                         and the sound plug-in, loaded at the first
+#                                         sound played
 #   share/applettavelinwizard/            the shipped data (template file, samples,
 #                                         help, tavelin.js); read only: help and
 #                                         samples are read here, each user works
@@ -20,7 +22,8 @@
 #   share/doc/PACKAGE/                    copyright and Debian changelog, per package
 #   share/lintian/overrides/              lintian's overrides, each with its reason
 # Everything belongs to the component "editor" (the package applettavelinwizard)
-# but the plug-in, whose component "preview" gui/CMakeLists.txt names.
+# but the browser engine's plug-in, whose component "preview" gui/CMakeLists.txt
+# names.
 # Included from the root after the targets exist.
 
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME editor)
@@ -139,6 +142,7 @@ endforeach()
 if(TARGET atwwebpreview)
     atw_drop_comment(lib/applettavelinwizard/plugins/$<TARGET_FILE_NAME:atwwebpreview> preview)
 endif()
+atw_drop_comment(lib/applettavelinwizard/plugins/$<TARGET_FILE_NAME:atwsound> editor)
 
 # --- the .debs --------------------------------------------------------------------
 # applettavelinwizard: the editor, atw and the data. Depends: dpkg-shlibdeps

@@ -5,8 +5,8 @@
 #include <QString>
 
 // Plays a sound file so that the author can hear it before choosing it. The
-// editor uses CQtSoundPlayer; tests install a fake that only records, so a
-// test never makes a sound.
+// editor uses CPluginSoundPlayer (which loads CQtSoundPlayer from a plug-in);
+// tests install a fake that only records, so a test never makes a sound.
 class ISoundPlayer {
 public:
     virtual ~ISoundPlayer() = default;

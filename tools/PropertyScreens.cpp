@@ -21,8 +21,9 @@
 #include "editor/CEditorContext.h"
 #include "editor/CModelEditor.h"
 #include "editor/CSelection.h"
+#include "gui/frame/CPluginSoundPlayer.h"
 #include "gui/frame/CQtPrompts.h"
-#include "gui/frame/CQtSoundPlayer.h"
+#include "gui/preview/CPreviewEngine.h"
 #include "gui/props/CDlgAnimateSpeed.h"
 #include "gui/props/CDlgAudio.h"
 #include "gui/props/CDlgBackgroundStyle.h"
@@ -139,7 +140,7 @@ int main(int argc, char* argv[])
     CModelEditor editor(model.params);
     CSelection selection;
     CMemorySettings settings;
-    CQtSoundPlayer player;
+    CPluginSoundPlayer player(CPreviewEngine::Folders());
     CQtPrompts prompts(player);
     CBrowserLauncher browser(prompts, settings);
     const CEditorContext context{editor, selection, settings, CStdFileSystem::Instance(), prompts, browser, {}, {}, {}};

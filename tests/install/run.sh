@@ -57,7 +57,7 @@ expected_files() {
         share/applettavelinwizard/Sample/Samples.htm share/applettavelinwizard/help/index.htm \
         share/applettavelinwizard/translations/atw_de.qm \
         share/applications/$pkg.desktop share/metainfo/com.quorvex.AppletTavelinWizard.metainfo.xml \
-        share/icons/hicolor/scalable/apps/$pkg.svg \
+        share/icons/hicolor/scalable/apps/$pkg.svg lib/$pkg/plugins/libatwsound.so \
         share/man/man1/atw.1.gz share/man/man1/AppletTavelinWizard.1.gz \
         share/bash-completion/completions/atw
     for s in 16 22 24 32 48 64 128 256; do echo "share/icons/hicolor/${s}x$s/apps/$pkg.png"; done
@@ -77,7 +77,7 @@ check_layout() { # check_layout PREFIX_ROOT
         [ -e "$root/$f" ] || fail "missing $f"
     done
     # Nothing outside these places (no libraries, headers, or data left in bin/).
-    tree_of "$root" | grep -Ev '^(bin/(atw|AppletTavelinWizard)$|lib/applettavelinwizard/plugins/libatwwebpreview\.so$|share/(applettavelinwizard|applications|metainfo|mime/packages|icons/hicolor|man/man1|bash-completion/completions|doc/applettavelinwizard(-live-preview)?|lintian/overrides)/)' \
+    tree_of "$root" | grep -Ev '^(bin/(atw|AppletTavelinWizard)$|lib/applettavelinwizard/plugins/libatw(webpreview|sound)\.so$|share/(applettavelinwizard|applications|metainfo|mime/packages|icons/hicolor|man/man1|bash-completion/completions|doc/applettavelinwizard(-live-preview)?|lintian/overrides)/)' \
         >"$work/stray" && fail "files outside the layout: $(tr '\n' ' ' <"$work/stray")"
     [ -z "$(find "$root/share/applettavelinwizard" -name '*.desktop')" ] || fail "desktop entry among the data"
     for s in 16 48 256; do
@@ -191,7 +191,7 @@ build_deb() {
     dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./usr/||' >"$work/deb.list"
     local f d depends
     for f in $(expected_files); do
-        case "$f" in lib/*/plugins/* | share/doc/$preview_pkg/*) continue ;; esac
+        case "$f" in lib/*/plugins/libatwwebpreview.so | share/doc/$preview_pkg/*) continue ;; esac
         grep -qxF "$f" "$work/deb.list" || fail "the .deb lacks /usr/$f"
     done
     depends=$(dpkg-deb -f "$deb" Depends)
@@ -303,7 +303,7 @@ install_run_purge() {
     got=$(html_default)
     [ "$got" = "$html_before" ] && ok || fail "the install made '$got' the default for text/html (was '$html_before')"
 
-    check_hardening /usr/bin/atw /usr/bin/AppletTavelinWizard
+    check_hardening /usr/bin/atw /usr/bin/AppletTavelinWizard /usr/lib/$pkg/plugins/libatwsound.so
 
     # The editor starts without the Live Preview's package, shows its window
     # and ends when asked; left alone, given a project file, it stays up until
