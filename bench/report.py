@@ -58,6 +58,19 @@ def scaling(runs, name):
     return per_large / per_small
 
 
+def undo_rows(runs):
+    """Each undo against the bare tree doing the same, and against the edit
+    it takes back."""
+    lines = []
+    for edit, ours, peer in (("Insert", "BM_TreeUndoInsert_Ours", "BM_TreeUndoInsert_BarePeer"),
+                             ("Delete", "BM_TreeUndoDelete_Ours", "BM_TreeUndoDelete_BarePeer"),
+                             ("Move Up", "BM_TreeUndoMoveUp_Ours", "BM_TreeMove_BarePeer")):
+        lines += row(runs, f"undo of {edit} among siblings", ours, peer, 1.5, ("20000",))
+        lines += row(runs, f"undo of {edit} among siblings", ours, f"BM_Tree{edit.replace(' ', '')}_Ours", 1.5,
+                     ("20000",))
+    return lines
+
+
 def main():
     runs = load(sys.argv[1:])
     print("| operation | items | clock | ms (median) | reference (ms) | ratio | target | holds |")
@@ -74,6 +87,9 @@ def main():
                        ("20000",))
                  + row(runs, "Delete among siblings", "BM_TreeDelete_Ours", "BM_TreeDelete_BarePeer", 1.5,
                        ("20000",))
+                 + row(runs, "Move Up among siblings", "BM_TreeMoveUp_Ours", "BM_TreeMove_BarePeer", 1.5,
+                       ("20000",))
+                 + undo_rows(runs)
                  + row(runs, "start with a project", "BM_StartEditor_Project", "BM_StartBareWindow_Tree", 3,
                        ("100000",), "/iterations:5/manual_time")):
         print(line)

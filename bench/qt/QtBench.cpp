@@ -380,6 +380,96 @@ void BM_TreeUndoDelete_BarePeer(benchmark::State& state)
     }
 }
 
+// The undo of the insert above: the new first item gone again and the menu
+// selected; the insert itself is untimed.
+void BM_TreeUndoInsert_Ours(benchmark::State& state)
+{
+    SiblingsRig rig(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.view->setCurrentItem(rig.view->NodeOf(rig.menu));
+        rig.view->OnInsert();
+        Paint(*rig.view);
+        state.ResumeTiming();
+        rig.run.editor.History().undo();
+        Paint(*rig.view);
+        state.PauseTiming();
+        rig.run.editor.History().clear();
+        state.ResumeTiming();
+    }
+}
+
+void BM_TreeUndoInsert_BarePeer(benchmark::State& state)
+{
+    BareSiblings rig(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* fresh = new QTreeWidgetItem(QStringList(QStringLiteral("New Item")));
+        rig.menu->insertChild(0, fresh);
+        rig.tree.setCurrentItem(fresh);
+        Paint(rig.tree);
+        state.ResumeTiming();
+        rig.tree.setCurrentItem(rig.menu);
+        delete rig.menu->takeChild(0);
+        Paint(rig.tree);
+    }
+}
+
+// Move Up of the selected middle item, and its undo: one of the two is timed,
+// the other is not.
+void MoveUpLoop(benchmark::State& state, bool timeTheUndo)
+{
+    SiblingsRig rig(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.view->setCurrentItem(rig.Middle());
+        if (!timeTheUndo)
+            state.ResumeTiming();
+        rig.view->OnMoveUp();
+        Paint(*rig.view);
+        if (timeTheUndo)
+            state.ResumeTiming();
+        else
+            state.PauseTiming();
+        rig.run.editor.History().undo();
+        Paint(*rig.view);
+        if (timeTheUndo)
+            state.PauseTiming();
+        rig.run.editor.History().clear();
+        state.ResumeTiming();
+    }
+}
+
+void BM_TreeMoveUp_Ours(benchmark::State& state)
+{
+    MoveUpLoop(state, false);
+}
+
+void BM_TreeUndoMoveUp_Ours(benchmark::State& state)
+{
+    MoveUpLoop(state, true);
+}
+
+// The bare tree moves its middle child up one place and selects it (the
+// undo of a move is a move back, the same work).
+void BM_TreeMove_BarePeer(benchmark::State& state)
+{
+    BareSiblings rig(static_cast<int>(state.range(0)));
+    const int middle = static_cast<int>(state.range(0)) / 2;
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.tree.setCurrentItem(rig.menu->child(middle));
+        state.ResumeTiming();
+        QTreeWidgetItem* moved = rig.menu->takeChild(middle);
+        rig.menu->insertChild(middle - 1, moved);
+        rig.tree.setCurrentItem(moved);
+        Paint(rig.tree);
+        state.PauseTiming();
+        rig.menu->insertChild(middle, rig.menu->takeChild(middle - 1));
+        state.ResumeTiming();
+    }
+}
+
 double StartSeconds(const QString& program, const QStringList& arguments)
 {
     QProcess process;
@@ -442,6 +532,11 @@ BENCHMARK(BM_TreeDelete_Ours)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TreeDelete_BarePeer)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TreeUndoDelete_Ours)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TreeUndoDelete_BarePeer)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeUndoInsert_Ours)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeUndoInsert_BarePeer)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeMoveUp_Ours)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeUndoMoveUp_Ours)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TreeMove_BarePeer)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StartEditor)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartBareWindow)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartEditor_Project)->Arg(100000)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
