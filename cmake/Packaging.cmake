@@ -142,7 +142,9 @@ endforeach()
 if(TARGET atwwebpreview)
     atw_drop_comment(lib/applettavelinwizard/plugins/$<TARGET_FILE_NAME:atwwebpreview> preview)
 endif()
-atw_drop_comment(lib/applettavelinwizard/plugins/$<TARGET_FILE_NAME:atwsound> editor)
+if(TARGET atwsound)
+    atw_drop_comment(lib/applettavelinwizard/plugins/$<TARGET_FILE_NAME:atwsound> editor)
+endif()
 
 # --- the .debs --------------------------------------------------------------------
 # applettavelinwizard: the editor, atw and the data. Depends: dpkg-shlibdeps
