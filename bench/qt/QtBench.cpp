@@ -345,15 +345,15 @@ void BM_TreeDelete_BarePeer(benchmark::State& state)
     }
 }
 
-// The undo of the delete above: the item back in its place among its
-// siblings and shown; the delete itself is untimed.
-void BM_TreeUndoDelete_Ours(benchmark::State& state)
+// Times the undo of an edit among the siblings (the item back in its place,
+// or gone again, and shown); the edit itself is untimed.
+template <typename Edit>
+void TimeUndo(benchmark::State& state, Edit edit)
 {
     SiblingsRig rig(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        rig.view->setCurrentItem(rig.Middle());
-        rig.view->OnDelete();
+        edit(rig);
         Paint(*rig.view);
         state.ResumeTiming();
         rig.run.editor.History().undo();
@@ -362,6 +362,14 @@ void BM_TreeUndoDelete_Ours(benchmark::State& state)
         rig.run.editor.History().clear();
         state.ResumeTiming();
     }
+}
+
+void BM_TreeUndoDelete_Ours(benchmark::State& state)
+{
+    TimeUndo(state, [](SiblingsRig& rig) {
+        rig.view->setCurrentItem(rig.Middle());
+        rig.view->OnDelete();
+    });
 }
 
 void BM_TreeUndoDelete_BarePeer(benchmark::State& state)
@@ -380,23 +388,12 @@ void BM_TreeUndoDelete_BarePeer(benchmark::State& state)
     }
 }
 
-// The undo of the insert above: the new first item gone again and the menu
-// selected; the insert itself is untimed.
 void BM_TreeUndoInsert_Ours(benchmark::State& state)
 {
-    SiblingsRig rig(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        state.PauseTiming();
+    TimeUndo(state, [](SiblingsRig& rig) {
         rig.view->setCurrentItem(rig.view->NodeOf(rig.menu));
         rig.view->OnInsert();
-        Paint(*rig.view);
-        state.ResumeTiming();
-        rig.run.editor.History().undo();
-        Paint(*rig.view);
-        state.PauseTiming();
-        rig.run.editor.History().clear();
-        state.ResumeTiming();
-    }
+    });
 }
 
 void BM_TreeUndoInsert_BarePeer(benchmark::State& state)
@@ -415,39 +412,30 @@ void BM_TreeUndoInsert_BarePeer(benchmark::State& state)
     }
 }
 
-// Move Up of the selected middle item, and its undo: one of the two is timed,
-// the other is not.
-void MoveUpLoop(benchmark::State& state, bool timeTheUndo)
+// Move Up of the selected middle item; each move is taken back by an
+// untimed undo.
+void BM_TreeMoveUp_Ours(benchmark::State& state)
 {
     SiblingsRig rig(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         rig.view->setCurrentItem(rig.Middle());
-        if (!timeTheUndo)
-            state.ResumeTiming();
+        state.ResumeTiming();
         rig.view->OnMoveUp();
         Paint(*rig.view);
-        if (timeTheUndo)
-            state.ResumeTiming();
-        else
-            state.PauseTiming();
+        state.PauseTiming();
         rig.run.editor.History().undo();
-        Paint(*rig.view);
-        if (timeTheUndo)
-            state.PauseTiming();
         rig.run.editor.History().clear();
         state.ResumeTiming();
     }
 }
 
-void BM_TreeMoveUp_Ours(benchmark::State& state)
-{
-    MoveUpLoop(state, false);
-}
-
 void BM_TreeUndoMoveUp_Ours(benchmark::State& state)
 {
-    MoveUpLoop(state, true);
+    TimeUndo(state, [](SiblingsRig& rig) {
+        rig.view->setCurrentItem(rig.Middle());
+        rig.view->OnMoveUp();
+    });
 }
 
 // The bare tree moves its middle child up one place and selects it (the
