@@ -310,22 +310,29 @@ void BM_TreeInsert_BarePeer(benchmark::State& state)
     }
 }
 
-// Delete of the selected middle item (confirmed); the menu node is selected
-// after it. Each delete is taken back by an untimed undo.
-void BM_TreeDelete_Ours(benchmark::State& state)
+// Times an edit of the selected middle item (slot, a command of the view) and
+// its painting; each edit is taken back by an untimed undo.
+void TimeMiddleEdit(benchmark::State& state, void (CAppletTavelinWizardView::*slot)())
 {
     SiblingsRig rig(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         rig.view->setCurrentItem(rig.Middle());
         state.ResumeTiming();
-        rig.view->OnDelete();
+        (rig.view.get()->*slot)();
         Paint(*rig.view);
         state.PauseTiming();
         rig.run.editor.History().undo();
         rig.run.editor.History().clear();
         state.ResumeTiming();
     }
+}
+
+// Delete of the selected middle item (confirmed); the menu node is selected
+// after it.
+void BM_TreeDelete_Ours(benchmark::State& state)
+{
+    TimeMiddleEdit(state, &CAppletTavelinWizardView::OnDelete);
 }
 
 void BM_TreeDelete_BarePeer(benchmark::State& state)
@@ -412,22 +419,10 @@ void BM_TreeUndoInsert_BarePeer(benchmark::State& state)
     }
 }
 
-// Move Up of the selected middle item; each move is taken back by an
-// untimed undo.
+// Move Up of the selected middle item.
 void BM_TreeMoveUp_Ours(benchmark::State& state)
 {
-    SiblingsRig rig(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        state.PauseTiming();
-        rig.view->setCurrentItem(rig.Middle());
-        state.ResumeTiming();
-        rig.view->OnMoveUp();
-        Paint(*rig.view);
-        state.PauseTiming();
-        rig.run.editor.History().undo();
-        rig.run.editor.History().clear();
-        state.ResumeTiming();
-    }
+    TimeMiddleEdit(state, &CAppletTavelinWizardView::OnMoveUp);
 }
 
 void BM_TreeUndoMoveUp_Ours(benchmark::State& state)

@@ -37,7 +37,7 @@ public:
     // the same place under dataDir (the samples shipped with the program,
     // read where they lie).
     void SetSharedSamples(std::string dataDir) { m_strSharedDir = std::move(dataDir); }
-    // A lower bound than kMaxItemsWithoutRecord on the items made up (the
+    // A smaller limit than kMaxItemsWithoutRecord on the items made up (the
     // fuzzer's, so that a short damaged input does not cost a large project).
     void SetMadeUpLimit(size_t limit) { m_nMadeUpLimit = limit; }
 
